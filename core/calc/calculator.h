@@ -1,0 +1,43 @@
+#pragma once
+
+#include "calc/commands.h"
+#include "calc/context.h"
+#include "calc/engine.h"
+#include "calc/entry.h"
+#include "calc/input_line.h"
+
+namespace zumbrel::calc {
+
+// The calculator as the windows and the headless driver see it: keys and commands in,
+// registers out. A key that cannot complete (a register that holds no number, a value out
+// of range) restores every register, says why in a message box, and is otherwise ignored.
+class Calculator {
+public:
+    Calculator(Ports ports, CalcSettings settings = {});
+    Calculator(const Calculator&) = delete;
+    Calculator& operator=(const Calculator&) = delete;
+
+    // A typed character or a keypad button that sends one; '\r' is Enter.
+    void key(char c);
+    void run(Command command);
+
+    const Registers& registers() const { return regs_; }
+    Registers& registers() { return regs_; }
+    CalcSettings& settings() { return settings_; }
+    CommandState& commands() { return commands_; }
+    Entry& entry() { return entry_; }
+
+private:
+    template <class Action>
+    void guarded(Action&& action);
+
+    Ports ports_;
+    CalcSettings settings_;
+    Registers regs_;
+    CommandState commands_;
+    Entry entry_;
+    Engine engine_;
+    InputLine inputLine_;
+};
+
+}  // namespace zumbrel::calc

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "calc/registers.h"
+#include "ports.h"
+
+namespace zumbrel::calc {
+
+// Everything outside the registers that the calculator writes to or asks.
+struct Ports {
+    tape::Tape& tape;
+    History& history;
+    StatusLine& status;
+    Prompts& prompts;
+    SoundOutput& sound;
+    Voice& voice;
+    const Translator& tr;
+};
+
+struct CalcSettings {
+    bool warnCR = false;  // ask before a waiting result comment is written
+};
+
+// An operation that cannot go on: a register text that is no number, or a value out of range.
+// Thrown before anything is written; the calculator restores its registers and says why.
+class CalcError : public std::runtime_error {
+public:
+    CalcError(Message message, std::string detail)
+        : std::runtime_error(std::string(message.key)), message_(message), detail_(std::move(detail)) {}
+    const Message& message() const { return message_; }
+    const std::string& detail() const { return detail_; }
+
+private:
+    Message message_;
+    std::string detail_;
+};
+
+}  // namespace zumbrel::calc

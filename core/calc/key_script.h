@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "calc/input_line.h"
+
+namespace zumbrel::calc {
+
+// The small key language of the headless driver, the tests and the benchmarks:
+//   0-9 , . + - * / %   typed as they are ("." and "," both type the decimal separator)
+//   = or a line break   Enter
+//   r or √              square root          s or ±   sign change
+//   p                   the percent button   R        Reset
+//   x                   Escape               b        Backspace     d   Delete
+//   [00] [000]          the double- and triple-zero buttons
+//   spaces are ignored; any other character is typed as it is (and refused by the input line).
+using KeyAction = std::variant<char, Command>;
+
+std::vector<KeyAction> parseKeys(std::string_view script);
+
+class Calculator;
+void runKeys(Calculator& calc, std::string_view script);
+
+}  // namespace zumbrel::calc

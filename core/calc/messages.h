@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ports.h"
+
+// The calculator's own texts: language-file key and built-in French text.
+namespace zumbrel::calc::msg {
+
+inline constexpr Message kInterimResult{"MSG_INTERM_RESULT", "Résultat intermédiaire :"};
+inline constexpr Message kDivisionByZero{"MSG_ERROR_DZ", "Division par zéro, opération stoppée !"};
+inline constexpr Message kOverflow19{"SMSG_MF_003",
+                                     "Résultat faussé : dépassement capacité de 19 chiffres !"};
+inline constexpr Message kAddResultComment{
+    "SMSG_MF_001", "Souhaitez-vous ajouter le commentaire de résultat suivant :"};
+inline constexpr Message kConfirmTitle{"SMSG_MF_002", "Demande de confirmation..."};
+inline constexpr Message kSquareRoot{"MSG_SQUARE_ROOT", "La racine carrée de"};
+inline constexpr Message kIs{"MSG_IS", "est :"};
+inline constexpr Message kNegativeValue{"MSG_GRND_NEG_VALUE_OPE",
+                                        "Opération sans objet sur valeur négative"};
+inline constexpr Message kPressReset{"MSG_RESET",
+                                     "Appuyez sur le bouton Reset afin de réinitialiser"};
+inline constexpr Message kResetDone{"MSG_MF_MM_027", "Calculatrice Zumbrel réinitialisée"};
+// Not in the original set: a register that holds no number, and a result beyond range.
+inline constexpr Message kNotANumber{"MSG_NOT_A_NUMBER",
+                                     "Ce nombre n'est pas valide, opération stoppée :"};
+inline constexpr Message kOutOfRange{"MSG_OUT_OF_RANGE",
+                                     "Résultat hors des limites du calcul, opération stoppée !"};
+
+inline constexpr std::string_view kErrorTitle = "Error...";
+inline constexpr std::string_view kRuleLine = "——————————";  // ten em dashes
+
+}  // namespace zumbrel::calc::msg

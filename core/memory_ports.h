@@ -1,0 +1,102 @@
+#pragma once
+
+// In-memory implementations of the ports, for tests and the headless driver. The recording
+// ones write what was asked of them, in order, to one shared event log.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "ports.h"
+#include "tape/open_lines.h"
+
+namespace zumbrel {
+
+// Built-in French texts.
+class FrenchTranslator final : public Translator {
+public:
+    std::string text(const Message& m) const override { return std::string(m.french); }
+};
+
+struct Event {
+    std::string kind;    // "beep", "message", "input", "voice", "play"
+    std::string detail;  // what was played, asked or shown
+    std::string answer;  // the answer given to a question
+};
+using EventLog = std::vector<Event>;
+
+class MemoryHistory final : public History {
+public:
+    void append(std::string_view text) override;
+    void addLine(std::string_view text) override;
+    std::vector<std::string> lines() const override;
+    void clear() override { lines_.clear(); }
+
+private:
+    struct Line {
+        std::string text;
+        bool empty() const { return text.empty(); }
+        void clear() { text.clear(); }
+    };
+    tape::OpenLines<Line> lines_;
+};
+
+class MemoryStatusLine final : public StatusLine {
+public:
+    void show(std::string_view text) override { text_ = std::string(text); }
+    std::string text() const override { return text_; }
+
+private:
+    std::string text_;
+};
+
+// Answers questions from a queue, then with a default answer; logs every box.
+class ScriptedPrompts final : public Prompts {
+public:
+    explicit ScriptedPrompts(EventLog& log) : log_(log) {}
+    void queueAnswer(Answer a) { answers_.push_back(a); }
+    void setDefaultAnswer(Answer a) { defaultAnswer_ = a; }
+    void queueInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
+
+    Answer messageBox(std::string_view title, std::string_view text, Icon icon,
+                      Buttons buttons) override;
+    std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
+                                        std::string_view defaultText) override;
+
+private:
+    EventLog& log_;
+    std::deque<Answer> answers_;
+    std::deque<std::optional<std::string>> inputs_;
+    Answer defaultAnswer_ = Answer::Yes;
+};
+
+class RecordingSound final : public SoundOutput {
+public:
+    explicit RecordingSound(EventLog& log) : log_(log) {}
+    void playSync(std::string_view path) override;
+    void playAsync(std::string_view path) override;
+    void beep(Beep kind) override;
+
+private:
+    EventLog& log_;
+};
+
+// Records what the calculator asks of the voice; a digit clears the result-shown flag, as
+// every key speaker does.
+class RecordingVoice final : public Voice {
+public:
+    explicit RecordingVoice(EventLog& log) : log_(log) {}
+    void speakKey(char key, calc::Registers& regs) override;
+    void readResult(const calc::Registers& regs) override;
+    void keypadSound(KeypadSound sound, const calc::Registers& regs) override;
+    void disarmKeySound() override;
+
+private:
+    EventLog& log_;
+};
+
+std::string_view beepName(Beep kind);
+std::string_view keypadSoundName(KeypadSound sound);
+std::string_view answerName(Answer answer);
+
+}  // namespace zumbrel

@@ -1,0 +1,103 @@
+#pragma once
+
+// The core talks to the world only through these small interfaces. The gui implements them
+// with Qt; memory_ports.h implements them in memory for tests and the headless driver.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tape/tape.h"
+
+namespace zumbrel {
+
+namespace calc {
+struct Registers;
+}
+
+// A text of the program: its language-file key and its built-in French text.
+struct Message {
+    std::string_view key;
+    std::string_view french;
+};
+
+// The lookup rule of messages, captions and tape words.
+class Translator {
+public:
+    virtual ~Translator() = default;
+    virtual std::string text(const Message& m) const = 0;
+};
+
+// The plain-text history memo; the same open-line writing as the tape.
+class History {
+public:
+    virtual ~History() = default;
+    virtual void append(std::string_view text) = 0;
+    virtual void addLine(std::string_view text) = 0;
+    virtual std::vector<std::string> lines() const = 0;
+    virtual void clear() = 0;
+};
+
+// The one-line status label of the keypad window.
+class StatusLine {
+public:
+    virtual ~StatusLine() = default;
+    virtual void show(std::string_view text) = 0;
+    virtual std::string text() const = 0;
+};
+
+enum class Icon { None, Information, Exclamation, Question, Error };
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Answer { Ok, Yes, No, Cancel };
+
+// Message boxes and input boxes.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    virtual Answer messageBox(std::string_view title, std::string_view text, Icon icon,
+                              Buttons buttons) = 0;
+    // The text typed, or nothing when cancelled.
+    virtual std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
+                                                std::string_view defaultText) = 0;
+};
+
+enum class Beep { Default, Asterisk, Exclamation, Hand, Question };
+
+// Sound files and the system's beeps.
+class SoundOutput {
+public:
+    virtual ~SoundOutput() = default;
+    // Plays a file to its end before returning.
+    virtual void playSync(std::string_view path) = 0;
+    // Starts a file and returns at once; the next play cuts it off.
+    virtual void playAsync(std::string_view path) = 0;
+    virtual void beep(Beep kind) = 0;
+};
+
+// Sounds the keypad starts that do not go through the key speaker.
+enum class KeypadSound {
+    DoubleZero,          // d0.wav or a click
+    TripleZero,          // t0.wav or a click
+    PercentButton,       // pourcent.wav or a click, once the percent button is accepted
+    PercentBeforeBegin,  // oups.wav: the percent button before any digit 1 to 9
+    NothingToCompute,    // oups.wav: Enter with nothing to compute
+    CommonClick,         // square root and sign change
+};
+
+// The talking side of the calculator. The input line and the engine say what happened;
+// the implementation decides from the voice settings what, if anything, is heard.
+class Voice {
+public:
+    virtual ~Voice() = default;
+    // The key speaker, for each character that passes the input line's filter, before the
+    // engine sees it. It may clear the result-shown flag (a digit starts a new number).
+    virtual void speakKey(char key, calc::Registers& regs) = 0;
+    // The result reader, once the entry holds the result of "=".
+    virtual void readResult(const calc::Registers& regs) = 0;
+    virtual void keypadSound(KeypadSound sound, const calc::Registers& regs) = 0;
+    // Clears the key speaker's armed flag, so that the next operator key stays silent.
+    virtual void disarmKeySound() = 0;
+};
+
+}  // namespace zumbrel

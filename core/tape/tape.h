@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "tape/style.h"
+
+namespace zumbrel::tape {
+
+// The paper roll. Its last line is the open line: append continues it, addLine ends it.
+// Every implementation must pass the contract tests in tests/core/tape_contract.h.
+class Tape {
+public:
+    virtual ~Tape() = default;
+
+    // Insert text at the end of the open line with the current typing style.
+    virtual void append(std::string_view text) = 0;
+    // On a non-empty open line: a line break, then text (text becomes the open line).
+    // On an empty open line: text, then a line break (the open line stays empty).
+    virtual void addLine(std::string_view text) = 0;
+    // Remove line i (from 0) with its line break; out-of-range indexes are ignored.
+    virtual void deleteLine(std::size_t i) = 0;
+    // Plain text of line i; empty when out of range.
+    virtual std::string line(std::size_t i) const = 0;
+    // Number of lines; an empty open line after a final line break is not counted.
+    virtual std::size_t lineCount() const = 0;
+    virtual bool isEmpty() const = 0;
+    virtual void clear() = 0;
+
+    virtual void setTypingColor(Color c) = 0;
+    virtual void setTypingBold(bool bold) = 0;
+    virtual void setTypingFont(std::string_view name, int sizePt) = 0;
+    virtual void setTypingBackground(bool on, Color c) = 0;
+    virtual TextStyle typingStyle() const = 0;
+    // Back to the tape's default attributes (colour, font, size, plain).
+    virtual void restoreDefaultStyle() = 0;
+    virtual void setDefaultStyle(const TextStyle& style) = 0;
+    virtual TextStyle defaultStyle() const = 0;
+
+    virtual void scrollToEnd() = 0;
+    virtual bool isModified() const = 0;
+    virtual void setModified(bool modified) = 0;
+
+    // The explicit edit mode in which the user may type into the tape.
+    virtual bool editMode() const = 0;
+    virtual void setEditMode(bool on) = 0;
+};
+
+}  // namespace zumbrel::tape

@@ -1,0 +1,134 @@
+// zumbrel-cli: the calculator without windows. Keys in, tape out.
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "calc/key_script.h"
+#include "headless_calculator.h"
+#include "report.h"
+
+namespace {
+
+const char* kUsage = R"(Usage: zumbrel-cli [OPTIONS] [KEYS...]
+
+Runs the calculator on KEYS (or on standard input) and prints the tape.
+Without KEYS on a terminal, reads one line of keys at a time.
+
+Keys:  0-9 , . + - * / %   as typed       = or Enter   equals
+       r or √  square root   s or ±  sign change   p  percent button
+       R  Reset   x  Escape   b  Backspace   d  Delete   [00] [000]  extra zeros
+
+Options:
+  --ds , | .              decimal separator (default ",")
+  --nbrdec TEXT           NbrDec: decimal places of results (default 2)
+  --sepdec S|Q|C|P|N      SepDec: thousands separator (default Q)
+  --warncr                ask before writing a waiting result comment
+  --comment TEXT          a result comment waiting for the next result
+  --answer yes|no         the answer to every question (default yes)
+  --format text|ansi|json output (default text)
+  -h, --help              this text
+)";
+
+struct Options {
+    char ds = ',';
+    std::string nbrDec = "2";
+    std::string sepDec = "Q";
+    bool warnCR = false;
+    std::string comment;
+    zumbrel::Answer answer = zumbrel::Answer::Yes;
+    zumbrel::cli::OutputFormat format = zumbrel::cli::OutputFormat::Text;
+    std::string keys;
+    bool haveKeys = false;
+};
+
+[[noreturn]] void fail(const std::string& why) {
+    std::fprintf(stderr, "zumbrel-cli: %s\n(see zumbrel-cli --help)\n", why.c_str());
+    std::exit(2);
+}
+
+Options parseOptions(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc) fail("option " + a + " needs a value");
+            return argv[++i];
+        };
+        if (a == "-h" || a == "--help") {
+            std::fputs(kUsage, stdout);
+            std::exit(0);
+        } else if (a == "--ds") {
+            const std::string v = value();
+            if (v != "," && v != ".") fail("the decimal separator is \",\" or \".\"");
+            o.ds = v[0];
+        } else if (a == "--nbrdec") {
+            o.nbrDec = value();
+        } else if (a == "--sepdec") {
+            o.sepDec = value();
+        } else if (a == "--warncr") {
+            o.warnCR = true;
+        } else if (a == "--comment") {
+            o.comment = value();
+        } else if (a == "--answer") {
+            const std::string v = value();
+            if (v != "yes" && v != "no") fail("--answer takes yes or no");
+            o.answer = v == "yes" ? zumbrel::Answer::Yes : zumbrel::Answer::No;
+        } else if (a == "--format") {
+            const std::string v = value();
+            if (v == "text") o.format = zumbrel::cli::OutputFormat::Text;
+            else if (v == "ansi") o.format = zumbrel::cli::OutputFormat::Ansi;
+            else if (v == "json") o.format = zumbrel::cli::OutputFormat::Json;
+            else fail("--format takes text, ansi or json");
+        } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+            fail("unknown option " + a);
+        } else {
+            o.keys += a;
+            o.haveKeys = true;
+        }
+    }
+    return o;
+}
+
+void interactive(zumbrel::HeadlessCalculator& h, const Options& o) {
+    std::string line;
+    std::fputs("zumbrel-cli: type keys and Enter (Ctrl+D ends).\n> ", stdout);
+    std::fflush(stdout);
+    while (std::getline(std::cin, line)) {
+        h.log.clear();
+        zumbrel::calc::runKeys(h.calc, line);
+        std::fputs(zumbrel::cli::report(h, o.format).c_str(), stdout);
+        std::fputs("> ", stdout);
+        std::fflush(stdout);
+    }
+    std::fputs("\n", stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options o = parseOptions(argc, argv);
+    zumbrel::HeadlessCalculator h(o.ds, zumbrel::calc::CalcSettings{o.warnCR});
+    auto& regs = h.calc.registers();
+    regs.lblNbrDecPref = o.nbrDec;
+    regs.lblSepDec = o.sepDec;
+    regs.edtComResult = o.comment;
+    h.prompts.setDefaultAnswer(o.answer);
+
+    if (!o.haveKeys && isatty(STDIN_FILENO)) {
+        interactive(h, o);
+        return 0;
+    }
+    if (!o.haveKeys) o.keys.assign(std::istreambuf_iterator<char>(std::cin), {});
+    // A final line break ends the input, it is not an Enter key.
+    while (!o.haveKeys && !o.keys.empty() && (o.keys.back() == '\n' || o.keys.back() == '\r'))
+        o.keys.pop_back();
+    zumbrel::calc::runKeys(h.calc, o.keys);
+    std::fputs(zumbrel::cli::report(h, o.format).c_str(), stdout);
+    return 0;
+}

@@ -1,0 +1,119 @@
+#include "report.h"
+
+#include <cstdio>
+
+#include "calc/number_text.h"
+#include "json_writer.h"
+
+namespace zumbrel::cli {
+namespace {
+
+std::string hexColor(Color c) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "#%02x%02x%02x", c.red(), c.green(), c.blue());
+    return buf;
+}
+
+std::string ansiRun(const tape::TextStyle& st, const std::string& text) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "\x1b[38;2;%d;%d;%dm", st.color.red(), st.color.green(),
+                  st.color.blue());
+    std::string out = buf;
+    if (st.bold) out += "\x1b[1m";
+    if (st.hasBackground) {
+        std::snprintf(buf, sizeof buf, "\x1b[48;2;%d;%d;%dm", st.background.red(),
+                      st.background.green(), st.background.blue());
+        out += buf;
+    }
+    return out + text + "\x1b[0m";
+}
+
+// Tape paragraphs are right-aligned, as on the paper roll.
+std::string tapeAsText(const tape::MemoryTape& t, bool ansi) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < t.lineCount(); ++i)
+        width = std::max(width, calc::characterCount(t.line(i)));
+    std::string out;
+    for (std::size_t i = 0; i < t.lineCount(); ++i) {
+        out.append(width - calc::characterCount(t.line(i)), ' ');
+        for (const auto& run : t.runs(i)) out += ansi ? ansiRun(t.style(run.style), run.text) : run.text;
+        out += '\n';
+    }
+    return out;
+}
+
+std::string textReport(const HeadlessCalculator& h, bool ansi) {
+    const auto& r = h.calc.registers();
+    std::string out = tapeAsText(h.tape, ansi);
+    out += "--\n";
+    out += "entry: " + r.edtSaisie + "\n";
+    out += "display: " + r.EdtVirt + "\n";
+    out += "status: " + h.status.text() + "\n";
+    if (!r.lblMemory4.empty()) out += "memory: " + r.lblMemory4 + "\n";
+    for (const Event& e : h.log) {
+        out += e.kind + ": " + e.detail;
+        if (!e.answer.empty()) out += " -> " + e.answer;
+        out += "\n";
+    }
+    return out;
+}
+
+std::string jsonStyle(const tape::TextStyle& st) {
+    std::string out = "{\"color\":" + jsonString(hexColor(st.color));
+    out += ",\"bold\":" + std::string(st.bold ? "true" : "false");
+    out += ",\"font\":" + jsonString(st.fontName);
+    out += ",\"size\":" + std::to_string(st.sizePt);
+    out += ",\"background\":" + (st.hasBackground ? jsonString(hexColor(st.background)) : "null");
+    return out + "}";
+}
+
+template <class Range, class Fn>
+std::string jsonArray(const Range& items, Fn&& item) {
+    std::string out = "[";
+    bool first = true;
+    for (const auto& x : items) {
+        if (!first) out += ",";
+        first = false;
+        out += item(x);
+    }
+    return out + "]";
+}
+
+std::string jsonReport(const HeadlessCalculator& h) {
+    const auto& r = h.calc.registers();
+    const auto& t = h.tape;
+    std::string out = "{\"tape\":[";
+    for (std::size_t i = 0; i < t.lineCount(); ++i) {
+        if (i) out += ",";
+        out += "{\"text\":" + jsonString(t.line(i)) + ",\"runs\":";
+        out += jsonArray(t.runs(i), [&](const tape::StyledRun& run) {
+            return "{\"text\":" + jsonString(run.text) + ",\"style\":" + jsonStyle(t.style(run.style)) + "}";
+        });
+        out += "}";
+    }
+    out += "],\"history\":" + jsonArray(h.history.lines(), [](const std::string& s) { return jsonString(s); });
+    out += ",\"entry\":" + jsonString(r.edtSaisie);
+    out += ",\"entrySelected\":" + std::string(r.entrySelected ? "true" : "false");
+    out += ",\"display\":" + jsonString(r.EdtVirt);
+    out += ",\"status\":" + jsonString(h.status.text());
+    out += ",\"memory\":" + jsonString(r.lblMemory4);
+    out += ",\"halted\":" + std::string(r.halted ? "true" : "false");
+    out += ",\"events\":" + jsonArray(h.log, [](const Event& e) {
+        return "{\"kind\":" + jsonString(e.kind) + ",\"detail\":" + jsonString(e.detail) +
+               (e.answer.empty() ? "" : ",\"answer\":" + jsonString(e.answer)) + "}";
+    });
+    return out + "}\n";
+}
+
+}  // namespace
+
+std::string report(const HeadlessCalculator& h, OutputFormat format) {
+    switch (format) {
+        case OutputFormat::Json: return jsonReport(h);
+        case OutputFormat::Ansi: return textReport(h, true);
+        case OutputFormat::Text: break;
+    }
+    return textReport(h, false);
+}
+
+}  // namespace zumbrel::cli
