@@ -15,7 +15,8 @@ void MemoryHistory::addLine(std::string_view text) {
 std::vector<std::string> MemoryHistory::lines() const {
     std::vector<std::string> out;
     out.reserve(lines_.count());
-    for (std::size_t i = 0; i < lines_.count(); ++i) out.push_back(lines_.at(i)->text);
+    for (std::size_t i = 0; i < lines_.count(); ++i)
+        out.push_back(lines_.at(i)->text);
     return out;
 }
 
@@ -29,12 +30,13 @@ Answer ScriptedPrompts::messageBox(std::string_view title, std::string_view text
             answers_.pop_front();
         }
     }
-    log_.push_back({"message", std::string(title) + " | " + std::string(text),
-                    std::string(answerName(a))});
+    log_.push_back(
+        {"message", std::string(title) + " | " + std::string(text), std::string(answerName(a))});
     return a;
 }
 
-std::optional<std::string> ScriptedPrompts::inputBox(std::string_view title, std::string_view prompt,
+std::optional<std::string> ScriptedPrompts::inputBox(std::string_view title,
+                                                     std::string_view prompt,
                                                      std::string_view defaultText) {
     std::optional<std::string> answer = std::string(defaultText);
     if (!inputs_.empty()) {
@@ -46,13 +48,20 @@ std::optional<std::string> ScriptedPrompts::inputBox(std::string_view title, std
     return answer;
 }
 
-void RecordingSound::playSync(std::string_view path) { log_.push_back({"play", "sync " + std::string(path), {}}); }
-void RecordingSound::playAsync(std::string_view path) { log_.push_back({"play", "async " + std::string(path), {}}); }
-void RecordingSound::beep(Beep kind) { log_.push_back({"beep", std::string(beepName(kind)), {}}); }
+void RecordingSound::playSync(std::string_view path) {
+    log_.push_back({"play", "sync " + std::string(path), {}});
+}
+void RecordingSound::playAsync(std::string_view path) {
+    log_.push_back({"play", "async " + std::string(path), {}});
+}
+void RecordingSound::beep(Beep kind) {
+    log_.push_back({"beep", std::string(beepName(kind)), {}});
+}
 
 void RecordingVoice::speakKey(char key, calc::Registers& regs) {
     if (key >= '0' && key <= '9') regs.resultShown = false;
-    log_.push_back({"voice", key == '\r' ? std::string("key Enter") : "key " + std::string(1, key), {}});
+    log_.push_back(
+        {"voice", key == '\r' ? std::string("key Enter") : "key " + std::string(1, key), {}});
 }
 
 void RecordingVoice::readResult(const calc::Registers& regs) {
@@ -63,37 +72,54 @@ void RecordingVoice::keypadSound(KeypadSound sound, const calc::Registers&) {
     log_.push_back({"voice", std::string(keypadSoundName(sound)), {}});
 }
 
-void RecordingVoice::disarmKeySound() { log_.push_back({"voice", "disarm", {}}); }
+void RecordingVoice::disarmKeySound() {
+    log_.push_back({"voice", "disarm", {}});
+}
 
 std::string_view beepName(Beep kind) {
     switch (kind) {
-        case Beep::Default: return "default";
-        case Beep::Asterisk: return "asterisk";
-        case Beep::Exclamation: return "exclamation";
-        case Beep::Hand: return "hand";
-        case Beep::Question: return "question";
+        case Beep::Default:
+            return "default";
+        case Beep::Asterisk:
+            return "asterisk";
+        case Beep::Exclamation:
+            return "exclamation";
+        case Beep::Hand:
+            return "hand";
+        case Beep::Question:
+            return "question";
     }
     return "default";
 }
 
 std::string_view keypadSoundName(KeypadSound sound) {
     switch (sound) {
-        case KeypadSound::DoubleZero: return "double zero";
-        case KeypadSound::TripleZero: return "triple zero";
-        case KeypadSound::PercentButton: return "percent button";
-        case KeypadSound::PercentBeforeBegin: return "oups (percent before any number)";
-        case KeypadSound::NothingToCompute: return "oups (nothing to compute)";
-        case KeypadSound::CommonClick: return "common click";
+        case KeypadSound::DoubleZero:
+            return "double zero";
+        case KeypadSound::TripleZero:
+            return "triple zero";
+        case KeypadSound::PercentButton:
+            return "percent button";
+        case KeypadSound::PercentBeforeBegin:
+            return "oups (percent before any number)";
+        case KeypadSound::NothingToCompute:
+            return "oups (nothing to compute)";
+        case KeypadSound::CommonClick:
+            return "common click";
     }
     return "";
 }
 
 std::string_view answerName(Answer answer) {
     switch (answer) {
-        case Answer::Ok: return "ok";
-        case Answer::Yes: return "yes";
-        case Answer::No: return "no";
-        case Answer::Cancel: return "cancel";
+        case Answer::Ok:
+            return "ok";
+        case Answer::Yes:
+            return "yes";
+        case Answer::No:
+            return "no";
+        case Answer::Cancel:
+            return "cancel";
     }
     return "ok";
 }

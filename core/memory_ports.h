@@ -14,7 +14,7 @@ namespace zumbrel {
 
 // Built-in French texts.
 class FrenchTranslator final : public Translator {
-public:
+  public:
     std::string text(const Message& m) const override { return std::string(m.french); }
 };
 
@@ -26,13 +26,13 @@ struct Event {
 using EventLog = std::vector<Event>;
 
 class MemoryHistory final : public History {
-public:
+  public:
     void append(std::string_view text) override;
     void addLine(std::string_view text) override;
     std::vector<std::string> lines() const override;
     void clear() override { lines_.clear(); }
 
-private:
+  private:
     struct Line {
         std::string text;
         bool empty() const { return text.empty(); }
@@ -42,17 +42,17 @@ private:
 };
 
 class MemoryStatusLine final : public StatusLine {
-public:
+  public:
     void show(std::string_view text) override { text_ = std::string(text); }
     std::string text() const override { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 
 // Answers questions from a queue, then with a default answer; logs every box.
 class ScriptedPrompts final : public Prompts {
-public:
+  public:
     explicit ScriptedPrompts(EventLog& log) : log_(log) {}
     void queueAnswer(Answer a) { answers_.push_back(a); }
     void setDefaultAnswer(Answer a) { defaultAnswer_ = a; }
@@ -63,7 +63,7 @@ public:
     std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
                                         std::string_view defaultText) override;
 
-private:
+  private:
     EventLog& log_;
     std::deque<Answer> answers_;
     std::deque<std::optional<std::string>> inputs_;
@@ -71,27 +71,27 @@ private:
 };
 
 class RecordingSound final : public SoundOutput {
-public:
+  public:
     explicit RecordingSound(EventLog& log) : log_(log) {}
     void playSync(std::string_view path) override;
     void playAsync(std::string_view path) override;
     void beep(Beep kind) override;
 
-private:
+  private:
     EventLog& log_;
 };
 
 // Records what the calculator asks of the voice; a digit clears the result-shown flag, as
 // every key speaker does.
 class RecordingVoice final : public Voice {
-public:
+  public:
     explicit RecordingVoice(EventLog& log) : log_(log) {}
     void speakKey(char key, calc::Registers& regs) override;
     void readResult(const calc::Registers& regs) override;
     void keypadSound(KeypadSound sound, const calc::Registers& regs) override;
     void disarmKeySound() override;
 
-private:
+  private:
     EventLog& log_;
 };
 

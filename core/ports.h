@@ -24,14 +24,14 @@ struct Message {
 
 // The lookup rule of messages, captions and tape words.
 class Translator {
-public:
+  public:
     virtual ~Translator() = default;
     virtual std::string text(const Message& m) const = 0;
 };
 
 // The plain-text history memo; the same open-line writing as the tape.
 class History {
-public:
+  public:
     virtual ~History() = default;
     virtual void append(std::string_view text) = 0;
     virtual void addLine(std::string_view text) = 0;
@@ -41,7 +41,7 @@ public:
 
 // The one-line status label of the keypad window.
 class StatusLine {
-public:
+  public:
     virtual ~StatusLine() = default;
     virtual void show(std::string_view text) = 0;
     virtual std::string text() const = 0;
@@ -53,7 +53,7 @@ enum class Answer { Ok, Yes, No, Cancel };
 
 // Message boxes and input boxes.
 class Prompts {
-public:
+  public:
     virtual ~Prompts() = default;
     virtual Answer messageBox(std::string_view title, std::string_view text, Icon icon,
                               Buttons buttons) = 0;
@@ -66,7 +66,7 @@ enum class Beep { Default, Asterisk, Exclamation, Hand, Question };
 
 // Sound files and the system's beeps.
 class SoundOutput {
-public:
+  public:
     virtual ~SoundOutput() = default;
     // Plays a file to its end before returning.
     virtual void playSync(std::string_view path) = 0;
@@ -88,7 +88,7 @@ enum class KeypadSound {
 // The talking side of the calculator. The input line and the engine say what happened;
 // the implementation decides from the voice settings what, if anything, is heard.
 class Voice {
-public:
+  public:
     virtual ~Voice() = default;
     // The key speaker, for each character that passes the input line's filter, before the
     // engine sees it. It may clear the result-shown flag (a digit starts a new number).

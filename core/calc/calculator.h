@@ -12,7 +12,7 @@ namespace zumbrel::calc {
 // registers out. A key that cannot complete (a register that holds no number, a value out
 // of range) restores every register, says why in a message box, and is otherwise ignored.
 class Calculator {
-public:
+  public:
     Calculator(Ports ports, CalcSettings settings = {});
     Calculator(const Calculator&) = delete;
     Calculator& operator=(const Calculator&) = delete;
@@ -27,7 +27,7 @@ public:
     CommandState& commands() { return commands_; }
     Entry& entry() { return entry_; }
 
-private:
+  private:
     template <class Action>
     void guarded(Action&& action);
 

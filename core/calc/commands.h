@@ -23,8 +23,10 @@ struct CommandState {
         mItemEnregistrer = false;
     }
 
-private:
-    void setSaveAndPrint(bool on) { mItemPrint = mItemEnregistrerSous = ToolBtnSave = ToolbtnPrint = on; }
+  private:
+    void setSaveAndPrint(bool on) {
+        mItemPrint = mItemEnregistrerSous = ToolBtnSave = ToolbtnPrint = on;
+    }
 };
 
 }  // namespace zumbrel::calc

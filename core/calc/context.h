@@ -26,13 +26,15 @@ struct CalcSettings {
 // An operation that cannot go on: a register text that is no number, or a value out of range.
 // Thrown before anything is written; the calculator restores its registers and says why.
 class CalcError : public std::runtime_error {
-public:
+  public:
     CalcError(Message message, std::string detail)
-        : std::runtime_error(std::string(message.key)), message_(message), detail_(std::move(detail)) {}
+        : std::runtime_error(std::string(message.key)),
+          message_(message),
+          detail_(std::move(detail)) {}
     const Message& message() const { return message_; }
     const std::string& detail() const { return detail_; }
 
-private:
+  private:
     Message message_;
     std::string detail_;
 };

@@ -18,8 +18,8 @@ struct Digits {
 Digits scientificDigits(long double value, int significant) {
     Digits d;
     char buf[128];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
-                             significant - 1);
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1);
     std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
     if (!s.empty() && s.front() == '-') {
         d.negative = true;
@@ -78,8 +78,10 @@ std::string positional(bool negative, const std::string& digits, int pointPos, i
 }  // namespace
 
 std::optional<long double> parseNumber(std::string_view text, char ds) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';
@@ -104,8 +106,8 @@ std::optional<long double> parseNumber(std::string_view text, char ds) {
     if (plain.front() == '.') plain.insert(plain.begin(), '0');
     if (plain.back() == '.') plain.pop_back();
     long double value = 0;
-    auto res = std::from_chars(plain.data(), plain.data() + plain.size(), value,
-                               std::chars_format::fixed);
+    auto res =
+        std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::fixed);
     if (res.ec != std::errc{} || res.ptr != plain.data() + plain.size() || !std::isfinite(value))
         return std::nullopt;
     return negative ? -value : value;
@@ -120,13 +122,15 @@ std::string formatFixed(long double value, int decimals, char ds) {
     const long keep = static_cast<long>(d.pointPos) + decimals;
     if (keep < 0) return positional(d.negative, "0", 1, decimals, ds);
     std::string kept = d.digits.substr(0, static_cast<std::size_t>(keep));
-    const bool roundUp =
-        static_cast<std::size_t>(keep) < d.digits.size() && d.digits[static_cast<std::size_t>(keep)] >= '5';
+    const bool roundUp = static_cast<std::size_t>(keep) < d.digits.size() &&
+                         d.digits[static_cast<std::size_t>(keep)] >= '5';
     int pointPos = d.pointPos;
     if (kept.empty()) {
         kept = roundUp ? "1" : "0";
-        if (roundUp) pointPos = -decimals + 1;
-        else pointPos = 1;
+        if (roundUp)
+            pointPos = -decimals + 1;
+        else
+            pointPos = 1;
     } else if (roundUp && incrementDigits(kept)) {
         ++pointPos;
     }
@@ -137,7 +141,8 @@ std::string formatGeneral(long double value, int significant, char ds) {
     if (!std::isfinite(value)) value = 0;
     if (value == 0) return "0";
     Digits d = scientificDigits(value, significant);
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
     return positional(d.negative, d.digits, d.pointPos, -1, ds);
 }
 

@@ -8,26 +8,39 @@
 namespace zumbrel::calc {
 namespace {
 
-bool isArithmetic(char op) { return op == '+' || op == '-' || op == '*' || op == '/'; }
+bool isArithmetic(char op) {
+    return op == '+' || op == '-' || op == '*' || op == '/';
+}
 
 // What an operator prints as its own tape line, and what it adds to a history line.
 std::string_view operatorLine(char op) {
     switch (op) {
-        case '+': return "+ ";
-        case '-': return "– ";  // an en dash, as a printing calculator prints minus
-        case '*': return "* ";
-        case '/': return "/ ";
-        default: return "";
+        case '+':
+            return "+ ";
+        case '-':
+            return "– ";  // an en dash, as a printing calculator prints minus
+        case '*':
+            return "* ";
+        case '/':
+            return "/ ";
+        default:
+            return "";
     }
 }
 
-std::string historySuffix(char op) { return std::string(" ") + op; }
+std::string historySuffix(char op) {
+    return std::string(" ") + op;
+}
 
-bool startsWith(std::string_view s, char c) { return !s.empty() && s.front() == c; }
+bool startsWith(std::string_view s, char c) {
+    return !s.empty() && s.front() == c;
+}
 
 std::string trimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
     return std::string(s);
 }
 
@@ -40,11 +53,16 @@ long double finite(long double v) {
 
 std::optional<long double> applyOperator(char op, long double a, long double b) {
     switch (op) {
-        case '+': return finite(a + b);
-        case '-': return finite(a - b);
-        case '*': return finite(a * b);
-        case '/': return finite(a / b);
-        default: return std::nullopt;
+        case '+':
+            return finite(a + b);
+        case '-':
+            return finite(a - b);
+        case '*':
+            return finite(a * b);
+        case '/':
+            return finite(a / b);
+        default:
+            return std::nullopt;
     }
 }
 
@@ -117,10 +135,17 @@ void Engine::completeChainWith(char op) {
     switch (op) {
         case '+':
         case '-':
-        case '*': arithmeticStep(op); break;
-        case '/': divisionStep(); break;
-        case '%': percentStep(); break;
-        default: break;
+        case '*':
+            arithmeticStep(op);
+            break;
+        case '/':
+            divisionStep();
+            break;
+        case '%':
+            percentStep();
+            break;
+        default:
+            break;
     }
 }
 
@@ -299,7 +324,8 @@ void Engine::GetResult() {
     if (!regs_.extraDecimals && regs_.lblSepDec != "N") s = withSeparators(s);
     writeResultLine(s);
     tape.restoreDefaultStyle();
-    for (int i = 0; i < 3; ++i) tape.addLine("");
+    for (int i = 0; i < 3; ++i)
+        tape.addLine("");
     regs_.lblPosNeg = false;
 
     if (characterCount(regs_.lblResultat) > 19) {
@@ -319,8 +345,8 @@ void Engine::writeResultLine(const std::string& s) {
     bool withComment = !comment.empty();
     if (withComment && settings_.warnCR) {
         const std::string question = text(msg::kAddResultComment) + "\n\n" + comment;
-        withComment = ports_.prompts.messageBox(text(msg::kConfirmTitle), question,
-                                                Icon::Question, Buttons::YesNo) == Answer::Yes;
+        withComment = ports_.prompts.messageBox(text(msg::kConfirmTitle), question, Icon::Question,
+                                                Buttons::YesNo) == Answer::Yes;
     }
     if (!withComment) {
         tape.addLine(s);
@@ -362,7 +388,8 @@ void Engine::GestiErrorZeroDiv() {
         entry_.set(shown);
     }
     tape.restoreDefaultStyle();
-    for (int i = 0; i < 3; ++i) tape.addLine("");
+    for (int i = 0; i < 3; ++i)
+        tape.addLine("");
     regs_.resultValue = 0;
     regs_.lblTampon.clear();
     regs_.lblTamponNum1.clear();

@@ -12,7 +12,7 @@ namespace zumbrel::calc {
 // strictly from left to right, writing operands, operators, rule lines and results on the
 // tape and the history.
 class Engine {
-public:
+  public:
     Engine(Registers& regs, Entry& entry, Ports& ports, const CalcSettings& settings)
         : regs_(regs), entry_(entry), ports_(ports), settings_(settings) {}
 
@@ -25,7 +25,7 @@ public:
     void GetOperation();
     void GetResult();
 
-private:
+  private:
     void arithmeticStep(char op);
     void divisionStep();
     void percentStep();

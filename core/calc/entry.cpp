@@ -8,13 +8,18 @@
 namespace zumbrel::calc {
 namespace {
 
-bool contains(std::string_view s, char c) { return s.find(c) != std::string_view::npos; }
+bool contains(std::string_view s, char c) {
+    return s.find(c) != std::string_view::npos;
+}
 
-void eraseAll(std::string& s, char c) { s.erase(std::remove(s.begin(), s.end(), c), s.end()); }
+void eraseAll(std::string& s, char c) {
+    s.erase(std::remove(s.begin(), s.end(), c), s.end());
+}
 
 void collapseDoubleDots(std::string& s) {
     std::size_t pos;
-    while ((pos = s.find("..")) != std::string::npos) s.erase(pos, 1);
+    while ((pos = s.find("..")) != std::string::npos)
+        s.erase(pos, 1);
 }
 
 }  // namespace
@@ -104,8 +109,10 @@ void Entry::rebuildDisplay(const std::string& t) {
 
 void Entry::NbrAutoDec() {
     std::string_view t = regs_.edtSaisie;
-    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
-    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+    while (!t.empty() && t.front() == ' ')
+        t.remove_prefix(1);
+    while (!t.empty() && t.back() == ' ')
+        t.remove_suffix(1);
     const int count = IndicNbrDecim(t, regs_.decimalSeparator);
     regs_.lblNbrDecEd = std::to_string(count);
     if (count > 2) {

@@ -10,7 +10,7 @@ namespace zumbrel::calc {
 // The input line edtSaisie: its text, its selection, and the entry check that runs after
 // every change of it and rebuilds the display.
 class Entry {
-public:
+  public:
     Entry(Registers& regs, Ports& ports) : regs_(regs), ports_(ports) {}
 
     const std::string& text() const { return regs_.edtSaisie; }
@@ -31,7 +31,7 @@ public:
     // The value of a register text, or CalcError.
     long double toNumber(std::string_view text) const;
 
-private:
+  private:
     // One pass of the check; returns false when it changed the text (the check restarts).
     bool checkOnce();
     void rebuildDisplay(const std::string& t);

@@ -7,8 +7,12 @@
 namespace zumbrel::calc {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isOperator(char c) {
+    return c == '+' || c == '-' || c == '*' || c == '/';
+}
 
 }  // namespace
 
@@ -49,17 +53,33 @@ void InputLine::leaveTapeEditMode() {
 
 void InputLine::run(Command command) {
     switch (command) {
-        case Command::Backspace: undo(); break;
-        case Command::Delete: clean(); break;
+        case Command::Backspace:
+            undo();
+            break;
+        case Command::Delete:
+            clean();
+            break;
         case Command::Escape:
             if (!entry_.text().empty()) entry_.set("0");
             break;
-        case Command::DoubleZero: btnExtraZerosClick(KeypadSound::DoubleZero, "00"); break;
-        case Command::TripleZero: btnExtraZerosClick(KeypadSound::TripleZero, "000"); break;
-        case Command::PercentButton: btnPourcentClick(); break;
-        case Command::SignChange: btnPlus_MoinsClick(); break;
-        case Command::SquareRoot: engine_.btnRacineClick(); break;
-        case Command::Reset: btnResetClick(); break;
+        case Command::DoubleZero:
+            btnExtraZerosClick(KeypadSound::DoubleZero, "00");
+            break;
+        case Command::TripleZero:
+            btnExtraZerosClick(KeypadSound::TripleZero, "000");
+            break;
+        case Command::PercentButton:
+            btnPourcentClick();
+            break;
+        case Command::SignChange:
+            btnPlus_MoinsClick();
+            break;
+        case Command::SquareRoot:
+            engine_.btnRacineClick();
+            break;
+        case Command::Reset:
+            btnResetClick();
+            break;
     }
 }
 
@@ -74,8 +94,7 @@ void InputLine::btnExtraZerosClick(KeypadSound sound, const char* zeros) {
 
 void InputLine::btnPourcentClick() {
     if (!regs_.lblbBegin) ports_.voice.keypadSound(KeypadSound::PercentBeforeBegin, regs_);
-    const bool accepted =
-        !entry_.text().empty() && (regs_.lblTamponSign1 || regs_.lblTamponSign2);
+    const bool accepted = !entry_.text().empty() && (regs_.lblTamponSign1 || regs_.lblTamponSign2);
     if (accepted) ports_.voice.keypadSound(KeypadSound::PercentButton, regs_);
     engine_.percentKey();
 }

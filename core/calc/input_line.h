@@ -22,7 +22,7 @@ enum class Command {
 // Everything typed or clicked on the keypad arrives here: the key dispatcher filters it,
 // has it announced, hands operators to the engine and lets digits into the entry.
 class InputLine {
-public:
+  public:
     InputLine(Registers& regs, Entry& entry, Engine& engine, Ports& ports, CommandState& commands)
         : regs_(regs), entry_(entry), engine_(engine), ports_(ports), commands_(commands) {}
 
@@ -30,7 +30,7 @@ public:
     void edtSaisieKeyPress(char c);
     void run(Command command);
 
-private:
+  private:
     void btnExtraZerosClick(KeypadSound sound, const char* zeros);
     void btnPourcentClick();
     void btnPlus_MoinsClick();

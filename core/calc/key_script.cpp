@@ -23,18 +23,37 @@ std::vector<KeyAction> parseKeys(std::string_view s) {
             i += std::string_view("±").size() - 1;
         } else {
             switch (s[i]) {
-                case ' ': break;
+                case ' ':
+                    break;
                 case '=':
                 case '\n':
-                case '\r': out.emplace_back('\r'); break;
-                case 'r': out.emplace_back(Command::SquareRoot); break;
-                case 's': out.emplace_back(Command::SignChange); break;
-                case 'p': out.emplace_back(Command::PercentButton); break;
-                case 'R': out.emplace_back(Command::Reset); break;
-                case 'x': out.emplace_back(Command::Escape); break;
-                case 'b': out.emplace_back(Command::Backspace); break;
-                case 'd': out.emplace_back(Command::Delete); break;
-                default: out.emplace_back(s[i]); break;
+                case '\r':
+                    out.emplace_back('\r');
+                    break;
+                case 'r':
+                    out.emplace_back(Command::SquareRoot);
+                    break;
+                case 's':
+                    out.emplace_back(Command::SignChange);
+                    break;
+                case 'p':
+                    out.emplace_back(Command::PercentButton);
+                    break;
+                case 'R':
+                    out.emplace_back(Command::Reset);
+                    break;
+                case 'x':
+                    out.emplace_back(Command::Escape);
+                    break;
+                case 'b':
+                    out.emplace_back(Command::Backspace);
+                    break;
+                case 'd':
+                    out.emplace_back(Command::Delete);
+                    break;
+                default:
+                    out.emplace_back(s[i]);
+                    break;
             }
         }
     }

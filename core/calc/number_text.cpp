@@ -11,7 +11,9 @@ std::optional<int> nbrDecPlaces(std::string_view nbrDec) {
     return std::nullopt;
 }
 
-int resultPlaces(std::string_view nbrDec) { return nbrDecPlaces(nbrDec).value_or(2); }
+int resultPlaces(std::string_view nbrDec) {
+    return nbrDecPlaces(nbrDec).value_or(2);
+}
 
 std::optional<char> thousandsSeparator(const FormatOptions& opt) {
     const bool dotIsDs = opt.decimalSeparator == '.';

@@ -24,8 +24,8 @@ struct Registers {
     bool lblbBegin = false;  // a digit 1 to 9 has been typed since start
     bool lblPosNeg = false;  // the sign flag: a "-" in the entry survives the entry check
 
-    char lblTamponSign1 = 0;  // pending operator: + - * / % or V
-    char lblTamponSign2 = 0;  // latest operator key
+    char lblTamponSign1 = 0;         // pending operator: + - * / % or V
+    char lblTamponSign2 = 0;         // latest operator key
     bool latestShowsEquals = false;  // lblTamponSign2's label shows "=" after equals
     char lblTamponSign = 0;          // the percent operator
 

@@ -4,7 +4,9 @@
 
 namespace zumbrel::tape {
 
-MemoryTape::MemoryTape() { typingChanged(); }
+MemoryTape::MemoryTape() {
+    typingChanged();
+}
 
 void MemoryTape::put(StyledLine& line, std::string_view text) {
     if (text.empty()) return;
@@ -34,8 +36,16 @@ void MemoryTape::deleteLine(std::size_t i) {
 std::string MemoryTape::line(std::size_t i) const {
     std::string out;
     if (const StyledLine* l = lines_.at(i)) {
-        for (const StyledRun& r : l->runs) out += r.text;
+        for (const StyledRun& r : l->runs)
+            out += r.text;
     }
+    return out;
+}
+
+std::vector<Run> MemoryTape::lineRuns(std::size_t i) const {
+    std::vector<Run> out;
+    for (const StyledRun& r : runs(i))
+        out.push_back({r.text, styles_[r.style]});
     return out;
 }
 
@@ -77,7 +87,9 @@ void MemoryTape::restoreDefaultStyle() {
     typingChanged();
 }
 
-void MemoryTape::setDefaultStyle(const TextStyle& style) { default_ = style; }
+void MemoryTape::setDefaultStyle(const TextStyle& style) {
+    default_ = style;
+}
 
 // Styles are few (a tape uses a handful), so a linear search is cheaper than a map.
 void MemoryTape::typingChanged() {

@@ -22,13 +22,14 @@ struct StyledLine {
 
 // The tape kept in memory: for tests, the headless driver and benchmarks.
 class MemoryTape final : public Tape {
-public:
+  public:
     MemoryTape();
 
     void append(std::string_view text) override;
     void addLine(std::string_view text) override;
     void deleteLine(std::size_t i) override;
     std::string line(std::size_t i) const override;
+    std::vector<Run> lineRuns(std::size_t i) const override;
     std::size_t lineCount() const override { return lines_.count(); }
     bool isEmpty() const override { return lines_.isEmpty(); }
     void clear() override;
@@ -54,7 +55,7 @@ public:
     // Lines stored, the open line included even when empty.
     std::size_t storedLines() const { return lines_.storedLines(); }
 
-private:
+  private:
     void put(StyledLine& line, std::string_view text);
     void typingChanged();
 

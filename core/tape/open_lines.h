@@ -9,7 +9,7 @@ namespace zumbrel::tape {
 // Line must offer empty() and clear(); writers fill the open line through a callable.
 template <class Line>
 class OpenLines {
-public:
+  public:
     OpenLines() : lines_(1) {}
 
     template <class Fill>
@@ -47,7 +47,7 @@ public:
     std::size_t storedLines() const { return lines_.size(); }
     const Line& openLine() const { return lines_.back(); }
 
-private:
+  private:
     std::vector<Line> lines_;
 };
 

@@ -81,10 +81,14 @@ Options parseOptions(int argc, char** argv) {
             o.answer = v == "yes" ? zumbrel::Answer::Yes : zumbrel::Answer::No;
         } else if (a == "--format") {
             const std::string v = value();
-            if (v == "text") o.format = zumbrel::cli::OutputFormat::Text;
-            else if (v == "ansi") o.format = zumbrel::cli::OutputFormat::Ansi;
-            else if (v == "json") o.format = zumbrel::cli::OutputFormat::Json;
-            else fail("--format takes text, ansi or json");
+            if (v == "text")
+                o.format = zumbrel::cli::OutputFormat::Text;
+            else if (v == "ansi")
+                o.format = zumbrel::cli::OutputFormat::Ansi;
+            else if (v == "json")
+                o.format = zumbrel::cli::OutputFormat::Json;
+            else
+                fail("--format takes text, ansi or json");
         } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
             fail("unknown option " + a);
         } else {

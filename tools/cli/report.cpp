@@ -36,7 +36,8 @@ std::string tapeAsText(const tape::MemoryTape& t, bool ansi) {
     std::string out;
     for (std::size_t i = 0; i < t.lineCount(); ++i) {
         out.append(width - calc::characterCount(t.line(i)), ' ');
-        for (const auto& run : t.runs(i)) out += ansi ? ansiRun(t.style(run.style), run.text) : run.text;
+        for (const auto& run : t.runs(i))
+            out += ansi ? ansiRun(t.style(run.style), run.text) : run.text;
         out += '\n';
     }
     return out;
@@ -87,11 +88,13 @@ std::string jsonReport(const HeadlessCalculator& h) {
         if (i) out += ",";
         out += "{\"text\":" + jsonString(t.line(i)) + ",\"runs\":";
         out += jsonArray(t.runs(i), [&](const tape::StyledRun& run) {
-            return "{\"text\":" + jsonString(run.text) + ",\"style\":" + jsonStyle(t.style(run.style)) + "}";
+            return "{\"text\":" + jsonString(run.text) +
+                   ",\"style\":" + jsonStyle(t.style(run.style)) + "}";
         });
         out += "}";
     }
-    out += "],\"history\":" + jsonArray(h.history.lines(), [](const std::string& s) { return jsonString(s); });
+    out += "],\"history\":" +
+           jsonArray(h.history.lines(), [](const std::string& s) { return jsonString(s); });
     out += ",\"entry\":" + jsonString(r.edtSaisie);
     out += ",\"entrySelected\":" + std::string(r.entrySelected ? "true" : "false");
     out += ",\"display\":" + jsonString(r.EdtVirt);
@@ -99,9 +102,9 @@ std::string jsonReport(const HeadlessCalculator& h) {
     out += ",\"memory\":" + jsonString(r.lblMemory4);
     out += ",\"halted\":" + std::string(r.halted ? "true" : "false");
     out += ",\"events\":" + jsonArray(h.log, [](const Event& e) {
-        return "{\"kind\":" + jsonString(e.kind) + ",\"detail\":" + jsonString(e.detail) +
-               (e.answer.empty() ? "" : ",\"answer\":" + jsonString(e.answer)) + "}";
-    });
+               return "{\"kind\":" + jsonString(e.kind) + ",\"detail\":" + jsonString(e.detail) +
+                      (e.answer.empty() ? "" : ",\"answer\":" + jsonString(e.answer)) + "}";
+           });
     return out + "}\n";
 }
 
@@ -109,9 +112,12 @@ std::string jsonReport(const HeadlessCalculator& h) {
 
 std::string report(const HeadlessCalculator& h, OutputFormat format) {
     switch (format) {
-        case OutputFormat::Json: return jsonReport(h);
-        case OutputFormat::Ansi: return textReport(h, true);
-        case OutputFormat::Text: break;
+        case OutputFormat::Json:
+            return jsonReport(h);
+        case OutputFormat::Ansi:
+            return textReport(h, true);
+        case OutputFormat::Text:
+            break;
     }
     return textReport(h, false);
 }

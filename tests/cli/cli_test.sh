@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The headless driver prints the tape, its colours and its JSON as documented.
+set -euo pipefail
+cli=$1
+fail() { echo "FAIL: $*"; exit 1; }
+
+out=$("$cli" --ds , --nbrdec 2 --sepdec S '12+3*2=')
+expected=$(printf '     12,00\n    + 3,00\n    * 2,00\n——————————\n     30,00\n          \n          ')
+[ "$(printf '%s\n' "$out" | sed -n '1,7p')" = "$expected" ] || fail "tape of 12+3*2=: $out"
+
+json=$("$cli" --sepdec S --format json '7-9=')
+echo "$json" | grep -q '"text":"-2,00","runs":\[{"text":"-2,00","style":{"color":"#ff0000"' || fail "red result: $json"
+echo "$json" | grep -q '"entry":"-2,00"' || fail "entry: $json"
+echo "$json" | grep -q '"kind":"voice","detail":"read -2,00"' || fail "voice: $json"
+
+ansi=$("$cli" --format ansi '7-9=')
+printf '%s' "$ansi" | grep -q $'\x1b\[38;2;255;0;0m-2,00' || fail "ansi colour: $ansi"
+
+piped=$(printf '12+3\n=\n' | "$cli" --sepdec S)
+printf '%s\n' "$piped" | grep -q '^entry: 15,00$' || fail "keys from standard input: $piped"
+
+"$cli" --format nonsense 1 2>/dev/null && fail "a bad option is refused"
+echo "1 passed, 0 failed"

@@ -1,0 +1,92 @@
+#include "calc/decimal.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace zumbrel::calc {
+namespace {
+
+struct FixedCase {
+    long double value;
+    int decimals;
+    const char* expected;
+};
+
+class FormatFixed : public testing::TestWithParam<FixedCase> {};
+
+TEST_P(FormatFixed, rounds_half_away_from_zero_at_18_digits) {
+    const FixedCase& c = GetParam();
+    EXPECT_EQ(formatFixed(c.value, c.decimals, ','), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FormatFixed,
+    testing::Values(FixedCase{15, 2, "15,00"}, FixedCase{-2.5L, 2, "-2,50"},
+                    FixedCase{1.0L / 3, 2, "0,33"}, FixedCase{2.0L / 3, 0, "1"},
+                    FixedCase{0.125L, 2, "0,13"}, FixedCase{-0.125L, 2, "-0,13"},
+                    FixedCase{1.005L, 2, "1,01"}, FixedCase{2.675L, 2, "2,68"},
+                    FixedCase{-0.001L, 2, "0,00"}, FixedCase{0.005L, 2, "0,01"},
+                    FixedCase{0.0049L, 2, "0,00"}, FixedCase{999.995L, 2, "1000,00"},
+                    FixedCase{9.5L, 0, "10"}, FixedCase{0.5L, 0, "1"}, FixedCase{0.4L, 0, "0"},
+                    FixedCase{1e20L, 2, "100000000000000000000,00"}, FixedCase{1e-30L, 2, "0,00"},
+                    FixedCase{0, 2, "0,00"}, FixedCase{0, 0, "0"},
+                    FixedCase{999999999999999990.0L, 2, "999999999999999990,00"},
+                    FixedCase{123.456789L, 5, "123,45679"}));
+
+TEST(FormatFixed, uses_the_separator_it_is_given) {
+    EXPECT_EQ(formatFixed(15, 2, '.'), "15.00");
+}
+
+TEST(FormatGeneral, keeps_up_to_15_significant_digits_without_exponent) {
+    EXPECT_EQ(formatGeneral(1.0L / 3, 15, ','), "0,333333333333333");
+    EXPECT_EQ(formatGeneral(2.23456L, 15, ','), "2,23456");
+    EXPECT_EQ(formatGeneral(1e20L, 15, ','), "100000000000000000000");
+    EXPECT_EQ(formatGeneral(1.5e-7L, 15, ','), "0,00000015");
+    EXPECT_EQ(formatGeneral(-2, 15, ','), "-2");
+    EXPECT_EQ(formatGeneral(0, 15, ','), "0");
+    EXPECT_EQ(formatGeneral(25, 15, '.'), "25");
+}
+
+struct ParseCase {
+    const char* text;
+    char ds;
+    bool ok;
+    long double value;
+};
+
+class ParseNumber : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseNumber, reads_register_texts_only) {
+    const ParseCase& c = GetParam();
+    const auto v = parseNumber(c.text, c.ds);
+    ASSERT_EQ(v.has_value(), c.ok) << c.text;
+    if (c.ok) {
+        EXPECT_EQ(*v, c.value) << c.text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseNumber,
+    testing::Values(ParseCase{"12,5", ',', true, 12.5L}, ParseCase{"-12,5", ',', true, -12.5L},
+                    ParseCase{" 3 ", ',', true, 3}, ParseCase{"12,", ',', true, 12},
+                    ParseCase{",5", ',', true, 0.5L}, ParseCase{"0,0", ',', true, 0},
+                    ParseCase{"1.5", '.', true, 1.5L}, ParseCase{"-", ',', false, 0},
+                    ParseCase{"", ',', false, 0}, ParseCase{"-,", ',', false, 0},
+                    ParseCase{"1,2,3", ',', false, 0}, ParseCase{"1.5", ',', false, 0},
+                    ParseCase{"1e5", ',', false, 0}, ParseCase{"1 234", ',', false, 0},
+                    ParseCase{"inf", ',', false, 0}, ParseCase{"nan", ',', false, 0}));
+
+TEST(ParseNumber, refuses_magnitudes_beyond_the_range) {
+    EXPECT_FALSE(parseNumber("1" + std::string(5000, '0'), ',').has_value());
+    EXPECT_TRUE(parseNumber("1" + std::string(4000, '0'), ',').has_value());
+}
+
+TEST(ParseNumber, round_trips_with_fixed_formatting) {
+    for (const char* t : {"0,01", "123456789,12", "-0,50", "99999999999999999,00"}) {
+        EXPECT_EQ(formatFixed(*parseNumber(t, ','), 2, ','), t);
+    }
+}
+
+}  // namespace
+}  // namespace zumbrel::calc

@@ -1,0 +1,150 @@
+// Runs the scenario files of tests/core/golden: keys and settings, then what the tape,
+// history, entry, display, status line and automatic memory must show.
+//
+//   case: a name
+//   keys: 12+3=              (the key language of zumbrel-cli)
+//   set: ds=. nbrdec=0 sepdec=S warncr=1 answer=no comment=Total
+//     tape 12,00             one line each, in order; {red}, {red bold}, {green} start a
+//     tape {red}-2,00        run of that style, {} goes back to the tape colour
+//     history 12,00 +        (history, tape: every line; "tape" alone is an empty line)
+//     entry 15,00            (entry, display, status, memory: the whole text)
+//     beep default           every beep, in order ("beep none": no beep at all)
+//     message Error... | …   every message box: title | text ("message none": none)
+//     voice key 1            every request to the voice, in order
+//     halted yes             whether the calculator waits for Reset
+// A section that a case does not mention is not checked.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "calc/key_script.h"
+#include "headless_calculator.h"
+
+namespace zumbrel {
+namespace {
+
+struct Scenario {
+    std::string file;
+    std::string name;
+    std::string keys;
+    std::map<std::string, std::string> settings;
+    std::map<std::string, std::vector<std::string>> expected;
+};
+
+std::string styleClass(const tape::TextStyle& st) {
+    std::string c;
+    if (st.color == colors::kRed)
+        c = "red";
+    else if (st.color == colors::kGreen)
+        c = "green";
+    else if (st.color != colors::kBlack)
+        c = std::to_string(st.color.bgr);
+    if (st.bold) c += c.empty() ? "bold" : " bold";
+    return c;
+}
+
+// A tape line in the scenario notation.
+std::string markup(const tape::MemoryTape& t, std::size_t i) {
+    std::string out;
+    std::string current;
+    for (const auto& run : t.runs(i)) {
+        const std::string c = styleClass(t.style(run.style));
+        if (c != current) out += "{" + c + "}";
+        current = c;
+        out += run.text;
+    }
+    return out;
+}
+
+std::vector<Scenario> loadScenarios() {
+    std::vector<Scenario> all;
+    for (const auto& f : std::filesystem::directory_iterator(ZUMBREL_GOLDEN_DIR)) {
+        std::ifstream in(f.path());
+        std::string line;
+        while (std::getline(in, line)) {
+            if (line.empty() || line[0] == '#') continue;
+            if (line.rfind("case: ", 0) == 0) {
+                all.push_back({f.path().filename().string(), line.substr(6), {}, {}, {}});
+            } else if (all.empty()) {
+                ADD_FAILURE() << f.path() << ": a line before the first case: " << line;
+            } else if (line.rfind("keys: ", 0) == 0) {
+                all.back().keys = line.substr(6);
+            } else if (line.rfind("set: ", 0) == 0) {
+                std::istringstream words(line.substr(5));
+                std::string w;
+                while (words >> w) {
+                    const auto eq = w.find('=');
+                    all.back().settings[w.substr(0, eq)] = w.substr(eq + 1);
+                }
+            } else if (line.rfind("  ", 0) == 0) {
+                const std::string body = line.substr(2);
+                const auto sp = body.find(' ');
+                const std::string section = body.substr(0, sp);
+                all.back().expected[section].push_back(
+                    sp == std::string::npos ? "" : body.substr(sp + 1));
+            } else {
+                ADD_FAILURE() << f.path() << ": cannot read: " << line;
+            }
+        }
+    }
+    return all;
+}
+
+void PrintTo(const Scenario& s, std::ostream* os) {
+    *os << s.file << ": " << s.name;
+}
+
+class Golden : public testing::TestWithParam<Scenario> {};
+
+TEST_P(Golden, shows_what_the_scenario_expects) {
+    const Scenario& s = GetParam();
+    auto setting = [&](const std::string& k, const std::string& def) {
+        auto it = s.settings.find(k);
+        return it == s.settings.end() ? def : it->second;
+    };
+    HeadlessCalculator h(setting("ds", ",")[0], calc::CalcSettings{setting("warncr", "0") == "1"});
+    auto& regs = h.calc.registers();
+    regs.lblNbrDecPref = setting("nbrdec", "2");
+    regs.lblSepDec = setting("sepdec", "S");
+    regs.edtComResult = setting("comment", "");
+    h.prompts.setDefaultAnswer(setting("answer", "yes") == "no" ? Answer::No : Answer::Yes);
+
+    calc::runKeys(h.calc, s.keys);
+
+    std::map<std::string, std::vector<std::string>> actual;
+    for (std::size_t i = 0; i < h.tape.lineCount(); ++i)
+        actual["tape"].push_back(markup(h.tape, i));
+    actual["history"] = h.history.lines();
+    actual["entry"] = {regs.edtSaisie};
+    actual["display"] = {regs.EdtVirt};
+    actual["status"] = {h.status.text()};
+    actual["memory"] = {regs.lblMemory4};
+    actual["halted"] = {regs.halted ? "yes" : "no"};
+    for (const Event& e : h.log) {
+        if (e.kind == "beep" || e.kind == "voice") actual[e.kind].push_back(e.detail);
+        if (e.kind == "message") actual["message"].push_back(e.detail);
+    }
+    for (const auto& [section, lines] : s.expected) {
+        std::vector<std::string> want = lines;
+        if (want == std::vector<std::string>{"none"}) want.clear();
+        EXPECT_EQ(actual[section], want)
+            << s.file << ": " << s.name << " (keys " << s.keys << "), section " << section;
+    }
+}
+
+std::string caseName(const testing::TestParamInfo<Scenario>& info) {
+    std::string n = info.param.file.substr(0, info.param.file.find('.')) + "_" + info.param.name;
+    for (char& c : n) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    }
+    return n + "_" + std::to_string(info.index);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, Golden, testing::ValuesIn(loadScenarios()), caseName);
+
+}  // namespace
+}  // namespace zumbrel
