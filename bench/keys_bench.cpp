@@ -21,11 +21,7 @@ void runChains(benchmark::State& state, std::size_t prefilledLines) {
     const std::size_t limit = prefilledLines + 10000;
     for (auto _ : state) {
         for (const auto& k : keys) {
-            if (const char* c = std::get_if<char>(&k)) {
-                h.calc.key(*c);
-            } else {
-                h.calc.run(std::get<zumbrel::calc::Command>(k));
-            }
+            zumbrel::calc::runAction(h.calc, k);
         }
         if (h.tape.lineCount() > limit || h.log.size() > 10000) {
             state.PauseTiming();

@@ -58,11 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string_view script(reinterpret_cast<const char*>(data + 4), size - 4);
     for (const auto& k : zumbrel::calc::parseKeys(script)) {
-        if (const char* c = std::get_if<char>(&k)) {
-            h.calc.key(*c);
-        } else {
-            h.calc.run(std::get<zumbrel::calc::Command>(k));
-        }
+        zumbrel::calc::runAction(h.calc, k);
         if (!wellFormedEntry(regs.edtSaisie, ds)) fail("entry", regs.edtSaisie);
         if (printsNonNumber(h.status.text())) fail("status", h.status.text());
     }

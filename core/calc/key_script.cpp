@@ -60,14 +60,17 @@ std::vector<KeyAction> parseKeys(std::string_view s) {
     return out;
 }
 
-void runKeys(Calculator& calc, std::string_view script) {
-    for (const KeyAction& a : parseKeys(script)) {
-        if (const char* c = std::get_if<char>(&a)) {
-            calc.key(*c);
-        } else {
-            calc.run(std::get<Command>(a));
-        }
+void runAction(Calculator& calc, const KeyAction& action) {
+    if (const char* c = std::get_if<char>(&action)) {
+        calc.key(*c);
+    } else {
+        calc.run(std::get<Command>(action));
     }
+}
+
+void runKeys(Calculator& calc, std::string_view script) {
+    for (const KeyAction& a : parseKeys(script))
+        runAction(calc, a);
 }
 
 }  // namespace zumbrel::calc

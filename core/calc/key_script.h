@@ -22,6 +22,7 @@ using KeyAction = std::variant<char, Command>;
 std::vector<KeyAction> parseKeys(std::string_view script);
 
 class Calculator;
+void runAction(Calculator& calc, const KeyAction& action);
 void runKeys(Calculator& calc, std::string_view script);
 
 }  // namespace zumbrel::calc
