@@ -100,4 +100,18 @@ class Voice {
     virtual void disarmKeySound() = 0;
 };
 
+// Files, so that layouts and missing files can be tested. Writes are whole and atomic.
+class FileSystem {
+  public:
+    virtual ~FileSystem() = default;
+    virtual bool exists(std::string_view path) const = 0;
+    // The whole file, or nothing when it cannot be read (error says why).
+    virtual std::optional<std::string> read(std::string_view path, std::string& error) const = 0;
+    // Written to a temporary file beside it, then renamed over it: a crash or a full disk
+    // never leaves half a file. False, with the reason, when it could not be written.
+    virtual bool writeAtomically(std::string_view path, std::string_view bytes,
+                                 std::string& error) = 0;
+    virtual std::vector<std::string> list(std::string_view folder) const = 0;
+};
+
 }  // namespace zumbrel

@@ -16,6 +16,7 @@ struct StyledRun {
 
 struct StyledLine {
     std::vector<StyledRun> runs;
+    Align align = Align::Right;  // tape paragraphs are right-aligned
     bool empty() const { return runs.empty(); }
     void clear() { runs.clear(); }
 };
@@ -43,6 +44,11 @@ class MemoryTape final : public Tape {
     void setDefaultStyle(const TextStyle& style) override;
     TextStyle defaultStyle() const override { return default_; }
 
+    void highlightOpenLine(Color background) override;
+    RichText richText() const override;
+    void load(const RichText& text) override;
+    void insertRichText(const RichText& text) override;
+
     void scrollToEnd() override {}
     bool isModified() const override { return modified_; }
     void setModified(bool modified) override { modified_ = modified; }
@@ -57,6 +63,8 @@ class MemoryTape final : public Tape {
 
   private:
     void put(StyledLine& line, std::string_view text);
+    void putRuns(StyledLine& line, const Paragraph& p);
+    std::uint32_t intern(const TextStyle& style);
     void typingChanged();
 
     OpenLines<StyledLine> lines_;

@@ -44,6 +44,9 @@ class OpenLines {
     void clear() { lines_.assign(1, Line{}); }
 
     const Line* at(std::size_t i) const { return i < lines_.size() ? &lines_[i] : nullptr; }
+    Line& openLine() { return lines_.back(); }
+    // Ends the open line: a line break and a new, empty open line.
+    Line& breakLine() { return lines_.emplace_back(); }
     std::size_t storedLines() const { return lines_.size(); }
     const Line& openLine() const { return lines_.back(); }
 

@@ -29,6 +29,9 @@ namespace tape {
 struct TextStyle {
     Color color = colors::kBlack;
     bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
     std::string fontName = "Courier New";
     int sizePt = 12;
     bool hasBackground = false;

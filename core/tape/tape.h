@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tape/rich_text.h"
 #include "tape/style.h"
 
 namespace zumbrel::tape {
@@ -47,6 +48,18 @@ class Tape {
     virtual void restoreDefaultStyle() = 0;
     virtual void setDefaultStyle(const TextStyle& style) = 0;
     virtual TextStyle defaultStyle() const = 0;
+
+    // Sets the background of the open line's text and of the text typed next (the golden
+    // number's highlight).
+    virtual void highlightOpenLine(Color background) = 0;
+
+    // The whole tape as paragraphs, the open line last; what a tape file holds.
+    virtual RichText richText() const = 0;
+    // Replaces the whole tape; the typing style is kept.
+    virtual void load(const RichText& text) = 0;
+    // Inserts rich text at the end: its first paragraph continues the open line, each of
+    // its paragraph marks ends a line with that paragraph's alignment.
+    virtual void insertRichText(const RichText& text) = 0;
 
     virtual void scrollToEnd() = 0;
     virtual bool isModified() const = 0;

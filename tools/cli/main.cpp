@@ -11,7 +11,9 @@
 
 #include "calc/key_script.h"
 #include "headless_calculator.h"
+#include "local_file_system.h"
 #include "report.h"
+#include "tape/tape_file.h"
 
 namespace {
 
@@ -32,6 +34,8 @@ Options:
   --comment TEXT          a result comment waiting for the next result
   --answer yes|no         the answer to every question (default yes)
   --format text|ansi|json output (default text)
+  --load FILE             start from a tape file (RTF or plain text)
+  --save FILE             write the tape as RTF after the keys
   -h, --help              this text
 )";
 
@@ -45,6 +49,8 @@ struct Options {
     zumbrel::cli::OutputFormat format = zumbrel::cli::OutputFormat::Text;
     std::string keys;
     bool haveKeys = false;
+    std::string loadPath;
+    std::string savePath;
 };
 
 [[noreturn]] void fail(const std::string& why) {
@@ -89,6 +95,10 @@ Options parseOptions(int argc, char** argv) {
                 o.format = zumbrel::cli::OutputFormat::Json;
             else
                 fail("--format takes text, ansi or json");
+        } else if (a == "--load") {
+            o.loadPath = value();
+        } else if (a == "--save") {
+            o.savePath = value();
         } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
             fail("unknown option " + a);
         } else {
@@ -123,6 +133,19 @@ int main(int argc, char** argv) {
     regs.lblSepDec = o.sepDec;
     regs.edtComResult = o.comment;
     h.prompts.setDefaultAnswer(o.answer);
+    zumbrel::LocalFileSystem files;
+    if (!o.loadPath.empty()) {
+        const auto opened = zumbrel::tape::openTapeFile(h.tape, files, o.loadPath);
+        if (!opened.ok) {
+            const std::string why = opened.error.empty() ? "neither RTF nor text" : opened.error;
+            std::fprintf(stderr, "zumbrel-cli: cannot open %s: %s\n", o.loadPath.c_str(),
+                         why.c_str());
+            return 1;
+        }
+        if (opened.problem == zumbrel::tape::ReadProblem::Truncated)
+            std::fprintf(stderr, "zumbrel-cli: %s ends early; what it holds was read\n",
+                         o.loadPath.c_str());
+    }
 
     if (!o.haveKeys && isatty(STDIN_FILENO)) {
         interactive(h, o);
@@ -134,5 +157,11 @@ int main(int argc, char** argv) {
         o.keys.pop_back();
     zumbrel::calc::runKeys(h.calc, o.keys);
     std::fputs(zumbrel::cli::report(h, o.format).c_str(), stdout);
+    std::string error;
+    if (!o.savePath.empty() && !zumbrel::tape::saveTapeFile(h.tape, files, o.savePath, error)) {
+        std::fprintf(stderr, "zumbrel-cli: cannot write %s: %s\n", o.savePath.c_str(),
+                     error.c_str());
+        return 1;
+    }
     return 0;
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Windows-1252 exists only at file boundaries (settings, language files, RTF); inside the
+// program every text is UTF-8.
+namespace zumbrel::codepage {
+
+char32_t cp1252ToCodePoint(unsigned char byte);
+// The Windows-1252 byte of a code point, when it has one.
+std::optional<unsigned char> codePointToCp1252(char32_t cp);
+
+std::string cp1252ToUtf8(std::string_view bytes);
+// Characters without a Windows-1252 byte become '?'.
+std::string utf8ToCp1252(std::string_view text);
+
+bool isValidUtf8(std::string_view bytes);
+void appendUtf8(std::string& out, char32_t cp);
+// Decodes the code point at i and moves i past it; an invalid byte gives U+FFFD.
+char32_t nextCodePoint(std::string_view text, std::size_t& i);
+
+}  // namespace zumbrel::codepage

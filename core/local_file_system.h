@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ports.h"
+
+namespace zumbrel {
+
+// The machine's own files, through the standard library.
+class LocalFileSystem final : public FileSystem {
+  public:
+    bool exists(std::string_view path) const override;
+    std::optional<std::string> read(std::string_view path, std::string& error) const override;
+    bool writeAtomically(std::string_view path, std::string_view bytes,
+                         std::string& error) override;
+    std::vector<std::string> list(std::string_view folder) const override;
+};
+
+}  // namespace zumbrel

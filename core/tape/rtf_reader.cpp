@@ -1,0 +1,530 @@
+#include "tape/rtf_reader.h"
+
+#include <algorithm>
+#include <map>
+
+#include "config/codepage.h"
+
+namespace zumbrel::tape {
+namespace {
+
+enum class Dest : std::uint8_t { Text, FontTable, ColorTable, Skip };
+
+// The formatting state that a group saves and restores; kept small, since a hostile file
+// may nest groups very deeply.
+struct State {
+    int font = -1;  // -1: the document's default font
+    int halfPoints = 24;
+    int color = 0;       // colour-table index, 0 = automatic
+    int background = 0;  // colour-table index, 0 = none
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    Align align = Align::Left;
+    int uc = 1;  // fallback characters after \uN
+    Dest dest = Dest::Text;
+
+    void plain() {
+        const Align a = align;
+        const int u = uc;
+        const Dest d = dest;
+        *this = State{};
+        align = a;
+        uc = u;
+        dest = d;
+    }
+};
+
+constexpr std::size_t kMaxDepth = 1024;
+constexpr bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+constexpr long kMaxParam = 1L << 30;
+
+// Destinations whose content is not text.
+bool isSkippedDestination(std::string_view w) {
+    static const std::string_view kSkipped[] = {"stylesheet",
+                                                "info",
+                                                "pict",
+                                                "object",
+                                                "header",
+                                                "headerl",
+                                                "headerr",
+                                                "headerf",
+                                                "footer",
+                                                "footerl",
+                                                "footerr",
+                                                "footerf",
+                                                "footnote",
+                                                "annotation",
+                                                "fldinst",
+                                                "listtable",
+                                                "listoverridetable",
+                                                "revtbl",
+                                                "rsidtbl",
+                                                "generator",
+                                                "xmlnstbl",
+                                                "themedata",
+                                                "colorschememapping",
+                                                "datastore",
+                                                "latentstyles",
+                                                "pgdsctbl",
+                                                "shp",
+                                                "shpinst",
+                                                "nonshppict",
+                                                "pntext",
+                                                "pntxta",
+                                                "pntxtb",
+                                                "listtext",
+                                                "author",
+                                                "operator",
+                                                "title",
+                                                "subject",
+                                                "keywords",
+                                                "comment",
+                                                "doccomm",
+                                                "company",
+                                                "private",
+                                                "fldtype",
+                                                "bkmkstart",
+                                                "bkmkend",
+                                                "txe",
+                                                "xe",
+                                                "tc",
+                                                "atnid",
+                                                "atnauthor",
+                                                "mmathPr",
+                                                "wgrffmtfilter",
+                                                "passwordhash",
+                                                "template",
+                                                "userprops",
+                                                "docvar",
+                                                "ftnsep",
+                                                "ftnsepc",
+                                                "aftnsep",
+                                                "aftnsepc",
+                                                "pn",
+                                                "objdata",
+                                                "blipuid"};
+    return std::find(std::begin(kSkipped), std::end(kSkipped), w) != std::end(kSkipped);
+}
+
+bool isUnderlineWord(std::string_view w) {
+    return w == "ul" || (w.size() > 2 && w.substr(0, 2) == "ul" && w != "ulnone" && w != "ulc");
+}
+
+char32_t specialCharacter(std::string_view w) {
+    if (w == "emdash") return 0x2014;
+    if (w == "endash") return 0x2013;
+    if (w == "emspace") return 0x2003;
+    if (w == "enspace") return 0x2002;
+    if (w == "qmspace") return 0x2005;
+    if (w == "bullet") return 0x2022;
+    if (w == "lquote") return 0x2018;
+    if (w == "rquote") return 0x2019;
+    if (w == "ldblquote") return 0x201C;
+    if (w == "rdblquote") return 0x201D;
+    if (w == "tab" || w == "cell") return '\t';
+    return 0;
+}
+
+class Reader {
+  public:
+    Reader(std::string_view in, const ReadDefaults& d) : in_(in), defaults_(d) {}
+
+    ReadResult run() {
+        ReadResult result;
+        result.wasRtf = true;
+        out_.paragraphs.assign(1, Paragraph{});
+        bool closed = false;
+        while (pos_ < in_.size() && !closed) {
+            const char c = in_[pos_];
+            if (c == '{') {
+                ++pos_;
+                openGroup();
+            } else if (c == '}') {
+                ++pos_;
+                closed = closeGroup();
+            } else if (c == '\\') {
+                ++pos_;
+                controlSequence();
+            } else {
+                ++pos_;
+                if (c != '\r' && c != '\n') textByte(static_cast<unsigned char>(c));
+            }
+        }
+        flush();
+        out_.paragraphs.back().align = closed ? finalAlign_ : state().align;
+        if (!closed) result.problem = ReadProblem::Truncated;
+        result.text = std::move(out_);
+        return result;
+    }
+
+  private:
+    State& state() { return stack_.empty() ? top_ : stack_.back(); }
+
+    void openGroup() {
+        skipChars_ = 0;
+        if (stack_.size() >= kMaxDepth) {
+            ++excessDepth_;  // deeper groups share the deepest state
+            return;
+        }
+        stack_.push_back(state());
+        if (stack_.size() == 1) stack_.back() = State{};  // the document group
+    }
+
+    // Returns true when the document group closes.
+    bool closeGroup() {
+        skipChars_ = 0;
+        if (excessDepth_ > 0) {
+            --excessDepth_;
+            return false;
+        }
+        if (stack_.empty()) return true;
+        const Dest leaving = stack_.back().dest;
+        if (leaving == Dest::FontTable) endFontEntry();
+        finalAlign_ = stack_.back().align;
+        stack_.pop_back();
+        styleChanged();
+        return stack_.empty();
+    }
+
+    void controlSequence() {
+        if (pos_ >= in_.size()) return;
+        const char c = in_[pos_];
+        if (isLetter(c)) {
+            controlWord();
+            return;
+        }
+        ++pos_;
+        switch (c) {
+            case '\'':
+                hexByte();
+                break;
+            case '\\':
+            case '{':
+            case '}':
+                textByte(static_cast<unsigned char>(c));
+                break;
+            case '~':
+                character(0x00A0);
+                break;
+            case '_':
+                character(0x2011);
+                break;
+            case '*':
+                state().dest = Dest::Skip;
+                break;
+            case '\r':
+            case '\n':
+                paragraph();
+                break;
+            default:
+                break;  // \- optional hyphen, \: index entry, and the like
+        }
+    }
+
+    void controlWord() {
+        const std::size_t start = pos_;
+        while (pos_ < in_.size() && isLetter(in_[pos_]))
+            ++pos_;
+        const std::string_view word = in_.substr(start, std::min<std::size_t>(pos_ - start, 32));
+        bool hasParam = false;
+        bool negative = false;
+        long param = 0;
+        if (pos_ < in_.size() && in_[pos_] == '-') {
+            negative = true;
+            ++pos_;
+        }
+        while (pos_ < in_.size() && in_[pos_] >= '0' && in_[pos_] <= '9') {
+            hasParam = true;
+            param = std::min(kMaxParam, param * 10 + (in_[pos_] - '0'));
+            ++pos_;
+        }
+        if (negative) param = -param;
+        if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;
+        word_(word, hasParam, param);
+    }
+
+    void word_(std::string_view w, bool hasParam, long param) {
+        State& s = state();
+        if (w == "bin") {
+            // Binary data: skipped whole, whatever the destination.
+            const std::size_t n = static_cast<std::size_t>(std::max(0L, param));
+            pos_ += std::min(n, in_.size() - pos_);
+            return;
+        }
+        if (s.dest == Dest::Skip) return;
+        if (skipChars_ > 0 && w != "u") {
+            --skipChars_;
+            return;
+        }
+        const bool on = !hasParam || param != 0;
+        if (w == "fonttbl") {
+            s.dest = Dest::FontTable;
+        } else if (w == "colortbl") {
+            s.dest = Dest::ColorTable;
+        } else if (isSkippedDestination(w)) {
+            s.dest = Dest::Skip;
+        } else if (s.dest == Dest::FontTable) {
+            if (w == "f") fontNumber_ = static_cast<int>(param);
+        } else if (s.dest == Dest::ColorTable) {
+            if (w == "red") red_ = clampByte(param);
+            if (w == "green") green_ = clampByte(param);
+            if (w == "blue") blue_ = clampByte(param);
+            if (w == "red" || w == "green" || w == "blue") colorGiven_ = true;
+        } else if (w == "par" || w == "line" || w == "row") {
+            paragraph();
+        } else if (w == "u") {
+            unicode(param);
+        } else if (w == "uc") {
+            s.uc = static_cast<int>(std::clamp(param, 0L, 16L));
+        } else if (w == "deff") {
+            defaultFont_ = static_cast<int>(param);
+        } else if (w == "ansicpg") {
+            // Only Windows-1252 is decoded; other code pages are read as if they were it.
+        } else if (w == "pard") {
+            s.align = Align::Left;
+        } else if (w == "plain") {
+            s.plain();
+            styleChanged();
+        } else if (w == "ql" || w == "qr" || w == "qc" || w == "qj") {
+            s.align = w == "ql"   ? Align::Left
+                      : w == "qr" ? Align::Right
+                      : w == "qc" ? Align::Center
+                                  : Align::Justify;
+        } else if (w == "b") {
+            setFlag(s.bold, on);
+        } else if (w == "i") {
+            setFlag(s.italic, on);
+        } else if (w == "strike" || w == "striked") {
+            setFlag(s.strike, on);
+        } else if (w == "ulnone") {
+            setFlag(s.underline, false);
+        } else if (isUnderlineWord(w)) {
+            setFlag(s.underline, on);
+        } else if (w == "f") {
+            setInt(s.font, static_cast<int>(param));
+        } else if (w == "fs") {
+            setInt(s.halfPoints, static_cast<int>(std::clamp(hasParam ? param : 24L, 2L, 3276L)));
+        } else if (w == "cf") {
+            setInt(s.color, static_cast<int>(std::max(0L, param)));
+        } else if (w == "cb" || w == "highlight" || w == "chcbpat") {
+            setInt(s.background, static_cast<int>(std::max(0L, param)));
+        } else if (char32_t cp = specialCharacter(w)) {
+            character(cp);
+        }
+    }
+
+    static std::uint32_t clampByte(long v) {
+        return static_cast<std::uint32_t>(std::clamp(v, 0L, 255L));
+    }
+
+    void setFlag(bool& flag, bool value) {
+        if (flag != value) styleChanged();
+        flag = value;
+    }
+    void setInt(int& field, int value) {
+        if (field != value) styleChanged();
+        field = value;
+    }
+
+    void hexByte() {
+        auto hex = [](char h) -> int {
+            if (h >= '0' && h <= '9') return h - '0';
+            if (h >= 'a' && h <= 'f') return h - 'a' + 10;
+            if (h >= 'A' && h <= 'F') return h - 'A' + 10;
+            return -1;
+        };
+        if (pos_ + 2 > in_.size()) {
+            pos_ = in_.size();
+            return;
+        }
+        const int hi = hex(in_[pos_]);
+        const int lo = hex(in_[pos_ + 1]);
+        pos_ += 2;
+        if (hi < 0 || lo < 0) return;
+        textByte(static_cast<unsigned char>(hi * 16 + lo));
+    }
+
+    void unicode(long param) {
+        if (state().dest == Dest::Skip) return;
+        char32_t unit = static_cast<char32_t>(param < 0 ? param + 65536 : param) & 0xFFFF;
+        skipChars_ = state().uc;
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            highSurrogate_ = unit;
+            return;
+        }
+        if (unit >= 0xDC00 && unit <= 0xDFFF) {
+            if (highSurrogate_)
+                unit = 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00);
+            else
+                unit = 0xFFFD;
+        }
+        highSurrogate_ = 0;
+        emit(unit);
+    }
+
+    // A byte of text in the document's code page.
+    void textByte(unsigned char b) {
+        if (skipChars_ > 0) {
+            --skipChars_;
+            return;
+        }
+        textCharacter(b);
+    }
+
+    void textCharacter(unsigned char b) {
+        const Dest d = state().dest;
+        if (d == Dest::Text) {
+            if (b == '\t')
+                emit('\t');
+            else if (b >= 0x20)
+                emit(codepage::cp1252ToCodePoint(b));
+        } else if (d == Dest::FontTable) {
+            if (b == ';')
+                endFontEntry();
+            else
+                fontName_ += static_cast<char>(b);
+        } else if (d == Dest::ColorTable && b == ';') {
+            colors_.push_back(colorGiven_ ? Color{red_ | (green_ << 8) | (blue_ << 16)}
+                                          : defaults_.style.color);
+            red_ = green_ = blue_ = 0;
+            colorGiven_ = false;
+        }
+    }
+
+    void character(char32_t cp) {
+        if (skipChars_ > 0) {
+            --skipChars_;
+            return;
+        }
+        if (state().dest == Dest::Text) emit(cp);
+    }
+
+    void emit(char32_t cp) {
+        if (state().dest != Dest::Text) return;
+        if (styleDirty_) {
+            const TextStyle st = currentStyle();
+            if (st != pendingStyle_) {
+                flush();
+                pendingStyle_ = st;
+            }
+            styleDirty_ = false;
+        }
+        codepage::appendUtf8(pending_, cp);
+    }
+
+    void flush() {
+        if (pending_.empty()) return;
+        auto& runs = out_.paragraphs.back().runs;
+        runs.push_back({std::move(pending_), pendingStyle_});
+        pending_.clear();
+    }
+
+    void paragraph() {
+        if (state().dest != Dest::Text) return;
+        flush();
+        out_.paragraphs.back().align = state().align;
+        out_.paragraphs.emplace_back();
+    }
+
+    void endFontEntry() {
+        std::string name = fontName_;
+        while (!name.empty() && (name.back() == ' ' || name.back() == ';'))
+            name.pop_back();
+        while (!name.empty() && name.front() == ' ')
+            name.erase(name.begin());
+        if (!name.empty() && fontNumber_ >= 0) fonts_[fontNumber_] = codepage::cp1252ToUtf8(name);
+        fontName_.clear();
+    }
+
+    void styleChanged() { styleDirty_ = true; }
+
+    TextStyle currentStyle() {
+        const State& s = state();
+        TextStyle st = defaults_.style;
+        const int font = s.font >= 0 ? s.font : defaultFont_;
+        if (auto it = fonts_.find(font); it != fonts_.end()) st.fontName = it->second;
+        st.sizePt = (s.halfPoints + 1) / 2;
+        st.bold = s.bold;
+        st.italic = s.italic;
+        st.underline = s.underline;
+        st.strikeOut = s.strike;
+        const auto entry = [&](int i) { return static_cast<std::size_t>(i) < colors_.size(); };
+        st.color =
+            entry(s.color) ? colors_[static_cast<std::size_t>(s.color)] : defaults_.style.color;
+        // Background 0 means none, whatever the first entry of the table holds.
+        st.hasBackground = s.background > 0 && entry(s.background);
+        st.background =
+            st.hasBackground ? colors_[static_cast<std::size_t>(s.background)] : Color{};
+        return st;
+    }
+
+    std::string_view in_;
+    const ReadDefaults& defaults_;
+    std::size_t pos_ = 0;
+    std::vector<State> stack_;
+    State top_;  // outside the document group
+    std::size_t excessDepth_ = 0;
+    int skipChars_ = 0;
+    char32_t highSurrogate_ = 0;
+
+    std::map<int, std::string> fonts_;
+    int defaultFont_ = 0;
+    int fontNumber_ = -1;
+    std::string fontName_;
+    std::vector<Color> colors_;  // the colour table; an automatic entry holds the default
+    std::uint32_t red_ = 0, green_ = 0, blue_ = 0;
+    bool colorGiven_ = false;
+    Align finalAlign_ = Align::Left;
+
+    RichText out_;
+    std::string pending_;
+    TextStyle pendingStyle_;
+    bool styleDirty_ = true;
+};
+
+}  // namespace
+
+bool looksLikeRtf(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    return bytes.starts_with("{\\rtf");
+}
+
+ReadResult readRtf(std::string_view bytes, const ReadDefaults& defaults) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    return Reader(bytes, defaults).run();
+}
+
+ReadResult readPlainText(std::string_view bytes, const ReadDefaults& defaults) {
+    ReadResult result;
+    if (bytes.find('\0') != std::string_view::npos) {
+        result.problem = ReadProblem::NotText;
+        return result;
+    }
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    const std::string text =
+        codepage::isValidUtf8(bytes) ? std::string(bytes) : codepage::cp1252ToUtf8(bytes);
+    result.text.paragraphs.clear();
+    std::size_t start = 0;
+    while (true) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        Paragraph& p = result.text.paragraphs.emplace_back();
+        p.align = defaults.align;
+        const std::string line =
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!line.empty()) p.runs.push_back({line, defaults.style});
+        if (end == std::string::npos) break;
+        if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
+        start = end + 1;
+    }
+    return result;
+}
+
+ReadResult readRichOrPlain(std::string_view bytes, const ReadDefaults& defaults) {
+    return looksLikeRtf(bytes) ? readRtf(bytes, defaults) : readPlainText(bytes, defaults);
+}
+
+}  // namespace zumbrel::tape

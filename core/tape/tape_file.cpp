@@ -1,0 +1,33 @@
+#include "tape/tape_file.h"
+
+#include "tape/rtf_writer.h"
+
+namespace zumbrel::tape {
+
+bool saveTapeFile(const Tape& tape, FileSystem& files, std::string_view path, std::string& error) {
+    return files.writeAtomically(path, writeRtf(tape.richText()), error);
+}
+
+OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view path) {
+    OpenResult result;
+    const auto bytes = files.read(path, result.error);
+    if (!bytes) return result;
+    ReadDefaults defaults{tape.defaultStyle(), Align::Right};
+    ReadResult read = readRichOrPlain(*bytes, defaults);
+    result.problem = read.problem;
+    if (read.problem == ReadProblem::NotText) return result;
+    tape.load(read.text);
+    result.ok = true;
+    return result;
+}
+
+std::optional<RichText> LoadStrangeRTF(const FileSystem& files, std::string_view path,
+                                       const ReadDefaults& defaults, std::string& error) {
+    const auto bytes = files.read(path, error);
+    if (!bytes) return std::nullopt;
+    ReadResult read = readRichOrPlain(*bytes, defaults);
+    if (read.problem == ReadProblem::NotText) return std::nullopt;
+    return std::move(read.text);
+}
+
+}  // namespace zumbrel::tape
