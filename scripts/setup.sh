@@ -6,7 +6,7 @@ set -euo pipefail
 ZUMBREL_PACKAGES=(
   cmake ninja-build g++ ccache pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev clang-format
+  clang libclang-rt-14-dev clang-format unrtf
 )
 
 zumbrel_install_packages() {

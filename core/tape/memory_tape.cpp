@@ -42,8 +42,8 @@ std::string MemoryTape::line(std::size_t i) const {
     return out;
 }
 
-std::vector<Run> MemoryTape::lineRuns(std::size_t i) const {
-    std::vector<Run> out;
+std::vector<RichRun> MemoryTape::lineRuns(std::size_t i) const {
+    std::vector<RichRun> out;
     for (const StyledRun& r : runs(i))
         out.push_back({r.text, styles_[r.style]});
     return out;
@@ -91,18 +91,8 @@ void MemoryTape::setDefaultStyle(const TextStyle& style) {
     default_ = style;
 }
 
-// Styles are few (a tape uses a handful), so a linear search is cheaper than a map.
-std::uint32_t MemoryTape::intern(const TextStyle& style) {
-    auto it = std::find(styles_.begin(), styles_.end(), style);
-    if (it == styles_.end()) {
-        styles_.push_back(style);
-        it = styles_.end() - 1;
-    }
-    return static_cast<std::uint32_t>(it - styles_.begin());
-}
-
 void MemoryTape::typingChanged() {
-    typingId_ = intern(typing_);
+    typingId_ = styles_.intern(typing_);
 }
 
 void MemoryTape::highlightOpenLine(Color background) {
@@ -111,30 +101,42 @@ void MemoryTape::highlightOpenLine(Color background) {
         TextStyle st = styles_[r.style];
         st.hasBackground = true;
         st.background = background;
-        r.style = intern(st);
+        r.style = styles_.intern(st);
     }
     setTypingBackground(true, background);
 }
 
+namespace {
+constexpr std::uint32_t kUnmapped = 0xFFFFFFFFu;
+}
+
 RichText MemoryTape::richText() const {
     RichText out;
-    out.paragraphs.clear();
-    out.paragraphs.reserve(lines_.storedLines());
+    std::size_t runCount = 0;
+    for (std::size_t i = 0; i < lines_.storedLines(); ++i)
+        runCount += lines_.at(i)->runs.size();
+    out.reserve(lines_.storedLines(), runCount);
+    std::vector<std::uint32_t> styleMap(styles_.size(), kUnmapped);
     for (std::size_t i = 0; i < lines_.storedLines(); ++i) {
         const StyledLine& l = *lines_.at(i);
-        Paragraph& p = out.paragraphs.emplace_back();
-        p.align = l.align;
-        p.runs.reserve(l.runs.size());
-        for (const StyledRun& r : l.runs)
-            p.runs.push_back({r.text, styles_[r.style]});
+        if (i > 0) out.newParagraph();
+        out.setAlign(l.align);
+        for (const StyledRun& r : l.runs) {
+            std::uint32_t& id = styleMap[r.style];
+            if (id == kUnmapped) id = out.intern(styles_[r.style]);
+            out.append(r.text, id);
+        }
     }
     return out;
 }
 
-void MemoryTape::putRuns(StyledLine& line, const Paragraph& p) {
-    for (const RichRun& r : p.runs) {
+void MemoryTape::putRuns(StyledLine& line, const RichText& text, std::size_t p,
+                         std::vector<std::uint32_t>& styleMap) {
+    for (const RichText::Run& r : text.runs(p)) {
         if (r.text.empty()) continue;
-        const std::uint32_t id = intern(r.style);
+        if (r.style >= styleMap.size()) styleMap.resize(r.style + 1, kUnmapped);
+        std::uint32_t& id = styleMap[r.style];
+        if (id == kUnmapped) id = styles_.intern(text.style(r.style));
         if (!line.runs.empty() && line.runs.back().style == id) {
             line.runs.back().text += r.text;
         } else {
@@ -146,16 +148,16 @@ void MemoryTape::putRuns(StyledLine& line, const Paragraph& p) {
 void MemoryTape::load(const RichText& text) {
     lines_.clear();
     insertRichText(text);
-    if (!text.paragraphs.empty()) lines_.openLine().align = text.paragraphs.back().align;
+    lines_.openLine().align = text.align(text.paragraphCount() - 1);
 }
 
 void MemoryTape::insertRichText(const RichText& text) {
-    for (std::size_t i = 0; i < text.paragraphs.size(); ++i) {
-        const Paragraph& p = text.paragraphs[i];
+    std::vector<std::uint32_t> styleMap;
+    for (std::size_t i = 0; i < text.paragraphCount(); ++i) {
         StyledLine& line = i == 0 ? lines_.openLine() : lines_.breakLine();
-        putRuns(line, p);
+        putRuns(line, text, i, styleMap);
         // A paragraph that a mark ends keeps its alignment; the last one joins the open line.
-        if (i + 1 < text.paragraphs.size()) line.align = p.align;
+        if (i + 1 < text.paragraphCount()) line.align = text.align(i);
     }
     modified_ = true;
 }

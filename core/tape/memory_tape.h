@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tape/open_lines.h"
+#include "tape/style_table.h"
 #include "tape/tape.h"
 
 namespace zumbrel::tape {
@@ -30,7 +31,7 @@ class MemoryTape final : public Tape {
     void addLine(std::string_view text) override;
     void deleteLine(std::size_t i) override;
     std::string line(std::size_t i) const override;
-    std::vector<Run> lineRuns(std::size_t i) const override;
+    std::vector<RichRun> lineRuns(std::size_t i) const override;
     std::size_t lineCount() const override { return lines_.count(); }
     bool isEmpty() const override { return lines_.isEmpty(); }
     void clear() override;
@@ -58,17 +59,21 @@ class MemoryTape final : public Tape {
     // The runs of line i (the open line included), for output and for the file codec.
     const std::vector<StyledRun>& runs(std::size_t i) const;
     const TextStyle& style(std::uint32_t id) const { return styles_[id]; }
+    Align lineAlign(std::size_t i) const {
+        const StyledLine* l = lines_.at(i);
+        return l ? l->align : Align::Right;
+    }
     // Lines stored, the open line included even when empty.
     std::size_t storedLines() const { return lines_.storedLines(); }
 
   private:
     void put(StyledLine& line, std::string_view text);
-    void putRuns(StyledLine& line, const Paragraph& p);
-    std::uint32_t intern(const TextStyle& style);
+    void putRuns(StyledLine& line, const RichText& text, std::size_t p,
+                 std::vector<std::uint32_t>& styleMap);
     void typingChanged();
 
     OpenLines<StyledLine> lines_;
-    std::vector<TextStyle> styles_;
+    StyleTable styles_;
     TextStyle typing_;
     TextStyle default_;
     std::uint32_t typingId_ = 0;

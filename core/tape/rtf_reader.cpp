@@ -1,6 +1,7 @@
 #include "tape/rtf_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 
 #include "config/codepage.h"
@@ -42,91 +43,194 @@ constexpr bool isLetter(char c) {
 }
 constexpr long kMaxParam = 1L << 30;
 
-// Destinations whose content is not text.
-bool isSkippedDestination(std::string_view w) {
-    static const std::string_view kSkipped[] = {"stylesheet",
-                                                "info",
-                                                "pict",
-                                                "object",
-                                                "header",
-                                                "headerl",
-                                                "headerr",
-                                                "headerf",
-                                                "footer",
-                                                "footerl",
-                                                "footerr",
-                                                "footerf",
-                                                "footnote",
-                                                "annotation",
-                                                "fldinst",
-                                                "listtable",
-                                                "listoverridetable",
-                                                "revtbl",
-                                                "rsidtbl",
-                                                "generator",
-                                                "xmlnstbl",
-                                                "themedata",
-                                                "colorschememapping",
-                                                "datastore",
-                                                "latentstyles",
-                                                "pgdsctbl",
-                                                "shp",
-                                                "shpinst",
-                                                "nonshppict",
-                                                "pntext",
-                                                "pntxta",
-                                                "pntxtb",
-                                                "listtext",
-                                                "author",
-                                                "operator",
-                                                "title",
-                                                "subject",
-                                                "keywords",
-                                                "comment",
-                                                "doccomm",
-                                                "company",
-                                                "private",
-                                                "fldtype",
-                                                "bkmkstart",
-                                                "bkmkend",
-                                                "txe",
-                                                "xe",
-                                                "tc",
-                                                "atnid",
-                                                "atnauthor",
-                                                "mmathPr",
-                                                "wgrffmtfilter",
-                                                "passwordhash",
-                                                "template",
-                                                "userprops",
-                                                "docvar",
-                                                "ftnsep",
-                                                "ftnsepc",
-                                                "aftnsep",
-                                                "aftnsepc",
-                                                "pn",
-                                                "objdata",
-                                                "blipuid"};
-    return std::find(std::begin(kSkipped), std::end(kSkipped), w) != std::end(kSkipped);
-}
+enum class Kw : std::uint8_t {
+    Unknown,
+    Bin,
+    FontTable,
+    ColorTable,
+    SkippedDestination,
+    Red,
+    Green,
+    Blue,
+    Par,
+    U,
+    Uc,
+    Deff,
+    Pard,
+    Plain,
+    Ql,
+    Qr,
+    Qc,
+    Qj,
+    B,
+    I,
+    Strike,
+    UlNone,
+    Ul,
+    F,
+    Fs,
+    Cf,
+    Background,
+    Character
+};
 
-bool isUnderlineWord(std::string_view w) {
-    return w == "ul" || (w.size() > 2 && w.substr(0, 2) == "ul" && w != "ulnone" && w != "ulc");
-}
+struct Keyword {
+    Kw kind = Kw::Unknown;
+    char32_t character = 0;
+};
 
-char32_t specialCharacter(std::string_view w) {
-    if (w == "emdash") return 0x2014;
-    if (w == "endash") return 0x2013;
-    if (w == "emspace") return 0x2003;
-    if (w == "enspace") return 0x2002;
-    if (w == "qmspace") return 0x2005;
-    if (w == "bullet") return 0x2022;
-    if (w == "lquote") return 0x2018;
-    if (w == "rquote") return 0x2019;
-    if (w == "ldblquote") return 0x201C;
-    if (w == "rdblquote") return 0x201D;
-    if (w == "tab" || w == "cell") return '\t';
-    return 0;
+// Every control word the reader acts on; all others are ignored. An open-addressing table
+// with a short hash: looking words up is most of the work on large files.
+class KeywordTable {
+  public:
+    KeywordTable(std::initializer_list<std::pair<std::string_view, Keyword>> words) {
+        for (const auto& [w, k] : words)
+            (*this)[w] = k;
+    }
+    Keyword& operator[](std::string_view w) {
+        std::size_t i = slot(w);
+        while (!slots_[i].word.empty() && slots_[i].word != w)
+            i = (i + 1) % kSlots;
+        slots_[i].word = w;
+        return slots_[i].keyword;
+    }
+    Keyword find(std::string_view w) const {
+        for (std::size_t i = slot(w);; i = (i + 1) % kSlots) {
+            if (slots_[i].word.empty()) return {};
+            if (slots_[i].word == w) return slots_[i].keyword;
+        }
+    }
+
+  private:
+    static constexpr std::size_t kSlots = 512;  // well over twice the number of words
+    static std::size_t slot(std::string_view w) {
+        std::uint32_t h = 2166136261u;
+        for (char c : w)
+            h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+        return h % kSlots;
+    }
+    struct Slot {
+        std::string_view word;
+        Keyword keyword;
+    };
+    std::array<Slot, kSlots> slots_{};
+};
+
+const KeywordTable& keywords() {
+    static const auto* table = [] {
+        auto* t = new KeywordTable{{"bin", {Kw::Bin}},
+                                   {"fonttbl", {Kw::FontTable}},
+                                   {"colortbl", {Kw::ColorTable}},
+                                   {"red", {Kw::Red}},
+                                   {"green", {Kw::Green}},
+                                   {"blue", {Kw::Blue}},
+                                   {"par", {Kw::Par}},
+                                   {"line", {Kw::Par}},
+                                   {"row", {Kw::Par}},
+                                   {"u", {Kw::U}},
+                                   {"uc", {Kw::Uc}},
+                                   {"deff", {Kw::Deff}},
+                                   {"pard", {Kw::Pard}},
+                                   {"plain", {Kw::Plain}},
+                                   {"ql", {Kw::Ql}},
+                                   {"qr", {Kw::Qr}},
+                                   {"qc", {Kw::Qc}},
+                                   {"qj", {Kw::Qj}},
+                                   {"b", {Kw::B}},
+                                   {"i", {Kw::I}},
+                                   {"strike", {Kw::Strike}},
+                                   {"striked", {Kw::Strike}},
+                                   {"ulnone", {Kw::UlNone}},
+                                   {"f", {Kw::F}},
+                                   {"fs", {Kw::Fs}},
+                                   {"cf", {Kw::Cf}},
+                                   {"cb", {Kw::Background}},
+                                   {"highlight", {Kw::Background}},
+                                   {"chcbpat", {Kw::Background}},
+                                   {"emdash", {Kw::Character, 0x2014}},
+                                   {"endash", {Kw::Character, 0x2013}},
+                                   {"emspace", {Kw::Character, 0x2003}},
+                                   {"enspace", {Kw::Character, 0x2002}},
+                                   {"qmspace", {Kw::Character, 0x2005}},
+                                   {"bullet", {Kw::Character, 0x2022}},
+                                   {"lquote", {Kw::Character, 0x2018}},
+                                   {"rquote", {Kw::Character, 0x2019}},
+                                   {"ldblquote", {Kw::Character, 0x201C}},
+                                   {"rdblquote", {Kw::Character, 0x201D}},
+                                   {"tab", {Kw::Character, '\t'}},
+                                   {"cell", {Kw::Character, '\t'}}};
+        for (std::string_view w : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave",
+                                   "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd",
+                                   "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"})
+            (*t)[w] = {Kw::Ul};
+        // Destinations whose content is not text.
+        for (std::string_view w : {"stylesheet",
+                                   "info",
+                                   "pict",
+                                   "object",
+                                   "header",
+                                   "headerl",
+                                   "headerr",
+                                   "headerf",
+                                   "footer",
+                                   "footerl",
+                                   "footerr",
+                                   "footerf",
+                                   "footnote",
+                                   "annotation",
+                                   "fldinst",
+                                   "listtable",
+                                   "listoverridetable",
+                                   "revtbl",
+                                   "rsidtbl",
+                                   "generator",
+                                   "xmlnstbl",
+                                   "themedata",
+                                   "colorschememapping",
+                                   "datastore",
+                                   "latentstyles",
+                                   "pgdsctbl",
+                                   "shp",
+                                   "shpinst",
+                                   "nonshppict",
+                                   "pntext",
+                                   "pntxta",
+                                   "pntxtb",
+                                   "listtext",
+                                   "author",
+                                   "operator",
+                                   "title",
+                                   "subject",
+                                   "keywords",
+                                   "comment",
+                                   "doccomm",
+                                   "company",
+                                   "private",
+                                   "fldtype",
+                                   "bkmkstart",
+                                   "bkmkend",
+                                   "txe",
+                                   "xe",
+                                   "tc",
+                                   "atnid",
+                                   "atnauthor",
+                                   "mmathPr",
+                                   "wgrffmtfilter",
+                                   "passwordhash",
+                                   "template",
+                                   "userprops",
+                                   "docvar",
+                                   "ftnsep",
+                                   "ftnsepc",
+                                   "aftnsep",
+                                   "aftnsepc",
+                                   "pn",
+                                   "objdata",
+                                   "blipuid"})
+            (*t)[w] = {Kw::SkippedDestination};
+        return t;
+    }();
+    return *table;
 }
 
 class Reader {
@@ -136,7 +240,8 @@ class Reader {
     ReadResult run() {
         ReadResult result;
         result.wasRtf = true;
-        out_.paragraphs.assign(1, Paragraph{});
+        const std::size_t marks = countParagraphMarks();
+        out_.reserve(marks + 1, marks + 1);
         bool closed = false;
         while (pos_ < in_.size() && !closed) {
             const char c = in_[pos_];
@@ -155,13 +260,22 @@ class Reader {
             }
         }
         flush();
-        out_.paragraphs.back().align = closed ? finalAlign_ : state().align;
+        out_.setAlign(closed ? finalAlign_ : state().align);
         if (!closed) result.problem = ReadProblem::Truncated;
         result.text = std::move(out_);
         return result;
     }
 
   private:
+    // A cheap upper bound, so that the paragraphs are not moved again and again.
+    std::size_t countParagraphMarks() const {
+        std::size_t n = 0;
+        for (std::size_t p = in_.find("\\par"); p != std::string_view::npos;
+             p = in_.find("\\par", p + 4))
+            ++n;
+        return std::min(n, in_.size() / 4);
+    }
+
     State& state() { return stack_.empty() ? top_ : stack_.back(); }
 
     void openGroup() {
@@ -248,73 +362,115 @@ class Reader {
     }
 
     void word_(std::string_view w, bool hasParam, long param) {
+        const Keyword k = keywords().find(w);
         State& s = state();
-        if (w == "bin") {
+        if (k.kind == Kw::Bin) {
             // Binary data: skipped whole, whatever the destination.
             const std::size_t n = static_cast<std::size_t>(std::max(0L, param));
             pos_ += std::min(n, in_.size() - pos_);
             return;
         }
         if (s.dest == Dest::Skip) return;
-        if (skipChars_ > 0 && w != "u") {
+        if (skipChars_ > 0 && k.kind != Kw::U) {
             --skipChars_;
             return;
         }
         const bool on = !hasParam || param != 0;
-        if (w == "fonttbl") {
-            s.dest = Dest::FontTable;
-        } else if (w == "colortbl") {
-            s.dest = Dest::ColorTable;
-        } else if (isSkippedDestination(w)) {
-            s.dest = Dest::Skip;
-        } else if (s.dest == Dest::FontTable) {
-            if (w == "f") fontNumber_ = static_cast<int>(param);
-        } else if (s.dest == Dest::ColorTable) {
-            if (w == "red") red_ = clampByte(param);
-            if (w == "green") green_ = clampByte(param);
-            if (w == "blue") blue_ = clampByte(param);
-            if (w == "red" || w == "green" || w == "blue") colorGiven_ = true;
-        } else if (w == "par" || w == "line" || w == "row") {
-            paragraph();
-        } else if (w == "u") {
-            unicode(param);
-        } else if (w == "uc") {
-            s.uc = static_cast<int>(std::clamp(param, 0L, 16L));
-        } else if (w == "deff") {
-            defaultFont_ = static_cast<int>(param);
-        } else if (w == "ansicpg") {
-            // Only Windows-1252 is decoded; other code pages are read as if they were it.
-        } else if (w == "pard") {
-            s.align = Align::Left;
-        } else if (w == "plain") {
-            s.plain();
-            styleChanged();
-        } else if (w == "ql" || w == "qr" || w == "qc" || w == "qj") {
-            s.align = w == "ql"   ? Align::Left
-                      : w == "qr" ? Align::Right
-                      : w == "qc" ? Align::Center
-                                  : Align::Justify;
-        } else if (w == "b") {
-            setFlag(s.bold, on);
-        } else if (w == "i") {
-            setFlag(s.italic, on);
-        } else if (w == "strike" || w == "striked") {
-            setFlag(s.strike, on);
-        } else if (w == "ulnone") {
-            setFlag(s.underline, false);
-        } else if (isUnderlineWord(w)) {
-            setFlag(s.underline, on);
-        } else if (w == "f") {
-            setInt(s.font, static_cast<int>(param));
-        } else if (w == "fs") {
-            setInt(s.halfPoints, static_cast<int>(std::clamp(hasParam ? param : 24L, 2L, 3276L)));
-        } else if (w == "cf") {
-            setInt(s.color, static_cast<int>(std::max(0L, param)));
-        } else if (w == "cb" || w == "highlight" || w == "chcbpat") {
-            setInt(s.background, static_cast<int>(std::max(0L, param)));
-        } else if (char32_t cp = specialCharacter(w)) {
-            character(cp);
+        if (s.dest == Dest::FontTable && k.kind == Kw::F) {
+            fontNumber_ = static_cast<int>(param);
+            return;
         }
+        if (s.dest == Dest::ColorTable) {
+            colorComponent(k.kind, param);
+            return;
+        }
+        switch (k.kind) {
+            case Kw::FontTable:
+                s.dest = Dest::FontTable;
+                break;
+            case Kw::ColorTable:
+                s.dest = Dest::ColorTable;
+                break;
+            case Kw::SkippedDestination:
+                s.dest = Dest::Skip;
+                break;
+            case Kw::Par:
+                paragraph();
+                break;
+            case Kw::U:
+                unicode(param);
+                break;
+            case Kw::Uc:
+                s.uc = static_cast<int>(std::clamp(param, 0L, 16L));
+                break;
+            case Kw::Deff:
+                defaultFont_ = static_cast<int>(param);
+                break;
+            case Kw::Pard:
+                s.align = Align::Left;
+                break;
+            case Kw::Plain:
+                s.plain();
+                styleChanged();
+                break;
+            case Kw::Ql:
+                s.align = Align::Left;
+                break;
+            case Kw::Qr:
+                s.align = Align::Right;
+                break;
+            case Kw::Qc:
+                s.align = Align::Center;
+                break;
+            case Kw::Qj:
+                s.align = Align::Justify;
+                break;
+            case Kw::B:
+                setFlag(s.bold, on);
+                break;
+            case Kw::I:
+                setFlag(s.italic, on);
+                break;
+            case Kw::Strike:
+                setFlag(s.strike, on);
+                break;
+            case Kw::UlNone:
+                setFlag(s.underline, false);
+                break;
+            case Kw::Ul:
+                setFlag(s.underline, on);
+                break;
+            case Kw::F:
+                setInt(s.font, static_cast<int>(param));
+                break;
+            case Kw::Fs:
+                setInt(s.halfPoints,
+                       static_cast<int>(std::clamp(hasParam ? param : 24L, 2L, 3276L)));
+                break;
+            case Kw::Cf:
+                setInt(s.color, static_cast<int>(std::max(0L, param)));
+                break;
+            case Kw::Background:
+                setInt(s.background, static_cast<int>(std::max(0L, param)));
+                break;
+            case Kw::Character:
+                character(k.character);
+                break;
+            default:
+                break;  // \ansicpg and the rest: only Windows-1252 is decoded
+        }
+    }
+
+    void colorComponent(Kw kind, long param) {
+        if (kind == Kw::Red)
+            red_ = clampByte(param);
+        else if (kind == Kw::Green)
+            green_ = clampByte(param);
+        else if (kind == Kw::Blue)
+            blue_ = clampByte(param);
+        else
+            return;
+        colorGiven_ = true;
     }
 
     static std::uint32_t clampByte(long v) {
@@ -363,7 +519,7 @@ class Reader {
                 unit = 0xFFFD;
         }
         highSurrogate_ = 0;
-        emit(unit);
+        if (unit >= 0x20 || unit == '\t') emit(unit);
     }
 
     // A byte of text in the document's code page.
@@ -407,9 +563,11 @@ class Reader {
         if (state().dest != Dest::Text) return;
         if (styleDirty_) {
             const TextStyle st = currentStyle();
-            if (st != pendingStyle_) {
+            if (!havePendingStyle_ || st != pendingStyle_) {
+                havePendingStyle_ = true;
                 flush();
                 pendingStyle_ = st;
+                pendingStyleId_ = out_.intern(st);
             }
             styleDirty_ = false;
         }
@@ -418,20 +576,22 @@ class Reader {
 
     void flush() {
         if (pending_.empty()) return;
-        auto& runs = out_.paragraphs.back().runs;
-        runs.push_back({std::move(pending_), pendingStyle_});
+        out_.append(pending_, pendingStyleId_);
         pending_.clear();
     }
 
     void paragraph() {
         if (state().dest != Dest::Text) return;
         flush();
-        out_.paragraphs.back().align = state().align;
-        out_.paragraphs.emplace_back();
+        out_.setAlign(state().align);
+        out_.newParagraph();
     }
 
     void endFontEntry() {
-        std::string name = fontName_;
+        std::string name;
+        for (char c : fontName_) {
+            if (static_cast<unsigned char>(c) >= 0x20) name += c;  // a name is printable
+        }
         while (!name.empty() && (name.back() == ' ' || name.back() == ';'))
             name.pop_back();
         while (!name.empty() && name.front() == ' ')
@@ -483,6 +643,8 @@ class Reader {
     RichText out_;
     std::string pending_;
     TextStyle pendingStyle_;
+    std::uint32_t pendingStyleId_ = 0;
+    bool havePendingStyle_ = false;
     bool styleDirty_ = true;
 };
 
@@ -505,20 +667,24 @@ ReadResult readPlainText(std::string_view bytes, const ReadDefaults& defaults) {
         return result;
     }
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    const std::string text =
+    std::string text =
         codepage::isValidUtf8(bytes) ? std::string(bytes) : codepage::cp1252ToUtf8(bytes);
-    result.text.paragraphs.clear();
+    // Control characters have no place on a tape; line breaks and tabs stay.
+    std::erase_if(text, [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n';
+    });
+    const std::uint32_t style = result.text.intern(defaults.style);
     std::size_t start = 0;
     while (true) {
         std::size_t end = text.find_first_of("\r\n", start);
-        Paragraph& p = result.text.paragraphs.emplace_back();
-        p.align = defaults.align;
-        const std::string line =
-            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (!line.empty()) p.runs.push_back({line, defaults.style});
+        result.text.setAlign(defaults.align);
+        result.text.append(std::string_view(text).substr(
+                               start, end == std::string::npos ? std::string::npos : end - start),
+                           style);
         if (end == std::string::npos) break;
         if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
         start = end + 1;
+        result.text.newParagraph(defaults.align);
     }
     return result;
 }

@@ -22,11 +22,12 @@ struct Tables {
     std::vector<std::uint32_t> colors;
 
     explicit Tables(const RichText& text) {
-        for (const Paragraph& p : text.paragraphs) {
-            for (const RichRun& r : p.runs) {
-                indexOf(fonts, r.style.fontName);
-                indexOf(colors, r.style.color.bgr);
-                if (r.style.hasBackground) indexOf(colors, r.style.background.bgr);
+        for (std::size_t p = 0; p < text.paragraphCount(); ++p) {
+            for (const RichText::Run& r : text.runs(p)) {
+                const TextStyle& st = text.style(r.style);
+                indexOf(fonts, st.fontName);
+                indexOf(colors, st.color.bgr);
+                if (st.hasBackground) indexOf(colors, st.background.bgr);
             }
         }
         if (fonts.empty()) fonts.push_back("Courier New");
@@ -92,16 +93,17 @@ std::string fontFamily(const std::string& name) {
 std::string writeRtf(const RichText& text) {
     Tables tables(text);
     std::string body;
-    body.reserve(text.paragraphs.size() * 48);
-    for (std::size_t i = 0; i < text.paragraphs.size(); ++i) {
-        const Paragraph& p = text.paragraphs[i];
+    body.reserve(text.paragraphCount() * 48);
+    const TextStyle plain;
+    for (std::size_t i = 0; i < text.paragraphCount(); ++i) {
+        const auto runs = text.runs(i);
         body += "\\pard";
-        body += alignWord(p.align);
-        const TextStyle& mark = p.runs.empty() ? TextStyle{} : p.runs.back().style;
+        body += alignWord(text.align(i));
+        const TextStyle& mark = runs.empty() ? plain : text.style(runs.back().style);
         body += "\\plain\\f" + std::to_string(tables.font(mark.fontName)) + "\\fs" +
                 std::to_string(mark.sizePt * 2) + " ";
-        for (const RichRun& r : p.runs) {
-            const TextStyle& st = r.style;
+        for (const RichText::Run& r : runs) {
+            const TextStyle& st = text.style(r.style);
             body += "{\\f" + std::to_string(tables.font(st.fontName));
             body += "\\fs" + std::to_string(st.sizePt * 2);
             body += "\\cf" + std::to_string(tables.color(st.color));
@@ -115,7 +117,7 @@ std::string writeRtf(const RichText& text) {
             appendEscaped(body, r.text);
             body += '}';
         }
-        if (i + 1 < text.paragraphs.size()) body += "\\par\n";
+        if (i + 1 < text.paragraphCount()) body += "\\par\n";
     }
 
     std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";

@@ -10,13 +10,6 @@
 
 namespace zumbrel::tape {
 
-// A piece of a line in one style.
-struct Run {
-    std::string text;
-    TextStyle style;
-    friend bool operator==(const Run&, const Run&) = default;
-};
-
 // The paper roll. Its last line is the open line: append continues it, addLine ends it.
 // Every implementation must pass the contract tests in tests/core/tape_contract.h.
 class Tape {
@@ -33,7 +26,7 @@ class Tape {
     // Plain text of line i; empty when out of range.
     virtual std::string line(std::size_t i) const = 0;
     // The styled pieces of line i; empty when out of range.
-    virtual std::vector<Run> lineRuns(std::size_t i) const = 0;
+    virtual std::vector<RichRun> lineRuns(std::size_t i) const = 0;
     // Number of lines; an empty open line after a final line break is not counted.
     virtual std::size_t lineCount() const = 0;
     virtual bool isEmpty() const = 0;

@@ -9,7 +9,7 @@ expected=$(printf '     12,00\n    + 3,00\n    * 2,00\n————————�
 [ "$(printf '%s\n' "$out" | sed -n '1,7p')" = "$expected" ] || fail "tape of 12+3*2=: $out"
 
 json=$("$cli" --sepdec S --format json '7-9=')
-echo "$json" | grep -q '"text":"-2,00","runs":\[{"text":"-2,00","style":{"color":"#ff0000"' || fail "red result: $json"
+echo "$json" | grep -q '"text":"-2,00","align":"right","runs":\[{"text":"-2,00","style":{"color":"#ff0000"' || fail "red result: $json"
 echo "$json" | grep -q '"entry":"-2,00"' || fail "entry: $json"
 echo "$json" | grep -q '"kind":"voice","detail":"read -2,00"' || fail "voice: $json"
 

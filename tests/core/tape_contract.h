@@ -102,7 +102,7 @@ TYPED_TEST_P(TapeContract, text_keeps_the_style_it_was_typed_in) {
     TextStyle red = base;
     red.color = Color{255};
     red.bold = true;
-    EXPECT_EQ(this->t->lineRuns(0), (std::vector<Run>{{"a", base}, {"b", red}, {"c", base}}));
+    EXPECT_EQ(this->t->lineRuns(0), (std::vector<RichRun>{{"a", base}, {"b", red}, {"c", base}}));
 }
 
 TYPED_TEST_P(TapeContract, default_style_comes_from_the_settings) {
@@ -113,7 +113,7 @@ TYPED_TEST_P(TapeContract, default_style_comes_from_the_settings) {
     this->t->setDefaultStyle(st);
     this->t->restoreDefaultStyle();
     this->t->append("x");
-    EXPECT_EQ(this->t->lineRuns(0), (std::vector<Run>{{"x", st}}));
+    EXPECT_EQ(this->t->lineRuns(0), (std::vector<RichRun>{{"x", st}}));
     EXPECT_EQ(this->t->typingStyle(), st);
 }
 
@@ -136,7 +136,41 @@ TYPED_TEST_P(TapeContract, edit_mode_is_off_until_set) {
     EXPECT_TRUE(this->t->editMode());
 }
 
-REGISTER_TYPED_TEST_SUITE_P(TapeContract, starts_empty, append_continues_the_open_line,
+TYPED_TEST_P(TapeContract, rich_text_holds_every_line_and_the_open_one) {
+    this->t->append("a");
+    this->t->addLine("b");
+    const RichText rt = this->t->richText();
+    ASSERT_EQ(rt.paragraphCount(), 2u);
+    EXPECT_EQ(rt.text(0), "a");
+    EXPECT_EQ(rt.align(0), Align::Right);
+    EXPECT_EQ(rt.text(1), "b");
+}
+
+TYPED_TEST_P(TapeContract, load_replaces_everything_and_keeps_alignment) {
+    this->t->addLine("old");
+    TextStyle bold;
+    bold.bold = true;
+    const RichText rt(
+        {Paragraph{Align::Center, {{"Titre", bold}}}, Paragraph{Align::Left, {{"x", {}}}}});
+    this->t->load(rt);
+    EXPECT_EQ(this->lines(), typename TestFixture::Lines({"Titre", "x"}));
+    EXPECT_EQ(this->t->richText(), rt);
+}
+
+TYPED_TEST_P(TapeContract, inserted_rich_text_continues_the_open_line) {
+    this->t->append("12,00 ");
+    const RichText rt({Paragraph{Align::Center, {{"a", {}}}}, Paragraph{Align::Left, {{"b", {}}}}});
+    this->t->insertRichText(rt);
+    this->t->append("c");
+    EXPECT_EQ(this->lines(), typename TestFixture::Lines({"12,00 a", "bc"}));
+    EXPECT_EQ(this->t->richText().align(0), Align::Center);
+    EXPECT_EQ(this->t->richText().align(1), Align::Right);
+}
+
+REGISTER_TYPED_TEST_SUITE_P(TapeContract, rich_text_holds_every_line_and_the_open_one,
+                            load_replaces_everything_and_keeps_alignment,
+                            inserted_rich_text_continues_the_open_line, starts_empty,
+                            append_continues_the_open_line,
                             a_line_added_to_a_written_open_line_becomes_the_open_line,
                             a_line_added_to_an_empty_open_line_is_ended,
                             empty_lines_are_counted_but_not_a_final_empty_open_line,

@@ -59,9 +59,29 @@ std::string textReport(const HeadlessCalculator& h, bool ansi) {
     return out;
 }
 
+const char* alignName(tape::Align a) {
+    switch (a) {
+        case tape::Align::Left:
+            return "left";
+        case tape::Align::Right:
+            return "right";
+        case tape::Align::Center:
+            return "center";
+        case tape::Align::Justify:
+            return "justify";
+    }
+    return "right";
+}
+
 std::string jsonStyle(const tape::TextStyle& st) {
     std::string out = "{\"color\":" + jsonString(hexColor(st.color));
-    out += ",\"bold\":" + std::string(st.bold ? "true" : "false");
+    auto flag = [&](const char* name, bool on) {
+        out += std::string(",\"") + name + "\":" + (on ? "true" : "false");
+    };
+    flag("bold", st.bold);
+    flag("italic", st.italic);
+    flag("underline", st.underline);
+    flag("strikeOut", st.strikeOut);
     out += ",\"font\":" + jsonString(st.fontName);
     out += ",\"size\":" + std::to_string(st.sizePt);
     out += ",\"background\":" + (st.hasBackground ? jsonString(hexColor(st.background)) : "null");
@@ -86,7 +106,8 @@ std::string jsonReport(const HeadlessCalculator& h) {
     std::string out = "{\"tape\":[";
     for (std::size_t i = 0; i < t.lineCount(); ++i) {
         if (i) out += ",";
-        out += "{\"text\":" + jsonString(t.line(i)) + ",\"runs\":";
+        out += "{\"text\":" + jsonString(t.line(i));
+        out += ",\"align\":" + jsonString(alignName(t.lineAlign(i))) + ",\"runs\":";
         out += jsonArray(t.runs(i), [&](const tape::StyledRun& run) {
             return "{\"text\":" + jsonString(run.text) +
                    ",\"style\":" + jsonStyle(t.style(run.style)) + "}";

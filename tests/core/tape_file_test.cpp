@@ -1,0 +1,163 @@
+#include "tape/tape_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "calc/key_script.h"
+#include "headless_calculator.h"
+#include "local_file_system.h"
+
+namespace zumbrel::tape {
+namespace {
+namespace fs = std::filesystem;
+
+class TapeFile : public testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("zumbrel-tape-" + std::to_string(::getpid()) + "-" +
+               testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+    void writeBytes(const std::string& name, const std::string& bytes) const {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+    }
+    std::vector<std::string> lines(const Tape& t) const {
+        std::vector<std::string> out;
+        for (std::size_t i = 0; i < t.lineCount(); ++i)
+            out.push_back(t.line(i));
+        return out;
+    }
+
+    fs::path dir;
+    LocalFileSystem files;
+};
+
+TEST_F(TapeFile, a_saved_tape_opens_as_it_was) {
+    HeadlessCalculator h;
+    calc::runKeys(h.calc, "12+3*2=8/0=7-9=");
+    std::string error;
+    ASSERT_TRUE(saveTapeFile(h.tape, files, path("t.rtf"), error)) << error;
+    MemoryTape reopened;
+    const OpenResult r = openTapeFile(reopened, files, path("t.rtf"));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(reopened.richText(), h.tape.richText());
+}
+
+TEST_F(TapeFile, a_calculation_goes_on_on_a_reopened_tape) {
+    MemoryTape other;
+    other.addLine("Facture 42");
+    std::string error;
+    ASSERT_TRUE(saveTapeFile(other, files, path("other.rtf"), error));
+
+    HeadlessCalculator h;
+    h.calc.registers().lblSepDec = "S";
+    calc::runKeys(h.calc, "12+");
+    ASSERT_TRUE(openTapeFile(h.tape, files, path("other.rtf")).ok);
+    calc::runKeys(h.calc, "3=");
+    EXPECT_EQ(lines(h.tape),
+              (std::vector<std::string>{"Facture 42", "3,00", "——————————", "15,00", "", ""}));
+}
+
+TEST_F(TapeFile, a_missing_file_leaves_the_tape_alone) {
+    MemoryTape t;
+    t.addLine("kept");
+    const OpenResult r = openTapeFile(t, files, path("missing.rtf"));
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.error.empty());
+    EXPECT_EQ(lines(t), (std::vector<std::string>{"kept"}));
+}
+
+TEST_F(TapeFile, binary_data_leaves_the_tape_alone) {
+    writeBytes("picture.rtf", std::string("\x89PNG\0\0", 6));
+    MemoryTape t;
+    t.addLine("kept");
+    const OpenResult r = openTapeFile(t, files, path("picture.rtf"));
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.problem, ReadProblem::NotText);
+    EXPECT_EQ(lines(t), (std::vector<std::string>{"kept"}));
+}
+
+TEST_F(TapeFile, plain_text_opens_right_aligned_in_the_tape_font) {
+    writeBytes("notes.txt", "un\r\ndeux\r\n");
+    MemoryTape t;
+    TextStyle st;
+    st.fontName = "DejaVu Sans Mono";
+    t.setDefaultStyle(st);
+    ASSERT_TRUE(openTapeFile(t, files, path("notes.txt")).ok);
+    EXPECT_EQ(lines(t), (std::vector<std::string>{"un", "deux"}));
+    EXPECT_EQ(t.lineRuns(0)[0].style.fontName, "DejaVu Sans Mono");
+    EXPECT_EQ(t.richText().align(0), Align::Right);
+}
+
+TEST_F(TapeFile, a_failed_write_keeps_the_old_file_and_leaves_no_temporary) {
+    fs::create_directories(dir / "busy.rtf" / "inside");
+    MemoryTape t;
+    t.addLine("x");
+    std::string error;
+    EXPECT_FALSE(saveTapeFile(t, files, path("busy.rtf"), error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(fs::is_directory(dir / "busy.rtf" / "inside"));
+    for (const auto& e : fs::directory_iterator(dir))
+        EXPECT_EQ(e.path().filename(), "busy.rtf");
+    EXPECT_FALSE(saveTapeFile(t, files, path("no/such/folder/t.rtf"), error));
+}
+
+TEST_F(TapeFile, header_files_are_rich_or_plain_text) {
+    writeBytes("Header.rtf",
+               "{\\rtf1{\\colortbl;\\red0\\green0\\blue255;}\\qc\\cf1\\b Maison Dupont\\par}");
+    writeBytes("Footer.rtf", "Merci de votre visite\r\n");
+    std::string error;
+    const auto header = LoadStrangeRTF(files, path("Header.rtf"), ReadDefaults{}, error);
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->text(0), "Maison Dupont");
+    EXPECT_EQ(header->align(0), Align::Center);
+    EXPECT_TRUE(header->paragraphs()[0].runs[0].style.bold);
+    const auto footer = LoadStrangeRTF(files, path("Footer.rtf"), ReadDefaults{}, error);
+    ASSERT_TRUE(footer);
+    EXPECT_EQ(footer->text(0), "Merci de votre visite");
+    EXPECT_FALSE(LoadStrangeRTF(files, path("none.rtf"), ReadDefaults{}, error));
+}
+
+TEST_F(TapeFile, a_header_inserted_after_a_result_keeps_its_paragraphs) {
+    HeadlessCalculator h;
+    calc::runKeys(h.calc, "1+1=");
+    const RichText header({Paragraph{Align::Center, {{"Maison", {}}}},
+                           Paragraph{Align::Left, {{"Rue", {}}}}, Paragraph{}});
+    h.tape.insertRichText(header);
+    calc::runKeys(h.calc, "2+2=");
+    const auto all = lines(h.tape);
+    ASSERT_GE(all.size(), 9u);
+    EXPECT_EQ(all[6], "Maison");
+    EXPECT_EQ(all[7], "Rue");
+    EXPECT_EQ(all[8], "2,00");
+    const RichText rt = h.tape.richText();
+    EXPECT_EQ(rt.align(6), Align::Center);
+    EXPECT_EQ(rt.align(7), Align::Left);
+    EXPECT_EQ(rt.align(8), Align::Right);
+}
+
+TEST(Surligner, highlights_the_open_line_and_what_follows) {
+    MemoryTape t;
+    t.addLine("——");
+    t.append("x");
+    Surligner(t, Color{65535});
+    t.append("y");
+    const auto runs = t.lineRuns(1);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].text, "xy");
+    EXPECT_TRUE(runs[0].style.hasBackground);
+    EXPECT_EQ(runs[0].style.background, Color{65535});
+    EXPECT_FALSE(t.lineRuns(0)[0].style.hasBackground);
+    t.restoreDefaultStyle();
+    t.addLine("z");
+    EXPECT_FALSE(t.lineRuns(2)[0].style.hasBackground);
+}
+
+}  // namespace
+}  // namespace zumbrel::tape
