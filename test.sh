@@ -21,7 +21,7 @@ fi
 if command -v clang++ >/dev/null; then
   echo "== fuzzing (${ZUMBREL_FUZZ_SECONDS:-20} s a target)"
   zumbrel_configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DZUMBREL_FUZZ=ON -DZUMBREL_TESTS=OFF -DZUMBREL_BENCH=OFF
+    -DZUMBREL_FUZZ=ON -DZUMBREL_TESTS=OFF -DZUMBREL_BENCH=OFF -DZUMBREL_GUI=OFF
   cmake --build build-fuzz
   fuzz/run-all.sh build-fuzz/fuzz "${ZUMBREL_FUZZ_SECONDS:-20}"
 fi

@@ -58,6 +58,10 @@ void RecordingSound::beep(Beep kind) {
     log_.push_back({"beep", std::string(beepName(kind)), {}});
 }
 
+void SilentVoice::speakKey(char key, calc::Registers& regs) {
+    if (key >= '0' && key <= '9') regs.resultShown = false;
+}
+
 void RecordingVoice::speakKey(char key, calc::Registers& regs) {
     if (key >= '0' && key <= '9') regs.resultShown = false;
     log_.push_back(

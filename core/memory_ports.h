@@ -95,6 +95,15 @@ class RecordingVoice final : public Voice {
     EventLog& log_;
 };
 
+// No sound at all; a digit still starts a new number, as with every key speaker.
+class SilentVoice final : public Voice {
+  public:
+    void speakKey(char key, calc::Registers& regs) override;
+    void readResult(const calc::Registers&) override {}
+    void keypadSound(KeypadSound, const calc::Registers&) override {}
+    void disarmKeySound() override {}
+};
+
 std::string_view beepName(Beep kind);
 std::string_view keypadSoundName(KeypadSound sound);
 std::string_view answerName(Answer answer);

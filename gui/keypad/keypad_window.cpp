@@ -1,0 +1,490 @@
+#include "keypad/keypad_window.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QWindow>
+
+#include "calc/calculator.h"
+#include "keypad/keypad_keys.h"
+#include "keypad/menu_bar.h"
+#include "keypad/status_line.h"
+#include "memory_ports.h"
+#include "tape/document_tape.h"
+#include "tape/tape_window.h"
+#include "ui/artwork.h"
+#include "ui/cd_edit.h"
+#include "ui/qt_ports.h"
+
+namespace zumbrel::gui {
+namespace {
+
+constexpr QPoint kSkinOrigin{5, 4};
+constexpr QPoint kPanelOrigin{14, 13};  // PanelClavier, inside the skin's frame
+constexpr QSize kPanelSize{608, 462};
+const char* const kDisplayBack = "#d7d7ff";  // 16766935
+const char* const kDisplayInk = "#400080";   // 8388672
+
+// The white keypad panel, drawn with rounded corners inside the skin.
+class KeypadPanel final : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(190, 200, 225), 1));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 18, 18);
+    }
+};
+
+QString keyStyle(KeyRole role) {
+    const char* base =
+        "QPushButton { border-radius: 9px; font-size: 21px; font-weight: 600; %1 }"
+        "QPushButton:pressed { padding-top: 2px; %2 }"
+        "QPushButton:focus { border: 2px solid #d06000; }";
+    switch (role) {
+        case KeyRole::Digit:
+            return QString(base).arg(
+                "background: #f3f5fa; color: #1c2a4a; border: 1px solid #b9c3da;",
+                "background: #dde3f0;");
+        case KeyRole::Operator:
+            return QString(base).arg(
+                "background: #dbe5fa; color: #173a8c; border: 1px solid #9fb3e0;",
+                "background: #c3d2f3;");
+        case KeyRole::Equals:
+            return QString(base).arg(
+                "background: #ef8a22; color: white; border: 1px solid #c66a10;",
+                "background: #d27414;");
+        case KeyRole::Function:
+            return QString(base).arg(
+                "background: #eceef4; color: #3a3f5c; border: 1px solid #c2c6d4;",
+                "background: #d9dce6;");
+    }
+    return {};
+}
+
+}  // namespace
+
+KeypadWindow::KeypadWindow(QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Window),
+      sound_(std::make_unique<QtSoundOutput>()),
+      tape_(new TapeWindow(this, *sound_)),
+      history_(std::make_unique<MemoryHistory>()),
+      prompts_(std::make_unique<QtPrompts>(this)),
+      voice_(std::make_unique<SilentVoice>()),
+      translator_(std::make_unique<FrenchTranslator>()) {
+    setObjectName("Form1");
+    setWindowTitle("Zumbrel");
+    setAccessibleName(tr("Calculatrice Zumbrel"));
+    setAttribute(Qt::WA_TranslucentBackground, false);
+    setFixedSize(650, 497);
+    setFocusPolicy(Qt::StrongFocus);
+    setWindowIcon(artwork::icon(artwork::Glyph::AppIcon));
+
+    panelClavier_ = new KeypadPanel(this);
+    panelClavier_->setObjectName("PanelClavier");
+    panelClavier_->setGeometry(QRect(kPanelOrigin, kPanelSize));
+    panelClavier_->setMouseTracking(true);
+    panelClavier_->installEventFilter(this);
+
+    buildTitleRow(panelClavier_);
+    buildDisplay(panelClavier_);
+    buildKeys(panelClavier_);
+    buildCommandPanel(panelClavier_);
+
+    statusPort_ = std::make_unique<StatusLineAdapter>(*status_);
+    calc_ = std::make_unique<calc::Calculator>(calc::Ports{
+        tape_->tape(), *history_, *statusPort_, *prompts_, *sound_, *voice_, *translator_});
+    calc_->registers().decimalSeparator =
+        QLocale::system().decimalPoint().at(0).toLatin1() == '.' ? '.' : ',';
+    findChild<QPushButton*>("btnDecimalSeparator")
+        ->setText(QString(QChar(calc_->registers().decimalSeparator)));
+
+    tape_->onFocusBackToKeypad = [this] { focusBackFromTape(); };
+    tape_->onKeyOutsideEditMode = [this](QKeyEvent* e) {
+        if (!handleKey(e)) e->ignore();
+    };
+    tape_->onHint = [this](const QString& text) { status_->showHint(text); };
+    tape_->onCloseRequested = [this] { close(); };
+    tape_->onTextChanged = [this] { calc_->commands().btnEnabled(true, tape_->tape().isEmpty()); };
+
+    QImage skin = artwork::keypadSkin();
+    if (QFile::exists("Resources/SkinKeyBoard.gif")) {
+        QImage custom("Resources/SkinKeyBoard.gif");
+        if (!custom.isNull()) skin = custom.scaled(626, 480).convertToFormat(QImage::Format_RGB32);
+    }
+    applySkin(skin);
+    refresh();
+}
+
+KeypadWindow::~KeypadWindow() = default;
+
+void KeypadWindow::applySkin(const QImage& skin) {
+    skin_ = skin;
+    // Every fuchsia pixel of the skin, and everything outside it, is not the window.
+    const QBitmap shape = QBitmap::fromImage(
+        skin.createMaskFromColor(artwork::kTransparentKey, Qt::MaskInColor), Qt::MonoOnly);
+    setMask(QRegion(shape).translated(kSkinOrigin));
+    update();
+}
+
+void KeypadWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(kSkinOrigin, skin_);
+}
+
+void KeypadWindow::buildTitleRow(QWidget* panel) {
+    auto* icon = new QLabel(panel);
+    icon->setObjectName("imgIconeAppli");
+    icon->setPixmap(artwork::icon(artwork::Glyph::AppIcon).pixmap(32, 32));
+    icon->setGeometry(21, 6, 34, 34);
+    icon->setAccessibleName("Zumbrel");
+
+    auto* name = new QLabel("Zumbrel", panel);
+    name->setObjectName("imgNameHead");
+    name->setGeometry(61, 8, 110, 32);
+    name->setStyleSheet("font: italic bold 24px; color: #203c80;");
+    name->setAccessibleName(tr("Zumbrel"));
+    name->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    auto* caption = new QLabel("v 2.6.0", panel);
+    caption->setObjectName("lblCaption");
+    caption->setGeometry(180, 20, 80, 18);
+    caption->setStyleSheet("color: #6070a0; font-size: 12px;");
+
+    const KeypadMenus menus = buildKeypadMenus(this);
+    connect(name, &QWidget::customContextMenuRequested, this,
+            [this, name, menus](const QPoint& at) {
+                menus.ppmAutresCalculs->popup(name->mapToGlobal(at));
+            });
+    const std::pair<const char*, QMenu*> bar[] = {{"Fichier", menus.ppmFiles},
+                                                  {"Édition", menus.ppmEdit},
+                                                  {"Fenêtres", menus.ppmFenetres},
+                                                  {"Options", menus.ppmOptions},
+                                                  {"Aide", menus.ppmAide}};
+    const char* names[] = {"mmFichier", "mmEdit", "mmFenetre", "mmOptions", "mmAide"};
+    for (std::size_t i = 0; i < 5; ++i) {
+        auto* b = new MenuButton(tr(bar[i].first), bar[i].second, panel);
+        b->setObjectName(names[i]);
+        b->move(20, 48);
+        menuButtons_.push_back(b);
+    }
+    AdjustMenus();
+    connect(findChild<QAction*>("mItemQuit"), &QAction::triggered, this, [this] { close(); });
+    connect(findChild<QAction*>("mItemEditRibbon"), &QAction::triggered, this,
+            [this] { EditRibbonClick(); });
+
+    auto* minimize = new QPushButton(QStringLiteral("–"), panel);
+    minimize->setObjectName("btnMinimize");
+    minimize->setAccessibleName(tr("Réduire"));
+    auto* quit = new QPushButton(QStringLiteral("X"), panel);
+    quit->setObjectName("btnQuit");
+    quit->setAccessibleName(tr("Quitter Zumbrel"));
+    for (QPushButton* b : {minimize, quit}) {
+        b->setFlat(true);
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setStyleSheet(
+            "QPushButton { color: #585858; font: bold 16px; border: none; }"
+            "QPushButton:hover { color: #000080; border: 1px solid #9fb3e0; border-radius: 4px; }");
+    }
+    minimize->setGeometry(535, 4, 32, 26);
+    quit->setGeometry(572, 4, 32, 26);
+    connect(minimize, &QPushButton::clicked, this, [this] { showMinimized(); });
+    connect(quit, &QPushButton::clicked, this, [this] { close(); });
+}
+
+void KeypadWindow::AdjustMenus() {
+    gui::AdjustMenus(menuButtons_);
+}
+
+void KeypadWindow::buildDisplay(QWidget* panel) {
+    auto* back = new QFrame(panel);
+    back->setObjectName("PanelBack");
+    back->setGeometry(20, 70, 566, 91);
+    back->setStyleSheet(
+        QString("#PanelBack { background: %1; border: 1px solid #a8b0d8; border-radius: 8px; }")
+            .arg(kDisplayBack));
+
+    shLed_ = new QLabel(back);
+    shLed_->setObjectName("shLed");
+    shLed_->setGeometry(10, 6, 12, 12);
+    shLed_->setStyleSheet("background: #20c040; border: 1px solid #107020; border-radius: 6px;");
+    shLed_->setAccessibleName(tr("Décimales supplémentaires"));
+    shLed_->setToolTip(
+        tr("Le nombre saisi a plus de décimales que le réglage : le résultat les garde toutes"));
+
+    auto* top = new QFrame(panel);
+    top->setObjectName("PanelTop");
+    top->setGeometry(23, 92, 559, 67);
+    top->setStyleSheet(QString("#PanelTop { background: %1; }").arg(kDisplayBack));
+    top->setMouseTracking(true);
+    top->installEventFilter(this);
+
+    status_ = new StatusLineWidget(top);
+    status_->setGeometry(0, 4, 458, 20);
+    status_->label()->setStyleSheet("color: #000080; font-size: 12px;");
+
+    edtVirt_ = new TCDEdit(top);
+    edtVirt_->setObjectName("EdtVirt");
+    edtVirt_->setTextAlignment(TCDEdit::TextAlignment::RightJustify);
+    edtVirt_->setReadOnly(true);
+    edtVirt_->setFocusPolicy(Qt::NoFocus);  // the display never keeps the focus or a caret
+    edtVirt_->setContextMenuPolicy(Qt::NoContextMenu);
+    edtVirt_->setGeometry(6, 30, 548, 34);
+    edtVirt_->setAccessibleName(tr("Affichage"));
+    edtVirt_->setStyleSheet(QString("QLineEdit { background: %1; color: %2; border: none; font: "
+                                    "bold 26px \"DejaVu Sans\"; }")
+                                .arg(kDisplayBack, kDisplayInk));
+
+    gommeClean_ = new QToolButton(top);
+    gommeClean_->setObjectName("GommeClean");
+    gommeClean_->setIcon(artwork::icon(artwork::Glyph::Eraser));
+    gommeClean_->setGeometry(466, 4, 33, 20);
+    gommeUndo_ = new QToolButton(top);
+    gommeUndo_->setObjectName("GommeUndo");
+    gommeUndo_->setIcon(artwork::icon(artwork::Glyph::EraserUndo));
+    gommeUndo_->setGeometry(524, 4, 33, 20);
+    for (QToolButton* b : {gommeClean_, gommeUndo_}) {
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::TabFocus);
+    }
+    gommeClean_->setAccessibleName(tr("Effacer les chiffres de cette zone de saisie"));
+    gommeUndo_->setAccessibleName(
+        tr("Effacer le caractère le plus à droite de cette zone de saisie"));
+    hint(gommeClean_, gommeClean_->accessibleName());
+    hint(gommeUndo_, gommeUndo_->accessibleName());
+    connect(gommeClean_, &QToolButton::clicked, this, [this] { keyAction(calc::Command::Delete); });
+    connect(gommeUndo_, &QToolButton::clicked, this,
+            [this] { keyAction(calc::Command::Backspace); });
+
+    // The input line itself is not shown: it stands on the hidden register panel.
+    auto* contener = new QWidget(panel);
+    contener->setObjectName("PanelContener");
+    contener->hide();
+    edtSaisie_ = new TCDEdit(contener);
+    edtSaisie_->setObjectName("edtSaisie");
+    edtSaisie_->setTextAlignment(TCDEdit::TextAlignment::RightJustify);
+    edtSaisie_->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void KeypadWindow::buildKeys(QWidget* panel) {
+    constexpr int kLeft = 24, kTop = 178, kWidth = 62, kHeight = 46, kGap = 8;
+    for (const KeyDef& k : kKeys) {
+        auto* b = new QPushButton(QString::fromUtf8(k.caption), panel);
+        b->setObjectName(k.name);
+        b->setGeometry(kLeft + k.column * (kWidth + kGap), kTop + k.row * (kHeight + kGap),
+                       k.columnSpan * kWidth + (k.columnSpan - 1) * kGap,
+                       k.rowSpan * kHeight + (k.rowSpan - 1) * kGap);
+        b->setStyleSheet(keyStyle(k.role));
+        b->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus with the calculator
+        b->setAccessibleName(QString::fromUtf8(k.description));
+        b->setAccessibleDescription(tr("Touche %1").arg(QString::fromUtf8(k.caption)));
+        const calc::KeyAction action = k.action;
+        connect(b, &QPushButton::clicked, this, [this, action] { keyAction(action); });
+    }
+}
+
+void KeypadWindow::buildCommandPanel(QWidget* panel) {
+    auto* command = new QFrame(panel);
+    command->setObjectName("PanelCommand");
+    command->setGeometry(400, 178, 186, 262);
+    command->setStyleSheet(
+        "#PanelCommand { background: #f4f6fb; border: 1px solid #d5dbea; border-radius: 10px; }");
+    command->setMouseTracking(true);
+    command->installEventFilter(this);
+
+    auto* decimals = new QLabel(tr("Décimales"), command);
+    decimals->setGeometry(14, 14, 100, 24);
+    decimals->setStyleSheet("color: #203060; font-size: 13px;");
+    lblNbrDecPref_ = new QLabel(command);
+    lblNbrDecPref_->setObjectName("lblNbrDecPref");
+    lblNbrDecPref_->setGeometry(130, 12, 40, 28);
+    lblNbrDecPref_->setAlignment(Qt::AlignCenter);
+    lblNbrDecPref_->setStyleSheet(
+        "background: #000080; color: #ff8000; font: bold 18px; border-radius: 5px;");
+    lblNbrDecPref_->setAccessibleName(tr("Nombre de décimales"));
+    hint(lblNbrDecPref_, tr("Nombre choisi de décimales (double-clic)"));
+
+    auto* memoryCaption = new QLabel(tr("Résultat intermédiaire"), command);
+    memoryCaption->setGeometry(14, 58, 160, 20);
+    memoryCaption->setStyleSheet("color: #203060; font-size: 12px;");
+    auto* memory = new QLabel(command);
+    memory->setObjectName("lblMemory4");
+    memory->setGeometry(14, 80, 158, 28);
+    memory->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    memory->setStyleSheet(
+        "background: white; border: 1px solid #c8cfe2; border-radius: 5px; padding-right: 6px;"
+        "font: bold 15px;");
+    memory->setAccessibleName(tr("Mémoire n°4 résultat intermédiaire"));
+    hint(memory, tr("Mémoire n°4 résultat intermédiaire (glisser-déposer clic gauche)"));
+
+    btnReset_ = new QPushButton(tr("Reset"), command);
+    btnReset_->setObjectName("btnReset");
+    btnReset_->setGeometry(14, 196, 158, 50);
+    btnReset_->setStyleSheet(
+        "QPushButton { background: #d01818; color: white; font: bold 20px Verdana;"
+        "border-radius: 8px; } QPushButton:focus { border: 2px solid #ffb000; }");
+    btnReset_->setAccessibleName(tr("Reset"));
+    btnReset_->setAccessibleDescription(
+        tr("Réinitialiser la calculette, si erreur de manipulation"));
+    btnReset_->setFocusPolicy(Qt::TabFocus);
+    hint(btnReset_, btnReset_->accessibleDescription());
+    connect(btnReset_, &QPushButton::clicked, this, [this] { keyAction(calc::Command::Reset); });
+}
+
+void KeypadWindow::hint(QWidget* control, const QString& text) {
+    control->setProperty("zumbrelHint", text);
+    control->setMouseTracking(true);
+    control->installEventFilter(this);
+}
+
+void KeypadWindow::keyAction(const calc::KeyAction& action) {
+    calc::runAction(*calc_, action);
+    refresh();
+}
+
+void KeypadWindow::refresh() {
+    const calc::Registers& r = calc_->registers();
+    edtSaisie_->setText(QString::fromStdString(r.edtSaisie));
+    const QString display = QString::fromStdString(r.EdtVirt);
+    if (edtVirt_->text() != display) edtVirt_->setText(display);
+    gommeClean_->setVisible(!r.EdtVirt.empty());
+    gommeUndo_->setVisible(!r.EdtVirt.empty());
+    shLed_->setVisible(r.shLedVisible);
+    btnReset_->setVisible(r.resetPanelVisible);
+    lblNbrDecPref_->setText(QString::fromStdString(r.lblNbrDecPref));
+    auto* memory = findChild<QLabel*>("lblMemory4");
+    memory->setText(QString::fromStdString(r.lblMemory4));
+    memory->setStyleSheet(memory->styleSheet().section("color:", 0, 0) +
+                          (r.memory4Color == colors::kRed ? "color: #ff0000;" : "color: #000080;"));
+}
+
+bool KeypadWindow::handleKey(QKeyEvent* e) {
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (e->key()) {
+        case Qt::Key_Escape:
+            keyAction(calc::Command::Escape);
+            return true;
+        case Qt::Key_Backspace:
+            keyAction(calc::Command::Backspace);
+            return true;
+        case Qt::Key_Delete:
+            keyAction(calc::Command::Delete);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            keyAction('\r');
+            return true;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            return true;  // the caret never moves inside the entry
+        default:
+            break;
+    }
+    const QString text = e->text();
+    if (text.size() != 1 || !text.at(0).isPrint() || text.at(0) == ' ') return false;
+    const char16_t c = text.at(0).unicode();
+    keyAction(c < 0x80 ? static_cast<char>(c) : '\x7f');  // anything else is refused
+    return true;
+}
+
+void KeypadWindow::keyPressEvent(QKeyEvent* event) {
+    if (!handleKey(event)) QWidget::keyPressEvent(event);
+}
+
+void KeypadWindow::EditRibbonClick() {
+    tape_->EditRibbonClick();
+    if (tape_->tape().editMode()) {
+        tape_->raise();
+        tape_->activateWindow();
+    }
+}
+
+// The tape hands the focus back: to this window, the caret after the entry's last character.
+void KeypadWindow::focusBackFromTape() {
+    activateWindow();
+    setFocus();
+    if (!calc_->registers().resultShown) calc_->entry().caretToEnd();
+}
+
+void KeypadWindow::startDrag(QMouseEvent* event) {
+    if (windowHandle() && windowHandle()->startSystemMove()) return;
+    dragging_ = true;
+    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void KeypadWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) startDrag(event);
+}
+
+void KeypadWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_ && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void KeypadWindow::mouseReleaseEvent(QMouseEvent*) {
+    dragging_ = false;
+}
+
+bool KeypadWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    const QEvent::Type type = event->type();
+    if (w && type == QEvent::MouseMove) {
+        if (w == panelClavier_) {
+            // PanelClavierMouseMove: the status line empties and the entry's caret goes home.
+            status_->stopScrolling(true);
+            if (!tape_->tape().editMode() && !calc_->registers().resultShown)
+                calc_->entry().caretToEnd();
+        } else if (w->objectName() == "PanelTop") {
+            status_->stopScrolling(false);
+        } else if (w->objectName() == "PanelCommand") {
+            status_->stopScrolling(true);
+        } else if (w->property("zumbrelHint").isValid()) {
+            status_->showHint(w->property("zumbrelHint").toString());
+        }
+    }
+    if (w == panelClavier_ && type == QEvent::MouseButtonPress) {
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (me->button() == Qt::LeftButton) {
+            status_->stopScrolling(true);
+            startDrag(me);
+        }
+    }
+    if (w == panelClavier_ && type == QEvent::MouseMove && dragging_) {
+        mouseMoveEvent(static_cast<QMouseEvent*>(event));
+    }
+    if (w == panelClavier_ && type == QEvent::MouseButtonRelease) dragging_ = false;
+    return QWidget::eventFilter(watched, event);
+}
+
+void KeypadWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (windowsShown_) return;
+    windowsShown_ = true;
+    tape_->setWindowsShown(true);
+    tape_->move(10, 10);
+    tape_->show();
+    calc_->commands().btnNotEnabled(true, tape_->tape().isEmpty());
+    tape_->tape().setModified(false);
+    activateWindow();
+    setFocus();
+}
+
+void KeypadWindow::closeEvent(QCloseEvent* event) {
+    tape_->hide();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace zumbrel::gui

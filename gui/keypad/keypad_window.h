@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "calc/key_script.h"
+
+class QLabel;
+class QFrame;
+class QPushButton;
+class QToolButton;
+
+namespace zumbrel {
+class FrenchTranslator;
+class MemoryHistory;
+class SilentVoice;
+namespace calc {
+class Calculator;
+}
+}  // namespace zumbrel
+
+namespace zumbrel::gui {
+
+class MenuButton;
+class QtPrompts;
+class QtSoundOutput;
+class StatusLineAdapter;
+class StatusLineWidget;
+class TCDEdit;
+class TapeWindow;
+
+// TForm1: the keypad window. Borderless and shaped by its skin; it owns the calculator and
+// the tape window, turns clicks and keys into the calculator's keys, and shows its state.
+class KeypadWindow final : public QWidget {
+  public:
+    explicit KeypadWindow(QWidget* parent = nullptr);
+    ~KeypadWindow() override;
+
+    calc::Calculator& calculator() { return *calc_; }
+    TapeWindow& tapeWindow() { return *tape_; }
+    StatusLineWidget& statusLine() { return *status_; }
+    const std::vector<MenuButton*>& menuButtons() const { return menuButtons_; }
+
+    // The one road of every key and click into the calculator.
+    void keyAction(const calc::KeyAction& action);
+    // Shows what the registers hold: display, indicators, Reset panel, erasers.
+    void refresh();
+    void AdjustMenus();
+    // EditRibbonClick of the keypad's menu.
+    void EditRibbonClick();
+    // Places the tape window and shows both; called once, when the keypad first shows.
+    bool windowsShown() const { return windowsShown_; }
+
+    // Keys the window takes for the calculator (also those forwarded by the tape window).
+    bool handleKey(QKeyEvent* event);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildTitleRow(QWidget* panel);
+    void buildDisplay(QWidget* panel);
+    void buildKeys(QWidget* panel);
+    void buildCommandPanel(QWidget* panel);
+    void applySkin(const QImage& skin);
+    void hint(QWidget* control, const QString& text);
+    void focusBackFromTape();
+    void startDrag(QMouseEvent* event);
+
+    std::unique_ptr<QtSoundOutput> sound_;
+    TapeWindow* tape_;
+    std::unique_ptr<MemoryHistory> history_;
+    StatusLineWidget* status_ = nullptr;
+    std::unique_ptr<StatusLineAdapter> statusPort_;
+    std::unique_ptr<QtPrompts> prompts_;
+    std::unique_ptr<SilentVoice> voice_;
+    std::unique_ptr<FrenchTranslator> translator_;
+    std::unique_ptr<calc::Calculator> calc_;
+
+    QImage skin_;
+    QWidget* panelClavier_ = nullptr;
+    TCDEdit* edtSaisie_ = nullptr;
+    TCDEdit* edtVirt_ = nullptr;
+    QToolButton* gommeUndo_ = nullptr;
+    QToolButton* gommeClean_ = nullptr;
+    QLabel* shLed_ = nullptr;
+    QLabel* lblNbrDecPref_ = nullptr;
+    QPushButton* btnReset_ = nullptr;
+    std::vector<MenuButton*> menuButtons_;
+    QPoint dragOffset_;
+    bool dragging_ = false;
+    bool windowsShown_ = false;
+};
+
+}  // namespace zumbrel::gui

@@ -1,0 +1,151 @@
+#include "keypad/menu_bar.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace zumbrel::gui {
+
+MenuButton::MenuButton(const QString& caption, QMenu* menu, QWidget* parent)
+    : QPushButton(caption, parent), menu_(menu) {
+    setFlat(true);
+    setFocusPolicy(Qt::TabFocus);
+    QFont f("Arial");
+    f.setPixelSize(16);
+    setFont(f);
+    setFixedHeight(22);
+    setStyleSheet(
+        "QPushButton { border: none; color: #102060; padding: 0; }"
+        "QPushButton:hover, QPushButton:focus { color: #d06000; }");
+    setAccessibleName(caption);
+    setAccessibleDescription(tr("Menu"));
+}
+
+void MenuButton::drop() {
+    menu_->popup(mapToGlobal(QPoint(3, 20)));
+}
+
+void MenuButton::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton || e->button() == Qt::RightButton) {
+        drop();
+        return;
+    }
+    QPushButton::mousePressEvent(e);
+}
+
+void MenuButton::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Down) {
+        drop();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
+
+void AdjustMenus(const std::vector<MenuButton*>& buttons) {
+    int x = buttons.empty() ? 0 : buttons.front()->x();
+    for (MenuButton* b : buttons) {
+        // The caption as drawn: mnemonic markers take no room.
+        const QString shown = QString(b->text()).remove('&');
+        const int width = QFontMetrics(b->font()).horizontalAdvance(shown) + 20;
+        b->setFixedWidth(width);
+        b->move(x, b->y());
+        x += width;
+    }
+}
+
+namespace {
+
+struct ItemDef {
+    const char* name;
+    const char* caption;
+    const char* shortcut;
+    bool works;
+};
+
+QMenu* makeMenu(QWidget* owner, const char* name, std::initializer_list<ItemDef> items) {
+    auto* menu = new QMenu(owner);
+    menu->setObjectName(name);
+    for (const ItemDef& it : items) {
+        if (!it.name) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* a = menu->addAction(QObject::tr(it.caption));
+        a->setObjectName(it.name);
+        if (it.shortcut) {
+            a->setShortcut(QKeySequence(QString::fromLatin1(it.shortcut)));
+            a->setShortcutContext(Qt::WindowShortcut);
+            owner->addAction(a);  // shortcuts work while the keypad window is active
+        }
+        a->setEnabled(it.works);
+    }
+    return menu;
+}
+
+}  // namespace
+
+KeypadMenus buildKeypadMenus(QWidget* owner) {
+    KeypadMenus m{};
+    m.ppmFiles = makeMenu(owner, "ppmFiles",
+                          {{"mItemNouveau", "Nouveau", "Ctrl+N", false},
+                           {"mItemOuvrir", "Ouvrir...", "Ctrl+O", false},
+                           {"mItemEnregistrer", "Enregistrer", "Ctrl+S", false},
+                           {"mItemEnregistrerSous", "Enregistrer sous...", nullptr, false},
+                           {"mItemPrint", "Imprimer", "Ctrl+P", false},
+                           {},
+                           {"mItemQuit", "Quitter", "Ctrl+Q", true}});
+    m.ppmEdit =
+        makeMenu(owner, "ppmEdit",
+                 {{"mItemColler", "Co&ller", "Ctrl+V", false},
+                  {},
+                  {"mItemInsertEntete", "Insérer un entête", "F4", false},
+                  {"mItemInsertDate", "Insérer la date", "F5", false},
+                  {"mItemInsertTitle", "Insérer un titre d'opération", "F6", false},
+                  {"mItemInsertCommentLine", "Insérer un commentaire de ligne", "F7", false},
+                  {"mItemInsertCommentResult", "Insérer un commentaire de résultat", "F8", false},
+                  {"mItemInsertPiedPage", "Insérer un pied de page", "F9", false},
+                  {},
+                  {"mItemEditRibbon", "Edition du ruban", nullptr, true},
+                  {"mItemEditRTF", "Mini-éditeur RTF", nullptr, false}});
+    m.ppmFenetres = makeMenu(owner, "ppmFenetres",
+                             {{"mItemACote", "A côté", nullptr, false},
+                              {"mItemParDessus", "Par dessus", nullptr, false},
+                              {"mItemEgaliser", "Égaliser en hauteur", nullptr, false},
+                              {},
+                              {"mItemMagnet", "Aimanter le ruban", nullptr, false},
+                              {"mItemNoMagnet", "Désaimanter le ruban", nullptr, false},
+                              {"mItemAuDevant", "Toujours devant", nullptr, false},
+                              {"mItemAuDerriere", "Au derrière", nullptr, false},
+                              {},
+                              {"mItemHideKeyboard", "Cacher le clavier", nullptr, false},
+                              {"mItemVisibleKeyboard", "Revoir le clavier", nullptr, false},
+                              {"mItemHideRibbon", "Cacher le ruban", nullptr, false},
+                              {"mItemVisibleRibbon", "Revoir le ruban", nullptr, false}});
+    for (const char* hidden :
+         {"mItemNoMagnet", "mItemAuDerriere", "mItemVisibleKeyboard", "mItemVisibleRibbon"})
+        m.ppmFenetres->findChild<QAction*>(hidden)->setVisible(false);
+    m.ppmOptions = makeMenu(owner, "ppmOptions",
+                            {{"mItemPreferences", "Préférences", nullptr, false},
+                             {},
+                             {"mItemLangage", "Langage", nullptr, false},
+                             {},
+                             {"mmItemGalerie", "Galerie de skins", nullptr, false},
+                             {},
+                             {"DetectIP", "IP", nullptr, false},
+                             {},
+                             {"mItemMAJ", "Vérifier les mises à jour", nullptr, false}});
+    m.ppmAide = makeMenu(owner, "ppmAide",
+                         {{"mItemAPropos", "A propos...", nullptr, false},
+                          {"mItemLicence", "Licence", nullptr, false},
+                          {"mItemCredits", "Crédits", nullptr, false},
+                          {"mItemPrincipeFonction", "Principe de fonctionnement", nullptr, false},
+                          {},
+                          {"mItemFAQ", "Foire Aux Questions", "F1", false},
+                          {"mItemZMBSurWeb", "Zumbrel sur le Web", nullptr, false}});
+    m.ppmAutresCalculs = makeMenu(owner, "ppmAutresCalculs",
+                                  {{"mItemIMC", "Indice de Masse Corporelle", nullptr, false}});
+    return m;
+}
+
+}  // namespace zumbrel::gui

@@ -1,0 +1,261 @@
+#include "tape/document_tape.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace zumbrel::gui {
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QColor toQColor(Color c) {
+    return QColor(c.red(), c.green(), c.blue());
+}
+Color fromQColor(const QColor& q) {
+    return Color{static_cast<std::uint32_t>(q.red()) |
+                 (static_cast<std::uint32_t>(q.green()) << 8) |
+                 (static_cast<std::uint32_t>(q.blue()) << 16)};
+}
+
+Qt::Alignment toQt(tape::Align a) {
+    switch (a) {
+        case tape::Align::Left:
+            return Qt::AlignLeft;
+        case tape::Align::Right:
+            return Qt::AlignRight;
+        case tape::Align::Center:
+            return Qt::AlignHCenter;
+        case tape::Align::Justify:
+            return Qt::AlignJustify;
+    }
+    return Qt::AlignRight;
+}
+
+tape::Align fromQt(Qt::Alignment a) {
+    if (a & Qt::AlignHCenter) return tape::Align::Center;
+    if (a & Qt::AlignJustify) return tape::Align::Justify;
+    if (a & Qt::AlignRight) return tape::Align::Right;
+    return tape::Align::Left;
+}
+
+QTextBlockFormat blockFormat(tape::Align a) {
+    QTextBlockFormat f;
+    f.setAlignment(toQt(a));
+    return f;
+}
+
+QTextCursor endCursor(QTextDocument* doc) {
+    QTextCursor c(doc);
+    c.movePosition(QTextCursor::End);
+    return c;
+}
+
+}  // namespace
+
+DocumentTape::DocumentTape(QTextDocument* document) : doc_(document) {
+    doc_->setUndoRedoEnabled(false);  // the tape is a record; its history would grow forever
+    QTextCursor(doc_).setBlockFormat(blockFormat(tape::Align::Right));
+    typingChanged();
+}
+
+QTextCharFormat DocumentTape::toFormat(const tape::TextStyle& s) {
+    QTextCharFormat f;
+    f.setFontFamilies({qs(s.fontName)});
+    f.setFontPointSize(s.sizePt);
+    f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(s.italic);
+    f.setFontUnderline(s.underline);
+    f.setFontStrikeOut(s.strikeOut);
+    f.setForeground(toQColor(s.color));
+    if (s.hasBackground) f.setBackground(toQColor(s.background));
+    return f;
+}
+
+tape::TextStyle DocumentTape::fromFormat(const QTextCharFormat& f) {
+    tape::TextStyle s;
+    const QStringList families = f.fontFamilies().toStringList();
+    if (!families.isEmpty()) s.fontName = families.front().toStdString();
+    s.sizePt = qRound(f.fontPointSize());
+    s.bold = f.fontWeight() >= QFont::Bold;
+    s.italic = f.fontItalic();
+    s.underline = f.fontUnderline();
+    s.strikeOut = f.fontStrikeOut();
+    s.color = fromQColor(f.foreground().color());
+    s.hasBackground = f.background().style() != Qt::NoBrush;
+    if (s.hasBackground) s.background = fromQColor(f.background().color());
+    return s;
+}
+
+void DocumentTape::append(std::string_view text) {
+    if (text.empty()) return;
+    endCursor(doc_).insertText(qs(text), typingFormat_);
+}
+
+void DocumentTape::addLine(std::string_view text) {
+    QTextCursor c = endCursor(doc_);
+    if (!c.block().text().isEmpty()) {
+        c.insertBlock(blockFormat(tape::Align::Right), typingFormat_);
+        c.insertText(qs(text), typingFormat_);
+    } else {
+        c.insertText(qs(text), typingFormat_);
+        c.insertBlock(blockFormat(tape::Align::Right), typingFormat_);
+    }
+}
+
+void DocumentTape::deleteLine(std::size_t i) {
+    if (i >= static_cast<std::size_t>(doc_->blockCount())) return;
+    const QTextBlock b = doc_->findBlockByNumber(static_cast<int>(i));
+    QTextCursor c(b);
+    if (b.next().isValid()) {
+        c.setPosition(b.next().position(), QTextCursor::KeepAnchor);
+    } else {
+        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);  // the open line
+    }
+    c.removeSelectedText();
+}
+
+std::string DocumentTape::line(std::size_t i) const {
+    if (i >= static_cast<std::size_t>(doc_->blockCount())) return {};
+    return doc_->findBlockByNumber(static_cast<int>(i)).text().toStdString();
+}
+
+std::vector<tape::RichRun> DocumentTape::lineRuns(std::size_t i) const {
+    std::vector<tape::RichRun> out;
+    if (i >= static_cast<std::size_t>(doc_->blockCount())) return out;
+    const QTextBlock b = doc_->findBlockByNumber(static_cast<int>(i));
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        if (!f.isValid() || f.length() == 0) continue;
+        tape::TextStyle st = fromFormat(f.charFormat());
+        std::string text = f.text().toStdString();
+        if (!out.empty() && out.back().style == st)
+            out.back().text += text;
+        else
+            out.push_back({std::move(text), std::move(st)});
+    }
+    return out;
+}
+
+// An empty open line after the last line break is not counted.
+std::size_t DocumentTape::lineCount() const {
+    const auto blocks = static_cast<std::size_t>(doc_->blockCount());
+    return blocks - (doc_->lastBlock().length() <= 1 ? 1 : 0);
+}
+
+bool DocumentTape::isEmpty() const {
+    return doc_->isEmpty();
+}
+
+void DocumentTape::clear() {
+    doc_->clear();
+    QTextCursor(doc_).setBlockFormat(blockFormat(tape::Align::Right));
+}
+
+void DocumentTape::setTypingColor(Color c) {
+    typing_.color = c;
+    typingChanged();
+}
+
+void DocumentTape::setTypingBold(bool bold) {
+    typing_.bold = bold;
+    typingChanged();
+}
+
+void DocumentTape::setTypingFont(std::string_view name, int sizePt) {
+    typing_.fontName = std::string(name);
+    typing_.sizePt = sizePt;
+    typingChanged();
+}
+
+void DocumentTape::setTypingBackground(bool on, Color c) {
+    typing_.hasBackground = on;
+    typing_.background = c;
+    typingChanged();
+}
+
+void DocumentTape::restoreDefaultStyle() {
+    typing_ = default_;
+    typingChanged();
+}
+
+void DocumentTape::setDefaultStyle(const tape::TextStyle& style) {
+    default_ = style;
+    QFont f(qs(style.fontName), style.sizePt);
+    f.setStyleHint(QFont::Monospace);
+    doc_->setDefaultFont(f);
+}
+
+void DocumentTape::highlightOpenLine(Color background) {
+    QTextCursor c = endCursor(doc_);
+    c.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    QTextCharFormat f;
+    f.setBackground(toQColor(background));
+    c.mergeCharFormat(f);
+    setTypingBackground(true, background);
+}
+
+tape::RichText DocumentTape::richText() const {
+    tape::RichText out;
+    out.reserve(static_cast<std::size_t>(doc_->blockCount()),
+                static_cast<std::size_t>(doc_->blockCount()));
+    bool first = true;
+    for (QTextBlock b = doc_->begin(); b.isValid(); b = b.next()) {
+        if (!first) out.newParagraph();
+        first = false;
+        out.setAlign(fromQt(b.blockFormat().alignment()));
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (f.isValid()) out.append(f.text().toStdString(), fromFormat(f.charFormat()));
+        }
+    }
+    return out;
+}
+
+void DocumentTape::insertParagraphs(const tape::RichText& text, bool replacing) {
+    QTextCursor c = endCursor(doc_);
+    c.beginEditBlock();
+    std::vector<QTextCharFormat> formats;
+    for (std::size_t p = 0; p < text.paragraphCount(); ++p) {
+        for (const auto& run : text.runs(p)) {
+            if (run.style >= formats.size()) formats.resize(run.style + 1);
+            if (!formats[run.style].isValid()) formats[run.style] = toFormat(text.style(run.style));
+            c.insertText(qs(run.text), formats[run.style]);
+        }
+        const bool last = p + 1 == text.paragraphCount();
+        // A paragraph that a mark ends keeps its alignment; the last one joins the open line.
+        if (!last || replacing) c.setBlockFormat(blockFormat(text.align(p)));
+        if (!last) c.insertBlock(blockFormat(tape::Align::Right));
+    }
+    c.endEditBlock();
+}
+
+void DocumentTape::load(const tape::RichText& text) {
+    clear();
+    insertParagraphs(text, true);
+}
+
+void DocumentTape::insertRichText(const tape::RichText& text) {
+    insertParagraphs(text, false);
+}
+
+void DocumentTape::scrollToEnd() {
+    if (onScrollToEnd) onScrollToEnd();
+}
+
+bool DocumentTape::isModified() const {
+    return doc_->isModified();
+}
+void DocumentTape::setModified(bool modified) {
+    doc_->setModified(modified);
+}
+
+void DocumentTape::setEditMode(bool on) {
+    if (editMode_ == on) return;
+    editMode_ = on;
+    if (onEditModeChanged) onEditModeChanged(on);
+}
+
+}  // namespace zumbrel::gui

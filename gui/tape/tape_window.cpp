@@ -1,0 +1,317 @@
+#include "tape/tape_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QToolBar>
+
+#include "ports.h"
+#include "tape/document_tape.h"
+#include "tape/ruler.h"
+#include "ui/artwork.h"
+#include "ui/qt_ports.h"
+
+namespace zumbrel::gui {
+namespace {
+
+const QColor kTapeBackground(0xD7, 0xD7, 0xFF);  // 16766935
+const QColor kTapeInk(0x2D, 0x2D, 0x2D);         // 2960685
+
+struct ToolDef {
+    const char* name;
+    artwork::Glyph glyph;
+    const char* hint;
+    bool works;  // the others come with the files, annotations and information windows
+};
+
+const ToolDef kTools[] = {
+    {"ToolBtnNouveau", artwork::Glyph::NewTape, "Nouveau ruban", false},
+    {"ToolBtnOuvrir", artwork::Glyph::Open, "Ouvrir un fichier RTF", false},
+    {"ToolBtnSave", artwork::Glyph::Save, "Enregistrer le contenu de ce ruban", false},
+    {nullptr, {}, nullptr, false},
+    {"ToolbtnPrint", artwork::Glyph::Print, "Imprimer", false},
+    {nullptr, {}, nullptr, false},
+    {"ToolBtnInsertHeader", artwork::Glyph::Header, "Insérer un entête", false},
+    {"ToolbtnInsertDate", artwork::Glyph::Date, "Insérer la date", false},
+    {nullptr, {}, nullptr, false},
+    {"ToolbtnInsertTitle", artwork::Glyph::Title, "Insérer un titre d'opération", false},
+    {"ToolbtnInsertComment", artwork::Glyph::Comment, "Insérer un commentaire de ligne", false},
+    {"ToolbtnInsertComResult", artwork::Glyph::ResultComment,
+     "Insérer un commentaire de résultat (écrire directement...)", false},
+    {"ToolBtnInsertFooter", artwork::Glyph::Footer, "Insérer un pied de page", false},
+    {nullptr, {}, nullptr, false},
+    {"ToolBtnEditRibbon", artwork::Glyph::Edit, "Permettre l'édition du ruban de Zumbrel", true},
+    {nullptr, {}, nullptr, false},
+    {"ToolBtnInfo", artwork::Glyph::Info, "Principe de fonctionnement", false},
+};
+
+}  // namespace
+
+TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
+    : QWidget(owner, Qt::Window),
+      sound_(sound),
+      toolbar_(new QToolBar(this)),
+      ruler_(new Ruler(this)),
+      editor_(new QTextEdit(this)),
+      btnClicMagic_(new QPushButton(this)),
+      menu_(new QMenu(this)) {
+    setObjectName("Ribbon");
+    setWindowTitle("Zumbrel");
+    setAccessibleName(tr("Ruban de Zumbrel"));
+    resize(405, 544);
+    setAutoFillBackground(true);
+
+    editor_->setObjectName("Editor");
+    editor_->setAccessibleName(tr("Ruban"));
+    editor_->setAccessibleDescription(tr("Les opérations et leurs résultats, ligne à ligne"));
+    editor_->setReadOnly(true);
+    editor_->setFocusPolicy(Qt::NoFocus);
+    editor_->setFrameShape(QFrame::NoFrame);
+    editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    editor_->setContextMenuPolicy(Qt::CustomContextMenu);
+    editor_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QPalette pal = editor_->palette();
+    pal.setColor(QPalette::Base, kTapeBackground);
+    pal.setColor(QPalette::Text, kTapeInk);
+    editor_->setPalette(pal);
+    editor_->viewport()->installEventFilter(this);
+    tape_ = std::make_unique<DocumentTape>(editor_->document());
+    tape_->setDefaultStyle(tape::TextStyle{});
+    tape_->restoreDefaultStyle();
+    tape_->onScrollToEnd = [this] {
+        editor_->verticalScrollBar()->setValue(editor_->verticalScrollBar()->maximum());
+    };
+    tape_->onEditModeChanged = [this](bool on) { editModeChanged(on); };
+    connect(editor_->document(), &QTextDocument::contentsChanged, this, [this] { EditorChange(); });
+    connect(editor_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        prepareContextMenu();
+        menu_->exec(editor_->mapToGlobal(at));
+    });
+
+    btnClicMagic_->setObjectName("btnClicMagic");
+    btnClicMagic_->setFlat(true);
+    btnClicMagic_->setStyleSheet("color: navy;");
+    btnClicMagic_->setAccessibleDescription(
+        tr("En un clic : tout sélectionner et placer dans le presse-papier"));
+    btnClicMagic_->setFocusPolicy(Qt::TabFocus);
+    btnClicMagic_->hide();
+    connect(btnClicMagic_, &QPushButton::clicked, this, [this] { btnClicMagicClick(); });
+
+    ruler_->resize(374, 10);
+    ruler_->move(Ruler::kHome);
+    ruler_->onHover = [this] {
+        if (onHint) onHint(tr("Règle amovible de repérage (double-clic pour la replacer)"));
+    };
+
+    buildToolbar();
+    buildContextMenu();
+    layoutChildren();
+    editModeChanged(false);
+}
+
+TapeWindow::~TapeWindow() = default;
+
+QAction* TapeWindow::action(const char* name) const {
+    return findChild<QAction*>(name);
+}
+
+void TapeWindow::buildToolbar() {
+    toolbar_->setObjectName("ToolBarZumbrel");
+    toolbar_->setAccessibleName(tr("Barre d'outils du ruban"));
+    toolbar_->setIconSize(QSize(18, 18));
+    toolbar_->setStyleSheet("QToolBar { background: white; border: none; }");
+    for (const ToolDef& t : kTools) {
+        if (!t.name) {
+            toolbar_->addSeparator();
+            continue;
+        }
+        QAction* a = toolbar_->addAction(artwork::icon(t.glyph), tr(t.hint));
+        a->setObjectName(t.name);
+        a->setToolTip(tr(t.hint));
+        a->setEnabled(t.works);
+        connect(a, &QAction::hovered, this, [this, a] {
+            if (onHint) onHint(a->toolTip());
+        });
+    }
+    connect(action("ToolBtnEditRibbon"), &QAction::triggered, this, [this] { EditRibbonClick(); });
+}
+
+void TapeWindow::buildContextMenu() {
+    menu_->setObjectName("ppmQuitEditor");
+    struct Item {
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+        bool works;
+    };
+    const Item items[] = {
+        {"mItemPasteToEditor", "Coller", QKeySequence("Ctrl+V"), true},
+        {"mItemSeparH", nullptr, {}, true},
+        {"mItemQuitEdit", "Sortir du mode édition du ruban", {}, true},
+        {"mItemInsertEntete", "Insérer un entête", QKeySequence("F4"), false},
+        {"mItemInsertDate", "Insérer la date", QKeySequence("F5"), false},
+        {nullptr, nullptr, {}, true},
+        {"mItemInsertTitle", "Insérer un titre d'opération", QKeySequence("F6"), false},
+        {"mItemInsertCommentLine", "Insérer un commentaire de ligne", QKeySequence("F7"), false},
+        {"mItemInsertCommentResult", "Insérer un commentaire de résultat", QKeySequence("F8"),
+         false},
+        {"mItemInsertPiedPage", "Insérer un pied de page", QKeySequence("F9"), false},
+        {nullptr, nullptr, {}, true},
+        {"mItemEditRuban", "Edition du ruban", {}, true},
+        {"mItemEditorRTF", "Mini-éditeur RTF", {}, false},
+        {nullptr, nullptr, {}, true},
+        {"mItemHideKeyboard", "Cacher le clavier", {}, false},
+        {"mItemVisibleKeyboard", "Revoir le clavier", {}, false},
+        {"mItemHideRibbon", "Cacher le ruban", {}, false},
+        {nullptr, nullptr, {}, true},
+        {"mItemQuitter", "Quitter Zumbrel", QKeySequence("Ctrl+Q"), true},
+    };
+    for (const Item& it : items) {
+        QAction* a = it.caption ? menu_->addAction(tr(it.caption)) : menu_->addSeparator();
+        if (it.name) a->setObjectName(it.name);
+        a->setShortcut(it.shortcut);
+        a->setEnabled(it.works);
+    }
+    action("mItemVisibleKeyboard")->setVisible(false);
+    connect(action("mItemPasteToEditor"), &QAction::triggered, this, [this] {
+        if (tape_->editMode() && QApplication::clipboard()->mimeData()->hasText()) editor_->paste();
+    });
+    connect(action("mItemQuitEdit"), &QAction::triggered, this, [this] { EditRibbonClick(); });
+    connect(action("mItemEditRuban"), &QAction::triggered, this, [this] { EditRibbonClick(); });
+    connect(action("mItemQuitter"), &QAction::triggered, this, [this] {
+        if (onCloseRequested) onCloseRequested();
+    });
+    connect(menu_, &QMenu::aboutToHide, this, [this] { menuOpen_ = false; });
+}
+
+// Before the menu shows: paste only with text to paste, and the items of the mode.
+void TapeWindow::prepareContextMenu() {
+    const bool edit = tape_->editMode();
+    action("mItemPasteToEditor")->setEnabled(QApplication::clipboard()->mimeData()->hasText());
+    menuOpen_ = true;
+    for (const char* name : {"mItemQuitEdit", "mItemSeparH", "mItemPasteToEditor"})
+        action(name)->setVisible(edit);
+    for (const char* name : {"mItemInsertDate", "mItemInsertTitle", "mItemInsertCommentResult",
+                             "mItemInsertCommentLine", "mItemEditRuban"})
+        action(name)->setVisible(!edit);
+}
+
+void TapeWindow::EditRibbonClick() {
+    menuOpen_ = false;
+    tape_->setEditMode(!tape_->editMode());
+    if (!tape_->editMode()) sound_.beep(Beep::Asterisk);
+    if (onHint) onHint(QString());
+}
+
+void TapeWindow::editModeChanged(bool on) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window,
+                 on ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::Button));
+    setPalette(pal);
+    editor_->setReadOnly(!on);
+    editor_->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+    for (const char* name : {"ToolbtnInsertDate", "ToolbtnInsertTitle", "ToolbtnInsertComment",
+                             "ToolbtnInsertComResult", "ToolBtnOuvrir"}) {
+        if (on) action(name)->setEnabled(false);
+    }
+    if (on) {
+        setWindowTitle(tr("Mode édition de Zumbrel"));
+        editor_->setFocus();
+    } else {
+        QTextCursor c = editor_->textCursor();
+        c.movePosition(QTextCursor::End);
+        editor_->setTextCursor(c);
+        setWindowTitle(windowsShown_ ? QStringLiteral("Zumbrel - ") : QStringLiteral("Zumbrel"));
+    }
+    setAccessibleDescription(on ? tr("Mode édition") : QString());
+}
+
+void TapeWindow::EditorChange() {
+    OutCursor();
+    if (!windowsShown_ || !tape_->isModified()) return;
+    btnClicMagic_->setVisible(true);
+    GetNrbLinesEditor();
+    if (onTextChanged) onTextChanged();
+}
+
+void TapeWindow::GetNrbLinesEditor() {
+    if (!windowsShown_) return;
+    const tape::TextStyle font = tape_->defaultStyle();
+    const std::string caption =
+        tape::GetNrbLinesEditor(tape_->lineCount(), font.fontName, font.sizePt, counterTexts_);
+    btnClicMagic_->setText(qs(caption));
+    btnClicMagic_->setAccessibleName(qs(caption));
+}
+
+void TapeWindow::btnClicMagicClick() {
+    if (tape_->isEmpty()) return;
+    editor_->selectAll();
+    editor_->copy();
+    sound_.beep(Beep::Asterisk);
+    QTextCursor c = editor_->textCursor();
+    c.movePosition(QTextCursor::End);
+    c.movePosition(QTextCursor::Start);
+    editor_->setTextCursor(c);
+    OutCursor();
+}
+
+void TapeWindow::OutCursor() {
+    if (tape_->editMode() || menuOpen_ || !windowsShown_) return;
+    if (isActiveWindow() && onFocusBackToKeypad) onFocusBackToKeypad();
+}
+
+void TapeWindow::layoutChildren() {
+    const int w = width();
+    const int h = height();
+    toolbar_->setGeometry(1, -1, std::max(0, w - 19), 29);
+    ruler_->resize(std::max(10, w - 31), 10);
+    editor_->setGeometry(7, 41, std::max(10, w - 31), std::max(10, h - 124 + 0));
+    btnClicMagic_->setGeometry(7, h - 74, std::max(10, w - 31), 27);
+}
+
+void TapeWindow::resizeEvent(QResizeEvent*) {
+    layoutChildren();
+}
+
+// Outside edit mode typing belongs to the calculator.
+void TapeWindow::keyPressEvent(QKeyEvent* event) {
+    if (!tape_->editMode() && onKeyOutsideEditMode) {
+        onKeyOutsideEditMode(event);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// A click on the red frame leaves edit mode; outside edit mode a click hands the focus back.
+void TapeWindow::mousePressEvent(QMouseEvent* event) {
+    if (tape_->editMode()) {
+        EditRibbonClick();
+    } else {
+        OutCursor();
+        if (onFocusBackToKeypad && windowsShown_ && !menuOpen_) onFocusBackToKeypad();
+    }
+    QWidget::mousePressEvent(event);
+}
+
+bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editor_->viewport() && event->type() == QEvent::MouseButtonPress &&
+        !tape_->editMode()) {
+        if (onFocusBackToKeypad && windowsShown_ && !menuOpen_) onFocusBackToKeypad();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Closing the tape closes the program.
+void TapeWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (onCloseRequested) onCloseRequested();
+}
+
+}  // namespace zumbrel::gui

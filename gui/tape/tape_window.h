@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "tape/line_counter.h"
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QTextEdit;
+class QToolBar;
+
+namespace zumbrel {
+class SoundOutput;
+}
+
+namespace zumbrel::gui {
+
+class DocumentTape;
+class Ruler;
+
+// TRibbon: the paper roll. A read-only rich-text view of the tape document, its toolbar, the
+// movable ruler, the line counter that copies the whole tape, and the explicit edit mode.
+class TapeWindow final : public QWidget {
+  public:
+    TapeWindow(QWidget* owner, SoundOutput& sound);
+    ~TapeWindow() override;
+
+    DocumentTape& tape() { return *tape_; }
+    QTextEdit* editor() const { return editor_; }
+    QToolBar* toolbar() const { return toolbar_; }
+    QMenu* contextMenu() const { return menu_; }
+    QPushButton* lineCounter() const { return btnClicMagic_; }
+
+    // EditRibbonClick: edit mode on or off.
+    void EditRibbonClick();
+    // GetNrbLinesEditor: the caption of the line counter.
+    void GetNrbLinesEditor();
+    // btnClicMagicClick: the whole tape to the clipboard.
+    void btnClicMagicClick();
+    void setLineCounterTexts(const tape::LineCounterTexts& texts) { counterTexts_ = texts; }
+    // Set when the keypad window is first shown; before it, tape changes do nothing else.
+    void setWindowsShown(bool shown) { windowsShown_ = shown; }
+    // Gives the focus back to the keypad (OutCursor), when edit mode and the menu allow it.
+    void OutCursor();
+    void prepareContextMenu();
+
+    // What the keypad window does for the tape window.
+    std::function<void()> onFocusBackToKeypad;
+    std::function<void(QKeyEvent*)> onKeyOutsideEditMode;
+    std::function<void(const QString&)> onHint;
+    std::function<void()> onCloseRequested;
+    std::function<void()> onTextChanged;
+
+    QAction* action(const char* name) const;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildToolbar();
+    void buildContextMenu();
+    void editModeChanged(bool on);
+    void EditorChange();
+    void layoutChildren();
+
+    SoundOutput& sound_;
+    QToolBar* toolbar_;
+    Ruler* ruler_;
+    QTextEdit* editor_;
+    QPushButton* btnClicMagic_;
+    QMenu* menu_;
+    std::unique_ptr<DocumentTape> tape_;
+    tape::LineCounterTexts counterTexts_;
+    bool windowsShown_ = false;
+    bool menuOpen_ = false;
+};
+
+}  // namespace zumbrel::gui

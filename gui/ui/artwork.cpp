@@ -1,0 +1,216 @@
+#include "ui/artwork.h"
+
+#include <QIconEngine>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace zumbrel::gui::artwork {
+namespace {
+
+const QColor kInk(32, 48, 96);
+const QColor kAccent(214, 120, 20);
+
+void drawPage(QPainter& p, const QRectF& r) {
+    QPainterPath path;
+    const qreal fold = r.width() * 0.3;
+    path.moveTo(r.left(), r.top());
+    path.lineTo(r.right() - fold, r.top());
+    path.lineTo(r.right(), r.top() + fold);
+    path.lineTo(r.right(), r.bottom());
+    path.lineTo(r.left(), r.bottom());
+    path.closeSubpath();
+    p.setBrush(Qt::white);
+    p.drawPath(path);
+    p.drawLine(QPointF(r.right() - fold, r.top()), QPointF(r.right() - fold, r.top() + fold));
+    p.drawLine(QPointF(r.right() - fold, r.top() + fold), QPointF(r.right(), r.top() + fold));
+}
+
+void drawLines(QPainter& p, const QRectF& r, int count) {
+    for (int i = 0; i < count; ++i) {
+        const qreal y = r.top() + r.height() * (i + 1) / (count + 1);
+        p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+    }
+}
+
+// Paints a glyph in a 24 x 24 design square.
+void paintGlyph(QPainter& p, Glyph g) {
+    QPen pen(kInk, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    switch (g) {
+        case Glyph::NewTape:
+            drawPage(p, QRectF(5, 3, 14, 18));
+            p.setPen(QPen(kAccent, 2));
+            p.drawLine(QPointF(17, 15), QPointF(17, 21));
+            p.drawLine(QPointF(14, 18), QPointF(20, 18));
+            break;
+        case Glyph::Open:
+            p.setBrush(QColor(250, 210, 110));
+            p.drawRoundedRect(QRectF(3, 7, 18, 13), 2, 2);
+            p.drawLine(QPointF(3, 10), QPointF(10, 10));
+            p.drawLine(QPointF(10, 10), QPointF(12, 7));
+            break;
+        case Glyph::Save:
+            p.setBrush(QColor(90, 120, 200));
+            p.drawRoundedRect(QRectF(4, 4, 16, 16), 2, 2);
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(7, 4, 10, 6));
+            p.drawRect(QRectF(7, 13, 10, 7));
+            break;
+        case Glyph::Print:
+            p.setBrush(QColor(220, 224, 232));
+            p.drawRoundedRect(QRectF(3, 9, 18, 9), 2, 2);
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(7, 4, 10, 5));
+            p.drawRect(QRectF(7, 15, 10, 6));
+            break;
+        case Glyph::Header:
+        case Glyph::Footer: {
+            drawPage(p, QRectF(5, 3, 14, 18));
+            p.setPen(QPen(kAccent, 3));
+            const qreal y = g == Glyph::Header ? 7 : 17;
+            p.drawLine(QPointF(8, y), QPointF(16, y));
+            break;
+        }
+        case Glyph::Date:
+            p.setBrush(Qt::white);
+            p.drawRoundedRect(QRectF(4, 5, 16, 15), 2, 2);
+            p.setBrush(QColor(200, 40, 40));
+            p.drawRect(QRectF(4, 5, 16, 4));
+            p.setPen(QPen(kInk, 1.2));
+            drawLines(p, QRectF(7, 9, 10, 11), 2);
+            break;
+        case Glyph::Title:
+            p.setPen(QPen(kInk, 2.4));
+            p.drawLine(QPointF(6, 6), QPointF(18, 6));
+            p.drawLine(QPointF(12, 6), QPointF(12, 19));
+            break;
+        case Glyph::Comment:
+        case Glyph::ResultComment: {
+            p.setBrush(g == Glyph::Comment ? QColor(230, 236, 255) : QColor(220, 245, 220));
+            QPainterPath bubble;
+            bubble.addRoundedRect(QRectF(3, 4, 18, 12), 3, 3);
+            bubble.moveTo(8, 16);
+            bubble.lineTo(7, 21);
+            bubble.lineTo(12, 16);
+            p.drawPath(bubble.simplified());
+            if (g == Glyph::ResultComment) {
+                p.setPen(QPen(QColor(0, 128, 0), 1.6));
+                p.drawLine(QPointF(8, 8), QPointF(16, 8));
+                p.drawLine(QPointF(8, 12), QPointF(16, 12));
+            } else {
+                drawLines(p, QRectF(7, 5, 10, 10), 2);
+            }
+            break;
+        }
+        case Glyph::Edit:
+            p.setBrush(QColor(250, 200, 80));
+            p.save();
+            p.translate(12, 12);
+            p.rotate(45);
+            p.drawRect(QRectF(-3, -9, 6, 15));
+            p.setBrush(kInk);
+            p.drawPolygon(QPolygonF({QPointF(-3, 6), QPointF(3, 6), QPointF(0, 10)}));
+            p.restore();
+            break;
+        case Glyph::Info:
+            p.setBrush(QColor(60, 110, 210));
+            p.setPen(Qt::NoPen);
+            p.drawEllipse(QRectF(3, 3, 18, 18));
+            p.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap));
+            p.drawPoint(QPointF(12, 7.5));
+            p.drawLine(QPointF(12, 11), QPointF(12, 17));
+            break;
+        case Glyph::Eraser:
+        case Glyph::EraserUndo:
+            p.save();
+            p.translate(12, 12);
+            p.rotate(-30);
+            p.setBrush(QColor(240, 120, 140));
+            p.drawRoundedRect(QRectF(-9, -5, 12, 10), 2, 2);
+            p.setBrush(Qt::white);
+            p.drawRoundedRect(QRectF(3, -5, 6, 10), 2, 2);
+            p.restore();
+            if (g == Glyph::EraserUndo) {
+                p.setPen(QPen(kAccent, 1.8));
+                p.drawLine(QPointF(15, 20), QPointF(22, 20));
+                p.drawLine(QPointF(15, 20), QPointF(18, 17));
+            }
+            break;
+        case Glyph::AppIcon: {
+            QLinearGradient grad(0, 0, 0, 24);
+            grad.setColorAt(0, QColor(70, 110, 190));
+            grad.setColorAt(1, QColor(30, 50, 110));
+            p.setBrush(grad);
+            p.setPen(Qt::NoPen);
+            p.drawRoundedRect(QRectF(2, 2, 20, 20), 4, 4);
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(7, 1, 10, 12));
+            p.setPen(QPen(kInk, 1));
+            drawLines(p, QRectF(8, 1, 8, 12), 3);
+            p.setPen(Qt::NoPen);
+            p.setBrush(kAccent);
+            for (int r = 0; r < 2; ++r)
+                for (int c = 0; c < 3; ++c)
+                    p.drawRoundedRect(QRectF(5.5 + c * 4.7, 14.5 + r * 3.6, 3.4, 2.6), 0.8, 0.8);
+            break;
+        }
+    }
+}
+
+// Paints on demand at the requested size: crisp at every scale.
+class GlyphEngine final : public QIconEngine {
+  public:
+    explicit GlyphEngine(Glyph g) : glyph_(g) {}
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        p->translate(rect.topLeft());
+        p->scale(rect.width() / 24.0, rect.height() / 24.0);
+        if (mode == QIcon::Disabled) p->setOpacity(0.35);
+        paintGlyph(*p, glyph_);
+        p->restore();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QImage img(size, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        QPainter p(&img);
+        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        return QPixmap::fromImage(img);
+    }
+    QIconEngine* clone() const override { return new GlyphEngine(glyph_); }
+
+  private:
+    Glyph glyph_;
+};
+
+}  // namespace
+
+QIcon icon(Glyph glyph) {
+    return QIcon(new GlyphEngine(glyph));
+}
+
+QImage keypadSkin(qreal dpr) {
+    const QSize size(626, 480);
+    QImage img(size * dpr, QImage::Format_RGB32);
+    img.setDevicePixelRatio(dpr);
+    img.fill(kTransparentKey);
+    QPainter p(&img);
+    // No antialiasing on the outline: a half-blended pixel would be neither skin nor hole.
+    const QRectF body(0, 0, size.width(), size.height());
+    QLinearGradient grad(0, 0, 0, size.height());
+    grad.setColorAt(0.0, QColor(84, 116, 176));
+    grad.setColorAt(0.5, QColor(46, 70, 128));
+    grad.setColorAt(1.0, QColor(28, 42, 84));
+    p.setPen(Qt::NoPen);
+    p.setBrush(grad);
+    p.drawRoundedRect(body, 26, 26);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 255, 255, 70), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(body.adjusted(3, 3, -3, -3), 23, 23);
+    return img;
+}
+
+}  // namespace zumbrel::gui::artwork

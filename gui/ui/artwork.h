@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+namespace zumbrel::gui::artwork {
+
+// The colour a skin uses for what is not the window.
+inline constexpr QRgb kTransparentKey = qRgb(255, 0, 255);
+
+// The built-in keypad skin: a rounded body on fuchsia, 626 x 480 at scale 1.
+QImage keypadSkin(qreal devicePixelRatio = 1.0);
+
+enum class Glyph {
+    NewTape,
+    Open,
+    Save,
+    Print,
+    Header,
+    Date,
+    Title,
+    Comment,
+    ResultComment,
+    Footer,
+    Edit,
+    Info,
+    Eraser,
+    EraserUndo,
+    AppIcon
+};
+
+// Toolbar and keypad glyphs, painted at the size asked for, so they stay crisp at any scale.
+QIcon icon(Glyph glyph);
+
+}  // namespace zumbrel::gui::artwork

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "ports.h"
+
+namespace zumbrel::gui {
+
+// Message boxes and input boxes, modal to the keypad window.
+class QtPrompts final : public Prompts {
+  public:
+    explicit QtPrompts(QWidget* parent) : parent_(parent) {}
+    Answer messageBox(std::string_view title, std::string_view text, Icon icon,
+                      Buttons buttons) override;
+    std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
+                                        std::string_view defaultText) override;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+// The system's beeps; sound files come with the voice.
+class QtSoundOutput final : public SoundOutput {
+  public:
+    void playSync(std::string_view) override {}
+    void playAsync(std::string_view) override {}
+    void beep(Beep kind) override;
+};
+
+inline QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace zumbrel::gui
