@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 
@@ -21,6 +22,7 @@
 #include "tape/tape_window.h"
 #include "ui/artwork.h"
 #include "ui/cd_edit.h"
+#include "ui/painted_widgets.h"
 #include "ui/qt_ports.h"
 
 namespace zumbrel::gui {
@@ -29,49 +31,24 @@ namespace {
 constexpr QPoint kSkinOrigin{5, 4};
 constexpr QPoint kPanelOrigin{14, 13};  // PanelClavier, inside the skin's frame
 constexpr QSize kPanelSize{608, 462};
-const char* const kDisplayBack = "#d7d7ff";  // 16766935
-const char* const kDisplayInk = "#400080";   // 8388672
 
-// The white keypad panel, drawn with rounded corners inside the skin.
-class KeypadPanel final : public QWidget {
-  public:
-    using QWidget::QWidget;
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(190, 200, 225), 1));
-        p.setBrush(Qt::white);
-        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 18, 18);
-    }
-};
-
-QString keyStyle(KeyRole role) {
-    const char* base =
-        "QPushButton { border-radius: 9px; font-size: 21px; font-weight: 600; %1 }"
-        "QPushButton:pressed { padding-top: 2px; %2 }"
-        "QPushButton:focus { border: 2px solid #d06000; }";
+KeyButton::Colors keyColors(KeyRole role) {
     switch (role) {
         case KeyRole::Digit:
-            return QString(base).arg(
-                "background: #f3f5fa; color: #1c2a4a; border: 1px solid #b9c3da;",
-                "background: #dde3f0;");
+            return {QColor("#f3f5fa"), QColor("#dde3f0"), QColor("#b9c3da"), QColor("#1c2a4a")};
         case KeyRole::Operator:
-            return QString(base).arg(
-                "background: #dbe5fa; color: #173a8c; border: 1px solid #9fb3e0;",
-                "background: #c3d2f3;");
+            return {QColor("#dbe5fa"), QColor("#c3d2f3"), QColor("#9fb3e0"), QColor("#173a8c")};
         case KeyRole::Equals:
-            return QString(base).arg(
-                "background: #ef8a22; color: white; border: 1px solid #c66a10;",
-                "background: #d27414;");
+            return {QColor("#ef8a22"), QColor("#d27414"), QColor("#c66a10"), Qt::white};
         case KeyRole::Function:
-            return QString(base).arg(
-                "background: #eceef4; color: #3a3f5c; border: 1px solid #c2c6d4;",
-                "background: #d9dce6;");
+            return {QColor("#eceef4"), QColor("#d9dce6"), QColor("#c2c6d4"), QColor("#3a3f5c")};
     }
     return {};
 }
+
+const QColor kPanelBack(0xD7, 0xD7, 0xFF);   // 16766935, the display's background
+const QColor kDisplayInk(0x40, 0x00, 0x80);  // 8388672
+const QColor kNavy(0, 0, 128);
 
 }  // namespace
 
@@ -91,7 +68,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setWindowIcon(artwork::icon(artwork::Glyph::AppIcon));
 
-    panelClavier_ = new KeypadPanel(this);
+    panelClavier_ = new RoundedPanel(this, Qt::white, QColor(190, 200, 225), 18);
     panelClavier_->setObjectName("PanelClavier");
     panelClavier_->setGeometry(QRect(kPanelOrigin, kPanelSize));
     panelClavier_->setMouseTracking(true);
@@ -153,14 +130,14 @@ void KeypadWindow::buildTitleRow(QWidget* panel) {
     auto* name = new QLabel("Zumbrel", panel);
     name->setObjectName("imgNameHead");
     name->setGeometry(61, 8, 110, 32);
-    name->setStyleSheet("font: italic bold 24px; color: #203c80;");
+    setTextLook(name, QColor("#203c80"), 24, true, true);
     name->setAccessibleName(tr("Zumbrel"));
     name->setContextMenuPolicy(Qt::CustomContextMenu);
 
     auto* caption = new QLabel("v 2.6.0", panel);
     caption->setObjectName("lblCaption");
     caption->setGeometry(180, 20, 80, 18);
-    caption->setStyleSheet("color: #6070a0; font-size: 12px;");
+    setTextLook(caption, QColor("#6070a0"), 12);
 
     const KeypadMenus menus = buildKeypadMenus(this);
     connect(name, &QWidget::customContextMenuRequested, this,
@@ -193,9 +170,7 @@ void KeypadWindow::buildTitleRow(QWidget* panel) {
     for (QPushButton* b : {minimize, quit}) {
         b->setFlat(true);
         b->setFocusPolicy(Qt::TabFocus);
-        b->setStyleSheet(
-            "QPushButton { color: #585858; font: bold 16px; border: none; }"
-            "QPushButton:hover { color: #000080; border: 1px solid #9fb3e0; border-radius: 4px; }");
+        setTextLook(b, QColor(0x58, 0x58, 0x58), 16, true);  // 5789784
     }
     minimize->setGeometry(535, 4, 32, 26);
     quit->setGeometry(572, 4, 32, 26);
@@ -208,31 +183,37 @@ void KeypadWindow::AdjustMenus() {
 }
 
 void KeypadWindow::buildDisplay(QWidget* panel) {
-    auto* back = new QFrame(panel);
+    auto* back = new RoundedPanel(panel, kPanelBack, QColor("#a8b0d8"), 8);
     back->setObjectName("PanelBack");
     back->setGeometry(20, 70, 566, 91);
-    back->setStyleSheet(
-        QString("#PanelBack { background: %1; border: 1px solid #a8b0d8; border-radius: 8px; }")
-            .arg(kDisplayBack));
 
     shLed_ = new QLabel(back);
     shLed_->setObjectName("shLed");
     shLed_->setGeometry(10, 6, 12, 12);
-    shLed_->setStyleSheet("background: #20c040; border: 1px solid #107020; border-radius: 6px;");
+    shLed_->setPixmap([] {
+        QPixmap led(24, 24);
+        led.fill(Qt::transparent);
+        QPainter p(&led);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor("#107020"), 2));
+        p.setBrush(QColor("#20c040"));
+        p.drawEllipse(QRectF(1, 1, 22, 22));
+        led.setDevicePixelRatio(2);
+        return led;
+    }());
     shLed_->setAccessibleName(tr("Décimales supplémentaires"));
     shLed_->setToolTip(
         tr("Le nombre saisi a plus de décimales que le réglage : le résultat les garde toutes"));
 
-    auto* top = new QFrame(panel);
+    auto* top = new RoundedPanel(panel, kPanelBack, QColor(), 0);
     top->setObjectName("PanelTop");
     top->setGeometry(23, 92, 559, 67);
-    top->setStyleSheet(QString("#PanelTop { background: %1; }").arg(kDisplayBack));
     top->setMouseTracking(true);
     top->installEventFilter(this);
 
     status_ = new StatusLineWidget(top);
     status_->setGeometry(0, 4, 458, 20);
-    status_->label()->setStyleSheet("color: #000080; font-size: 12px;");
+    setTextLook(status_->label(), kNavy, 12);
 
     edtVirt_ = new TCDEdit(top);
     edtVirt_->setObjectName("EdtVirt");
@@ -242,9 +223,11 @@ void KeypadWindow::buildDisplay(QWidget* panel) {
     edtVirt_->setContextMenuPolicy(Qt::NoContextMenu);
     edtVirt_->setGeometry(6, 30, 548, 34);
     edtVirt_->setAccessibleName(tr("Affichage"));
-    edtVirt_->setStyleSheet(QString("QLineEdit { background: %1; color: %2; border: none; font: "
-                                    "bold 26px \"DejaVu Sans\"; }")
-                                .arg(kDisplayBack, kDisplayInk));
+    edtVirt_->setFrame(false);
+    setTextLook(edtVirt_, kDisplayInk, 26, true);
+    QPalette displayPalette = edtVirt_->palette();
+    displayPalette.setColor(QPalette::Base, kPanelBack);
+    edtVirt_->setPalette(displayPalette);
 
     gommeClean_ = new QToolButton(top);
     gommeClean_->setObjectName("GommeClean");
@@ -280,13 +263,12 @@ void KeypadWindow::buildDisplay(QWidget* panel) {
 void KeypadWindow::buildKeys(QWidget* panel) {
     constexpr int kLeft = 24, kTop = 178, kWidth = 62, kHeight = 46, kGap = 8;
     for (const KeyDef& k : kKeys) {
-        auto* b = new QPushButton(QString::fromUtf8(k.caption), panel);
+        auto* b = new KeyButton(QString::fromUtf8(k.caption), keyColors(k.role), 21, panel);
         b->setObjectName(k.name);
         b->setGeometry(kLeft + k.column * (kWidth + kGap), kTop + k.row * (kHeight + kGap),
                        k.columnSpan * kWidth + (k.columnSpan - 1) * kGap,
                        k.rowSpan * kHeight + (k.rowSpan - 1) * kGap);
-        b->setStyleSheet(keyStyle(k.role));
-        b->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus with the calculator
+        // Tab reaches every key, but a click leaves the focus with the calculator.
         b->setAccessibleName(QString::fromUtf8(k.description));
         b->setAccessibleDescription(tr("Touche %1").arg(QString::fromUtf8(k.caption)));
         const calc::KeyAction action = k.action;
@@ -295,49 +277,52 @@ void KeypadWindow::buildKeys(QWidget* panel) {
 }
 
 void KeypadWindow::buildCommandPanel(QWidget* panel) {
-    auto* command = new QFrame(panel);
+    auto* command = new RoundedPanel(panel, QColor("#f4f6fb"), QColor("#d5dbea"), 10);
     command->setObjectName("PanelCommand");
     command->setGeometry(400, 178, 186, 262);
-    command->setStyleSheet(
-        "#PanelCommand { background: #f4f6fb; border: 1px solid #d5dbea; border-radius: 10px; }");
     command->setMouseTracking(true);
     command->installEventFilter(this);
 
     auto* decimals = new QLabel(tr("Décimales"), command);
     decimals->setGeometry(14, 14, 100, 24);
-    decimals->setStyleSheet("color: #203060; font-size: 13px;");
+    setTextLook(decimals, QColor("#203060"), 13);
     lblNbrDecPref_ = new QLabel(command);
     lblNbrDecPref_->setObjectName("lblNbrDecPref");
     lblNbrDecPref_->setGeometry(130, 12, 40, 28);
     lblNbrDecPref_->setAlignment(Qt::AlignCenter);
-    lblNbrDecPref_->setStyleSheet(
-        "background: #000080; color: #ff8000; font: bold 18px; border-radius: 5px;");
+    lblNbrDecPref_->setAutoFillBackground(true);
+    setTextLook(lblNbrDecPref_, QColor(0xFF, 0x80, 0x00), 18, true);  // 33023 on navy
+    QPalette navy = lblNbrDecPref_->palette();
+    navy.setColor(QPalette::Window, kNavy);
+    lblNbrDecPref_->setPalette(navy);
     lblNbrDecPref_->setAccessibleName(tr("Nombre de décimales"));
     hint(lblNbrDecPref_, tr("Nombre choisi de décimales (double-clic)"));
 
     auto* memoryCaption = new QLabel(tr("Résultat intermédiaire"), command);
     memoryCaption->setGeometry(14, 58, 160, 20);
-    memoryCaption->setStyleSheet("color: #203060; font-size: 12px;");
+    setTextLook(memoryCaption, QColor("#203060"), 12);
     auto* memory = new QLabel(command);
     memory->setObjectName("lblMemory4");
     memory->setGeometry(14, 80, 158, 28);
     memory->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    memory->setStyleSheet(
-        "background: white; border: 1px solid #c8cfe2; border-radius: 5px; padding-right: 6px;"
-        "font: bold 15px;");
+    memory->setAutoFillBackground(true);
+    memory->setFrameShape(QFrame::StyledPanel);
+    memory->setMargin(4);
+    setTextLook(memory, kNavy, 15, true);
+    QPalette white = memory->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    memory->setPalette(white);
     memory->setAccessibleName(tr("Mémoire n°4 résultat intermédiaire"));
     hint(memory, tr("Mémoire n°4 résultat intermédiaire (glisser-déposer clic gauche)"));
 
-    btnReset_ = new QPushButton(tr("Reset"), command);
+    btnReset_ = new KeyButton(tr("Reset"),
+                              {QColor("#d01818"), QColor("#a80c0c"), QColor("#900000"), Qt::white},
+                              20, command);
     btnReset_->setObjectName("btnReset");
     btnReset_->setGeometry(14, 196, 158, 50);
-    btnReset_->setStyleSheet(
-        "QPushButton { background: #d01818; color: white; font: bold 20px Verdana;"
-        "border-radius: 8px; } QPushButton:focus { border: 2px solid #ffb000; }");
     btnReset_->setAccessibleName(tr("Reset"));
     btnReset_->setAccessibleDescription(
         tr("Réinitialiser la calculette, si erreur de manipulation"));
-    btnReset_->setFocusPolicy(Qt::TabFocus);
     hint(btnReset_, btnReset_->accessibleDescription());
     connect(btnReset_, &QPushButton::clicked, this, [this] { keyAction(calc::Command::Reset); });
 }
@@ -365,8 +350,9 @@ void KeypadWindow::refresh() {
     lblNbrDecPref_->setText(QString::fromStdString(r.lblNbrDecPref));
     auto* memory = findChild<QLabel*>("lblMemory4");
     memory->setText(QString::fromStdString(r.lblMemory4));
-    memory->setStyleSheet(memory->styleSheet().section("color:", 0, 0) +
-                          (r.memory4Color == colors::kRed ? "color: #ff0000;" : "color: #000080;"));
+    QPalette pal = memory->palette();
+    pal.setColor(QPalette::WindowText, r.memory4Color == colors::kRed ? QColor(255, 0, 0) : kNavy);
+    memory->setPalette(pal);
 }
 
 bool KeypadWindow::handleKey(QKeyEvent* e) {
@@ -474,12 +460,16 @@ void KeypadWindow::showEvent(QShowEvent* event) {
     if (windowsShown_) return;
     windowsShown_ = true;
     tape_->setWindowsShown(true);
-    tape_->move(10, 10);
-    tape_->show();
     calc_->commands().btnNotEnabled(true, tape_->tape().isEmpty());
     tape_->tape().setModified(false);
     activateWindow();
     setFocus();
+    // The tape follows once the keypad is on screen, so the keypad shows at once.
+    QTimer::singleShot(0, this, [this] {
+        tape_->move(10, 10);
+        tape_->show();
+        activateWindow();
+    });
 }
 
 void KeypadWindow::closeEvent(QCloseEvent* event) {

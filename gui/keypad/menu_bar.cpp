@@ -15,9 +15,9 @@ MenuButton::MenuButton(const QString& caption, QMenu* menu, QWidget* parent)
     f.setPixelSize(16);
     setFont(f);
     setFixedHeight(22);
-    setStyleSheet(
-        "QPushButton { border: none; color: #102060; padding: 0; }"
-        "QPushButton:hover, QPushButton:focus { color: #d06000; }");
+    QPalette pal = palette();
+    pal.setColor(QPalette::ButtonText, QColor("#102060"));
+    setPalette(pal);
     setAccessibleName(caption);
     setAccessibleDescription(tr("Menu"));
 }

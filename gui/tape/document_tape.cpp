@@ -3,6 +3,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <optional>
 
 namespace zumbrel::gui {
 namespace {
@@ -55,9 +56,16 @@ QTextCursor endCursor(QTextDocument* doc) {
 
 }  // namespace
 
-DocumentTape::DocumentTape(QTextDocument* document) : doc_(document) {
+DocumentTape::DocumentTape() : DocumentTape(nullptr) {}
+
+DocumentTape::~DocumentTape() = default;
+
+DocumentTape::DocumentTape(QTextDocument* document)
+    : owned_(document ? nullptr : std::make_unique<QTextDocument>()),
+      doc_(document ? document : owned_.get()) {
     doc_->setUndoRedoEnabled(false);  // the tape is a record; its history would grow forever
     QTextCursor(doc_).setBlockFormat(blockFormat(tape::Align::Right));
+    doc_->setModified(false);
     typingChanged();
 }
 
@@ -217,12 +225,12 @@ tape::RichText DocumentTape::richText() const {
 void DocumentTape::insertParagraphs(const tape::RichText& text, bool replacing) {
     QTextCursor c = endCursor(doc_);
     c.beginEditBlock();
-    std::vector<QTextCharFormat> formats;
+    std::vector<std::optional<QTextCharFormat>> formats;
     for (std::size_t p = 0; p < text.paragraphCount(); ++p) {
         for (const auto& run : text.runs(p)) {
             if (run.style >= formats.size()) formats.resize(run.style + 1);
-            if (!formats[run.style].isValid()) formats[run.style] = toFormat(text.style(run.style));
-            c.insertText(qs(run.text), formats[run.style]);
+            if (!formats[run.style]) formats[run.style] = toFormat(text.style(run.style));
+            c.insertText(qs(run.text), *formats[run.style]);
         }
         const bool last = p + 1 == text.paragraphCount();
         // A paragraph that a mark ends keeps its alignment; the last one joins the open line.

@@ -2,6 +2,7 @@
 
 #include <QTextCharFormat>
 #include <functional>
+#include <memory>
 
 #include "tape/tape.h"
 
@@ -13,7 +14,10 @@ namespace zumbrel::gui {
 // Lines are blocks, styles are character formats, tape paragraphs are right-aligned.
 class DocumentTape final : public tape::Tape {
   public:
+    // A tape on the document of a window, or on a document of its own.
     explicit DocumentTape(QTextDocument* document);
+    DocumentTape();
+    ~DocumentTape() override;
 
     void append(std::string_view text) override;
     void addLine(std::string_view text) override;
@@ -56,6 +60,7 @@ class DocumentTape final : public tape::Tape {
     void typingChanged() { typingFormat_ = toFormat(typing_); }
     void insertParagraphs(const tape::RichText& text, bool replacing);
 
+    std::unique_ptr<QTextDocument> owned_;
     QTextDocument* doc_;
     tape::TextStyle typing_;
     tape::TextStyle default_;

@@ -97,7 +97,9 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
 
     btnClicMagic_->setObjectName("btnClicMagic");
     btnClicMagic_->setFlat(true);
-    btnClicMagic_->setStyleSheet("color: navy;");
+    QPalette navy = btnClicMagic_->palette();
+    navy.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+    btnClicMagic_->setPalette(navy);
     btnClicMagic_->setAccessibleDescription(
         tr("En un clic : tout sélectionner et placer dans le presse-papier"));
     btnClicMagic_->setFocusPolicy(Qt::TabFocus);
@@ -126,7 +128,10 @@ void TapeWindow::buildToolbar() {
     toolbar_->setObjectName("ToolBarZumbrel");
     toolbar_->setAccessibleName(tr("Barre d'outils du ruban"));
     toolbar_->setIconSize(QSize(18, 18));
-    toolbar_->setStyleSheet("QToolBar { background: white; border: none; }");
+    toolbar_->setAutoFillBackground(true);
+    QPalette white = toolbar_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    toolbar_->setPalette(white);
     for (const ToolDef& t : kTools) {
         if (!t.name) {
             toolbar_->addSeparator();
@@ -181,7 +186,7 @@ void TapeWindow::buildContextMenu() {
     }
     action("mItemVisibleKeyboard")->setVisible(false);
     connect(action("mItemPasteToEditor"), &QAction::triggered, this, [this] {
-        if (tape_->editMode() && QApplication::clipboard()->mimeData()->hasText()) editor_->paste();
+        if (tape_->editMode() && !QApplication::clipboard()->text().isEmpty()) editor_->paste();
     });
     connect(action("mItemQuitEdit"), &QAction::triggered, this, [this] { EditRibbonClick(); });
     connect(action("mItemEditRuban"), &QAction::triggered, this, [this] { EditRibbonClick(); });
@@ -194,7 +199,7 @@ void TapeWindow::buildContextMenu() {
 // Before the menu shows: paste only with text to paste, and the items of the mode.
 void TapeWindow::prepareContextMenu() {
     const bool edit = tape_->editMode();
-    action("mItemPasteToEditor")->setEnabled(QApplication::clipboard()->mimeData()->hasText());
+    action("mItemPasteToEditor")->setEnabled(!QApplication::clipboard()->text().isEmpty());
     menuOpen_ = true;
     for (const char* name : {"mItemQuitEdit", "mItemSeparH", "mItemPasteToEditor"})
         action(name)->setVisible(edit);

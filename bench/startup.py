@@ -1,0 +1,42 @@
+#!/usr/bin/env python3
+"""Start-up of Zumbrel's first window against a plain Qt window, in the same run.
+
+Usage: bench/startup.py [build folder] [runs]
+Needs a display (Xvfb works); prints the median time to the first painted window, the
+resident memory one second later, and the ratios."""
+import statistics
+import subprocess
+import sys
+import time
+
+build = sys.argv[1] if len(sys.argv) > 1 else "build"
+runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+probe = f"{build}/bench/startup_probe"
+
+
+def one(args):
+    start = time.monotonic()
+    p = subprocess.Popen([probe] + args, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    shown = None
+    rss = None
+    for line in p.stdout:
+        if line.startswith("shown") and shown is None:
+            shown = (time.monotonic() - start) * 1000
+        elif line.startswith("rss_kb"):
+            rss = int(line.split()[1])
+    p.wait()
+    return shown, rss
+
+
+results = {"zumbrel": [], "baseline": []}
+for _ in range(runs):  # alternate, so that both see the same machine
+    results["zumbrel"].append(one([]))
+    results["baseline"].append(one(["--baseline"]))
+
+summary = {}
+for name, values in results.items():
+    times = [v[0] for v in values if v[0] is not None]
+    rss = [v[1] for v in values if v[1] is not None]
+    summary[name] = (statistics.median(times), statistics.median(rss))
+    print(f"{name:9s} first window {summary[name][0]:7.1f} ms   memory after 1 s {summary[name][1] / 1024:6.1f} MiB")
+print(f"ratio     time {summary['zumbrel'][0] / summary['baseline'][0]:.2f}   memory {summary['zumbrel'][1] / summary['baseline'][1]:.2f}")

@@ -1,0 +1,68 @@
+// Starts either Zumbrel's keypad window or a plain Qt window of comparable weight (a main
+// window with a rich-text edit and 20 buttons), prints "shown" when the window is first
+// painted, and its resident memory one second later. bench/startup.py compares the two.
+
+#include <QApplication>
+#include <QFile>
+#include <QGridLayout>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+
+#include "keypad/keypad_window.h"
+
+namespace {
+
+// Reports the first paint of the watched widget.
+class FirstPaint final : public QObject {
+  public:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            std::printf("shown\n");
+            std::fflush(stdout);
+            QTimer::singleShot(1000, [] {
+                QFile status("/proc/self/status");
+                status.open(QIODevice::ReadOnly);
+                for (const QByteArray& line : status.readAll().split('\n')) {
+                    if (line.startsWith("VmRSS:"))
+                        std::printf("rss_kb %s\n",
+                                    line.mid(6).trimmed().split(' ').front().constData());
+                }
+                std::fflush(stdout);
+                QApplication::quit();
+            });
+        }
+        return false;
+    }
+
+  private:
+    bool seen_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    FirstPaint probe;
+    const bool baseline = argc > 1 && std::strcmp(argv[1], "--baseline") == 0;
+    if (baseline) {
+        auto* window = new QMainWindow;
+        auto* central = new QWidget;
+        auto* grid = new QGridLayout(central);
+        grid->addWidget(new QTextEdit, 0, 0, 1, 5);
+        for (int i = 0; i < 20; ++i)
+            grid->addWidget(new QPushButton(QString::number(i)), 1 + i / 5, i % 5);
+        window->setCentralWidget(central);
+        window->installEventFilter(&probe);
+        window->show();
+    } else {
+        auto* keypad = new zumbrel::gui::KeypadWindow;
+        keypad->installEventFilter(&probe);
+        keypad->show();
+    }
+    return app.exec();
+}

@@ -1,0 +1,29 @@
+// Window tests run on the offscreen platform. A modal dialog that opens unexpectedly fails
+// the test and is closed, so a test never hangs on it.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QFont>
+#include <QTimer>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QFont::insertSubstitutions("Courier New", {"Liberation Mono", "DejaVu Sans Mono", "Monospace"});
+    testing::InitGoogleTest(&argc, argv);
+    QTimer watchdog;
+    watchdog.setInterval(100);
+    QObject::connect(&watchdog, &QTimer::timeout, &app, [] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            if (!modal->property("expected").toBool()) {
+                ADD_FAILURE() << "an unexpected dialog opened: "
+                              << modal->windowTitle().toStdString();
+                modal->reject();
+            }
+        }
+    });
+    watchdog.start();
+    return RUN_ALL_TESTS();
+}
