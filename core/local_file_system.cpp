@@ -60,6 +60,10 @@ bool LocalFileSystem::writeAtomically(std::string_view path, std::string_view by
         ::unlink(temp.c_str());
         return false;
     }
+    if (beforeReplace && !beforeReplace()) {
+        error = "interrupted";
+        return false;
+    }
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         error = std::strerror(errno);
         ::unlink(temp.c_str());
@@ -75,6 +79,21 @@ std::vector<std::string> LocalFileSystem::list(std::string_view folder) const {
         names.push_back(entry.path().filename().string());
     }
     return names;
+}
+
+bool LocalFileSystem::folderExists(std::string_view path) const {
+    std::error_code ec;
+    return fs::is_directory(fs::path(path), ec);
+}
+
+bool LocalFileSystem::canWriteIn(std::string_view folder) const {
+    return folderExists(folder) && ::access(std::string(folder).c_str(), W_OK) == 0;
+}
+
+bool LocalFileSystem::createFolders(std::string_view path) {
+    std::error_code ec;
+    fs::create_directories(fs::path(path), ec);
+    return folderExists(path);
 }
 
 }  // namespace zumbrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "ports.h"
 
 namespace zumbrel {
@@ -12,6 +14,13 @@ class LocalFileSystem final : public FileSystem {
     bool writeAtomically(std::string_view path, std::string_view bytes,
                          std::string& error) override;
     std::vector<std::string> list(std::string_view folder) const override;
+    bool folderExists(std::string_view path) const override;
+    bool canWriteIn(std::string_view folder) const override;
+    bool createFolders(std::string_view path) override;
+
+    // Runs just before the rename that replaces a file; returning false abandons the write
+    // there, as a crash would (tests use it).
+    std::function<bool()> beforeReplace;
 };
 
 }  // namespace zumbrel

@@ -80,6 +80,62 @@ void RecordingVoice::disarmKeySound() {
     log_.push_back({"voice", "disarm", {}});
 }
 
+std::optional<std::string> MemoryFileSystem::read(std::string_view path, std::string& error) const {
+    const auto it = files.find(std::string(path));
+    if (it == files.end()) {
+        error = "No such file or directory";
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+namespace {
+std::string folderOf(std::string_view path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string_view::npos ? std::string(".") : std::string(path.substr(0, slash));
+}
+}  // namespace
+
+bool MemoryFileSystem::writeAtomically(std::string_view path, std::string_view bytes,
+                                       std::string& error) {
+    if (!canWriteIn(folderOf(path))) {
+        error = "Permission denied";
+        return false;
+    }
+    files[std::string(path)] = std::string(bytes);
+    return true;
+}
+
+std::vector<std::string> MemoryFileSystem::list(std::string_view folder) const {
+    std::string prefix(folder);
+    if (!prefix.empty() && prefix.back() != '/') prefix += '/';
+    std::set<std::string> names;
+    auto add = [&](const std::string& path) {
+        if (path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0) {
+            const std::string rest = path.substr(prefix.size());
+            names.insert(rest.substr(0, rest.find('/')));
+        }
+    };
+    for (const auto& [path, bytes] : files)
+        add(path);
+    for (const std::string& f : folders)
+        add(f);
+    return {names.begin(), names.end()};
+}
+
+bool MemoryFileSystem::canWriteIn(std::string_view folder) const {
+    return folderExists(folder) && readOnlyFolders.count(std::string(folder)) == 0;
+}
+
+bool MemoryFileSystem::createFolders(std::string_view path) {
+    std::string p(path);
+    while (!p.empty() && p != "/" && p != ".") {
+        folders.insert(p);
+        p = folderOf(p);
+    }
+    return true;
+}
+
 std::string_view beepName(Beep kind) {
     switch (kind) {
         case Beep::Default:

@@ -4,6 +4,8 @@
 // ones write what was asked of them, in order, to one shared event log.
 
 #include <deque>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -102,6 +104,25 @@ class SilentVoice final : public Voice {
     void readResult(const calc::Registers&) override {}
     void keypadSound(KeypadSound, const calc::Registers&) override {}
     void disarmKeySound() override {}
+};
+
+// Files in memory: paths are plain strings, folders are listed explicitly.
+class MemoryFileSystem final : public FileSystem {
+  public:
+    std::map<std::string, std::string> files;
+    std::set<std::string> folders;
+    std::set<std::string> readOnlyFolders;
+
+    bool exists(std::string_view path) const override { return files.count(std::string(path)) > 0; }
+    std::optional<std::string> read(std::string_view path, std::string& error) const override;
+    bool writeAtomically(std::string_view path, std::string_view bytes,
+                         std::string& error) override;
+    std::vector<std::string> list(std::string_view folder) const override;
+    bool folderExists(std::string_view path) const override {
+        return folders.count(std::string(path)) > 0;
+    }
+    bool canWriteIn(std::string_view folder) const override;
+    bool createFolders(std::string_view path) override;
 };
 
 std::string_view beepName(Beep kind);

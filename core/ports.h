@@ -112,6 +112,10 @@ class FileSystem {
     virtual bool writeAtomically(std::string_view path, std::string_view bytes,
                                  std::string& error) = 0;
     virtual std::vector<std::string> list(std::string_view folder) const = 0;
+    virtual bool folderExists(std::string_view path) const = 0;
+    // True when a file can be created in the folder.
+    virtual bool canWriteIn(std::string_view folder) const = 0;
+    virtual bool createFolders(std::string_view path) = 0;
 };
 
 }  // namespace zumbrel

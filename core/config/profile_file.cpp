@@ -1,0 +1,146 @@
+#include "config/profile_file.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "config/codepage.h"
+#include "config/profile_text.h"
+
+namespace zumbrel::config {
+namespace {
+
+constexpr std::size_t kBuffer = 2048;
+
+bool looksUtf8(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) return true;
+    const bool high =
+        std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
+    return high && codepage::isValidUtf8(bytes);
+}
+
+}  // namespace
+
+ProfileFile ProfileFile::load(const FileSystem& files, std::string path) {
+    ProfileFile f;
+    f.path_ = std::move(path);
+    std::string error;
+    if (files.exists(f.path_)) f.bytes_ = files.read(f.path_, error);
+    f.utf8_ = f.bytes_ && looksUtf8(*f.bytes_);
+    return f;
+}
+
+std::string ProfileFile::toFile(std::string_view utf8) const {
+    return utf8_ ? std::string(utf8) : codepage::utf8ToCp1252(utf8);
+}
+
+std::string ProfileFile::fromFile(std::string_view bytes) const {
+    return utf8_ ? std::string(bytes) : codepage::cp1252ToUtf8(bytes);
+}
+
+bool ProfileFile::hasSection(std::string_view section) const {
+    if (!bytes_) return false;
+    const GetResult names =
+        GetPrivateProfileString(bytes_, std::nullopt, std::nullopt, "", 1 << 20);
+    const std::string wanted = toFile(section);
+    std::string_view list = names.buffer ? std::string_view(*names.buffer) : std::string_view();
+    while (!list.empty()) {
+        const std::size_t end = list.find('\0');
+        if (sameName(list.substr(0, end), wanted, utf8_)) return true;
+        if (end == std::string_view::npos) break;
+        list.remove_prefix(end + 1);
+    }
+    return false;
+}
+
+std::optional<std::string> ProfileFile::find(std::string_view section, std::string_view key) const {
+    // Two different defaults tell an absent key from one that holds the default's text.
+    const std::string s = toFile(section);
+    const std::string k = toFile(key);
+    const GetResult a = GetPrivateProfileString(bytes_, s, k, "\x01", kBuffer);
+    if (*a.buffer != "\x01") return fromFile(*a.buffer);
+    const GetResult b = GetPrivateProfileString(bytes_, s, k, "\x02", kBuffer);
+    if (*b.buffer != "\x02") return fromFile(*b.buffer);
+    return std::nullopt;
+}
+
+std::string ProfileFile::readString(std::string_view section, std::string_view key,
+                                    std::string_view def) const {
+    const GetResult r =
+        GetPrivateProfileString(bytes_, toFile(section), toFile(key), toFile(def), kBuffer);
+    return fromFile(*r.buffer);
+}
+
+std::optional<long> ProfileFile::parseInteger(std::string_view t) {
+    while (!t.empty() && t.front() == ' ')
+        t.remove_prefix(1);
+    while (!t.empty() && t.back() == ' ')
+        t.remove_suffix(1);
+    bool negative = false;
+    if (!t.empty() && (t.front() == '-' || t.front() == '+')) {
+        negative = t.front() == '-';
+        t.remove_prefix(1);
+    }
+    int base = 10;
+    if (t.starts_with("$")) {
+        base = 16;
+        t.remove_prefix(1);
+    } else if (t.starts_with("0x") || t.starts_with("0X")) {
+        base = 16;
+        t.remove_prefix(2);
+    }
+    if (t.empty()) return std::nullopt;
+    long long v = 0;
+    const auto res = std::from_chars(t.data(), t.data() + t.size(), v, base);
+    if (res.ec != std::errc{} || res.ptr != t.data() + t.size()) return std::nullopt;
+    if (negative) v = -v;
+    // Integers are 32 bits wide; hexadecimal wraps as the bit pattern says.
+    if (base == 16 && v > 0x7FFFFFFFLL && v <= 0xFFFFFFFFLL) v -= 0x100000000LL;
+    if (v < -2147483648LL || v > 2147483647LL) return std::nullopt;
+    return static_cast<long>(v);
+}
+
+long ProfileFile::readInteger(std::string_view section, std::string_view key, long def) const {
+    const auto text = find(section, key);
+    if (!text) return def;
+    return parseInteger(*text).value_or(def);
+}
+
+bool ProfileFile::readBool(std::string_view section, std::string_view key, bool def) const {
+    const auto text = find(section, key);
+    if (!text) return def;
+    const auto v = parseInteger(*text);
+    return v ? *v != 0 : def;
+}
+
+void ProfileFile::writeString(std::string_view section, std::string_view key,
+                              std::string_view value) {
+    std::string v = toFile(value);
+    std::erase_if(v, [](char c) { return c == '\r' || c == '\n'; });  // a value never breaks a line
+    const std::optional<std::string> before = bytes_;
+    WritePrivateProfileString(bytes_, toFile(section), toFile(key), v);
+    if (bytes_ != before) changed_ = true;
+}
+
+void ProfileFile::writeInteger(std::string_view section, std::string_view key, long value) {
+    writeString(section, key, std::to_string(value));
+}
+
+void ProfileFile::writeBool(std::string_view section, std::string_view key, bool value) {
+    writeString(section, key, value ? "1" : "0");
+}
+
+void ProfileFile::eraseSection(std::string_view section) {
+    if (!bytes_) return;
+    const std::optional<std::string> before = bytes_;
+    WritePrivateProfileString(bytes_, toFile(section), std::nullopt, std::nullopt);
+    if (bytes_ != before) changed_ = true;
+}
+
+bool ProfileFile::save(FileSystem& files, std::string& error) {
+    if (!changed_) return true;
+    if (!files.writeAtomically(path_, bytes_.value_or(std::string()), error)) return false;
+    changed_ = false;
+    return true;
+}
+
+}  // namespace zumbrel::config
