@@ -14,6 +14,7 @@
 #include <QWindow>
 
 #include "calc/calculator.h"
+#include "config/settings.h"
 #include "keypad/keypad_keys.h"
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
@@ -355,6 +356,65 @@ void KeypadWindow::refresh() {
     memory->setPalette(pal);
 }
 
+void KeypadWindow::applySettings(const config::Settings& s) {
+    calc::Registers& r = calc_->registers();
+    r.lblNbrDecPref = s.nbrDec;
+    r.lblSepDec = s.sepDec;
+    r.lblMemory4 = s.memories[3];
+    r.memory4Color = s.memories[3].starts_with('-') ? colors::kRed : colors::kNavy;
+    calc_->settings().warnCR = s.warnCR;
+
+    tape::TextStyle font;
+    font.fontName = s.ribbonFontName;
+    font.sizePt = s.ribbonFontSize;
+    font.color = Color{static_cast<std::uint32_t>(s.ribbonFontColor)};
+    DocumentTape& tape = tape_->tape();
+    tape.setDefaultStyle(font);
+    tape.restoreDefaultStyle();
+    QPalette tapePalette = tape_->editor()->palette();
+    tapePalette.setColor(QPalette::Base,
+                         toQColor(Color{static_cast<std::uint32_t>(s.ribbonBackColor)}));
+    tape_->editor()->setPalette(tapePalette);
+
+    // The display: its font, colours and place; the status line shares its colour.
+    const QColor ink = toQColor(Color{static_cast<std::uint32_t>(s.displayFontColor)});
+    const QColor back = toQColor(Color{static_cast<std::uint32_t>(s.displayBackColor)});
+    QFont displayFont(qs(s.displayFontName));
+    displayFont.setPointSize(static_cast<int>(std::clamp(s.displayFontSize, 6L, 96L)));
+    displayFont.setBold(true);
+    edtVirt_->setFont(displayFont);
+    QPalette displayPalette = edtVirt_->palette();
+    displayPalette.setColor(QPalette::Text, ink);
+    displayPalette.setColor(QPalette::Base, back);
+    edtVirt_->setPalette(displayPalette);
+    edtVirt_->setGeometry(edtVirt_->x(), static_cast<int>(std::clamp(s.displayTop, 0L, 60L)) - 4,
+                          edtVirt_->width(),
+                          static_cast<int>(std::clamp(s.displayHeight, 10L, 67L)));
+    for (const char* name : {"PanelTop", "PanelBack"}) {
+        if (auto* panel = panelClavier_->findChild<RoundedPanel*>(name)) panel->setFill(back);
+    }
+    QPalette statusPalette = status_->label()->palette();
+    statusPalette.setColor(QPalette::WindowText, ink);
+    status_->label()->setPalette(statusPalette);
+
+    const auto opacity = [](std::optional<int> v) { return v ? *v / 255.0 : 1.0; };
+    setWindowOpacity(
+        opacity(config::Settings::opacity(s.keyboardAlphaBlendBool, s.keyboardAlphaBlendValue)));
+    tape_->setWindowOpacity(
+        opacity(config::Settings::opacity(s.ribbonAlphaBlendBool, s.ribbonAlphaBlendValue)));
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(tape_)})
+        w->setWindowFlag(Qt::WindowStaysOnTopHint, s.stayOnTop);
+    refresh();
+}
+
+void KeypadWindow::collectSettings(config::Settings& s) const {
+    const calc::Registers& r = calc_->registers();
+    s.nbrDec = r.lblNbrDecPref;
+    s.sepDec = r.lblSepDec;
+    s.memories[3] = r.lblMemory4;
+    s.warnCR = calc_->settings().warnCR;
+}
+
 bool KeypadWindow::handleKey(QKeyEvent* e) {
     if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     switch (e->key()) {
@@ -460,19 +520,23 @@ void KeypadWindow::showEvent(QShowEvent* event) {
     if (windowsShown_) return;
     windowsShown_ = true;
     tape_->setWindowsShown(true);
+    if (placeOnFirstShow)
+        placeOnFirstShow(*this);
+    else
+        tape_->move(10, 10);
     calc_->commands().btnNotEnabled(true, tape_->tape().isEmpty());
     tape_->tape().setModified(false);
     activateWindow();
     setFocus();
     // The tape follows once the keypad is on screen, so the keypad shows at once.
     QTimer::singleShot(0, this, [this] {
-        tape_->move(10, 10);
         tape_->show();
         activateWindow();
     });
 }
 
 void KeypadWindow::closeEvent(QCloseEvent* event) {
+    if (onClosing) onClosing(*this);
     tape_->hide();
     QWidget::closeEvent(event);
 }

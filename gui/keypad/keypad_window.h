@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,6 +18,9 @@ class MemoryHistory;
 class SilentVoice;
 namespace calc {
 class Calculator;
+}
+namespace config {
+struct Settings;
 }
 }  // namespace zumbrel
 
@@ -54,6 +58,13 @@ class KeypadWindow final : public QWidget {
 
     // Keys the window takes for the calculator (also those forwarded by the tape window).
     bool handleKey(QKeyEvent* event);
+
+    // The settings the windows and the calculator hold, in and out.
+    void applySettings(const config::Settings& s);
+    void collectSettings(config::Settings& s) const;
+    // Set by the session: where the windows go when first shown, and the close.
+    std::function<void(KeypadWindow&)> placeOnFirstShow;
+    std::function<void(KeypadWindow&)> onClosing;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

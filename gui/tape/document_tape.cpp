@@ -1,5 +1,7 @@
 #include "tape/document_tape.h"
 
+#include "ui/qt_ports.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -7,19 +9,6 @@
 
 namespace zumbrel::gui {
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QColor toQColor(Color c) {
-    return QColor(c.red(), c.green(), c.blue());
-}
-Color fromQColor(const QColor& q) {
-    return Color{static_cast<std::uint32_t>(q.red()) |
-                 (static_cast<std::uint32_t>(q.green()) << 8) |
-                 (static_cast<std::uint32_t>(q.blue()) << 16)};
-}
 
 Qt::Alignment toQt(tape::Align a) {
     switch (a) {

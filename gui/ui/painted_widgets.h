@@ -9,6 +9,10 @@ namespace zumbrel::gui {
 class RoundedPanel final : public QWidget {
   public:
     RoundedPanel(QWidget* parent, QColor fill, QColor border, qreal radius);
+    void setFill(QColor fill) {
+        fill_ = fill;
+        update();
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override;

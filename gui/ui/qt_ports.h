@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QPointer>
 #include <QWidget>
 
 #include "ports.h"
+#include "tape/style.h"
 
 namespace zumbrel::gui {
 
@@ -30,6 +32,16 @@ class QtSoundOutput final : public SoundOutput {
 
 inline QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Windows colour values (0x00BBGGRR) and Qt colours.
+inline QColor toQColor(Color c) {
+    return QColor(c.red(), c.green(), c.blue());
+}
+inline Color fromQColor(const QColor& q) {
+    return Color{static_cast<std::uint32_t>(q.red()) |
+                 (static_cast<std::uint32_t>(q.green()) << 8) |
+                 (static_cast<std::uint32_t>(q.blue()) << 16)};
 }
 
 }  // namespace zumbrel::gui

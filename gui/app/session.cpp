@@ -1,0 +1,73 @@
+#include "app/session.h"
+
+#include <QMessageBox>
+
+#include "keypad/keypad_window.h"
+#include "local_file_system.h"
+#include "tape/tape_window.h"
+#include "ui/qt_ports.h"
+
+namespace zumbrel::gui {
+
+Session::Session(std::string appFolder, config::Environment env, char decimalSeparator)
+    : files_(std::make_unique<LocalFileSystem>()),
+      layout_(config::decideInstallLayout(*files_, std::move(appFolder), env)),
+      file_(config::ProfileFile::load(*files_, layout_.settingsPath)),
+      settings_(config::Settings::firstRun(decimalSeparator)) {
+    config::ReadINI(file_, layout_.code, decimalSeparator, settings_);
+}
+
+Session::~Session() = default;
+
+config::Environment Session::environment() {
+    return {qEnvironmentVariable("HOME").toStdString(),
+            qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
+            qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()};
+}
+
+void Session::attach(KeypadWindow& keypad) {
+    keypad.applySettings(settings_);
+    keypad.placeOnFirstShow = [this](KeypadWindow& k) {
+        if (const auto at = config::LoadFormPlacement(file_))
+            k.move(static_cast<int>(at->x), static_cast<int>(at->y));
+        const auto ribbon = config::LoadRibbonPlacement(file_);
+        TapeWindow& tape = k.tapeWindow();
+        if (ribbon && ribbon->maximized) {
+            tape.setWindowState(Qt::WindowMaximized);
+        } else if (ribbon && ribbon->normal.width > 0 && ribbon->normal.height > 0) {
+            tape.setGeometry(
+                static_cast<int>(ribbon->normal.left), static_cast<int>(ribbon->normal.top),
+                static_cast<int>(ribbon->normal.width), static_cast<int>(ribbon->normal.height));
+        } else {
+            tape.move(10, 10);
+        }
+    };
+    keypad.onClosing = [this](KeypadWindow& k) {
+        std::string error;
+        if (save(k, error) || reportedFailure_) return;
+        reportedFailure_ = true;
+        QMessageBox::warning(
+            &k, QStringLiteral("Zumbrel"),
+            QStringLiteral("Les réglages n'ont pas pu être enregistrés dans\n%1\n\n%2")
+                .arg(qs(layout_.settingsPath), qs(error)));
+    };
+}
+
+bool Session::save(KeypadWindow& keypad, std::string& error) {
+    keypad.collectSettings(settings_);
+    config::writeOnClose(file_, layout_.code, settings_);
+    const QPoint at = keypad.pos();
+    config::SaveFormPlacement(file_, {at.x(), at.y()});
+    const TapeWindow& tape = keypad.tapeWindow();
+    const QRect normal = tape.normalGeometry().isValid() ? tape.normalGeometry() : tape.geometry();
+    config::SaveRibbonPlacement(
+        file_, {tape.isMaximized(), {normal.x(), normal.y(), normal.width(), normal.height()}});
+    if (layout_.settingsInUserConfig) {
+        const std::string folder =
+            layout_.settingsPath.substr(0, layout_.settingsPath.find_last_of('/'));
+        files_->createFolders(folder);
+    }
+    return file_.save(*files_, error);
+}
+
+}  // namespace zumbrel::gui
