@@ -60,37 +60,6 @@ void MemoryTape::clear() {
     modified_ = true;
 }
 
-void MemoryTape::setTypingColor(Color c) {
-    typing_.color = c;
-    typingChanged();
-}
-
-void MemoryTape::setTypingBold(bool bold) {
-    typing_.bold = bold;
-    typingChanged();
-}
-
-void MemoryTape::setTypingFont(std::string_view name, int sizePt) {
-    typing_.fontName = std::string(name);
-    typing_.sizePt = sizePt;
-    typingChanged();
-}
-
-void MemoryTape::setTypingBackground(bool on, Color c) {
-    typing_.hasBackground = on;
-    typing_.background = c;
-    typingChanged();
-}
-
-void MemoryTape::restoreDefaultStyle() {
-    typing_ = default_;
-    typingChanged();
-}
-
-void MemoryTape::setDefaultStyle(const TextStyle& style) {
-    default_ = style;
-}
-
 void MemoryTape::typingChanged() {
     typingId_ = styles_.intern(typing_);
 }

@@ -5,7 +5,7 @@
 
 #include "tape/open_lines.h"
 #include "tape/style_table.h"
-#include "tape/tape.h"
+#include "tape/typing_style.h"
 
 namespace zumbrel::tape {
 
@@ -23,7 +23,7 @@ struct StyledLine {
 };
 
 // The tape kept in memory: for tests, the headless driver and benchmarks.
-class MemoryTape final : public Tape {
+class MemoryTape final : public TypingStyleTape {
   public:
     MemoryTape();
 
@@ -35,15 +35,6 @@ class MemoryTape final : public Tape {
     std::size_t lineCount() const override { return lines_.count(); }
     bool isEmpty() const override { return lines_.isEmpty(); }
     void clear() override;
-
-    void setTypingColor(Color c) override;
-    void setTypingBold(bool bold) override;
-    void setTypingFont(std::string_view name, int sizePt) override;
-    void setTypingBackground(bool on, Color c) override;
-    TextStyle typingStyle() const override { return typing_; }
-    void restoreDefaultStyle() override;
-    void setDefaultStyle(const TextStyle& style) override;
-    TextStyle defaultStyle() const override { return default_; }
 
     void highlightOpenLine(Color background) override;
     RichText richText() const override;
@@ -70,12 +61,10 @@ class MemoryTape final : public Tape {
     void put(StyledLine& line, std::string_view text);
     void putRuns(StyledLine& line, const RichText& text, std::size_t p,
                  std::vector<std::uint32_t>& styleMap);
-    void typingChanged();
+    void typingChanged() override;
 
     OpenLines<StyledLine> lines_;
     StyleTable styles_;
-    TextStyle typing_;
-    TextStyle default_;
     std::uint32_t typingId_ = 0;
     bool modified_ = false;
     bool editMode_ = false;

@@ -151,35 +151,8 @@ void DocumentTape::clear() {
     QTextCursor(doc_).setBlockFormat(blockFormat(tape::Align::Right));
 }
 
-void DocumentTape::setTypingColor(Color c) {
-    typing_.color = c;
-    typingChanged();
-}
-
-void DocumentTape::setTypingBold(bool bold) {
-    typing_.bold = bold;
-    typingChanged();
-}
-
-void DocumentTape::setTypingFont(std::string_view name, int sizePt) {
-    typing_.fontName = std::string(name);
-    typing_.sizePt = sizePt;
-    typingChanged();
-}
-
-void DocumentTape::setTypingBackground(bool on, Color c) {
-    typing_.hasBackground = on;
-    typing_.background = c;
-    typingChanged();
-}
-
-void DocumentTape::restoreDefaultStyle() {
-    typing_ = default_;
-    typingChanged();
-}
-
-void DocumentTape::setDefaultStyle(const tape::TextStyle& style) {
-    default_ = style;
+void DocumentTape::defaultChanged() {
+    const tape::TextStyle& style = default_;
     QFont f(qs(style.fontName), style.sizePt);
     f.setStyleHint(QFont::Monospace);
     doc_->setDefaultFont(f);

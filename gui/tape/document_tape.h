@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "tape/tape.h"
+#include "tape/typing_style.h"
 
 class QTextDocument;
 
@@ -12,7 +12,7 @@ namespace zumbrel::gui {
 
 // The tape kept in a QTextDocument: the document is the tape, and the tape window shows it.
 // Lines are blocks, styles are character formats, tape paragraphs are right-aligned.
-class DocumentTape final : public tape::Tape {
+class DocumentTape final : public tape::TypingStyleTape {
   public:
     // A tape on the document of a window, or on a document of its own.
     explicit DocumentTape(QTextDocument* document);
@@ -27,15 +27,6 @@ class DocumentTape final : public tape::Tape {
     std::size_t lineCount() const override;
     bool isEmpty() const override;
     void clear() override;
-
-    void setTypingColor(Color c) override;
-    void setTypingBold(bool bold) override;
-    void setTypingFont(std::string_view name, int sizePt) override;
-    void setTypingBackground(bool on, Color c) override;
-    tape::TextStyle typingStyle() const override { return typing_; }
-    void restoreDefaultStyle() override;
-    void setDefaultStyle(const tape::TextStyle& style) override;
-    tape::TextStyle defaultStyle() const override { return default_; }
 
     void highlightOpenLine(Color background) override;
     tape::RichText richText() const override;
@@ -57,13 +48,12 @@ class DocumentTape final : public tape::Tape {
     static tape::TextStyle fromFormat(const QTextCharFormat& format);
 
   private:
-    void typingChanged() { typingFormat_ = toFormat(typing_); }
+    void typingChanged() override { typingFormat_ = toFormat(typing_); }
+    void defaultChanged() override;
     void insertParagraphs(const tape::RichText& text, bool replacing);
 
     std::unique_ptr<QTextDocument> owned_;
     QTextDocument* doc_;
-    tape::TextStyle typing_;
-    tape::TextStyle default_;
     QTextCharFormat typingFormat_;
     bool editMode_ = false;
 };
