@@ -72,6 +72,11 @@ class SoundOutput {
     virtual void playSync(std::string_view path) = 0;
     // Starts a file and returns at once; the next play cuts it off.
     virtual void playAsync(std::string_view path) = 0;
+    // Plays files one after the other, synchronously; an output may join them without gaps.
+    virtual void playSyncSequence(const std::vector<std::string>& paths) {
+        for (const std::string& p : paths)
+            playSync(p);
+    }
     virtual void beep(Beep kind) = 0;
 };
 
