@@ -4,12 +4,18 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QTextEdit>
+#include <chrono>
+#include <optional>
 
 #include "calc/key_script.h"
 #include "keypad/keypad_window.h"
 #include "tape/document_tape.h"
 #include "tape/tape_window.h"
+#include "voice/audio_backend.h"
+#include "voice/sound_output.h"
+#include "voice/voice_state.h"
 
 namespace {
 
@@ -40,6 +46,42 @@ void BM_KeyToTapeOn100000Lines(benchmark::State& state) {
     runChain(state, 100000);
 }
 
+// A sink that only notes when it was handed the sound.
+class NullSink final : public zumbrel::gui::AudioBackend {
+  public:
+    void playSync(const zumbrel::voice::PcmWave&) override {
+        if (!first) first = std::chrono::steady_clock::now();
+    }
+    void playAsync(const zumbrel::voice::PcmWave&) override {}
+    std::optional<std::chrono::steady_clock::time_point> first;
+};
+
+// From Enter to the first sound handed to the device, with the woman's French voice.
+void BM_EnterToFirstAudio(benchmark::State& state) {
+    const QString wav = QCoreApplication::applicationDirPath() + "/../gui/Resources/Wav/";
+    if (!QFile::exists(wav + "FranW01/egal.wav")) {
+        state.SkipWithError("no voice folders (espeak-ng missing at build time)");
+        return;
+    }
+    KeypadWindow keypad;
+    auto& v = keypad.voiceState();
+    v.install = zumbrel::config::InstallCode::ZMB;
+    v.soundRoot = wav.toStdString();
+    v.kind = "WWo";
+    auto sink = std::make_unique<NullSink>();
+    NullSink* null = sink.get();
+    keypad.sound().setBackend(std::move(sink));
+    for (auto _ : state) {
+        for (char c : std::string("12+3"))
+            keypad.keyAction(c);
+        null->first.reset();
+        const auto start = std::chrono::steady_clock::now();
+        keypad.keyAction('\r');
+        state.SetIterationTime(std::chrono::duration<double>(*null->first - start).count());
+    }
+}
+
+BENCHMARK(BM_EnterToFirstAudio)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200);
 BENCHMARK(BM_KeyToTapeOnEmptyTape)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 BENCHMARK(BM_KeyToTapeOn100000Lines)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 

@@ -7,7 +7,8 @@ ZUMBREL_PACKAGES=(
   cmake ninja-build g++ ccache pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format unrtf
-  qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation fonts-dejavu-core
+  qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev fonts-liberation fonts-dejavu-core
+  espeak-ng
 )
 
 zumbrel_install_packages() {

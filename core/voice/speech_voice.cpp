@@ -136,6 +136,7 @@ void SpeechVoice::readResult(const calc::Registers& regs) {
         missingFileMessage(true);
         return;
     }
+    if (beforeReading) beforeReading();
     std::vector<std::string> paths;
     for (const std::string& f :
          readNumberFiles(regs.edtSaisie, regs.decimalSeparator, regs.lblNbrDecPref))

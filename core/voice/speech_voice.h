@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "ports.h"
 #include "voice/voice_state.h"
 
@@ -21,6 +23,8 @@ class SpeechVoice final : public Voice {
     // The common click, or the goodbye sound when "bye.wav" is pending (hiding a window).
     void commonClick(bool goodbye = false);
     bool armed() const { return armed_; }
+    // Runs before a result is read: the window shows the result first.
+    std::function<void()> beforeReading;
     // Shows the language letter (the language code table); "F" and "Q" keep French texts.
     void setLanguageLetter(char letter) { letter_ = letter; }
 

@@ -6,6 +6,7 @@
 #include "local_file_system.h"
 #include "tape/tape_window.h"
 #include "ui/qt_ports.h"
+#include "voice/voice_state.h"
 
 namespace zumbrel::gui {
 
@@ -26,6 +27,14 @@ config::Environment Session::environment() {
 }
 
 void Session::attach(KeypadWindow& keypad) {
+    voice::VoiceState& v = keypad.voiceState();
+    v.install = layout_.code;
+    v.soundRoot = layout_.code == config::InstallCode::E ? std::string() : layout_.soundRoot;
+    v.languageFolder = voice::languageFolderOf(settings_.lang);
+    v.kind = settings_.voice;
+    v.voiceCode = settings_.voice == "WMa" ? "M01" : "W01";
+    v.speakKeys = settings_.rr;
+    v.wavKeyOnly = settings_.wavKeyOnly;
     keypad.applySettings(settings_);
     keypad.placeOnFirstShow = [this](KeypadWindow& k) {
         if (const auto at = config::LoadFormPlacement(file_))
@@ -55,6 +64,8 @@ void Session::attach(KeypadWindow& keypad) {
 
 bool Session::save(KeypadWindow& keypad, std::string& error) {
     keypad.collectSettings(settings_);
+    settings_.voice = keypad.voiceState().kind;
+    settings_.rr = keypad.voiceState().speakKeys;
     config::writeOnClose(file_, layout_.code, settings_);
     const QPoint at = keypad.pos();
     config::SaveFormPlacement(file_, {at.x(), at.y()});

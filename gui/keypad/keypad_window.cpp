@@ -18,6 +18,7 @@
 #include "keypad/keypad_keys.h"
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
+#include "local_file_system.h"
 #include "memory_ports.h"
 #include "tape/document_tape.h"
 #include "tape/tape_window.h"
@@ -25,6 +26,8 @@
 #include "ui/cd_edit.h"
 #include "ui/painted_widgets.h"
 #include "ui/qt_ports.h"
+#include "voice/sound_output.h"
+#include "voice/speech_voice.h"
 
 namespace zumbrel::gui {
 namespace {
@@ -55,12 +58,15 @@ const QColor kNavy(0, 0, 128);
 
 KeypadWindow::KeypadWindow(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Window),
-      sound_(std::make_unique<QtSoundOutput>()),
+      files_(std::make_unique<LocalFileSystem>()),
+      sound_(std::make_unique<QtSoundOutput>(*files_)),
       tape_(new TapeWindow(this, *sound_)),
       history_(std::make_unique<MemoryHistory>()),
       prompts_(std::make_unique<QtPrompts>(this)),
-      voice_(std::make_unique<SilentVoice>()),
-      translator_(std::make_unique<FrenchTranslator>()) {
+      translator_(std::make_unique<FrenchTranslator>()),
+      voiceState_(std::make_unique<voice::VoiceState>()),
+      voice_(std::make_unique<voice::SpeechVoice>(*voiceState_, *sound_, *files_, *prompts_,
+                                                  *translator_)) {
     setObjectName("Form1");
     setWindowTitle("Zumbrel");
     setAccessibleName(tr("Calculatrice Zumbrel"));
@@ -81,6 +87,8 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     buildCommandPanel(panelClavier_);
 
     statusPort_ = std::make_unique<StatusLineAdapter>(*status_);
+    // The display shows the result before it is read aloud.
+    voice_->beforeReading = [this] { refresh(); };
     calc_ = std::make_unique<calc::Calculator>(calc::Ports{
         tape_->tape(), *history_, *statusPort_, *prompts_, *sound_, *voice_, *translator_});
     calc_->registers().decimalSeparator =
@@ -316,6 +324,11 @@ void KeypadWindow::buildCommandPanel(QWidget* panel) {
     memory->setAccessibleName(tr("Mémoire n°4 résultat intermédiaire"));
     hint(memory, tr("Mémoire n°4 résultat intermédiaire (glisser-déposer clic gauche)"));
 
+    auto* voicePicture = new QLabel(command);
+    voicePicture->setObjectName("imgVoice");
+    voicePicture->setGeometry(14, 124, 40, 40);
+    hint(voicePicture, tr("Double-clic afin de choisir une sonorité ou autre"));
+
     btnReset_ = new KeyButton(tr("Reset"),
                               {QColor("#d01818"), QColor("#a80c0c"), QColor("#900000"), Qt::white},
                               20, command);
@@ -348,12 +361,45 @@ void KeypadWindow::refresh() {
     gommeUndo_->setVisible(!r.EdtVirt.empty());
     shLed_->setVisible(r.shLedVisible);
     btnReset_->setVisible(r.resetPanelVisible);
+    showVoicePicture();
     lblNbrDecPref_->setText(QString::fromStdString(r.lblNbrDecPref));
     auto* memory = findChild<QLabel*>("lblMemory4");
     memory->setText(QString::fromStdString(r.lblMemory4));
     QPalette pal = memory->palette();
     pal.setColor(QPalette::WindowText, r.memory4Color == colors::kRed ? QColor(255, 0, 0) : kNavy);
     memory->setPalette(pal);
+}
+
+// One picture tells the voice: ImgHomme, ImgFemme (crossed out without spoken keys), imgHP1
+// for the common click, imgHP0 for silence.
+void KeypadWindow::showVoicePicture() {
+    const voice::VoiceState& v = *voiceState_;
+    artwork::Glyph glyph = artwork::Glyph::SoundNone;
+    QString name = "imgHP0";
+    switch (v.voiceKind()) {
+        case voice::VoiceKind::Man:
+            glyph = v.speakKeys ? artwork::Glyph::VoiceMan : artwork::Glyph::VoiceManSilentKeys;
+            name = v.speakKeys ? "ImgHomme" : "ImgHommeRF";
+            break;
+        case voice::VoiceKind::Woman:
+            glyph = v.speakKeys ? artwork::Glyph::VoiceWoman : artwork::Glyph::VoiceWomanSilentKeys;
+            name = v.speakKeys ? "ImgFemme" : "ImgFemmeRF";
+            break;
+        case voice::VoiceKind::CommonSound:
+            glyph = artwork::Glyph::SoundClick;
+            name = "imgHP1";
+            break;
+        default:
+            break;
+    }
+    auto* picture = findChild<QLabel*>("imgVoice");
+    if (picture->property("shown").toString() == name) return;
+    picture->setProperty("shown", name);
+    picture->setPixmap(artwork::icon(glyph).pixmap(36, 36));
+    picture->setAccessibleName(name == "ImgHomme" || name == "ImgHommeRF"   ? tr("Voix d'homme")
+                               : name == "ImgFemme" || name == "ImgFemmeRF" ? tr("Voix de femme")
+                               : name == "imgHP1" ? tr("Sonorité commune")
+                                                  : tr("Aucune sonorité"));
 }
 
 void KeypadWindow::applySettings(const config::Settings& s) {

@@ -14,8 +14,12 @@ class QToolButton;
 
 namespace zumbrel {
 class FrenchTranslator;
+class LocalFileSystem;
 class MemoryHistory;
-class SilentVoice;
+namespace voice {
+class SpeechVoice;
+struct VoiceState;
+}  // namespace voice
 namespace calc {
 class Calculator;
 }
@@ -44,6 +48,9 @@ class KeypadWindow final : public QWidget {
     calc::Calculator& calculator() { return *calc_; }
     TapeWindow& tapeWindow() { return *tape_; }
     StatusLineWidget& statusLine() { return *status_; }
+    voice::VoiceState& voiceState() { return *voiceState_; }
+    voice::SpeechVoice& speech() { return *voice_; }
+    QtSoundOutput& sound() { return *sound_; }
     const std::vector<MenuButton*>& menuButtons() const { return menuButtons_; }
 
     // The one road of every key and click into the calculator.
@@ -83,17 +90,20 @@ class KeypadWindow final : public QWidget {
     void buildCommandPanel(QWidget* panel);
     void applySkin(const QImage& skin);
     void hint(QWidget* control, const QString& text);
+    void showVoicePicture();
     void focusBackFromTape();
     void startDrag(QMouseEvent* event);
 
+    std::unique_ptr<LocalFileSystem> files_;
     std::unique_ptr<QtSoundOutput> sound_;
     TapeWindow* tape_;
     std::unique_ptr<MemoryHistory> history_;
     StatusLineWidget* status_ = nullptr;
     std::unique_ptr<StatusLineAdapter> statusPort_;
     std::unique_ptr<QtPrompts> prompts_;
-    std::unique_ptr<SilentVoice> voice_;
     std::unique_ptr<FrenchTranslator> translator_;
+    std::unique_ptr<voice::VoiceState> voiceState_;
+    std::unique_ptr<voice::SpeechVoice> voice_;
     std::unique_ptr<calc::Calculator> calc_;
 
     QImage skin_;

@@ -138,6 +138,47 @@ void paintGlyph(QPainter& p, Glyph g) {
                 p.drawLine(QPointF(15, 20), QPointF(18, 17));
             }
             break;
+        case Glyph::VoiceMan:
+        case Glyph::VoiceWoman:
+        case Glyph::VoiceManSilentKeys:
+        case Glyph::VoiceWomanSilentKeys: {
+            const bool woman = g == Glyph::VoiceWoman || g == Glyph::VoiceWomanSilentKeys;
+            p.setPen(Qt::NoPen);
+            p.setBrush(woman ? QColor(210, 80, 140) : QColor(50, 100, 190));
+            p.drawEllipse(QRectF(8, 3, 8, 8));
+            QPainterPath body;
+            if (woman) {
+                body.moveTo(12, 11);
+                body.lineTo(19, 21);
+                body.lineTo(5, 21);
+            } else {
+                body.addRoundedRect(QRectF(6, 12, 12, 9), 3, 3);
+            }
+            p.drawPath(body);
+            if (g == Glyph::VoiceManSilentKeys || g == Glyph::VoiceWomanSilentKeys) {
+                p.setPen(QPen(QColor(200, 30, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(3, 3), QPointF(21, 21));
+            }
+            break;
+        }
+        case Glyph::SoundClick:
+        case Glyph::SoundNone: {
+            p.setBrush(kInk);
+            p.setPen(Qt::NoPen);
+            p.drawPolygon(QPolygonF({QPointF(3, 9), QPointF(8, 9), QPointF(13, 4), QPointF(13, 20),
+                                     QPointF(8, 15), QPointF(3, 15)}));
+            p.setBrush(Qt::NoBrush);
+            if (g == Glyph::SoundClick) {
+                p.setPen(QPen(kAccent, 1.8, Qt::SolidLine, Qt::RoundCap));
+                p.drawArc(QRectF(11, 7, 6, 10), -60 * 16, 120 * 16);
+                p.drawArc(QRectF(11, 4, 10, 16), -60 * 16, 120 * 16);
+            } else {
+                p.setPen(QPen(QColor(200, 30, 30), 2, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(15, 9), QPointF(21, 15));
+                p.drawLine(QPointF(21, 9), QPointF(15, 15));
+            }
+            break;
+        }
         case Glyph::AppIcon: {
             QLinearGradient grad(0, 0, 0, 24);
             grad.setColorAt(0, QColor(70, 110, 190));

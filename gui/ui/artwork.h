@@ -26,7 +26,13 @@ enum class Glyph {
     Info,
     Eraser,
     EraserUndo,
-    AppIcon
+    AppIcon,
+    VoiceMan,
+    VoiceWoman,
+    VoiceManSilentKeys,
+    VoiceWomanSilentKeys,
+    SoundClick,
+    SoundNone
 };
 
 // Toolbar and keypad glyphs, painted at the size asked for, so they stay crisp at any scale.

@@ -60,8 +60,4 @@ std::optional<std::string> QtPrompts::inputBox(std::string_view title, std::stri
     return text.toStdString();
 }
 
-void QtSoundOutput::beep(Beep) {
-    QApplication::beep();
-}
-
 }  // namespace zumbrel::gui

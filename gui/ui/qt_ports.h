@@ -22,14 +22,6 @@ class QtPrompts final : public Prompts {
     QPointer<QWidget> parent_;
 };
 
-// The system's beeps; sound files come with the voice.
-class QtSoundOutput final : public SoundOutput {
-  public:
-    void playSync(std::string_view) override {}
-    void playAsync(std::string_view) override {}
-    void beep(Beep kind) override;
-};
-
 inline QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }

@@ -14,6 +14,7 @@
 #include "local_file_system.h"
 #include "report.h"
 #include "tape/tape_file.h"
+#include "voice/number_words.h"
 
 namespace {
 
@@ -34,6 +35,13 @@ Options:
   --comment TEXT          a result comment waiting for the next result
   --answer yes|no         the answer to every question (default yes)
   --format text|ansi|json output (default text)
+  --voice WMa|WWo|WCS|WNS the voice: man, woman, common click, none; the files that
+                          would be played are listed (default: the requests to the voice)
+  --rr 0|1                announce keys with the voice (default 1)
+  --wavkeyonly            never read results in words
+  --lang CODE             language folder: Fran Cors Engl Germ Ital Port Span Queb
+  --sound-root PATH       the voice folders; without it every file is taken as present
+  --read NUMBER           print the files that read NUMBER aloud, and stop
   --load FILE             start from a tape file (RTF or plain text)
   --save FILE             write the tape as RTF after the keys
   -h, --help              this text
@@ -51,6 +59,13 @@ struct Options {
     bool haveKeys = false;
     std::string loadPath;
     std::string savePath;
+    std::string voice;
+    bool rr = true;
+    bool wavKeyOnly = false;
+    std::string lang = "Fran";
+    std::string soundRoot;
+    std::string readNumber;
+    bool read = false;
 };
 
 [[noreturn]] void fail(const std::string& why) {
@@ -95,6 +110,22 @@ Options parseOptions(int argc, char** argv) {
                 o.format = zumbrel::cli::OutputFormat::Json;
             else
                 fail("--format takes text, ansi or json");
+        } else if (a == "--voice") {
+            o.voice = value();
+            if (o.voice != "WMa" && o.voice != "WWo" && o.voice != "WCS" && o.voice != "WNS")
+                fail("--voice takes WMa, WWo, WCS or WNS");
+        } else if (a == "--rr") {
+            o.rr = value() != "0";
+        } else if (a == "--wavkeyonly") {
+            o.wavKeyOnly = true;
+        } else if (a == "--lang") {
+            o.lang = value();
+        } else if (a == "--sound-root") {
+            o.soundRoot = value();
+            if (!o.soundRoot.empty() && o.soundRoot.back() != '/') o.soundRoot += '/';
+        } else if (a == "--read") {
+            o.readNumber = value();
+            o.read = true;
         } else if (a == "--load") {
             o.loadPath = value();
         } else if (a == "--save") {
@@ -127,7 +158,20 @@ void interactive(zumbrel::HeadlessCalculator& h, const Options& o) {
 
 int main(int argc, char** argv) {
     Options o = parseOptions(argc, argv);
-    zumbrel::HeadlessCalculator h(o.ds, zumbrel::calc::CalcSettings{o.warnCR});
+    if (o.read) {
+        for (const std::string& f : zumbrel::voice::readNumberFiles(o.readNumber, o.ds, o.nbrDec))
+            std::printf("%s\n", f.c_str());
+        return 0;
+    }
+    zumbrel::LocalFileSystem voiceFiles;
+    zumbrel::HeadlessCalculator h(o.ds, zumbrel::calc::CalcSettings{o.warnCR}, !o.voice.empty(),
+                                  o.soundRoot.empty() ? nullptr : &voiceFiles);
+    h.voiceState.kind = o.voice;
+    h.voiceState.speakKeys = o.rr;
+    h.voiceState.wavKeyOnly = o.wavKeyOnly;
+    h.voiceState.languageFolder = o.lang;
+    h.voiceState.voiceCode = o.voice == "WMa" ? "M01" : "W01";
+    if (!o.soundRoot.empty()) h.voiceState.soundRoot = o.soundRoot;
     auto& regs = h.calc.registers();
     regs.lblNbrDecPref = o.nbrDec;
     regs.lblSepDec = o.sepDec;

@@ -1,0 +1,58 @@
+#include "voice/sound_output.h"
+
+#include <QApplication>
+
+namespace zumbrel::gui {
+
+QtSoundOutput::~QtSoundOutput() {
+    backend_.reset();
+}
+
+AudioBackend* QtSoundOutput::backend() {
+    if (backend_ || triedLoading_) return backend_.get();
+    triedLoading_ = true;
+    library_.setFileName(QCoreApplication::applicationDirPath() + "/libzumbrel_audio");
+    using Factory = AudioBackend* (*)();
+    if (auto create = reinterpret_cast<Factory>(library_.resolve("zumbrel_create_audio_backend")))
+        backend_.reset(create());
+    return backend_.get();
+}
+
+const voice::PcmWave* QtSoundOutput::wave(const std::string& path) {
+    if (auto it = cache_.find(path); it != cache_.end()) return &it->second;
+    std::string error;
+    const auto bytes = files_.read(path, error);
+    if (!bytes) return nullptr;  // a missing word is silent
+    auto decoded = voice::readWav(*bytes);
+    if (!decoded) return nullptr;
+    return &cache_.emplace(path, std::move(*decoded)).first->second;
+}
+
+void QtSoundOutput::playSync(std::string_view path) {
+    playSyncSequence({std::string(path)});
+}
+
+void QtSoundOutput::playSyncSequence(const std::vector<std::string>& paths) {
+    std::vector<voice::PcmWave> waves;
+    for (const std::string& p : paths) {
+        if (const voice::PcmWave* w = wave(p)) waves.push_back(*w);
+    }
+    if (waves.empty() || !backend()) return;
+    if (auto joined = voice::join(waves)) {
+        backend()->playSync(*joined);
+    } else {
+        for (const voice::PcmWave& w : waves)
+            backend()->playSync(w);
+    }
+}
+
+void QtSoundOutput::playAsync(std::string_view path) {
+    const voice::PcmWave* w = wave(std::string(path));
+    if (w && backend()) backend()->playAsync(*w);
+}
+
+void QtSoundOutput::beep(Beep) {
+    QApplication::beep();
+}
+
+}  // namespace zumbrel::gui

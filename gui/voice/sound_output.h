@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QLibrary>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "ports.h"
+#include "voice/audio_backend.h"
+
+namespace zumbrel::gui {
+
+// Sound files through the audio backend: decoded once and kept, the words of one reading
+// joined into one gapless sound, the backend loaded only at the first sound.
+class QtSoundOutput final : public SoundOutput {
+  public:
+    explicit QtSoundOutput(const FileSystem& files) : files_(files) {}
+    ~QtSoundOutput() override;
+
+    void playSync(std::string_view path) override;
+    void playSyncSequence(const std::vector<std::string>& paths) override;
+    void playAsync(std::string_view path) override;
+    void beep(Beep kind) override;
+
+    // Tests give their own backend; otherwise the Qt Multimedia one is loaded when needed.
+    void setBackend(std::unique_ptr<AudioBackend> backend) { backend_ = std::move(backend); }
+    bool backendLoaded() const { return backend_ != nullptr; }
+
+  private:
+    AudioBackend* backend();
+    const voice::PcmWave* wave(const std::string& path);
+
+    const FileSystem& files_;
+    std::unique_ptr<AudioBackend> backend_;
+    QLibrary library_;
+    bool triedLoading_ = false;
+    std::unordered_map<std::string, voice::PcmWave> cache_;
+};
+
+}  // namespace zumbrel::gui

@@ -1,0 +1,23 @@
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "voice/audio_backend.h"
+
+namespace zumbrel::gui {
+
+void waitKeepingWindowPainted(const std::function<bool()>& done, int timeoutMs) {
+    QEventLoop loop;
+    QTimer poll;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done() || elapsed.elapsed() > timeoutMs) loop.quit();
+    });
+    poll.start();
+    if (!done()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace zumbrel::gui
