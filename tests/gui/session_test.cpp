@@ -16,6 +16,7 @@
 #include "calc/calculator.h"
 #include "keypad/keypad_window.h"
 #include "tape/tape_window.h"
+#include "voice/voice_state.h"
 
 namespace zumbrel::gui {
 namespace {
@@ -86,7 +87,10 @@ TEST(Session, settings_and_placements_come_back_at_the_next_start) {
         keypad.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
         QTest::qWait(50);
-        EXPECT_EQ(keypad.pos(), QPoint(429, 87));  // the first start's place
+        EXPECT_EQ(keypad.pos(), QPoint(429, 87));    // the first start's place
+        EXPECT_EQ(keypad.voiceState().kind, "WWo");  // in French, with the woman's voice
+        EXPECT_EQ(keypad.voiceState().languageFolder, "Fran");
+        EXPECT_EQ(keypad.findChild<QWidget*>("imgVoice")->property("shown").toString(), "ImgFemme");
         keypad.calculator().registers().lblNbrDecPref = "4";
         keypad.keyAction('2');
         keypad.keyAction('-');
