@@ -1,4 +1,5 @@
 #include "calc/decimal.h"
+#include "text_util.h"
 
 #include <charconv>
 #include <cmath>
@@ -78,10 +79,7 @@ std::string positional(bool negative, const std::string& digits, int pointPos, i
 }  // namespace
 
 std::optional<long double> parseNumber(std::string_view text, char ds) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
+    text = trimSpaces(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';

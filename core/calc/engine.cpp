@@ -4,6 +4,7 @@
 
 #include "calc/decimal.h"
 #include "calc/messages.h"
+#include "text_util.h"
 
 namespace zumbrel::calc {
 namespace {
@@ -34,14 +35,6 @@ std::string historySuffix(char op) {
 
 bool startsWith(std::string_view s, char c) {
     return !s.empty() && s.front() == c;
-}
-
-std::string trimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return std::string(s);
 }
 
 long double finite(long double v) {
@@ -476,7 +469,8 @@ bool Engine::combinedRoot() {
     // The operator line the chain step just wrote has no operand any more.
     const std::size_t n = tape.lineCount();
     if (n >= 2) {
-        const std::string before = trimmed(tape.line(n - 2));
+        const std::string line = tape.line(n - 2);
+        const std::string_view before = trimSpaces(line);
         if (before == "+" || before == "–" || before == "*" || before == "/" || before == "%")
             tape.deleteLine(n - 2);
     }

@@ -4,6 +4,7 @@
 
 #include "calc/decimal.h"
 #include "calc/messages.h"
+#include "text_util.h"
 
 namespace zumbrel::calc {
 namespace {
@@ -109,10 +110,7 @@ void Entry::rebuildDisplay(const std::string& t) {
 
 void Entry::NbrAutoDec() {
     std::string_view t = regs_.edtSaisie;
-    while (!t.empty() && t.front() == ' ')
-        t.remove_prefix(1);
-    while (!t.empty() && t.back() == ' ')
-        t.remove_suffix(1);
+    t = trimSpaces(t);
     const int count = IndicNbrDecim(t, regs_.decimalSeparator);
     regs_.lblNbrDecEd = std::to_string(count);
     if (count > 2) {

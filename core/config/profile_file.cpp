@@ -5,6 +5,7 @@
 
 #include "config/codepage.h"
 #include "config/profile_text.h"
+#include "text_util.h"
 
 namespace zumbrel::config {
 namespace {
@@ -71,10 +72,7 @@ std::string ProfileFile::readString(std::string_view section, std::string_view k
 }
 
 std::optional<long> ProfileFile::parseInteger(std::string_view t) {
-    while (!t.empty() && t.front() == ' ')
-        t.remove_prefix(1);
-    while (!t.empty() && t.back() == ' ')
-        t.remove_suffix(1);
+    t = trimSpaces(t);
     bool negative = false;
     if (!t.empty() && (t.front() == '-' || t.front() == '+')) {
         negative = t.front() == '-';

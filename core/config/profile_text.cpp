@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config/codepage.h"
+#include "text_util.h"
 
 namespace zumbrel::config {
 namespace {
@@ -18,14 +19,6 @@ std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
         s.remove_prefix(1);
     while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-std::string_view trimSpaces(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
         s.remove_suffix(1);
     return s;
 }
