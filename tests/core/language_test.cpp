@@ -1,0 +1,100 @@
+#include "config/language.h"
+
+#include <gtest/gtest.h>
+
+#include "memory_ports.h"
+
+namespace zumbrel::config {
+namespace {
+
+TEST(Languages, the_table_and_the_menu_order) {
+    ASSERT_EQ(languageTable().size(), 8u);
+    EXPECT_EQ(languageOfNumber(1)->longName, "French");
+    EXPECT_EQ(languageOfNumber(7)->item, "SPAN");
+    EXPECT_EQ(languageOfNumber(8)->letter, 'Q');
+    EXPECT_EQ(languageOfNumber(0), nullptr);
+    EXPECT_EQ(languageOfNumber(9), nullptr);
+    std::string order;
+    for (const LanguageRow* r : languageMenuOrder())
+        order += std::string(r->item) + " ";
+    EXPECT_EQ(order, "CORS GERM ENGL SPAN FRAN ITAL PORT QUEB ");
+}
+
+TEST(Languages, french_space) {
+    EXPECT_EQ(FrenchSpace(InstallCode::ZMB, 'F'), " ");
+    EXPECT_EQ(FrenchSpace(InstallCode::ZMB, 'E'), "");
+    EXPECT_EQ(FrenchSpace(InstallCode::ZMB, 'Q'), "");
+    EXPECT_EQ(FrenchSpace(InstallCode::E, 'E'), " ");
+    EXPECT_EQ(FrenchSpace(InstallCode::ZMB, std::nullopt), " ");
+    EXPECT_EQ(FrenchSpace(InstallCode::E, std::nullopt), "  ");
+}
+
+struct DecorationCase {
+    const char* key;
+    const char* text;
+    char letter;
+    const char* expected;
+};
+
+class Decorations : public testing::TestWithParam<DecorationCase> {};
+
+TEST_P(Decorations, follow_the_punctuation_of_the_language) {
+    const DecorationCase& c = GetParam();
+    EXPECT_EQ(decorate(c.key, c.text, InstallCode::ZMB, c.letter), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, Decorations,
+    testing::Values(DecorationCase{"MSG_ERROR_DZ", "Division par zéro, opération stoppée", 'F',
+                                   "Division par zéro, opération stoppée !"},
+                    DecorationCase{"MSG_ERROR_DZ", "Division by zero, operation stopped", 'E',
+                                   "Division by zero, operation stopped!"},
+                    DecorationCase{"MSG_INTERM_RESULT", "Résultat intermédiaire", 'F',
+                                   "Résultat intermédiaire :"},
+                    DecorationCase{"MSG_INTERM_RESULT", "Interim result", 'E', "Interim result:"},
+                    DecorationCase{"RATE_3", "Taux 3", 'F', "Taux 3 :"},
+                    DecorationCase{"RATE", "Rate", 'E', "Rate:"},
+                    DecorationCase{"SMSG_MF_010", "Save this tape", 'E', "Save this tape?"},
+                    DecorationCase{"OPEN_O", "Open", 'E', "Open..."},
+                    DecorationCase{"OPEN_O", "Ouvrir", 'F', "Ouvrir..."},
+                    DecorationCase{"FILE", "File", 'E', "File"},
+                    DecorationCase{"RATE_7", "x", 'E', "x"}));
+
+TEST(Languages, a_translation_reads_its_section_and_empties_what_is_missing) {
+    MemoryFileSystem files;
+    files.createFolders("/app/Resources/Language");
+    files.files["/app/Resources/Language/English.lng"] =
+        "[ENGL]\r\nFILE=File\r\nMSG_INTERM_RESULT=Interim result\r\n\"QUOTED\"=x\r\n";
+    const LanguageRow& english = *languageOfNumber(3);
+    const std::string path = languageFilePath(files, "/app/", english);
+    EXPECT_EQ(path, "/app/Resources/Language/English.lng");
+    const ProfileFile file = ProfileFile::load(files, path);
+    const Translation t(file, english, InstallCode::ZMB);
+    EXPECT_EQ(t.text("FILE"), "File");
+    EXPECT_EQ(t.text("MSG_INTERM_RESULT"), "Interim result:");
+    EXPECT_EQ(t.text("EDIT"), "");
+
+    const ProfileFile missing =
+        ProfileFile::load(files, languageFilePath(files, "/app/", *languageOfNumber(4)));
+    EXPECT_FALSE(missing.exists());
+    EXPECT_EQ(Translation(missing, *languageOfNumber(4), InstallCode::ZMB).text("FILE"), "");
+}
+
+TEST(Languages, messages_stay_french_for_french_quebec_and_other_installations) {
+    const Message interim{"MSG_INTERM_RESULT", "Résultat intermédiaire :"};
+    LanguageTranslator tr;
+    tr.setVariable("MSG_INTERM_RESULT", "Interim result:");
+    tr.setLanguage(InstallCode::ZMB, 'E');
+    EXPECT_EQ(tr.text(interim), "Interim result:");
+    tr.setLanguage(InstallCode::ZMB, 'Q');
+    EXPECT_EQ(tr.text(interim), "Résultat intermédiaire :");
+    tr.setLanguage(InstallCode::ZMB, 'F');
+    EXPECT_EQ(tr.text(interim), "Résultat intermédiaire :");
+    tr.setLanguage(InstallCode::E, 'E');
+    EXPECT_EQ(tr.text(interim), "Résultat intermédiaire :");
+    tr.setLanguage(InstallCode::ZMB, 'G');
+    EXPECT_EQ(tr.text(Message{"MSG_IS", "est :"}), "");  // a key no translation filled
+}
+
+}  // namespace
+}  // namespace zumbrel::config
