@@ -59,6 +59,21 @@ void BM_ReadTape(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * rtf.size()));
 }
 
+// The hostile case of a 50 MB file of short paragraphs.
+void BM_ReadFiftyMegabytes(benchmark::State& state) {
+    std::string big = "{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}";
+    const std::string chunk = "\\pard\\qr{\\cf1\\b 1 234,50}\\par\n";
+    while (big.size() < (50u << 20))
+        big += chunk;
+    big += "}";
+    for (auto _ : state) {
+        tape::ReadResult r = tape::readRtf(big, {});
+        benchmark::DoNotOptimize(r.text.paragraphCount());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * big.size()));
+}
+
+BENCHMARK(BM_ReadFiftyMegabytes)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_WriteTape)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadTape)->Unit(benchmark::kMillisecond);
 

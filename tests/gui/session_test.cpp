@@ -63,9 +63,9 @@ TEST(SingleInstance, two_processes_the_second_ends_at_once) {
     QElapsedTimer timer;
     timer.start();
     second.start(app.filePath("zumbrel"), {});
-    ASSERT_TRUE(second.waitForFinished(5000));
+    ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_LT(timer.elapsed(), 3000);
+    EXPECT_LT(timer.elapsed(), 5000);  // at once, give or take a busy machine
     EXPECT_EQ(first.state(), QProcess::Running);
     EXPECT_FALSE(
         QFile::exists(app.filePath("Zumbrel.ini")));  // nothing read or written by the second
