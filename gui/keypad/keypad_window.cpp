@@ -310,7 +310,7 @@ void KeypadWindow::buildCommandPanel(QWidget* panel) {
     auto* memoryCaption = new QLabel(tr("Résultat intermédiaire"), command);
     memoryCaption->setGeometry(14, 58, 160, 20);
     setTextLook(memoryCaption, QColor("#203060"), 12);
-    auto* memory = new QLabel(command);
+    auto* memory = lblMemory4_ = new QLabel(command);
     memory->setObjectName("lblMemory4");
     memory->setGeometry(14, 80, 158, 28);
     memory->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -324,7 +324,7 @@ void KeypadWindow::buildCommandPanel(QWidget* panel) {
     memory->setAccessibleName(tr("Mémoire n°4 résultat intermédiaire"));
     hint(memory, tr("Mémoire n°4 résultat intermédiaire (glisser-déposer clic gauche)"));
 
-    auto* voicePicture = new QLabel(command);
+    auto* voicePicture = imgVoice_ = new QLabel(command);
     voicePicture->setObjectName("imgVoice");
     voicePicture->setGeometry(14, 124, 40, 40);
     hint(voicePicture, tr("Double-clic afin de choisir une sonorité ou autre"));
@@ -363,11 +363,13 @@ void KeypadWindow::refresh() {
     btnReset_->setVisible(r.resetPanelVisible);
     showVoicePicture();
     lblNbrDecPref_->setText(QString::fromStdString(r.lblNbrDecPref));
-    auto* memory = findChild<QLabel*>("lblMemory4");
-    memory->setText(QString::fromStdString(r.lblMemory4));
-    QPalette pal = memory->palette();
-    pal.setColor(QPalette::WindowText, r.memory4Color == colors::kRed ? QColor(255, 0, 0) : kNavy);
-    memory->setPalette(pal);
+    lblMemory4_->setText(QString::fromStdString(r.lblMemory4));
+    const QColor memoryInk = r.memory4Color == colors::kRed ? QColor(255, 0, 0) : kNavy;
+    if (lblMemory4_->palette().color(QPalette::WindowText) != memoryInk) {
+        QPalette pal = lblMemory4_->palette();
+        pal.setColor(QPalette::WindowText, memoryInk);
+        lblMemory4_->setPalette(pal);
+    }
 }
 
 // One picture tells the voice: ImgHomme, ImgFemme (crossed out without spoken keys), imgHP1
@@ -392,7 +394,7 @@ void KeypadWindow::showVoicePicture() {
         default:
             break;
     }
-    auto* picture = findChild<QLabel*>("imgVoice");
+    QLabel* picture = imgVoice_;
     if (picture->property("shown").toString() == name) return;
     picture->setProperty("shown", name);
     picture->setPixmap(artwork::icon(glyph).pixmap(36, 36));

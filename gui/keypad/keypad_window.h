@@ -114,6 +114,8 @@ class KeypadWindow final : public QWidget {
     QToolButton* gommeClean_ = nullptr;
     QLabel* shLed_ = nullptr;
     QLabel* lblNbrDecPref_ = nullptr;
+    QLabel* lblMemory4_ = nullptr;
+    QLabel* imgVoice_ = nullptr;
     QPushButton* btnReset_ = nullptr;
     std::vector<MenuButton*> menuButtons_;
     QPoint dragOffset_;
