@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "config/language_keys.h"
+#include "config/profile_text.h"
+#include "local_file_system.h"
 #include "memory_ports.h"
 
 namespace zumbrel::config {
@@ -94,6 +99,74 @@ TEST(Languages, messages_stay_french_for_french_quebec_and_other_installations) 
     EXPECT_EQ(tr.text(interim), "Résultat intermédiaire :");
     tr.setLanguage(InstallCode::ZMB, 'G');
     EXPECT_EQ(tr.text(Message{"MSG_IS", "est :"}), "");  // a key no translation filled
+}
+
+}  // namespace
+}  // namespace zumbrel::config
+
+namespace zumbrel::config {
+namespace {
+
+// Every language file holds every key a translation reads, and nothing else.
+TEST(LanguageFiles, every_file_has_every_key_and_no_other) {
+    LocalFileSystem files;
+    const std::vector<std::string_view> wanted = allLanguageKeys();
+    for (const LanguageRow& row : languageTable()) {
+        const std::string path =
+            std::string(ZUMBREL_LANGUAGE_DIR) + "/" + std::string(row.longName) + ".lng";
+        const ProfileFile file = ProfileFile::load(files, path);
+        ASSERT_TRUE(file.exists()) << path;
+        EXPECT_FALSE(file.isUtf8()) << path << " is written in Windows-1252";
+        const GetResult list = GetPrivateProfileString(file.bytes(), std::string(row.fileCode),
+                                                       std::nullopt, "", 1 << 20);
+        std::vector<std::string> keys;
+        std::string_view rest = *list.buffer;
+        while (!rest.empty()) {
+            const std::size_t end = rest.find('\0');
+            keys.emplace_back(rest.substr(0, end));
+            rest.remove_prefix(end + 1);
+        }
+        for (std::string_view k : wanted) {
+            EXPECT_NE(std::find(keys.begin(), keys.end(), k), keys.end())
+                << row.longName << " lacks " << k;
+        }
+        for (const std::string& k : keys) {
+            EXPECT_NE(std::find(wanted.begin(), wanted.end(), k), wanted.end())
+                << row.longName << " has " << k;
+        }
+        EXPECT_EQ(keys.size(), wanted.size()) << row.longName;
+    }
+}
+
+TEST(LanguageFiles, captions_are_never_empty) {
+    LocalFileSystem files;
+    for (const LanguageRow& row : languageTable()) {
+        const ProfileFile file = ProfileFile::load(
+            files, std::string(ZUMBREL_LANGUAGE_DIR) + "/" + std::string(row.longName) + ".lng");
+        for (const WindowKeys& w : languageKeyLists()) {
+            for (const LanguageKey& k : w.keys) {
+                if (k.key == "EMAIL_A_T" || k.key == "SITE_A_T")
+                    continue;  // the translator's own links
+                EXPECT_FALSE(file.readString(row.fileCode, k.key).empty())
+                    << row.longName << " " << k.key;
+            }
+        }
+    }
+}
+
+TEST(LanguageFiles, french_holds_the_built_in_texts_quebec_its_own_words) {
+    LocalFileSystem files;
+    const ProfileFile french =
+        ProfileFile::load(files, std::string(ZUMBREL_LANGUAGE_DIR) + "/French.lng");
+    const ProfileFile quebec =
+        ProfileFile::load(files, std::string(ZUMBREL_LANGUAGE_DIR) + "/Quebec.lng");
+    const Translation fr(french, *languageOfNumber(1), InstallCode::ZMB);
+    EXPECT_EQ(fr.text("MSG_ERROR_DZ"), "Division par zéro, opération stoppée !");
+    EXPECT_EQ(fr.text("MSG_INTERM_RESULT"), "Résultat intermédiaire :");
+    EXPECT_EQ(fr.text("SMSG_MF_016_LINE_C"),
+              "Sonorité commune\" en \"Options\" > Préférences\" > \"Voix");
+    EXPECT_EQ(fr.text("INDICATE_NUMBER_LINES_2"), "lignes sur une page à imprimer");
+    EXPECT_EQ(quebec.readString("QUEB", "EMAIL_AUTHOR_TRANSLATION"), "Courriel");
 }
 
 }  // namespace
