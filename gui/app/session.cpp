@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "config/language.h"
 #include "keypad/keypad_window.h"
 #include "local_file_system.h"
 #include "tape/tape_window.h"
@@ -36,6 +37,8 @@ void Session::attach(KeypadWindow& keypad) {
     v.speakKeys = settings_.rr;
     v.wavKeyOnly = settings_.wavKeyOnly;
     keypad.applySettings(settings_);
+    keypad.setLanguageSource(layout_.appFolder, static_cast<int>(layout_.code));
+    if (layout_.code == config::InstallCode::ZMB) keypad.chooseLanguage(settings_.lang, false);
     keypad.placeOnFirstShow = [this](KeypadWindow& k) {
         if (const auto at = config::LoadFormPlacement(file_))
             k.move(static_cast<int>(at->x), static_cast<int>(at->y));
@@ -64,6 +67,7 @@ void Session::attach(KeypadWindow& keypad) {
 
 bool Session::save(KeypadWindow& keypad, std::string& error) {
     keypad.collectSettings(settings_);
+    if (config::languageOfNumber(keypad.languageNumber())) settings_.lang = keypad.languageNumber();
     settings_.voice = keypad.voiceState().kind;
     settings_.rr = keypad.voiceState().speakKeys;
     config::writeOnClose(file_, layout_.code, settings_);

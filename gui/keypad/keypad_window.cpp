@@ -14,7 +14,9 @@
 #include <QWindow>
 
 #include "calc/calculator.h"
+#include "config/language.h"
 #include "config/settings.h"
+#include "config/translate_windows.h"
 #include "keypad/keypad_keys.h"
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
@@ -63,7 +65,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
       tape_(new TapeWindow(this, *sound_)),
       history_(std::make_unique<MemoryHistory>()),
       prompts_(std::make_unique<QtPrompts>(this)),
-      translator_(std::make_unique<FrenchTranslator>()),
+      translator_(std::make_unique<config::LanguageTranslator>()),
       voiceState_(std::make_unique<voice::VoiceState>()),
       voice_(std::make_unique<voice::SpeechVoice>(*voiceState_, *sound_, *files_, *prompts_,
                                                   *translator_)) {
@@ -169,6 +171,10 @@ void KeypadWindow::buildTitleRow(QWidget* panel) {
     connect(findChild<QAction*>("mItemQuit"), &QAction::triggered, this, [this] { close(); });
     connect(findChild<QAction*>("mItemEditRibbon"), &QAction::triggered, this,
             [this] { EditRibbonClick(); });
+    for (QAction* a : menus.ppmLangage->actions()) {
+        connect(a, &QAction::triggered, this,
+                [this, a] { chooseLanguage(a->data().toInt(), true); });
+    }
 
     auto* minimize = new QPushButton(QStringLiteral("–"), panel);
     minimize->setObjectName("btnMinimize");
@@ -324,6 +330,18 @@ void KeypadWindow::buildCommandPanel(QWidget* panel) {
     memory->setAccessibleName(tr("Mémoire n°4 résultat intermédiaire"));
     hint(memory, tr("Mémoire n°4 résultat intermédiaire (glisser-déposer clic gauche)"));
 
+    symbolLang_ = new QLabel(command);
+    symbolLang_->setObjectName("SymbolLang");
+    symbolLang_->setGeometry(130, 130, 40, 28);
+    symbolLang_->setAlignment(Qt::AlignCenter);
+    symbolLang_->setAutoFillBackground(true);
+    setTextLook(symbolLang_, Qt::white, 16, true);
+    QPalette langPalette = symbolLang_->palette();
+    langPalette.setColor(QPalette::Window, QColor("#4a6ab0"));
+    symbolLang_->setPalette(langPalette);
+    symbolLang_->setAccessibleName(tr("Langue"));
+    hint(symbolLang_, tr("Symbole langue choisie"));
+
     auto* voicePicture = imgVoice_ = new QLabel(command);
     voicePicture->setObjectName("imgVoice");
     voicePicture->setGeometry(14, 124, 40, 40);
@@ -343,6 +361,7 @@ void KeypadWindow::buildCommandPanel(QWidget* panel) {
 
 void KeypadWindow::hint(QWidget* control, const QString& text) {
     control->setProperty("zumbrelHint", text);
+    control->setProperty("zumbrelHintFrench", text);
     control->setMouseTracking(true);
     control->installEventFilter(this);
 }
@@ -402,6 +421,39 @@ void KeypadWindow::showVoicePicture() {
                                : name == "ImgFemme" || name == "ImgFemmeRF" ? tr("Voix de femme")
                                : name == "imgHP1" ? tr("Sonorité commune")
                                                   : tr("Aucune sonorité"));
+}
+
+void KeypadWindow::setLanguageSource(std::string appFolder, int installCode) {
+    appFolder_ = std::move(appFolder);
+    installCode_ = installCode;
+    const bool languages =
+        static_cast<config::InstallCode>(installCode) == config::InstallCode::ZMB;
+    findChild<QAction*>("mItemLangage")->setVisible(languages);
+}
+
+void KeypadWindow::chooseLanguage(int lang, bool fromMenu) {
+    const auto code = static_cast<config::InstallCode>(installCode_);
+    const config::LanguageRow* row = config::languageOfNumber(lang);
+    if (fromMenu) QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (QAction* a : findChild<QMenu*>("ppmLangage")->actions())
+        a->setChecked(row && a->data().toInt() == lang);
+    lang_ = lang;
+    if (row) {
+        // ApplyLanguage: the letter, the voice folder of the language, the menus laid out.
+        letter_ = row->letter;
+        symbolLang_->setText(QString(QChar(row->letter)));
+        voiceState_->languageFolder = std::string(row->folderCode);
+        voiceState_->voiceCode = voiceState_->kind == "WMa" ? "M01" : "W01";
+        voice_->setLanguageLetter(row->letter);
+        translator_->setLanguage(code, row->letter);
+        const WindowTranslator translate{*files_, appFolder_, code};
+        if (fromMenu || row->letter != 'F')
+            translate.TranslateMainWindow(*this, *row, *translator_);
+        translate.TranslateRibbon(*tape_, *row, letter_);
+    }
+    AdjustMenus();
+    if (fromMenu) QApplication::restoreOverrideCursor();
+    refresh();
 }
 
 void KeypadWindow::applySettings(const config::Settings& s) {

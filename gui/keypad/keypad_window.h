@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "calc/key_script.h"
@@ -13,7 +15,9 @@ class QPushButton;
 class QToolButton;
 
 namespace zumbrel {
-class FrenchTranslator;
+namespace config {
+class LanguageTranslator;
+}
 class LocalFileSystem;
 class MemoryHistory;
 namespace voice {
@@ -66,6 +70,13 @@ class KeypadWindow final : public QWidget {
     // Keys the window takes for the calculator (also those forwarded by the tape window).
     bool handleKey(QKeyEvent* event);
 
+    // The language menu's choice: the codes, the voice folder, both windows translated.
+    // Languages come from <appFolder>/Resources/Language under the "ZMB" installation.
+    void setLanguageSource(std::string appFolder, int installCode);
+    void chooseLanguage(int lang, bool fromMenu);
+    int languageNumber() const { return lang_; }
+    std::optional<char> languageLetter() const { return letter_; }
+
     // The settings the windows and the calculator hold, in and out.
     void applySettings(const config::Settings& s);
     void collectSettings(config::Settings& s) const;
@@ -101,7 +112,7 @@ class KeypadWindow final : public QWidget {
     StatusLineWidget* status_ = nullptr;
     std::unique_ptr<StatusLineAdapter> statusPort_;
     std::unique_ptr<QtPrompts> prompts_;
-    std::unique_ptr<FrenchTranslator> translator_;
+    std::unique_ptr<config::LanguageTranslator> translator_;
     std::unique_ptr<voice::VoiceState> voiceState_;
     std::unique_ptr<voice::SpeechVoice> voice_;
     std::unique_ptr<calc::Calculator> calc_;
@@ -121,6 +132,11 @@ class KeypadWindow final : public QWidget {
     QPoint dragOffset_;
     bool dragging_ = false;
     bool windowsShown_ = false;
+    int lang_ = 0;
+    std::optional<char> letter_;
+    std::string appFolder_;
+    int installCode_ = 0;  // config::InstallCode
+    QLabel* symbolLang_ = nullptr;
 };
 
 }  // namespace zumbrel::gui

@@ -1,9 +1,12 @@
 #include "keypad/menu_bar.h"
 
+#include <QActionGroup>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
+
 #include <QMouseEvent>
+#include "config/language.h"
 
 namespace zumbrel::gui {
 
@@ -128,13 +131,28 @@ KeypadMenus buildKeypadMenus(QWidget* owner) {
     m.ppmOptions = makeMenu(owner, "ppmOptions",
                             {{"mItemPreferences", "Préférences", nullptr, false},
                              {},
-                             {"mItemLangage", "Langage", nullptr, false},
+                             {"mItemLangage", "Langage", nullptr, true},
                              {},
                              {"mmItemGalerie", "Galerie de skins", nullptr, false},
                              {},
                              {"DetectIP", "IP", nullptr, false},
                              {},
                              {"mItemMAJ", "Vérifier les mises à jour", nullptr, false}});
+    // The language submenu, sorted by caption.
+    auto* languages = new QMenu(owner);
+    languages->setObjectName("ppmLangage");
+    auto* group = new QActionGroup(languages);
+    for (const config::LanguageRow* row : config::languageMenuOrder()) {
+        QAction* a = languages->addAction(
+            QString::fromUtf8(row->caption.data(), static_cast<qsizetype>(row->caption.size())));
+        a->setObjectName(
+            QString::fromLatin1(row->item.data(), static_cast<qsizetype>(row->item.size())));
+        a->setCheckable(true);
+        a->setData(row->lang);
+        group->addAction(a);
+    }
+    m.ppmOptions->findChild<QAction*>("mItemLangage")->setMenu(languages);
+    m.ppmLangage = languages;
     m.ppmAide = makeMenu(owner, "ppmAide",
                          {{"mItemAPropos", "A propos...", nullptr, false},
                           {"mItemLicence", "Licence", nullptr, false},

@@ -35,6 +35,7 @@ struct KeypadMenus {
     QMenu* ppmOptions;
     QMenu* ppmAide;
     QMenu* ppmAutresCalculs;
+    QMenu* ppmLangage;
 };
 KeypadMenus buildKeypadMenus(QWidget* owner);
 

@@ -109,12 +109,13 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
     ruler_->resize(374, 10);
     ruler_->move(Ruler::kHome);
     ruler_->onHover = [this] {
-        if (onHint) onHint(tr("Règle amovible de repérage (double-clic pour la replacer)"));
+        if (onHint) onHint(texts_.ruler);
     };
 
     buildToolbar();
     buildContextMenu();
     layoutChildren();
+    translateTexts({});
     editModeChanged(false);
 }
 
@@ -208,6 +209,29 @@ void TapeWindow::prepareContextMenu() {
         action(name)->setVisible(!edit);
 }
 
+void TapeWindow::translateTexts(const Texts& texts) {
+    texts_ = texts;
+    if (texts_.editMode.isEmpty()) texts_.editMode = tr("Mode édition de Zumbrel");
+    if (texts_.copyAll.isEmpty())
+        texts_.copyAll = tr("En un clic : tout sélectionner et placer dans le presse-papier");
+    if (texts_.ruler.isEmpty())
+        texts_.ruler = tr("Règle amovible de repérage (double-clic pour la replacer)");
+    if (texts_.stopEditing.isEmpty())
+        texts_.stopEditing = tr("Cliquez droit, afin de stopper l'édition du ruban");
+    for (const ToolDef& t : kTools) {
+        if (!t.name) continue;
+        QString hint = tr(t.hint);
+        for (const auto& [name, text] : texts.tools) {
+            if (name == t.name && !text.isEmpty()) hint = text;
+        }
+        action(t.name)->setToolTip(hint);
+        action(t.name)->setText(hint);
+    }
+    btnClicMagic_->setAccessibleDescription(texts_.copyAll);
+    ruler_->setAccessibleDescription(texts_.ruler);
+    if (tape_->editMode()) setWindowTitle(texts_.editMode);
+}
+
 void TapeWindow::EditRibbonClick() {
     menuOpen_ = false;
     tape_->setEditMode(!tape_->editMode());
@@ -227,7 +251,7 @@ void TapeWindow::editModeChanged(bool on) {
         if (on) action(name)->setEnabled(false);
     }
     if (on) {
-        setWindowTitle(tr("Mode édition de Zumbrel"));
+        setWindowTitle(texts_.editMode);
         editor_->setFocus();
     } else {
         QTextCursor c = editor_->textCursor();

@@ -3,6 +3,9 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
+
+#include <QString>
 
 #include "tape/line_counter.h"
 
@@ -56,6 +59,17 @@ class TapeWindow final : public QWidget {
 
     QAction* action(const char* name) const;
 
+    // The window's own texts in the current language; empty ones stand for the built-in
+    // French texts.
+    struct Texts {
+        QString editMode;
+        QString copyAll;
+        QString ruler;
+        QString stopEditing;
+        std::vector<std::pair<QString, QString>> tools;  // button name, hint
+    };
+    void translateTexts(const Texts& texts);
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -80,6 +94,7 @@ class TapeWindow final : public QWidget {
     tape::LineCounterTexts counterTexts_;
     bool windowsShown_ = false;
     bool menuOpen_ = false;
+    Texts texts_;
 };
 
 }  // namespace zumbrel::gui

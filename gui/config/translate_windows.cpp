@@ -1,0 +1,115 @@
+#include "config/translate_windows.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QVariant>
+
+#include "config/language_keys.h"
+#include "keypad/keypad_window.h"
+#include "keypad/menu_bar.h"
+#include "keypad/status_line.h"
+#include "tape/tape_window.h"
+#include "ui/qt_ports.h"
+
+namespace zumbrel::gui {
+namespace {
+
+// Sets a control's caption: a menu button, a menu item, or the status line.
+void setCaption(QWidget& window, std::string_view control, const QString& text) {
+    const QString name = qs(control);
+    if (auto* action = window.findChild<QAction*>(name)) {
+        action->setText(text);
+    } else if (auto* button = window.findChild<QPushButton*>(name)) {
+        button->setText(text);
+        button->setAccessibleName(QString(text).remove('&'));
+    }
+}
+
+// The hint of a control: the language's text, or its built-in French one for French and
+// Quebec French.
+void setHint(QWidget& window, std::string_view control, const QString& text, bool french) {
+    for (QObject* o : window.findChildren<QObject*>(qs(control))) {
+        const QVariant builtIn = o->property("zumbrelHintFrench");
+        if (!builtIn.isValid()) continue;
+        const QString hint = french ? builtIn.toString() : text;
+        o->setProperty("zumbrelHint", hint);
+        if (auto* w = qobject_cast<QWidget*>(o)) w->setAccessibleDescription(hint);
+    }
+}
+
+}  // namespace
+
+void WindowTranslator::TranslateMainWindow(KeypadWindow& keypad, const config::LanguageRow& row,
+                                           config::LanguageTranslator& messages) const {
+    const config::ProfileFile file =
+        config::ProfileFile::load(files, config::languageFilePath(files, appFolder, row));
+    const config::Translation t(file, row, code);
+    const bool french = code != config::InstallCode::ZMB || row.letter == 'F' || row.letter == 'Q';
+    for (const config::WindowKeys& w : config::languageKeyLists()) {
+        if (w.window == "keypad captions") {
+            for (const config::LanguageKey& k : w.keys) {
+                const QString text = qs(t.text(k.key));
+                if (k.control == "lblComment")
+                    keypad.statusLine().setMessage(text);
+                else
+                    setCaption(keypad, k.control, text);
+            }
+        } else if (w.window == "keypad messages") {
+            for (const config::LanguageKey& k : w.keys)
+                messages.setVariable(std::string(k.key), t.text(k.key));
+        }
+    }
+    for (const config::LanguageKey& h : config::keypadHintKeys()) {
+        if (!h.control.empty()) setHint(keypad, h.control, qs(t.text(h.key)), french);
+    }
+    keypad.AdjustMenus();
+}
+
+void WindowTranslator::TranslateRibbon(TapeWindow& tape, const config::LanguageRow& row,
+                                       std::optional<char> letter) const {
+    const config::ProfileFile file =
+        config::ProfileFile::load(files, config::languageFilePath(files, appFolder, row));
+    const config::Translation t(file, row, code);
+    for (const config::WindowKeys& w : config::languageKeyLists()) {
+        if (w.window != "tape captions") continue;
+        for (const config::LanguageKey& k : w.keys) {
+            QString text = qs(t.text(k.key));
+            if (k.key == "EXIT") text += " Zumbrel";
+            if (QAction* a = tape.action(std::string(k.control).c_str())) a->setText(text);
+        }
+    }
+    // Hints, the line counter and the edit-mode caption are messages: French for French and
+    // Quebec French.
+    const bool french =
+        code != config::InstallCode::ZMB || letter == 'F' || letter == 'Q' || !letter;
+    if (french) {
+        tape.setLineCounterTexts({});
+        tape.translateTexts({});
+    } else {
+        tape.setLineCounterTexts(
+            {t.text("INDICATE_NUMBER_LINES_0"), t.text("INDICATE_NUMBER_LINES_1"),
+             t.text("INDICATE_NUMBER_LINES_2"), t.text("INDICATE_NUMBER_LINES_3"),
+             t.text("INDICATE_NUMBER_LINES_4")});
+        TapeWindow::Texts texts;
+        texts.editMode = qs(t.text("INDICATE_EDIT_MODE"));
+        texts.copyAll = qs(t.text("MSG_RF_001"));
+        texts.ruler = qs(t.text("MSG_RF_MM_013"));
+        texts.stopEditing = qs(t.text("MSG_RF_MM_010"));
+        texts.tools = {{"ToolBtnNouveau", qs(t.text("MSG_RF_MM_000"))},
+                       {"ToolBtnOuvrir", qs(t.text("MSG_RF_MM_001"))},
+                       {"ToolBtnSave", qs(t.text("MSG_RF_MM_002"))},
+                       {"ToolbtnPrint", qs(t.text("MSG_RF_MM_003"))},
+                       {"ToolBtnInsertHeader", qs(t.text("MSG_RTFE_002"))},
+                       {"ToolbtnInsertDate", qs(t.text("INSERT_DATE"))},
+                       {"ToolbtnInsertTitle", qs(t.text("INSERT_TITLE_OP"))},
+                       {"ToolbtnInsertComment", qs(t.text("INSERT_COMMENT_LINE"))},
+                       {"ToolbtnInsertComResult", qs(t.text("MSG_RF_MM_008"))},
+                       {"ToolBtnInsertFooter", qs(t.text("MSG_RTFE_003"))},
+                       {"ToolBtnEditRibbon", qs(t.text("MSG_RF_MM_011"))},
+                       {"ToolBtnInfo", qs(t.text("PRINCIPLE_OF_FUNCTIONING"))}};
+        tape.translateTexts(texts);
+    }
+    tape.GetNrbLinesEditor();
+}
+
+}  // namespace zumbrel::gui

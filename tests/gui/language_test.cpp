@@ -1,0 +1,139 @@
+// The language menu: both windows translated, messages kept French for French and Quebec.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "calc/calculator.h"
+#include "calc/key_script.h"
+#include "config/settings.h"
+#include "keypad/keypad_window.h"
+#include "keypad/menu_bar.h"
+#include "keypad/status_line.h"
+#include "tape/document_tape.h"
+#include "tape/tape_window.h"
+#include "voice/voice_state.h"
+
+namespace zumbrel::gui {
+namespace {
+
+class Languages : public testing::Test {
+  protected:
+    void SetUp() override {
+        QDir(app.path()).mkpath("Resources/Language");
+        for (const QString& f : QDir(ZUMBREL_LANGUAGE_DIR).entryList({"*.lng"}))
+            QFile::copy(QString(ZUMBREL_LANGUAGE_DIR) + "/" + f,
+                        app.filePath("Resources/Language/" + f));
+        keypad = std::make_unique<KeypadWindow>();
+        keypad->setLanguageSource(app.path().toStdString(),
+                                  static_cast<int>(config::InstallCode::ZMB));
+        keypad->calculator().registers().decimalSeparator = ',';
+        keypad->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(keypad.get()));
+    }
+    QString caption(const char* name) const {
+        if (auto* a = keypad->findChild<QAction*>(name)) return a->text();
+        return keypad->findChild<QPushButton*>(name)->text();
+    }
+    QString hint(const char* name) const {
+        return keypad->findChild<QWidget*>(name)->property("zumbrelHint").toString();
+    }
+    void choose(const char* item) { keypad->findChild<QAction*>(item)->trigger(); }
+
+    QTemporaryDir app;
+    std::unique_ptr<KeypadWindow> keypad;
+};
+
+TEST_F(Languages, english_translates_both_windows_and_the_messages) {
+    choose("ENGL");
+    EXPECT_EQ(caption("mmFichier"), "File");
+    EXPECT_EQ(caption("mItemOuvrir"), "Open...");
+    EXPECT_EQ(caption("mItemLangage"), "Language");
+    EXPECT_EQ(keypad->tapeWindow().action("mItemQuitter")->text(), "Quit Zumbrel");
+    EXPECT_EQ(keypad->tapeWindow().action("ToolBtnNouveau")->toolTip(), "New tape");
+    EXPECT_EQ(hint("GommeClean"), "Clear the digits of the entry");
+    EXPECT_EQ(keypad->findChild<QLabel*>("SymbolLang")->text(), "E");
+    EXPECT_EQ(keypad->voiceState().languageFolder, "Engl");
+    for (char c : std::string("12+3*"))
+        keypad->keyAction(c);
+    EXPECT_EQ(keypad->statusLine().message(), "Interim result: 15,00");
+    // The menu bar is laid out again for the new captions.
+    const auto& bar = keypad->menuButtons();
+    for (std::size_t i = 1; i < bar.size(); ++i)
+        EXPECT_EQ(bar[i]->x(), bar[i - 1]->x() + bar[i - 1]->width());
+}
+
+TEST_F(Languages, back_to_french) {
+    choose("ENGL");
+    choose("FRAN");
+    EXPECT_EQ(caption("mmFichier"), "Fichier");
+    EXPECT_EQ(caption("mItemOuvrir"), "Ouvrir...");
+    EXPECT_EQ(hint("GommeClean"), "Effacer les chiffres de cette zone de saisie");
+    for (char c : std::string("12+3*"))
+        keypad->keyAction(c);
+    EXPECT_EQ(keypad->statusLine().message(), "Résultat intermédiaire : 15,00");
+    EXPECT_EQ(keypad->languageNumber(), 1);
+}
+
+TEST_F(Languages, quebec_has_its_captions_but_french_messages) {
+    choose("QUEB");
+    EXPECT_EQ(caption("mItemVisibleKeyboard"), "Réafficher le clavier");
+    EXPECT_EQ(keypad->findChild<QLabel*>("SymbolLang")->text(), "Q");
+    for (char c : std::string("12+3*"))
+        keypad->keyAction(c);
+    EXPECT_EQ(keypad->statusLine().message(), "Résultat intermédiaire : 15,00");
+    EXPECT_EQ(hint("GommeClean"), "Effacer les chiffres de cette zone de saisie");
+}
+
+TEST_F(Languages, a_missing_file_empties_the_captions_and_nothing_else_breaks) {
+    QFile::remove(app.filePath("Resources/Language/German.lng"));
+    choose("GERM");
+    EXPECT_EQ(caption("mmFichier"), "");
+    EXPECT_EQ(caption("mItemOuvrir"), "...");
+    for (const calc::KeyAction& key : calc::parseKeys("12+3="))
+        keypad->keyAction(key);
+    DocumentTape& tape = keypad->tapeWindow().tape();
+    std::string all;
+    for (std::size_t i = 0; i < tape.lineCount(); ++i)
+        all += tape.line(i) + "|";
+    EXPECT_EQ(all, "12,00|+ 3,00|——————————|15,00|||");
+}
+
+TEST_F(Languages, german_captions_fit_the_menu_bar) {
+    choose("GERM");
+    EXPECT_EQ(caption("mmFichier"), "Datei");
+    EXPECT_EQ(caption("mmEdit"), "Bearbeiten");
+    const auto& bar = keypad->menuButtons();
+    EXPECT_LT(bar.back()->x() + bar.back()->width(), 530);  // clear of the minimise button
+}
+
+struct LangCase {
+    int lang;
+    const char* checked;
+};
+
+class LanguageNumbers : public Languages, public testing::WithParamInterface<LangCase> {};
+
+TEST_P(LanguageNumbers, check_their_item_or_none) {
+    keypad->chooseLanguage(GetParam().lang, false);
+    QString checked;
+    for (QAction* a : keypad->findChild<QMenu*>("ppmLangage")->actions()) {
+        if (a->isChecked()) checked = a->objectName();
+    }
+    EXPECT_EQ(checked, GetParam().checked);
+}
+
+// Lang 257 is read as one byte by the settings: 1.
+INSTANTIATE_TEST_SUITE_P(Numbers, LanguageNumbers,
+                         testing::Values(LangCase{0, ""}, LangCase{9, ""},
+                                         LangCase{257 & 0xFF, "FRAN"}, LangCase{7, "SPAN"},
+                                         LangCase{8, "QUEB"}));
+
+}  // namespace
+}  // namespace zumbrel::gui
