@@ -1,6 +1,8 @@
 #include "config/translate_windows.h"
 
 #include <QAction>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPushButton>
 #include <QVariant>
 
@@ -37,6 +39,27 @@ void setHint(QWidget& window, std::string_view control, const QString& text, boo
     }
 }
 
+// The captions of the command panel borrow the words of the decimals setting and of the
+// interim-result message, without the message's closing colon; a long word gets a smaller
+// font rather than being clipped.
+void setPanelCaptions(QWidget& keypad, const config::Translation& t) {
+    const auto label = [&](const char* name, std::string_view key, int pixelSize) {
+        QLabel* l = keypad.findChild<QLabel*>(name);
+        if (!l) return;
+        QString text = qs(t.text(key));
+        while (!text.isEmpty() && (text.back() == ':' || text.back().isSpace()))
+            text.chop(1);
+        QFont f = l->font();
+        for (f.setPixelSize(pixelSize); f.pixelSize() > 8; f.setPixelSize(f.pixelSize() - 1)) {
+            if (QFontMetrics(f).horizontalAdvance(text) <= l->width()) break;
+        }
+        l->setFont(f);
+        l->setText(text);
+    };
+    label("lblDecimalsCaption", "DECIMALS", 13);
+    label("lblMemoryCaption", "MSG_INTERM_RESULT", 12);
+}
+
 }  // namespace
 
 void WindowTranslator::TranslateMainWindow(KeypadWindow& keypad, const config::LanguageRow& row,
@@ -62,6 +85,7 @@ void WindowTranslator::TranslateMainWindow(KeypadWindow& keypad, const config::L
     for (const config::LanguageKey& h : config::keypadHintKeys()) {
         if (!h.control.empty()) setHint(keypad, h.control, qs(t.text(h.key)), french);
     }
+    setPanelCaptions(keypad, t);
     keypad.AdjustMenus();
 }
 

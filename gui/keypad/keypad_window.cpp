@@ -299,7 +299,8 @@ void KeypadWindow::buildCommandPanel(QWidget* panel) {
     command->installEventFilter(this);
 
     auto* decimals = new QLabel(tr("Décimales"), command);
-    decimals->setGeometry(14, 14, 100, 24);
+    decimals->setObjectName("lblDecimalsCaption");
+    decimals->setGeometry(14, 14, 112, 24);
     setTextLook(decimals, QColor("#203060"), 13);
     lblNbrDecPref_ = new QLabel(command);
     lblNbrDecPref_->setObjectName("lblNbrDecPref");
@@ -314,6 +315,7 @@ void KeypadWindow::buildCommandPanel(QWidget* panel) {
     hint(lblNbrDecPref_, tr("Nombre choisi de décimales (double-clic)"));
 
     auto* memoryCaption = new QLabel(tr("Résultat intermédiaire"), command);
+    memoryCaption->setObjectName("lblMemoryCaption");
     memoryCaption->setGeometry(14, 58, 160, 20);
     setTextLook(memoryCaption, QColor("#203060"), 12);
     auto* memory = lblMemory4_ = new QLabel(command);

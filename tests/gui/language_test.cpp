@@ -74,6 +74,7 @@ TEST_F(Languages, back_to_french) {
     choose("FRAN");
     EXPECT_EQ(caption("mmFichier"), "Fichier");
     EXPECT_EQ(caption("mItemOuvrir"), "Ouvrir...");
+    EXPECT_EQ(keypad->findChild<QLabel*>("lblMemoryCaption")->text(), "Résultat intermédiaire");
     EXPECT_EQ(hint("GommeClean"), "Effacer les chiffres de cette zone de saisie");
     for (char c : std::string("12+3*"))
         keypad->keyAction(c);
@@ -111,6 +112,12 @@ TEST_F(Languages, german_captions_fit_the_menu_bar) {
     EXPECT_EQ(caption("mmEdit"), "Bearbeiten");
     const auto& bar = keypad->menuButtons();
     EXPECT_LT(bar.back()->x() + bar.back()->width(), 530);  // clear of the minimise button
+    for (const char* name : {"lblDecimalsCaption", "lblMemoryCaption"}) {
+        const auto* label = keypad->findChild<QLabel*>(name);
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
+    }
+    EXPECT_EQ(keypad->findChild<QLabel*>("lblDecimalsCaption")->text(), "Nachkommastellen");
+    EXPECT_EQ(keypad->findChild<QLabel*>("lblMemoryCaption")->text(), "Zwischenergebnis");
 }
 
 struct LangCase {
