@@ -58,6 +58,10 @@ TEST_F(Languages, english_translates_both_windows_and_the_messages) {
     EXPECT_EQ(keypad->tapeWindow().action("mItemQuitter")->text(), "Quit Zumbrel");
     EXPECT_EQ(keypad->tapeWindow().action("ToolBtnNouveau")->toolTip(), "New tape");
     EXPECT_EQ(hint("GommeClean"), "Clear the digits of the entry");
+    // Screen readers hear the same words.
+    EXPECT_EQ(keypad->findChild<QPushButton*>("mmFichier")->accessibleName(), "File");
+    EXPECT_EQ(keypad->findChild<QWidget*>("GommeClean")->accessibleDescription(),
+              "Clear the digits of the entry");
     EXPECT_EQ(keypad->findChild<QLabel*>("SymbolLang")->text(), "E");
     EXPECT_EQ(keypad->voiceState().languageFolder, "Engl");
     for (char c : std::string("12+3*"))
@@ -67,6 +71,13 @@ TEST_F(Languages, english_translates_both_windows_and_the_messages) {
     const auto& bar = keypad->menuButtons();
     for (std::size_t i = 1; i < bar.size(); ++i)
         EXPECT_EQ(bar[i]->x(), bar[i - 1]->x() + bar[i - 1]->width());
+}
+
+TEST_F(Languages, the_words_written_after_the_switch_are_english) {
+    choose("ENGL");
+    for (const calc::KeyAction& key : calc::parseKeys("9√"))
+        keypad->keyAction(key);
+    EXPECT_EQ(keypad->statusLine().message(), "The square root of 9,00 is:");
 }
 
 TEST_F(Languages, back_to_french) {
