@@ -80,6 +80,15 @@ TEST_F(Languages, the_words_written_after_the_switch_are_english) {
     EXPECT_EQ(keypad->statusLine().message(), "The square root of 9,00 is:");
 }
 
+TEST_F(Languages, the_line_counter_speaks_the_new_language) {
+    DocumentTape& tape = keypad->tapeWindow().tape();
+    for (int i = 0; i < 60; ++i)
+        tape.addLine("1,00");
+    choose("ENGL");
+    EXPECT_EQ(keypad->tapeWindow().lineCounter()->text().toStdString(),
+              "This tape has 60 lines on 2 printed pages");
+}
+
 TEST_F(Languages, back_to_french) {
     choose("ENGL");
     choose("FRAN");
