@@ -35,7 +35,14 @@ std::string ProfileFile::toFile(std::string_view utf8) const {
 }
 
 std::string ProfileFile::fromFile(std::string_view bytes) const {
-    return utf8_ ? std::string(bytes) : codepage::cp1252ToUtf8(bytes);
+    if (!utf8_) return codepage::cp1252ToUtf8(bytes);
+    if (codepage::isValidUtf8(bytes)) return std::string(bytes);
+    // A file that starts with a byte-order mark may still hold stray bytes, and the read
+    // buffer may cut a character in two: invalid bytes become U+FFFD, never reach the texts.
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size();)
+        codepage::appendUtf8(text, codepage::nextCodePoint(bytes, i));
+    return text;
 }
 
 bool ProfileFile::hasSection(std::string_view section) const {

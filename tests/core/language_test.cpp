@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "config/codepage.h"
 #include "config/language_keys.h"
 #include "config/profile_text.h"
 #include "local_file_system.h"
@@ -83,6 +84,21 @@ TEST(Languages, a_translation_reads_its_section_and_empties_what_is_missing) {
         ProfileFile::load(files, languageFilePath(files, "/app/", *languageOfNumber(4)));
     EXPECT_FALSE(missing.exists());
     EXPECT_EQ(Translation(missing, *languageOfNumber(4), InstallCode::ZMB).text("FILE"), "");
+}
+
+// A byte-order mark makes the file UTF-8; stray Windows-1252 bytes and a character cut by
+// the read buffer must still give valid UTF-8 texts.
+TEST(Languages, a_damaged_utf8_file_still_gives_valid_texts) {
+    MemoryFileSystem files;
+    const std::string longValue = std::string(2046, 'a') + "\xC3\xA9";
+    files.files["/English.lng"] =
+        "\xEF\xBB\xBF[ENGL]\r\nFILE=Fichi\xE9r\r\nEDIT=" + longValue + "\r\n";
+    const ProfileFile file = ProfileFile::load(files, "/English.lng");
+    const Translation t(file, *languageOfNumber(3), InstallCode::ZMB);
+    EXPECT_EQ(t.text("FILE"), "Fichi\uFFFDr");
+    const std::string cut = t.text("EDIT");
+    EXPECT_TRUE(codepage::isValidUtf8(cut));
+    EXPECT_TRUE(cut.starts_with(std::string(2046, 'a')));
 }
 
 TEST(Languages, messages_stay_french_for_french_quebec_and_other_installations) {
