@@ -1,5 +1,7 @@
 #include "config/codepage.h"
 
+#include <algorithm>
+
 namespace zumbrel::codepage {
 namespace {
 
@@ -115,6 +117,13 @@ bool isValidUtf8(std::string_view bytes) {
         if (cp == 0xFFFD && i - before == 1) return false;
     }
     return true;
+}
+
+bool looksUtf8(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) return true;
+    const bool high =
+        std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
+    return high && isValidUtf8(bytes);
 }
 
 }  // namespace zumbrel::codepage

@@ -17,6 +17,9 @@ std::string cp1252ToUtf8(std::string_view bytes);
 std::string utf8ToCp1252(std::string_view text);
 
 bool isValidUtf8(std::string_view bytes);
+// How a settings or language file tells its encoding: UTF-8 when it starts with a byte-order
+// mark, or has bytes above 127 that are all valid UTF-8; Windows-1252 otherwise.
+bool looksUtf8(std::string_view bytes);
 void appendUtf8(std::string& out, char32_t cp);
 // Decodes the code point at i and moves i past it; an invalid byte gives U+FFFD.
 char32_t nextCodePoint(std::string_view text, std::size_t& i);

@@ -119,8 +119,12 @@ void LanguageTranslator::setVariable(std::string key, std::string text) {
     variables_.emplace_back(std::move(key), std::move(text));
 }
 
+bool usesFrenchTexts(InstallCode code, std::optional<char> letter) {
+    return code != InstallCode::ZMB || letter == 'F' || letter == 'Q';
+}
+
 std::string LanguageTranslator::text(const Message& m) const {
-    if (code_ != InstallCode::ZMB || letter_ == 'F' || letter_ == 'Q') return std::string(m.french);
+    if (usesFrenchTexts(code_, letter_)) return std::string(m.french);
     for (const auto& [k, v] : variables_) {
         if (k == m.key) return v;
     }

@@ -58,9 +58,12 @@ class Translation {
     std::optional<char> letter_;
 };
 
-// The lookup rule of messages, status-line texts and tape words: the built-in French text
-// when the installation code is not "ZMB" or the letter is "F" or "Q", else the text the
-// last translation left for the key.
+// The lookup rule of messages, hints, status-line texts and tape words: the built-in French
+// texts when the installation code is not "ZMB" or the letter is "F" or "Q".
+bool usesFrenchTexts(InstallCode code, std::optional<char> letter);
+
+// Messages by that rule: the built-in French text, else the text the last translation left
+// for the key.
 class LanguageTranslator final : public Translator {
   public:
     void setLanguage(InstallCode code, std::optional<char> letter) {

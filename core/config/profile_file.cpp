@@ -1,6 +1,5 @@
 #include "config/profile_file.h"
 
-#include <algorithm>
 #include <charconv>
 
 #include "config/codepage.h"
@@ -12,13 +11,6 @@ namespace {
 
 constexpr std::size_t kBuffer = 2048;
 
-bool looksUtf8(std::string_view bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) return true;
-    const bool high =
-        std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
-    return high && codepage::isValidUtf8(bytes);
-}
-
 }  // namespace
 
 ProfileFile ProfileFile::load(const FileSystem& files, std::string path) {
@@ -26,7 +18,7 @@ ProfileFile ProfileFile::load(const FileSystem& files, std::string path) {
     f.path_ = std::move(path);
     std::string error;
     if (files.exists(f.path_)) f.bytes_ = files.read(f.path_, error);
-    f.utf8_ = f.bytes_ && looksUtf8(*f.bytes_);
+    f.utf8_ = f.bytes_ && codepage::looksUtf8(*f.bytes_);
     return f;
 }
 

@@ -81,14 +81,11 @@ struct Document {
     std::vector<Parsed> parsed;
     bool utf8 = false;
 
-    explicit Document(std::string_view data) {
+    explicit Document(std::string_view data) : utf8(codepage::looksUtf8(data)) {
         if (data.starts_with(kBom)) {
             bom = data.substr(0, 3);
             data.remove_prefix(3);
         }
-        const bool highBytes =
-            std::any_of(data.begin(), data.end(), [](char c) { return (c & 0x80) != 0; });
-        utf8 = !bom.empty() || (highBytes && codepage::isValidUtf8(data));
         lines = splitLines(data);
         parsed.reserve(lines.size());
         for (const Line& l : lines)

@@ -62,16 +62,18 @@ void setPanelCaptions(QWidget& keypad, const config::Translation& t) {
 
 }  // namespace
 
-void WindowTranslator::TranslateMainWindow(KeypadWindow& keypad, const config::LanguageRow& row,
+WindowTranslator::WindowTranslator(const FileSystem& files, const std::string& appFolder,
+                                   config::InstallCode code, const config::LanguageRow& row)
+    : file_(config::ProfileFile::load(files, config::languageFilePath(files, appFolder, row))),
+      t_(file_, row, code),
+      french_(config::usesFrenchTexts(code, row.letter)) {}
+
+void WindowTranslator::TranslateMainWindow(KeypadWindow& keypad,
                                            config::LanguageTranslator& messages) const {
-    const config::ProfileFile file =
-        config::ProfileFile::load(files, config::languageFilePath(files, appFolder, row));
-    const config::Translation t(file, row, code);
-    const bool french = code != config::InstallCode::ZMB || row.letter == 'F' || row.letter == 'Q';
     for (const config::WindowKeys& w : config::languageKeyLists()) {
         if (w.window == "keypad captions") {
             for (const config::LanguageKey& k : w.keys) {
-                const QString text = qs(t.text(k.key));
+                const QString text = qs(t_.text(k.key));
                 if (k.control == "lblComment")
                     keypad.statusLine().setMessage(text);
                 else
@@ -79,58 +81,52 @@ void WindowTranslator::TranslateMainWindow(KeypadWindow& keypad, const config::L
             }
         } else if (w.window == "keypad messages") {
             for (const config::LanguageKey& k : w.keys)
-                messages.setVariable(std::string(k.key), t.text(k.key));
+                messages.setVariable(std::string(k.key), t_.text(k.key));
         }
     }
     for (const config::LanguageKey& h : config::keypadHintKeys()) {
-        if (!h.control.empty()) setHint(keypad, h.control, qs(t.text(h.key)), french);
+        if (!h.control.empty()) setHint(keypad, h.control, qs(t_.text(h.key)), french_);
     }
-    setPanelCaptions(keypad, t);
+    setPanelCaptions(keypad, t_);
     keypad.AdjustMenus();
 }
 
-void WindowTranslator::TranslateRibbon(TapeWindow& tape, const config::LanguageRow& row,
-                                       std::optional<char> letter) const {
-    const config::ProfileFile file =
-        config::ProfileFile::load(files, config::languageFilePath(files, appFolder, row));
-    const config::Translation t(file, row, code);
+void WindowTranslator::TranslateRibbon(TapeWindow& tape) const {
     for (const config::WindowKeys& w : config::languageKeyLists()) {
         if (w.window != "tape captions") continue;
         for (const config::LanguageKey& k : w.keys) {
-            QString text = qs(t.text(k.key));
+            QString text = qs(t_.text(k.key));
             if (k.key == "EXIT") text += " Zumbrel";
             if (QAction* a = tape.action(std::string(k.control).c_str())) a->setText(text);
         }
     }
     // Hints, the line counter and the edit-mode caption are messages: French for French and
     // Quebec French.
-    const bool french =
-        code != config::InstallCode::ZMB || letter == 'F' || letter == 'Q' || !letter;
-    if (french) {
+    if (french_) {
         tape.setLineCounterTexts({});
         tape.translateTexts({});
     } else {
         tape.setLineCounterTexts(
-            {t.text("INDICATE_NUMBER_LINES_0"), t.text("INDICATE_NUMBER_LINES_1"),
-             t.text("INDICATE_NUMBER_LINES_2"), t.text("INDICATE_NUMBER_LINES_3"),
-             t.text("INDICATE_NUMBER_LINES_4")});
+            {t_.text("INDICATE_NUMBER_LINES_0"), t_.text("INDICATE_NUMBER_LINES_1"),
+             t_.text("INDICATE_NUMBER_LINES_2"), t_.text("INDICATE_NUMBER_LINES_3"),
+             t_.text("INDICATE_NUMBER_LINES_4")});
         TapeWindow::Texts texts;
-        texts.editMode = qs(t.text("INDICATE_EDIT_MODE"));
-        texts.copyAll = qs(t.text("MSG_RF_001"));
-        texts.ruler = qs(t.text("MSG_RF_MM_013"));
-        texts.stopEditing = qs(t.text("MSG_RF_MM_010"));
-        texts.tools = {{"ToolBtnNouveau", qs(t.text("MSG_RF_MM_000"))},
-                       {"ToolBtnOuvrir", qs(t.text("MSG_RF_MM_001"))},
-                       {"ToolBtnSave", qs(t.text("MSG_RF_MM_002"))},
-                       {"ToolbtnPrint", qs(t.text("MSG_RF_MM_003"))},
-                       {"ToolBtnInsertHeader", qs(t.text("MSG_RTFE_002"))},
-                       {"ToolbtnInsertDate", qs(t.text("INSERT_DATE"))},
-                       {"ToolbtnInsertTitle", qs(t.text("INSERT_TITLE_OP"))},
-                       {"ToolbtnInsertComment", qs(t.text("INSERT_COMMENT_LINE"))},
-                       {"ToolbtnInsertComResult", qs(t.text("MSG_RF_MM_008"))},
-                       {"ToolBtnInsertFooter", qs(t.text("MSG_RTFE_003"))},
-                       {"ToolBtnEditRibbon", qs(t.text("MSG_RF_MM_011"))},
-                       {"ToolBtnInfo", qs(t.text("PRINCIPLE_OF_FUNCTIONING"))}};
+        texts.editMode = qs(t_.text("INDICATE_EDIT_MODE"));
+        texts.copyAll = qs(t_.text("MSG_RF_001"));
+        texts.ruler = qs(t_.text("MSG_RF_MM_013"));
+        texts.stopEditing = qs(t_.text("MSG_RF_MM_010"));
+        texts.tools = {{"ToolBtnNouveau", qs(t_.text("MSG_RF_MM_000"))},
+                       {"ToolBtnOuvrir", qs(t_.text("MSG_RF_MM_001"))},
+                       {"ToolBtnSave", qs(t_.text("MSG_RF_MM_002"))},
+                       {"ToolbtnPrint", qs(t_.text("MSG_RF_MM_003"))},
+                       {"ToolBtnInsertHeader", qs(t_.text("MSG_RTFE_002"))},
+                       {"ToolbtnInsertDate", qs(t_.text("INSERT_DATE"))},
+                       {"ToolbtnInsertTitle", qs(t_.text("INSERT_TITLE_OP"))},
+                       {"ToolbtnInsertComment", qs(t_.text("INSERT_COMMENT_LINE"))},
+                       {"ToolbtnInsertComResult", qs(t_.text("MSG_RF_MM_008"))},
+                       {"ToolBtnInsertFooter", qs(t_.text("MSG_RTFE_003"))},
+                       {"ToolBtnEditRibbon", qs(t_.text("MSG_RF_MM_011"))},
+                       {"ToolBtnInfo", qs(t_.text("PRINCIPLE_OF_FUNCTIONING"))}};
         tape.translateTexts(texts);
     }
     tape.GetNrbLinesEditor();

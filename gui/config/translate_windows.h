@@ -1,9 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "config/language.h"
+#include "config/profile_file.h"
 
 namespace zumbrel::gui {
 
@@ -11,18 +11,24 @@ class KeypadWindow;
 class TapeWindow;
 
 // The translation operations of the two windows: captions, hints and message variables
-// from the language file of the chosen language (or the built-in French texts).
-struct WindowTranslator {
-    const FileSystem& files;
-    std::string appFolder;
-    config::InstallCode code;
+// from the language file of the chosen language (or the built-in French texts). The file is
+// read once for both windows.
+class WindowTranslator {
+  public:
+    WindowTranslator(const FileSystem& files, const std::string& appFolder,
+                     config::InstallCode code, const config::LanguageRow& row);
+    WindowTranslator(const WindowTranslator&) = delete;  // the translation points at the file
+    WindowTranslator& operator=(const WindowTranslator&) = delete;
 
     // TranslateMainWindow: the keypad's captions and hints, and the message variables.
-    void TranslateMainWindow(KeypadWindow& keypad, const config::LanguageRow& row,
-                             config::LanguageTranslator& messages) const;
+    void TranslateMainWindow(KeypadWindow& keypad, config::LanguageTranslator& messages) const;
     // TranslateRibbon: the tape window's menu, toolbar hints, line counter and captions.
-    void TranslateRibbon(TapeWindow& tape, const config::LanguageRow& row,
-                         std::optional<char> letter) const;
+    void TranslateRibbon(TapeWindow& tape) const;
+
+  private:
+    const config::ProfileFile file_;
+    const config::Translation t_;
+    const bool french_;  // hints and the tape's messages keep their built-in French texts
 };
 
 }  // namespace zumbrel::gui

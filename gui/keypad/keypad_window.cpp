@@ -448,10 +448,9 @@ void KeypadWindow::chooseLanguage(int lang, bool fromMenu) {
         voiceState_->voiceCode = voiceState_->kind == "WMa" ? "M01" : "W01";
         voice_->setLanguageLetter(row->letter);
         translator_->setLanguage(code, row->letter);
-        const WindowTranslator translate{*files_, appFolder_, code};
-        if (fromMenu || row->letter != 'F')
-            translate.TranslateMainWindow(*this, *row, *translator_);
-        translate.TranslateRibbon(*tape_, *row, letter_);
+        const WindowTranslator translate(*files_, appFolder_, code, *row);
+        if (fromMenu || row->letter != 'F') translate.TranslateMainWindow(*this, *translator_);
+        translate.TranslateRibbon(*tape_);
     }
     AdjustMenus();
     if (fromMenu) QApplication::restoreOverrideCursor();

@@ -4,9 +4,10 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
-
 #include <QMouseEvent>
+
 #include "config/language.h"
+#include "ui/qt_ports.h"
 
 namespace zumbrel::gui {
 
@@ -143,10 +144,8 @@ KeypadMenus buildKeypadMenus(QWidget* owner) {
     languages->setObjectName("ppmLangage");
     auto* group = new QActionGroup(languages);
     for (const config::LanguageRow* row : config::languageMenuOrder()) {
-        QAction* a = languages->addAction(
-            QString::fromUtf8(row->caption.data(), static_cast<qsizetype>(row->caption.size())));
-        a->setObjectName(
-            QString::fromLatin1(row->item.data(), static_cast<qsizetype>(row->item.size())));
+        QAction* a = languages->addAction(qs(row->caption));
+        a->setObjectName(qs(row->item));
         a->setCheckable(true);
         a->setData(row->lang);
         group->addAction(a);
