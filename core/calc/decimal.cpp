@@ -9,31 +9,12 @@
 namespace zumbrel::calc {
 namespace {
 
-// Significant digits and decimal exponent of a finite value: value = 0.d1d2d3... x 10^(exp).
+// Significant digits and decimal exponent of a finite value: value = 0.d1d2d3... x 10^(pointPos).
 struct Digits {
     bool negative = false;
     std::string digits;  // without leading zeros, unless the value is 0
     int pointPos = 0;    // digits before the decimal point (may be <= 0)
 };
-
-Digits scientificDigits(long double value, int significant) {
-    Digits d;
-    char buf[128];
-    auto res =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1);
-    std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
-    if (!s.empty() && s.front() == '-') {
-        d.negative = true;
-        s.remove_prefix(1);
-    }
-    const std::size_t e = s.find('e');
-    for (char c : s.substr(0, e)) {
-        if (c != '.') d.digits.push_back(c);
-    }
-    const int exponent = std::atoi(std::string(s.substr(e + 1)).c_str());
-    d.pointPos = exponent + 1;
-    return d;
-}
 
 // Adds one unit at the last digit; returns true when a new leading digit appeared.
 bool incrementDigits(std::string& digits) {
@@ -46,6 +27,62 @@ bool incrementDigits(std::string& digits) {
     }
     digits.insert(digits.begin(), '1');
     return true;
+}
+
+// Every digit of the value: a long double m x 2^q (m below 2^64) has at most about
+// 20 + 0.7 |q| significant digits when q < 0 and 20 + 0.31 q when q >= 0, so asking for
+// that many gives the expansion itself, with nothing rounded away.
+Digits exactDigits(long double value) {
+    Digits d;
+    if (value == 0) {
+        d.digits = "0";
+        d.pointPos = 1;
+        return d;
+    }
+    int exp2 = 0;
+    std::frexp(value, &exp2);
+    const int q = exp2 - 64;
+    const int precision = 24 + (q < 0 ? (-q * 7) / 10 : (q * 31) / 100);
+    std::string buf(static_cast<std::size_t>(precision) + 32, '\0');
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                   std::chars_format::scientific, precision);
+    std::string_view s(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+    if (!s.empty() && s.front() == '-') {
+        d.negative = true;
+        s.remove_prefix(1);
+    }
+    const std::size_t e = s.find('e');
+    for (char c : s.substr(0, e)) {
+        if (c != '.') d.digits.push_back(c);
+    }
+    d.pointPos = std::atoi(std::string(s.substr(e + 1)).c_str()) + 1;
+    return d;
+}
+
+// Keeps the first `keep` digits, rounding half away from zero on the first digit dropped.
+void roundDigits(Digits& d, long keep) {
+    if (keep < 0) {
+        d.digits = "0";
+        d.pointPos = 1;
+        return;
+    }
+    const auto k = static_cast<std::size_t>(keep);
+    if (k >= d.digits.size()) return;
+    const bool up = d.digits[k] >= '5';
+    d.digits.resize(k);
+    if (up && incrementDigits(d.digits)) ++d.pointPos;
+    if (d.digits.empty()) {
+        d.digits = "0";
+        d.pointPos = 1;
+    }
+}
+
+// The value as the calculator knows it: 18 significant digits, the last one rounded half
+// away from zero. Every number shown, spoken or written starts from these digits.
+Digits calculatorDigits(long double value) {
+    Digits d = exactDigits(value);
+    roundDigits(d, 18);
+    return d;
 }
 
 // Lays digits (with pointPos digits before the point) out in positional notation.
@@ -114,31 +151,16 @@ std::optional<long double> parseNumber(std::string_view text, char ds) {
 std::string formatFixed(long double value, int decimals, char ds) {
     if (!std::isfinite(value)) value = 0;
     if (decimals < 0) decimals = 0;
-    Digits d = scientificDigits(value, 18);
-    if (value == 0) d.pointPos = 1;
-    // Keep the digits down to the wanted place; the first dropped digit decides the rounding.
-    const long keep = static_cast<long>(d.pointPos) + decimals;
-    if (keep < 0) return positional(d.negative, "0", 1, decimals, ds);
-    std::string kept = d.digits.substr(0, static_cast<std::size_t>(keep));
-    const bool roundUp = static_cast<std::size_t>(keep) < d.digits.size() &&
-                         d.digits[static_cast<std::size_t>(keep)] >= '5';
-    int pointPos = d.pointPos;
-    if (kept.empty()) {
-        kept = roundUp ? "1" : "0";
-        if (roundUp)
-            pointPos = -decimals + 1;
-        else
-            pointPos = 1;
-    } else if (roundUp && incrementDigits(kept)) {
-        ++pointPos;
-    }
-    return positional(d.negative, kept, pointPos, decimals, ds);
+    Digits d = calculatorDigits(value);
+    roundDigits(d, static_cast<long>(d.pointPos) + decimals);
+    return positional(d.negative, d.digits, d.pointPos, decimals, ds);
 }
 
 std::string formatGeneral(long double value, int significant, char ds) {
     if (!std::isfinite(value)) value = 0;
     if (value == 0) return "0";
-    Digits d = scientificDigits(value, significant);
+    Digits d = calculatorDigits(value);
+    roundDigits(d, significant);
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
     return positional(d.negative, d.digits, d.pointPos, -1, ds);

@@ -20,7 +20,8 @@ std::optional<long double> parseNumber(std::string_view text, char ds);
 std::string formatFixed(long double value, int decimals, char ds);
 
 // Up to `significant` significant digits, trailing zeros dropped, positional notation
-// (no exponent, whatever the magnitude).
+// (no exponent, whatever the magnitude). Rounded like formatFixed: to 18 significant digits
+// first, then half away from zero to `significant`.
 std::string formatGeneral(long double value, int significant, char ds);
 
 }  // namespace zumbrel::calc

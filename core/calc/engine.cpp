@@ -290,7 +290,7 @@ void Engine::GetResult() {
     }
 
     ports_.history.addLine(regs_.EdtVirt);
-    if (latest != 'V' && latest != '%') ports_.tape.append(regs_.EdtVirt);
+    if (latest != 'V' && latest != '%') writeOperand();
     regs_.operand1 = first;
     regs_.operand2 = second;
     if (byZero) {
@@ -325,7 +325,6 @@ void Engine::GetResult() {
         ports_.prompts.messageBox(msg::kErrorTitle, text(msg::kOverflow19), Icon::Exclamation,
                                   Buttons::Ok);
     }
-    regs_.resultShown = true;
     entry_.selectAll();
     ports_.history.addLine("= " + s);
     ports_.history.addLine("");
@@ -356,10 +355,12 @@ void Engine::writeResultLine(const std::string& s) {
 // ---- division by zero ---------------------------------------------------------------------
 
 void Engine::divisionByZero() {
+    zeroDivisorMet_ = true;
     entry_.set("0");
     ports_.sound.beep(Beep::Default);
     ports_.status.show(text(msg::kDivisionByZero));
     GestiErrorZeroDiv();
+    entry_.selectAll();  // the value the block shows is replaced by the next digit
 }
 
 // The block shows the value the chain had before the division, in bold red.
@@ -440,14 +441,17 @@ bool Engine::directRoot() {
     tape.addLine("");
     entry_.set(r);
     clearChain();
-    regs_.resultShown = true;
     entry_.selectAll();
     return true;
 }
 
 bool Engine::combinedRoot() {
     auto& tape = ports_.tape;
+    zeroDivisorMet_ = false;
     completeChainWith(regs_.lblTamponSign2);
+    // The division-by-zero block has ended the chain: there is nothing left to take the root
+    // of, whatever an earlier result left in the registers.
+    if (zeroDivisorMet_) return false;
     if (regs_.resultValue < 0) {
         if (tape.lineCount() > 0) tape.deleteLine(tape.lineCount() - 1);
         refuseNegativeValue();
@@ -474,7 +478,6 @@ bool Engine::combinedRoot() {
         if (before == "+" || before == "–" || before == "*" || before == "/" || before == "%")
             tape.deleteLine(n - 2);
     }
-    regs_.resultShown = true;
     entry_.selectAll();
     return true;
 }

@@ -52,6 +52,7 @@ class Engine {
     Entry& entry_;
     Ports& ports_;
     const CalcSettings& settings_;
+    bool zeroDivisorMet_ = false;  // the last chain step ran into the division-by-zero block
 };
 
 // a op b for + - * /, or nothing for any other operator. Out-of-range results throw CalcError.

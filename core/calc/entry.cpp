@@ -25,9 +25,9 @@ void collapseDoubleDots(std::string& s) {
 
 }  // namespace
 
-void Entry::set(std::string_view text) {
+void Entry::change(std::string_view text, bool typed) {
     regs_.entrySelected = false;
-    if (regs_.edtSaisie == text) return;
+    if (regs_.edtSaisie == text && !typed) return;
     regs_.edtSaisie = std::string(text);
     if (checking_) return;  // the running check restarts on the new text
     checking_ = true;
@@ -39,11 +39,7 @@ void Entry::set(std::string_view text) {
 }
 
 void Entry::insert(char c) {
-    if (regs_.entrySelected) {
-        set(std::string(1, c));
-    } else {
-        set(regs_.edtSaisie + c);
-    }
+    change(regs_.entrySelected ? std::string(1, c) : regs_.edtSaisie + c, true);
 }
 
 bool Entry::checkOnce() {

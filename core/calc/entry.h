@@ -15,10 +15,17 @@ class Entry {
 
     const std::string& text() const { return regs_.edtSaisie; }
     // Sets the text; a real change runs the entry check to its fixed point.
-    void set(std::string_view text);
-    // A character typed: it replaces a selected entry, otherwise goes at the end.
+    void set(std::string_view text) { change(text, false); }
+    // A character typed: it replaces a selected entry, otherwise goes at the end. Every typed
+    // character runs the entry check, even one that leaves the text as it was (a "-" typed
+    // over a selected "-").
     void insert(char c);
-    void selectAll() { regs_.entrySelected = true; }
+    // A value left selected stands as a result: the next digit replaces it, and nothing but
+    // a key (no mouse movement) takes the selection away.
+    void selectAll() {
+        regs_.entrySelected = true;
+        regs_.resultShown = true;
+    }
     void caretToEnd() { regs_.entrySelected = false; }
 
     // NbrAutoDec: the extra-decimals flag from the entry's decimal count.
@@ -32,6 +39,7 @@ class Entry {
     long double toNumber(std::string_view text) const;
 
   private:
+    void change(std::string_view text, bool typed);
     // One pass of the check; returns false when it changed the text (the check restarts).
     bool checkOnce();
     void rebuildDisplay(const std::string& t);

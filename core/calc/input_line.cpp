@@ -111,7 +111,6 @@ void InputLine::btnPlus_MoinsClick() {
         entry_.set(positive);
         regs_.lblPosNeg = false;
     }
-    regs_.resultShown = true;
     entry_.selectAll();
 }
 

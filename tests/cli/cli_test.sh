@@ -5,7 +5,7 @@ cli=$1
 fail() { echo "FAIL: $*"; exit 1; }
 
 out=$("$cli" --ds , --nbrdec 2 --sepdec S '12+3*2=')
-expected=$(printf '     12,00\n    + 3,00\n    * 2,00\n——————————\n     30,00\n          \n          ')
+expected=$(printf '     12,00\n    + 3,00\n    * 2,00\n——————————\n     30,00\n\n')
 [ "$(printf '%s\n' "$out" | sed -n '1,7p')" = "$expected" ] || fail "tape of 12+3*2=: $out"
 
 json=$("$cli" --sepdec S --format json '7-9=')
@@ -20,4 +20,18 @@ piped=$(printf '12+3\n=\n' | "$cli" --sepdec S)
 printf '%s\n' "$piped" | grep -q '^entry: 15,00$' || fail "keys from standard input: $piped"
 
 "$cli" --format nonsense 1 2>/dev/null && fail "a bad option is refused"
+"$cli" --5 2>/dev/null && fail "an unknown option is refused"
+
+# After "--" everything is keys, even what looks like an option.
+ended=$("$cli" --sepdec S -- -s-1- 5)
+printf '%s\n' "$ended" | grep -q '^1,00$' || fail "keys after --: $ended"
+printf '%s\n' "$ended" | grep -q '^entry: 5$' || fail "keys after -- are joined: $ended"
+dashes=$("$cli" -- --)
+printf '%s\n' "$dashes" | grep -q '^entry: $' || fail "-- after -- is a key: $dashes"
+
+# A long line is printed as it is; the other lines are not padded to its width.
+tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
+{ printf '%*s\n' 5000 x | tr ' ' 'a'; for i in $(seq 1 2000); do echo "$i,00"; done; } >"$tmp/wide.txt"
+size=$("$cli" --load "$tmp/wide.txt" -- 1 | wc -c)
+[ "$size" -lt 100000 ] || fail "a 5000-character line pads the other lines: $size bytes"
 echo "1 passed, 0 failed"

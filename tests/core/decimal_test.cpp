@@ -1,6 +1,7 @@
 #include "calc/decimal.h"
 
 #include <gtest/gtest.h>
+#include "test_names.h"
 
 #include <cmath>
 
@@ -32,7 +33,51 @@ INSTANTIATE_TEST_SUITE_P(
                     FixedCase{1e20L, 2, "100000000000000000000,00"}, FixedCase{1e-30L, 2, "0,00"},
                     FixedCase{0, 2, "0,00"}, FixedCase{0, 0, "0"},
                     FixedCase{999999999999999990.0L, 2, "999999999999999990,00"},
-                    FixedCase{123.456789L, 5, "123,45679"}));
+                    FixedCase{123.456789L, 5, "123,45679"}),
+    testing_names::namedBy([](const FixedCase& c) {
+        return std::to_string(c.decimals) + "_places_give_" + c.expected;
+    }));
+
+// Ties at both rounding steps: a value the float holds exactly, with a 5 as the first digit
+// dropped, goes away from zero at the 18th significant digit and again at the wanted place.
+struct TieCase {
+    const char* name;
+    long double value;
+    int places;  // decimals of the fixed form, or -1 for the 15-digit general form
+    const char* expected;
+};
+
+class RoundingTies : public testing::TestWithParam<TieCase> {};
+
+TEST_P(RoundingTies, go_away_from_zero_at_each_step) {
+    const TieCase& c = GetParam();
+    const std::string got =
+        c.places < 0 ? formatGeneral(c.value, 15, ',') : formatFixed(c.value, c.places, ',');
+    EXPECT_EQ(got, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, RoundingTies,
+    testing::Values(
+        TieCase{"tie_at_the_19th_digit_goes_up", 1234567890123456.625L, 2, "1234567890123456,63"},
+        TieCase{"negative_tie_at_the_19th_digit_goes_down", -1234567890123456.625L, 2,
+                "-1234567890123456,63"},
+        TieCase{"integer_tie_at_the_19th_digit", 1000000000000000005.0L, 0, "1000000000000000010"},
+        TieCase{"negative_integer_tie_at_the_19th_digit", -1000000000000000005.0L, 0,
+                "-1000000000000000010"},
+        TieCase{"below_the_tie_at_the_19th_digit", 1000000000000000004.0L, 0,
+                "1000000000000000000"},
+        TieCase{"tie_at_the_wanted_place", 0.125L, 2, "0,13"},
+        TieCase{"tie_after_the_18_digit_step", 2.675L, 2, "2,68"},
+        TieCase{"general_tie_at_the_16th_digit", 1234567890123.125L, -1, "1234567890123,13"},
+        TieCase{"negative_general_tie_at_the_16th_digit", -1234567890123.125L, -1,
+                "-1234567890123,13"},
+        TieCase{"general_below_the_tie", 1234567890123.12L, -1, "1234567890123,12"},
+        TieCase{"general_rounds_the_18_digits_again", 1234567890123456.625L, -1,
+                "1234567890123460"},
+        TieCase{"general_one_third_times_five", 0.333333333333333L * 5, -1, "1,66666666666667"},
+        TieCase{"general_keeps_short_values", 2.5L, -1, "2,5"}),
+    testing_names::namedBy([](const TieCase& c) { return std::string(c.name); }));
 
 TEST(FormatFixed, uses_the_separator_it_is_given) {
     EXPECT_EQ(formatFixed(15, 2, '.'), "15.00");
@@ -75,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"", ',', false, 0}, ParseCase{"-,", ',', false, 0},
                     ParseCase{"1,2,3", ',', false, 0}, ParseCase{"1.5", ',', false, 0},
                     ParseCase{"1e5", ',', false, 0}, ParseCase{"1 234", ',', false, 0},
-                    ParseCase{"inf", ',', false, 0}, ParseCase{"nan", ',', false, 0}));
+                    ParseCase{"inf", ',', false, 0}, ParseCase{"nan", ',', false, 0}),
+    testing_names::namedBy([](const ParseCase& c) { return std::string(c.text); }));
 
 TEST(ParseNumber, refuses_magnitudes_beyond_the_range) {
     EXPECT_FALSE(parseNumber("1" + std::string(5000, '0'), ',').has_value());

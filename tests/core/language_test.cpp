@@ -1,6 +1,7 @@
 #include "config/language.h"
 
 #include <gtest/gtest.h>
+#include "test_names.h"
 
 #include <algorithm>
 
@@ -64,7 +65,10 @@ INSTANTIATE_TEST_SUITE_P(
                     DecorationCase{"OPEN_O", "Open", 'E', "Open..."},
                     DecorationCase{"OPEN_O", "Ouvrir", 'F', "Ouvrir..."},
                     DecorationCase{"FILE", "File", 'E', "File"},
-                    DecorationCase{"RATE_7", "x", 'E', "x"}));
+                    DecorationCase{"RATE_7", "x", 'E', "x"}),
+    testing_names::namedBy([](const DecorationCase& c) {
+        return std::string(c.key) + "_" + c.letter;
+    }));
 
 TEST(Languages, a_translation_reads_its_section_and_empties_what_is_missing) {
     MemoryFileSystem files;

@@ -1,6 +1,7 @@
 #include "tape/line_counter.h"
 
 #include <gtest/gtest.h>
+#include "test_names.h"
 
 namespace zumbrel::tape {
 namespace {
@@ -30,7 +31,10 @@ INSTANTIATE_TEST_SUITE_P(
         CounterCase{0, "Courier New", 12, "Cette liste comporte 0 lignes sur une page à imprimer"},
         CounterCase{60, "Arial", 12, "Cette liste comporte 60 lignes"},
         CounterCase{60, "Courier New", 14, "Cette liste comporte 60 lignes"},
-        CounterCase{60, "courier new", 12, "Cette liste comporte 60 lignes"}));
+        CounterCase{60, "courier new", 12, "Cette liste comporte 60 lignes"}),
+    testing_names::namedBy([](const CounterCase& c) {
+        return std::to_string(c.lines) + "_lines";
+    }));
 
 TEST(LineCounter, uses_the_texts_of_the_language) {
     const LineCounterTexts en{"lines", "This list has", "lines on one page", "lines on", "pages"};

@@ -1,6 +1,7 @@
 #include "calc/number_text.h"
 
 #include <gtest/gtest.h>
+#include "test_names.h"
 
 namespace zumbrel::calc {
 namespace {
@@ -38,7 +39,10 @@ INSTANTIATE_TEST_SUITE_P(
         GroupCase{"-123", "S", ',', "-123"}, GroupCase{"", "S", ',', ""},
         GroupCase{"1,1234567", "S", ',', "1,12345"}, GroupCase{"-123456,5", "P", ',', "-123.456,5"},
         GroupCase{"1234567", "C", ',', "1234567"}, GroupCase{"1234567", "P", '.', "1234567"},
-        GroupCase{"1234567", "N", ',', "1234567"}, GroupCase{"1234567", "?", ',', "1234567"}));
+        GroupCase{"1234567", "N", ',', "1234567"}, GroupCase{"1234567", "?", ',', "1234567"}),
+    testing_names::namedBy([](const GroupCase& c) {
+        return std::string(c.text) + "_" + c.sepDec;
+    }));
 
 struct FillCase {
     const char* display;
@@ -65,7 +69,10 @@ INSTANTIATE_TEST_SUITE_P(
                     FillCase{"7,5", "2", false, "7,50"}, FillCase{"7,5", "4", false, "7,5000"},
                     FillCase{"7,", "3", false, "7,000"}, FillCase{"7,123", "2", false, "7,123"},
                     FillCase{"7,123", "5", true, "7,123"}, FillCase{"7,1", "5", true, "7,10"},
-                    FillCase{"1 234,5", "2", false, "1 234,50"}));
+                    FillCase{"1 234,5", "2", false, "1 234,50"}),
+    testing_names::namedBy([](const FillCase& c) {
+        return std::string(c.display) + "_nbrdec_" + c.nbrDec;
+    }));
 
 TEST(GetResultConv, formats_with_the_decimal_places_or_all_digits) {
     const FormatOptions two{',', "2", "S"};

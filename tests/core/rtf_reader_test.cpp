@@ -1,6 +1,7 @@
 #include "tape/rtf_reader.h"
 
 #include <gtest/gtest.h>
+#include "test_names.h"
 
 #include <chrono>
 #include <fstream>
@@ -137,7 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"{\\rtf1 a{\\pict\\bin4 }}}}}b}", "ab"}, TextCase{"{\\rtf1 x\\bin3 {}\\y}", "xy"},
         TextCase{"{\\rtf1 \\emdash\\endash\\lquote\\rquote}", "—–‘’"},
         TextCase{"{\\rtf1 line\r\nbreaks}", "linebreaks"}, TextCase{"{\\rtf1 a\\\nb}", "a|b"},
-        TextCase{"{\\rtf1 tail\\par}", "tail|"}));
+        TextCase{"{\\rtf1 tail\\par}", "tail|"}),
+    testing_names::namedBy([](const TextCase& c) { return std::string(c.text); }));
 
 TEST(RtfReader, group_ends_restore_the_formatting) {
     const ReadResult r = readRtf("{\\rtf1 {\\b bold}plain{\\i\\cf1 x}}", kDefaults);

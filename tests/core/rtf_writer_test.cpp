@@ -1,6 +1,7 @@
 #include "tape/rtf_writer.h"
 
 #include <gtest/gtest.h>
+#include "test_names.h"
 
 namespace zumbrel::tape {
 namespace {
@@ -40,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                     EscapeCase{"12 €", "12 \\'80"}, EscapeCase{"été", "\\'e9t\\'e9"},
                     EscapeCase{"Ω", "\\u937?"}, EscapeCase{"😀", "\\u-10179?\\u-8704?"},
                     EscapeCase{"a{b}c\\", "a\\{b\\}c\\\\"}, EscapeCase{"a\tb", "a\\tab b"},
-                    EscapeCase{"V² : 3,00", "V\\'b2 : 3,00"}));
+                    EscapeCase{"V² : 3,00", "V\\'b2 : 3,00"}),
+    testing_names::namedBy([](const EscapeCase& c) { return std::string(c.rtf); }));
 
 TEST(RtfWriter, writes_colours_bold_and_backgrounds_of_each_run) {
     TextStyle red;

@@ -1,6 +1,7 @@
 #include "config/settings.h"
 
 #include <gtest/gtest.h>
+#include "test_names.h"
 
 #include <filesystem>
 #include <fstream>
@@ -71,7 +72,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, NbrDecReading,
                          testing::Values(NbrDecCase{"NbrDec=12345\r\n", "1234", false},
                                          NbrDecCase{"NbrDec=4\r\nWavKeyOnly=0\r\n", "4", true},
                                          NbrDecCase{"NbrDec=2\r\nWavKeyOnly=1\r\n", "2", false},
-                                         NbrDecCase{"NbrDec=x\r\nWavKeyOnly=1\r\n", "x", true}));
+                                         NbrDecCase{"NbrDec=x\r\nWavKeyOnly=1\r\n", "x", true}),
+                         testing_names::namedBy([](const NbrDecCase& c) {
+                             return std::string(c.file);
+                         }));
 
 TEST_F(SettingsFile, the_number_list_stops_at_the_first_gap_and_is_written_again_whole) {
     ProfileFile f = withFile("[CONFIG]\r\nAlpha=1\r\n[LISTMEMORY]\r\nNbr0=1,5\r\nNbr2=3\r\n");

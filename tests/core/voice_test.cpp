@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "test_names.h"
 
 #include "calc/key_script.h"
 #include "headless_calculator.h"
@@ -53,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"1"
                  "000000000000000000000000",
                  "2",
-                 {"1.wav", "wiz.wav"}}));
+                 {"1.wav", "wiz.wav"}}),
+    testing_names::namedBy([](const ReadCase& c) { return std::string(c.text); }));
 
 // ---- speaking keys ---------------------------------------------------------------------------
 

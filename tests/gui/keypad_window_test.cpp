@@ -3,6 +3,7 @@
 #include "keypad/keypad_window.h"
 
 #include <gtest/gtest.h>
+#include "test_names.h"
 
 #include <QAction>
 #include <QApplication>
@@ -181,7 +182,10 @@ INSTANTIATE_TEST_SUITE_P(
     Captions, LineCounter,
     testing::Values(CounterCase{59, "Cette liste comporte 59 lignes sur une page à imprimer"},
                     CounterCase{60, "Cette liste comporte 60 lignes sur 2 pages à imprimer"},
-                    CounterCase{118, "Cette liste comporte 118 lignes sur 3 pages à imprimer"}));
+                    CounterCase{118, "Cette liste comporte 118 lignes sur 3 pages à imprimer"}),
+    testing_names::namedBy([](const CounterCase& c) {
+        return std::to_string(c.lines) + "_lines";
+    }));
 
 TEST_F(Windows, copy_all_puts_the_tape_on_the_clipboard) {
     QApplication::clipboard()->clear();

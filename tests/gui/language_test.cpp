@@ -1,6 +1,7 @@
 // The language menu: both windows translated, messages kept French for French and Quebec.
 
 #include <gtest/gtest.h>
+#include "test_names.h"
 
 #include <QAction>
 #include <QDir>
@@ -160,7 +161,10 @@ TEST_P(LanguageNumbers, check_their_item_or_none) {
 INSTANTIATE_TEST_SUITE_P(Numbers, LanguageNumbers,
                          testing::Values(LangCase{0, ""}, LangCase{9, ""},
                                          LangCase{257 & 0xFF, "FRAN"}, LangCase{7, "SPAN"},
-                                         LangCase{8, "QUEB"}));
+                                         LangCase{8, "QUEB"}),
+                         testing_names::namedBy([](const LangCase& c) {
+                             return std::string("lang_") + std::to_string(c.lang);
+                         }));
 
 }  // namespace
 }  // namespace zumbrel::gui

@@ -45,6 +45,7 @@ Options:
   --load FILE             start from a tape file (RTF or plain text)
   --save FILE             write the tape as RTF after the keys
   -h, --help              this text
+  --                      ends the options: what follows is keys, even "--5"
 )";
 
 struct Options {
@@ -75,8 +76,19 @@ struct Options {
 
 Options parseOptions(int argc, char** argv) {
     Options o;
+    bool optionsEnded = false;  // after "--" every argument is keys, even "-5" or "--"
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
+        const bool looksLikeOption = a.rfind("--", 0) == 0 || a == "-h";
+        if (optionsEnded || !looksLikeOption) {
+            o.keys += a;
+            o.haveKeys = true;
+            continue;
+        }
+        if (a == "--") {
+            optionsEnded = true;
+            continue;
+        }
         auto value = [&]() -> std::string {
             if (i + 1 >= argc) fail("option " + a + " needs a value");
             return argv[++i];
@@ -130,11 +142,8 @@ Options parseOptions(int argc, char** argv) {
             o.loadPath = value();
         } else if (a == "--save") {
             o.savePath = value();
-        } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-            fail("unknown option " + a);
         } else {
-            o.keys += a;
-            o.haveKeys = true;
+            fail("unknown option " + a);
         }
     }
     return o;

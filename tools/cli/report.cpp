@@ -28,14 +28,19 @@ std::string ansiRun(const tape::TextStyle& st, const std::string& text) {
     return out + text + "\x1b[0m";
 }
 
-// Tape paragraphs are right-aligned, as on the paper roll.
+// Tape paragraphs are right-aligned, as on the paper roll. The roll is as wide as its widest
+// line up to kRollWidth characters; a longer line (a comment, a title) is printed as it is,
+// so one long line never pads every other line of a large tape. Empty lines stay empty.
+constexpr std::size_t kRollWidth = 40;
+
 std::string tapeAsText(const tape::MemoryTape& t, bool ansi) {
     std::size_t width = 0;
     for (std::size_t i = 0; i < t.lineCount(); ++i)
-        width = std::max(width, calc::characterCount(t.line(i)));
+        width = std::max(width, std::min(kRollWidth, calc::characterCount(t.line(i))));
     std::string out;
     for (std::size_t i = 0; i < t.lineCount(); ++i) {
-        out.append(width - calc::characterCount(t.line(i)), ' ');
+        const std::size_t length = calc::characterCount(t.line(i));
+        if (length > 0 && length < width) out.append(width - length, ' ');
         for (const auto& run : t.runs(i))
             out += ansi ? ansiRun(t.style(run.style), run.text) : run.text;
         out += '\n';
