@@ -360,7 +360,6 @@ void Engine::divisionByZero() {
     ports_.sound.beep(Beep::Default);
     ports_.status.show(text(msg::kDivisionByZero));
     GestiErrorZeroDiv();
-    entry_.selectAll();  // the value the block shows is replaced by the next digit
 }
 
 // The block shows the value the chain had before the division, in bold red.
@@ -450,8 +449,12 @@ bool Engine::combinedRoot() {
     zeroDivisorMet_ = false;
     completeChainWith(regs_.lblTamponSign2);
     // The division-by-zero block has ended the chain: there is nothing left to take the root
-    // of, whatever an earlier result left in the registers.
-    if (zeroDivisorMet_) return false;
+    // of, whatever an earlier result left in the registers. The value the block shows stays
+    // selected, so the next digit replaces it.
+    if (zeroDivisorMet_) {
+        entry_.selectAll();
+        return false;
+    }
     if (regs_.resultValue < 0) {
         if (tape.lineCount() > 0) tape.deleteLine(tape.lineCount() - 1);
         refuseNegativeValue();
@@ -488,7 +491,7 @@ void Engine::writeOperand() {
     auto& tape = ports_.tape;
     if (startsWith(entry_.text(), '-')) {
         tape.setTypingColor(colors::kRed);
-        tape.setTypingFont(tape.defaultStyle().fontName, tape.defaultStyle().sizePt);
+        tape.setTypingFont(tape.defaultStyle().fontName, tape.defaultStyle().halfPoints);
     }
     tape.append(regs_.EdtVirt);
     tape.restoreDefaultStyle();

@@ -124,7 +124,7 @@ void Entry::AddZerosDec() {
 void Entry::NbrNegatif() {
     set("-" + regs_.edtSaisie);
     ports_.tape.setTypingFont(ports_.tape.defaultStyle().fontName,
-                              ports_.tape.defaultStyle().sizePt);
+                              ports_.tape.defaultStyle().halfPoints);
 }
 
 long double Entry::toNumber(std::string_view text) const {

@@ -2,7 +2,7 @@
 
 namespace zumbrel::tape {
 
-std::string GetNrbLinesEditor(std::size_t lines, std::string_view fontName, int sizePt,
+std::string GetNrbLinesEditor(std::size_t lines, std::string_view fontName, double sizePt,
                               const LineCounterTexts& t) {
     const std::string n = std::to_string(lines);
     if (fontName != "Courier New" || sizePt != 12) return t.lines1 + " " + n + " " + t.lines0;

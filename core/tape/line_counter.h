@@ -17,7 +17,7 @@ struct LineCounterTexts {
 
 // The caption of the line counter for n lines in the configured tape font. Pages are only
 // counted for 12-point "Courier New", at 59 lines a printed page.
-std::string GetNrbLinesEditor(std::size_t lines, std::string_view fontName, int sizePt,
+std::string GetNrbLinesEditor(std::size_t lines, std::string_view fontName, double sizePt,
                               const LineCounterTexts& texts = {});
 
 }  // namespace zumbrel::tape

@@ -607,7 +607,7 @@ class Reader {
         TextStyle st = defaults_.style;
         const int font = s.font >= 0 ? s.font : defaultFont_;
         if (auto it = fonts_.find(font); it != fonts_.end()) st.fontName = it->second;
-        st.sizePt = (s.halfPoints + 1) / 2;
+        st.halfPoints = s.halfPoints;
         st.bold = s.bold;
         st.italic = s.italic;
         st.underline = s.underline;

@@ -101,11 +101,11 @@ std::string writeRtf(const RichText& text) {
         body += alignWord(text.align(i));
         const TextStyle& mark = runs.empty() ? plain : text.style(runs.back().style);
         body += "\\plain\\f" + std::to_string(tables.font(mark.fontName)) + "\\fs" +
-                std::to_string(mark.sizePt * 2) + " ";
+                std::to_string(mark.halfPoints) + " ";
         for (const RichText::Run& r : runs) {
             const TextStyle& st = text.style(r.style);
             body += "{\\f" + std::to_string(tables.font(st.fontName));
-            body += "\\fs" + std::to_string(st.sizePt * 2);
+            body += "\\fs" + std::to_string(st.halfPoints);
             body += "\\cf" + std::to_string(tables.color(st.color));
             if (st.bold) body += "\\b";
             if (st.italic) body += "\\i";

@@ -33,9 +33,11 @@ struct TextStyle {
     bool underline = false;
     bool strikeOut = false;
     std::string fontName = "Courier New";
-    int sizePt = 12;
+    int halfPoints = 24;  // the font size in half points, as RTF keeps it (25: 12,5 pt)
     bool hasBackground = false;
     Color background;
+
+    double sizePt() const { return halfPoints / 2.0; }
 
     friend bool operator==(const TextStyle&, const TextStyle&) = default;
 };

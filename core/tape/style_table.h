@@ -16,7 +16,7 @@ struct TextStyleHash {
         auto mix = [&](std::uint64_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
         mix(s.color.bgr);
         mix(s.background.bgr);
-        mix(static_cast<std::uint64_t>(s.sizePt));
+        mix(static_cast<std::uint64_t>(s.halfPoints));
         mix((s.bold ? 1u : 0u) | (s.italic ? 2u : 0u) | (s.underline ? 4u : 0u) |
             (s.strikeOut ? 8u : 0u) | (s.hasBackground ? 16u : 0u));
         return h;

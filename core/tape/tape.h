@@ -34,7 +34,7 @@ class Tape {
 
     virtual void setTypingColor(Color c) = 0;
     virtual void setTypingBold(bool bold) = 0;
-    virtual void setTypingFont(std::string_view name, int sizePt) = 0;
+    virtual void setTypingFont(std::string_view name, int halfPoints) = 0;
     virtual void setTypingBackground(bool on, Color c) = 0;
     virtual TextStyle typingStyle() const = 0;
     // Back to the tape's default attributes (colour, font, size, plain).

@@ -16,9 +16,9 @@ class TypingStyleTape : public Tape {
         typing_.bold = bold;
         typingChanged();
     }
-    void setTypingFont(std::string_view name, int sizePt) override {
+    void setTypingFont(std::string_view name, int halfPoints) override {
         typing_.fontName = std::string(name);
-        typing_.sizePt = sizePt;
+        typing_.halfPoints = halfPoints;
         typingChanged();
     }
     void setTypingBackground(bool on, Color c) override {

@@ -467,7 +467,7 @@ void KeypadWindow::applySettings(const config::Settings& s) {
 
     tape::TextStyle font;
     font.fontName = s.ribbonFontName;
-    font.sizePt = s.ribbonFontSize;
+    font.halfPoints = static_cast<int>(s.ribbonFontSize) * 2;
     font.color = Color{static_cast<std::uint32_t>(s.ribbonFontColor)};
     DocumentTape& tape = tape_->tape();
     tape.setDefaultStyle(font);

@@ -61,7 +61,7 @@ DocumentTape::DocumentTape(QTextDocument* document)
 QTextCharFormat DocumentTape::toFormat(const tape::TextStyle& s) {
     QTextCharFormat f;
     f.setFontFamilies({qs(s.fontName)});
-    f.setFontPointSize(s.sizePt);
+    f.setFontPointSize(s.sizePt());
     f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(s.italic);
     f.setFontUnderline(s.underline);
@@ -75,7 +75,7 @@ tape::TextStyle DocumentTape::fromFormat(const QTextCharFormat& f) {
     tape::TextStyle s;
     const QStringList families = f.fontFamilies().toStringList();
     if (!families.isEmpty()) s.fontName = families.front().toStdString();
-    s.sizePt = qRound(f.fontPointSize());
+    s.halfPoints = qRound(f.fontPointSize() * 2);
     s.bold = f.fontWeight() >= QFont::Bold;
     s.italic = f.fontItalic();
     s.underline = f.fontUnderline();
@@ -153,7 +153,8 @@ void DocumentTape::clear() {
 
 void DocumentTape::defaultChanged() {
     const tape::TextStyle& style = default_;
-    QFont f(qs(style.fontName), style.sizePt);
+    QFont f(qs(style.fontName));
+    f.setPointSizeF(style.sizePt());
     f.setStyleHint(QFont::Monospace);
     doc_->setDefaultFont(f);
 }

@@ -274,7 +274,7 @@ void TapeWindow::GetNrbLinesEditor() {
     if (!windowsShown_) return;
     const tape::TextStyle font = tape_->defaultStyle();
     const std::string caption =
-        tape::GetNrbLinesEditor(tape_->lineCount(), font.fontName, font.sizePt, counterTexts_);
+        tape::GetNrbLinesEditor(tape_->lineCount(), font.fontName, font.sizePt(), counterTexts_);
     btnClicMagic_->setText(qs(caption));
     btnClicMagic_->setAccessibleName(qs(caption));
 }

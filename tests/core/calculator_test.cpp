@@ -193,7 +193,7 @@ TEST(TapeFont, operands_and_results_use_the_configured_font) {
     HeadlessCalculator h;
     tape::TextStyle st;
     st.fontName = "DejaVu Sans Mono";
-    st.sizePt = 14;
+    st.halfPoints = 28;
     st.color = Color{0x404040};
     h.tape.setDefaultStyle(st);
     h.tape.restoreDefaultStyle();
@@ -202,7 +202,7 @@ TEST(TapeFont, operands_and_results_use_the_configured_font) {
     ASSERT_EQ(operand.size(), 1u);
     EXPECT_EQ(operand[0].style.color, colors::kRed);
     EXPECT_EQ(operand[0].style.fontName, "DejaVu Sans Mono");
-    EXPECT_EQ(operand[0].style.sizePt, 14);
+    EXPECT_EQ(operand[0].style.halfPoints, 28);
     EXPECT_EQ(h.tape.lineRuns(1)[0].style, st);
 }
 

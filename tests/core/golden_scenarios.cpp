@@ -141,7 +141,7 @@ std::string caseName(const testing::TestParamInfo<Scenario>& info) {
     for (char& c : n) {
         if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
     }
-    return n + "_" + std::to_string(info.index);
+    return n;  // file and case name: unique, and the same whatever cases are added
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, Golden, testing::ValuesIn(loadScenarios()), caseName);

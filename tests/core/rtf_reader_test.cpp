@@ -59,7 +59,7 @@ TEST(RtfReader, reads_a_libreoffice_document) {
     EXPECT_EQ(title.color, (Color{201 | (33 << 8) | (30 << 16)}));
     EXPECT_TRUE(title.bold);
     EXPECT_EQ(title.fontName, "Liberation Sans");
-    EXPECT_EQ(title.sizePt, 16);
+    EXPECT_EQ(title.halfPoints, 32);
     EXPECT_TRUE(runWith(r.text, "Pain").style.italic);
     EXPECT_TRUE(runWith(r.text, "Société").style.underline);
     EXPECT_TRUE(runWith(r.text, "barré").style.strikeOut);
@@ -69,7 +69,7 @@ TEST(RtfReader, reads_a_libreoffice_document) {
     EXPECT_EQ(highlighted.background, Color{0x00FFFF});
     EXPECT_EQ(runWith(r.text, "vert").style.color, (Color{128 << 8}));
     EXPECT_EQ(runWith(r.text, "Fin").style.fontName, "Liberation Mono");
-    EXPECT_EQ(runWith(r.text, "Fin").style.sizePt, 10);
+    EXPECT_EQ(runWith(r.text, "Fin").style.halfPoints, 20);
 }
 
 TEST(RtfReader, reads_a_word_document) {
@@ -154,7 +154,7 @@ TEST(RtfReader, plain_resets_character_formatting) {
     const ReadResult r = readRtf("{\\rtf1 \\b\\i\\ul\\fs40 a\\plain b}", kDefaults);
     const TextStyle b = r.text.paragraphs()[0].runs.back().style;
     EXPECT_FALSE(b.bold || b.italic || b.underline);
-    EXPECT_EQ(b.sizePt, 12);
+    EXPECT_EQ(b.halfPoints, 24);
 }
 
 TEST(RtfReader, zero_forms_switch_formatting_off) {
@@ -206,7 +206,7 @@ TEST(RtfRoundTrip, generated_tapes_come_back_identical) {
         calc::runKeys(h.calc, script);
         TextStyle st;
         st.fontName = fonts[rng() % 4];
-        st.sizePt = 6 + static_cast<int>(rng() % 30);
+        st.halfPoints = 12 + static_cast<int>(rng() % 60);
         st.color = Color{static_cast<std::uint32_t>(rng() & 0xFFFFFF)};
         st.bold = rng() % 2;
         st.italic = rng() % 2;
@@ -261,7 +261,7 @@ TEST(RtfHostile, huge_and_negative_parameters) {
         "{\\rtf1\\uc-5\\fs99999999999999999999\\cf-3\\f-7\\u-99999999999 x\\u99999999999 y}");
     EXPECT_EQ(r.problem, ReadProblem::None);
     const TextStyle s = r.text.paragraphs()[0].runs.back().style;
-    EXPECT_EQ(s.sizePt, 1638);
+    EXPECT_EQ(s.halfPoints, 3276);
 }
 
 TEST(RtfHostile, bin_longer_than_the_file) {
@@ -330,6 +330,26 @@ TEST(PlainText, an_rtf_header_decides) {
     EXPECT_FALSE(readRichOrPlain(" {\\rtf1 x}", kDefaults).wasRtf);
     EXPECT_FALSE(readRichOrPlain("{\\rt", kDefaults).wasRtf);
 }
+
+}  // namespace
+}  // namespace zumbrel::tape
+
+namespace zumbrel::tape {
+namespace {
+
+// Sizes are kept in half points both ways: odd values (12,5 pt) are not rounded.
+class HalfPointSizes : public testing::TestWithParam<int> {};
+
+TEST_P(HalfPointSizes, survive_reading_and_writing) {
+    const int half = GetParam();
+    const ReadResult r = readRtf("{\\rtf1\\fs" + std::to_string(half) + " x}", kDefaults);
+    const TextStyle read = r.text.paragraphs()[0].runs.back().style;
+    EXPECT_EQ(read.halfPoints, half);
+    EXPECT_NE(writeRtf(r.text).find("\\fs" + std::to_string(half) + " "), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, HalfPointSizes, testing::Values(23, 24, 25, 27),
+                         [](const auto& info) { return "fs" + std::to_string(info.param); });
 
 }  // namespace
 }  // namespace zumbrel::tape

@@ -72,7 +72,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, NbrDecReading,
                          testing::Values(NbrDecCase{"NbrDec=12345\r\n", "1234", false},
                                          NbrDecCase{"NbrDec=4\r\nWavKeyOnly=0\r\n", "4", true},
                                          NbrDecCase{"NbrDec=2\r\nWavKeyOnly=1\r\n", "2", false},
-                                         NbrDecCase{"NbrDec=x\r\nWavKeyOnly=1\r\n", "x", true}),
+                                         NbrDecCase{"NbrDec=x\r\nWavKeyOnly=1\r\n", "x", true},
+                                         NbrDecCase{"NbrDec=0\r\nWavKeyOnly=1\r\n", "0", false},
+                                         NbrDecCase{"NbrDec=1\r\nWavKeyOnly=1\r\n", "1", false},
+                                         NbrDecCase{"NbrDec=3\r\nWavKeyOnly=1\r\n", "3", false},
+                                         NbrDecCase{"NbrDec=5\r\nWavKeyOnly=0\r\n", "5", true}),
                          testing_names::namedBy([](const NbrDecCase& c) {
                              return std::string(c.file);
                          }));

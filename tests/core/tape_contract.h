@@ -108,7 +108,7 @@ TYPED_TEST_P(TapeContract, text_keeps_the_style_it_was_typed_in) {
 TYPED_TEST_P(TapeContract, default_style_comes_from_the_settings) {
     TextStyle st;
     st.fontName = "DejaVu Sans Mono";
-    st.sizePt = 14;
+    st.halfPoints = 28;
     st.color = Color{0x123456};
     this->t->setDefaultStyle(st);
     this->t->restoreDefaultStyle();

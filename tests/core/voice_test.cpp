@@ -42,6 +42,9 @@ INSTANTIATE_TEST_SUITE_P(
              "100.wav", "60.wav", "7.wav", "10P3.wav", "8.wav", "100.wav", "80.wav", "10.wav"}},
         ReadCase{"-12,05", "2", {"moins.wav", "12.wav", "separ.wav", "0.wav", "5.wav"}},
         ReadCase{"0,25", "2", {"0.wav", "separ.wav", "20.wav", "5.wav"}},
+        // Three decimals are read as a number.
+        ReadCase{"1,234", "3", {"1.wav", "separ.wav", "2.wav", "100.wav", "30.wav", "4.wav"}},
+        ReadCase{"1,234", "2", {"1.wav", "separ.wav", "2.wav", "100.wav", "30.wav", "4.wav"}},
         ReadCase{"0,001", "3", {"0.wav", "separ.wav", "0.wav", "0.wav", "1.wav"}},
         ReadCase{"12,00", "2", {"12.wav"}}, ReadCase{"115", "2", {"100.wav", "15.wav"}},
         ReadCase{"1234", "2", {"10P3.wav", "2.wav", "100.wav", "30.wav", "4.wav"}},

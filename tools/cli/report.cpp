@@ -88,7 +88,8 @@ std::string jsonStyle(const tape::TextStyle& st) {
     flag("underline", st.underline);
     flag("strikeOut", st.strikeOut);
     out += ",\"font\":" + jsonString(st.fontName);
-    out += ",\"size\":" + std::to_string(st.sizePt);
+    // Points, with the half point an RTF size may carry ("12.5").
+    out += ",\"size\":" + std::to_string(st.halfPoints / 2) + (st.halfPoints % 2 ? ".5" : "");
     out += ",\"background\":" + (st.hasBackground ? jsonString(hexColor(st.background)) : "null");
     return out + "}";
 }
