@@ -51,7 +51,63 @@ const std::vector<LanguageKey> kHints = {
     {"MSG_MF_MM_039", ""},
 };
 
+const std::vector<AccessibleNameKey> kAccessibleNames = {
+    {"A11Y_KEYPAD_WINDOW", "Form1", "Calculatrice Zumbrel"},
+    {"A11Y_TAPE_WINDOW", "Ribbon", "Ruban de Zumbrel"},
+    {"A11Y_TAPE_TITLE", "", "Zumbrel – ruban"},
+    {"A11Y_DISPLAY", "EdtVirt", "Affichage"},
+    {"A11Y_ENTRY", "edtSaisie", "Saisie"},
+    {"A11Y_STATUS", "lblComment", "Ligne d'état"},
+    {"A11Y_KEY_ROOT", "btnRacine", "Racine carrée (touche R)"},
+    {"A11Y_KEY_SIGN", "btnPlus_Moins", "Changer le signe (touche S)"},
+    {"A11Y_KEY_PERCENT", "btnPourcent", "Pourcentage"},
+    {"A11Y_KEY_DIVIDE", "btnDiviser", "Diviser"},
+    {"A11Y_KEY_MULTIPLY", "btnMultiplier", "Multiplier"},
+    {"A11Y_KEY_SUBTRACT", "btnMoins", "Soustraire"},
+    {"A11Y_KEY_ADD", "btnPlus", "Additionner"},
+    {"A11Y_KEY_0", "btn0", "Zéro"},
+    {"A11Y_KEY_1", "btn1", "Un"},
+    {"A11Y_KEY_2", "btn2", "Deux"},
+    {"A11Y_KEY_3", "btn3", "Trois"},
+    {"A11Y_KEY_4", "btn4", "Quatre"},
+    {"A11Y_KEY_5", "btn5", "Cinq"},
+    {"A11Y_KEY_6", "btn6", "Six"},
+    {"A11Y_KEY_7", "btn7", "Sept"},
+    {"A11Y_KEY_8", "btn8", "Huit"},
+    {"A11Y_KEY_9", "btn9", "Neuf"},
+    {"A11Y_KEY_00", "btnDoubleZero", "Double zéro"},
+    {"A11Y_KEY_000", "btnTripleZero", "Triple zéro"},
+    {"A11Y_KEY_DS", "btnDecimalSeparator", "Séparateur décimal"},
+    {"A11Y_KEY_EQUALS", "btnEgal", "Égal : calculer le résultat"},
+    {"A11Y_MINIMIZE", "btnMinimize", "Réduire"},
+    {"A11Y_QUIT", "btnQuit", "Quitter Zumbrel"},
+    {"A11Y_DECIMALS", "lblNbrDecPref", "Nombre de décimales"},
+    {"A11Y_MEMORY4", "lblMemory4", "Résultat intermédiaire"},
+    {"A11Y_LANGUAGE", "SymbolLang", "Langue"},
+    {"A11Y_EXTRA_DECIMALS", "shLed", "Décimales supplémentaires"},
+    {"A11Y_VOICE_MAN", "", "Voix d'homme"},
+    {"A11Y_VOICE_WOMAN", "", "Voix de femme"},
+    {"A11Y_VOICE_CLICK", "", "Sonorité commune"},
+    {"A11Y_VOICE_NONE", "", "Aucune sonorité"},
+    {"A11Y_MENU", "", "Menu"},
+    {"A11Y_TAPE_TEXT", "Editor", "Ruban"},
+    {"A11Y_TAPE_TOOLBAR", "ToolBarZumbrel", "Barre d'outils du ruban"},
+    {"A11Y_MORE_TOOLS", "qt_toolbar_ext_button", "Autres outils"},
+    {"A11Y_LINE_COUNTER", "btnClicMagic", "Compteur de lignes"},
+};
+
 }  // namespace
+
+const std::vector<AccessibleNameKey>& accessibleNameKeys() {
+    return kAccessibleNames;
+}
+
+std::string_view frenchAccessibleName(std::string_view key) {
+    for (const AccessibleNameKey& k : kAccessibleNames) {
+        if (k.key == key) return k.french;
+    }
+    return {};
+}
 
 const std::vector<LanguageKey>& keypadHintKeys() {
     return kHints;
@@ -304,6 +360,10 @@ const std::vector<WindowKeys>& languageKeyLists() {
         l.push_back({"information windows",
                      messages({"CREDITS", "THE_VOICE_OF", "LICENSE", "PRINCIPLE_OF_FUNCTIONING",
                                "ABOUT_THE_VOCAL_RESOURCES"})});
+        std::vector<LanguageKey> names;
+        for (const AccessibleNameKey& k : kAccessibleNames)
+            names.push_back({k.key, k.control});
+        l.push_back({"accessible names", names});
         return l;
     }();
     return lists;

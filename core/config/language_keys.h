@@ -24,4 +24,15 @@ std::vector<std::string_view> allLanguageKeys();
 // The status-line hints of the keypad window, by control.
 const std::vector<LanguageKey>& keypadHintKeys();
 
+// The name a screen reader gives a control (or, without a control, a name the windows use
+// as they need it: the voice pictures, the tape window's title), with its French text.
+struct AccessibleNameKey {
+    std::string_view key;
+    std::string_view control;
+    std::string_view french;
+};
+const std::vector<AccessibleNameKey>& accessibleNameKeys();
+// The French name of a key of that list, or an empty text.
+std::string_view frenchAccessibleName(std::string_view key);
+
 }  // namespace zumbrel::config

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QVariant>
 
@@ -11,18 +12,43 @@
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
 #include "tape/tape_window.h"
+#include "ui/accessibility.h"
 #include "ui/qt_ports.h"
 
 namespace zumbrel::gui {
 namespace {
 
+// Whether an object belongs to the window itself and not to a window it owns (the tape
+// window is a child of the keypad window and has items of the same names). Popup menus are
+// windows too, but they belong to the window that owns them.
+bool ownedBy(const QObject* o, const QWidget& window) {
+    for (const QObject* p = o->parent(); p; p = p->parent()) {
+        if (p == &window) return true;
+        const auto* w = qobject_cast<const QWidget*>(p);
+        if (w && w->isWindow() && !qobject_cast<const QMenu*>(w)) return false;
+    }
+    return false;
+}
+
+template <class T>
+T* ownChild(QWidget& window, const QString& name) {
+    for (T* c : window.findChildren<T*>(name)) {
+        if (ownedBy(c, window)) return c;
+    }
+    return nullptr;
+}
+
 // Sets a control's caption: a menu button, a menu item, or the status line.
 void setCaption(QWidget& window, std::string_view control, const QString& text) {
     const QString name = qs(control);
-    if (auto* action = window.findChild<QAction*>(name)) {
+    if (auto* action = ownChild<QAction>(window, name)) {
         action->setText(text);
-    } else if (auto* button = window.findChild<QPushButton*>(name)) {
-        button->setText(text);
+    } else if (auto* button = ownChild<QPushButton>(window, name)) {
+        // The menu-bar buttons name their menus too.
+        if (auto* menuButton = dynamic_cast<MenuButton*>(button))
+            menuButton->setText(text);
+        else
+            button->setText(text);
         button->setAccessibleName(QString(text).remove('&'));
     }
 }
@@ -31,6 +57,7 @@ void setCaption(QWidget& window, std::string_view control, const QString& text) 
 // Quebec French.
 void setHint(QWidget& window, std::string_view control, const QString& text, bool french) {
     for (QObject* o : window.findChildren<QObject*>(qs(control))) {
+        if (!ownedBy(o, window)) continue;
         const QVariant builtIn = o->property("zumbrelHintFrench");
         if (!builtIn.isValid()) continue;
         const QString hint = french ? builtIn.toString() : text;
@@ -62,6 +89,28 @@ void setPanelCaptions(QWidget& keypad, const config::Translation& t) {
 
 }  // namespace
 
+QString WindowTranslator::accessibleText(std::string_view key) const {
+    return french_ ? qs(config::frenchAccessibleName(key)) : qs(t_.text(key));
+}
+
+void WindowTranslator::setAccessibleNames(QWidget& window) const {
+    applyAccessibleNames(window, [this](std::string_view key) { return accessibleText(key); });
+}
+
+void applyAccessibleNames(QWidget& window, const std::function<QString(std::string_view)>& text) {
+    for (const config::AccessibleNameKey& k : config::accessibleNameKeys()) {
+        if (k.control.empty()) continue;
+        const QString control = qs(k.control);
+        QWidget* w = window.objectName() == control ? &window : ownChild<QWidget>(window, control);
+        if (w) setAccessibleCaption(*w, text(k.key));
+    }
+}
+
+void applyFrenchAccessibleNames(QWidget& window) {
+    applyAccessibleNames(
+        window, [](std::string_view key) { return qs(config::frenchAccessibleName(key)); });
+}
+
 WindowTranslator::WindowTranslator(const FileSystem& files, const std::string& appFolder,
                                    config::InstallCode code, const config::LanguageRow& row)
     : file_(config::ProfileFile::load(files, config::languageFilePath(files, appFolder, row))),
@@ -88,6 +137,11 @@ void WindowTranslator::TranslateMainWindow(KeypadWindow& keypad,
         if (!h.control.empty()) setHint(keypad, h.control, qs(t_.text(h.key)), french_);
     }
     setPanelCaptions(keypad, t_);
+    setAccessibleNames(keypad);
+    keypad.setVoiceNames({accessibleText("A11Y_VOICE_MAN"), accessibleText("A11Y_VOICE_WOMAN"),
+                          accessibleText("A11Y_VOICE_CLICK"), accessibleText("A11Y_VOICE_NONE")});
+    for (MenuButton* b : keypad.menuButtons())
+        b->setAccessibleDescription(accessibleText("A11Y_MENU"));
     keypad.AdjustMenus();
 }
 
@@ -129,6 +183,8 @@ void WindowTranslator::TranslateRibbon(TapeWindow& tape) const {
                        {"ToolBtnInfo", qs(t_.text("PRINCIPLE_OF_FUNCTIONING"))}};
         tape.translateTexts(texts);
     }
+    setAccessibleNames(tape);
+    tape.setTitleText(accessibleText("A11Y_TAPE_TITLE"));
     tape.GetNrbLinesEditor();
 }
 

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QString>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "config/language.h"
 #include "config/profile_file.h"
+
+class QWidget;
 
 namespace zumbrel::gui {
 
@@ -13,6 +18,11 @@ class TapeWindow;
 // The translation operations of the two windows: captions, hints and message variables
 // from the language file of the chosen language (or the built-in French texts). The file is
 // read once for both windows.
+// The names screen readers give a window and its controls, one text a key; the French
+// names are the built-in ones.
+void applyAccessibleNames(QWidget& window, const std::function<QString(std::string_view)>& text);
+void applyFrenchAccessibleNames(QWidget& window);
+
 class WindowTranslator {
   public:
     WindowTranslator(const FileSystem& files, const std::string& appFolder,
@@ -26,6 +36,9 @@ class WindowTranslator {
     void TranslateRibbon(TapeWindow& tape) const;
 
   private:
+    QString accessibleText(std::string_view key) const;
+    void setAccessibleNames(QWidget& window) const;
+
     const config::ProfileFile file_;
     const config::Translation t_;
     const bool french_;  // hints and the tape's messages keep their built-in French texts

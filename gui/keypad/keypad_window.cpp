@@ -17,6 +17,7 @@
 #include "config/language.h"
 #include "config/settings.h"
 #include "config/translate_windows.h"
+#include "keypad/display_view.h"
 #include "keypad/keypad_keys.h"
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
@@ -24,6 +25,7 @@
 #include "memory_ports.h"
 #include "tape/document_tape.h"
 #include "tape/tape_window.h"
+#include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/cd_edit.h"
 #include "ui/painted_widgets.h"
@@ -69,6 +71,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
       voiceState_(std::make_unique<voice::VoiceState>()),
       voice_(std::make_unique<voice::SpeechVoice>(*voiceState_, *sound_, *files_, *prompts_,
                                                   *translator_)) {
+    installAccessibility();
     setObjectName("Form1");
     setWindowTitle("Zumbrel");
     setAccessibleName(tr("Calculatrice Zumbrel"));
@@ -112,7 +115,18 @@ KeypadWindow::KeypadWindow(QWidget* parent)
         if (!custom.isNull()) skin = custom.scaled(626, 480).convertToFormat(QImage::Format_RGB32);
     }
     applySkin(skin);
+    applyFrenchAccessibleNames(*this);
+    for (const KeyDef& k : kKeys) {
+        auto* key = findChild<QPushButton*>(k.name);
+        hint(key, key->accessibleName());
+    }
     refresh();
+}
+
+void KeypadWindow::setVoiceNames(const QStringList& names) {
+    voiceNames_ = names;
+    imgVoice_->setProperty("shown", QVariant());
+    showVoicePicture();
 }
 
 KeypadWindow::~KeypadWindow() = default;
@@ -230,19 +244,19 @@ void KeypadWindow::buildDisplay(QWidget* panel) {
     status_->setGeometry(0, 4, 458, 20);
     setTextLook(status_->label(), kNavy, 12);
 
-    edtVirt_ = new TCDEdit(top);
-    edtVirt_->setObjectName("EdtVirt");
-    edtVirt_->setTextAlignment(TCDEdit::TextAlignment::RightJustify);
-    edtVirt_->setReadOnly(true);
-    edtVirt_->setFocusPolicy(Qt::NoFocus);  // the display never keeps the focus or a caret
+    // The display keeps the keyboard focus for the window: keys typed there reach the
+    // calculator, and a screen reader hears each result and message as text inserted in it.
+    edtVirt_ = new DisplayView(top);
     edtVirt_->setContextMenuPolicy(Qt::NoContextMenu);
     edtVirt_->setGeometry(6, 30, 548, 34);
     edtVirt_->setAccessibleName(tr("Affichage"));
-    edtVirt_->setFrame(false);
     setTextLook(edtVirt_, kDisplayInk, 26, true);
+    edtVirt_->setBaseFont(edtVirt_->font());
     QPalette displayPalette = edtVirt_->palette();
     displayPalette.setColor(QPalette::Base, kPanelBack);
+    displayPalette.setColor(QPalette::Text, kDisplayInk);
     edtVirt_->setPalette(displayPalette);
+    setFocusProxy(edtVirt_);
 
     gommeClean_ = new QToolButton(top);
     gommeClean_->setObjectName("GommeClean");
@@ -273,6 +287,8 @@ void KeypadWindow::buildDisplay(QWidget* panel) {
     edtSaisie_->setObjectName("edtSaisie");
     edtSaisie_->setTextAlignment(TCDEdit::TextAlignment::RightJustify);
     edtSaisie_->setContextMenuPolicy(Qt::NoContextMenu);
+    edtSaisie_->setFocusPolicy(Qt::NoFocus);
+    edtSaisie_->setAccessibleName(tr("Saisie"));
 }
 
 void KeypadWindow::buildKeys(QWidget* panel) {
@@ -285,7 +301,6 @@ void KeypadWindow::buildKeys(QWidget* panel) {
                        k.rowSpan * kHeight + (k.rowSpan - 1) * kGap);
         // Tab reaches every key, but a click leaves the focus with the calculator.
         b->setAccessibleName(QString::fromUtf8(k.description));
-        b->setAccessibleDescription(tr("Touche %1").arg(QString::fromUtf8(k.caption)));
         const calc::KeyAction action = k.action;
         connect(b, &QPushButton::clicked, this, [this, action] { keyAction(action); });
     }
@@ -376,8 +391,14 @@ void KeypadWindow::keyAction(const calc::KeyAction& action) {
 void KeypadWindow::refresh() {
     const calc::Registers& r = calc_->registers();
     edtSaisie_->setText(QString::fromStdString(r.edtSaisie));
-    const QString display = QString::fromStdString(r.EdtVirt);
-    if (edtVirt_->text() != display) edtVirt_->setText(display);
+    // While the program's own voice reads a result, the screen reader is not told of it too,
+    // so the two never talk over each other; messages are always told.
+    const voice::VoiceKind kind = voiceState_->voiceKind();
+    const bool voiceReadsResult =
+        (kind == voice::VoiceKind::Man || kind == voice::VoiceKind::Woman) && r.latestShowsEquals &&
+        r.entrySelected;
+    edtVirt_->present(QString::fromStdString(r.EdtVirt), status_->calculatorMessage(),
+                      voiceReadsResult);
     gommeClean_->setVisible(!r.EdtVirt.empty());
     gommeUndo_->setVisible(!r.EdtVirt.empty());
     shLed_->setVisible(r.shLedVisible);
@@ -385,6 +406,10 @@ void KeypadWindow::refresh() {
     showVoicePicture();
     lblNbrDecPref_->setText(QString::fromStdString(r.lblNbrDecPref));
     lblMemory4_->setText(QString::fromStdString(r.lblMemory4));
+    // The command panel's values are read with their names.
+    nameWithValue(*lblNbrDecPref_, lblNbrDecPref_->text());
+    nameWithValue(*lblMemory4_, lblMemory4_->text());
+    nameWithValue(*symbolLang_, symbolLang_->text());
     const QColor memoryInk = r.memory4Color == colors::kRed ? QColor(255, 0, 0) : kNavy;
     if (lblMemory4_->palette().color(QPalette::WindowText) != memoryInk) {
         QPalette pal = lblMemory4_->palette();
@@ -419,10 +444,11 @@ void KeypadWindow::showVoicePicture() {
     if (picture->property("shown").toString() == name) return;
     picture->setProperty("shown", name);
     picture->setPixmap(artwork::icon(glyph).pixmap(36, 36));
-    picture->setAccessibleName(name == "ImgHomme" || name == "ImgHommeRF"   ? tr("Voix d'homme")
-                               : name == "ImgFemme" || name == "ImgFemmeRF" ? tr("Voix de femme")
-                               : name == "imgHP1" ? tr("Sonorité commune")
-                                                  : tr("Aucune sonorité"));
+    const int index = name.startsWith("ImgHomme")   ? 0
+                      : name.startsWith("ImgFemme") ? 1
+                      : name == "imgHP1"            ? 2
+                                                    : 3;
+    picture->setAccessibleName(voiceNames_.value(index));
 }
 
 void KeypadWindow::setLanguageSource(std::string appFolder, int installCode) {
@@ -483,7 +509,7 @@ void KeypadWindow::applySettings(const config::Settings& s) {
     QFont displayFont(qs(s.displayFontName));
     displayFont.setPointSize(static_cast<int>(std::clamp(s.displayFontSize, 6L, 96L)));
     displayFont.setBold(true);
-    edtVirt_->setFont(displayFont);
+    edtVirt_->setBaseFont(displayFont);
     QPalette displayPalette = edtVirt_->palette();
     displayPalette.setColor(QPalette::Text, ink);
     displayPalette.setColor(QPalette::Base, back);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -34,6 +35,7 @@ struct Settings;
 
 namespace zumbrel::gui {
 
+class DisplayView;
 class MenuButton;
 class QtPrompts;
 class QtSoundOutput;
@@ -74,6 +76,8 @@ class KeypadWindow final : public QWidget {
     // Languages come from <appFolder>/Resources/Language under the "ZMB" installation.
     void setLanguageSource(std::string appFolder, int installCode);
     void chooseLanguage(int lang, bool fromMenu);
+    // The names of the voice picture: man, woman, common click, none.
+    void setVoiceNames(const QStringList& names);
     int languageNumber() const { return lang_; }
     std::optional<char> languageLetter() const { return letter_; }
 
@@ -120,7 +124,7 @@ class KeypadWindow final : public QWidget {
     QImage skin_;
     QWidget* panelClavier_ = nullptr;
     TCDEdit* edtSaisie_ = nullptr;
-    TCDEdit* edtVirt_ = nullptr;
+    DisplayView* edtVirt_ = nullptr;
     QToolButton* gommeUndo_ = nullptr;
     QToolButton* gommeClean_ = nullptr;
     QLabel* shLed_ = nullptr;
@@ -137,6 +141,8 @@ class KeypadWindow final : public QWidget {
     std::string appFolder_;
     int installCode_ = 0;  // config::InstallCode
     QLabel* symbolLang_ = nullptr;
+    QStringList voiceNames_{QStringLiteral("Voix d'homme"), QStringLiteral("Voix de femme"),
+                            QStringLiteral("Sonorité commune"), QStringLiteral("Aucune sonorité")};
 };
 
 }  // namespace zumbrel::gui

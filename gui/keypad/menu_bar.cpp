@@ -11,8 +11,14 @@
 
 namespace zumbrel::gui {
 
+// Parent and caption are set once the button is a MenuButton, so that its accessible
+// interface (a menu item) is the first one made for it.
 MenuButton::MenuButton(const QString& caption, QMenu* menu, QWidget* parent)
-    : QPushButton(caption, parent), menu_(menu) {
+    : QPushButton(nullptr), menu_(menu) {
+    setParent(parent);
+    setText(caption);
+    menu->setAccessibleName(QString(caption).remove('&'));
+    menu->setTitle(caption);
     setFlat(true);
     setFocusPolicy(Qt::TabFocus);
     QFont f("Arial");
@@ -22,8 +28,16 @@ MenuButton::MenuButton(const QString& caption, QMenu* menu, QWidget* parent)
     QPalette pal = palette();
     pal.setColor(QPalette::ButtonText, QColor("#102060"));
     setPalette(pal);
-    setAccessibleName(caption);
+    setAccessibleName(QString(caption).remove('&'));
     setAccessibleDescription(tr("Menu"));
+}
+
+void MenuButton::setText(const QString& caption) {
+    QPushButton::setText(caption);
+    if (menu_) {
+        menu_->setTitle(caption);
+        menu_->setAccessibleName(QString(caption).remove('&'));
+    }
 }
 
 void MenuButton::drop() {

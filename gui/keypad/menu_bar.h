@@ -12,6 +12,8 @@ class MenuButton final : public QPushButton {
   public:
     MenuButton(const QString& caption, QMenu* menu, QWidget* parent);
     QMenu* dropMenu() const { return menu_; }
+    // The caption, also the name of the menu it drops.
+    void setText(const QString& caption);
     void drop();
 
   protected:

@@ -18,6 +18,8 @@ class StatusLineWidget final : public QWidget {
     // A message of the calculator: shown from the left edge, never scrolled.
     void setMessage(const QString& text);
     QString message() const;
+    // The latest message of the calculator, whatever hint the mouse shows over it since.
+    QString calculatorMessage() const { return calculatorMessage_; }
 
     // A hint of the control under the mouse: scrolls when it does not fit.
     void showHint(const QString& text);
@@ -32,6 +34,7 @@ class StatusLineWidget final : public QWidget {
     void setLabelText(const QString& text);
     QLabel* label_;
     QTimer timer_;
+    QString calculatorMessage_;
 };
 
 // The calculator's StatusLine port, shown by the widget.

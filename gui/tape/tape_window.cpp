@@ -10,10 +10,13 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QToolBar>
+#include <QToolButton>
 
+#include "config/translate_windows.h"
 #include "ports.h"
 #include "tape/document_tape.h"
 #include "tape/ruler.h"
+#include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/qt_ports.h"
 
@@ -61,6 +64,7 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
       editor_(new QTextEdit(this)),
       btnClicMagic_(new QPushButton(this)),
       menu_(new QMenu(this)) {
+    installAccessibility();
     setObjectName("Ribbon");
     setWindowTitle("Zumbrel");
     setAccessibleName(tr("Ruban de Zumbrel"));
@@ -71,9 +75,13 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
     editor_->setAccessibleName(tr("Ruban"));
     editor_->setAccessibleDescription(tr("Les opérations et leurs résultats, ligne à ligne"));
     editor_->setReadOnly(true);
-    editor_->setFocusPolicy(Qt::NoFocus);
+    // Outside edit mode the text is still reached by Tab and read line by line with the
+    // arrow keys; typed keys go on to the calculator.
+    editor_->setFocusPolicy(Qt::StrongFocus);
     editor_->setFrameShape(QFrame::NoFrame);
-    editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A tape line is one line: long lines scroll sideways, never wrap.
+    editor_->setLineWrapMode(QTextEdit::NoWrap);
+    editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     editor_->setContextMenuPolicy(Qt::CustomContextMenu);
     editor_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -103,6 +111,7 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
     btnClicMagic_->setAccessibleDescription(
         tr("En un clic : tout sélectionner et placer dans le presse-papier"));
     btnClicMagic_->setFocusPolicy(Qt::TabFocus);
+    btnClicMagic_->setAccessibleName(tr("Compteur de lignes"));
     btnClicMagic_->hide();
     connect(btnClicMagic_, &QPushButton::clicked, this, [this] { btnClicMagicClick(); });
 
@@ -116,10 +125,16 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
     buildContextMenu();
     layoutChildren();
     translateTexts({});
+    applyFrenchAccessibleNames(*this);
     editModeChanged(false);
 }
 
 TapeWindow::~TapeWindow() = default;
+
+void TapeWindow::setTitleText(const QString& title) {
+    titleText_ = title;
+    if (!tape_->editMode()) setWindowTitle(title);
+}
 
 QAction* TapeWindow::action(const char* name) const {
     return findChild<QAction*>(name);
@@ -142,10 +157,14 @@ void TapeWindow::buildToolbar() {
         a->setObjectName(t.name);
         a->setToolTip(tr(t.hint));
         a->setEnabled(t.works);
+        if (QWidget* b = toolbar_->widgetForAction(a)) b->setFocusPolicy(Qt::TabFocus);
         connect(a, &QAction::hovered, this, [this, a] {
             if (onHint) onHint(a->toolTip());
         });
     }
+    // The button that shows the tools a narrow window cannot hold.
+    if (auto* more = toolbar_->findChild<QToolButton*>("qt_toolbar_ext_button"))
+        more->setAccessibleName(tr("Autres outils"));
     connect(action("ToolBtnEditRibbon"), &QAction::triggered, this, [this] { EditRibbonClick(); });
 }
 
@@ -245,7 +264,8 @@ void TapeWindow::editModeChanged(bool on) {
                  on ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::Button));
     setPalette(pal);
     editor_->setReadOnly(!on);
-    editor_->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+    editor_->setTextInteractionFlags(on ? Qt::TextEditorInteraction
+                                        : Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     for (const char* name : {"ToolbtnInsertDate", "ToolbtnInsertTitle", "ToolbtnInsertComment",
                              "ToolbtnInsertComResult", "ToolBtnOuvrir"}) {
         if (on) action(name)->setEnabled(false);
@@ -257,7 +277,7 @@ void TapeWindow::editModeChanged(bool on) {
         QTextCursor c = editor_->textCursor();
         c.movePosition(QTextCursor::End);
         editor_->setTextCursor(c);
-        setWindowTitle(windowsShown_ ? QStringLiteral("Zumbrel - ") : QStringLiteral("Zumbrel"));
+        setWindowTitle(titleText_);
     }
     setAccessibleDescription(on ? tr("Mode édition") : QString());
 }

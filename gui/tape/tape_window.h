@@ -46,6 +46,8 @@ class TapeWindow final : public QWidget {
     void setLineCounterTexts(const tape::LineCounterTexts& texts) { counterTexts_ = texts; }
     // Set when the keypad window is first shown; before it, tape changes do nothing else.
     void setWindowsShown(bool shown) { windowsShown_ = shown; }
+    // The window's title outside edit mode; the task bar tells the two windows apart by it.
+    void setTitleText(const QString& title);
     // Gives the focus back to the keypad (OutCursor), when edit mode and the menu allow it.
     void OutCursor();
     void prepareContextMenu();
@@ -93,6 +95,7 @@ class TapeWindow final : public QWidget {
     std::unique_ptr<DocumentTape> tape_;
     tape::LineCounterTexts counterTexts_;
     bool windowsShown_ = false;
+    QString titleText_ = QStringLiteral("Zumbrel – ruban");
     bool menuOpen_ = false;
     Texts texts_;
 };

@@ -16,6 +16,7 @@
 #include <QTextEdit>
 
 #include "calc/calculator.h"
+#include "keypad/display_view.h"
 #include "keypad/keypad_keys.h"
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
@@ -47,7 +48,7 @@ class Windows : public testing::Test {
             out.push_back(t.line(i));
         return out;
     }
-    QString display() const { return keypad->findChild<QLineEdit*>("EdtVirt")->text(); }
+    QString display() const { return keypad->findChild<DisplayView*>("EdtVirt")->text(); }
 
     std::unique_ptr<KeypadWindow> keypad;
 };
@@ -132,7 +133,7 @@ TEST_F(Windows, edit_mode_on_and_off) {
     // A click on the red frame leaves it.
     QTest::mouseClick(&tape, Qt::LeftButton, {}, QPoint(2, 200));
     EXPECT_FALSE(tape.tape().editMode());
-    EXPECT_EQ(tape.windowTitle(), "Zumbrel - ");
+    EXPECT_EQ(tape.windowTitle(), "Zumbrel – ruban");
     EXPECT_TRUE(tape.editor()->isReadOnly());
 
     // And the next click on the command enters it again at once.
@@ -247,7 +248,7 @@ TEST_F(Windows, every_key_is_named_for_screen_readers_and_reached_by_tab) {
     }
     for (MenuButton* m : keypad->menuButtons())
         EXPECT_FALSE(m->accessibleName().isEmpty());
-    EXPECT_FALSE(keypad->findChild<QLineEdit*>("EdtVirt")->accessibleName().isEmpty());
+    EXPECT_FALSE(keypad->findChild<DisplayView*>("EdtVirt")->accessibleName().isEmpty());
 }
 
 TEST_F(Windows, a_key_button_reached_by_tab_works_with_space) {

@@ -1,0 +1,100 @@
+#include "keypad/display_view.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace zumbrel::gui {
+
+DisplayView::DisplayView(QWidget* parent) : QWidget(parent) {
+    setObjectName("EdtVirt");
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    baseFont_ = font();
+}
+
+QString DisplayView::spokenText() const {
+    if (message_.isEmpty()) return number_;
+    if (number_.isEmpty()) return message_;
+    return message_ + ' ' + number_;
+}
+
+void DisplayView::present(const QString& number, const QString& message, bool quiet) {
+    const QString before = spokenText();
+    const bool numberChanged = number != number_;
+    number_ = number;
+    message_ = message;
+    if (numberChanged) update();
+    const QString after = spokenText();
+    if (after == before || quiet || !QAccessible::isActive()) return;
+    if (!before.isEmpty() && after.startsWith(before) && message.isEmpty()) {
+        // A typed character: only what was added is new.
+        QAccessibleTextInsertEvent inserted(this, static_cast<int>(before.size()),
+                                            after.mid(before.size()));
+        QAccessible::updateAccessibility(&inserted);
+        return;
+    }
+    QAccessibleTextUpdateEvent replaced(this, 0, before, after);
+    QAccessible::updateAccessibility(&replaced);
+}
+
+void DisplayView::setBaseFont(const QFont& font) {
+    baseFont_ = font;
+    setFont(font);
+    update();
+}
+
+QFont DisplayView::fittingFont() const {
+    QFont f = baseFont_;
+    const int room = contentsRect().width() - 4;
+    const int wanted = QFontMetrics(f).horizontalAdvance(number_);
+    if (wanted <= room || wanted <= 0 || room <= 0) return f;
+    // Shrink in proportion, then step down until it fits: every digit stays on screen.
+    qreal size = f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 0.75;
+    size = std::max<qreal>(4, size * room / wanted);
+    f.setPointSizeF(size);
+    while (size > 4 && QFontMetrics(f).horizontalAdvance(number_) > room) {
+        size -= 0.5;
+        f.setPointSizeF(size);
+    }
+    return f;
+}
+
+qreal DisplayView::drawnPointSize() const {
+    const QFont f = fittingFont();
+    return f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 0.75;
+}
+
+QSize DisplayView::sizeHint() const {
+    return {200, QFontMetrics(baseFont_).height() + 4};
+}
+
+void DisplayView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Base));
+    p.setFont(fittingFont());
+    p.setPen(palette().color(QPalette::Text));
+    p.drawText(contentsRect().adjusted(2, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter, number_);
+    if (hasFocus()) {
+        // A thin underline tells sighted keyboard users where the typing goes.
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        p.drawLine(rect().bottomLeft(), rect().bottomRight());
+    }
+}
+
+// Typed keys belong to the keypad window: the display only passes them on.
+void DisplayView::keyPressEvent(QKeyEvent* event) {
+    event->ignore();
+}
+
+void DisplayView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void DisplayView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+}  // namespace zumbrel::gui

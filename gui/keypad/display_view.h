@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+namespace zumbrel::gui {
+
+// EdtVirt: the display, and the object a screen reader follows while the user types. It
+// holds the keyboard focus (typed keys go on to the keypad window), draws the number
+// right-aligned in a font that shrinks until every digit fits, and exposes itself as a
+// read-only text whose content is the status message, if any, then the number: "La racine
+// carrée de 9,00 est : 3,00". Each change of that text is announced once.
+class DisplayView final : public QWidget {
+  public:
+    explicit DisplayView(QWidget* parent = nullptr);
+
+    QString text() const { return number_; }
+    QString message() const { return message_; }
+    // What a screen reader reads: the message, a space, then the number.
+    QString spokenText() const;
+
+    // Shows the number and the message. A new text is announced to assistive technology:
+    // typed characters as an insertion, anything else (a result, a message) as a whole new
+    // text, unless quiet is set (the program's own voice reads the result).
+    void present(const QString& number, const QString& message, bool quiet);
+
+    // The font when the number fits; longer numbers are drawn smaller.
+    void setBaseFont(const QFont& font);
+    // The point size the number is drawn with now.
+    qreal drawnPointSize() const;
+
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    QFont fittingFont() const;
+
+    QString number_;
+    QString message_;
+    QFont baseFont_;
+};
+
+}  // namespace zumbrel::gui

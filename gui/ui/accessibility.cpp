@@ -1,0 +1,114 @@
+#include "ui/accessibility.h"
+
+#include <QAccessibleWidget>
+
+#include "keypad/display_view.h"
+#include "keypad/keypad_window.h"
+#include "keypad/menu_bar.h"
+#include "tape/tape_window.h"
+
+namespace zumbrel::gui {
+namespace {
+
+// The display as a read-only single-line text: what Orca reads when the focus is on it and
+// speaks when text is inserted into it.
+class DisplayAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit DisplayAccessible(DisplayView* view)
+        : QAccessibleWidget(view, QAccessible::EditableText) {}
+
+    DisplayView* view() const { return static_cast<DisplayView*>(widget()); }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return view()->spokenText();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.selectableText = true;
+        return s;
+    }
+
+    // Nothing is ever selected; the caret stands after the last character.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return characterCount(); }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        return view()->spokenText().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(view()->spokenText().size()); }
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+};
+
+// A menu-bar button: a menu item with a popup, whose press action drops the menu.
+class MenuButtonAccessible final : public QAccessibleWidget {
+  public:
+    explicit MenuButtonAccessible(MenuButton* button)
+        : QAccessibleWidget(button, QAccessible::MenuItem) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.hasPopup = true;
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction(), showMenuAction()}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction() || name == showMenuAction())
+            static_cast<MenuButton*>(widget())->drop();
+    }
+};
+
+QAccessibleInterface* factory(const QString&, QObject* object) {
+    // The two borderless top-level windows are windows, not anonymous panes.
+    if (auto* keypad = dynamic_cast<KeypadWindow*>(object))
+        return new QAccessibleWidget(keypad, QAccessible::Window);
+    if (auto* tape = dynamic_cast<TapeWindow*>(object))
+        return new QAccessibleWidget(tape, QAccessible::Window);
+    if (auto* view = dynamic_cast<DisplayView*>(object)) return new DisplayAccessible(view);
+    if (auto* button = dynamic_cast<MenuButton*>(object)) return new MenuButtonAccessible(button);
+    return nullptr;
+}
+
+}  // namespace
+
+void setAccessibleCaption(QWidget& w, const QString& caption) {
+    w.setProperty("zumbrelA11yCaption", caption);
+    w.setAccessibleName(caption);
+}
+
+QString accessibleCaption(const QWidget& w) {
+    const QVariant caption = w.property("zumbrelA11yCaption");
+    return caption.isValid() ? caption.toString() : w.accessibleName();
+}
+
+void nameWithValue(QWidget& w, const QString& value) {
+    const QString caption = accessibleCaption(w);
+    const QString name = value.isEmpty() ? caption : caption + " : " + value;
+    if (w.accessibleName() != name) w.setAccessibleName(name);
+}
+
+void installAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(factory);
+        return true;
+    }();
+    (void)installed;
+}
+
+}  // namespace zumbrel::gui

@@ -1,0 +1,20 @@
+#pragma once
+
+class QWidget;
+class QString;
+
+namespace zumbrel::gui {
+
+// Installs, once, the accessible interfaces of the program's own controls: the display as a
+// read-only text that screen readers follow, and the menu-bar buttons as menu items whose
+// "press" action drops their menu.
+void installAccessibility();
+
+// A control's name for screen readers, kept as its caption too, so that a control that
+// shows a value (the decimal places, the interim result) can be named "caption : value".
+void setAccessibleCaption(QWidget& w, const QString& caption);
+QString accessibleCaption(const QWidget& w);
+// Names the control "caption : value" (the caption alone while the value is empty).
+void nameWithValue(QWidget& w, const QString& value);
+
+}  // namespace zumbrel::gui
