@@ -5,6 +5,11 @@
 #include <QPainter>
 
 namespace zumbrel::gui {
+namespace {
+qreal pointSizeOf(const QFont& f) {
+    return f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 0.75;
+}
+}  // namespace
 
 DisplayView::DisplayView(QWidget* parent) : QWidget(parent) {
     setObjectName("EdtVirt");
@@ -50,8 +55,7 @@ QFont DisplayView::fittingFont() const {
     const int wanted = QFontMetrics(f).horizontalAdvance(number_);
     if (wanted <= room || wanted <= 0 || room <= 0) return f;
     // Shrink in proportion, then step down until it fits: every digit stays on screen.
-    qreal size = f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 0.75;
-    size = std::max<qreal>(4, size * room / wanted);
+    qreal size = std::max<qreal>(4, pointSizeOf(f) * room / wanted);
     f.setPointSizeF(size);
     while (size > 4 && QFontMetrics(f).horizontalAdvance(number_) > room) {
         size -= 0.5;
@@ -61,8 +65,11 @@ QFont DisplayView::fittingFont() const {
 }
 
 qreal DisplayView::drawnPointSize() const {
-    const QFont f = fittingFont();
-    return f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 0.75;
+    return pointSizeOf(fittingFont());
+}
+
+qreal DisplayView::basePointSize() const {
+    return pointSizeOf(baseFont_);
 }
 
 QSize DisplayView::sizeHint() const {

@@ -25,8 +25,9 @@ class DisplayView final : public QWidget {
 
     // The font when the number fits; longer numbers are drawn smaller.
     void setBaseFont(const QFont& font);
-    // The point size the number is drawn with now.
+    // The point size the number is drawn with now, and the one it is drawn with when it fits.
     qreal drawnPointSize() const;
+    qreal basePointSize() const;
 
     QSize sizeHint() const override;
 

@@ -176,6 +176,7 @@ void KeypadWindow::buildTitleRow(QWidget* panel) {
                                                   {"Aide", menus.ppmAide}};
     const char* names[] = {"mmFichier", "mmEdit", "mmFenetre", "mmOptions", "mmAide"};
     for (std::size_t i = 0; i < 5; ++i) {
+        bar[i].second->installEventFilter(this);
         auto* b = new MenuButton(tr(bar[i].first), bar[i].second, panel);
         b->setObjectName(names[i]);
         b->move(20, 48);
@@ -203,7 +204,11 @@ void KeypadWindow::buildTitleRow(QWidget* panel) {
     }
     minimize->setGeometry(535, 4, 32, 26);
     quit->setGeometry(572, 4, 32, 26);
-    connect(minimize, &QPushButton::clicked, this, [this] { showMinimized(); });
+    // Minimising the calculator minimises the application: both windows.
+    connect(minimize, &QPushButton::clicked, this, [this] {
+        if (tape_->isVisible()) tape_->showMinimized();
+        showMinimized();
+    });
     connect(quit, &QPushButton::clicked, this, [this] { close(); });
 }
 
@@ -543,6 +548,18 @@ void KeypadWindow::collectSettings(config::Settings& s) const {
 }
 
 bool KeypadWindow::handleKey(QKeyEvent* e) {
+    altAlone_ = false;
+    // The context menu from the keyboard: the menu of the focused menu-bar button, otherwise
+    // the menu of other calculations.
+    if (e->key() == Qt::Key_Menu ||
+        (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier)) {
+        openContextMenu();
+        return true;
+    }
+    if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::NoModifier) {
+        menuButtons_.front()->drop();
+        return true;
+    }
     if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     switch (e->key()) {
         case Qt::Key_Escape:
@@ -569,11 +586,62 @@ bool KeypadWindow::handleKey(QKeyEvent* e) {
     const QString text = e->text();
     if (text.size() != 1 || !text.at(0).isPrint() || text.at(0) == ' ') return false;
     const char16_t c = text.at(0).unicode();
+    // The square root and the sign change have letters of their own, as in zumbrel-cli.
+    if (c == 'r' || c == 'R') {
+        keyAction(calc::Command::SquareRoot);
+        return true;
+    }
+    if (c == 's' || c == 'S') {
+        keyAction(calc::Command::SignChange);
+        return true;
+    }
     keyAction(c < 0x80 ? static_cast<char>(c) : '\x7f');  // anything else is refused
     return true;
 }
 
+void KeypadWindow::openContextMenu() {
+    QWidget* focused = QApplication::focusWidget();
+    for (MenuButton* b : menuButtons_) {
+        if (b == focused) {
+            b->drop();
+            return;
+        }
+    }
+    if (auto* name = findChild<QLabel*>("imgNameHead"))
+        findChild<QMenu*>("ppmAutresCalculs")->popup(name->mapToGlobal(QPoint(0, name->height())));
+}
+
+// A press and release of Alt alone opens the first menu, as a menu bar does.
+void KeypadWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Alt && altAlone_) {
+        altAlone_ = false;
+        menuButtons_.front()->drop();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+// Left and Right in an open menu move to the neighbouring menu of the bar.
+bool KeypadWindow::moveBetweenMenus(QMenu* menu, QKeyEvent* e) {
+    if (e->key() != Qt::Key_Left && e->key() != Qt::Key_Right) return false;
+    if (e->key() == Qt::Key_Right && menu->activeAction() && menu->activeAction()->menu())
+        return false;  // Right opens a submenu first
+    const auto it = std::find_if(menuButtons_.begin(), menuButtons_.end(),
+                                 [menu](MenuButton* b) { return b->dropMenu() == menu; });
+    if (it == menuButtons_.end()) return false;
+    const auto n = static_cast<std::ptrdiff_t>(menuButtons_.size());
+    const std::ptrdiff_t step = e->key() == Qt::Key_Right ? 1 : -1;
+    const std::ptrdiff_t next = ((it - menuButtons_.begin()) + step + n) % n;
+    menu->close();
+    menuButtons_[static_cast<std::size_t>(next)]->drop();
+    return true;
+}
+
 void KeypadWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Alt && event->modifiers() == Qt::AltModifier) {
+        altAlone_ = true;
+        return;
+    }
     if (!handleKey(event)) QWidget::keyPressEvent(event);
 }
 
@@ -614,6 +682,14 @@ void KeypadWindow::mouseReleaseEvent(QMouseEvent*) {
 bool KeypadWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* w = qobject_cast<QWidget*>(watched);
     const QEvent::Type type = event->type();
+    if (auto* menu = qobject_cast<QMenu*>(watched); menu && type == QEvent::KeyPress) {
+        if (moveBetweenMenus(menu, static_cast<QKeyEvent*>(event))) return true;
+    }
+    // A mouse move over a control with a hint reaches the panels under it too: they must not
+    // clear the hint the control has just shown.
+    if (w && type == QEvent::MouseMove && !w->property("zumbrelHint").isValid() &&
+        overHintedControl(w, static_cast<QMouseEvent*>(event)))
+        return QWidget::eventFilter(watched, event);
     if (w && type == QEvent::MouseMove) {
         if (w == panelClavier_) {
             // PanelClavierMouseMove: the status line empties and the entry's caret goes home.
@@ -640,6 +716,14 @@ bool KeypadWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (w == panelClavier_ && type == QEvent::MouseButtonRelease) dragging_ = false;
     return QWidget::eventFilter(watched, event);
+}
+
+bool KeypadWindow::overHintedControl(QWidget* panel, QMouseEvent* event) const {
+    for (QWidget* c = panel->childAt(event->position().toPoint()); c && c != panel;
+         c = c->parentWidget()) {
+        if (c->property("zumbrelHint").isValid()) return true;
+    }
+    return false;
 }
 
 void KeypadWindow::showEvent(QShowEvent* event) {

@@ -11,6 +11,8 @@
 #include "calc/key_script.h"
 
 class QLabel;
+class QMenu;
+class QMouseEvent;
 class QFrame;
 class QPushButton;
 class QToolButton;
@@ -90,6 +92,7 @@ class KeypadWindow final : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -108,6 +111,9 @@ class KeypadWindow final : public QWidget {
     void showVoicePicture();
     void focusBackFromTape();
     void startDrag(QMouseEvent* event);
+    void openContextMenu();
+    bool moveBetweenMenus(QMenu* menu, QKeyEvent* e);
+    bool overHintedControl(QWidget* panel, QMouseEvent* event) const;
 
     std::unique_ptr<LocalFileSystem> files_;
     std::unique_ptr<QtSoundOutput> sound_;
@@ -135,6 +141,7 @@ class KeypadWindow final : public QWidget {
     std::vector<MenuButton*> menuButtons_;
     QPoint dragOffset_;
     bool dragging_ = false;
+    bool altAlone_ = false;  // Alt is down and no other key came since
     bool windowsShown_ = false;
     int lang_ = 0;
     std::optional<char> letter_;

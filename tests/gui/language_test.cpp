@@ -51,6 +51,43 @@ class Languages : public testing::Test {
     std::unique_ptr<KeypadWindow> keypad;
 };
 
+// The keypad's own menu items, not the tape window's items of the same names.
+TEST_F(Languages, the_keypads_own_menu_items_follow_the_language) {
+    choose("ENGL");
+    const auto item = [&](const char* menu, const char* name) {
+        return keypad->findChild<QMenu*>(menu)->findChild<QAction*>(name)->text();
+    };
+    EXPECT_EQ(item("ppmEdit", "mItemInsertDate"), "Insert the date");
+    EXPECT_EQ(item("ppmEdit", "mItemInsertEntete"), "Insert a header");
+    EXPECT_EQ(item("ppmFenetres", "mItemHideKeyboard"), "Hide the keypad");
+    EXPECT_EQ(item("ppmFenetres", "mItemHideRibbon"), "Hide the tape");
+}
+
+// Names for screen readers and the task bar follow the language; French is built in.
+TEST_F(Languages, screen_reader_names_and_titles_follow_the_language) {
+    const auto name = [&](const char* control) {
+        return keypad->findChild<QWidget*>(control)->accessibleName();
+    };
+    EXPECT_EQ(name("btn7"), "Sept");
+    EXPECT_EQ(name("EdtVirt"), "Affichage");
+    EXPECT_EQ(keypad->tapeWindow().windowTitle(), "Zumbrel – ruban");
+    choose("ENGL");
+    EXPECT_EQ(name("btn7"), "Seven");
+    EXPECT_EQ(name("btnRacine"), "Square root (R key)");
+    EXPECT_EQ(name("EdtVirt"), "Display");
+    EXPECT_EQ(name("imgVoice"), "Woman's voice");
+    EXPECT_EQ(keypad->accessibleName(), "Zumbrel calculator");
+    EXPECT_EQ(keypad->windowTitle(), "Zumbrel");
+    EXPECT_EQ(keypad->tapeWindow().windowTitle(), "Zumbrel – tape");
+    EXPECT_EQ(keypad->tapeWindow().accessibleName(), "Zumbrel tape");
+    EXPECT_EQ(keypad->findChild<QMenu*>("ppmFiles")->accessibleName(), "File");
+    EXPECT_EQ(name("lblNbrDecPref"), "Decimal places : 2");
+    choose("FRAN");
+    EXPECT_EQ(name("btn7"), "Sept");
+    EXPECT_EQ(name("lblNbrDecPref"), "Nombre de décimales : 2");
+    EXPECT_EQ(keypad->tapeWindow().windowTitle(), "Zumbrel – ruban");
+}
+
 TEST_F(Languages, english_translates_both_windows_and_the_messages) {
     choose("ENGL");
     EXPECT_EQ(caption("mmFichier"), "File");

@@ -1,0 +1,178 @@
+// What a keyboard user, a mouse user and a screen reader meet on the keypad window.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+#include "calc/calculator.h"
+#include "keypad/display_view.h"
+#include "keypad/keypad_window.h"
+#include "keypad/menu_bar.h"
+#include "keypad/status_line.h"
+#include "tape/tape_window.h"
+
+namespace zumbrel::gui {
+namespace {
+
+class Reach : public testing::Test {
+  protected:
+    void SetUp() override {
+        keypad = std::make_unique<KeypadWindow>();
+        keypad->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(keypad.get()));
+        keypad->calculator().registers().decimalSeparator = ',';
+        keypad->calculator().registers().lblSepDec = "S";
+    }
+    DisplayView& display() const { return *keypad->findChild<DisplayView*>("EdtVirt"); }
+    void type(const char* keys) {
+        for (const char* k = keys; *k; ++k) {
+            if (*k == '\n')
+                QTest::keyClick(keypad.get(), Qt::Key_Return);
+            else
+                QTest::keyClicks(keypad.get(), QString(QChar(*k)));
+        }
+    }
+    // The pointer passes over a control: the event goes up to the panels under it, as a
+    // real mouse move does.
+    void moveOver(const char* control) {
+        auto* w = keypad->findChild<QWidget*>(control);
+        const QPoint at = w->rect().center();
+        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    }
+    QString status() const { return keypad->statusLine().label()->text(); }
+
+    std::unique_ptr<KeypadWindow> keypad;
+};
+
+// A mouse move over the keypad never changes what the next digit does.
+struct MoveCase {
+    const char* name;
+    const char* before;  // keys typed before the mouse moves
+    const char* after;   // keys typed after it
+    const char* display;
+};
+
+class MouseMoves : public Reach, public testing::WithParamInterface<MoveCase> {};
+
+TEST_P(MouseMoves, leave_the_next_digit_replacing_the_value_shown) {
+    type(GetParam().before);
+    moveOver("PanelClavier");
+    moveOver("btn5");
+    type(GetParam().after);
+    EXPECT_EQ(display().text(), GetParam().display);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, MouseMoves,
+    testing::Values(MoveCase{"after_a_division_by_zero", "5/0\n", "4+4\n", "8,00"},
+                    MoveCase{"after_enter_with_nothing_to_compute", "9\n", "4", "4"},
+                    MoveCase{"after_a_result", "2+2\n", "7", "7"},
+                    MoveCase{"after_a_sign_change", "5s", "3", "3"},
+                    MoveCase{"while_typing_a_number", "12", "3", "123"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Reach, hints_stay_while_the_pointer_is_over_their_control) {
+    moveOver("lblNbrDecPref");
+    EXPECT_EQ(status(), "Nombre choisi de décimales (double-clic)");
+    moveOver("GommeClean");
+    EXPECT_EQ(status(), "Effacer les chiffres de cette zone de saisie");
+    moveOver("btn7");
+    EXPECT_EQ(status(), "Sept");
+    moveOver("PanelCommand");  // the empty part of the command panel clears the line
+    EXPECT_EQ(status(), "");
+}
+
+TEST_F(Reach, the_minimise_button_minimises_both_windows) {
+    QTRY_VERIFY(keypad->tapeWindow().isVisible());
+    QTest::mouseClick(keypad->findChild<QPushButton*>("btnMinimize"), Qt::LeftButton);
+    EXPECT_TRUE(keypad->isMinimized());
+    EXPECT_TRUE(keypad->tapeWindow().isMinimized());
+}
+
+TEST_F(Reach, the_longest_number_shows_every_digit) {
+    const QString digits = "123456789012345678901234567890";
+    type(digits.toLatin1().constData());
+    EXPECT_EQ(display().text().remove(' '), digits);
+    EXPECT_LT(display().drawnPointSize(), display().basePointSize());
+    QFont drawn = display().font();
+    drawn.setPointSizeF(display().drawnPointSize());
+    EXPECT_LE(QFontMetrics(drawn).horizontalAdvance(display().text()), display().width());
+    type("+");
+    EXPECT_EQ(keypad->tapeWindow().editor()->lineWrapMode(), QTextEdit::NoWrap);
+}
+
+TEST_F(Reach, a_short_number_keeps_the_full_size) {
+    type("12");
+    EXPECT_EQ(display().drawnPointSize(), display().basePointSize());
+}
+
+TEST_F(Reach, root_and_sign_change_have_keys_of_their_own) {
+    type("9r");
+    EXPECT_EQ(display().text(), "3,00");
+    type("5s");
+    EXPECT_EQ(display().text(), "-5");
+}
+
+TEST_F(Reach, f10_opens_the_first_menu_and_arrows_move_along_the_bar) {
+    QTest::keyClick(keypad.get(), Qt::Key_F10);
+    auto* files = keypad->findChild<QMenu*>("ppmFiles");
+    auto* edit = keypad->findChild<QMenu*>("ppmEdit");
+    auto* help = keypad->findChild<QMenu*>("ppmAide");
+    QTRY_VERIFY(files->isVisible());
+    QTest::keyClick(files, Qt::Key_Right);
+    QTRY_VERIFY(edit->isVisible());
+    EXPECT_FALSE(files->isVisible());
+    QTest::keyClick(edit, Qt::Key_Left);
+    QTRY_VERIFY(files->isVisible());
+    QTest::keyClick(files, Qt::Key_Left);  // round the bar
+    QTRY_VERIFY(help->isVisible());
+    help->close();
+}
+
+TEST_F(Reach, shift_f10_opens_the_context_menu) {
+    QTest::keyClick(keypad.get(), Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = keypad->findChild<QMenu*>("ppmAutresCalculs");
+    QTRY_VERIFY(menu->isVisible());
+    menu->close();
+}
+
+// What a screen reader reads in the focused display: the message, then the number.
+TEST_F(Reach, the_display_is_the_text_a_screen_reader_reads) {
+    keypad->activateWindow();
+    EXPECT_EQ(keypad->focusProxy(), &display());
+    type("12+3*");
+    EXPECT_EQ(display().spokenText(), "Résultat intermédiaire : 15,00");
+    type("2\n");
+    EXPECT_EQ(display().spokenText(), "30,00");
+    type("5/0\n");
+    EXPECT_EQ(display().spokenText(), "Division par zéro, opération stoppée ! 5,00");
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&display());
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::EditableText);
+    EXPECT_TRUE(a->state().readOnly);
+    ASSERT_NE(a->textInterface(), nullptr);
+    EXPECT_EQ(a->textInterface()->text(0, a->textInterface()->characterCount()),
+              display().spokenText());
+}
+
+TEST_F(Reach, menu_bar_buttons_are_menu_items_that_drop_their_menu) {
+    MenuButton* files = keypad->menuButtons().front();
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(files);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::MenuItem);
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(files->dropMenu()->isVisible());
+    files->dropMenu()->close();
+}
+
+}  // namespace
+}  // namespace zumbrel::gui
