@@ -557,7 +557,7 @@ bool KeypadWindow::handleKey(QKeyEvent* e) {
         return true;
     }
     if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::NoModifier) {
-        menuButtons_.front()->drop();
+        menuButtons_.front()->drop(true);
         return true;
     }
     if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
@@ -603,7 +603,7 @@ void KeypadWindow::openContextMenu() {
     QWidget* focused = QApplication::focusWidget();
     for (MenuButton* b : menuButtons_) {
         if (b == focused) {
-            b->drop();
+            b->drop(true);
             return;
         }
     }
@@ -615,7 +615,7 @@ void KeypadWindow::openContextMenu() {
 void KeypadWindow::keyReleaseEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Alt && altAlone_) {
         altAlone_ = false;
-        menuButtons_.front()->drop();
+        menuButtons_.front()->drop(true);
         return;
     }
     QWidget::keyReleaseEvent(event);
@@ -633,7 +633,7 @@ bool KeypadWindow::moveBetweenMenus(QMenu* menu, QKeyEvent* e) {
     const std::ptrdiff_t step = e->key() == Qt::Key_Right ? 1 : -1;
     const std::ptrdiff_t next = ((it - menuButtons_.begin()) + step + n) % n;
     menu->close();
-    menuButtons_[static_cast<std::size_t>(next)]->drop();
+    menuButtons_[static_cast<std::size_t>(next)]->drop(true);
     return true;
 }
 

@@ -40,8 +40,15 @@ void MenuButton::setText(const QString& caption) {
     }
 }
 
-void MenuButton::drop() {
+void MenuButton::drop(bool fromKeyboard) {
     menu_->popup(mapToGlobal(QPoint(3, 20)));
+    if (!fromKeyboard) return;
+    for (QAction* a : menu_->actions()) {
+        if (a->isEnabled() && a->isVisible() && !a->isSeparator()) {
+            menu_->setActiveAction(a);
+            break;
+        }
+    }
 }
 
 void MenuButton::mousePressEvent(QMouseEvent* e) {
@@ -54,7 +61,7 @@ void MenuButton::mousePressEvent(QMouseEvent* e) {
 
 void MenuButton::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Down) {
-        drop();
+        drop(true);
         return;
     }
     QPushButton::keyPressEvent(e);

@@ -14,7 +14,9 @@ class MenuButton final : public QPushButton {
     QMenu* dropMenu() const { return menu_; }
     // The caption, also the name of the menu it drops.
     void setText(const QString& caption);
-    void drop();
+    // Drops the menu; from the keyboard (or a screen reader) its first available item is
+    // made current, so that a reader announces it and the arrows start from it.
+    void drop(bool fromKeyboard = false);
 
   protected:
     void mousePressEvent(QMouseEvent* e) override;

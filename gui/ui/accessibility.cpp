@@ -70,7 +70,7 @@ class MenuButtonAccessible final : public QAccessibleWidget {
     QStringList actionNames() const override { return {pressAction(), showMenuAction()}; }
     void doAction(const QString& name) override {
         if (name == pressAction() || name == showMenuAction())
-            static_cast<MenuButton*>(widget())->drop();
+            static_cast<MenuButton*>(widget())->drop(true);
     }
 };
 

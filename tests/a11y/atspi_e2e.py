@@ -1,0 +1,233 @@
+#!/usr/bin/python3
+"""Drives Zumbrel through the accessibility stack (AT-SPI), as a screen reader sees it.
+
+Started on a private session bus with an X server; argument: the program to start.
+Checks that results and messages are announced as text inserted in the focused object,
+that windows, menus and controls have the roles and names a reader needs, and that every
+focusable object has a name.
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+failures = []
+
+
+def check(condition, what):
+    print(("ok   " if condition else "FAIL ") + what, flush=True)
+    if not condition:
+        failures.append(what)
+
+
+def find_app(timeout=20):
+    desktop = pyatspi.Registry.getDesktop(0)
+    end = time.time() + timeout
+    while time.time() < end:
+        for app in desktop:
+            if app is not None and app.name == "Zumbrel" and app.childCount >= 2:
+                return app
+        time.sleep(0.2)
+    return None
+
+
+def walk(obj):
+    yield obj
+    for child in obj:
+        if child is not None:
+            yield from walk(child)
+
+
+def find(root, role=None, name=None, showing=None):
+    for o in walk(root):
+        if role is not None and o.getRoleName() != role:
+            continue
+        if name is not None and o.name != name:
+            continue
+        if showing is not None and o.getState().contains(pyatspi.STATE_SHOWING) != showing:
+            continue
+        return o
+    return None
+
+
+def pump(seconds):
+    """Lets AT-SPI events arrive for a while."""
+    loop = GLib.MainLoop()
+    GLib.timeout_add(int(seconds * 1000), loop.quit)
+    loop.run()
+
+
+def wait_for(predicate, seconds=5):
+    end = time.time() + seconds
+    while time.time() < end:
+        if predicate():
+            return True
+        pump(0.1)
+    return predicate()
+
+
+KEYSYMS = {"+": 0xFFAB, "*": 0xFFAA, "/": 0xFFAF, "-": 0xFFAD, "\n": 0xFF0D}
+
+
+def type_keys(keys):
+    for k in keys:
+        pyatspi.Registry.generateKeyboardEvent(KEYSYMS.get(k, ord(k)), None, pyatspi.KEY_SYM)
+        pump(0.08)
+
+
+def press_escape():
+    pyatspi.Registry.generateKeyboardEvent(0xFF1B, None, pyatspi.KEY_SYM)
+    pump(0.3)
+
+
+inserted = []  # (role, name, focused, text) of every text insertion
+focused = []  # the parents of the objects that took the focus
+
+
+def on_focus(event):
+    if not event.detail1:
+        return
+    try:
+        focused.append(event.source.parent)
+    except Exception:
+        focused.append(None)
+
+
+
+def on_insert(event):
+    try:
+        src = event.source
+        focused = src.getState().contains(pyatspi.STATE_FOCUSED)
+        inserted.append((src.getRoleName(), src.name, focused, str(event.any_data)))
+    except Exception as e:  # the source may be gone
+        inserted.append(("?", "?", False, str(e)))
+
+
+def announced_since(mark, needle):
+    """An insertion in the focused display holding needle, after the mark."""
+    return any(role == "text" and name == "Affichage" and focused and needle in text
+               for role, name, focused, text in inserted[mark:])
+
+
+def main():
+    program = sys.argv[1]
+    env = dict(os.environ)
+    env.update({"QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+                "QT_ACCESSIBILITY": "1", "LANG": "fr_FR.UTF-8", "LC_ALL": "fr_FR.UTF-8"})
+    pyatspi.Registry.registerEventListener(on_insert, "object:text-changed:insert")
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    app_process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+    try:
+        app = find_app()
+        check(app is not None, "the program shows on the accessibility bus")
+        if app is None:
+            return
+        keypad = find(app, name="Calculatrice Zumbrel")
+        tape = find(app, name="Ruban de Zumbrel")
+        check(keypad is not None and keypad.getRoleName() in ("frame", "window"),
+              "the keypad is a window named 'Calculatrice Zumbrel'")
+        check(tape is not None and tape.getRoleName() in ("frame", "window"),
+              "the tape is a window named 'Ruban de Zumbrel'")
+
+        display = find(keypad, role="text", name="Affichage")
+        check(display is not None, "the display is a text named 'Affichage'")
+        check(wait_for(lambda: display.getState().contains(pyatspi.STATE_FOCUSED)),
+              "the display holds the keyboard focus")
+        state = display.getState()
+        check(not state.contains(pyatspi.STATE_EDITABLE), "the display is read-only")
+
+        # Results and messages are spoken as text inserted in the focused display.
+        mark = len(inserted)
+        type_keys("12+3*")
+        check(wait_for(lambda: announced_since(mark, "Résultat intermédiaire : 15")),
+              "an interim result is announced")
+        mark = len(inserted)
+        type_keys("2\n")
+        ds = "," if wait_for(lambda: announced_since(mark, "30,00"), 3) else "."
+        check(announced_since(mark, "30" + ds + "00"), "12+3*2 Enter announces 30,00")
+        check(display.queryText().getText(0, -1) == "30" + ds + "00",
+              "the display's text is the result")
+        mark = len(inserted)
+        type_keys("5/0\n")
+        check(wait_for(lambda: announced_since(mark, "Division par zéro, opération stoppée !")),
+              "5/0 Enter announces the division-by-zero message")
+        once = [t for r, n, f, t in inserted[mark:] if "Division par zéro" in t]
+        check(len(once) == 1, "the message is announced once")
+
+        # The tape is a text a reader can read line by line.
+        ribbon = find(tape, role="text", name="Ruban")
+        check(ribbon is not None, "the tape text is named 'Ruban'")
+        if ribbon is not None:
+            text = ribbon.queryText()
+            first = text.getTextAtOffset(0, pyatspi.TEXT_BOUNDARY_LINE_START)[0]
+            check(first.strip() == "12" + ds + "00", "the tape's first line reads 12,00")
+            check(ribbon.getState().contains(pyatspi.STATE_FOCUSABLE),
+                  "the tape text can take the focus")
+        toolbar = find(tape, role="tool bar")
+        check(toolbar is not None and any(
+            c is not None and c.getState().contains(pyatspi.STATE_FOCUSABLE)
+            and c.getState().contains(pyatspi.STATE_SHOWING) for c in toolbar),
+            "the tape toolbar's buttons can take the focus")
+
+        # The menu bar: five menu items whose press action drops a named menu.
+        items = [o for o in walk(keypad) if o.getRoleName() == "menu item"]
+        names = [o.name for o in items]
+        check(names[:5] == ["Fichier", "Édition", "Fenêtres", "Options", "Aide"],
+              "the menu bar's entries are menu items: %s" % names[:5])
+        files = items[0] if items else None
+        if files is not None:
+            action = files.queryAction()
+            actions = [action.getName(i).lower() for i in range(action.nActions)]
+            check("press" in actions, "a menu entry has a press action: %s" % actions)
+            # Popup menus are not children of the application: a reader meets them through
+            # the focus moving onto their first item.
+            mark = len(focused)
+            action.doAction(actions.index("press"))
+            menu = None
+            if wait_for(lambda: any(p is not None and p.name == "Fichier"
+                                    for p in focused[mark:])):
+                menu = next(p for p in focused[mark:] if p is not None and p.name == "Fichier")
+            check(menu is not None and menu.getRoleName() in ("popup menu", "menu"),
+                  "pressing 'Fichier' moves the focus into a menu named 'Fichier'")
+            if menu is not None:
+                new = find(menu, name="Nouveau")
+                quit_item = find(menu, name="Quitter")
+                check(new is not None and not new.getState().contains(pyatspi.STATE_SENSITIVE),
+                      "a disabled item is not sensitive")
+                check(quit_item is not None
+                      and quit_item.getState().contains(pyatspi.STATE_SENSITIVE),
+                      "an enabled item is sensitive")
+                unnamed = [o.getRoleName() for o in walk(menu)
+                           if o.getRoleName() not in ("separator",) and not o.name]
+                check(not unnamed, "every entry of the menu has a name: %s" % unnamed)
+            press_escape()
+
+        # The values of the command panel are read with their names.
+        check(find(keypad, name="Nombre de décimales : 2") is not None,
+              "the decimal places are readable")
+        check(any((o.name or "").startswith("Langue : ") for o in walk(keypad)),
+              "the language letter is readable")
+
+        # Nothing that takes the focus is unnamed.
+        unnamed = []
+        for window in (keypad, tape):
+            for o in walk(window):
+                if o.getState().contains(pyatspi.STATE_FOCUSABLE) and not o.name:
+                    unnamed.append(o.getRoleName())
+        check(not unnamed, "every focusable object has a name: %s" % unnamed)
+    finally:
+        app_process.terminate()
+        try:
+            app_process.wait(10)
+        except subprocess.TimeoutExpired:
+            app_process.kill()
+
+
+if __name__ == "__main__":
+    main()
+    print("%d failed" % len(failures))
+    sys.exit(1 if failures else 0)

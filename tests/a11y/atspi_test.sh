@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs atspi_e2e.py against a copy of the program, on a private X server and session bus,
+# with settings of its own (no sound, so that the screen reader is the only voice).
+set -euo pipefail
+exe=$1
+languages=$2
+here=$(cd "$(dirname "$0")" && pwd)
+for tool in Xvfb dbus-run-session; do
+  command -v "$tool" >/dev/null || { echo "missing $tool (./test.sh installs it)"; exit 1; }
+done
+/usr/bin/python3 -c 'import pyatspi' || { echo "missing python3-pyatspi"; exit 1; }
+
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$work/app/Resources/Language" "$work/app/Resources/System" "$work/tmp" "$work/home"
+chmod 700 "$work/tmp"
+cp "$exe" "$work/app/zumbrel"
+cp "$languages"/*.lng "$work/app/Resources/Language/"
+printf '[CONFIG]\r\nAlpha=1\r\nLang=1\r\nVoice=WNS\r\nRR=0\r\n' >"$work/app/Resources/System/Zumbrel.ini"
+
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+export TMPDIR="$work/tmp" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
+export XDG_RUNTIME_DIR="$work/tmp"
+unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
+dbus-run-session -- /usr/bin/python3 "${ATSPI_SCRIPT:-$here/atspi_e2e.py}" "$work/app/zumbrel" 2> >(grep -v 'fd limit' >&2)
