@@ -31,16 +31,18 @@ void DisplayView::present(const QString& number, const QString& message, bool qu
     message_ = message;
     if (numberChanged) update();
     const QString after = spokenText();
-    if (after == before || quiet || !QAccessible::isActive()) return;
+    if (after == before || quiet) return;
     if (!before.isEmpty() && after.startsWith(before) && message.isEmpty()) {
         // A typed character: only what was added is new.
         QAccessibleTextInsertEvent inserted(this, static_cast<int>(before.size()),
                                             after.mid(before.size()));
         QAccessible::updateAccessibility(&inserted);
+        if (onAnnounced) onAnnounced(inserted.textInserted());
         return;
     }
     QAccessibleTextUpdateEvent replaced(this, 0, before, after);
     QAccessible::updateAccessibility(&replaced);
+    if (onAnnounced) onAnnounced(after);
 }
 
 void DisplayView::setBaseFont(const QFont& font) {

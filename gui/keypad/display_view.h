@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 namespace zumbrel::gui {
 
@@ -22,6 +23,9 @@ class DisplayView final : public QWidget {
     // typed characters as an insertion, anything else (a result, a message) as a whole new
     // text, unless quiet is set (the program's own voice reads the result).
     void present(const QString& number, const QString& message, bool quiet);
+
+    // Told each text announced to assistive technology (what is new in the spoken text).
+    std::function<void(const QString&)> onAnnounced;
 
     // The font when the number fits; longer numbers are drawn smaller.
     void setBaseFont(const QFont& font);

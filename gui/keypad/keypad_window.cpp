@@ -93,7 +93,10 @@ KeypadWindow::KeypadWindow(QWidget* parent)
 
     statusPort_ = std::make_unique<StatusLineAdapter>(*status_);
     // The display shows the result before it is read aloud.
-    voice_->beforeReading = [this] { refresh(); };
+    voice_->beforeReading = [this] {
+        resultReadAloud_ = true;
+        refresh();
+    };
     calc_ = std::make_unique<calc::Calculator>(calc::Ports{
         tape_->tape(), *history_, *statusPort_, *prompts_, *sound_, *voice_, *translator_});
     calc_->registers().decimalSeparator =
@@ -391,6 +394,7 @@ void KeypadWindow::hint(QWidget* control, const QString& text) {
 void KeypadWindow::keyAction(const calc::KeyAction& action) {
     calc::runAction(*calc_, action);
     refresh();
+    resultReadAloud_ = false;
 }
 
 void KeypadWindow::refresh() {
@@ -398,12 +402,9 @@ void KeypadWindow::refresh() {
     edtSaisie_->setText(QString::fromStdString(r.edtSaisie));
     // While the program's own voice reads a result, the screen reader is not told of it too,
     // so the two never talk over each other; messages are always told.
-    const voice::VoiceKind kind = voiceState_->voiceKind();
-    const bool voiceReadsResult =
-        (kind == voice::VoiceKind::Man || kind == voice::VoiceKind::Woman) && r.latestShowsEquals &&
-        r.entrySelected;
-    edtVirt_->present(QString::fromStdString(r.EdtVirt), status_->calculatorMessage(),
-                      voiceReadsResult);
+    const QString message = status_->calculatorMessage();
+    edtVirt_->present(QString::fromStdString(r.EdtVirt), message,
+                      resultReadAloud_ && message.isEmpty());
     gommeClean_->setVisible(!r.EdtVirt.empty());
     gommeUndo_->setVisible(!r.EdtVirt.empty());
     shLed_->setVisible(r.shLedVisible);

@@ -141,7 +141,8 @@ class KeypadWindow final : public QWidget {
     std::vector<MenuButton*> menuButtons_;
     QPoint dragOffset_;
     bool dragging_ = false;
-    bool altAlone_ = false;  // Alt is down and no other key came since
+    bool altAlone_ = false;         // Alt is down and no other key came since
+    bool resultReadAloud_ = false;  // the program's voice reads the result of this key
     bool windowsShown_ = false;
     int lang_ = 0;
     std::optional<char> letter_;

@@ -4,10 +4,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
@@ -17,6 +20,7 @@
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
 #include "tape/tape_window.h"
+#include "voice/voice_state.h"
 
 namespace zumbrel::gui {
 namespace {
@@ -172,6 +176,59 @@ TEST_F(Reach, menu_bar_buttons_are_menu_items_that_drop_their_menu) {
     a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_VERIFY(files->dropMenu()->isVisible());
     files->dropMenu()->close();
+}
+
+}  // namespace
+}  // namespace zumbrel::gui
+
+namespace zumbrel::gui {
+namespace {
+
+// What the display tells assistive technology (the AT-SPI test hears the same through the
+// real bridge).
+class Announcements : public Reach {
+  protected:
+    void SetUp() override {
+        Reach::SetUp();
+        display().onAnnounced = [this](const QString& text) { heard.push_back(text); };
+    }
+    bool heardOnce(const QString& text) const {
+        return std::count(heard.begin(), heard.end(), text) == 1;
+    }
+    std::vector<QString> heard;
+};
+
+TEST_F(Announcements, without_the_programs_voice_the_reader_hears_each_result_once) {
+    keypad->voiceState().kind = "WNS";
+    type("12+3*");
+    EXPECT_TRUE(heardOnce("Résultat intermédiaire : 15,00"));
+    type("2\n");
+    EXPECT_TRUE(heardOnce("30,00"));
+    type("4");
+    EXPECT_EQ(heard.back(), "4");  // the typed digit replaces the result
+    type("5");
+    EXPECT_EQ(heard.back(), "5");  // then only what is added is new
+}
+
+TEST_F(Announcements, with_the_programs_voice_results_are_left_to_it_but_messages_are_told) {
+    QTemporaryDir voices;  // a French woman's voice whose words are all silent
+    QDir(voices.path()).mkpath("FranW01");
+    QFile(voices.filePath("FranW01/egal.wav")).open(QIODevice::WriteOnly);
+    voice::VoiceState& v = keypad->voiceState();
+    v.kind = "WWo";
+    v.soundRoot = voices.path().toStdString() + "/";
+    v.languageFolder = "Fran";
+    v.voiceCode = "W01";
+    v.speakKeys = false;
+    v.install = config::InstallCode::ZMB;
+    type("2+2\n");
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), "4,00"), 0);
+    v.kind = "WNS";
+    type("2+2\n");
+    EXPECT_TRUE(heardOnce("4,00"));  // the same result, now without the program's voice
+    v.kind = "WWo";
+    type("5/0\n");
+    EXPECT_TRUE(heardOnce("Division par zéro, opération stoppée ! 5,00"));
 }
 
 }  // namespace
