@@ -9,7 +9,7 @@ ZUMBREL_PACKAGES=(
   clang libclang-rt-14-dev clang-format unrtf
   qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev fonts-liberation fonts-dejavu-core
   espeak-ng
-  xvfb xauth dbus at-spi2-core python3-pyatspi
+  xvfb xauth dbus at-spi2-core python3-pyatspi orca
 )
 
 zumbrel_install_packages() {

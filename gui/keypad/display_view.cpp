@@ -24,25 +24,22 @@ QString DisplayView::spokenText() const {
     return message_ + ' ' + number_;
 }
 
-void DisplayView::present(const QString& number, const QString& message, bool quiet) {
+void DisplayView::present(const QString& number, const QString& message, bool quiet,
+                          bool selected) {
     const QString before = spokenText();
-    const bool numberChanged = number != number_;
+    if (number != number_) update();
     number_ = number;
     message_ = message;
-    if (numberChanged) update();
     const QString after = spokenText();
+    wholeSelected_ = selected && !after.isEmpty();
     if (after == before || quiet) return;
-    if (!before.isEmpty() && after.startsWith(before) && message.isEmpty()) {
-        // A typed character: only what was added is new.
-        QAccessibleTextInsertEvent inserted(this, static_cast<int>(before.size()),
-                                            after.mid(before.size()));
-        QAccessible::updateAccessibility(&inserted);
-        if (onAnnounced) onAnnounced(inserted.textInserted());
-        return;
-    }
-    QAccessibleTextUpdateEvent replaced(this, 0, before, after);
-    QAccessible::updateAccessibility(&replaced);
-    if (onAnnounced) onAnnounced(after);
+    // Only insertions are told: Orca announces the deletion of a text it saw selected as
+    // "selection deleted", which would follow every result.
+    const bool typed = !before.isEmpty() && after.startsWith(before) && !wholeSelected_;
+    const int at = typed ? static_cast<int>(before.size()) : 0;
+    QAccessibleTextInsertEvent inserted(this, at, after.mid(at));
+    QAccessible::updateAccessibility(&inserted);
+    if (onAnnounced) onAnnounced(inserted.textInserted());
 }
 
 void DisplayView::setBaseFont(const QFont& font) {

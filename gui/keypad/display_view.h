@@ -18,11 +18,16 @@ class DisplayView final : public QWidget {
     QString message() const { return message_; }
     // What a screen reader reads: the message, a space, then the number.
     QString spokenText() const;
+    // A result or a message stands whole and selected, as the result stands selected in the
+    // entry; typed digits are not selected. Orca speaks text inserted after a printable key
+    // (an operator) only when it is selected.
+    bool spokenTextSelected() const { return wholeSelected_; }
 
-    // Shows the number and the message. A new text is announced to assistive technology:
-    // typed characters as an insertion, anything else (a result, a message) as a whole new
-    // text, unless quiet is set (the program's own voice reads the result).
-    void present(const QString& number, const QString& message, bool quiet);
+    // Shows the number and the message. A new text is announced to assistive technology as
+    // text inserted: typed characters alone, anything else as the whole new text, unless
+    // quiet is set (the program's own voice reads the result). A result or a message stands
+    // selected.
+    void present(const QString& number, const QString& message, bool quiet, bool selected);
 
     // Told each text announced to assistive technology (what is new in the spoken text).
     std::function<void(const QString&)> onAnnounced;
@@ -47,6 +52,7 @@ class DisplayView final : public QWidget {
     QString number_;
     QString message_;
     QFont baseFont_;
+    bool wholeSelected_ = false;
 };
 
 }  // namespace zumbrel::gui

@@ -404,7 +404,7 @@ void KeypadWindow::refresh() {
     // so the two never talk over each other; messages are always told.
     const QString message = status_->calculatorMessage();
     edtVirt_->present(QString::fromStdString(r.EdtVirt), message,
-                      resultReadAloud_ && message.isEmpty());
+                      resultReadAloud_ && message.isEmpty(), r.entrySelected || !message.isEmpty());
     gommeClean_->setVisible(!r.EdtVirt.empty());
     gommeUndo_->setVisible(!r.EdtVirt.empty());
     shLed_->setVisible(r.shLedVisible);

@@ -1,6 +1,7 @@
 #include "ui/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <algorithm>
 
 #include "keypad/display_view.h"
 #include "keypad/keypad_window.h"
@@ -27,16 +28,22 @@ class DisplayAccessible final : public QAccessibleWidget, public QAccessibleText
         if (t == QAccessible::Value) return view()->spokenText();
         return QAccessibleWidget::text(t);
     }
+    // Read-only, yet an editable text for screen readers: Orca speaks the text inserted by a
+    // key only in an editable text that has the focus.
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.readOnly = true;
+        s.editable = true;
         s.selectableText = true;
         return s;
     }
 
-    // Nothing is ever selected; the caret stands after the last character.
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
+    // A result or a message stands selected; the caret stands after the last character.
+    void selection(int, int* start, int* end) const override {
+        *start = 0;
+        *end = view()->spokenTextSelected() ? characterCount() : 0;
+    }
+    int selectionCount() const override { return view()->spokenTextSelected() ? 1 : 0; }
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}

@@ -138,7 +138,7 @@ def main():
         check(wait_for(lambda: display.getState().contains(pyatspi.STATE_FOCUSED)),
               "the display holds the keyboard focus")
         state = display.getState()
-        check(not state.contains(pyatspi.STATE_EDITABLE), "the display is read-only")
+        check(state.contains(pyatspi.STATE_READ_ONLY), "the display is read-only")
 
         # Results and messages are spoken as text inserted in the focused display.
         mark = len(inserted)

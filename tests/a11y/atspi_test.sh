@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs atspi_e2e.py against a copy of the program, on a private X server and session bus,
+# Runs atspi_e2e.py (or the script given third) against a copy of the program, on a private X server and session bus,
 # with settings of its own (no sound, so that the screen reader is the only voice).
 set -euo pipefail
 exe=$1
@@ -31,4 +31,4 @@ export DISPLAY=":$(head -n1 "$work/display")"
 export TMPDIR="$work/tmp" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 export XDG_RUNTIME_DIR="$work/tmp"
 unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
-dbus-run-session -- /usr/bin/python3 "${ATSPI_SCRIPT:-$here/atspi_e2e.py}" "$work/app/zumbrel" 2> >(grep -v 'fd limit' >&2)
+dbus-run-session -- /usr/bin/python3 "${3:-$here/atspi_e2e.py}" "$work/app/zumbrel" 2> >(grep -v 'fd limit' >&2)
