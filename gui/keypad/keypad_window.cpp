@@ -557,6 +557,13 @@ bool KeypadWindow::handleKey(QKeyEvent* e) {
         openContextMenu();
         return true;
     }
+    // Ctrl+Tab goes from one window to the other: the tape's text and toolbar are then
+    // reached with Tab, and the keys typed there still reach the calculator.
+    if ((e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) &&
+        (e->modifiers() & Qt::ControlModifier)) {
+        switchWindows();
+        return true;
+    }
     if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::NoModifier) {
         menuButtons_.front()->drop(true);
         return true;
@@ -598,6 +605,17 @@ bool KeypadWindow::handleKey(QKeyEvent* e) {
     }
     keyAction(c < 0x80 ? static_cast<char>(c) : '\x7f');  // anything else is refused
     return true;
+}
+
+void KeypadWindow::switchWindows() {
+    if (tape_->isActiveWindow()) {
+        focusBackFromTape();
+        return;
+    }
+    tape_->show();
+    tape_->raise();
+    tape_->activateWindow();
+    tape_->editor()->setFocus(Qt::ShortcutFocusReason);
 }
 
 void KeypadWindow::openContextMenu() {

@@ -112,6 +112,7 @@ class KeypadWindow final : public QWidget {
     void focusBackFromTape();
     void startDrag(QMouseEvent* event);
     void openContextMenu();
+    void switchWindows();
     bool moveBetweenMenus(QMenu* menu, QKeyEvent* e);
     bool overHintedControl(QWidget* panel, QMouseEvent* event) const;
 

@@ -233,3 +233,23 @@ TEST_F(Announcements, with_the_programs_voice_results_are_left_to_it_but_message
 
 }  // namespace
 }  // namespace zumbrel::gui
+
+namespace zumbrel::gui {
+namespace {
+
+TEST_F(Reach, ctrl_tab_goes_to_the_tape_text_and_back) {
+    QTRY_VERIFY(keypad->tapeWindow().isVisible());
+    keypad->activateWindow();
+    QTRY_VERIFY(keypad->isActiveWindow());
+    QTest::keyClick(keypad.get(), Qt::Key_Tab, Qt::ControlModifier);
+    QTRY_VERIFY(keypad->tapeWindow().isActiveWindow());
+    EXPECT_TRUE(keypad->tapeWindow().editor()->hasFocus());
+    // Keys typed in the tape still reach the calculator.
+    QTest::keyClicks(keypad->tapeWindow().editor(), "7");
+    EXPECT_EQ(display().text(), "7");
+    QTest::keyClick(keypad->tapeWindow().editor(), Qt::Key_Tab, Qt::ControlModifier);
+    QTRY_VERIFY(keypad->isActiveWindow());
+}
+
+}  // namespace
+}  // namespace zumbrel::gui
