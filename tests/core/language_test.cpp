@@ -191,3 +191,29 @@ TEST(LanguageFiles, french_holds_the_built_in_texts_quebec_its_own_words) {
 
 }  // namespace
 }  // namespace zumbrel::config
+
+namespace zumbrel::config {
+namespace {
+
+// The names screen readers give the controls: French and Quebec French files hold the
+// built-in French names, and every other language a name of its own.
+TEST(LanguageFiles, accessible_names_are_french_in_french_files_and_translated_elsewhere) {
+    LocalFileSystem files;
+    const auto load = [&](const char* name) {
+        return ProfileFile::load(files, std::string(ZUMBREL_LANGUAGE_DIR) + "/" + name + ".lng");
+    };
+    const ProfileFile french = load("French");
+    const ProfileFile quebec = load("Quebec");
+    const ProfileFile english = load("English");
+    for (const AccessibleNameKey& k : accessibleNameKeys()) {
+        EXPECT_EQ(french.readString("FRAN", k.key), k.french) << k.key;
+        EXPECT_EQ(quebec.readString("QUEB", k.key), k.french) << k.key;
+        EXPECT_FALSE(english.readString("ENGL", k.key).empty()) << k.key;
+    }
+    EXPECT_EQ(english.readString("ENGL", "A11Y_KEY_ROOT"), "Square root (R key)");
+    EXPECT_EQ(frenchAccessibleName("A11Y_TAPE_TITLE"), "Zumbrel – ruban");
+    EXPECT_EQ(frenchAccessibleName("NO_SUCH_KEY"), "");
+}
+
+}  // namespace
+}  // namespace zumbrel::config

@@ -20,22 +20,15 @@
 #include "keypad/keypad_keys.h"
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
+#include "keypad_fixture.h"
 #include "tape/document_tape.h"
 #include "tape/tape_window.h"
 
 namespace zumbrel::gui {
 namespace {
 
-class Windows : public testing::Test {
+class Windows : public KeypadFixture {
   protected:
-    void SetUp() override {
-        keypad = std::make_unique<KeypadWindow>();
-        keypad->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(keypad.get()));
-        keypad->calculator().registers().decimalSeparator = ',';
-        keypad->calculator().registers().lblSepDec = "S";
-    }
-
     QPushButton* button(const char* name) const { return keypad->findChild<QPushButton*>(name); }
     void click(std::initializer_list<const char*> names) {
         for (const char* n : names)
@@ -49,8 +42,6 @@ class Windows : public testing::Test {
         return out;
     }
     QString display() const { return keypad->findChild<DisplayView*>("EdtVirt")->text(); }
-
-    std::unique_ptr<KeypadWindow> keypad;
 };
 
 using Lines = std::vector<std::string>;

@@ -19,21 +19,15 @@
 #include "keypad/keypad_window.h"
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
+#include "keypad_fixture.h"
 #include "tape/tape_window.h"
 #include "voice/voice_state.h"
 
 namespace zumbrel::gui {
 namespace {
 
-class Reach : public testing::Test {
+class Reach : public KeypadFixture {
   protected:
-    void SetUp() override {
-        keypad = std::make_unique<KeypadWindow>();
-        keypad->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(keypad.get()));
-        keypad->calculator().registers().decimalSeparator = ',';
-        keypad->calculator().registers().lblSepDec = "S";
-    }
     DisplayView& display() const { return *keypad->findChild<DisplayView*>("EdtVirt"); }
     void type(const char* keys) {
         for (const char* k = keys; *k; ++k) {
@@ -53,8 +47,6 @@ class Reach : public testing::Test {
         QApplication::sendEvent(w, &move);
     }
     QString status() const { return keypad->statusLine().label()->text(); }
-
-    std::unique_ptr<KeypadWindow> keypad;
 };
 
 // A mouse move over the keypad never changes what the next digit does.

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <memory>
+
+#include "calc/calculator.h"
+#include "keypad/keypad_window.h"
+
+namespace zumbrel::gui {
+
+// A keypad window shown on the offscreen platform, with "," as decimal separator and
+// spaces between thousands.
+class KeypadFixture : public testing::Test {
+  protected:
+    void SetUp() override {
+        keypad = std::make_unique<KeypadWindow>();
+        keypad->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(keypad.get()));
+        keypad->calculator().registers().decimalSeparator = ',';
+        keypad->calculator().registers().lblSepDec = "S";
+    }
+
+    std::unique_ptr<KeypadWindow> keypad;
+};
+
+}  // namespace zumbrel::gui
