@@ -640,6 +640,12 @@ void KeypadWindow::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
 }
 
+// An Alt that went to another window (Alt+Tab) opens nothing when it is released here.
+void KeypadWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) altAlone_ = false;
+    QWidget::changeEvent(event);
+}
+
 // Left and Right in an open menu move to the neighbouring menu of the bar.
 bool KeypadWindow::moveBetweenMenus(QMenu* menu, QKeyEvent* e) {
     if (e->key() != Qt::Key_Left && e->key() != Qt::Key_Right) return false;
@@ -657,7 +663,7 @@ bool KeypadWindow::moveBetweenMenus(QMenu* menu, QKeyEvent* e) {
 }
 
 void KeypadWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Alt && event->modifiers() == Qt::AltModifier) {
+    if (event->key() == Qt::Key_Alt) {  // whether Alt itself counts as held varies
         altAlone_ = true;
         return;
     }

@@ -10,6 +10,13 @@
 
 namespace zumbrel::gui {
 
+// Waits, handling events, until the condition holds; false when it never did. (QTRY_ macros
+// report to QTest, not to GoogleTest: a failure there would pass unseen.)
+template <class Condition>
+bool eventually(Condition condition, int milliseconds = 3000) {
+    return QTest::qWaitFor(condition, milliseconds);
+}
+
 // A keypad window shown on the offscreen platform, with "," as decimal separator and
 // spaces between thousands.
 class KeypadFixture : public testing::Test {

@@ -224,7 +224,8 @@ TEST_F(Windows, the_status_line_scrolls_a_long_hint) {
     status.showHint(
         QString("Une aide bien trop longue pour tenir dans la ligne d'état ").repeated(3));
     EXPECT_TRUE(status.isScrolling());
-    QTRY_VERIFY_WITH_TIMEOUT(status.label()->x() < 0, 5000);  // 2 pixels every 100 ms
+    ASSERT_TRUE(
+        eventually([&] { return status.label()->x() < 0; }, 5000));  // 2 pixels every 100 ms
     status.stopScrolling(false);
     EXPECT_FALSE(status.isScrolling());
     EXPECT_EQ(status.label()->x(), 5);

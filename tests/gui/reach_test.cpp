@@ -88,7 +88,7 @@ TEST_F(Reach, hints_stay_while_the_pointer_is_over_their_control) {
 }
 
 TEST_F(Reach, the_minimise_button_minimises_both_windows) {
-    QTRY_VERIFY(keypad->tapeWindow().isVisible());
+    ASSERT_TRUE(eventually([&] { return keypad->tapeWindow().isVisible(); }));
     QTest::mouseClick(keypad->findChild<QPushButton*>("btnMinimize"), Qt::LeftButton);
     EXPECT_TRUE(keypad->isMinimized());
     EXPECT_TRUE(keypad->tapeWindow().isMinimized());
@@ -123,21 +123,21 @@ TEST_F(Reach, f10_opens_the_first_menu_and_arrows_move_along_the_bar) {
     auto* files = keypad->findChild<QMenu*>("ppmFiles");
     auto* edit = keypad->findChild<QMenu*>("ppmEdit");
     auto* help = keypad->findChild<QMenu*>("ppmAide");
-    QTRY_VERIFY(files->isVisible());
+    ASSERT_TRUE(eventually([&] { return files->isVisible(); }));
     QTest::keyClick(files, Qt::Key_Right);
-    QTRY_VERIFY(edit->isVisible());
+    ASSERT_TRUE(eventually([&] { return edit->isVisible(); }));
     EXPECT_FALSE(files->isVisible());
     QTest::keyClick(edit, Qt::Key_Left);
-    QTRY_VERIFY(files->isVisible());
+    ASSERT_TRUE(eventually([&] { return files->isVisible(); }));
     QTest::keyClick(files, Qt::Key_Left);  // round the bar
-    QTRY_VERIFY(help->isVisible());
+    ASSERT_TRUE(eventually([&] { return help->isVisible(); }));
     help->close();
 }
 
 TEST_F(Reach, shift_f10_opens_the_context_menu) {
     QTest::keyClick(keypad.get(), Qt::Key_F10, Qt::ShiftModifier);
     auto* menu = keypad->findChild<QMenu*>("ppmAutresCalculs");
-    QTRY_VERIFY(menu->isVisible());
+    ASSERT_TRUE(eventually([&] { return menu->isVisible(); }));
     menu->close();
 }
 
@@ -166,7 +166,7 @@ TEST_F(Reach, menu_bar_buttons_are_menu_items_that_drop_their_menu) {
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->role(), QAccessible::MenuItem);
     a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_VERIFY(files->dropMenu()->isVisible());
+    ASSERT_TRUE(eventually([&] { return files->dropMenu()->isVisible(); }));
     files->dropMenu()->close();
 }
 
@@ -230,17 +230,37 @@ namespace zumbrel::gui {
 namespace {
 
 TEST_F(Reach, ctrl_tab_goes_to_the_tape_text_and_back) {
-    QTRY_VERIFY(keypad->tapeWindow().isVisible());
+    ASSERT_TRUE(eventually([&] { return keypad->tapeWindow().isVisible(); }));
     keypad->activateWindow();
-    QTRY_VERIFY(keypad->isActiveWindow());
+    ASSERT_TRUE(eventually([&] { return keypad->isActiveWindow(); }));
     QTest::keyClick(keypad.get(), Qt::Key_Tab, Qt::ControlModifier);
-    QTRY_VERIFY(keypad->tapeWindow().isActiveWindow());
+    ASSERT_TRUE(eventually([&] { return keypad->tapeWindow().isActiveWindow(); }));
     EXPECT_TRUE(keypad->tapeWindow().editor()->hasFocus());
     // Keys typed in the tape still reach the calculator.
     QTest::keyClicks(keypad->tapeWindow().editor(), "7");
     EXPECT_EQ(display().text(), "7");
     QTest::keyClick(keypad->tapeWindow().editor(), Qt::Key_Tab, Qt::ControlModifier);
-    QTRY_VERIFY(keypad->isActiveWindow());
+    ASSERT_TRUE(eventually([&] { return keypad->isActiveWindow(); }));
+}
+
+}  // namespace
+}  // namespace zumbrel::gui
+
+namespace zumbrel::gui {
+namespace {
+
+TEST_F(Reach, alt_alone_opens_the_first_menu_but_not_after_leaving_the_window) {
+    auto* files = keypad->findChild<QMenu*>("ppmFiles");
+    QTest::keyPress(keypad.get(), Qt::Key_Alt);
+    QTest::keyRelease(keypad.get(), Qt::Key_Alt);
+    ASSERT_TRUE(eventually([&] { return files->isVisible(); }));
+    files->close();
+    QTest::keyPress(keypad.get(), Qt::Key_Alt);
+    QEvent left(QEvent::ActivationChange);  // Alt+Tab took the focus elsewhere
+    QApplication::sendEvent(keypad.get(), &left);
+    QTest::keyRelease(keypad.get(), Qt::Key_Alt);
+    QTest::qWait(50);
+    EXPECT_FALSE(files->isVisible());
 }
 
 }  // namespace
