@@ -122,6 +122,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     for (const KeyDef& k : kKeys) {
         auto* key = findChild<QPushButton*>(k.name);
         hint(key, key->accessibleName());
+        key->setProperty("zumbrelHintIsName", true);
     }
     refresh();
 }

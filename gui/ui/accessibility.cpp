@@ -97,6 +97,8 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
 void setAccessibleCaption(QWidget& w, const QString& caption) {
     w.setProperty("zumbrelA11yCaption", caption);
     w.setAccessibleName(caption);
+    // The keys' hints are their names ("Racine carrée (touche R)").
+    if (w.property("zumbrelHintIsName").toBool()) w.setProperty("zumbrelHint", caption);
 }
 
 QString accessibleCaption(const QWidget& w) {

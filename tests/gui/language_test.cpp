@@ -74,6 +74,7 @@ TEST_F(Languages, screen_reader_names_and_titles_follow_the_language) {
     choose("ENGL");
     EXPECT_EQ(name("btn7"), "Seven");
     EXPECT_EQ(name("btnRacine"), "Square root (R key)");
+    EXPECT_EQ(hint("btnRacine"), "Square root (R key)");
     EXPECT_EQ(name("EdtVirt"), "Display");
     EXPECT_EQ(name("imgVoice"), "Woman's voice");
     EXPECT_EQ(keypad->accessibleName(), "Zumbrel calculator");
