@@ -40,11 +40,26 @@ std::string findPath(const FileSystem& files, const std::string& folder,
     return current;
 }
 
+std::string installedResourceFolder(const std::string& binFolder) {
+    std::string bin = binFolder;
+    while (bin.size() > 1 && bin.back() == '/')
+        bin.pop_back();
+    return parentOf(bin) + "/share/zumbrel/";
+}
+
 InstallLayout decideInstallLayout(const FileSystem& files, std::string appFolder,
                                   const Environment& env) {
     InstallLayout l;
     l.appFolder = withSlash(std::move(appFolder));
-    const bool languages = files.folderExists(findPath(files, l.appFolder, "Resources/Language"));
+    bool languages = files.folderExists(findPath(files, l.appFolder, "Resources/Language"));
+    // An installed copy: the program in <prefix>/bin, what it reads in <prefix>/share/zumbrel,
+    // wherever the prefix is; it never writes there.
+    const std::string shared = installedResourceFolder(l.appFolder);
+    if (!languages && files.folderExists(findPath(files, shared, "Resources/Language"))) {
+        l.appFolder = shared;
+        l.installed = true;
+        languages = true;
+    }
     const bool talonnor = files.exists(findPath(files, l.appFolder, "Talonnor.exe")) ||
                           files.exists(findPath(files, l.appFolder, "Talonnor"));
     const std::string dataHome =
@@ -63,7 +78,7 @@ InstallLayout decideInstallLayout(const FileSystem& files, std::string appFolder
         l.code = InstallCode::E;
         l.settingsPath = findPath(files, l.appFolder, "Zumbrel.ini");
     }
-    if (!files.canWriteIn(parentOf(l.settingsPath))) {
+    if (l.installed || !files.canWriteIn(parentOf(l.settingsPath))) {
         const std::string configHome =
             !env.xdgConfigHome.empty() ? env.xdgConfigHome : env.home + "/.config";
         l.settingsPath = withSlash(configHome) + "zumbrel/Zumbrel.ini";

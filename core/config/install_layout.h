@@ -16,6 +16,8 @@ struct InstallLayout {
     // The settings moved to the user's configuration folder, since the usual one cannot be
     // written (an installed copy).
     bool settingsInUserConfig = false;
+    // Installed in a prefix: appFolder is <prefix>/share/zumbrel/, beside <prefix>/bin.
+    bool installed = false;
 };
 
 struct Environment {
@@ -23,6 +25,9 @@ struct Environment {
     std::string xdgDataHome;
     std::string xdgConfigHome;
 };
+
+// <prefix>/share/zumbrel/ for a program in <prefix>/bin.
+std::string installedResourceFolder(const std::string& binFolder);
 
 // The three installation codes: "QT" beside the sibling cheque program, "ZMB" with its
 // resources, "E" bare. Names are found without regard to case.

@@ -4,12 +4,46 @@
 #include <QFont>
 #include <QLocale>
 
+#include <cstdio>
+#include <string_view>
+
 #include "app/session.h"
 #include "app/single_instance.h"
+#include "app/termination.h"
 #include "keypad/keypad_window.h"
 #include "tape/tape_window.h"
+#include "version.h"
+
+namespace {
+
+const char* const kHelp =
+    "Usage: zumbrel [--help | --version]\n"
+    "\n"
+    "Zumbrel, the talking tape calculator. Type on the keyboard or click the keys;\n"
+    "the tape records every number, operator and result. F10 opens the menus.\n"
+    "Without a display, use zumbrel-cli. See zumbrel(1).\n";
+
+// --help and --version answer without a display; anything else is Qt's.
+int answerCommandLine(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--version") {
+            std::printf("zumbrel %.*s\n", static_cast<int>(zumbrel::kVersion.size()),
+                        zumbrel::kVersion.data());
+            return 0;
+        }
+        if (a == "--help" || a == "-h") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    if (const int answered = answerCommandLine(argc, argv); answered >= 0) return answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zumbrel");
     QApplication::setOrganizationName("Zumbrel");
@@ -34,6 +68,7 @@ int main(int argc, char** argv) {
         }
         keypad.activateWindow();
     };
+    zumbrel::gui::closeOnTermination(&keypad, [&keypad] { keypad.close(); });
     keypad.show();
     return app.exec();
 }

@@ -30,6 +30,7 @@
 #include "ui/cd_edit.h"
 #include "ui/painted_widgets.h"
 #include "ui/qt_ports.h"
+#include "version.h"
 #include "voice/sound_output.h"
 #include "voice/speech_voice.h"
 
@@ -163,7 +164,7 @@ void KeypadWindow::buildTitleRow(QWidget* panel) {
     name->setAccessibleName(tr("Zumbrel"));
     name->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    auto* caption = new QLabel("v 2.6.0", panel);
+    auto* caption = new QLabel("v " + QString::fromLatin1(kVersion.data(), kVersion.size()), panel);
     caption->setObjectName("lblCaption");
     caption->setGeometry(180, 20, 80, 18);
     setTextLook(caption, QColor("#6070a0"), 12);

@@ -11,7 +11,13 @@ QtSoundOutput::~QtSoundOutput() {
 AudioBackend* QtSoundOutput::backend() {
     if (backend_ || triedLoading_) return backend_.get();
     triedLoading_ = true;
-    library_.setFileName(QCoreApplication::applicationDirPath() + "/libzumbrel_audio");
+    // Beside the program in a build, under <prefix>/lib/.../zumbrel once installed.
+    const QString dir = QCoreApplication::applicationDirPath();
+    for (const QString& candidate :
+         {dir + "/libzumbrel_audio", dir + "/" ZUMBREL_AUDIO_FROM_BIN "/libzumbrel_audio"}) {
+        library_.setFileName(candidate);
+        if (library_.load()) break;
+    }
     using Factory = AudioBackend* (*)();
     if (auto create = reinterpret_cast<Factory>(library_.resolve("zumbrel_create_audio_backend")))
         backend_.reset(create());

@@ -292,6 +292,34 @@ TEST(InstallLayout, an_installed_copy_keeps_its_settings_in_the_user_configurati
     EXPECT_TRUE(l.settingsInUserConfig);
 }
 
+// Installed with cmake --install or the package: the program in <prefix>/bin finds what it
+// reads in <prefix>/share/zumbrel, wherever the prefix is, and writes only in the user's
+// folders, even when the prefix is writable.
+TEST(InstallLayout, a_program_in_a_prefix_reads_share_and_writes_in_the_users_folders) {
+    for (const std::string prefix : {"/usr", "/home/u/.local", "/tmp/moved/here"}) {
+        MemoryFileSystem files;
+        files.createFolders(prefix + "/bin");
+        files.createFolders(prefix + "/share/zumbrel/Resources/Language");
+        files.createFolders(prefix + "/share/zumbrel/Resources/Wav");
+        const InstallLayout l = decideInstallLayout(files, prefix + "/bin", {"/home/u", "", ""});
+        EXPECT_EQ(l.code, InstallCode::ZMB) << prefix;
+        EXPECT_TRUE(l.installed) << prefix;
+        EXPECT_EQ(l.appFolder, prefix + "/share/zumbrel/") << prefix;
+        EXPECT_EQ(l.soundRoot, prefix + "/share/zumbrel/Resources/Wav/") << prefix;
+        EXPECT_EQ(l.settingsPath, "/home/u/.config/zumbrel/Zumbrel.ini") << prefix;
+    }
+}
+
+TEST(InstallLayout, resources_beside_the_program_win_over_an_installed_copy) {
+    MemoryFileSystem files;
+    files.createFolders("/usr/bin/Resources/Language");
+    files.createFolders("/usr/bin/Resources/System");
+    files.createFolders("/usr/share/zumbrel/Resources/Language");
+    const InstallLayout l = decideInstallLayout(files, "/usr/bin/", {"/home/u", "", ""});
+    EXPECT_FALSE(l.installed);
+    EXPECT_EQ(l.settingsPath, "/usr/bin/Resources/System/Zumbrel.ini");
+}
+
 TEST(InstallLayout, talonnor_beside_language_files_is_still_zmb) {
     MemoryFileSystem files;
     files.createFolders("/opt/z/Resources/Language");

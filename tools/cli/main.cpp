@@ -14,6 +14,7 @@
 #include "local_file_system.h"
 #include "report.h"
 #include "tape/tape_file.h"
+#include "version.h"
 #include "voice/number_words.h"
 
 namespace {
@@ -45,6 +46,7 @@ Options:
   --load FILE             start from a tape file (RTF or plain text)
   --save FILE             write the tape as RTF after the keys
   -h, --help              this text
+  --version               the version
   --                      ends the options: what follows is keys, even "--5"
 )";
 
@@ -95,6 +97,10 @@ Options parseOptions(int argc, char** argv) {
         };
         if (a == "-h" || a == "--help") {
             std::fputs(kUsage, stdout);
+            std::exit(0);
+        } else if (a == "--version") {
+            std::printf("zumbrel-cli %.*s\n", static_cast<int>(zumbrel::kVersion.size()),
+                        zumbrel::kVersion.data());
             std::exit(0);
         } else if (a == "--ds") {
             const std::string v = value();
