@@ -38,6 +38,7 @@ void Session::attach(KeypadWindow& keypad) {
     v.wavKeyOnly = settings_.wavKeyOnly;
     keypad.applySettings(settings_);
     keypad.setLanguageSource(layout_.appFolder, static_cast<int>(layout_.code));
+    keypad.loadSkin(layout_.appFolder);
     if (layout_.code == config::InstallCode::ZMB) keypad.chooseLanguage(settings_.lang, false);
     keypad.placeOnFirstShow = [this](KeypadWindow& k) {
         if (const auto at = config::LoadFormPlacement(file_))

@@ -14,6 +14,7 @@
 #include <QWindow>
 
 #include "calc/calculator.h"
+#include "config/install_layout.h"
 #include "config/language.h"
 #include "config/settings.h"
 #include "config/translate_windows.h"
@@ -113,12 +114,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     tape_->onCloseRequested = [this] { close(); };
     tape_->onTextChanged = [this] { calc_->commands().btnEnabled(true, tape_->tape().isEmpty()); };
 
-    QImage skin = artwork::keypadSkin();
-    if (QFile::exists("Resources/SkinKeyBoard.gif")) {
-        QImage custom("Resources/SkinKeyBoard.gif");
-        if (!custom.isNull()) skin = custom.scaled(626, 480).convertToFormat(QImage::Format_RGB32);
-    }
-    applySkin(skin);
+    applySkin(artwork::keypadSkin());
     applyFrenchAccessibleNames(*this);
     for (const KeyDef& k : kKeys) {
         auto* key = findChild<QPushButton*>(k.name);
@@ -457,6 +453,15 @@ void KeypadWindow::showVoicePicture() {
                       : name == "imgHP1"            ? 2
                                                     : 3;
     picture->setAccessibleName(voiceNames_.value(index));
+}
+
+// A skin of the user's in the program's Resources folder replaces the built-in one; the
+// folder is the program's, never the current directory.
+void KeypadWindow::loadSkin(const std::string& appFolder) {
+    const QString path = qs(config::findPath(*files_, appFolder, "Resources/SkinKeyBoard.gif"));
+    if (!QFile::exists(path)) return;
+    const QImage custom(path);
+    if (!custom.isNull()) applySkin(custom.scaled(626, 480).convertToFormat(QImage::Format_RGB32));
 }
 
 void KeypadWindow::setLanguageSource(std::string appFolder, int installCode) {

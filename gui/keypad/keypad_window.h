@@ -77,6 +77,7 @@ class KeypadWindow final : public QWidget {
     // The language menu's choice: the codes, the voice folder, both windows translated.
     // Languages come from <appFolder>/Resources/Language under the "ZMB" installation.
     void setLanguageSource(std::string appFolder, int installCode);
+    void loadSkin(const std::string& appFolder);
     void chooseLanguage(int lang, bool fromMenu);
     // The names of the voice picture: man, woman, common click, none.
     void setVoiceNames(const QStringList& names);
