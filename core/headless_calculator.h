@@ -33,7 +33,7 @@ struct HeadlessCalculator {
                                 bool speaking = false, const FileSystem* voiceFiles = nullptr)
         : speech(voiceState, sound, voiceFiles ? *voiceFiles : everyWav, prompts, translator),
           calc(calc::Ports{tape, history, status, prompts, sound,
-                           speaking ? static_cast<Voice&>(speech) : voice, translator},
+                           speaking ? static_cast<Voice&>(speech) : voice, translator, clipboard},
                settings) {
         calc.registers().decimalSeparator = decimalSeparator;
         voiceState.install = config::InstallCode::ZMB;
@@ -48,6 +48,7 @@ struct HeadlessCalculator {
     RecordingSound sound{log};
     RecordingVoice voice{log};
     FrenchTranslator translator;
+    MemoryClipboard clipboard;
     EveryWavFile everyWav;
     voice::VoiceState voiceState;
     voice::SpeechVoice speech;

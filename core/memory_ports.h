@@ -43,6 +43,15 @@ class MemoryHistory final : public History {
     tape::OpenLines<Line> lines_;
 };
 
+class MemoryClipboard final : public Clipboard {
+  public:
+    std::optional<std::string> text() const override { return text_; }
+    void setText(std::string_view text) override { text_ = std::string(text); }
+
+  private:
+    std::optional<std::string> text_;
+};
+
 class MemoryStatusLine final : public StatusLine {
   public:
     void show(std::string_view text) override { text_ = std::string(text); }

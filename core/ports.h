@@ -105,6 +105,15 @@ class Voice {
     virtual void disarmKeySound() = 0;
 };
 
+// The system clipboard's text.
+class Clipboard {
+  public:
+    virtual ~Clipboard() = default;
+    // The clipboard's text, or nothing when it holds none.
+    virtual std::optional<std::string> text() const = 0;
+    virtual void setText(std::string_view text) = 0;
+};
+
 // Files, so that layouts and missing files can be tested. Writes are whole and atomic.
 class FileSystem {
   public:

@@ -9,7 +9,8 @@ Calculator::Calculator(Ports ports, CalcSettings settings)
       settings_(settings),
       entry_(regs_, ports_),
       engine_(regs_, entry_, ports_, settings_),
-      inputLine_(regs_, entry_, engine_, ports_, commands_) {}
+      inputLine_(regs_, entry_, engine_, ports_, commands_),
+      kept_(regs_, entry_, ports_) {}
 
 template <class Action>
 void Calculator::guarded(Action&& action) {
@@ -30,6 +31,48 @@ void Calculator::key(char c) {
 
 void Calculator::run(Command command) {
     guarded([&] { inputLine_.run(command); });
+}
+
+PasteOutcome Calculator::keep(const KeptKey& key) {
+    using Kind = KeptKey::Kind;
+    PasteOutcome outcome = PasteOutcome::Nothing;
+    const auto shown = [&] { return kept_.displayCanBeDragged(); };
+    guarded([&] {
+        switch (key.kind) {
+            case Kind::DisplayToMemory:
+                if (shown())
+                    kept_.lblMemoryDragDrop(static_cast<int>(key.index) - 1, regs_.EdtVirt);
+                break;
+            case Kind::MemoryToDisplay:
+                if (key.index >= 1 && key.index <= 3)
+                    kept_.EdtVirtDragDrop(regs_.lblMemory[key.index - 1]);
+                break;
+            case Kind::DisplayToList:
+                if (shown()) kept_.BMemComboDragDrop(regs_.EdtVirt);
+                break;
+            case Kind::ListItem:
+                if (kept_.BMemComboMouseDown()) kept_.cbbListNbrChange(key.index - 1);
+                break;
+            case Kind::HistoryLine: {
+                const std::vector<std::string> lines = ports_.history.lines();
+                if (key.index >= 1 && key.index <= lines.size())
+                    kept_.cbbListHistorOpeChange(lines[key.index - 1]);
+                else
+                    ports_.sound.beep(Beep::Default);
+                break;
+            }
+            case Kind::DisplayToPanel:
+                if (shown()) kept_.pnlPPDragDrop(regs_.EdtVirt);
+                break;
+            case Kind::PanelToDisplay:
+                kept_.pnlPPDblClick();
+                break;
+            case Kind::Paste:
+                outcome = kept_.mItemCollerClick();
+                break;
+        }
+    });
+    return outcome;
 }
 
 }  // namespace zumbrel::calc

@@ -5,6 +5,7 @@
 #include "calc/engine.h"
 #include "calc/entry.h"
 #include "calc/input_line.h"
+#include "calc/kept_places.h"
 
 namespace zumbrel::calc {
 
@@ -20,6 +21,9 @@ class Calculator {
     // A typed character or a keypad button that sends one; '\r' is Enter.
     void key(char c);
     void run(Command command);
+    // A drop or choice of the memories, list, history, clipboard panel, or paste.
+    PasteOutcome keep(const KeptKey& key);
+    KeptPlaces& kept() { return kept_; }
 
     const Registers& registers() const { return regs_; }
     Registers& registers() { return regs_; }
@@ -38,6 +42,7 @@ class Calculator {
     Entry entry_;
     Engine engine_;
     InputLine inputLine_;
+    KeptPlaces kept_;
 };
 
 }  // namespace zumbrel::calc

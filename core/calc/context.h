@@ -17,6 +17,7 @@ struct Ports {
     SoundOutput& sound;
     Voice& voice;
     const Translator& tr;
+    Clipboard& clipboard;
 };
 
 struct CalcSettings {

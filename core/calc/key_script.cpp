@@ -2,13 +2,52 @@
 
 #include "calc/calculator.h"
 
+#include <optional>
+
 namespace zumbrel::calc {
+
+namespace {
+
+// "[>M2]", "[L12>]" and the other kept-number keys, or nothing.
+std::optional<KeptKey> keptKey(std::string_view token) {
+    using Kind = KeptKey::Kind;
+    const auto number = [](std::string_view digits) -> std::optional<std::size_t> {
+        if (digits.empty() || digits.size() > 9 ||
+            digits.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::nullopt;
+        return std::stoul(std::string(digits));
+    };
+    if (token == ">L") return KeptKey{Kind::DisplayToList};
+    if (token == ">PP") return KeptKey{Kind::DisplayToPanel};
+    if (token == "PP>") return KeptKey{Kind::PanelToDisplay};
+    if (token == "V") return KeptKey{Kind::Paste};
+    if (token.size() == 3 && token.starts_with(">M") && token[2] >= '1' && token[2] <= '3')
+        return KeptKey{Kind::DisplayToMemory, static_cast<std::size_t>(token[2] - '0')};
+    if (token.size() == 3 && token[0] == 'M' && token[1] >= '1' && token[1] <= '3' &&
+        token[2] == '>')
+        return KeptKey{Kind::MemoryToDisplay, static_cast<std::size_t>(token[1] - '0')};
+    if (token.size() >= 3 && (token[0] == 'L' || token[0] == 'H') && token.back() == '>') {
+        if (auto n = number(token.substr(1, token.size() - 2)))
+            return KeptKey{token[0] == 'L' ? Kind::ListItem : Kind::HistoryLine, *n};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
 
 std::vector<KeyAction> parseKeys(std::string_view s) {
     std::vector<KeyAction> out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
         const std::string_view rest = s.substr(i);
+        const std::size_t close = rest.starts_with('[') ? rest.find(']') : std::string_view::npos;
+        if (close != std::string_view::npos) {
+            if (auto kept = keptKey(rest.substr(1, close - 1))) {
+                out.emplace_back(*kept);
+                i += close;
+                continue;
+            }
+        }
         if (rest.starts_with("[000]")) {
             out.emplace_back(Command::TripleZero);
             i += 4;
@@ -63,8 +102,10 @@ std::vector<KeyAction> parseKeys(std::string_view s) {
 void runAction(Calculator& calc, const KeyAction& action) {
     if (const char* c = std::get_if<char>(&action)) {
         calc.key(*c);
+    } else if (const Command* command = std::get_if<Command>(&action)) {
+        calc.run(*command);
     } else {
-        calc.run(std::get<Command>(action));
+        calc.keep(std::get<KeptKey>(action));
     }
 }
 

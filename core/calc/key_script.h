@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/input_line.h"
+#include "calc/kept_places.h"
 
 namespace zumbrel::calc {
 
@@ -16,8 +17,13 @@ namespace zumbrel::calc {
 //   p                   the percent button   R        Reset
 //   x                   Escape               b        Backspace     d   Delete
 //   [00] [000]          the double- and triple-zero buttons
+//   [>M1] [M1>] …       the display dropped on memory 1 to 3, a memory dropped on the display
+//   [>L] [L1>] [H1>]    the display dropped on the number list; the list's (history's)
+//                       n-th item chosen, 1-based
+//   [>PP] [PP>] [V]     the display dropped on the clipboard panel, the panel double-clicked,
+//                       paste
 //   spaces are ignored; any other character is typed as it is (and refused by the input line).
-using KeyAction = std::variant<char, Command>;
+using KeyAction = std::variant<char, Command, KeptKey>;
 
 std::vector<KeyAction> parseKeys(std::string_view script);
 

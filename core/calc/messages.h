@@ -25,6 +25,11 @@ inline constexpr Message kNotANumber{"MSG_NOT_A_NUMBER",
 inline constexpr Message kOutOfRange{"MSG_OUT_OF_RANGE",
                                      "Résultat hors des limites du calcul, opération stoppée !"};
 
+inline constexpr Message kClipboardNotValid{"MSG_CLIPBRD_NOT_VALID",
+                                            "Le contenu du presse-papier n'est pas valide :"};
+inline constexpr Message kEmptyNumberList{"MSG_MF_MM_028",
+                                          "La liste des nombres mémorisés est vide"};
+
 inline constexpr std::string_view kErrorTitle = "Error...";
 inline constexpr std::string_view kRuleLine = "——————————";  // ten em dashes
 

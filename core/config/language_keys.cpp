@@ -161,6 +161,7 @@ const std::vector<WindowKeys>& languageKeyLists() {
                       {"ZUMBREL_ON_WEB", "mItemZMBSurWeb"}}});
         std::vector<LanguageKey> keypadMessages = messages({"SMSG_CAPTION_IP",
                                                             "MSG_CLIPBRD_NOT_VALID",
+                                                            "MSG_MF_MM_028",
                                                             "MSG_RESET",
                                                             "MSG_INTERM_RESULT",
                                                             "MSG_SQUARE_ROOT",

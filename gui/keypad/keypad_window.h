@@ -39,6 +39,7 @@ namespace zumbrel::gui {
 
 class DisplayView;
 class MenuButton;
+class QtClipboard;
 class QtPrompts;
 class QtSoundOutput;
 class StatusLineAdapter;
@@ -125,6 +126,7 @@ class KeypadWindow final : public QWidget {
     StatusLineWidget* status_ = nullptr;
     std::unique_ptr<StatusLineAdapter> statusPort_;
     std::unique_ptr<QtPrompts> prompts_;
+    std::unique_ptr<QtClipboard> clipboard_;
     std::unique_ptr<config::LanguageTranslator> translator_;
     std::unique_ptr<voice::VoiceState> voiceState_;
     std::unique_ptr<voice::SpeechVoice> voice_;

@@ -1,10 +1,24 @@
 #include "ui/qt_ports.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace zumbrel::gui {
+
+std::optional<std::string> QtClipboard::text() const {
+    const QClipboard* c = QGuiApplication::clipboard();
+    if (!c || !c->mimeData() || !c->mimeData()->hasText()) return std::nullopt;
+    return c->text().toStdString();
+}
+
+void QtClipboard::setText(std::string_view text) {
+    if (QClipboard* c = QGuiApplication::clipboard()) c->setText(qs(text));
+}
 
 Answer QtPrompts::messageBox(std::string_view title, std::string_view text, Icon icon,
                              Buttons buttons) {

@@ -22,6 +22,13 @@ class QtPrompts final : public Prompts {
     QPointer<QWidget> parent_;
 };
 
+// The system clipboard's text.
+class QtClipboard final : public Clipboard {
+  public:
+    std::optional<std::string> text() const override;
+    void setText(std::string_view text) override;
+};
+
 inline QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }

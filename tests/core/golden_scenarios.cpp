@@ -4,6 +4,7 @@
 //   case: a name
 //   keys: 12+3=              (the key language of zumbrel-cli)
 //   set: ds=. nbrdec=0 sepdec=S warncr=1 answer=no comment=Total
+//   clipboard: Total: 1.234,56 EUR   (the system clipboard's text, for [V]; spaces kept)
 //     tape 12,00             one line each, in order; {red}, {red bold}, {green} start a
 //     tape {red}-2,00        run of that style, {} goes back to the tape colour
 //     history 12,00 +        (history, tape: every line; "tape" alone is an empty line)
@@ -12,6 +13,9 @@
 //     message Error... | …   every message box: title | text ("message none": none)
 //     voice key 1            every request to the voice, in order
 //     halted yes             whether the calculator waits for Reset
+//     memories 1234,5        the three memories, one line each ("memories" alone: empty)
+//     list 1                 the number list, one item a line
+//     panel 5                the clipboard panel; clipboard 5: the system clipboard
 // A section that a case does not mention is not checked.
 
 #include <gtest/gtest.h>
@@ -19,6 +23,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "calc/key_script.h"
@@ -32,6 +37,7 @@ struct Scenario {
     std::string name;
     std::string keys;
     std::map<std::string, std::string> settings;
+    std::optional<std::string> clipboard;
     std::map<std::string, std::vector<std::string>> expected;
 };
 
@@ -68,11 +74,13 @@ std::vector<Scenario> loadScenarios() {
         while (std::getline(in, line)) {
             if (line.empty() || line[0] == '#') continue;
             if (line.rfind("case: ", 0) == 0) {
-                all.push_back({f.path().filename().string(), line.substr(6), {}, {}, {}});
+                all.push_back({f.path().filename().string(), line.substr(6), {}, {}, {}, {}});
             } else if (all.empty()) {
                 ADD_FAILURE() << f.path() << ": a line before the first case: " << line;
             } else if (line.rfind("keys: ", 0) == 0) {
                 all.back().keys = line.substr(6);
+            } else if (line.rfind("clipboard: ", 0) == 0) {
+                all.back().clipboard = line.substr(11);
             } else if (line.rfind("set: ", 0) == 0) {
                 std::istringstream words(line.substr(5));
                 std::string w;
@@ -112,6 +120,7 @@ TEST_P(Golden, shows_what_the_scenario_expects) {
     regs.lblSepDec = setting("sepdec", "S");
     regs.edtComResult = setting("comment", "");
     h.prompts.setDefaultAnswer(setting("answer", "yes") == "no" ? Answer::No : Answer::Yes);
+    if (s.clipboard) h.clipboard.setText(*s.clipboard);
 
     calc::runKeys(h.calc, s.keys);
 
@@ -124,6 +133,10 @@ TEST_P(Golden, shows_what_the_scenario_expects) {
     actual["status"] = {h.status.text()};
     actual["memory"] = {regs.lblMemory4};
     actual["halted"] = {regs.halted ? "yes" : "no"};
+    actual["memories"] = {regs.lblMemory.begin(), regs.lblMemory.end()};
+    actual["list"] = regs.cbbListNbr;
+    actual["panel"] = {regs.pnlPP};
+    actual["clipboard"] = {h.clipboard.text().value_or("(none)")};
     for (const Event& e : h.log) {
         if (e.kind == "beep" || e.kind == "voice") actual[e.kind].push_back(e.detail);
         if (e.kind == "message") actual["message"].push_back(e.detail);

@@ -105,7 +105,9 @@ class Speech : public testing::Test {
     RecordingSound sound{log};
     FrenchTranslator translator;
     SpeechVoice speech{state, sound, files, prompts, translator};
-    calc::Calculator calc{calc::Ports{tape, history, status, prompts, sound, speech, translator}};
+    MemoryClipboard clipboard;
+    calc::Calculator calc{
+        calc::Ports{tape, history, status, prompts, sound, speech, translator, clipboard}};
 };
 
 TEST_F(Speech, the_womans_voice_says_each_key_then_reads_the_result) {

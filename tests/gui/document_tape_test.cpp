@@ -22,7 +22,7 @@ TEST(DocumentTape, holds_what_the_memory_tape_holds) {
         gui::DocumentTape document;
         calc::Calculator onDocument(calc::Ports{document, memory.history, memory.status,
                                                 memory.prompts, memory.sound, memory.voice,
-                                                memory.translator});
+                                                memory.translator, memory.clipboard});
         calc::runKeys(memory.calc, keys);
         calc::runKeys(onDocument, keys);
         EXPECT_EQ(document.richText(), memory.tape.richText()) << keys;

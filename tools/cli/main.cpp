@@ -27,6 +27,10 @@ Without KEYS on a terminal, reads one line of keys at a time.
 Keys:  0-9 , . + - * / %   as typed       = or Enter   equals
        r or √  square root   s or ±  sign change   p  percent button
        R  Reset   x  Escape   b  Backspace   d  Delete   [00] [000]  extra zeros
+       [>M1] [>M2] [>M3]  the display dropped on a memory   [M1>] …  a memory on the display
+       [>L]  the display on the number list   [L1>] …  the list's n-th item (1-based)
+       [H1>] …  the history's n-th line   [>PP]  the display on the clipboard panel
+       [PP>]  the panel double-clicked   [V]  paste
 
 Options:
   --ds , | .              decimal separator (default ",")
@@ -43,6 +47,7 @@ Options:
   --lang CODE             language folder: Fran Cors Engl Germ Ital Port Span Queb
   --sound-root PATH       the voice folders; without it every file is taken as present
   --read NUMBER           print the files that read NUMBER aloud, and stop
+  --clipboard TEXT        the system clipboard's text, for [V] (paste)
   --load FILE             start from a tape file (RTF or plain text)
   --save FILE             write the tape as RTF after the keys
   -h, --help              this text
@@ -68,6 +73,7 @@ struct Options {
     std::string lang = "Fran";
     std::string soundRoot;
     std::string readNumber;
+    std::optional<std::string> clipboard;
     bool read = false;
 };
 
@@ -144,6 +150,8 @@ Options parseOptions(int argc, char** argv) {
         } else if (a == "--read") {
             o.readNumber = value();
             o.read = true;
+        } else if (a == "--clipboard") {
+            o.clipboard = value();
         } else if (a == "--load") {
             o.loadPath = value();
         } else if (a == "--save") {
@@ -191,6 +199,7 @@ int main(int argc, char** argv) {
     regs.lblNbrDecPref = o.nbrDec;
     regs.lblSepDec = o.sepDec;
     regs.edtComResult = o.comment;
+    if (o.clipboard) h.clipboard.setText(*o.clipboard);
     h.prompts.setDefaultAnswer(o.answer);
     zumbrel::LocalFileSystem files;
     if (!o.loadPath.empty()) {

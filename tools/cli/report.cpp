@@ -56,6 +56,17 @@ std::string textReport(const HeadlessCalculator& h, bool ansi) {
     out += "display: " + r.EdtVirt + "\n";
     out += "status: " + h.status.text() + "\n";
     if (!r.lblMemory4.empty()) out += "memory: " + r.lblMemory4 + "\n";
+    for (std::size_t i = 0; i < r.lblMemory.size(); ++i) {
+        if (!r.lblMemory[i].empty())
+            out += "memory " + std::to_string(i + 1) + ": " + r.lblMemory[i] + "\n";
+    }
+    if (!r.cbbListNbr.empty()) {
+        out += "list:";
+        for (const std::string& item : r.cbbListNbr)
+            out += " " + item;
+        out += "\n";
+    }
+    if (!r.pnlPP.empty()) out += "clipboard panel: " + r.pnlPP + "\n";
     for (const Event& e : h.log) {
         out += e.kind + ": " + e.detail;
         if (!e.answer.empty()) out += " -> " + e.answer;
@@ -128,6 +139,13 @@ std::string jsonReport(const HeadlessCalculator& h) {
     out += ",\"status\":" + jsonString(h.status.text());
     out += ",\"memory\":" + jsonString(r.lblMemory4);
     out += ",\"halted\":" + std::string(r.halted ? "true" : "false");
+    const auto strings = [](const auto& items) {
+        return jsonArray(items, [](const std::string& s) { return jsonString(s); });
+    };
+    out += ",\"memories\":" + strings(r.lblMemory);
+    out += ",\"list\":" + strings(r.cbbListNbr);
+    out += ",\"clipboardPanel\":" + jsonString(r.pnlPP);
+    out += ",\"clipboard\":" + (h.clipboard.text() ? jsonString(*h.clipboard.text()) : "null");
     out += ",\"events\":" + jsonArray(h.log, [](const Event& e) {
                return "{\"kind\":" + jsonString(e.kind) + ",\"detail\":" + jsonString(e.detail) +
                       (e.answer.empty() ? "" : ",\"answer\":" + jsonString(e.answer)) + "}";

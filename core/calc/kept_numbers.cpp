@@ -1,0 +1,123 @@
+#include "calc/kept_numbers.h"
+
+#include <algorithm>
+
+#include "calc/decimal.h"
+#include "calc/number_text.h"
+
+namespace zumbrel::calc {
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A value whatever its separator: "," and "." both read as the decimal point.
+std::optional<long double> anySeparatorValue(const std::string& text) {
+    std::string t = text;
+    std::replace(t.begin(), t.end(), '.', ',');
+    return parseNumber(t, ',');
+}
+
+// Keeps digits and the two separators, and a sign standing right before the first digit
+// (a minus, or the tape's en dash).
+std::string signedDigits(std::string_view text) {
+    std::string out;
+    bool negative = false;
+    bool seenDigit = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            if (!seenDigit) {
+                const bool minusBefore = i > 0 && text[i - 1] == '-';
+                const bool dashBefore = i >= 3 && text.substr(i - 3, 3) == "–";
+                negative = minusBefore || dashBefore;
+            }
+            seenDigit = true;
+            out.push_back(c);
+        } else if (c == ',' || c == '.') {
+            out.push_back(c);
+        }
+    }
+    return negative ? "-" + out : out;
+}
+
+}  // namespace
+
+std::string normalisedValue(std::string_view text, char ds) {
+    const std::string noBreak = DelSpace(text);
+    std::string out;
+    out.reserve(noBreak.size());
+    const char other = ds == '.' ? ',' : '.';
+    for (char c : noBreak) {
+        if (c != ' ' && c != '\'' && c != other) out.push_back(c);
+    }
+    return out;
+}
+
+void addToNumberList(std::vector<std::string>& list, std::string value) {
+    if (std::find(list.begin(), list.end(), value) == list.end()) list.push_back(std::move(value));
+    std::stable_sort(list.begin(), list.end(), [](const std::string& a, const std::string& b) {
+        const auto va = anySeparatorValue(a);
+        const auto vb = anySeparatorValue(b);
+        if (va && vb) return *va < *vb;
+        if (va || vb) return va.has_value();  // numbers first
+        return a < b;
+    });
+}
+
+std::string numberFromHistoryLine(std::string_view line, char ds) {
+    const std::size_t mark = line.find_last_of(":=");
+    if (mark != std::string_view::npos) line.remove_prefix(mark + 1);
+    std::string out = signedDigits(line);
+    const char grouping = ds == '.' ? ',' : '.';
+    out.erase(std::remove(out.begin(), out.end(), grouping), out.end());
+    return out;
+}
+
+PastedNumber readPastedNumber(std::string_view clipboard, char ds) {
+    clipboard = clipboard.substr(0, kPasteLimit);
+    std::string text;
+    for (std::size_t i = 0; i < clipboard.size(); ++i) {
+        if (clipboard.substr(i, 2) == " %") {
+            ++i;
+            continue;
+        }
+        text.push_back(clipboard[i]);
+    }
+    std::string kept = signedDigits(text);
+    const bool negative = !kept.empty() && kept.front() == '-';
+    if (negative) kept.erase(0, 1);
+    if (kept.find_first_of("0123456789") == std::string::npos) return {};
+
+    const std::size_t commas = static_cast<std::size_t>(std::count(kept.begin(), kept.end(), ','));
+    const std::size_t points = static_cast<std::size_t>(std::count(kept.begin(), kept.end(), '.'));
+    char decimal = 0;
+    if (commas && points) {
+        decimal = kept.find_last_of(",.") == kept.rfind(',') ? ',' : '.';
+    } else if (commas || points) {
+        decimal = commas ? ',' : '.';
+    }
+    const char grouping = decimal == ',' ? '.' : ',';
+    if (decimal && std::count(kept.begin(), kept.end(), decimal) > 1) return {};
+    std::string out;
+    for (char c : kept) {
+        if (c == grouping && decimal) continue;
+        out.push_back(c == decimal ? ds : c);
+    }
+    if (!out.empty() && out.front() == ds) out.insert(out.begin(), '0');
+    return {true, negative ? "-" + out : out};
+}
+
+std::string clippedForMessage(std::string_view clipboard) {
+    std::string out;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < clipboard.size(); ++i) {
+        const bool starts = (static_cast<unsigned char>(clipboard[i]) & 0xC0) != 0x80;
+        if (starts && ++characters > 200) return out + "…";
+        out.push_back(clipboard[i]);
+    }
+    return out;
+}
+
+}  // namespace zumbrel::calc

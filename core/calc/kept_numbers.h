@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zumbrel::calc {
+
+// The places that keep numbers beside the chain: three memories, the sorted number list,
+// the history list and the clipboard panel. They keep plain number texts: sign, digits and
+// the decimal separator (DS), no thousands separators.
+
+// A value entering a memory, the list or the clipboard panel: spaces (also no-break ones)
+// and apostrophes go, and so does whichever of "," and "." is not the DS.
+std::string normalisedValue(std::string_view text, char ds);
+
+// The number list: unique texts, smallest value first. Items are compared by value whatever
+// their separator ("," and "." alike), so a list written under another DS still sorts; a
+// text that is no number sorts last, in text order, and is kept.
+void addToNumberList(std::vector<std::string>& list, std::string value);
+
+// The number a history line stands for: what follows its last ":" or "=" (the whole line
+// when it has neither), with a minus or an en dash kept only right before the first digit,
+// and only digits and the DS otherwise. "= 15,00" and "12,00 +" give 15,00 and 12,00;
+// "3,00 -" gives 3,00 (a trailing operator is no sign); "TVA 20 % : 20,00" gives 20,00.
+std::string numberFromHistoryLine(std::string_view line, char ds);
+
+// The paste command's reading of the clipboard's text.
+struct PastedNumber {
+    bool valid = false;  // false: no digit, or one separator kind more than once
+    std::string text;    // the number, with DS as its separator (valid only)
+};
+// At most the first kPasteLimit bytes are read. When both "," and "." occur, the one that
+// occurs last is the decimal separator and the other is dropped ("1.234,56" is 1234,56); a
+// separator standing first gets a "0" before it; a sign right before the first digit is kept.
+inline constexpr std::size_t kPasteLimit = 4096;
+PastedNumber readPastedNumber(std::string_view clipboard, char ds);
+
+// The clipboard's text as the invalid-content message shows it: at most 200 characters.
+std::string clippedForMessage(std::string_view clipboard);
+
+}  // namespace zumbrel::calc

@@ -1,0 +1,100 @@
+#include "calc/kept_places.h"
+
+#include "calc/kept_numbers.h"
+#include "calc/messages.h"
+
+namespace zumbrel::calc {
+
+bool KeptPlaces::displayCanBeDragged() const {
+    // A zero, with or without its sign, separator and one decimal, is not worth keeping.
+    std::string d = regs_.EdtVirt;
+    if (!d.empty() && d.front() == '-') d.erase(0, 1);
+    const std::string ds(1, regs_.decimalSeparator);
+    return !d.empty() && d != "0" && d != "0" + ds && d != "0" + ds + "0";
+}
+
+bool KeptPlaces::putInEntry(const std::string& value) {
+    // After a percent only an operator or equals may follow, whatever brings the number.
+    if (regs_.lblTamponSign2 == '%') {
+        ports_.sound.beep(Beep::Default);
+        return false;
+    }
+    regs_.lblPosNeg = true;  // the minus sign survives the entry check
+    entry_.set(value);
+    regs_.lblPosNeg = false;
+    entry_.caretToEnd();
+    return true;
+}
+
+void KeptPlaces::lblMemoryDragDrop(int memory, std::string_view text) {
+    if (memory < 0 || memory > 2 || text.empty()) return;
+    regs_.lblMemory[static_cast<std::size_t>(memory)] =
+        normalisedValue(text, regs_.decimalSeparator);
+}
+
+void KeptPlaces::EdtVirtDragDrop(std::string_view labelText) {
+    if (!labelText.empty()) putInEntry(std::string(labelText));
+}
+
+void KeptPlaces::BMemComboDragDrop(std::string_view text) {
+    if (text.empty()) return;
+    ports_.sound.beep(Beep::Asterisk);
+    addToNumberList(regs_.cbbListNbr, normalisedValue(text, regs_.decimalSeparator));
+}
+
+void KeptPlaces::pnlPPDragDrop(std::string_view text) {
+    if (text.empty()) return;
+    regs_.pnlPP = normalisedValue(text, regs_.decimalSeparator);
+    ports_.clipboard.setText(regs_.pnlPP);
+    ports_.sound.beep(Beep::Asterisk);
+}
+
+bool KeptPlaces::BMemComboMouseDown() {
+    if (!regs_.cbbListNbr.empty()) return true;
+    ports_.sound.beep(Beep::Default);
+    ports_.status.show(ports_.tr.text(msg::kEmptyNumberList));
+    return false;
+}
+
+void KeptPlaces::cbbListNbrChange(std::size_t item) {
+    if (item >= regs_.cbbListNbr.size()) {
+        ports_.sound.beep(Beep::Default);
+        return;
+    }
+    putInEntry(regs_.cbbListNbr[item]);
+}
+
+void KeptPlaces::cbbListHistorOpeChange(std::string_view line) {
+    const std::string number = numberFromHistoryLine(line, regs_.decimalSeparator);
+    if (number.find_first_of("0123456789") == std::string::npos) {
+        ports_.sound.beep(Beep::Default);
+        return;
+    }
+    if (putInEntry(number)) entry_.selectAll();
+}
+
+void KeptPlaces::pnlPPDblClick() {
+    if (regs_.pnlPP.empty()) {
+        ports_.sound.beep(Beep::Default);
+        return;
+    }
+    if (putInEntry(regs_.pnlPP)) ports_.sound.beep(Beep::Asterisk);
+}
+
+PasteOutcome KeptPlaces::mItemCollerClick() {
+    const std::optional<std::string> clip = ports_.clipboard.text();
+    if (!clip || clip->empty()) return PasteOutcome::Nothing;
+    if (ports_.tape.editMode()) return PasteOutcome::IntoTape;
+    const PastedNumber pasted = readPastedNumber(*clip, regs_.decimalSeparator);
+    if (!pasted.valid) {
+        // The entry is left as it was: never a different number from the one copied.
+        ports_.sound.beep(Beep::Asterisk);
+        ports_.prompts.messageBox(
+            "", ports_.tr.text(msg::kClipboardNotValid) + "\n\n" + clippedForMessage(*clip),
+            Icon::None, Buttons::Ok);
+        return PasteOutcome::Refused;
+    }
+    return putInEntry(pasted.text) ? PasteOutcome::Entry : PasteOutcome::Refused;
+}
+
+}  // namespace zumbrel::calc

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "calc/context.h"
+#include "calc/entry.h"
+
+namespace zumbrel::calc {
+
+// One drop or choice of the kept-number places, as a key of the headless key language.
+struct KeptKey {
+    enum class Kind {
+        DisplayToMemory,  // [>M1] … [>M3]
+        MemoryToDisplay,  // [M1>] … [M3>]
+        DisplayToList,    // [>L]
+        ListItem,         // [L1>] …: the list's n-th item, 1-based
+        HistoryLine,      // [H1>] …: the history's n-th line, 1-based
+        DisplayToPanel,   // [>PP]
+        PanelToDisplay,   // [PP>]
+        Paste,            // [V]
+    };
+    Kind kind;
+    std::size_t index = 0;
+    friend bool operator==(const KeptKey&, const KeptKey&) = default;
+};
+
+// What the paste command did.
+enum class PasteOutcome {
+    Nothing,   // the clipboard holds no text
+    Entry,     // the number went into the entry
+    Refused,   // no number, or after a percent: the entry is unchanged
+    IntoTape,  // the tape is in edit mode: the clipboard's text belongs at its caret
+};
+
+// The memories, the number list, the history list, the clipboard panel and paste: the drops
+// and choices that bring numbers in and out of the entry. Handler names are the keypad's.
+class KeptPlaces {
+  public:
+    KeptPlaces(Registers& regs, Entry& entry, Ports& ports)
+        : regs_(regs), entry_(entry), ports_(ports) {}
+
+    // Whether the display may be dragged: it holds a value other than a zero.
+    bool displayCanBeDragged() const;
+
+    // Drops: the text of the control dragged (the display, a memory, a list item).
+    void lblMemoryDragDrop(int memory, std::string_view text);  // memory 0 to 2
+    void EdtVirtDragDrop(std::string_view labelText);
+    void BMemComboDragDrop(std::string_view text);
+    void pnlPPDragDrop(std::string_view text);
+
+    // The number list opens only when it has items; otherwise a beep and a message.
+    bool BMemComboMouseDown();
+    void cbbListNbrChange(std::size_t item);  // 0-based
+    void cbbListHistorOpeChange(std::string_view line);
+    void pnlPPDblClick();
+    PasteOutcome mItemCollerClick();
+
+  private:
+    // A kept value goes into the entry with its sign; refused (a beep) after a percent.
+    bool putInEntry(const std::string& value);
+
+    Registers& regs_;
+    Entry& entry_;
+    Ports& ports_;
+};
+
+}  // namespace zumbrel::calc
