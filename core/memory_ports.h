@@ -32,6 +32,11 @@ class MemoryHistory final : public History {
     void append(std::string_view text) override;
     void addLine(std::string_view text) override;
     std::vector<std::string> lines() const override;
+    std::size_t lineCount() const override { return lines_.count(); }
+    std::string line(std::size_t i) const override {
+        const Line* l = lines_.at(i);
+        return l ? l->text : std::string();
+    }
     void clear() override { lines_.clear(); }
 
   private:

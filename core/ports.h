@@ -36,6 +36,9 @@ class History {
     virtual void append(std::string_view text) = 0;
     virtual void addLine(std::string_view text) = 0;
     virtual std::vector<std::string> lines() const = 0;
+    // The lines one at a time, without copying them all (the history is never trimmed).
+    virtual std::size_t lineCount() const = 0;
+    virtual std::string line(std::size_t i) const = 0;
     virtual void clear() = 0;
 };
 

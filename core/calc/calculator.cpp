@@ -53,14 +53,12 @@ PasteOutcome Calculator::keep(const KeptKey& key) {
             case Kind::ListItem:
                 if (kept_.BMemComboMouseDown()) kept_.cbbListNbrChange(key.index - 1);
                 break;
-            case Kind::HistoryLine: {
-                const std::vector<std::string> lines = ports_.history.lines();
-                if (key.index >= 1 && key.index <= lines.size())
-                    kept_.cbbListHistorOpeChange(lines[key.index - 1]);
+            case Kind::HistoryLine:
+                if (key.index >= 1 && key.index <= ports_.history.lineCount())
+                    kept_.cbbListHistorOpeChange(ports_.history.line(key.index - 1));
                 else
                     ports_.sound.beep(Beep::Default);
                 break;
-            }
             case Kind::DisplayToPanel:
                 if (shown()) kept_.pnlPPDragDrop(regs_.EdtVirt);
                 break;

@@ -27,6 +27,7 @@ inline constexpr Message kOutOfRange{"MSG_OUT_OF_RANGE",
 
 inline constexpr Message kClipboardNotValid{"MSG_CLIPBRD_NOT_VALID",
                                             "Le contenu du presse-papier n'est pas valide :"};
+inline constexpr Message kClipboardHolds{"MSG_MF_MM_001", "Le presse-papier contient :"};
 inline constexpr Message kEmptyNumberList{"MSG_MF_MM_028",
                                           "La liste des nombres mémorisés est vide"};
 

@@ -162,6 +162,7 @@ const std::vector<WindowKeys>& languageKeyLists() {
         std::vector<LanguageKey> keypadMessages = messages({"SMSG_CAPTION_IP",
                                                             "MSG_CLIPBRD_NOT_VALID",
                                                             "MSG_MF_MM_028",
+                                                            "MSG_MF_MM_001",
                                                             "MSG_RESET",
                                                             "MSG_INTERM_RESULT",
                                                             "MSG_SQUARE_ROOT",

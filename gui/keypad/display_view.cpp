@@ -1,7 +1,13 @@
 #include "keypad/display_view.h"
 
+#include "keypad/number_drag.h"
+
 #include <QAccessible>
+#include <QApplication>
+#include <QDragEnterEvent>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace zumbrel::gui {
@@ -15,6 +21,7 @@ DisplayView::DisplayView(QWidget* parent) : QWidget(parent) {
     setObjectName("EdtVirt");
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    setAcceptDrops(true);
     baseFont_ = font();
 }
 
@@ -91,6 +98,34 @@ void DisplayView::paintEvent(QPaintEvent*) {
 // Typed keys belong to the keypad window: the display only passes them on.
 void DisplayView::keyPressEvent(QKeyEvent* event) {
     event->ignore();
+}
+
+void DisplayView::mousePressEvent(QMouseEvent* event) {
+    pressedAt_ = event->position().toPoint();
+    QWidget::mousePressEvent(event);
+}
+
+void DisplayView::mouseMoveEvent(QMouseEvent* event) {
+    const bool dragging = (event->buttons() & Qt::LeftButton) &&
+                          (event->position().toPoint() - pressedAt_).manhattanLength() >=
+                              QApplication::startDragDistance();
+    if (dragging && canDrag && canDrag()) {
+        dragNumber(this, number_);
+        return;
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void DisplayView::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->source() != this && !droppedNumber(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void DisplayView::dropEvent(QDropEvent* event) {
+    const QString number = droppedNumber(event->mimeData());
+    if (number.isEmpty()) return;
+    event->acceptProposedAction();
+    if (onNumberDropped) onNumberDropped(number);
 }
 
 void DisplayView::focusInEvent(QFocusEvent* event) {

@@ -31,6 +31,10 @@ class DisplayView final : public QWidget {
 
     // Told each text announced to assistive technology (what is new in the spoken text).
     std::function<void(const QString&)> onAnnounced;
+    // The display is dragged while it shows a value worth keeping; numbers dragged from the
+    // memories and lists are dropped on it.
+    std::function<bool()> canDrag;
+    std::function<void(const QString&)> onNumberDropped;
 
     // The font when the number fits; longer numbers are drawn smaller.
     void setBaseFont(const QFont& font);
@@ -45,6 +49,10 @@ class DisplayView final : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     QFont fittingFont() const;
@@ -53,6 +61,7 @@ class DisplayView final : public QWidget {
     QString message_;
     QFont baseFont_;
     bool wholeSelected_ = false;
+    QPoint pressedAt_;
 };
 
 }  // namespace zumbrel::gui

@@ -14,11 +14,14 @@
 #include <QWindow>
 
 #include "calc/calculator.h"
+#include "calc/kept_numbers.h"
+#include "calc/messages.h"
 #include "config/install_layout.h"
 #include "config/language.h"
 #include "config/settings.h"
 #include "config/translate_windows.h"
 #include "keypad/display_view.h"
+#include "keypad/kept_numbers_panel.h"
 #include "keypad/keypad_keys.h"
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
@@ -107,6 +110,8 @@ KeypadWindow::KeypadWindow(QWidget* parent)
         QLocale::system().decimalPoint().at(0).toLatin1() == '.' ? '.' : ',';
     findChild<QPushButton*>("btnDecimalSeparator")
         ->setText(QString(QChar(calc_->registers().decimalSeparator)));
+
+    buildKeptNumbers();
 
     tape_->onFocusBackToKeypad = [this] { focusBackFromTape(); };
     tape_->onKeyOutsideEditMode = [this](QKeyEvent* e) {
@@ -384,6 +389,66 @@ void KeypadWindow::buildCommandPanel(QWidget* panel) {
     connect(btnReset_, &QPushButton::clicked, this, [this] { keyAction(calc::Command::Reset); });
 }
 
+// The memories, the number list, the history and the clipboard panel, on the command panel
+// under the voice picture; and the display's part in them: dragged, dropped on, its menu.
+void KeypadWindow::buildKeptNumbers() {
+    auto* command = panelClavier_->findChild<QWidget*>("PanelCommand");
+    kept_ = new KeptNumbersPanel(command, *calc_, *history_);
+    kept_->move(8, 168);
+    kept_->changed = [this] { refresh(); };
+    for (int i = 0; i < 3; ++i)
+        hint(kept_->memory(i),
+             tr("Mémoire n°%1 standard (glisser-déposer sur clic gauche)").arg(i + 1));
+    hint(kept_->findChild<QWidget*>("BMemCombo"),
+         tr("Clic droit afin de dérouler la liste des nombres mémorisés"));
+    hint(kept_->findChild<QWidget*>("imgHistoryOpe"),
+         tr("Affiche la liste de l'historique des opérations"));
+    hint(kept_->clipboardPanel(), tr("Contenu du presse-papier de Zumbrel (glisser-déposer)"));
+    btnReset_->raise();  // while the calculator waits for Reset, Reset is what matters
+
+    edtVirt_->canDrag = [this] { return calc_->kept().displayCanBeDragged(); };
+    edtVirt_->onNumberDropped = [this](const QString& number) {
+        calc_->kept().EdtVirtDragDrop(number.toStdString());
+        refresh();
+    };
+    // The display's menu does by keyboard what dragging does with the mouse.
+    edtVirt_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto keep = [this](calc::KeptKey key) {
+        return [this, key] {
+            calc_->keep(key);
+            refresh();
+        };
+    };
+    using Kind = calc::KeptKey::Kind;
+    for (std::size_t i = 1; i <= 3; ++i) {
+        auto* a = new QAction(tr("Garder en mémoire %1").arg(i), edtVirt_);
+        connect(a, &QAction::triggered, this, keep({Kind::DisplayToMemory, i}));
+        edtVirt_->addAction(a);
+    }
+    auto* toList = new QAction(tr("Ajouter à la liste des nombres"), edtVirt_);
+    connect(toList, &QAction::triggered, this, keep({Kind::DisplayToList}));
+    auto* toPanel = new QAction(tr("Copier dans le presse-papier"), edtVirt_);
+    connect(toPanel, &QAction::triggered, this, keep({Kind::DisplayToPanel}));
+    auto* list = new QAction(tr("Liste des nombres mémorisés…"), edtVirt_);
+    connect(list, &QAction::triggered, this, [this] { kept_->openNumberList(); });
+    auto* history = new QAction(tr("Historique des opérations…"), edtVirt_);
+    connect(history, &QAction::triggered, this, [this] { kept_->openHistory(); });
+    edtVirt_->addActions({toList, toPanel, list, history});
+
+    // Paste: the edit menu's item, enabled while the clipboard holds text.
+    QAction* paste = findChild<QAction*>("mItemColler");
+    paste->setEnabled(true);
+    connect(paste, &QAction::triggered, this, [this] { pasteNumber(); });
+    connect(findChild<QMenu*>("ppmEdit"), &QMenu::aboutToShow, this,
+            [this, paste] { paste->setEnabled(clipboard_->text().has_value()); });
+}
+
+void KeypadWindow::pasteNumber() {
+    if (calc_->keep({calc::KeptKey::Kind::Paste}) == calc::PasteOutcome::IntoTape)
+        tape_->editor()->paste();
+    refresh();
+}
+
 void KeypadWindow::hint(QWidget* control, const QString& text) {
     control->setProperty("zumbrelHint", text);
     control->setProperty("zumbrelHintFrench", text);
@@ -412,6 +477,12 @@ void KeypadWindow::refresh() {
     showVoicePicture();
     lblNbrDecPref_->setText(QString::fromStdString(r.lblNbrDecPref));
     lblMemory4_->setText(QString::fromStdString(r.lblMemory4));
+    kept_->present(r, history_->lineCount() == 0);
+    if (!r.pnlPP.empty()) {
+        // The clipboard panel's hint tells what it holds.
+        const std::string holds = translator_->text(calc::msg::kClipboardHolds) + " " + r.pnlPP;
+        kept_->clipboardPanel()->setProperty("zumbrelHint", QString::fromStdString(holds));
+    }
     // The command panel's values are read with their names.
     nameWithValue(*lblNbrDecPref_, lblNbrDecPref_->text());
     nameWithValue(*lblMemory4_, lblMemory4_->text());
@@ -503,6 +574,11 @@ void KeypadWindow::applySettings(const config::Settings& s) {
     r.lblNbrDecPref = s.nbrDec;
     r.lblSepDec = s.sepDec;
     r.lblMemory4 = s.memories[3];
+    for (std::size_t i = 0; i < 3; ++i)
+        r.lblMemory[i] = s.memories[i];
+    r.cbbListNbr.clear();
+    for (const std::string& item : s.listNbr)
+        calc::addToNumberList(r.cbbListNbr, item);
     r.memory4Color = s.memories[3].starts_with('-') ? colors::kRed : colors::kNavy;
     calc_->settings().warnCR = s.warnCR;
 
@@ -554,6 +630,9 @@ void KeypadWindow::collectSettings(config::Settings& s) const {
     s.nbrDec = r.lblNbrDecPref;
     s.sepDec = r.lblSepDec;
     s.memories[3] = r.lblMemory4;
+    for (std::size_t i = 0; i < 3; ++i)
+        s.memories[i] = r.lblMemory[i];
+    s.listNbr = r.cbbListNbr;
     s.warnCR = calc_->settings().warnCR;
 }
 
@@ -634,6 +713,17 @@ void KeypadWindow::openContextMenu() {
             b->drop(true);
             return;
         }
+    }
+    // A control with a menu of its own (the display, a memory, the clipboard panel).
+    if (focused && focused->contextMenuPolicy() == Qt::ActionsContextMenu &&
+        !focused->actions().isEmpty()) {
+        auto* menu = new QMenu(focused);
+        menu->setObjectName("ppmContext");
+        menu->setAccessibleName(focused->accessibleName());
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addActions(focused->actions());
+        menu->popup(focused->mapToGlobal(QPoint(0, focused->height())));
+        return;
     }
     if (auto* name = findChild<QLabel*>("imgNameHead"))
         findChild<QMenu*>("ppmAutresCalculs")->popup(name->mapToGlobal(QPoint(0, name->height())));

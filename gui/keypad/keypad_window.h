@@ -38,6 +38,7 @@ struct Settings;
 namespace zumbrel::gui {
 
 class DisplayView;
+class KeptNumbersPanel;
 class MenuButton;
 class QtClipboard;
 class QtPrompts;
@@ -69,6 +70,10 @@ class KeypadWindow final : public QWidget {
     void AdjustMenus();
     // EditRibbonClick of the keypad's menu.
     void EditRibbonClick();
+    // The paste command (Ctrl+V): a number into the entry, or the text into the tape while
+    // it is edited.
+    void pasteNumber();
+    KeptNumbersPanel& keptNumbers() { return *kept_; }
     // Places the tape window and shows both; called once, when the keypad first shows.
     bool windowsShown() const { return windowsShown_; }
 
@@ -115,6 +120,7 @@ class KeypadWindow final : public QWidget {
     void focusBackFromTape();
     void startDrag(QMouseEvent* event);
     void openContextMenu();
+    void buildKeptNumbers();
     void switchWindows();
     bool moveBetweenMenus(QMenu* menu, QKeyEvent* e);
     bool overHintedControl(QWidget* panel, QMouseEvent* event) const;
@@ -143,6 +149,7 @@ class KeypadWindow final : public QWidget {
     QLabel* lblMemory4_ = nullptr;
     QLabel* imgVoice_ = nullptr;
     QPushButton* btnReset_ = nullptr;
+    KeptNumbersPanel* kept_ = nullptr;
     std::vector<MenuButton*> menuButtons_;
     QPoint dragOffset_;
     bool dragging_ = false;

@@ -134,7 +134,19 @@ TEST_F(Reach, f10_opens_the_first_menu_and_arrows_move_along_the_bar) {
     help->close();
 }
 
+TEST_F(Reach, shift_f10_on_the_display_opens_its_menu_of_kept_numbers) {
+    type("5");
+    QTest::keyClick(keypad.get(), Qt::Key_F10, Qt::ShiftModifier);
+    QMenu* menu = nullptr;
+    ASSERT_TRUE(eventually([&] { return (menu = keypad->findChild<QMenu*>("ppmContext")); }));
+    ASSERT_TRUE(eventually([&] { return menu->isVisible(); }));
+    menu->actions().at(1)->trigger();  // "Garder en mémoire 2"
+    EXPECT_EQ(keypad->calculator().registers().lblMemory[1], "5");
+    menu->close();
+}
+
 TEST_F(Reach, shift_f10_opens_the_context_menu) {
+    keypad->findChild<QWidget*>("btn7")->setFocus();  // a key has no menu of its own
     QTest::keyClick(keypad.get(), Qt::Key_F10, Qt::ShiftModifier);
     auto* menu = keypad->findChild<QMenu*>("ppmAutresCalculs");
     ASSERT_TRUE(eventually([&] { return menu->isVisible(); }));

@@ -1,0 +1,254 @@
+#include "keypad/kept_numbers_panel.h"
+
+#include <QAbstractListModel>
+#include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QListView>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStringListModel>
+#include <QToolButton>
+
+#include "calc/calculator.h"
+#include "keypad/number_drag.h"
+#include "keypad/number_list_popup.h"
+#include "ui/qt_ports.h"
+
+namespace zumbrel::gui {
+
+// The history as a list model: rows are read when they are drawn, never copied.
+class HistoryModel final : public QAbstractListModel {
+  public:
+    HistoryModel(const History& history, QObject* parent)
+        : QAbstractListModel(parent), history_(history) {}
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(history_.lineCount());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
+        return qs(history_.line(static_cast<std::size_t>(index.row())));
+    }
+    // The history grew or was cleared: views read it again.
+    void reload() {
+        beginResetModel();
+        endResetModel();
+    }
+
+  private:
+    const History& history_;
+};
+
+namespace {
+
+const QColor kNavy(0, 0, 128);
+
+}  // namespace
+
+NumberLabel::NumberLabel(const QString& name, const QString& caption, QWidget* parent)
+    : QLabel(parent), caption_(caption) {
+    setObjectName(name);
+    setAcceptDrops(true);
+    setFocusPolicy(Qt::TabFocus);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setAutoFillBackground(true);
+    setFrameShape(QFrame::StyledPanel);
+    setMargin(2);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    setAccessibleName(caption);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+}
+
+void NumberLabel::setNumber(const QString& number) {
+    if (number == number_) return;
+    number_ = number;
+    setText(number);
+    // A negative value is red, any other navy.
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, number.contains('-') ? QColor(255, 0, 0) : kNavy);
+    setPalette(pal);
+    setAccessibleName(number.isEmpty() ? caption_ : caption_ + " : " + number);
+}
+
+void NumberLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    QPainter p(this);
+    QFont f = font();
+    f.setPixelSize(9);
+    f.setBold(false);
+    p.setFont(f);
+    p.setPen(QColor(120, 130, 160));
+    p.drawText(rect().adjusted(3, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, caption_);
+}
+
+void NumberLabel::mousePressEvent(QMouseEvent* event) {
+    pressedAt_ = event->position().toPoint();
+    QLabel::mousePressEvent(event);
+}
+
+void NumberLabel::mouseMoveEvent(QMouseEvent* event) {
+    const bool dragging = (event->buttons() & Qt::LeftButton) &&
+                          (event->position().toPoint() - pressedAt_).manhattanLength() >=
+                              QApplication::startDragDistance();
+    if (dragging && !number_.isEmpty()) {
+        dragNumber(this, number_);
+        return;
+    }
+    QLabel::mouseMoveEvent(event);
+}
+
+void NumberLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (onDoubleClicked) onDoubleClicked();
+    QLabel::mouseDoubleClickEvent(event);
+}
+
+void NumberLabel::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedNumber(event->mimeData()).isEmpty() && event->source() != this)
+        event->acceptProposedAction();
+}
+
+void NumberLabel::dropEvent(QDropEvent* event) {
+    const QString number = droppedNumber(event->mimeData());
+    if (number.isEmpty()) return;
+    event->acceptProposedAction();
+    if (onDropped) onDropped(number);
+}
+
+KeptNumbersPanel::KeptNumbersPanel(QWidget* parent, calc::Calculator& calc, const History& history)
+    : QWidget(parent),
+      calc_(calc),
+      history_(history),
+      listButton_(new QToolButton(this)),
+      historyButton_(new QToolButton(this)),
+      numberList_(new NumberListPopup(this, "cbbListNbr", 17, QColor(0xF2, 0xC6, 0xF5))),
+      historyList_(new NumberListPopup(this, "cbbListHistorOpe", 21, QColor(0xBF, 0xE3, 0x81))),
+      historyModel_(new HistoryModel(history, this)),
+      numbers_(new QStringListModel(this)) {
+    setObjectName("PanelKept");
+    const auto done = [this] {
+        if (changed) changed();
+    };
+    calc::KeptPlaces& kept = calc_.kept();
+    for (int i = 0; i < 3; ++i) {
+        auto* m = memories_[i] = new NumberLabel(QStringLiteral("lblMemory%1").arg(i + 1),
+                                                 tr("Mémoire %1").arg(i + 1), this);
+        m->setGeometry(i * 58, 0, 54, 30);
+        m->onDropped = [this, i, &kept, done](const QString& n) {
+            kept.lblMemoryDragDrop(i, n.toStdString());
+            done();
+        };
+        auto* recall = new QAction(tr("Rappeler dans l'affichage"), m);
+        connect(recall, &QAction::triggered, this, [this, i, done] {
+            calc_.keep({calc::KeptKey::Kind::MemoryToDisplay, static_cast<std::size_t>(i + 1)});
+            done();
+        });
+        auto* store = new QAction(tr("Garder l'affichage ici"), m);
+        connect(store, &QAction::triggered, this, [this, i, done] {
+            calc_.keep({calc::KeptKey::Kind::DisplayToMemory, static_cast<std::size_t>(i + 1)});
+            done();
+        });
+        auto* clear = new QAction(tr("Effacer"), m);
+        connect(clear, &QAction::triggered, this, [this, i, done] {
+            calc_.registers().lblMemory[static_cast<std::size_t>(i)].clear();
+            done();
+        });
+        m->addActions({recall, store, clear});
+    }
+
+    listButton_->setObjectName("BMemCombo");
+    listButton_->setText(QStringLiteral("≡"));
+    listButton_->setAccessibleName(tr("Liste des nombres mémorisés"));
+    listButton_->setGeometry(0, 36, 30, 28);
+    listButton_->setAcceptDrops(true);
+    listButton_->installEventFilter(this);
+    connect(listButton_, &QToolButton::clicked, this, [this] { openNumberList(); });
+
+    historyButton_->setObjectName("imgHistoryOpe");
+    historyButton_->setText(QStringLiteral("⟲"));
+    historyButton_->setAccessibleName(tr("Historique des opérations"));
+    historyButton_->setGeometry(34, 36, 30, 28);
+    connect(historyButton_, &QToolButton::clicked, this, [this] { openHistory(); });
+    for (QToolButton* b : {listButton_, historyButton_}) {
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setAutoRaise(true);
+    }
+
+    panel_ = new NumberLabel("pnlPP", tr("Presse-papier"), this);
+    panel_->setGeometry(68, 36, 102, 28);
+    panel_->onDropped = [&kept, done](const QString& n) {
+        kept.pnlPPDragDrop(n.toStdString());
+        done();
+    };
+    panel_->onDoubleClicked = [this, done] {
+        calc_.keep({calc::KeptKey::Kind::PanelToDisplay});
+        done();
+    };
+    auto* give = new QAction(tr("Mettre dans l'affichage"), panel_);
+    connect(give, &QAction::triggered, this, [this, done] {
+        calc_.keep({calc::KeptKey::Kind::PanelToDisplay});
+        done();
+    });
+    panel_->addAction(give);
+
+    numberList_->onChosen = [this, done](int row) {
+        calc_.kept().cbbListNbrChange(static_cast<std::size_t>(row));
+        done();
+    };
+    historyList_->onChosen = [this, done](int row) {
+        calc_.keep({calc::KeptKey::Kind::HistoryLine, static_cast<std::size_t>(row + 1)});
+        done();
+    };
+    resize(172, 66);
+}
+
+KeptNumbersPanel::~KeptNumbersPanel() = default;
+
+// BMemCombo takes the numbers dropped on it into the list.
+bool KeptNumbersPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == listButton_ && event->type() == QEvent::DragEnter) {
+        auto* e = static_cast<QDragEnterEvent*>(event);
+        if (!droppedNumber(e->mimeData()).isEmpty()) e->acceptProposedAction();
+        return true;
+    }
+    if (watched == listButton_ && event->type() == QEvent::Drop) {
+        auto* e = static_cast<QDropEvent*>(event);
+        const QString number = droppedNumber(e->mimeData());
+        if (!number.isEmpty()) {
+            e->acceptProposedAction();
+            calc_.kept().BMemComboDragDrop(number.toStdString());
+            if (changed) changed();
+        }
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void KeptNumbersPanel::present(const calc::Registers& regs, bool historyEmpty) {
+    for (int i = 0; i < 3; ++i)
+        memories_[i]->setNumber(qs(regs.lblMemory[static_cast<std::size_t>(i)]));
+    panel_->setNumber(qs(regs.pnlPP));
+    historyButton_->setVisible(!historyEmpty);
+}
+
+void KeptNumbersPanel::openNumberList() {
+    if (!calc_.kept().BMemComboMouseDown()) {
+        if (changed) changed();
+        return;
+    }
+    QStringList items;
+    for (const std::string& s : calc_.registers().cbbListNbr)
+        items << qs(s);
+    numbers_->setStringList(items);
+    numberList_->open(numbers_, listButton_);
+}
+
+void KeptNumbersPanel::openHistory() {
+    if (history_.lineCount() == 0) return;
+    historyModel_->reload();
+    historyList_->open(historyModel_, historyButton_);
+}
+
+}  // namespace zumbrel::gui

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+#include <functional>
+
+class QStringListModel;
+class QToolButton;
+
+namespace zumbrel {
+class History;
+namespace calc {
+class Calculator;
+struct Registers;
+}  // namespace calc
+}  // namespace zumbrel
+
+namespace zumbrel::gui {
+
+class NumberListPopup;
+class HistoryModel;
+
+// A label that holds a number: a memory (lblMemory1 to lblMemory3) or the clipboard panel
+// (pnlPP). It is dragged when it holds a value, accepts numbers dragged from our controls,
+// and offers the same by its context menu, for the keyboard and screen readers.
+class NumberLabel final : public QLabel {
+  public:
+    NumberLabel(const QString& name, const QString& caption, QWidget* parent);
+    QString caption() const { return caption_; }
+    void setNumber(const QString& number);
+    QString number() const { return number_; }
+
+    std::function<void(const QString&)> onDropped;
+    std::function<void()> onDoubleClicked;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    QString caption_;
+    QString number_;
+    QPoint pressedAt_;
+};
+
+// The kept numbers on the keypad: three memories, the number list's button BMemCombo, the
+// history's picture imgHistoryOpe and the clipboard panel pnlPP, with their lists.
+class KeptNumbersPanel final : public QWidget {
+  public:
+    KeptNumbersPanel(QWidget* parent, calc::Calculator& calc, const History& history);
+    ~KeptNumbersPanel() override;
+
+    // Shows what the registers keep; called with every refresh of the keypad.
+    void present(const calc::Registers& regs, bool historyEmpty);
+    // Opens the number list or the history list, as their buttons do.
+    void openNumberList();
+    void openHistory();
+
+    NumberLabel* memory(int i) const { return memories_[i]; }
+    NumberLabel* clipboardPanel() const { return panel_; }
+    NumberListPopup* numberList() const { return numberList_; }
+    NumberListPopup* historyList() const { return historyList_; }
+
+    // After anything that changed the registers: the keypad redraws.
+    std::function<void()> changed;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    calc::Calculator& calc_;
+    const History& history_;
+    NumberLabel* memories_[3];
+    QToolButton* listButton_;
+    QToolButton* historyButton_;
+    NumberLabel* panel_;
+    NumberListPopup* numberList_;
+    NumberListPopup* historyList_;
+    HistoryModel* historyModel_;
+    QStringListModel* numbers_;
+};
+
+}  // namespace zumbrel::gui

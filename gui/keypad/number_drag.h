@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QMimeData;
+class QWidget;
+
+namespace zumbrel::gui {
+
+// Numbers dragged between the display, the memories, the list and the clipboard panel carry
+// a type of our own, so that only our controls are accepted as sources; they also carry plain
+// text, so that other programs can take the number.
+inline constexpr const char* kNumberMimeType = "application/x-zumbrel-number";
+
+// Starts the drag of a number from one of our controls (blocks until it is dropped).
+void dragNumber(QWidget* source, const QString& number);
+// The number a drop carries, or an empty text when it does not come from our controls.
+QString droppedNumber(const QMimeData* data);
+
+}  // namespace zumbrel::gui

@@ -1,0 +1,83 @@
+#include "keypad/number_list_popup.h"
+
+#include <QKeyEvent>
+#include <QListView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+namespace zumbrel::gui {
+namespace {
+
+// Odd rows on the stripe colour, even rows white, the chosen row on yellow (65503) in black;
+// the text 7 pixels from the left and 2 from the top.
+class StripedRows final : public QStyledItemDelegate {
+  public:
+    StripedRows(QColor stripe, QObject* parent) : QStyledItemDelegate(parent), stripe_(stripe) {}
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        const QColor back = selected            ? QColor(0xDF, 0xFF, 0x00)
+                            : (index.row() % 2) ? stripe_
+                                                : QColor(Qt::white);
+        p->fillRect(option.rect, back);
+        p->setPen(selected ? QColor(Qt::black) : option.palette.color(QPalette::Text));
+        p->setFont(option.font);
+        p->drawText(option.rect.adjusted(7, 2, -2, 0), Qt::AlignLeft | Qt::AlignTop,
+                    index.data().toString());
+    }
+
+  private:
+    QColor stripe_;
+};
+
+}  // namespace
+
+NumberListPopup::NumberListPopup(QWidget* parent, const char* name, int rows, QColor stripe)
+    : QFrame(parent, Qt::Popup), view_(new QListView(this)), rows_(rows) {
+    setObjectName(name);
+    setFrameShape(QFrame::Box);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->addWidget(view_);
+    view_->setItemDelegate(new StripedRows(stripe, view_));
+    view_->setUniformItemSizes(true);  // a long history lays out in constant time
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->installEventFilter(this);
+    connect(view_, &QListView::clicked, this, [this](const QModelIndex& i) { choose(i.row()); });
+}
+
+void NumberListPopup::open(QAbstractItemModel* model, QWidget* anchor) {
+    view_->setModel(model);
+    const int rowHeight = view_->fontMetrics().height() + 4;
+    const int shown = std::min(rows_, std::max(1, model->rowCount()));
+    resize(std::max(anchor->width(), 160), shown * rowHeight + 4);
+    move(anchor->mapToGlobal(QPoint(0, anchor->height())));
+    show();
+    view_->setFocus();
+    view_->setCurrentIndex(model->index(0, 0));
+}
+
+void NumberListPopup::choose(int row) {
+    hide();
+    if (onChosen && row >= 0) onChosen(row);
+}
+
+void NumberListPopup::hideEvent(QHideEvent* event) {
+    QFrame::hideEvent(event);
+    if (onClosed) onClosed();
+}
+
+bool NumberListPopup::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            choose(view_->currentIndex().row());
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+}  // namespace zumbrel::gui

@@ -1,0 +1,162 @@
+// The memories, the number list, the history list, the clipboard panel and paste, in the
+// real keypad window: drops, lists, Ctrl+V, and the values kept from one start to the next.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QListView>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+#include "app/session.h"
+#include "calc/calculator.h"
+#include "keypad/display_view.h"
+#include "keypad/kept_numbers_panel.h"
+#include "keypad/number_drag.h"
+#include "keypad/number_list_popup.h"
+#include "keypad_fixture.h"
+#include "tape/tape_window.h"
+
+namespace zumbrel::gui {
+namespace {
+
+class Kept : public KeypadFixture {
+  protected:
+    KeptNumbersPanel& panel() { return keypad->keptNumbers(); }
+    DisplayView& display() { return *keypad->findChild<DisplayView*>("EdtVirt"); }
+    calc::Registers& regs() { return keypad->calculator().registers(); }
+    void type(const char* keys) { QTest::keyClicks(keypad.get(), keys); }
+
+    // A drop of `number` on `target`, as if dragged from one of our controls (or, with
+    // ours = false, from another program, which carries plain text only).
+    bool drop(QWidget* target, const QString& number, bool ours = true) {
+        QMimeData data;
+        if (ours) data.setData(kNumberMimeType, number.toUtf8());
+        data.setText(number);
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted()) return false;
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
+        return dropped.isAccepted();
+    }
+    QStringList listShown() {
+        QStringList out;
+        auto* model = panel().numberList()->view()->model();
+        for (int r = 0; r < model->rowCount(); ++r)
+            out << model->index(r, 0).data().toString();
+        return out;
+    }
+};
+
+TEST_F(Kept, the_display_dropped_on_a_memory_is_kept_plain_and_comes_back_with_its_sign) {
+    type("1234,5");
+    ASSERT_TRUE(drop(panel().memory(0), display().text()));
+    EXPECT_EQ(regs().lblMemory[0], "1234,5");
+    EXPECT_EQ(panel().memory(0)->text(), "1234,5");
+    QTest::keyClick(keypad.get(), Qt::Key_Escape);
+    type("12");
+    QTest::mouseClick(keypad->findChild<QWidget*>("btnPlus_Moins"), Qt::LeftButton);
+    ASSERT_TRUE(drop(panel().memory(1), display().text()));
+    EXPECT_EQ(panel().memory(1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QTest::keyClick(keypad.get(), Qt::Key_Escape);
+    ASSERT_TRUE(drop(&display(), panel().memory(1)->number()));
+    EXPECT_EQ(display().text(), "-12");
+}
+
+TEST_F(Kept, drops_from_other_programs_are_refused) {
+    EXPECT_FALSE(drop(panel().memory(0), "42", false));
+    EXPECT_FALSE(drop(&display(), "42", false));
+    EXPECT_TRUE(regs().lblMemory[0].empty());
+}
+
+TEST_F(Kept, the_list_keeps_each_number_once_in_numeric_order) {
+    QWidget* list = keypad->findChild<QWidget*>("BMemCombo");
+    for (const char* n : {"3", "1", "3", "10", "9"})
+        ASSERT_TRUE(drop(list, n));
+    panel().openNumberList();
+    EXPECT_EQ(listShown(), (QStringList{"1", "3", "9", "10"}));
+    QListView* view = panel().numberList()->view();
+    view->setCurrentIndex(view->model()->index(3, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(display().text(), "10");
+    EXPECT_FALSE(panel().numberList()->isVisible());
+}
+
+TEST_F(Kept, an_empty_list_beeps_and_says_so) {
+    panel().openNumberList();
+    EXPECT_FALSE(panel().numberList()->isVisible());
+    EXPECT_EQ(display().message(), "La liste des nombres mémorisés est vide");
+}
+
+TEST_F(Kept, a_history_line_chosen_from_the_keyboard_becomes_the_entry) {
+    EXPECT_FALSE(keypad->findChild<QWidget*>("imgHistoryOpe")->isVisible());
+    type("12+3");
+    QTest::keyClick(keypad.get(), Qt::Key_Return);
+    EXPECT_TRUE(keypad->findChild<QWidget*>("imgHistoryOpe")->isVisible());
+    panel().openHistory();
+    QListView* view = panel().historyList()->view();
+    ASSERT_EQ(view->model()->rowCount(), 4);  // 12,00 +   3,00   = 15,00   and an empty line
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(display().text(), "15,00");
+}
+
+TEST_F(Kept, ctrl_v_pastes_a_number_and_the_clipboard_panel_copies_one) {
+    QApplication::clipboard()->setText("Total: 1.234,56 EUR");
+    QTest::keyClick(keypad.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(display().text(), "1 234,56");
+    ASSERT_TRUE(drop(panel().clipboardPanel(), "7,5"));
+    EXPECT_EQ(QApplication::clipboard()->text(), "7,5");
+    EXPECT_EQ(panel().clipboardPanel()->text(), "7,5");
+    EXPECT_EQ(panel().clipboardPanel()->property("zumbrelHint").toString(),
+              "Le presse-papier contient : 7,5");
+    QTest::keyClick(keypad.get(), Qt::Key_Escape);
+    QTest::mouseDClick(panel().clipboardPanel(), Qt::LeftButton);
+    EXPECT_EQ(display().text(), "7,5");
+}
+
+TEST_F(Kept, paste_while_the_tape_is_edited_goes_into_the_tape) {
+    QApplication::clipboard()->setText("Fournisseur");
+    keypad->EditRibbonClick();
+    keypad->pasteNumber();
+    EXPECT_NE(keypad->tapeWindow().editor()->toPlainText().indexOf("Fournisseur"), -1);
+    EXPECT_EQ(display().text(), "0");
+    keypad->EditRibbonClick();
+}
+
+TEST(KeptAcrossStarts, memories_and_the_list_come_back_at_the_next_start) {
+    QTemporaryDir app;
+    QDir(app.path()).mkpath("Resources/Language");
+    QDir(app.path()).mkpath("Resources/System");
+    const config::Environment env{app.path().toStdString(), "", ""};
+    {
+        Session session(app.path().toStdString(), env, ',');
+        KeypadWindow keypad;
+        session.attach(keypad);
+        keypad.calculator().registers().decimalSeparator = ',';
+        auto& kept = keypad.calculator().kept();
+        kept.lblMemoryDragDrop(2, "-4,5");
+        kept.BMemComboDragDrop("10");
+        kept.BMemComboDragDrop("9");
+        keypad.close();
+    }
+    Session session(app.path().toStdString(), env, ',');
+    KeypadWindow keypad;
+    session.attach(keypad);
+    const calc::Registers& r = keypad.calculator().registers();
+    EXPECT_EQ(r.lblMemory[2], "-4,5");
+    EXPECT_EQ(r.cbbListNbr, (std::vector<std::string>{"9", "10"}));
+    EXPECT_EQ(keypad.keptNumbers().memory(2)->text(), "-4,5");
+    keypad.close();
+}
+
+}  // namespace
+}  // namespace zumbrel::gui
