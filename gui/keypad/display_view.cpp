@@ -106,10 +106,7 @@ void DisplayView::mousePressEvent(QMouseEvent* event) {
 }
 
 void DisplayView::mouseMoveEvent(QMouseEvent* event) {
-    const bool dragging = (event->buttons() & Qt::LeftButton) &&
-                          (event->position().toPoint() - pressedAt_).manhattanLength() >=
-                              QApplication::startDragDistance();
-    if (dragging && canDrag && canDrag()) {
+    if (dragDistanceReached(event, pressedAt_) && canDrag && canDrag()) {
         dragNumber(this, number_);
         return;
     }

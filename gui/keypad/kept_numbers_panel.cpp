@@ -90,10 +90,7 @@ void NumberLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void NumberLabel::mouseMoveEvent(QMouseEvent* event) {
-    const bool dragging = (event->buttons() & Qt::LeftButton) &&
-                          (event->position().toPoint() - pressedAt_).manhattanLength() >=
-                              QApplication::startDragDistance();
-    if (dragging && !number_.isEmpty()) {
+    if (dragDistanceReached(event, pressedAt_) && !number_.isEmpty()) {
         dragNumber(this, number_);
         return;
     }

@@ -1,7 +1,9 @@
 #include "keypad/number_drag.h"
 
+#include <QApplication>
 #include <QDrag>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace zumbrel::gui {
@@ -13,6 +15,12 @@ void dragNumber(QWidget* source, const QString& number) {
     data->setText(number);
     drag->setMimeData(data);
     drag->exec(Qt::CopyAction);
+}
+
+bool dragDistanceReached(const QMouseEvent* move, QPoint pressedAt) {
+    return (move->buttons() & Qt::LeftButton) &&
+           (move->position().toPoint() - pressedAt).manhattanLength() >=
+               QApplication::startDragDistance();
 }
 
 QString droppedNumber(const QMimeData* data) {

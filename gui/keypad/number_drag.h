@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 
 class QMimeData;
+class QMouseEvent;
 class QWidget;
 
 namespace zumbrel::gui {
@@ -14,6 +16,10 @@ inline constexpr const char* kNumberMimeType = "application/x-zumbrel-number";
 
 // Starts the drag of a number from one of our controls (blocks until it is dropped).
 void dragNumber(QWidget* source, const QString& number);
+// Whether a mouse move with the left button down has gone far enough from where it was
+// pressed to start a drag.
+bool dragDistanceReached(const QMouseEvent* move, QPoint pressedAt);
+
 // The number a drop carries, or an empty text when it does not come from our controls.
 QString droppedNumber(const QMimeData* data);
 
