@@ -10,7 +10,10 @@
 #include <optional>
 
 #include "calc/key_script.h"
+#include "keypad/kept_numbers_panel.h"
 #include "keypad/keypad_window.h"
+#include "keypad/number_list_popup.h"
+#include "memory_ports.h"
 #include "tape/document_tape.h"
 #include "tape/tape_window.h"
 #include "voice/audio_backend.h"
@@ -81,6 +84,25 @@ void BM_EnterToFirstAudio(benchmark::State& state) {
     }
 }
 
+// Opening the history list on 10^5 lines, to its first painted rows: the list reads the
+// history lazily, so this stays within a frame whatever the history's length.
+void BM_OpenHistoryOf100000Lines(benchmark::State& state) {
+    KeypadWindow keypad;
+    keypad.show();
+    for (int i = 0; i < 100000; ++i)
+        keypad.history().addLine(i % 2 ? "1 234,50 +" : "= 2 469,00");
+    keypad.refresh();
+    QApplication::processEvents();
+    zumbrel::gui::KeptNumbersPanel& kept = keypad.keptNumbers();
+    for (auto _ : state) {
+        kept.openHistory();
+        kept.historyList()->repaint();
+        kept.historyList()->hide();
+    }
+    state.counters["history_lines"] = static_cast<double>(keypad.history().lineCount());
+}
+
+BENCHMARK(BM_OpenHistoryOf100000Lines)->Unit(benchmark::kMillisecond)->Iterations(50);
 BENCHMARK(BM_EnterToFirstAudio)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200);
 BENCHMARK(BM_KeyToTapeOnEmptyTape)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 BENCHMARK(BM_KeyToTapeOn100000Lines)->Unit(benchmark::kMicrosecond)->Iterations(2000);

@@ -74,6 +74,7 @@ class KeypadWindow final : public QWidget {
     // it is edited.
     void pasteNumber();
     KeptNumbersPanel& keptNumbers() { return *kept_; }
+    MemoryHistory& history() { return *history_; }
     // Places the tape window and shows both; called once, when the keypad first shows.
     bool windowsShown() const { return windowsShown_; }
 
