@@ -158,7 +158,19 @@ const std::vector<WindowKeys>& languageKeyLists() {
                       {"PRINCIPLE_OF_FUNCTIONING", "mItemPrincipeFonction"},
                       {"FAQ", "mItemFAQ"},
                       {"VERIFY_UPDATES", "mItemMAJ"},
-                      {"ZUMBREL_ON_WEB", "mItemZMBSurWeb"}}});
+                      {"ZUMBREL_ON_WEB", "mItemZMBSurWeb"},
+                      // The menus of the display, the memories and the clipboard panel.
+                      {"KEEP_IN_MEMORY_1", "mItemKeepM1"},
+                      {"KEEP_IN_MEMORY_2", "mItemKeepM2"},
+                      {"KEEP_IN_MEMORY_3", "mItemKeepM3"},
+                      {"KEEP_IN_LIST", "mItemKeepList"},
+                      {"KEEP_IN_CLIPBOARD", "mItemKeepClipboard"},
+                      {"OPEN_NUMBER_LIST", "mItemOpenList"},
+                      {"OPEN_HISTORY", "mItemOpenHistory"},
+                      {"RECALL_MEMORY", "mItemRecallMemory"},
+                      {"STORE_MEMORY", "mItemStoreMemory"},
+                      {"CLEAR_MEMORY", "mItemClearMemory"},
+                      {"PANEL_TO_DISPLAY", "mItemPanelToDisplay"}}});
         std::vector<LanguageKey> keypadMessages = messages({"SMSG_CAPTION_IP",
                                                             "MSG_CLIPBRD_NOT_VALID",
                                                             "MSG_MF_MM_028",

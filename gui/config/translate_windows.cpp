@@ -41,8 +41,15 @@ T* ownChild(QWidget& window, const QString& name) {
 // Sets a control's caption: a menu button, a menu item, or the status line.
 void setCaption(QWidget& window, std::string_view control, const QString& text) {
     const QString name = qs(control);
-    if (auto* action = ownChild<QAction>(window, name)) {
+    bool anAction = false;
+    // Every one of the window's items of that name (the three memories share theirs).
+    for (QAction* action : window.findChildren<QAction*>(name)) {
+        if (!ownedBy(action, window)) continue;
         action->setText(text);
+        anAction = true;
+    }
+    if (anAction) {
+        return;
     } else if (auto* button = ownChild<QPushButton>(window, name)) {
         // The menu-bar buttons name their menus too.
         if (auto* menuButton = dynamic_cast<MenuButton*>(button))

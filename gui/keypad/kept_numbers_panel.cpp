@@ -138,16 +138,19 @@ KeptNumbersPanel::KeptNumbersPanel(QWidget* parent, calc::Calculator& calc, cons
             done();
         };
         auto* recall = new QAction(tr("Rappeler dans l'affichage"), m);
+        recall->setObjectName("mItemRecallMemory");
         connect(recall, &QAction::triggered, this, [this, i, done] {
             calc_.keep({calc::KeptKey::Kind::MemoryToDisplay, static_cast<std::size_t>(i + 1)});
             done();
         });
         auto* store = new QAction(tr("Garder l'affichage ici"), m);
+        store->setObjectName("mItemStoreMemory");
         connect(store, &QAction::triggered, this, [this, i, done] {
             calc_.keep({calc::KeptKey::Kind::DisplayToMemory, static_cast<std::size_t>(i + 1)});
             done();
         });
         auto* clear = new QAction(tr("Effacer"), m);
+        clear->setObjectName("mItemClearMemory");
         connect(clear, &QAction::triggered, this, [this, i, done] {
             calc_.registers().lblMemory[static_cast<std::size_t>(i)].clear();
             done();
@@ -184,6 +187,7 @@ KeptNumbersPanel::KeptNumbersPanel(QWidget* parent, calc::Calculator& calc, cons
         done();
     };
     auto* give = new QAction(tr("Mettre dans l'affichage"), panel_);
+    give->setObjectName("mItemPanelToDisplay");
     connect(give, &QAction::triggered, this, [this, done] {
         calc_.keep({calc::KeptKey::Kind::PanelToDisplay});
         done();

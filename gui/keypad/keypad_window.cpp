@@ -422,16 +422,21 @@ void KeypadWindow::buildKeptNumbers() {
     using Kind = calc::KeptKey::Kind;
     for (std::size_t i = 1; i <= 3; ++i) {
         auto* a = new QAction(tr("Garder en mémoire %1").arg(i), edtVirt_);
+        a->setObjectName(QStringLiteral("mItemKeepM%1").arg(i));
         connect(a, &QAction::triggered, this, keep({Kind::DisplayToMemory, i}));
         edtVirt_->addAction(a);
     }
     auto* toList = new QAction(tr("Ajouter à la liste des nombres"), edtVirt_);
+    toList->setObjectName("mItemKeepList");
     connect(toList, &QAction::triggered, this, keep({Kind::DisplayToList}));
     auto* toPanel = new QAction(tr("Copier dans le presse-papier"), edtVirt_);
+    toPanel->setObjectName("mItemKeepClipboard");
     connect(toPanel, &QAction::triggered, this, keep({Kind::DisplayToPanel}));
     auto* list = new QAction(tr("Liste des nombres mémorisés…"), edtVirt_);
+    list->setObjectName("mItemOpenList");
     connect(list, &QAction::triggered, this, [this] { kept_->openNumberList(); });
     auto* history = new QAction(tr("Historique des opérations…"), edtVirt_);
+    history->setObjectName("mItemOpenHistory");
     connect(history, &QAction::triggered, this, [this] { kept_->openHistory(); });
     edtVirt_->addActions({toList, toPanel, list, history});
 

@@ -61,6 +61,11 @@ TEST_F(Languages, the_keypads_own_menu_items_follow_the_language) {
     EXPECT_EQ(item("ppmEdit", "mItemInsertEntete"), "Insert a header");
     EXPECT_EQ(item("ppmFenetres", "mItemHideKeyboard"), "Hide the keypad");
     EXPECT_EQ(item("ppmFenetres", "mItemHideRibbon"), "Hide the tape");
+    // The menus of the display and of all three memories.
+    EXPECT_EQ(keypad->findChild<QAction*>("mItemKeepM2")->text(), "Keep in memory 2");
+    for (QAction* a : keypad->findChildren<QAction*>("mItemRecallMemory"))
+        EXPECT_EQ(a->text(), "Recall to the display");
+    EXPECT_EQ(keypad->findChildren<QAction*>("mItemRecallMemory").size(), 3);
 }
 
 // Names for screen readers and the task bar follow the language; French is built in.
