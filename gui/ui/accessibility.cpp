@@ -1,15 +1,50 @@
 #include "ui/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QAction>
 #include <algorithm>
 
 #include "keypad/display_view.h"
+#include "keypad/kept_numbers_panel.h"
 #include "keypad/keypad_window.h"
 #include "keypad/menu_bar.h"
 #include "tape/tape_window.h"
 
 namespace zumbrel::gui {
 namespace {
+
+// The items of a control's own menu (the display's, a memory's), offered as its accessible
+// actions, so that a screen reader's action command does what the menu does.
+QStringList menuActionNames(const QWidget* w) {
+    QStringList names;
+    for (const QAction* a : w->actions()) {
+        if (a->isEnabled() && !a->isSeparator()) names << a->text();
+    }
+    return names;
+}
+
+bool doMenuAction(QWidget* w, const QString& name) {
+    for (QAction* a : w->actions()) {
+        if (a->isEnabled() && a->text() == name) {
+            a->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
+// A memory or the clipboard panel: a label with a value, and the actions of its menu.
+class NumberLabelAccessible final : public QAccessibleWidget {
+  public:
+    explicit NumberLabelAccessible(NumberLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QStringList actionNames() const override {
+        return QAccessibleWidget::actionNames() + menuActionNames(widget());
+    }
+    void doAction(const QString& name) override {
+        if (!doMenuAction(widget(), name)) QAccessibleWidget::doAction(name);
+    }
+};
 
 // The display as a read-only single-line text: what Orca reads when the focus is on it and
 // speaks when text is inserted into it.
@@ -30,6 +65,13 @@ class DisplayAccessible final : public QAccessibleWidget, public QAccessibleText
     }
     // Read-only, yet an editable text for screen readers: Orca speaks the text inserted by a
     // key only in an editable text that has the focus.
+    QStringList actionNames() const override {
+        return QAccessibleWidget::actionNames() + menuActionNames(widget());
+    }
+    void doAction(const QString& name) override {
+        if (!doMenuAction(widget(), name)) QAccessibleWidget::doAction(name);
+    }
+
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.readOnly = true;
@@ -89,6 +131,7 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
         return new QAccessibleWidget(tape, QAccessible::Window);
     if (auto* view = dynamic_cast<DisplayView*>(object)) return new DisplayAccessible(view);
     if (auto* button = dynamic_cast<MenuButton*>(object)) return new MenuButtonAccessible(button);
+    if (auto* label = dynamic_cast<NumberLabel*>(object)) return new NumberLabelAccessible(label);
     return nullptr;
 }
 

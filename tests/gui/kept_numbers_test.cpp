@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -130,6 +131,20 @@ TEST_F(Kept, paste_while_the_tape_is_edited_goes_into_the_tape) {
     EXPECT_NE(keypad->tapeWindow().editor()->toPlainText().indexOf("Fournisseur"), -1);
     EXPECT_EQ(display().text(), "0");
     keypad->EditRibbonClick();
+}
+
+// A screen reader's action command does what the menus do.
+TEST_F(Kept, the_menus_are_accessible_actions_of_the_display_and_the_memories) {
+    type("42");
+    QAccessibleInterface* d = QAccessible::queryAccessibleInterface(&display());
+    ASSERT_NE(d->actionInterface(), nullptr);
+    EXPECT_TRUE(d->actionInterface()->actionNames().contains("Garder en mémoire 3"));
+    d->actionInterface()->doAction("Garder en mémoire 3");
+    EXPECT_EQ(regs().lblMemory[2], "42");
+    QAccessibleInterface* m = QAccessible::queryAccessibleInterface(panel().memory(2));
+    ASSERT_NE(m->actionInterface(), nullptr);
+    m->actionInterface()->doAction("Effacer");
+    EXPECT_TRUE(regs().lblMemory[2].empty());
 }
 
 TEST(KeptAcrossStarts, memories_and_the_list_come_back_at_the_next_start) {
