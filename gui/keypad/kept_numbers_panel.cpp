@@ -120,8 +120,6 @@ KeptNumbersPanel::KeptNumbersPanel(QWidget* parent, calc::Calculator& calc, cons
       history_(history),
       listButton_(new QToolButton(this)),
       historyButton_(new QToolButton(this)),
-      numberList_(new NumberListPopup(this, "cbbListNbr", 17, QColor(0xF2, 0xC6, 0xF5))),
-      historyList_(new NumberListPopup(this, "cbbListHistorOpe", 21, QColor(0xBF, 0xE3, 0x81))),
       historyModel_(new HistoryModel(history, this)),
       numbers_(new QStringListModel(this)) {
     setObjectName("PanelKept");
@@ -194,15 +192,30 @@ KeptNumbersPanel::KeptNumbersPanel(QWidget* parent, calc::Calculator& calc, cons
     });
     panel_->addAction(give);
 
-    numberList_->onChosen = [this, done](int row) {
-        calc_.kept().cbbListNbrChange(static_cast<std::size_t>(row));
-        done();
-    };
-    historyList_->onChosen = [this, done](int row) {
-        calc_.keep({calc::KeptKey::Kind::HistoryLine, static_cast<std::size_t>(row + 1)});
-        done();
-    };
     resize(172, 66);
+}
+
+// The two lists are made when first opened: nothing of them costs start-up time.
+NumberListPopup* KeptNumbersPanel::numberList() {
+    if (!numberList_) {
+        numberList_ = new NumberListPopup(this, "cbbListNbr", 17, QColor(0xF2, 0xC6, 0xF5));
+        numberList_->onChosen = [this](int row) {
+            calc_.kept().cbbListNbrChange(static_cast<std::size_t>(row));
+            if (changed) changed();
+        };
+    }
+    return numberList_;
+}
+
+NumberListPopup* KeptNumbersPanel::historyList() {
+    if (!historyList_) {
+        historyList_ = new NumberListPopup(this, "cbbListHistorOpe", 21, QColor(0xBF, 0xE3, 0x81));
+        historyList_->onChosen = [this](int row) {
+            calc_.keep({calc::KeptKey::Kind::HistoryLine, static_cast<std::size_t>(row + 1)});
+            if (changed) changed();
+        };
+    }
+    return historyList_;
 }
 
 KeptNumbersPanel::~KeptNumbersPanel() = default;
@@ -243,13 +256,13 @@ void KeptNumbersPanel::openNumberList() {
     for (const std::string& s : calc_.registers().cbbListNbr)
         items << qs(s);
     numbers_->setStringList(items);
-    numberList_->open(numbers_, listButton_);
+    numberList()->open(numbers_, listButton_);
 }
 
 void KeptNumbersPanel::openHistory() {
     if (history_.lineCount() == 0) return;
     historyModel_->reload();
-    historyList_->open(historyModel_, historyButton_);
+    historyList()->open(historyModel_, historyButton_);
 }
 
 }  // namespace zumbrel::gui

@@ -62,8 +62,8 @@ class KeptNumbersPanel final : public QWidget {
 
     NumberLabel* memory(int i) const { return memories_[i]; }
     NumberLabel* clipboardPanel() const { return panel_; }
-    NumberListPopup* numberList() const { return numberList_; }
-    NumberListPopup* historyList() const { return historyList_; }
+    NumberListPopup* numberList();
+    NumberListPopup* historyList();
 
     // After anything that changed the registers: the keypad redraws.
     std::function<void()> changed;
@@ -78,8 +78,8 @@ class KeptNumbersPanel final : public QWidget {
     QToolButton* listButton_;
     QToolButton* historyButton_;
     NumberLabel* panel_;
-    NumberListPopup* numberList_;
-    NumberListPopup* historyList_;
+    NumberListPopup* numberList_ = nullptr;
+    NumberListPopup* historyList_ = nullptr;
     HistoryModel* historyModel_;
     QStringListModel* numbers_;
 };

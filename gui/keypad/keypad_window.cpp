@@ -122,6 +122,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     tape_->onTextChanged = [this] { calc_->commands().btnEnabled(true, tape_->tape().isEmpty()); };
 
     applySkin(artwork::keypadSkin());
+    skin_ = QImage();  // the built-in skin is painted, not kept: its picture served the mask
     applyFrenchAccessibleNames(*this);
     for (const KeyDef& k : kKeys) {
         auto* key = findChild<QPushButton*>(k.name);
@@ -150,7 +151,12 @@ void KeypadWindow::applySkin(const QImage& skin) {
 
 void KeypadWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(kSkinOrigin, skin_);
+    if (skin_.isNull()) {
+        p.translate(kSkinOrigin);
+        artwork::paintKeypadSkin(p);
+    } else {
+        p.drawImage(kSkinOrigin, skin_);
+    }
 }
 
 void KeypadWindow::buildTitleRow(QWidget* panel) {

@@ -1,5 +1,7 @@
 #include "ui/artwork.h"
 
+#include <QHash>
+
 #include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
@@ -213,17 +215,25 @@ class GlyphEngine final : public QIconEngine {
         paintGlyph(*p, glyph_);
         p->restore();
     }
+    // Each size and mode is painted once: buttons ask for their icon at every repaint.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const quint64 key =
+            (quint64(size.width()) << 32) | (quint64(size.height()) << 8) | quint64(mode);
+        if (const auto it = painted_.constFind(key); it != painted_.constEnd()) return *it;
         QImage img(size, QImage::Format_ARGB32_Premultiplied);
         img.fill(Qt::transparent);
         QPainter p(&img);
         paint(&p, QRect(QPoint(0, 0), size), mode, state);
-        return QPixmap::fromImage(img);
+        p.end();
+        const QPixmap pixmap = QPixmap::fromImage(img);
+        painted_.insert(key, pixmap);
+        return pixmap;
     }
     QIconEngine* clone() const override { return new GlyphEngine(glyph_); }
 
   private:
     Glyph glyph_;
+    QHash<quint64, QPixmap> painted_;
 };
 
 }  // namespace
@@ -238,6 +248,12 @@ QImage keypadSkin(qreal dpr) {
     img.setDevicePixelRatio(dpr);
     img.fill(kTransparentKey);
     QPainter p(&img);
+    paintKeypadSkin(p);
+    return img;
+}
+
+void paintKeypadSkin(QPainter& p) {
+    const QSize size(626, 480);
     // No antialiasing on the outline: a half-blended pixel would be neither skin nor hole.
     const QRectF body(0, 0, size.width(), size.height());
     QLinearGradient grad(0, 0, 0, size.height());
@@ -251,7 +267,6 @@ QImage keypadSkin(qreal dpr) {
     p.setPen(QPen(QColor(255, 255, 255, 70), 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(body.adjusted(3, 3, -3, -3), 23, 23);
-    return img;
 }
 
 }  // namespace zumbrel::gui::artwork

@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QImage>
 
+class QPainter;
+
 namespace zumbrel::gui::artwork {
 
 // The colour a skin uses for what is not the window.
@@ -10,6 +12,8 @@ inline constexpr QRgb kTransparentKey = qRgb(255, 0, 255);
 
 // The built-in keypad skin: a rounded body on fuchsia, 626 x 480 at scale 1.
 QImage keypadSkin(qreal devicePixelRatio = 1.0);
+// The same skin painted straight onto a device (at its origin), without keeping a picture.
+void paintKeypadSkin(QPainter& p);
 
 enum class Glyph {
     NewTape,
