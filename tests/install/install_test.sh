@@ -17,8 +17,8 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/zumbrel bin/zumbrel-cli share/applications/$id.desktop \
          share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
-         share/icons/hicolor/48x48/apps/$id.png share/man/man1/zumbrel.1 \
-         share/man/man1/zumbrel-cli.1 share/zumbrel/Resources/Language/French.lng \
+         share/icons/hicolor/48x48/apps/$id.png share/man/man1/zumbrel.1.gz \
+         share/man/man1/zumbrel-cli.1.gz share/zumbrel/Resources/Language/French.lng \
          share/doc/zumbrel/copyright; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
