@@ -45,7 +45,7 @@ PasteOutcome Calculator::keep(const KeptKey& key) {
                 break;
             case Kind::MemoryToDisplay:
                 if (key.index >= 1 && key.index <= 3)
-                    kept_.EdtVirtDragDrop(regs_.lblMemory[key.index - 1]);
+                    kept_.EdtVirtDragDrop(kept_.values().lblMemory[key.index - 1]);
                 break;
             case Kind::DisplayToList:
                 if (shown()) kept_.BMemComboDragDrop(regs_.EdtVirt);

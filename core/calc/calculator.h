@@ -24,6 +24,7 @@ class Calculator {
     // A drop or choice of the memories, list, history, clipboard panel, or paste.
     PasteOutcome keep(const KeptKey& key);
     KeptPlaces& kept() { return kept_; }
+    const KeptPlaces& kept() const { return kept_; }
 
     const Registers& registers() const { return regs_; }
     Registers& registers() { return regs_; }

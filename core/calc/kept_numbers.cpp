@@ -19,6 +19,19 @@ std::optional<long double> anySeparatorValue(const std::string& text) {
     return parseNumber(t, ',');
 }
 
+// A list item with its value, read once.
+struct ListKey {
+    std::optional<long double> value;
+    std::string text;
+};
+
+// Numbers by value first, then what is no number, in text order.
+bool listOrder(const ListKey& a, const ListKey& b) {
+    if (a.value && b.value) return *a.value < *b.value;
+    if (a.value || b.value) return a.value.has_value();
+    return a.text < b.text;
+}
+
 // Keeps digits and the two separators, and a sign standing right before the first digit
 // (a minus, or the tape's en dash).
 std::string signedDigits(std::string_view text) {
@@ -56,14 +69,30 @@ std::string normalisedValue(std::string_view text, char ds) {
 }
 
 void addToNumberList(std::vector<std::string>& list, std::string value) {
-    if (std::find(list.begin(), list.end(), value) == list.end()) list.push_back(std::move(value));
-    std::stable_sort(list.begin(), list.end(), [](const std::string& a, const std::string& b) {
-        const auto va = anySeparatorValue(a);
-        const auto vb = anySeparatorValue(b);
-        if (va && vb) return *va < *vb;
-        if (va || vb) return va.has_value();  // numbers first
-        return a < b;
-    });
+    if (std::find(list.begin(), list.end(), value) != list.end()) return;
+    // The list is in order already: the new item goes after the items it does not precede.
+    const ListKey key{anySeparatorValue(value), value};
+    const auto at = std::upper_bound(list.begin(), list.end(), key,
+                                     [](const ListKey& k, const std::string& item) {
+                                         return listOrder(k, {anySeparatorValue(item), item});
+                                     });
+    list.insert(at, std::move(value));
+}
+
+std::vector<std::string> numberListOf(const std::vector<std::string>& items) {
+    std::vector<ListKey> keys;
+    keys.reserve(items.size());
+    for (const std::string& item : items) {
+        const bool seen =
+            std::any_of(keys.begin(), keys.end(), [&](const ListKey& k) { return k.text == item; });
+        if (!seen) keys.push_back({anySeparatorValue(item), item});
+    }
+    std::stable_sort(keys.begin(), keys.end(), listOrder);
+    std::vector<std::string> out;
+    out.reserve(keys.size());
+    for (ListKey& k : keys)
+        out.push_back(std::move(k.text));
+    return out;
 }
 
 std::string numberFromHistoryLine(std::string_view line, char ds) {

@@ -19,6 +19,9 @@ std::string normalisedValue(std::string_view text, char ds);
 // their separator ("," and "." alike), so a list written under another DS still sorts; a
 // text that is no number sorts last, in text order, and is kept.
 void addToNumberList(std::vector<std::string>& list, std::string value);
+// The list made of items read from elsewhere (the settings): each once, in that order,
+// sorted in one pass.
+std::vector<std::string> numberListOf(const std::vector<std::string>& items);
 
 // The number a history line stands for: what follows its last ":" or "=" (the whole line
 // when it has neither), with a minus or an en dash kept only right before the first digit,

@@ -28,7 +28,7 @@ bool KeptPlaces::putInEntry(const std::string& value) {
 
 void KeptPlaces::lblMemoryDragDrop(int memory, std::string_view text) {
     if (memory < 0 || memory > 2 || text.empty()) return;
-    regs_.lblMemory[static_cast<std::size_t>(memory)] =
+    values_.lblMemory[static_cast<std::size_t>(memory)] =
         normalisedValue(text, regs_.decimalSeparator);
 }
 
@@ -39,29 +39,29 @@ void KeptPlaces::EdtVirtDragDrop(std::string_view labelText) {
 void KeptPlaces::BMemComboDragDrop(std::string_view text) {
     if (text.empty()) return;
     ports_.sound.beep(Beep::Asterisk);
-    addToNumberList(regs_.cbbListNbr, normalisedValue(text, regs_.decimalSeparator));
+    addToNumberList(values_.cbbListNbr, normalisedValue(text, regs_.decimalSeparator));
 }
 
 void KeptPlaces::pnlPPDragDrop(std::string_view text) {
     if (text.empty()) return;
-    regs_.pnlPP = normalisedValue(text, regs_.decimalSeparator);
-    ports_.clipboard.setText(regs_.pnlPP);
+    values_.pnlPP = normalisedValue(text, regs_.decimalSeparator);
+    ports_.clipboard.setText(values_.pnlPP);
     ports_.sound.beep(Beep::Asterisk);
 }
 
 bool KeptPlaces::BMemComboMouseDown() {
-    if (!regs_.cbbListNbr.empty()) return true;
+    if (!values_.cbbListNbr.empty()) return true;
     ports_.sound.beep(Beep::Default);
     ports_.status.show(ports_.tr.text(msg::kEmptyNumberList));
     return false;
 }
 
 void KeptPlaces::cbbListNbrChange(std::size_t item) {
-    if (item >= regs_.cbbListNbr.size()) {
+    if (item >= values_.cbbListNbr.size()) {
         ports_.sound.beep(Beep::Default);
         return;
     }
-    putInEntry(regs_.cbbListNbr[item]);
+    putInEntry(values_.cbbListNbr[item]);
 }
 
 void KeptPlaces::cbbListHistorOpeChange(std::string_view line) {
@@ -74,11 +74,11 @@ void KeptPlaces::cbbListHistorOpeChange(std::string_view line) {
 }
 
 void KeptPlaces::pnlPPDblClick() {
-    if (regs_.pnlPP.empty()) {
+    if (values_.pnlPP.empty()) {
         ports_.sound.beep(Beep::Default);
         return;
     }
-    if (putInEntry(regs_.pnlPP)) ports_.sound.beep(Beep::Asterisk);
+    if (putInEntry(values_.pnlPP)) ports_.sound.beep(Beep::Asterisk);
 }
 
 PasteOutcome KeptPlaces::mItemCollerClick() {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/context.h"
 #include "calc/entry.h"
@@ -25,6 +27,15 @@ struct KeptKey {
     friend bool operator==(const KeptKey&, const KeptKey&) = default;
 };
 
+// The numbers kept beside the chain: lblMemory1 to lblMemory3, the number list cbbListNbr
+// (unique, smallest value first) and the clipboard panel pnlPP's value. They live apart from
+// the registers, which every key saves for its rollback: a long list costs a key nothing.
+struct KeptValues {
+    std::array<std::string, 3> lblMemory;
+    std::vector<std::string> cbbListNbr;
+    std::string pnlPP;
+};
+
 // What the paste command did.
 enum class PasteOutcome {
     Nothing,   // the clipboard holds no text
@@ -39,6 +50,9 @@ class KeptPlaces {
   public:
     KeptPlaces(Registers& regs, Entry& entry, Ports& ports)
         : regs_(regs), entry_(entry), ports_(ports) {}
+
+    KeptValues& values() { return values_; }
+    const KeptValues& values() const { return values_; }
 
     // Whether the display may be dragged: it holds a value other than a zero.
     bool displayCanBeDragged() const;
@@ -63,6 +77,7 @@ class KeptPlaces {
     Registers& regs_;
     Entry& entry_;
     Ports& ports_;
+    KeptValues values_;
 };
 
 }  // namespace zumbrel::calc

@@ -51,12 +51,6 @@ struct Registers {
     std::string lblMemory4;  // the automatic memory
     Color memory4Color = colors::kNavy;
 
-    // The places that keep numbers: lblMemory1 to lblMemory3, the number list cbbListNbr
-    // (unique, smallest value first) and the clipboard panel pnlPP's value.
-    std::array<std::string, 3> lblMemory;
-    std::vector<std::string> cbbListNbr;
-    std::string pnlPP;
-
     FormatOptions format() const { return {decimalSeparator, lblNbrDecPref, lblSepDec}; }
     // What the label of the latest operator shows.
     std::string lblTamponSign2Caption() const {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -105,11 +106,15 @@ void WindowTranslator::setAccessibleNames(QWidget& window) const {
 }
 
 void applyAccessibleNames(QWidget& window, const std::function<QString(std::string_view)>& text) {
+    // The window's own controls by name, found in one walk (the first of a name wins).
+    QHash<QString, QWidget*> controls{{window.objectName(), &window}};
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->objectName().isEmpty() && !controls.contains(w->objectName()) && ownedBy(w, window))
+            controls.insert(w->objectName(), w);
+    }
     for (const config::AccessibleNameKey& k : config::accessibleNameKeys()) {
         if (k.control.empty()) continue;
-        const QString control = qs(k.control);
-        QWidget* w = window.objectName() == control ? &window : ownChild<QWidget>(window, control);
-        if (w) setAccessibleCaption(*w, text(k.key));
+        if (QWidget* w = controls.value(qs(k.control))) setAccessibleCaption(*w, text(k.key));
     }
 }
 

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -114,15 +113,12 @@ void DisplayView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void DisplayView::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->source() != this && !droppedNumber(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    acceptNumberDrag(event, this);
 }
 
 void DisplayView::dropEvent(QDropEvent* event) {
-    const QString number = droppedNumber(event->mimeData());
-    if (number.isEmpty()) return;
-    event->acceptProposedAction();
-    if (onNumberDropped) onNumberDropped(number);
+    const QString number = takeDroppedNumber(event);
+    if (!number.isEmpty() && onNumberDropped) onNumberDropped(number);
 }
 
 void DisplayView::focusInEvent(QFocusEvent* event) {

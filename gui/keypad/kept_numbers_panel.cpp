@@ -5,13 +5,13 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QListView>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStringListModel>
 #include <QToolButton>
 
 #include "calc/calculator.h"
+#include "keypad/display_view.h"
 #include "keypad/number_drag.h"
 #include "keypad/number_list_popup.h"
 #include "ui/qt_ports.h"
@@ -62,8 +62,8 @@ NumberLabel::NumberLabel(const QString& name, const QString& caption, QWidget* p
     setPalette(pal);
 }
 
-void NumberLabel::setNumber(const QString& number) {
-    if (number == number_) return;
+bool NumberLabel::setNumber(const QString& number) {
+    if (number == number_) return false;
     number_ = number;
     setText(number);
     // A negative value is red, any other navy.
@@ -71,6 +71,7 @@ void NumberLabel::setNumber(const QString& number) {
     pal.setColor(QPalette::WindowText, number.contains('-') ? QColor(255, 0, 0) : kNavy);
     setPalette(pal);
     setAccessibleName(number.isEmpty() ? caption_ : caption_ + " : " + number);
+    return true;
 }
 
 void NumberLabel::paintEvent(QPaintEvent* event) {
@@ -103,15 +104,12 @@ void NumberLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void NumberLabel::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedNumber(event->mimeData()).isEmpty() && event->source() != this)
-        event->acceptProposedAction();
+    acceptNumberDrag(event, this);
 }
 
 void NumberLabel::dropEvent(QDropEvent* event) {
-    const QString number = droppedNumber(event->mimeData());
-    if (number.isEmpty()) return;
-    event->acceptProposedAction();
-    if (onDropped) onDropped(number);
+    const QString number = takeDroppedNumber(event);
+    if (!number.isEmpty() && onDropped) onDropped(number);
 }
 
 KeptNumbersPanel::KeptNumbersPanel(QWidget* parent, calc::Calculator& calc, const History& history)
@@ -150,7 +148,7 @@ KeptNumbersPanel::KeptNumbersPanel(QWidget* parent, calc::Calculator& calc, cons
         auto* clear = new QAction(tr("Effacer"), m);
         clear->setObjectName("mItemClearMemory");
         connect(clear, &QAction::triggered, this, [this, i, done] {
-            calc_.registers().lblMemory[static_cast<std::size_t>(i)].clear();
+            calc_.kept().values().lblMemory[static_cast<std::size_t>(i)].clear();
             done();
         });
         m->addActions({recall, store, clear});
@@ -223,15 +221,12 @@ KeptNumbersPanel::~KeptNumbersPanel() = default;
 // BMemCombo takes the numbers dropped on it into the list.
 bool KeptNumbersPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == listButton_ && event->type() == QEvent::DragEnter) {
-        auto* e = static_cast<QDragEnterEvent*>(event);
-        if (!droppedNumber(e->mimeData()).isEmpty()) e->acceptProposedAction();
+        acceptNumberDrag(static_cast<QDragEnterEvent*>(event), listButton_);
         return true;
     }
     if (watched == listButton_ && event->type() == QEvent::Drop) {
-        auto* e = static_cast<QDropEvent*>(event);
-        const QString number = droppedNumber(e->mimeData());
+        const QString number = takeDroppedNumber(static_cast<QDropEvent*>(event));
         if (!number.isEmpty()) {
-            e->acceptProposedAction();
             calc_.kept().BMemComboDragDrop(number.toStdString());
             if (changed) changed();
         }
@@ -240,11 +235,46 @@ bool KeptNumbersPanel::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void KeptNumbersPanel::present(const calc::Registers& regs, bool historyEmpty) {
+void KeptNumbersPanel::present(const calc::KeptValues& kept, bool historyEmpty) {
     for (int i = 0; i < 3; ++i)
-        memories_[i]->setNumber(qs(regs.lblMemory[static_cast<std::size_t>(i)]));
-    panel_->setNumber(qs(regs.pnlPP));
+        memories_[i]->setNumber(qs(kept.lblMemory[static_cast<std::size_t>(i)]));
+    if (panel_->setNumber(qs(kept.pnlPP))) updatePanelHint();
     historyButton_->setVisible(!historyEmpty);
+}
+
+void KeptNumbersPanel::updatePanelHint() {
+    if (!panel_->number().isEmpty() && panelHint)
+        panel_->setProperty("zumbrelHint", panelHint(panel_->number()));
+}
+
+void KeptNumbersPanel::attachDisplay(DisplayView& display) {
+    display.canDrag = [this] { return calc_.kept().displayCanBeDragged(); };
+    display.onNumberDropped = [this](const QString& number) {
+        calc_.kept().EdtVirtDragDrop(number.toStdString());
+        if (changed) changed();
+    };
+    display.setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto item = [this, &display](const QString& caption, const char* name, auto run) {
+        auto* a = new QAction(caption, &display);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, run);
+        display.addAction(a);
+    };
+    const auto keep = [this](calc::KeptKey key) {
+        return [this, key] {
+            calc_.keep(key);
+            if (changed) changed();
+        };
+    };
+    using Kind = calc::KeptKey::Kind;
+    const char* const memoryItems[] = {"mItemKeepM1", "mItemKeepM2", "mItemKeepM3"};
+    for (std::size_t i = 1; i <= 3; ++i)
+        item(tr("Garder en mémoire %1").arg(i), memoryItems[i - 1],
+             keep({Kind::DisplayToMemory, i}));
+    item(tr("Ajouter à la liste des nombres"), "mItemKeepList", keep({Kind::DisplayToList}));
+    item(tr("Copier dans le presse-papier"), "mItemKeepClipboard", keep({Kind::DisplayToPanel}));
+    item(tr("Liste des nombres mémorisés…"), "mItemOpenList", [this] { openNumberList(); });
+    item(tr("Historique des opérations…"), "mItemOpenHistory", [this] { openHistory(); });
 }
 
 void KeptNumbersPanel::openNumberList() {
@@ -253,7 +283,7 @@ void KeptNumbersPanel::openNumberList() {
         return;
     }
     QStringList items;
-    for (const std::string& s : calc_.registers().cbbListNbr)
+    for (const std::string& s : calc_.kept().values().cbbListNbr)
         items << qs(s);
     numbers_->setStringList(items);
     numberList()->open(numbers_, listButton_);

@@ -11,12 +11,13 @@ namespace zumbrel {
 class History;
 namespace calc {
 class Calculator;
-struct Registers;
+struct KeptValues;
 }  // namespace calc
 }  // namespace zumbrel
 
 namespace zumbrel::gui {
 
+class DisplayView;
 class NumberListPopup;
 class HistoryModel;
 
@@ -27,7 +28,8 @@ class NumberLabel final : public QLabel {
   public:
     NumberLabel(const QString& name, const QString& caption, QWidget* parent);
     QString caption() const { return caption_; }
-    void setNumber(const QString& number);
+    // False when the number was already shown.
+    bool setNumber(const QString& number);
     QString number() const { return number_; }
 
     std::function<void(const QString&)> onDropped;
@@ -54,8 +56,15 @@ class KeptNumbersPanel final : public QWidget {
     KeptNumbersPanel(QWidget* parent, calc::Calculator& calc, const History& history);
     ~KeptNumbersPanel() override;
 
-    // Shows what the registers keep; called with every refresh of the keypad.
-    void present(const calc::Registers& regs, bool historyEmpty);
+    // Shows what is kept; called with every refresh of the keypad, it changes only what
+    // changed.
+    void present(const calc::KeptValues& kept, bool historyEmpty);
+    // The display is dragged, dropped on, and its menu keeps it in a memory, the list or the
+    // clipboard and opens the two lists: by keyboard what dragging does with the mouse.
+    void attachDisplay(DisplayView& display);
+    // The clipboard panel's hint for the value it holds; asked again after a language change.
+    std::function<QString(const QString& value)> panelHint;
+    void updatePanelHint();
     // Opens the number list or the history list, as their buttons do.
     void openNumberList();
     void openHistory();

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include "calc/key_script.h"
+
+class QKeyEvent;
 
 namespace zumbrel::gui {
 
@@ -42,5 +46,11 @@ inline const KeyDef kKeys[] = {
     {"btnDecimalSeparator", ",", 4, 3, 1, 1, KeyRole::Digit, ',', "Séparateur décimal"},
     {"btnEgal", "=", 0, 4, 5, 1, KeyRole::Equals, '\r', "Égal : calculer le résultat"},
 };
+
+// What a key typed on the keyboard does to the calculator: a character or a command, or
+// nothing when the key is someone else's.
+std::optional<calc::KeyAction> calculatorKey(const QKeyEvent& e);
+// The arrows are taken without doing anything.
+bool isSwallowedKey(const QKeyEvent& e);
 
 }  // namespace zumbrel::gui

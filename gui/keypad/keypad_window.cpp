@@ -396,7 +396,7 @@ void KeypadWindow::buildCommandPanel(QWidget* panel) {
 }
 
 // The memories, the number list, the history and the clipboard panel, on the command panel
-// under the voice picture; and the display's part in them: dragged, dropped on, its menu.
+// under the voice picture; the display takes part in them (dragged, dropped on, its menu).
 void KeypadWindow::buildKeptNumbers() {
     auto* command = panelClavier_->findChild<QWidget*>("PanelCommand");
     kept_ = new KeptNumbersPanel(command, *calc_, *history_);
@@ -412,39 +412,11 @@ void KeypadWindow::buildKeptNumbers() {
     hint(kept_->clipboardPanel(), tr("Contenu du presse-papier de Zumbrel (glisser-déposer)"));
     btnReset_->raise();  // while the calculator waits for Reset, Reset is what matters
 
-    edtVirt_->canDrag = [this] { return calc_->kept().displayCanBeDragged(); };
-    edtVirt_->onNumberDropped = [this](const QString& number) {
-        calc_->kept().EdtVirtDragDrop(number.toStdString());
-        refresh();
+    kept_->attachDisplay(*edtVirt_);
+    // The clipboard panel's hint tells what it holds, in the language of the messages.
+    kept_->panelHint = [this](const QString& value) {
+        return qs(translator_->text(calc::msg::kClipboardHolds)) + " " + value;
     };
-    // The display's menu does by keyboard what dragging does with the mouse.
-    edtVirt_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    const auto keep = [this](calc::KeptKey key) {
-        return [this, key] {
-            calc_->keep(key);
-            refresh();
-        };
-    };
-    using Kind = calc::KeptKey::Kind;
-    for (std::size_t i = 1; i <= 3; ++i) {
-        auto* a = new QAction(tr("Garder en mémoire %1").arg(i), edtVirt_);
-        a->setObjectName(QStringLiteral("mItemKeepM%1").arg(i));
-        connect(a, &QAction::triggered, this, keep({Kind::DisplayToMemory, i}));
-        edtVirt_->addAction(a);
-    }
-    auto* toList = new QAction(tr("Ajouter à la liste des nombres"), edtVirt_);
-    toList->setObjectName("mItemKeepList");
-    connect(toList, &QAction::triggered, this, keep({Kind::DisplayToList}));
-    auto* toPanel = new QAction(tr("Copier dans le presse-papier"), edtVirt_);
-    toPanel->setObjectName("mItemKeepClipboard");
-    connect(toPanel, &QAction::triggered, this, keep({Kind::DisplayToPanel}));
-    auto* list = new QAction(tr("Liste des nombres mémorisés…"), edtVirt_);
-    list->setObjectName("mItemOpenList");
-    connect(list, &QAction::triggered, this, [this] { kept_->openNumberList(); });
-    auto* history = new QAction(tr("Historique des opérations…"), edtVirt_);
-    history->setObjectName("mItemOpenHistory");
-    connect(history, &QAction::triggered, this, [this] { kept_->openHistory(); });
-    edtVirt_->addActions({toList, toPanel, list, history});
 
     // Paste: the edit menu's item, enabled while the clipboard holds text.
     QAction* paste = findChild<QAction*>("mItemColler");
@@ -488,12 +460,7 @@ void KeypadWindow::refresh() {
     showVoicePicture();
     lblNbrDecPref_->setText(QString::fromStdString(r.lblNbrDecPref));
     lblMemory4_->setText(QString::fromStdString(r.lblMemory4));
-    kept_->present(r, history_->lineCount() == 0);
-    if (!r.pnlPP.empty()) {
-        // The clipboard panel's hint tells what it holds.
-        const std::string holds = translator_->text(calc::msg::kClipboardHolds) + " " + r.pnlPP;
-        kept_->clipboardPanel()->setProperty("zumbrelHint", QString::fromStdString(holds));
-    }
+    kept_->present(calc_->kept().values(), history_->lineCount() == 0);
     // The command panel's values are read with their names.
     nameWithValue(*lblNbrDecPref_, lblNbrDecPref_->text());
     nameWithValue(*lblMemory4_, lblMemory4_->text());
@@ -576,6 +543,7 @@ void KeypadWindow::chooseLanguage(int lang, bool fromMenu) {
         translate.TranslateRibbon(*tape_);
     }
     AdjustMenus();
+    kept_->updatePanelHint();
     if (fromMenu) QApplication::restoreOverrideCursor();
     refresh();
 }
@@ -585,11 +553,9 @@ void KeypadWindow::applySettings(const config::Settings& s) {
     r.lblNbrDecPref = s.nbrDec;
     r.lblSepDec = s.sepDec;
     r.lblMemory4 = s.memories[3];
-    for (std::size_t i = 0; i < 3; ++i)
-        r.lblMemory[i] = s.memories[i];
-    r.cbbListNbr.clear();
-    for (const std::string& item : s.listNbr)
-        calc::addToNumberList(r.cbbListNbr, item);
+    calc::KeptValues& kept = calc_->kept().values();
+    std::copy_n(s.memories.begin(), 3, kept.lblMemory.begin());
+    kept.cbbListNbr = calc::numberListOf(s.listNbr);
     r.memory4Color = s.memories[3].starts_with('-') ? colors::kRed : colors::kNavy;
     calc_->settings().warnCR = s.warnCR;
 
@@ -641,16 +607,16 @@ void KeypadWindow::collectSettings(config::Settings& s) const {
     s.nbrDec = r.lblNbrDecPref;
     s.sepDec = r.lblSepDec;
     s.memories[3] = r.lblMemory4;
-    for (std::size_t i = 0; i < 3; ++i)
-        s.memories[i] = r.lblMemory[i];
-    s.listNbr = r.cbbListNbr;
+    const calc::KeptValues& kept = calc_->kept().values();
+    std::copy_n(kept.lblMemory.begin(), 3, s.memories.begin());
+    s.listNbr = kept.cbbListNbr;
     s.warnCR = calc_->settings().warnCR;
 }
 
 bool KeypadWindow::handleKey(QKeyEvent* e) {
-    altAlone_ = false;
-    // The context menu from the keyboard: the menu of the focused menu-bar button, otherwise
-    // the menu of other calculations.
+    if (menuKeys_.keyPress(*e)) return true;
+    // The context menu from the keyboard: the focused control's own, otherwise the menu of
+    // other calculations.
     if (e->key() == Qt::Key_Menu ||
         (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier)) {
         openContextMenu();
@@ -663,47 +629,10 @@ bool KeypadWindow::handleKey(QKeyEvent* e) {
         switchWindows();
         return true;
     }
-    if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::NoModifier) {
-        menuButtons_.front()->drop(true);
-        return true;
-    }
-    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-    switch (e->key()) {
-        case Qt::Key_Escape:
-            keyAction(calc::Command::Escape);
-            return true;
-        case Qt::Key_Backspace:
-            keyAction(calc::Command::Backspace);
-            return true;
-        case Qt::Key_Delete:
-            keyAction(calc::Command::Delete);
-            return true;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            keyAction('\r');
-            return true;
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            return true;  // the caret never moves inside the entry
-        default:
-            break;
-    }
-    const QString text = e->text();
-    if (text.size() != 1 || !text.at(0).isPrint() || text.at(0) == ' ') return false;
-    const char16_t c = text.at(0).unicode();
-    // The square root and the sign change have letters of their own, as in zumbrel-cli.
-    if (c == 'r' || c == 'R') {
-        keyAction(calc::Command::SquareRoot);
-        return true;
-    }
-    if (c == 's' || c == 'S') {
-        keyAction(calc::Command::SignChange);
-        return true;
-    }
-    keyAction(c < 0x80 ? static_cast<char>(c) : '\x7f');  // anything else is refused
-    return true;
+    if (isSwallowedKey(*e)) return true;  // the caret never moves inside the entry
+    const std::optional<calc::KeyAction> action = calculatorKey(*e);
+    if (action) keyAction(*action);
+    return action.has_value();
 }
 
 void KeypadWindow::switchWindows() {
@@ -719,64 +648,21 @@ void KeypadWindow::switchWindows() {
 
 void KeypadWindow::openContextMenu() {
     QWidget* focused = QApplication::focusWidget();
-    for (MenuButton* b : menuButtons_) {
-        if (b == focused) {
-            b->drop(true);
-            return;
-        }
-    }
-    // A control with a menu of its own (the display, a memory, the clipboard panel).
-    if (focused && focused->contextMenuPolicy() == Qt::ActionsContextMenu &&
-        !focused->actions().isEmpty()) {
-        auto* menu = new QMenu(focused);
-        menu->setObjectName("ppmContext");
-        menu->setAccessibleName(focused->accessibleName());
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->addActions(focused->actions());
-        menu->popup(focused->mapToGlobal(QPoint(0, focused->height())));
-        return;
-    }
+    if (menuKeys_.dropMenuOf(focused) || popupWidgetMenu(focused)) return;
     if (auto* name = findChild<QLabel*>("imgNameHead"))
         findChild<QMenu*>("ppmAutresCalculs")->popup(name->mapToGlobal(QPoint(0, name->height())));
 }
 
-// A press and release of Alt alone opens the first menu, as a menu bar does.
 void KeypadWindow::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Alt && altAlone_) {
-        altAlone_ = false;
-        menuButtons_.front()->drop(true);
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    if (!menuKeys_.keyRelease(*event)) QWidget::keyReleaseEvent(event);
 }
 
-// An Alt that went to another window (Alt+Tab) opens nothing when it is released here.
 void KeypadWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange) altAlone_ = false;
+    if (event->type() == QEvent::ActivationChange) menuKeys_.activationChanged();
     QWidget::changeEvent(event);
 }
 
-// Left and Right in an open menu move to the neighbouring menu of the bar.
-bool KeypadWindow::moveBetweenMenus(QMenu* menu, QKeyEvent* e) {
-    if (e->key() != Qt::Key_Left && e->key() != Qt::Key_Right) return false;
-    if (e->key() == Qt::Key_Right && menu->activeAction() && menu->activeAction()->menu())
-        return false;  // Right opens a submenu first
-    const auto it = std::find_if(menuButtons_.begin(), menuButtons_.end(),
-                                 [menu](MenuButton* b) { return b->dropMenu() == menu; });
-    if (it == menuButtons_.end()) return false;
-    const auto n = static_cast<std::ptrdiff_t>(menuButtons_.size());
-    const std::ptrdiff_t step = e->key() == Qt::Key_Right ? 1 : -1;
-    const std::ptrdiff_t next = ((it - menuButtons_.begin()) + step + n) % n;
-    menu->close();
-    menuButtons_[static_cast<std::size_t>(next)]->drop(true);
-    return true;
-}
-
 void KeypadWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Alt) {  // whether Alt itself counts as held varies
-        altAlone_ = true;
-        return;
-    }
     if (!handleKey(event)) QWidget::keyPressEvent(event);
 }
 
@@ -818,7 +704,7 @@ bool KeypadWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* w = qobject_cast<QWidget*>(watched);
     const QEvent::Type type = event->type();
     if (auto* menu = qobject_cast<QMenu*>(watched); menu && type == QEvent::KeyPress) {
-        if (moveBetweenMenus(menu, static_cast<QKeyEvent*>(event))) return true;
+        if (menuKeys_.menuKeyPress(menu, *static_cast<QKeyEvent*>(event))) return true;
     }
     // A mouse move over a control with a hint reaches the panels under it too: they must not
     // clear the hint the control has just shown.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/key_script.h"
+#include "keypad/menu_bar.h"
 
 class QLabel;
 class QMenu;
@@ -123,7 +124,6 @@ class KeypadWindow final : public QWidget {
     void openContextMenu();
     void buildKeptNumbers();
     void switchWindows();
-    bool moveBetweenMenus(QMenu* menu, QKeyEvent* e);
     bool overHintedControl(QWidget* panel, QMouseEvent* event) const;
 
     std::unique_ptr<LocalFileSystem> files_;
@@ -152,9 +152,9 @@ class KeypadWindow final : public QWidget {
     QPushButton* btnReset_ = nullptr;
     KeptNumbersPanel* kept_ = nullptr;
     std::vector<MenuButton*> menuButtons_;
+    MenuBarKeyboard menuKeys_{menuButtons_};
     QPoint dragOffset_;
     bool dragging_ = false;
-    bool altAlone_ = false;         // Alt is down and no other key came since
     bool resultReadAloud_ = false;  // the program's voice reads the result of this key
     bool windowsShown_ = false;
     int lang_ = 0;

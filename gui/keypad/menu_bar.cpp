@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "config/language.h"
 #include "ui/qt_ports.h"
@@ -65,6 +66,64 @@ void MenuButton::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QPushButton::keyPressEvent(e);
+}
+
+bool MenuBarKeyboard::keyPress(const QKeyEvent& e) {
+    if (e.key() == Qt::Key_Alt) {  // whether Alt itself counts as held varies
+        altAlone_ = true;
+        return true;
+    }
+    altAlone_ = false;
+    if (e.key() == Qt::Key_F10 && e.modifiers() == Qt::NoModifier && !buttons_.empty()) {
+        buttons_.front()->drop(true);
+        return true;
+    }
+    return false;
+}
+
+bool MenuBarKeyboard::keyRelease(const QKeyEvent& e) {
+    if (e.key() != Qt::Key_Alt || !altAlone_ || buttons_.empty()) return false;
+    altAlone_ = false;
+    buttons_.front()->drop(true);
+    return true;
+}
+
+bool MenuBarKeyboard::menuKeyPress(QMenu* menu, const QKeyEvent& e) {
+    if (e.key() != Qt::Key_Left && e.key() != Qt::Key_Right) return false;
+    if (e.key() == Qt::Key_Right && menu->activeAction() && menu->activeAction()->menu())
+        return false;  // Right opens a submenu first
+    const auto it = std::find_if(buttons_.begin(), buttons_.end(),
+                                 [menu](MenuButton* b) { return b->dropMenu() == menu; });
+    if (it == buttons_.end()) return false;
+    const auto n = static_cast<std::ptrdiff_t>(buttons_.size());
+    const std::ptrdiff_t step = e.key() == Qt::Key_Right ? 1 : -1;
+    const std::ptrdiff_t next = ((it - buttons_.begin()) + step + n) % n;
+    menu->close();
+    buttons_[static_cast<std::size_t>(next)]->drop(true);
+    return true;
+}
+
+bool MenuBarKeyboard::dropMenuOf(const QWidget* focused) {
+    for (MenuButton* b : buttons_) {
+        if (b == focused) {
+            b->drop(true);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool popupWidgetMenu(QWidget* control) {
+    if (!control || control->contextMenuPolicy() != Qt::ActionsContextMenu ||
+        control->actions().isEmpty())
+        return false;
+    auto* menu = new QMenu(control);
+    menu->setObjectName("ppmContext");
+    menu->setAccessibleName(control->accessibleName());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(control->actions());
+    menu->popup(control->mapToGlobal(QPoint(0, control->height())));
+    return true;
 }
 
 void AdjustMenus(const std::vector<MenuButton*>& buttons) {

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <vector>
 
+class QKeyEvent;
 class QMenu;
 
 namespace zumbrel::gui {
@@ -25,6 +26,33 @@ class MenuButton final : public QPushButton {
   private:
     QMenu* menu_;
 };
+
+// The menu bar from the keyboard: F10, or Alt pressed and released alone, drops the first
+// menu; Left and Right in an open menu move to the neighbouring one; the menu key on a
+// focused button drops its menu.
+class MenuBarKeyboard {
+  public:
+    explicit MenuBarKeyboard(const std::vector<MenuButton*>& buttons) : buttons_(buttons) {}
+
+    // A key pressed in the window; true when it was the menu bar's.
+    bool keyPress(const QKeyEvent& e);
+    // A key released in the window; true when it opened the bar.
+    bool keyRelease(const QKeyEvent& e);
+    // The window was activated or left: an Alt pressed elsewhere (Alt+Tab) opens nothing.
+    void activationChanged() { altAlone_ = false; }
+    // A key pressed in one of the bar's menus; true when it moved to another menu.
+    bool menuKeyPress(QMenu* menu, const QKeyEvent& e);
+    // Drops the menu of `focused` when it is one of the bar's buttons.
+    bool dropMenuOf(const QWidget* focused);
+
+  private:
+    const std::vector<MenuButton*>& buttons_;
+    bool altAlone_ = false;  // Alt is down and no other key came since
+};
+
+// Pops up the menu a control keeps as its actions (the display, a memory, the clipboard
+// panel), below it; false when it has none.
+bool popupWidgetMenu(QWidget* control);
 
 // AdjustMenus: each button as wide as its caption plus 20 pixels, edge to edge from the
 // first one's left.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDrag>
+#include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QWidget>
@@ -23,9 +24,24 @@ bool dragDistanceReached(const QMouseEvent* move, QPoint pressedAt) {
                QApplication::startDragDistance();
 }
 
+namespace {
+
 QString droppedNumber(const QMimeData* data) {
     if (!data || !data->hasFormat(kNumberMimeType)) return {};
     return QString::fromUtf8(data->data(kNumberMimeType));
+}
+
+}  // namespace
+
+void acceptNumberDrag(QDragEnterEvent* event, const QObject* target) {
+    if (event->source() != target && !droppedNumber(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+QString takeDroppedNumber(QDropEvent* event) {
+    const QString number = droppedNumber(event->mimeData());
+    if (!number.isEmpty()) event->acceptProposedAction();
+    return number;
 }
 
 }  // namespace zumbrel::gui

@@ -3,7 +3,9 @@
 #include <QPoint>
 #include <QString>
 
-class QMimeData;
+class QDragEnterEvent;
+class QDropEvent;
+class QObject;
 class QMouseEvent;
 class QWidget;
 
@@ -20,7 +22,9 @@ void dragNumber(QWidget* source, const QString& number);
 // pressed to start a drag.
 bool dragDistanceReached(const QMouseEvent* move, QPoint pressedAt);
 
-// The number a drop carries, or an empty text when it does not come from our controls.
-QString droppedNumber(const QMimeData* data);
+// Accepts a drag entering `target` when it carries a number from another of our controls.
+void acceptNumberDrag(QDragEnterEvent* event, const QObject* target);
+// The number dropped, the drop accepted; an empty text when it does not come from our controls.
+QString takeDroppedNumber(QDropEvent* event);
 
 }  // namespace zumbrel::gui

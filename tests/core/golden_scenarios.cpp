@@ -133,9 +133,10 @@ TEST_P(Golden, shows_what_the_scenario_expects) {
     actual["status"] = {h.status.text()};
     actual["memory"] = {regs.lblMemory4};
     actual["halted"] = {regs.halted ? "yes" : "no"};
-    actual["memories"] = {regs.lblMemory.begin(), regs.lblMemory.end()};
-    actual["list"] = regs.cbbListNbr;
-    actual["panel"] = {regs.pnlPP};
+    const calc::KeptValues& kept = h.calc.kept().values();
+    actual["memories"] = {kept.lblMemory.begin(), kept.lblMemory.end()};
+    actual["list"] = kept.cbbListNbr;
+    actual["panel"] = {kept.pnlPP};
     actual["clipboard"] = {h.clipboard.text().value_or("(none)")};
     for (const Event& e : h.log) {
         if (e.kind == "beep" || e.kind == "voice") actual[e.kind].push_back(e.detail);

@@ -36,6 +36,14 @@ TEST(NumberList, numbers_first_by_value_then_what_is_no_number_in_text_order) {
     EXPECT_EQ(list, (std::vector<std::string>{"-1", "2,4", "2.5", "9", "10", "", "aaa", "abc"}));
 }
 
+TEST(NumberList, a_list_read_from_the_settings_is_sorted_once_and_keeps_each_item_once) {
+    EXPECT_EQ(numberListOf({"10", "abc", "9", "2.5", "9", "2,4", "-1", ""}),
+              (std::vector<std::string>{"-1", "2,4", "2.5", "9", "10", "", "abc"}));
+    std::vector<std::string> list = numberListOf({"3", "1"});
+    addToNumberList(list, "2");
+    EXPECT_EQ(list, (std::vector<std::string>{"1", "2", "3"}));
+}
+
 struct HistoryCase {
     const char* line;
     const char* expected;

@@ -30,7 +30,7 @@ class Kept : public KeypadFixture {
   protected:
     KeptNumbersPanel& panel() { return keypad->keptNumbers(); }
     DisplayView& display() { return *keypad->findChild<DisplayView*>("EdtVirt"); }
-    calc::Registers& regs() { return keypad->calculator().registers(); }
+    calc::KeptValues& kept() { return keypad->calculator().kept().values(); }
     void type(const char* keys) { QTest::keyClicks(keypad.get(), keys); }
 
     // A drop of `number` on `target`, as if dragged from one of our controls (or, with
@@ -59,7 +59,7 @@ class Kept : public KeypadFixture {
 TEST_F(Kept, the_display_dropped_on_a_memory_is_kept_plain_and_comes_back_with_its_sign) {
     type("1234,5");
     ASSERT_TRUE(drop(panel().memory(0), display().text()));
-    EXPECT_EQ(regs().lblMemory[0], "1234,5");
+    EXPECT_EQ(kept().lblMemory[0], "1234,5");
     EXPECT_EQ(panel().memory(0)->text(), "1234,5");
     QTest::keyClick(keypad.get(), Qt::Key_Escape);
     type("12");
@@ -74,7 +74,7 @@ TEST_F(Kept, the_display_dropped_on_a_memory_is_kept_plain_and_comes_back_with_i
 TEST_F(Kept, drops_from_other_programs_are_refused) {
     EXPECT_FALSE(drop(panel().memory(0), "42", false));
     EXPECT_FALSE(drop(&display(), "42", false));
-    EXPECT_TRUE(regs().lblMemory[0].empty());
+    EXPECT_TRUE(kept().lblMemory[0].empty());
 }
 
 TEST_F(Kept, the_list_keeps_each_number_once_in_numeric_order) {
@@ -140,11 +140,11 @@ TEST_F(Kept, the_menus_are_accessible_actions_of_the_display_and_the_memories) {
     ASSERT_NE(d->actionInterface(), nullptr);
     EXPECT_TRUE(d->actionInterface()->actionNames().contains("Garder en mémoire 3"));
     d->actionInterface()->doAction("Garder en mémoire 3");
-    EXPECT_EQ(regs().lblMemory[2], "42");
+    EXPECT_EQ(kept().lblMemory[2], "42");
     QAccessibleInterface* m = QAccessible::queryAccessibleInterface(panel().memory(2));
     ASSERT_NE(m->actionInterface(), nullptr);
     m->actionInterface()->doAction("Effacer");
-    EXPECT_TRUE(regs().lblMemory[2].empty());
+    EXPECT_TRUE(kept().lblMemory[2].empty());
 }
 
 TEST(KeptAcrossStarts, memories_and_the_list_come_back_at_the_next_start) {
@@ -166,7 +166,7 @@ TEST(KeptAcrossStarts, memories_and_the_list_come_back_at_the_next_start) {
     Session session(app.path().toStdString(), env, ',');
     KeypadWindow keypad;
     session.attach(keypad);
-    const calc::Registers& r = keypad.calculator().registers();
+    const calc::KeptValues& r = keypad.calculator().kept().values();
     EXPECT_EQ(r.lblMemory[2], "-4,5");
     EXPECT_EQ(r.cbbListNbr, (std::vector<std::string>{"9", "10"}));
     EXPECT_EQ(keypad.keptNumbers().memory(2)->text(), "-4,5");

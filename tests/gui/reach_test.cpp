@@ -141,7 +141,7 @@ TEST_F(Reach, shift_f10_on_the_display_opens_its_menu_of_kept_numbers) {
     ASSERT_TRUE(eventually([&] { return (menu = keypad->findChild<QMenu*>("ppmContext")); }));
     ASSERT_TRUE(eventually([&] { return menu->isVisible(); }));
     menu->actions().at(1)->trigger();  // "Garder en mémoire 2"
-    EXPECT_EQ(keypad->calculator().registers().lblMemory[1], "5");
+    EXPECT_EQ(keypad->calculator().kept().values().lblMemory[1], "5");
     menu->close();
 }
 

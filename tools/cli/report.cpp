@@ -50,23 +50,24 @@ std::string tapeAsText(const tape::MemoryTape& t, bool ansi) {
 
 std::string textReport(const HeadlessCalculator& h, bool ansi) {
     const auto& r = h.calc.registers();
+    const auto& kept = h.calc.kept().values();
     std::string out = tapeAsText(h.tape, ansi);
     out += "--\n";
     out += "entry: " + r.edtSaisie + "\n";
     out += "display: " + r.EdtVirt + "\n";
     out += "status: " + h.status.text() + "\n";
     if (!r.lblMemory4.empty()) out += "memory: " + r.lblMemory4 + "\n";
-    for (std::size_t i = 0; i < r.lblMemory.size(); ++i) {
-        if (!r.lblMemory[i].empty())
-            out += "memory " + std::to_string(i + 1) + ": " + r.lblMemory[i] + "\n";
+    for (std::size_t i = 0; i < kept.lblMemory.size(); ++i) {
+        if (!kept.lblMemory[i].empty())
+            out += "memory " + std::to_string(i + 1) + ": " + kept.lblMemory[i] + "\n";
     }
-    if (!r.cbbListNbr.empty()) {
+    if (!kept.cbbListNbr.empty()) {
         out += "list:";
-        for (const std::string& item : r.cbbListNbr)
+        for (const std::string& item : kept.cbbListNbr)
             out += " " + item;
         out += "\n";
     }
-    if (!r.pnlPP.empty()) out += "clipboard panel: " + r.pnlPP + "\n";
+    if (!kept.pnlPP.empty()) out += "clipboard panel: " + kept.pnlPP + "\n";
     for (const Event& e : h.log) {
         out += e.kind + ": " + e.detail;
         if (!e.answer.empty()) out += " -> " + e.answer;
@@ -119,6 +120,7 @@ std::string jsonArray(const Range& items, Fn&& item) {
 
 std::string jsonReport(const HeadlessCalculator& h) {
     const auto& r = h.calc.registers();
+    const auto& kept = h.calc.kept().values();
     const auto& t = h.tape;
     std::string out = "{\"tape\":[";
     for (std::size_t i = 0; i < t.lineCount(); ++i) {
@@ -142,9 +144,9 @@ std::string jsonReport(const HeadlessCalculator& h) {
     const auto strings = [](const auto& items) {
         return jsonArray(items, [](const std::string& s) { return jsonString(s); });
     };
-    out += ",\"memories\":" + strings(r.lblMemory);
-    out += ",\"list\":" + strings(r.cbbListNbr);
-    out += ",\"clipboardPanel\":" + jsonString(r.pnlPP);
+    out += ",\"memories\":" + strings(kept.lblMemory);
+    out += ",\"list\":" + strings(kept.cbbListNbr);
+    out += ",\"clipboardPanel\":" + jsonString(kept.pnlPP);
     out += ",\"clipboard\":" + (h.clipboard.text() ? jsonString(*h.clipboard.text()) : "null");
     out += ",\"events\":" + jsonArray(h.log, [](const Event& e) {
                return "{\"kind\":" + jsonString(e.kind) + ",\"detail\":" + jsonString(e.detail) +
