@@ -1,6 +1,8 @@
 #include "calc/calculator.h"
 
 #include "calc/messages.h"
+#include "special/block.h"
+#include "special/business.h"
 
 namespace zumbrel::calc {
 
@@ -31,6 +33,13 @@ void Calculator::key(char c) {
 
 void Calculator::run(Command command) {
     guarded([&] { inputLine_.run(command); });
+}
+
+void Calculator::special(special::SpecialKey key) {
+    guarded([&] {
+        special::Block block(regs_, entry_, ports_, business_);
+        special::runSpecial(key, block, business_);
+    });
 }
 
 PasteOutcome Calculator::keep(const KeptKey& key) {

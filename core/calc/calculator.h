@@ -6,6 +6,8 @@
 #include "calc/entry.h"
 #include "calc/input_line.h"
 #include "calc/kept_places.h"
+#include "special/business_registers.h"
+#include "special/special_key.h"
 
 namespace zumbrel::calc {
 
@@ -23,6 +25,10 @@ class Calculator {
     void run(Command command);
     // A drop or choice of the memories, list, history, clipboard panel, or paste.
     PasteOutcome keep(const KeptKey& key);
+    // A business button: VAT, currency, self-employed or golden-number block.
+    void special(special::SpecialKey key);
+    special::BusinessRegisters& business() { return business_; }
+    const special::BusinessRegisters& business() const { return business_; }
     KeptPlaces& kept() { return kept_; }
     const KeptPlaces& kept() const { return kept_; }
 
@@ -44,6 +50,7 @@ class Calculator {
     Engine engine_;
     InputLine inputLine_;
     KeptPlaces kept_;
+    special::BusinessRegisters business_;
 };
 
 }  // namespace zumbrel::calc

@@ -33,6 +33,21 @@ std::optional<KeptKey> keptKey(std::string_view token) {
     return std::nullopt;
 }
 
+// "[TVA+]" and the other business buttons, or nothing.
+std::optional<special::SpecialKey> specialKey(std::string_view token) {
+    using special::SpecialKey;
+    static constexpr std::pair<std::string_view, SpecialKey> kNames[] = {
+        {"TVA+", SpecialKey::TvaPlus},     {"TVA-", SpecialKey::TvaMinus},
+        {"E>F", SpecialKey::EuroToOther},  {"F>E", SpecialKey::OtherToEuro},
+        {"AE", SpecialKey::AeRemaining},   {"AEC", SpecialKey::AeCharges},
+        {"OR", SpecialKey::Golden},
+    };
+    for (const auto& [name, key] : kNames) {
+        if (token == name) return key;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::vector<KeyAction> parseKeys(std::string_view s) {
@@ -44,6 +59,11 @@ std::vector<KeyAction> parseKeys(std::string_view s) {
         if (close != std::string_view::npos) {
             if (auto kept = keptKey(rest.substr(1, close - 1))) {
                 out.emplace_back(*kept);
+                i += close;
+                continue;
+            }
+            if (auto business = specialKey(rest.substr(1, close - 1))) {
+                out.emplace_back(*business);
                 i += close;
                 continue;
             }
@@ -104,8 +124,10 @@ void runAction(Calculator& calc, const KeyAction& action) {
         calc.key(*c);
     } else if (const Command* command = std::get_if<Command>(&action)) {
         calc.run(*command);
+    } else if (const KeptKey* kept = std::get_if<KeptKey>(&action)) {
+        calc.keep(*kept);
     } else {
-        calc.keep(std::get<KeptKey>(action));
+        calc.special(std::get<special::SpecialKey>(action));
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "calc/input_line.h"
 #include "calc/kept_places.h"
+#include "special/special_key.h"
 
 namespace zumbrel::calc {
 
@@ -22,8 +23,12 @@ namespace zumbrel::calc {
 //                       n-th item chosen, 1-based
 //   [>PP] [PP>] [V]     the display dropped on the clipboard panel, the panel double-clicked,
 //                       paste
+//   [TVA+] [TVA-]       VAT forwards and backwards (the Quebec taxes in Quebec French)
+//   [E>F] [F>E]         euros to the other currency and back
+//   [AE] [AEC]          self-employed: turnover still allowed, charges
+//   [OR]                the golden number
 //   spaces are ignored; any other character is typed as it is (and refused by the input line).
-using KeyAction = std::variant<char, Command, KeptKey>;
+using KeyAction = std::variant<char, Command, KeptKey, special::SpecialKey>;
 
 std::vector<KeyAction> parseKeys(std::string_view script);
 

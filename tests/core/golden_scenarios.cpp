@@ -4,9 +4,13 @@
 //   case: a name
 //   keys: 12+3=              (the key language of zumbrel-cli)
 //   set: ds=. nbrdec=0 sepdec=S warncr=1 answer=no comment=Total
+//        lang=Queb tva=20 tps=5 tvp=9,975 tvp-name=TVQ money-rate=6,55957 ae-rate=23
+//        ae-ceiling=32000   (the business registers, named as zumbrel-cli's options)
 //   clipboard: Total: 1.234,56 EUR   (the system clipboard's text, for [V]; spaces kept)
 //     tape 12,00             one line each, in order; {red}, {red bold}, {green} start a
-//     tape {red}-2,00        run of that style, {} goes back to the tape colour
+//     tape {red}-2,00        run of that style, {} goes back to the tape colour; other
+//                            colours are their settings value ({1541956 bold}), a
+//                            background follows "on" ({on 65535})
 //     history 12,00 +        (history, tape: every line; "tape" alone is an empty line)
 //     entry 15,00            (entry, display, status, memory: the whole text)
 //     beep default           every beep, in order ("beep none": no beep at all)
@@ -27,6 +31,7 @@
 #include <sstream>
 
 #include "calc/key_script.h"
+#include "config/language.h"
 #include "headless_calculator.h"
 
 namespace zumbrel {
@@ -50,6 +55,7 @@ std::string styleClass(const tape::TextStyle& st) {
     else if (st.color != colors::kBlack)
         c = std::to_string(st.color.bgr);
     if (st.bold) c += c.empty() ? "bold" : " bold";
+    if (st.hasBackground) c += (c.empty() ? "on " : " on ") + std::to_string(st.background.bgr);
     return c;
 }
 
@@ -121,6 +127,12 @@ TEST_P(Golden, shows_what_the_scenario_expects) {
     regs.edtComResult = setting("comment", "");
     h.prompts.setDefaultAnswer(setting("answer", "yes") == "no" ? Answer::No : Answer::Yes);
     if (s.clipboard) h.clipboard.setText(*s.clipboard);
+    special::BusinessRegisters& business = h.calc.business();
+    for (const config::LanguageRow& row : config::languageTable()) {
+        if (row.folderCode == setting("lang", "Fran")) business.letter = row.letter;
+    }
+    for (const auto& [name, value] : s.settings)
+        business.set(name, value);
 
     calc::runKeys(h.calc, s.keys);
 

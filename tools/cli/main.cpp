@@ -8,8 +8,11 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "calc/key_script.h"
+#include "config/language.h"
 #include "headless_calculator.h"
 #include "local_file_system.h"
 #include "report.h"
@@ -31,6 +34,10 @@ Keys:  0-9 , . + - * / %   as typed       = or Enter   equals
        [>L]  the display on the number list   [L1>] …  the list's n-th item (1-based)
        [H1>] …  the history's n-th line   [>PP]  the display on the clipboard panel
        [PP>]  the panel double-clicked   [V]  paste
+       [TVA+] [TVA-]  VAT on a price before tax, back from a price with tax (the Quebec
+                      taxes with --lang Queb)
+       [E>F] [F>E]  euros to the other currency and back   [OR]  the golden number
+       [AE]  self-employed turnover still allowed   [AEC]  self-employed charges
 
 Options:
   --ds , | .              decimal separator (default ",")
@@ -44,9 +51,17 @@ Options:
                           would be played are listed (default: the requests to the voice)
   --rr 0|1                announce keys with the voice (default 1)
   --wavkeyonly            never read results in words
-  --lang CODE             language folder: Fran Cors Engl Germ Ital Port Span Queb
+  --lang CODE             language: Fran Cors Engl Germ Ital Port Span Queb (its voice
+                          folder, its colon spacing; Queb computes the Quebec taxes)
   --sound-root PATH       the voice folders; without it every file is taken as present
   --read NUMBER           print the files that read NUMBER aloud, and stop
+  --tva RATE              the VAT rate in use (default 19,6)
+  --tps RATE              the Quebec federal rate (default 5)
+  --tvp RATE              the Quebec provincial rate (default 9,975)
+  --tvp-name NAME         the provincial tax's name (default TVQ)
+  --money-rate RATE       units of the other currency for one euro (default 6,55957)
+  --ae-rate RATE          the self-employed charge rate in use (default 23)
+  --ae-ceiling AMOUNT     the self-employed turnover ceiling in use (default 32000)
   --clipboard TEXT        the system clipboard's text, for [V] (paste)
   --load FILE             start from a tape file (RTF or plain text)
   --save FILE             write the tape as RTF after the keys
@@ -75,6 +90,7 @@ struct Options {
     std::string readNumber;
     std::optional<std::string> clipboard;
     bool read = false;
+    std::vector<std::pair<std::string, std::string>> rates;  // option name, text
 };
 
 [[noreturn]] void fail(const std::string& why) {
@@ -150,6 +166,8 @@ Options parseOptions(int argc, char** argv) {
         } else if (a == "--read") {
             o.readNumber = value();
             o.read = true;
+        } else if (zumbrel::special::BusinessRegisters{}.set(a.substr(2), "")) {
+            o.rates.emplace_back(a.substr(2), value());
         } else if (a == "--clipboard") {
             o.clipboard = value();
         } else if (a == "--load") {
@@ -200,6 +218,12 @@ int main(int argc, char** argv) {
     regs.lblSepDec = o.sepDec;
     regs.edtComResult = o.comment;
     if (o.clipboard) h.clipboard.setText(*o.clipboard);
+    zumbrel::special::BusinessRegisters& business = h.calc.business();
+    for (const zumbrel::config::LanguageRow& row : zumbrel::config::languageTable()) {
+        if (row.folderCode == o.lang) business.letter = row.letter;
+    }
+    for (const auto& [name, text] : o.rates)
+        business.set(name, text);
     h.prompts.setDefaultAnswer(o.answer);
     zumbrel::LocalFileSystem files;
     if (!o.loadPath.empty()) {

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "special/block.h"
+
+namespace zumbrel::special {
+
+// φ = (1 + √5) / 2 to the precision of a long double.
+long double goldenRatio();
+
+// btnNbrGoldClick: the entry times the golden number, highlighted on the tape.
+void btnNbrGoldClick(Block& block);
+
+}  // namespace zumbrel::special

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ports.h"
+
+// The words of the business blocks: language-file key and built-in French text.
+namespace zumbrel::special::msg {
+
+inline constexpr Message kHT{"APPEND_HT", "HT"};
+inline constexpr Message kTVA{"APPEND_TVA", "TVA"};
+inline constexpr Message kTTC{"APPEND_TTC", "TTC"};
+inline constexpr Message kTheSum{"APPEND_THE_SOM", "Somme en"};
+
+inline constexpr Message kProfile{"COMBO_BOX_PROFILE", "Profil"};
+inline constexpr Message kSE{"SE", "AE"};
+inline constexpr Message kMaximumCA{"APPEND_MAXIMUM_CA", "CA alloué :"};
+inline constexpr Message kRealizedCA{"APPEND_REALIZED_CA", "CA en cours :"};
+inline constexpr Message kCARemaining{"APPEND_CA_REMAINING", "Plafond CA à effectuer :"};
+inline constexpr Message kExceedCA{"APPEND_EXCEED_CA", "ATTENTION ! CA DÉPASSÉ DE :"};
+inline constexpr Message kLessTheTaxes{"APPEND_LESS_THE_TAXES", "Moins les charges :"};
+inline constexpr Message kRestLessTaxes{"APPEND_REST_LESS_TAXES", "Reste CA moins charges :"};
+inline constexpr Message kFollowingExceedCA{"MSG_FOLLOWING_EXCEED_CA ", "Attention CA dépassé !"};
+inline constexpr Message kChargeAE{"APPEND_CHARGE_AE", "Charges AE"};
+
+inline constexpr Message kGoldenNumber{"APPEND_GOLDEN_NUMBER", "Nombre d'Or"};
+inline constexpr Message kTheGoldenNumberOf{"MSG_THE_GOLDEN_NUMBER_OF", "Le Nombre d'Or de"};
+
+// Not in the original set: a rate or a ceiling that cannot be computed with.
+inline constexpr Message kRateNotValid{"MSG_RATE_NOT_VALID",
+                                       "Taux non valide, calcul impossible :"};
+inline constexpr Message kCeilingNotValid{"MSG_CEILING_NOT_VALID",
+                                          "Plafond de CA non valide, calcul impossible :"};
+
+}  // namespace zumbrel::special::msg
