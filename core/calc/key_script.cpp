@@ -37,9 +37,9 @@ std::optional<KeptKey> keptKey(std::string_view token) {
 std::optional<special::SpecialKey> specialKey(std::string_view token) {
     using special::SpecialKey;
     static constexpr std::pair<std::string_view, SpecialKey> kNames[] = {
-        {"TVA+", SpecialKey::TvaPlus},     {"TVA-", SpecialKey::TvaMinus},
-        {"E>F", SpecialKey::EuroToOther},  {"F>E", SpecialKey::OtherToEuro},
-        {"AE", SpecialKey::AeRemaining},   {"AEC", SpecialKey::AeCharges},
+        {"TVA+", SpecialKey::TvaPlus},    {"TVA-", SpecialKey::TvaMinus},
+        {"E>F", SpecialKey::EuroToOther}, {"F>E", SpecialKey::OtherToEuro},
+        {"AE", SpecialKey::AeRemaining},  {"AEC", SpecialKey::AeCharges},
         {"OR", SpecialKey::Golden},
     };
     for (const auto& [name, key] : kNames) {

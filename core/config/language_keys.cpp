@@ -218,7 +218,9 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                                             "CAPTION_FORM_UPDATE",
                                                             "ITMPPM_IMC",
                                                             "COMBO_BOX_PROFILE",
-                                                            "SE"});
+                                                            "SE",
+                                                            "MSG_RATE_NOT_VALID",
+                                                            "MSG_CEILING_NOT_VALID"});
         for (const LanguageKey& h : kHints)
             keypadMessages.push_back({h.key, {}});
         for (std::string_view k : {"OASD_MF_003", "OASD_MF_005", "OASD_MF_006"})

@@ -15,13 +15,13 @@ namespace zumbrel::special {
 
 // The colours of the blocks' lines.
 namespace blockColors {
-inline constexpr Color kEntered{1541956};   // the amount typed in forward blocks
-inline constexpr Color kTax{2895050};       // tax lines and their rule
-inline constexpr Color kFinal{15153274};    // the amount forward blocks end with
-inline constexpr Color kEuro{11929759};     // an amount in euros
-inline constexpr Color kOther{3409657};     // an amount in the other currency
-inline constexpr Color kCharges{4068998};   // self-employed charges
-inline constexpr Color kHighlight{65535};   // the golden number's background
+inline constexpr Color kEntered{1541956};  // the amount typed in forward blocks
+inline constexpr Color kTax{2895050};      // tax lines and their rule
+inline constexpr Color kFinal{15153274};   // the amount forward blocks end with
+inline constexpr Color kEuro{11929759};    // an amount in euros
+inline constexpr Color kOther{3409657};    // an amount in the other currency
+inline constexpr Color kCharges{4068998};  // self-employed charges
+inline constexpr Color kHighlight{65535};  // the golden number's background
 }  // namespace blockColors
 
 // What the blocks share: the checks before a block is written, the amount format, the
@@ -40,8 +40,7 @@ class Block {
     bool start(NegativeReport report);
     // A rate (or ceiling) caption as a number, or nothing after saying why. Refused: no
     // number, a negative one, and zero where `zeroAllowed` is false.
-    std::optional<Exact> rate(std::string_view caption, bool zeroAllowed,
-                              const Message& why) const;
+    std::optional<Exact> rate(std::string_view caption, bool zeroAllowed, const Message& why) const;
 
     // The entry as an exact number (CalcError when it is none).
     Exact entryValue() const;

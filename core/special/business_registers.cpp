@@ -20,17 +20,17 @@ std::vector<std::string> BusinessRegisters::profileRows(const std::string& profi
     std::vector<std::string> rows;
     for (std::size_t i = 0; i < lblTauxAE_.size(); ++i) {
         const char letter = static_cast<char>('A' + i);
-        rows.push_back(profileWord + " " + seWord + "  " + letter + "  (" + lblTauxAE_[i] +
-                       " %  " + lblCAMaxAE_[i] + ")");
+        rows.push_back(profileWord + " " + seWord + "  " + letter + "  (" + lblTauxAE_[i] + " %  " +
+                       lblCAMaxAE_[i] + ")");
     }
     return rows;
 }
 
 bool BusinessRegisters::set(std::string_view name, std::string text) {
     const std::pair<std::string_view, std::string*> registers[] = {
-        {"tva", &pnlTauxTVA},          {"tps", &lblTauxTPS},    {"tvp", &lblTauxTVP},
-        {"tvp-name", &lblQuebTVP},     {"money-rate", &lblTauxEuro},
-        {"ae-rate", &lblTauxAE},       {"ae-ceiling", &lblCAMaxAE},
+        {"tva", &pnlTauxTVA},        {"tps", &lblTauxTPS},         {"tvp", &lblTauxTVP},
+        {"tvp-name", &lblQuebTVP},   {"money-rate", &lblTauxEuro}, {"ae-rate", &lblTauxAE},
+        {"ae-ceiling", &lblCAMaxAE},
     };
     for (const auto& [n, r] : registers) {
         if (n == name) {

@@ -1,5 +1,6 @@
 #include "special/exact.h"
 
+#include <array>
 #include <cmath>
 
 namespace zumbrel::special {
@@ -11,11 +12,17 @@ using Int = Int128;
 constexpr int kMaxDigits = 36;
 constexpr int kMaxParsedDigits = 30;
 
-Int pow10(int n) {
-    Int p = 1;
-    for (int i = 0; i < n; ++i)
-        p *= 10;
+constexpr std::array<Int, kMaxDigits + 1> kPowers = [] {
+    std::array<Int, kMaxDigits + 1> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i)
+        p[i] = p[i - 1] * 10;
     return p;
+}();
+
+// 10^n for 0 <= n <= 36.
+Int pow10(int n) {
+    return kPowers[static_cast<std::size_t>(n)];
 }
 
 Int magnitude(Int v) {

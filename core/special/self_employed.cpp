@@ -61,8 +61,8 @@ void BtnCAResteAEClick(Block& block, const BusinessRegisters& b) {
     block.entry().AddZerosDec();
 
     const std::string& shown = block.display();
-    const std::string cap =
-        block.grouped(ceilingText(*ceiling, block.regs().lblNbrDecPref, block.regs().decimalSeparator));
+    const std::string cap = block.grouped(
+        ceilingText(*ceiling, block.regs().lblNbrDecPref, block.regs().decimalSeparator));
     const bool capLonger = calc::characterCount(cap) > calc::characterCount(shown);
     const Columns c{capLonger ? " " : "  ", capLonger ? "- " : " - ", calc::AddPoint(cap, shown)};
     const std::string maximum = block.text(msg::kMaximumCA);
@@ -76,8 +76,8 @@ void BtnCAResteAEClick(Block& block, const BusinessRegisters& b) {
     block.memo({maximum + " " + cap, realized + " " + shown, remainingWord + " " + left});
     if (exceeded) {
         block.line(block.text(msg::kExceedCA) + " " + left, colors::kRed, true);
-        block.ports().prompts.messageBox("", block.text(msg::kFollowingExceedCA),
-                                         Icon::Exclamation, Buttons::Ok);
+        block.ports().prompts.messageBox("", block.text(msg::kFollowingExceedCA), Icon::Exclamation,
+                                         Buttons::Ok);
         // The red stays on this line only.
         block.close();
     } else {

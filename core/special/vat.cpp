@@ -70,8 +70,8 @@ void CalculTVAPlus(Block& block, const BusinessRegisters& b) {
     const std::string tax = block.grouped(block.amount(a->tax));
     const std::string withTax = block.grouped(block.amount(total));
     const std::string ht = block.text(msg::kHT) + sp + ": ";
-    const std::string tva = block.text(msg::kTVA) + " " + block.rateText(b.pnlTauxTVA) + " %" +
-                            sp + ": ";
+    const std::string tva =
+        block.text(msg::kTVA) + " " + block.rateText(b.pnlTauxTVA) + " %" + sp + ": ";
     const std::string ttc = block.text(msg::kTTC) + sp + ": ";
     block.line(ht + shown, blockColors::kEntered, true);
     block.line(tva + calc::AddPoint(shown, tax) + tax, blockColors::kTax, false);
@@ -94,8 +94,8 @@ void CalculTVAMoins(Block& block, const BusinessRegisters& b) {
     const std::string tax = block.grouped(block.amount(a->tax));
     const std::string net = block.grouped(block.amount(beforeTax));
     const std::string ht = block.text(msg::kHT) + sp + ": ";
-    const std::string tva = block.text(msg::kTVA) + " " + block.rateText(b.pnlTauxTVA) + " %" +
-                            sp + ": ";
+    const std::string tva =
+        block.text(msg::kTVA) + " " + block.rateText(b.pnlTauxTVA) + " %" + sp + ": ";
     const std::string ttc = block.text(msg::kTTC) + sp + ": ";
     block.line(ttc + shown, blockColors::kFinal, true);
     block.line(tva + calc::AddPoint(shown, tax) + tax, blockColors::kTax, false);

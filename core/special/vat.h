@@ -6,10 +6,10 @@ namespace zumbrel::special {
 
 // The amounts of a tax block, each rounded to the block's places; they add up exactly.
 struct VatAmounts {
-    Exact beforeTax;  // HT, "Hors-taxes"
-    Exact tax;        // the VAT, or the federal TPS in Quebec
-    Exact provincial; // the Quebec provincial tax; zero for VAT
-    Exact withTax;    // TTC, "Total"
+    Exact beforeTax;   // HT, "Hors-taxes"
+    Exact tax;         // the VAT, or the federal TPS in Quebec
+    Exact provincial;  // the Quebec provincial tax; zero for VAT
+    Exact withTax;     // TTC, "Total"
 };
 
 // Forward from a price before tax, and back from a price with tax: the tax of a backward
