@@ -94,6 +94,17 @@ const std::vector<AccessibleNameKey> kAccessibleNames = {
     {"A11Y_TAPE_TOOLBAR", "ToolBarZumbrel", "Barre d'outils du ruban"},
     {"A11Y_MORE_TOOLS", "qt_toolbar_ext_button", "Autres outils"},
     {"A11Y_LINE_COUNTER", "btnClicMagic", "Compteur de lignes"},
+    {"A11Y_TAX_PLUS", "btnTVAPlus", "Ajouter la taxe à un prix hors taxes"},
+    {"A11Y_TAX_MINUS", "btnTVAMoins", "Retirer la taxe d'un prix toutes taxes comprises"},
+    {"A11Y_VAT_RATE", "pnlTauxTVA", "Taux de TVA"},
+    {"A11Y_QUEBEC_RATES", "pnlTauxTPSTVP", "Taux de TPS et TVQ"},
+    {"A11Y_EURO_TO_OTHER", "btnEuroToFranc", "Convertir des euros"},
+    {"A11Y_OTHER_TO_EURO", "btnFrancToEuro", "Convertir en euros"},
+    {"A11Y_MONEY_RATE", "pnlEuro", "Taux de change"},
+    {"A11Y_AE_REMAINING", "BtnCAResteAE", "AE : chiffre d'affaires restant"},
+    {"A11Y_AE_CHARGES", "BtnChargesAE", "AE : charges sur le chiffre d'affaires"},
+    {"A11Y_AE_PROFILE", "pnlAE", "Profil AE"},
+    {"A11Y_GOLDEN", "btnNbrGold", "Nombre d'Or"},
 };
 
 }  // namespace

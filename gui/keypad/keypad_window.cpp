@@ -27,6 +27,7 @@
 #include "keypad/status_line.h"
 #include "local_file_system.h"
 #include "memory_ports.h"
+#include "special/business_panel.h"
 #include "tape/document_tape.h"
 #include "tape/tape_window.h"
 #include "ui/accessibility.h"
@@ -43,7 +44,8 @@ namespace {
 
 constexpr QPoint kSkinOrigin{5, 4};
 constexpr QPoint kPanelOrigin{14, 13};  // PanelClavier, inside the skin's frame
-constexpr QSize kPanelSize{608, 462};
+// PanelClavier fills the skin inside its frame.
+constexpr QSize kPanelSize = artwork::kKeypadSkinSize - QSize(18, 18);
 
 KeyButton::Colors keyColors(KeyRole role) {
     switch (role) {
@@ -82,7 +84,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     setWindowTitle("Zumbrel");
     setAccessibleName(tr("Calculatrice Zumbrel"));
     setAttribute(Qt::WA_TranslucentBackground, false);
-    setFixedSize(650, 497);
+    setFixedSize(artwork::kKeypadSkinSize + QSize(24, 17));
     setFocusPolicy(Qt::StrongFocus);
     setWindowIcon(artwork::icon(artwork::Glyph::AppIcon));
 
@@ -112,6 +114,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
         ->setText(QString(QChar(calc_->registers().decimalSeparator)));
 
     buildKeptNumbers();
+    buildBusinessPanel();
 
     tape_->onFocusBackToKeypad = [this] { focusBackFromTape(); };
     tape_->onKeyOutsideEditMode = [this](QKeyEvent* e) {
@@ -397,6 +400,13 @@ void KeypadWindow::buildCommandPanel(QWidget* panel) {
 
 // The memories, the number list, the history and the clipboard panel, on the command panel
 // under the voice picture; the display takes part in them (dragged, dropped on, its menu).
+void KeypadWindow::buildBusinessPanel() {
+    business_ = new BusinessPanel(panelClavier_, *calc_, *translator_,
+                                  [this](QWidget* w, const QString& text) { hint(w, text); });
+    business_->move(24, 452);
+    business_->onKey = [this](special::SpecialKey key) { keyAction(key); };
+}
+
 void KeypadWindow::buildKeptNumbers() {
     auto* command = panelClavier_->findChild<QWidget*>("PanelCommand");
     kept_ = new KeptNumbersPanel(command, *calc_, *history_);
@@ -512,7 +522,8 @@ void KeypadWindow::loadSkin(const std::string& appFolder) {
     const QString path = qs(config::findPath(*files_, appFolder, "Resources/SkinKeyBoard.gif"));
     if (!QFile::exists(path)) return;
     const QImage custom(path);
-    if (!custom.isNull()) applySkin(custom.scaled(626, 480).convertToFormat(QImage::Format_RGB32));
+    if (!custom.isNull())
+        applySkin(custom.scaled(artwork::kKeypadSkinSize).convertToFormat(QImage::Format_RGB32));
 }
 
 void KeypadWindow::setLanguageSource(std::string appFolder, int installCode) {
@@ -538,17 +549,22 @@ void KeypadWindow::chooseLanguage(int lang, bool fromMenu) {
         voiceState_->voiceCode = voiceState_->kind == "WMa" ? "M01" : "W01";
         voice_->setLanguageLetter(row->letter);
         translator_->setLanguage(code, row->letter);
+        calc_->business().install = code;
+        calc_->business().letter = row->letter;
         const WindowTranslator translate(*files_, appFolder_, code, *row);
         if (fromMenu || row->letter != 'F') translate.TranslateMainWindow(*this, *translator_);
         translate.TranslateRibbon(*tape_);
     }
     AdjustMenus();
     kept_->updatePanelHint();
+    business_->refresh();
     if (fromMenu) QApplication::restoreOverrideCursor();
     refresh();
 }
 
 void KeypadWindow::applySettings(const config::Settings& s) {
+    calc_->business().take(s);
+    business_->refresh();
     calc::Registers& r = calc_->registers();
     r.lblNbrDecPref = s.nbrDec;
     r.lblSepDec = s.sepDec;
@@ -603,6 +619,7 @@ void KeypadWindow::applySettings(const config::Settings& s) {
 }
 
 void KeypadWindow::collectSettings(config::Settings& s) const {
+    calc_->business().give(s);
     const calc::Registers& r = calc_->registers();
     s.nbrDec = r.lblNbrDecPref;
     s.sepDec = r.lblSepDec;

@@ -38,6 +38,7 @@ struct Settings;
 
 namespace zumbrel::gui {
 
+class BusinessPanel;
 class DisplayView;
 class KeptNumbersPanel;
 class MenuButton;
@@ -75,6 +76,7 @@ class KeypadWindow final : public QWidget {
     // it is edited.
     void pasteNumber();
     KeptNumbersPanel& keptNumbers() { return *kept_; }
+    BusinessPanel& business() { return *business_; }
     MemoryHistory& history() { return *history_; }
     // Places the tape window and shows both; called once, when the keypad first shows.
     bool windowsShown() const { return windowsShown_; }
@@ -123,6 +125,7 @@ class KeypadWindow final : public QWidget {
     void startDrag(QMouseEvent* event);
     void openContextMenu();
     void buildKeptNumbers();
+    void buildBusinessPanel();
     void switchWindows();
     bool overHintedControl(QWidget* panel, QMouseEvent* event) const;
 
@@ -151,6 +154,7 @@ class KeypadWindow final : public QWidget {
     QLabel* imgVoice_ = nullptr;
     QPushButton* btnReset_ = nullptr;
     KeptNumbersPanel* kept_ = nullptr;
+    BusinessPanel* business_ = nullptr;
     std::vector<MenuButton*> menuButtons_;
     MenuBarKeyboard menuKeys_{menuButtons_};
     QPoint dragOffset_;

@@ -243,7 +243,7 @@ QIcon icon(Glyph glyph) {
 }
 
 QImage keypadSkin(qreal dpr) {
-    const QSize size(626, 480);
+    const QSize size = kKeypadSkinSize;
     QImage img(size * dpr, QImage::Format_RGB32);
     img.setDevicePixelRatio(dpr);
     img.fill(kTransparentKey);
@@ -253,7 +253,7 @@ QImage keypadSkin(qreal dpr) {
 }
 
 void paintKeypadSkin(QPainter& p) {
-    const QSize size(626, 480);
+    const QSize size = kKeypadSkinSize;
     // No antialiasing on the outline: a half-blended pixel would be neither skin nor hole.
     const QRectF body(0, 0, size.width(), size.height());
     QLinearGradient grad(0, 0, 0, size.height());

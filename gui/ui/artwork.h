@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 #include <QIcon>
 #include <QImage>
 
@@ -10,7 +12,10 @@ namespace zumbrel::gui::artwork {
 // The colour a skin uses for what is not the window.
 inline constexpr QRgb kTransparentKey = qRgb(255, 0, 255);
 
-// The built-in keypad skin: a rounded body on fuchsia, 626 x 480 at scale 1.
+// The keypad skin's size at scale 1; a skin picture of another size is scaled to it.
+inline constexpr QSize kKeypadSkinSize{626, 560};
+
+// The built-in keypad skin: a rounded body on fuchsia.
 QImage keypadSkin(qreal devicePixelRatio = 1.0);
 // The same skin painted straight onto a device (at its origin), without keeping a picture.
 void paintKeypadSkin(QPainter& p);

@@ -212,6 +212,25 @@ def main():
         check(any((o.name or "").startswith("Langue : ") for o in walk(keypad)),
               "the language letter is readable")
 
+        # The business buttons: named for what they do, their hint as description, and a
+        # press action that writes the block and announces its final amount.
+        tax_plus = find(keypad, role="push button", name="Ajouter la taxe à un prix hors taxes")
+        check(tax_plus is not None, "the VAT button is named for what it does")
+        if tax_plus is not None:
+            check((tax_plus.description or "").startswith("Calcul TVA ("),
+                  "the VAT button's description tells the rate: %r" % tax_plus.description)
+            type_keys("x100")
+            mark = len(inserted)
+            action = tax_plus.queryAction()
+            names = [action.getName(i).lower() for i in range(action.nActions)]
+            action.doAction(names.index("press"))
+            check(wait_for(lambda: announced_since(mark, "119" + ds + "60")),
+                  "pressing the VAT button announces the price with tax")
+        check(any((o.name or "").startswith("Taux de TVA : ") for o in walk(keypad)),
+              "the VAT rate is readable")
+        check(any((o.name or "").startswith("Taux de change : ") for o in walk(keypad)),
+              "the exchange rate is readable")
+
         # Nothing that takes the focus is unnamed.
         unnamed = []
         for window in (keypad, tape):

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "ports.h"
+#include "special/business_registers.h"
+
+namespace zumbrel::special {
+
+// The captions the language sets on the business buttons (they are not in the language
+// files), and which tax panel shows.
+struct ButtonCaptions {
+    std::string_view btnTVAPlus;
+    std::string_view btnTVAMoins;
+    std::string_view BtnCAResteAE;
+    std::string_view BtnChargesAE;
+    bool quebecPanel;  // pnlTauxTPSTVP instead of pnlTauxTVA
+};
+ButtonCaptions buttonCaptions(std::optional<char> letter);
+
+// The hints that tell the rates and names in use: control name and text, for btnTVAPlus,
+// btnTVAMoins, btnEuroToFranc, btnFrancToEuro and pnlTauxTPSTVP.
+std::vector<std::pair<std::string_view, std::string>> composedHints(const Translator& tr,
+                                                                    const BusinessRegisters& b);
+
+}  // namespace zumbrel::special

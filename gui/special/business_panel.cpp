@@ -1,0 +1,178 @@
+#include "special/business_panel.h"
+
+#include <QFontMetrics>
+#include <QStringListModel>
+
+#include "calc/calculator.h"
+#include "keypad/number_list_popup.h"
+#include "special/messages.h"
+#include "special/panel_texts.h"
+#include "special/rate_panel.h"
+#include "ui/accessibility.h"
+#include "ui/painted_widgets.h"
+#include "ui/qt_ports.h"
+
+namespace zumbrel::gui {
+namespace {
+
+using special::SpecialKey;
+
+constexpr int kButton = 84, kPanel = 100, kHeight = 32, kGap = 4, kRow2 = 38;
+constexpr int kSecondGroup = 2 * (kButton + kGap) + kPanel + 10;
+
+const KeyButton::Colors kBusinessColors{QColor("#e6ecf8"), QColor("#cfd9ef"), QColor("#a9b6d6"),
+                                        QColor("#1c3266")};
+const QColor kListStripe(0xC9, 0xCB, 0xF1);  // 15846601
+
+QRect cell(int x, int y, int width) {
+    return {x, y, width, kHeight};
+}
+
+// A caption in the largest size up to 14 pixels that fits its button ("EU Steuern").
+void fitCaption(QPushButton& b, const QString& caption) {
+    QFont f = b.font();
+    for (f.setPixelSize(14); f.pixelSize() > 9; f.setPixelSize(f.pixelSize() - 1)) {
+        if (QFontMetrics(f).horizontalAdvance(caption) <= b.width() - 10) break;
+    }
+    b.setFont(f);
+    b.setText(caption);
+}
+
+}  // namespace
+
+BusinessPanel::BusinessPanel(QWidget* parent, calc::Calculator& calc, const Translator& tr,
+                             const Hint& hint)
+    : QWidget(parent),
+      calc_(calc),
+      tr_(tr),
+      vatList_(new NumberListPopup(this, "cbbListTVA", 7, kListStripe)),
+      profileList_(new NumberListPopup(this, "cbbListProfilAE", 7, kListStripe)),
+      rows_(new QStringListModel(this)) {
+    setObjectName("PanelBusiness");
+    setMouseTracking(true);
+    const int panelX = 2 * (kButton + kGap);
+    hint(addButton("btnTVAPlus", "+ TVA", cell(0, 0, kButton), SpecialKey::TvaPlus), "Calcul TVA");
+    hint(addButton("btnTVAMoins", "- TVA", cell(kButton + kGap, 0, kButton), SpecialKey::TvaMinus),
+         "Calcul HT sur un TTC");
+    vatRate_ = addPanel("pnlTauxTVA", cell(panelX, 0, kPanel));
+    hint(vatRate_, "Affiche taux TVA et déroule liste des taux (clic et double-clic)");
+    quebecRates_ = addPanel("pnlTauxTPSTVP", cell(panelX, 0, kPanel));
+    hint(quebecRates_, "Affiche le taux TPS et ");
+    quebecRates_->hide();
+
+    hint(addButton("btnEuroToFranc", "€ > F", cell(kSecondGroup, 0, kButton),
+                   SpecialKey::EuroToOther),
+         "Calcul convertir");
+    hint(addButton("btnFrancToEuro", "F > €", cell(kSecondGroup + kButton + kGap, 0, kButton),
+                   SpecialKey::OtherToEuro),
+         "Calcul convertir");
+    moneyRate_ = addPanel("pnlEuro", cell(kSecondGroup + panelX, 0, kPanel));
+    hint(moneyRate_, "Double-clic afin de choisir le taux de monnaie");
+
+    hint(addButton("BtnCAResteAE", "AE Reste", cell(0, kRow2, kButton), SpecialKey::AeRemaining),
+         "Option AE : calcul du CA restant à effectuer");
+    hint(addButton("BtnChargesAE", "AE Charges", cell(kButton + kGap, kRow2, kButton),
+                   SpecialKey::AeCharges),
+         "Option AE : calcul des charges suivant CA effectué");
+    profile_ = addPanel("pnlAE", cell(panelX, kRow2, kPanel + 20));
+    hint(profile_, "Option AE : taux de charges et CA maximum (Clic et double-clic)");
+    QPushButton* golden = addButton("btnNbrGold", QStringLiteral("φ"),
+                                    cell(kSecondGroup + panelX + kPanel - kButton, kRow2, kButton),
+                                    SpecialKey::Golden);
+    setTextLook(golden, kBusinessColors.text, 20, true, true);
+    hint(golden, "Calcul du Nombre d'Or");
+    resize(kSecondGroup + panelX + kPanel, kRow2 + kHeight);
+
+    vatRate_->onClick = [this] { openVatRates(); };
+    vatRate_->onDoubleClick = [this] {
+        if (onPreferences) onPreferences(5);
+    };
+    quebecRates_->onClick = vatRate_->onDoubleClick;
+    moneyRate_->onDoubleClick = [this] {
+        if (onPreferences) onPreferences(8);
+    };
+    profile_->onClick = [this] { openProfiles(); };
+    profile_->onDoubleClick = [this] {
+        if (onPreferences) onPreferences(6);
+    };
+    vatList_->onChosen = [this](int row) {
+        calc_.business().chooseVatRate(static_cast<std::size_t>(row));
+        refresh();
+    };
+    vatList_->onClosed = [this] { vatRate_->setFocus(); };
+    profileList_->onChosen = [this](int row) {
+        calc_.business().chooseProfile(static_cast<std::size_t>(row));
+        refresh();
+    };
+    profileList_->onClosed = [this] { profile_->setFocus(); };
+    refresh();
+}
+
+QPushButton* BusinessPanel::addButton(const char* name, const QString& caption, QRect where,
+                                      SpecialKey key) {
+    auto* b = new KeyButton(caption, kBusinessColors, 14, this);
+    b->setObjectName(name);
+    b->setGeometry(where);
+    b->setFocusPolicy(Qt::TabFocus);
+    connect(b, &QPushButton::clicked, this, [this, key] {
+        if (onKey) onKey(key);
+    });
+    return b;
+}
+
+RatePanel* BusinessPanel::addPanel(const char* name, QRect where) {
+    auto* p = new RatePanel(name, this);
+    p->setGeometry(where);
+    return p;
+}
+
+void BusinessPanel::openVatRates() {
+    QStringList rates;
+    for (const std::string& r : calc_.business().lblTauxTVA)
+        rates << qs(r);
+    rows_->setStringList(rates);
+    vatList_->open(rows_, vatRate_);
+}
+
+void BusinessPanel::openProfiles() {
+    QStringList rows;
+    for (const std::string& r : calc_.business().profileRows(tr_.text(special::msg::kProfile),
+                                                             tr_.text(special::msg::kSE)))
+        rows << qs(r);
+    rows_->setStringList(rows);
+    profileList_->open(rows_, profile_);
+}
+
+void BusinessPanel::refresh() {
+    const special::BusinessRegisters& b = calc_.business();
+    const special::ButtonCaptions captions = special::buttonCaptions(b.letter);
+    const std::pair<const char*, std::string_view> buttons[] = {
+        {"btnTVAPlus", captions.btnTVAPlus},     {"btnTVAMoins", captions.btnTVAMoins},
+        {"BtnCAResteAE", captions.BtnCAResteAE}, {"BtnChargesAE", captions.BtnChargesAE},
+        {"btnEuroToFranc", b.btnEuroToFranc},    {"btnFrancToEuro", b.btnFrancToEuro},
+    };
+    for (const auto& [name, caption] : buttons)
+        fitCaption(*findChild<QPushButton*>(name), qs(caption));
+    vatRate_->setVisible(!captions.quebecPanel);
+    quebecRates_->setVisible(captions.quebecPanel);
+
+    const std::pair<RatePanel*, QString> values[] = {
+        {vatRate_, qs(b.pnlTauxTVA) + " %"},
+        {quebecRates_, qs(b.pnlTauxTPSTVP())},
+        {moneyRate_, qs(b.pnlEuro())},
+        {profile_, qs(b.pnlAE())},
+    };
+    for (const auto& [panel, value] : values) {
+        panel->setText(value);
+        nameWithValue(*panel, value);
+    }
+    // The hints that name the rates in use.
+    for (const auto& [name, text] : special::composedHints(tr_, b)) {
+        if (auto* w = findChild<QWidget*>(QString::fromLatin1(name.data(), name.size()))) {
+            w->setProperty("zumbrelHint", qs(text));
+            w->setAccessibleDescription(qs(text));
+        }
+    }
+}
+
+}  // namespace zumbrel::gui

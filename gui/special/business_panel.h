@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "special/special_key.h"
+
+class QPushButton;
+class QStringListModel;
+
+namespace zumbrel {
+class Translator;
+namespace calc {
+class Calculator;
+}
+}  // namespace zumbrel
+
+namespace zumbrel::gui {
+
+class NumberListPopup;
+class RatePanel;
+
+// The business buttons of the keypad and their rate panels: VAT (or the Quebec taxes), the
+// currency conversion, the self-employed blocks and the golden number. The blocks
+// themselves are the calculator's; this panel shows the rates in use and lets the user
+// choose among them.
+class BusinessPanel final : public QWidget {
+  public:
+    using Hint = std::function<void(QWidget* control, const QString& frenchHint)>;
+    BusinessPanel(QWidget* parent, calc::Calculator& calc, const Translator& tr, const Hint& hint);
+
+    // A business button pressed; the keypad runs it like any key.
+    std::function<void(special::SpecialKey)> onKey;
+    // A panel asks for the preferences on one of their pages ("5" VAT, "6" self-employed,
+    // "8" currencies).
+    std::function<void(int page)> onPreferences;
+
+    // Shows the rates, names, captions and hints the registers and the language hold: after
+    // a language or a settings change, and after a choice in a list.
+    void refresh();
+
+  private:
+    QPushButton* addButton(const char* name, const QString& caption, QRect where,
+                           special::SpecialKey key);
+    RatePanel* addPanel(const char* name, QRect where);
+    void openVatRates();
+    void openProfiles();
+
+    calc::Calculator& calc_;
+    const Translator& tr_;
+    RatePanel* vatRate_;
+    RatePanel* quebecRates_;
+    RatePanel* moneyRate_;
+    RatePanel* profile_;
+    NumberListPopup* vatList_;
+    NumberListPopup* profileList_;
+    QStringListModel* rows_;
+};
+
+}  // namespace zumbrel::gui
