@@ -29,6 +29,22 @@ printf '%s\n' "$ended" | grep -q '^entry: 5$' || fail "keys after -- are joined:
 dashes=$("$cli" -- --)
 printf '%s\n' "$dashes" | grep -q '^entry: $' || fail "-- after -- is a key: $dashes"
 
+# The business keys and options, and each line's colour and background in the JSON.
+vat=$("$cli" --sepdec S --tva 20 '100[TVA+]')
+printf '%s\n' "$vat" | grep -q '^TVA 20 % :  20,00$' || fail "VAT block: $vat"
+printf '%s\n' "$vat" | grep -q '^entry: 120,00$' || fail "VAT total in the entry: $vat"
+quebec=$("$cli" --lang Queb --tps 5 --tvp 9.975 --tvp-name TVQ '10,10[TVA+]')
+printf '%s\n' "$quebec" | grep -q 'Total : 11,62$' || fail "Quebec total: $quebec"
+franc=$("$cli" --money-rate 6,55957 --sepdec S '500[E>F]')
+printf '%s\n' "$franc" | grep -q 'Somme en francs : 3 279,79$' || fail "currency: $franc"
+ae=$("$cli" --ae-rate 23 --ae-ceiling 32000 --sepdec S '20000[AE]')
+printf '%s\n' "$ae" | grep -q 'Reste CA moins charges :  15 400,00$' || fail "self-employed: $ae"
+gold=$("$cli" --format json '100[OR]')
+echo "$gold" | grep -q '"text":"Nombre d.Or : 161,80","style":{"color":"#000000"[^}]*"background":"#ffff00"' \
+  || fail "golden number's background: $gold"
+echo "$gold" | grep -q '"text":"HT' && fail "golden number only"
+"$cli" --tva 2>/dev/null && fail "--tva needs a value"
+
 # A long line is printed as it is; the other lines are not padded to its width.
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 { printf '%*s\n' 5000 x | tr ' ' 'a'; for i in $(seq 1 2000); do echo "$i,00"; done; } >"$tmp/wide.txt"
