@@ -122,7 +122,7 @@ void Block::highlightedLine(std::string_view text, Color background) {
     tape.restoreDefaultStyle();
 }
 
-void Block::memo(std::initializer_list<std::string> lines) {
+void Block::memo(const std::vector<std::string>& lines) {
     for (const std::string& l : lines)
         ports_.history.addLine(l);
     ports_.history.addLine("");

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/context.h"
 #include "calc/entry.h"
@@ -66,7 +66,7 @@ class Block {
     void rule();
     void highlightedLine(std::string_view text, Color background);
     // Lines of the history memo, then an empty one.
-    void memo(std::initializer_list<std::string> lines);
+    void memo(const std::vector<std::string>& lines);
     // The tape's own style and two empty lines.
     void close();
     // The entry takes the final amount (unless nothing), selected and standing as a result.

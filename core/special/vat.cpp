@@ -4,6 +4,9 @@
 #include "calc/number_text.h"
 #include "special/messages.h"
 
+#include <utility>
+#include <vector>
+
 namespace zumbrel::special {
 namespace {
 
@@ -58,28 +61,75 @@ std::optional<VatAmounts> quebecBackward(const Exact& total, const Exact& tps, c
     return VatAmounts{*beforeTax, *t1, *t2, total};
 }
 
+namespace {
+
+struct TaxLine {
+    std::string label;  // up to and with ": "
+    Exact amount;
+};
+
+// A tax block: the amount typed, the tax lines padded under it, the rule, the final amount;
+// the same lines in the memo.
+struct TaxBlock {
+    std::string firstLabel;
+    Color firstColor;
+    std::vector<TaxLine> taxes;
+    std::string lastLabel;
+    std::string lastMemoLabel;
+    Color lastColor;
+    Exact result;
+};
+
+void writeTaxBlock(Block& block, const TaxBlock& t) {
+    block.entry().AddZerosDec();
+    const std::string& shown = block.display();
+    const std::string result = block.grouped(block.amount(t.result));
+    block.line(t.firstLabel + shown, t.firstColor, true);
+    std::vector<std::string> memo{t.firstLabel + shown};
+    for (const TaxLine& tax : t.taxes) {
+        const std::string amount = block.grouped(block.amount(tax.amount));
+        block.line(tax.label + calc::AddPoint(shown, amount) + amount, blockColors::kTax, false);
+        memo.push_back(tax.label + amount);
+    }
+    block.rule();
+    memo.push_back(t.lastMemoLabel + result);
+    block.memo(memo);
+    block.line(t.lastLabel + result, t.lastColor, true);
+    block.close();
+    block.finish(block.amount(t.result), t.result.toLongDouble());
+}
+
+// The words of a VAT block: "HT : ", "TVA 20 % : ", "TTC : ".
+struct VatWords {
+    std::string ht, tva, ttc;
+};
+
+VatWords vatWords(const Block& block, const BusinessRegisters& b) {
+    const std::string sp = block.spacer() + ": ";
+    return {block.text(msg::kHT) + sp,
+            block.text(msg::kTVA) + " " + block.rateText(b.pnlTauxTVA) + " %" + sp,
+            block.text(msg::kTTC) + sp};
+}
+
+// The words of a Quebec block, never translated: "TPS 5 % : ", "TVQ 9,975 % : ".
+std::pair<std::string, std::string> quebecWords(Block& block, const BusinessRegisters& b,
+                                                const Exact& tps, const Exact& tvp) {
+    const char ds = block.regs().decimalSeparator;
+    return {"TPS " + formatShortest(tps, ds) + " % : ",
+            b.lblQuebTVP + " " + formatShortest(tvp, ds) + " % : "};
+}
+
+}  // namespace
+
 void CalculTVAPlus(Block& block, const BusinessRegisters& b) {
     const auto rate = block.rate(b.pnlTauxTVA, true, msg::kRateNotValid);
     if (!rate || !block.start(Block::NegativeReport::MessageAndStatus)) return;
     const auto a = vatForward(block.entryValue(), *rate, block.places());
     const Exact total = checked(a, &VatAmounts::withTax);
-    block.entry().AddZerosDec();
-
-    const std::string sp = block.spacer();
-    const std::string& shown = block.display();
-    const std::string tax = block.grouped(block.amount(a->tax));
-    const std::string withTax = block.grouped(block.amount(total));
-    const std::string ht = block.text(msg::kHT) + sp + ": ";
-    const std::string tva =
-        block.text(msg::kTVA) + " " + block.rateText(b.pnlTauxTVA) + " %" + sp + ": ";
-    const std::string ttc = block.text(msg::kTTC) + sp + ": ";
-    block.line(ht + shown, blockColors::kEntered, true);
-    block.line(tva + calc::AddPoint(shown, tax) + tax, blockColors::kTax, false);
-    block.rule();
-    block.memo({ht + shown, tva + tax, ttc + withTax});
-    block.line(ttc + withTax, blockColors::kFinal, true);
-    block.close();
-    block.finish(block.amount(total), total.toLongDouble());
+    const VatWords w = vatWords(block, b);
+    writeTaxBlock(
+        block,
+        {w.ht, blockColors::kEntered, {{w.tva, a->tax}}, w.ttc, w.ttc, blockColors::kFinal, total});
 }
 
 void CalculTVAMoins(Block& block, const BusinessRegisters& b) {
@@ -87,23 +137,14 @@ void CalculTVAMoins(Block& block, const BusinessRegisters& b) {
     if (!rate || !block.start(Block::NegativeReport::MessageAndStatus)) return;
     const auto a = vatBackward(block.entryValue(), *rate, block.places());
     const Exact beforeTax = checked(a, &VatAmounts::beforeTax);
-    block.entry().AddZerosDec();
-
-    const std::string sp = block.spacer();
-    const std::string& shown = block.display();
-    const std::string tax = block.grouped(block.amount(a->tax));
-    const std::string net = block.grouped(block.amount(beforeTax));
-    const std::string ht = block.text(msg::kHT) + sp + ": ";
-    const std::string tva =
-        block.text(msg::kTVA) + " " + block.rateText(b.pnlTauxTVA) + " %" + sp + ": ";
-    const std::string ttc = block.text(msg::kTTC) + sp + ": ";
-    block.line(ttc + shown, blockColors::kFinal, true);
-    block.line(tva + calc::AddPoint(shown, tax) + tax, blockColors::kTax, false);
-    block.rule();
-    block.memo({ttc + shown, tva + tax, ht + net});
-    block.line(ht + net, blockColors::kEntered, true);
-    block.close();
-    block.finish(block.amount(beforeTax), beforeTax.toLongDouble());
+    const VatWords w = vatWords(block, b);
+    writeTaxBlock(block, {w.ttc,
+                          blockColors::kFinal,
+                          {{w.tva, a->tax}},
+                          w.ht,
+                          w.ht,
+                          blockColors::kEntered,
+                          beforeTax});
 }
 
 void CalculTaxesPlus(Block& block, const BusinessRegisters& b) {
@@ -112,24 +153,14 @@ void CalculTaxesPlus(Block& block, const BusinessRegisters& b) {
     if (!tvp || !block.start(Block::NegativeReport::FrenchMessageAndStatus)) return;
     const auto a = quebecForward(block.entryValue(), *tps, *tvp, block.places());
     const Exact total = checked(a, &VatAmounts::withTax);
-    block.entry().AddZerosDec();
-
-    const char ds = block.regs().decimalSeparator;
-    const std::string& shown = block.display();
-    const std::string federal = block.grouped(block.amount(a->tax));
-    const std::string provincial = block.grouped(block.amount(a->provincial));
-    const std::string sum = block.grouped(block.amount(total));
-    const std::string tpsWord = "TPS " + formatShortest(*tps, ds) + " % : ";
-    const std::string tvpWord = b.lblQuebTVP + " " + formatShortest(*tvp, ds) + " % : ";
-    block.line(std::string(kBeforeTaxes) + shown, blockColors::kEntered, true);
-    block.line(tpsWord + calc::AddPoint(shown, federal) + federal, blockColors::kTax, false);
-    block.line(tvpWord + calc::AddPoint(shown, provincial) + provincial, blockColors::kTax, false);
-    block.rule();
-    block.memo({std::string(kBeforeTaxes) + shown, tpsWord + federal, tvpWord + provincial,
-                std::string(kTotal) + sum});
-    block.line(std::string(kTotal) + sum, blockColors::kFinal, true);
-    block.close();
-    block.finish(block.amount(total), total.toLongDouble());
+    const auto [federal, provincial] = quebecWords(block, b, *tps, *tvp);
+    writeTaxBlock(block, {std::string(kBeforeTaxes),
+                          blockColors::kEntered,
+                          {{federal, a->tax}, {provincial, a->provincial}},
+                          std::string(kTotal),
+                          std::string(kTotal),
+                          blockColors::kFinal,
+                          total});
 }
 
 void CalculTaxesMoins(Block& block, const BusinessRegisters& b) {
@@ -138,24 +169,14 @@ void CalculTaxesMoins(Block& block, const BusinessRegisters& b) {
     if (!tvp || !block.start(Block::NegativeReport::FrenchMessageAndStatus)) return;
     const auto a = quebecBackward(block.entryValue(), *tps, *tvp, block.places());
     const Exact beforeTax = checked(a, &VatAmounts::beforeTax);
-    block.entry().AddZerosDec();
-
-    const char ds = block.regs().decimalSeparator;
-    const std::string& shown = block.display();
-    const std::string federal = block.grouped(block.amount(a->tax));
-    const std::string provincial = block.grouped(block.amount(a->provincial));
-    const std::string net = block.grouped(block.amount(beforeTax));
-    const std::string tpsWord = "TPS " + formatShortest(*tps, ds) + " % : ";
-    const std::string tvpWord = b.lblQuebTVP + " " + formatShortest(*tvp, ds) + " % : ";
-    block.line(std::string(kTotal) + shown, blockColors::kFinal, true);
-    block.line(tvpWord + calc::AddPoint(shown, provincial) + provincial, blockColors::kTax, false);
-    block.line(tpsWord + calc::AddPoint(shown, federal) + federal, blockColors::kTax, false);
-    block.rule();
-    block.memo({std::string(kTotal) + shown, tvpWord + provincial, tpsWord + federal,
-                "Hors-taxes :  " + net});
-    block.line(std::string(kBeforeTaxes) + net, blockColors::kEntered, true);
-    block.close();
-    block.finish(block.amount(beforeTax), beforeTax.toLongDouble());
+    const auto [federal, provincial] = quebecWords(block, b, *tps, *tvp);
+    writeTaxBlock(block, {std::string(kTotal),
+                          blockColors::kFinal,
+                          {{provincial, a->provincial}, {federal, a->tax}},
+                          std::string(kBeforeTaxes),
+                          "Hors-taxes :  ",
+                          blockColors::kEntered,
+                          beforeTax});
 }
 
 }  // namespace zumbrel::special

@@ -28,10 +28,7 @@ namespace {
 class Business : public KeypadFixture {
   protected:
     void SetUp() override {
-        QDir(app.path()).mkpath("Resources/Language");
-        for (const QString& f : QDir(ZUMBREL_LANGUAGE_DIR).entryList({"*.lng"}))
-            QFile::copy(QString(ZUMBREL_LANGUAGE_DIR) + "/" + f,
-                        app.filePath("Resources/Language/" + f));
+        copyLanguageFiles(app);
         KeypadFixture::SetUp();
         keypad->setLanguageSource(app.path().toStdString(),
                                   static_cast<int>(config::InstallCode::ZMB));

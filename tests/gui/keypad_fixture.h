@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -15,6 +18,14 @@ namespace zumbrel::gui {
 template <class Condition>
 bool eventually(Condition condition, int milliseconds = 3000) {
     return QTest::qWaitFor(condition, milliseconds);
+}
+
+// A program folder with the eight language files, as the "ZMB" installation reads them.
+inline void copyLanguageFiles(const QTemporaryDir& app) {
+    QDir(app.path()).mkpath("Resources/Language");
+    for (const QString& f : QDir(ZUMBREL_LANGUAGE_DIR).entryList({"*.lng"}))
+        QFile::copy(QString(ZUMBREL_LANGUAGE_DIR) + "/" + f,
+                    app.filePath("Resources/Language/" + f));
 }
 
 // A keypad window shown on the offscreen platform, with "," as decimal separator and

@@ -17,6 +17,7 @@
 #include "keypad/keypad_window.h"
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
+#include "keypad_fixture.h"
 #include "tape/document_tape.h"
 #include "tape/tape_window.h"
 #include "voice/voice_state.h"
@@ -27,10 +28,7 @@ namespace {
 class Languages : public testing::Test {
   protected:
     void SetUp() override {
-        QDir(app.path()).mkpath("Resources/Language");
-        for (const QString& f : QDir(ZUMBREL_LANGUAGE_DIR).entryList({"*.lng"}))
-            QFile::copy(QString(ZUMBREL_LANGUAGE_DIR) + "/" + f,
-                        app.filePath("Resources/Language/" + f));
+        copyLanguageFiles(app);
         keypad = std::make_unique<KeypadWindow>();
         keypad->setLanguageSource(app.path().toStdString(),
                                   static_cast<int>(config::InstallCode::ZMB));
