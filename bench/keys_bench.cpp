@@ -12,12 +12,14 @@ using zumbrel::HeadlessCalculator;
 
 // A realistic chain: operands, operators, a percent, a root, a result.
 constexpr const char* kChain = "1234,5+678*3-12%+9r*2=";
+// Each business block once: VAT, currency, self-employed, golden number.
+constexpr const char* kBlocks = "1250[TVA+]x500[E>F]x20000[AE]x100[OR]x";
 
-void runChains(benchmark::State& state, std::size_t prefilledLines) {
+void runChains(benchmark::State& state, std::size_t prefilledLines, const char* chain = kChain) {
     HeadlessCalculator h;
     for (std::size_t i = 0; i < prefilledLines; ++i)
         h.tape.addLine("1 234,50");
-    const auto keys = zumbrel::calc::parseKeys(kChain);
+    const auto keys = zumbrel::calc::parseKeys(chain);
     const std::size_t limit = prefilledLines + 10000;
     for (auto _ : state) {
         for (const auto& k : keys) {
@@ -45,8 +47,18 @@ void BM_KeysOnMillionLineTape(benchmark::State& state) {
     runChains(state, 1000000);
 }
 
+// A block's lines cost what a key's do, whatever the tape's length.
+void BM_BlocksOnEmptyTape(benchmark::State& state) {
+    runChains(state, 0, kBlocks);
+}
+void BM_BlocksOnMillionLineTape(benchmark::State& state) {
+    runChains(state, 1000000, kBlocks);
+}
+
 BENCHMARK(BM_KeysOnEmptyTape);
 BENCHMARK(BM_KeysOnMillionLineTape);
+BENCHMARK(BM_BlocksOnEmptyTape);
+BENCHMARK(BM_BlocksOnMillionLineTape);
 
 }  // namespace
 
