@@ -29,13 +29,18 @@ class EveryWavFile final : public FileSystem {
 // With `speaking`, the real key speaker and result reader choose the files, played into the
 // event log; otherwise the voice requests themselves are logged.
 struct HeadlessCalculator {
+    // Tape files are kept in memory unless `documentFiles` is given.
     explicit HeadlessCalculator(char decimalSeparator = ',', calc::CalcSettings settings = {},
-                                bool speaking = false, const FileSystem* voiceFiles = nullptr)
+                                bool speaking = false, const FileSystem* voiceFiles = nullptr,
+                                FileSystem* documentFiles = nullptr)
         : speech(voiceState, sound, voiceFiles ? *voiceFiles : everyWav, prompts, translator),
           calc(calc::Ports{tape, history, status, prompts, sound,
-                           speaking ? static_cast<Voice&>(speech) : voice, translator, clipboard},
+                           speaking ? static_cast<Voice&>(speech) : voice, translator, clipboard,
+                           documentFiles ? *documentFiles : files, dialogs},
                settings) {
         calc.registers().decimalSeparator = decimalSeparator;
+        prompts.useScript(&answers);
+        files.folders.insert(".");
         voiceState.install = config::InstallCode::ZMB;
         voiceState.soundRoot = "Resources/Wav/";
     }
@@ -49,6 +54,9 @@ struct HeadlessCalculator {
     RecordingVoice voice{log};
     FrenchTranslator translator;
     MemoryClipboard clipboard;
+    MemoryFileSystem files;
+    AnswerScript answers;  // for questions and file dialogs, in order
+    ScriptedDialogs dialogs{log, answers};
     EveryWavFile everyWav;
     voice::VoiceState voiceState;
     voice::SpeechVoice speech;

@@ -25,7 +25,11 @@ Answer ScriptedPrompts::messageBox(std::string_view title, std::string_view text
     Answer a = Answer::Ok;
     if (buttons != Buttons::Ok) {
         a = defaultAnswer_;
-        if (!answers_.empty()) {
+        if (script_ && !script_->empty()) {
+            const std::string word = script_->front();
+            script_->pop_front();
+            a = word == "no" ? Answer::No : word == "cancel" ? Answer::Cancel : Answer::Yes;
+        } else if (!answers_.empty()) {
             a = answers_.front();
             answers_.pop_front();
         }
@@ -46,6 +50,27 @@ std::optional<std::string> ScriptedPrompts::inputBox(std::string_view title,
     log_.push_back({"input", std::string(title) + " | " + std::string(prompt),
                     answer ? *answer : std::string("(cancelled)")});
     return answer;
+}
+
+std::optional<std::string> ScriptedDialogs::answer(std::string_view kind,
+                                                   const FileDialogSpec& spec) {
+    std::optional<std::string> chosen;
+    if (!script_.empty()) {
+        if (script_.front() != "cancel") chosen = script_.front();
+        script_.pop_front();
+    }
+    if (chosen && !folder.empty() && chosen->front() != '/') chosen = folder + "/" + *chosen;
+    log_.push_back({"dialog", std::string(kind) + " " + spec.title,
+                    chosen ? *chosen : std::string("(cancelled)")});
+    return chosen;
+}
+
+std::optional<std::string> ScriptedDialogs::openFile(const FileDialogSpec& spec) {
+    return answer("open", spec);
+}
+
+std::optional<std::string> ScriptedDialogs::saveFile(const FileDialogSpec& spec) {
+    return answer("save", spec);
 }
 
 void RecordingSound::playSync(std::string_view path) {

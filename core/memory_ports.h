@@ -66,10 +66,16 @@ class MemoryStatusLine final : public StatusLine {
     std::string text_;
 };
 
+// The answers a script gives, in order, to questions ("yes", "no", "cancel") and to file
+// dialogs (a file name, or "cancel").
+using AnswerScript = std::deque<std::string>;
+
 // Answers questions from a queue, then with a default answer; logs every box.
 class ScriptedPrompts final : public Prompts {
   public:
     explicit ScriptedPrompts(EventLog& log) : log_(log) {}
+    // Questions take their answers from the script first (boxes with only OK take none).
+    void useScript(AnswerScript* script) { script_ = script; }
     void queueAnswer(Answer a) { answers_.push_back(a); }
     void setDefaultAnswer(Answer a) { defaultAnswer_ = a; }
     void queueInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
@@ -84,6 +90,22 @@ class ScriptedPrompts final : public Prompts {
     std::deque<Answer> answers_;
     std::deque<std::optional<std::string>> inputs_;
     Answer defaultAnswer_ = Answer::Yes;
+    AnswerScript* script_ = nullptr;
+};
+
+// File dialogs answered by the script: a name (relative names are taken in `folder`), or
+// "cancel"; an empty script cancels. Logs every dialog.
+class ScriptedDialogs final : public FileDialogs {
+  public:
+    ScriptedDialogs(EventLog& log, AnswerScript& script) : log_(log), script_(script) {}
+    std::optional<std::string> openFile(const FileDialogSpec& spec) override;
+    std::optional<std::string> saveFile(const FileDialogSpec& spec) override;
+    std::string folder;
+
+  private:
+    std::optional<std::string> answer(std::string_view kind, const FileDialogSpec& spec);
+    EventLog& log_;
+    AnswerScript& script_;
 };
 
 class RecordingSound final : public SoundOutput {
@@ -137,6 +159,11 @@ class MemoryFileSystem final : public FileSystem {
     }
     bool canWriteIn(std::string_view folder) const override;
     bool createFolders(std::string_view path) override;
+    std::optional<std::uint64_t> size(std::string_view path) const override {
+        const auto it = files.find(std::string(path));
+        if (it == files.end()) return std::nullopt;
+        return it->second.size();
+    }
 };
 
 std::string_view beepName(Beep kind);

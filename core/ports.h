@@ -3,6 +3,7 @@
 // The core talks to the world only through these small interfaces. The gui implements them
 // with Qt; memory_ports.h implements them in memory for tests and the headless driver.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,7 +52,7 @@ class StatusLine {
 };
 
 enum class Icon { None, Information, Exclamation, Question, Error };
-enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Buttons { Ok, YesNo, YesNoCancel, YesNoCancelDefaultNo };
 enum class Answer { Ok, Yes, No, Cancel };
 
 // Message boxes and input boxes.
@@ -133,6 +134,26 @@ class FileSystem {
     // True when a file can be created in the folder.
     virtual bool canWriteIn(std::string_view folder) const = 0;
     virtual bool createFolders(std::string_view path) = 0;
+    // The size of a file in bytes, when it can be known without reading it.
+    virtual std::optional<std::uint64_t> size(std::string_view) const { return std::nullopt; }
+};
+
+// What a file dialog starts with.
+struct FileDialogSpec {
+    std::string title;
+    std::string filter;     // "Fichier texte enrichi  (*.rtf)"
+    std::string folder;     // where it opens
+    std::string fileName;   // the name it shows
+    std::string extension;  // added to a name typed without one ("rtf")
+};
+
+// The open and save dialogs: the file chosen, or nothing when cancelled. They never ask
+// before replacing a file; the program does.
+class FileDialogs {
+  public:
+    virtual ~FileDialogs() = default;
+    virtual std::optional<std::string> openFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> saveFile(const FileDialogSpec& spec) = 0;
 };
 
 }  // namespace zumbrel

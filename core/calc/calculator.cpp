@@ -12,7 +12,22 @@ Calculator::Calculator(Ports ports, CalcSettings settings)
       entry_(regs_, ports_),
       engine_(regs_, entry_, ports_, settings_),
       inputLine_(regs_, entry_, engine_, ports_, commands_),
-      kept_(regs_, entry_, ports_) {}
+      kept_(regs_, entry_, ports_),
+      documents_(
+          {ports_.tape, ports_.files, ports_.dialogs, ports_.prompts, ports_.sound, ports_.tr},
+          commands_) {
+    // The tape reset starts the calculation afresh: no operation, no result, no entry.
+    documents_.clearCalculator = [this] {
+        regs_.lblTampon.clear();
+        regs_.lblTamponNum1.clear();
+        regs_.lblTamponNum2.clear();
+        regs_.lblTamponSign1 = regs_.lblTamponSign = 0;
+        regs_.setLatest(0);
+        regs_.lblResultat.clear();
+        regs_.resultValue = 0;
+        entry_.set("");
+    };
+}
 
 template <class Action>
 void Calculator::guarded(Action&& action) {
@@ -33,6 +48,10 @@ void Calculator::key(char c) {
 
 void Calculator::run(Command command) {
     guarded([&] { inputLine_.run(command); });
+}
+
+void Calculator::document(tape::DocumentKey key) {
+    guarded([&] { documents_.run(key); });
 }
 
 void Calculator::special(special::SpecialKey key) {

@@ -8,6 +8,7 @@
 #include "calc/kept_places.h"
 #include "special/business_registers.h"
 #include "special/special_key.h"
+#include "tape/documents.h"
 
 namespace zumbrel::calc {
 
@@ -29,6 +30,9 @@ class Calculator {
     void special(special::SpecialKey key);
     special::BusinessRegisters& business() { return business_; }
     const special::BusinessRegisters& business() const { return business_; }
+    // A file command: new, open, save, save as, or the close's question.
+    void document(tape::DocumentKey key);
+    tape::Documents& documents() { return documents_; }
     KeptPlaces& kept() { return kept_; }
     const KeptPlaces& kept() const { return kept_; }
 
@@ -51,6 +55,7 @@ class Calculator {
     InputLine inputLine_;
     KeptPlaces kept_;
     special::BusinessRegisters business_;
+    tape::Documents documents_;
 };
 
 }  // namespace zumbrel::calc

@@ -18,6 +18,8 @@ struct Ports {
     Voice& voice;
     const Translator& tr;
     Clipboard& clipboard;
+    FileSystem& files;
+    FileDialogs& dialogs;
 };
 
 struct CalcSettings {

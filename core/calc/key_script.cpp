@@ -48,6 +48,18 @@ std::optional<special::SpecialKey> specialKey(std::string_view token) {
     return std::nullopt;
 }
 
+std::optional<tape::DocumentKey> documentKey(std::string_view token) {
+    using tape::DocumentKey;
+    static constexpr std::pair<std::string_view, DocumentKey> kNames[] = {
+        {"NEW", DocumentKey::New},       {"OPEN", DocumentKey::Open}, {"SAVE", DocumentKey::Save},
+        {"SAVEAS", DocumentKey::SaveAs}, {"QUIT", DocumentKey::Quit},
+    };
+    for (const auto& [name, key] : kNames) {
+        if (token == name) return key;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::vector<KeyAction> parseKeys(std::string_view s) {
@@ -59,6 +71,11 @@ std::vector<KeyAction> parseKeys(std::string_view s) {
         if (close != std::string_view::npos) {
             if (auto kept = keptKey(rest.substr(1, close - 1))) {
                 out.emplace_back(*kept);
+                i += close;
+                continue;
+            }
+            if (auto file = documentKey(rest.substr(1, close - 1))) {
+                out.emplace_back(*file);
                 i += close;
                 continue;
             }
@@ -126,8 +143,10 @@ void runAction(Calculator& calc, const KeyAction& action) {
         calc.run(*command);
     } else if (const KeptKey* kept = std::get_if<KeptKey>(&action)) {
         calc.keep(*kept);
+    } else if (const auto* business = std::get_if<special::SpecialKey>(&action)) {
+        calc.special(*business);
     } else {
-        calc.special(std::get<special::SpecialKey>(action));
+        calc.document(std::get<tape::DocumentKey>(action));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "calc/input_line.h"
 #include "calc/kept_places.h"
 #include "special/special_key.h"
+#include "tape/documents.h"
 
 namespace zumbrel::calc {
 
@@ -27,8 +28,10 @@ namespace zumbrel::calc {
 //   [E>F] [F>E]         euros to the other currency and back
 //   [AE] [AEC]          self-employed: turnover still allowed, charges
 //   [OR]                the golden number
+//   [NEW] [OPEN] [SAVE] [SAVEAS] [QUIT]   the file commands and the close (their dialogs
+//                       and questions answer from the script of answers)
 //   spaces are ignored; any other character is typed as it is (and refused by the input line).
-using KeyAction = std::variant<char, Command, KeptKey, special::SpecialKey>;
+using KeyAction = std::variant<char, Command, KeptKey, special::SpecialKey, tape::DocumentKey>;
 
 std::vector<KeyAction> parseKeys(std::string_view script);
 

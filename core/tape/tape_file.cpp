@@ -16,7 +16,11 @@ OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view pa
     ReadResult read = readRichOrPlain(*bytes, defaults);
     result.problem = read.problem;
     if (read.problem == ReadProblem::NotText) return result;
-    tape.load(read.text);
+    const RichText& text = read.text;
+    const bool endsInsideALine = !text.runs(text.paragraphCount() - 1).empty();
+    tape.load(text);
+    // A file whose last line has no line break: the next line of the tape starts below it.
+    if (endsInsideALine) tape.addLine("");
     result.ok = true;
     return result;
 }

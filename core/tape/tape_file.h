@@ -20,6 +20,7 @@ struct OpenResult {
 };
 
 // Replaces the tape by a file: RTF, or plain text in the tape's default style, right-aligned.
+// What is typed next starts a new line, even when the file's last line has no line break.
 // The typing style and the calculator are not touched. A file that cannot be read, or that
 // is not text, leaves the tape as it was.
 OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view path);

@@ -75,6 +75,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
       history_(std::make_unique<MemoryHistory>()),
       prompts_(std::make_unique<QtPrompts>(this)),
       clipboard_(std::make_unique<QtClipboard>()),
+      dialogs_(std::make_unique<QtFileDialogs>(this)),
       translator_(std::make_unique<config::LanguageTranslator>()),
       voiceState_(std::make_unique<voice::VoiceState>()),
       voice_(std::make_unique<voice::SpeechVoice>(*voiceState_, *sound_, *files_, *prompts_,
@@ -105,9 +106,9 @@ KeypadWindow::KeypadWindow(QWidget* parent)
         resultReadAloud_ = true;
         refresh();
     };
-    calc_ = std::make_unique<calc::Calculator>(calc::Ports{tape_->tape(), *history_, *statusPort_,
-                                                           *prompts_, *sound_, *voice_,
-                                                           *translator_, *clipboard_});
+    calc_ = std::make_unique<calc::Calculator>(
+        calc::Ports{tape_->tape(), *history_, *statusPort_, *prompts_, *sound_, *voice_,
+                    *translator_, *clipboard_, *files_, *dialogs_});
     calc_->registers().decimalSeparator =
         QLocale::system().decimalPoint().at(0).toLatin1() == '.' ? '.' : ',';
     findChild<QPushButton*>("btnDecimalSeparator")

@@ -43,6 +43,7 @@ class DisplayView;
 class KeptNumbersPanel;
 class MenuButton;
 class QtClipboard;
+class QtFileDialogs;
 class QtPrompts;
 class QtSoundOutput;
 class StatusLineAdapter;
@@ -137,6 +138,7 @@ class KeypadWindow final : public QWidget {
     std::unique_ptr<StatusLineAdapter> statusPort_;
     std::unique_ptr<QtPrompts> prompts_;
     std::unique_ptr<QtClipboard> clipboard_;
+    std::unique_ptr<QtFileDialogs> dialogs_;
     std::unique_ptr<config::LanguageTranslator> translator_;
     std::unique_ptr<voice::VoiceState> voiceState_;
     std::unique_ptr<voice::SpeechVoice> voice_;

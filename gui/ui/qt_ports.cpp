@@ -5,6 +5,7 @@
 #include <QMimeData>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -52,6 +53,10 @@ Answer QtPrompts::messageBox(std::string_view title, std::string_view text, Icon
         case Buttons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
+        case Buttons::YesNoCancelDefaultNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::No);
+            break;
     }
     switch (box.exec()) {
         case QMessageBox::Yes:
@@ -72,6 +77,29 @@ std::optional<std::string> QtPrompts::inputBox(std::string_view title, std::stri
                                                qs(defaultText), &ok);
     if (!ok) return std::nullopt;
     return text.toStdString();
+}
+
+std::optional<std::string> QtFileDialogs::run(const FileDialogSpec& spec, bool save) {
+    QString filter = qs(spec.filter);
+    // The dialogs match names as they are written: give both cases of the extension.
+    filter.replace(QStringLiteral("(*.rtf)"), QStringLiteral("(*.rtf *.RTF)"));
+    QFileDialog dialog(parent_, qs(spec.title), qs(spec.folder), filter);
+    dialog.setObjectName(save ? "SaveDlg" : "OpenDlg");
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!spec.extension.empty()) dialog.setDefaultSuffix(qs(spec.extension));
+    if (!spec.fileName.empty()) dialog.selectFile(qs(spec.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> QtFileDialogs::openFile(const FileDialogSpec& spec) {
+    return run(spec, false);
+}
+
+std::optional<std::string> QtFileDialogs::saveFile(const FileDialogSpec& spec) {
+    return run(spec, true);
 }
 
 }  // namespace zumbrel::gui

@@ -22,6 +22,19 @@ class QtPrompts final : public Prompts {
     QPointer<QWidget> parent_;
 };
 
+// Qt's file dialogs. They never ask before replacing a file (the program does), and the
+// filter takes .rtf in any case.
+class QtFileDialogs final : public FileDialogs {
+  public:
+    explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
+    std::optional<std::string> openFile(const FileDialogSpec& spec) override;
+    std::optional<std::string> saveFile(const FileDialogSpec& spec) override;
+
+  private:
+    std::optional<std::string> run(const FileDialogSpec& spec, bool save);
+    QPointer<QWidget> parent_;
+};
+
 // The system clipboard's text.
 class QtClipboard final : public Clipboard {
   public:

@@ -20,6 +20,12 @@
 //     memories 1234,5        the three memories, one line each ("memories" alone: empty)
 //     list 1                 the number list, one item a line
 //     panel 5                the clipboard panel; clipboard 5: the system clipboard
+//   answers: yes,cancel,a.rtf  the answers to the questions and the file dialogs, in order
+//   file: old.rtf 12,00      a file that exists before the keys (its text)
+//     caption Zumbrel - a.rtf  the tape window's caption; saved yes: the tape-saved flag;
+//     closed yes             whether [QUIT] let the program close
+//     files a.rtf: 12,00 | + 3,00   every file after the keys, its lines read back
+//     dialog save Enregistrer -> a.rtf   every file dialog and its answer
 // A section that a case does not mention is not checked.
 
 #include <gtest/gtest.h>
@@ -33,6 +39,7 @@
 #include "calc/key_script.h"
 #include "config/language.h"
 #include "headless_calculator.h"
+#include "tape/rtf_reader.h"
 
 namespace zumbrel {
 namespace {
@@ -44,6 +51,8 @@ struct Scenario {
     std::map<std::string, std::string> settings;
     std::optional<std::string> clipboard;
     std::map<std::string, std::vector<std::string>> expected;
+    std::vector<std::string> answers;
+    std::vector<std::pair<std::string, std::string>> files;  // name, text, before the keys
 };
 
 std::string styleClass(const tape::TextStyle& st) {
@@ -72,6 +81,25 @@ std::string markup(const tape::MemoryTape& t, std::size_t i) {
     return out;
 }
 
+// A message on one line: its line breaks read " / ".
+std::string oneLine(std::string text) {
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n"))
+        text.replace(at, 2, " / ");
+    return text;
+}
+
+// A tape file's lines, read back, joined by " | ".
+std::string fileLines(const std::string& bytes) {
+    tape::MemoryTape t;
+    t.load(tape::readRichOrPlain(bytes, {t.defaultStyle(), tape::Align::Right}).text);
+    std::string out;
+    for (std::size_t i = 0; i < t.lineCount(); ++i) {
+        if (t.line(i).empty()) continue;
+        out += (out.empty() ? "" : " | ") + t.line(i);
+    }
+    return out;
+}
+
 std::vector<Scenario> loadScenarios() {
     std::vector<Scenario> all;
     for (const auto& f : std::filesystem::directory_iterator(ZUMBREL_GOLDEN_DIR)) {
@@ -80,11 +108,22 @@ std::vector<Scenario> loadScenarios() {
         while (std::getline(in, line)) {
             if (line.empty() || line[0] == '#') continue;
             if (line.rfind("case: ", 0) == 0) {
-                all.push_back({f.path().filename().string(), line.substr(6), {}, {}, {}, {}});
+                all.push_back(
+                    {f.path().filename().string(), line.substr(6), {}, {}, {}, {}, {}, {}});
             } else if (all.empty()) {
                 ADD_FAILURE() << f.path() << ": a line before the first case: " << line;
             } else if (line.rfind("keys: ", 0) == 0) {
                 all.back().keys = line.substr(6);
+            } else if (line.rfind("answers: ", 0) == 0) {
+                std::istringstream words(line.substr(9));
+                std::string w;
+                while (std::getline(words, w, ','))
+                    all.back().answers.push_back(w);
+            } else if (line.rfind("file: ", 0) == 0) {
+                const std::string body = line.substr(6);
+                const auto sp = body.find(' ');
+                all.back().files.emplace_back(body.substr(0, sp),
+                                              sp == std::string::npos ? "" : body.substr(sp + 1));
             } else if (line.rfind("clipboard: ", 0) == 0) {
                 all.back().clipboard = line.substr(11);
             } else if (line.rfind("set: ", 0) == 0) {
@@ -133,6 +172,13 @@ TEST_P(Golden, shows_what_the_scenario_expects) {
     }
     for (const auto& [name, value] : s.settings)
         business.set(name, value);
+    for (const auto& [name, text] : s.files)
+        h.files.files[name] = text;
+    if (const std::string ro = setting("readonly", ""); !ro.empty()) {
+        h.files.folders.insert(ro);
+        h.files.readOnlyFolders.insert(ro);
+    }
+    h.answers.assign(s.answers.begin(), s.answers.end());
 
     calc::runKeys(h.calc, s.keys);
 
@@ -150,9 +196,16 @@ TEST_P(Golden, shows_what_the_scenario_expects) {
     actual["list"] = kept.cbbListNbr;
     actual["panel"] = {kept.pnlPP};
     actual["clipboard"] = {h.clipboard.text().value_or("(none)")};
+    const tape::Documents& documents = h.calc.documents();
+    actual["caption"] = {documents.caption()};
+    actual["saved"] = {documents.tapeSaved() ? "yes" : "no"};
+    actual["closed"] = {documents.closed() ? "yes" : "no"};
+    for (const auto& [name, bytes] : h.files.files)
+        actual["files"].push_back(name + ": " + fileLines(bytes));
     for (const Event& e : h.log) {
         if (e.kind == "beep" || e.kind == "voice") actual[e.kind].push_back(e.detail);
-        if (e.kind == "message") actual["message"].push_back(e.detail);
+        if (e.kind == "message") actual["message"].push_back(oneLine(e.detail));
+        if (e.kind == "dialog") actual["dialog"].push_back(e.detail + " -> " + e.answer);
     }
     for (const auto& [section, lines] : s.expected) {
         std::vector<std::string> want = lines;

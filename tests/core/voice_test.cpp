@@ -106,8 +106,10 @@ class Speech : public testing::Test {
     FrenchTranslator translator;
     SpeechVoice speech{state, sound, files, prompts, translator};
     MemoryClipboard clipboard;
-    calc::Calculator calc{
-        calc::Ports{tape, history, status, prompts, sound, speech, translator, clipboard}};
+    AnswerScript answers;
+    ScriptedDialogs dialogs{log, answers};
+    calc::Calculator calc{calc::Ports{tape, history, status, prompts, sound, speech, translator,
+                                      clipboard, files, dialogs}};
 };
 
 TEST_F(Speech, the_womans_voice_says_each_key_then_reads_the_result) {

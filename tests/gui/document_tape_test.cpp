@@ -20,9 +20,9 @@ TEST(DocumentTape, holds_what_the_memory_tape_holds) {
     for (const char* keys : {"12+3*2=", "200+5%=", "9r", "8/0=", "7-9=", "9+16r*2=", "5s-3="}) {
         HeadlessCalculator memory;
         gui::DocumentTape document;
-        calc::Calculator onDocument(calc::Ports{document, memory.history, memory.status,
-                                                memory.prompts, memory.sound, memory.voice,
-                                                memory.translator, memory.clipboard});
+        calc::Calculator onDocument(calc::Ports{
+            document, memory.history, memory.status, memory.prompts, memory.sound, memory.voice,
+            memory.translator, memory.clipboard, memory.files, memory.dialogs});
         calc::runKeys(memory.calc, keys);
         calc::runKeys(onDocument, keys);
         EXPECT_EQ(document.richText(), memory.tape.richText()) << keys;

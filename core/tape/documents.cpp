@@ -1,0 +1,261 @@
+#include "tape/documents.h"
+
+#include "tape/tape_file.h"
+
+namespace zumbrel::tape {
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kFilterSuffix = "  (*.rtf)";
+
+// The questions and messages: language-file key and built-in French text.
+constexpr Message kNewTape{"OASD_MF_005", "Avant d'ouvrir un nouveau ruban"};
+constexpr Message kWantToSave{"OASD_MF_006", "souhaitez-vous sauvegarder son contenu ?"};
+constexpr Message kSaving{"SMSG_MF_013", "Enregistrement..."};
+constexpr Message kSaveTapeList{"SMSG_MF_010",
+                                "Souhaitez-vous enregistrer le contenu de cette liste du Ruban ?"};
+constexpr Message kSaveFile{"SAVE_FILE", "Enregistrer"};
+constexpr Message kBeforeQuitting{"SMSG_MF_015", "Avant de quitter Zumbrel :"};
+constexpr Message kMissing{"SMSG_MF_008", "Ce fichier n'existe pas !"};
+constexpr Message kNotFound{"SMSG_MF_009", "Fichier introuvable..."};
+constexpr Message kExists{"SMSG_MF_011", "Le fichier suivant existe déjà :"};
+constexpr Message kReplace{"SMSG_MF_012", "Désirez-vous le remplacer ?"};
+constexpr Message kRichText{"OASD_MF_003", "Fichier texte enrichi"};
+// Not in the original set: a file that could not be written, read, or is too large.
+constexpr Message kNotWritten{"MSG_FILE_NOT_WRITTEN", "Le fichier n'a pas pu être enregistré :"};
+constexpr Message kNotRead{"MSG_FILE_NOT_READ", "Le fichier n'a pas pu être ouvert :"};
+constexpr Message kTooLarge{"MSG_FILE_TOO_LARGE",
+                            "Ce fichier est trop grand pour un ruban (plus de 64 Mo) :"};
+
+}  // namespace
+
+std::string GetShortFileName(std::string_view path) {
+    const std::size_t slash = path.find_last_of('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string Documents::text(std::string_view key, std::string_view french) const {
+    return p_.tr.text(Message{key, french});
+}
+
+FileDialogSpec Documents::dialog(std::string_view titleKey, std::string_view titleFrench,
+                                 const std::string& name) const {
+    return {text(titleKey, titleFrench), p_.tr.text(kRichText) + std::string(kFilterSuffix),
+            startFolder, name, "rtf"};
+}
+
+bool Documents::write(const std::string& path) {
+    std::string error;
+    if (saveTapeFile(p_.tape, p_.files, path, error)) return true;
+    // The old file is intact (the write is atomic) and the tape stays unsaved.
+    p_.prompts.messageBox(
+        p_.tr.text(kSaving),
+        p_.tr.text(kNotWritten) + std::string(kCrLf) + path + std::string(kCrLf) + error,
+        Icon::Error, Buttons::Ok);
+    return false;
+}
+
+bool Documents::read(const std::string& path) {
+    const auto size = p_.files.size(path);
+    if (size && *size > kMaxTapeFileBytes) {
+        p_.prompts.messageBox(p_.tr.text(kNotFound),
+                              p_.tr.text(kTooLarge) + std::string(kCrLf) + path, Icon::Error,
+                              Buttons::Ok);
+        return false;
+    }
+    const OpenResult opened = openTapeFile(p_.tape, p_.files, path);
+    if (opened.ok) return true;
+    const std::string why = opened.error.empty() ? "RTF ?" : opened.error;
+    p_.prompts.messageBox(
+        p_.tr.text(kNotFound),
+        p_.tr.text(kNotRead) + std::string(kCrLf) + path + std::string(kCrLf) + why, Icon::Error,
+        Buttons::Ok);
+    return false;
+}
+
+void Documents::afterSave(const std::string& path) {
+    p_.tape.setModified(false);
+    eraserVisible_ = false;
+    lblSaveDlg_ = path;
+    commands_.btnNotEnabled(true, p_.tape.isEmpty());
+    lblPathShort_ = GetShortFileName(path);
+    caption_ = "Zumbrel - " + lblPathShort_;
+}
+
+Answer Documents::askReplace(const std::string& path) {
+    const std::string crlf2 = std::string(kCrLf) + std::string(kCrLf);
+    return p_.prompts.messageBox(
+        p_.tr.text(kSaving),
+        p_.tr.text(kExists) + crlf2 + "\"" + path + "\"" + crlf2 + p_.tr.text(kReplace),
+        Icon::Exclamation, Buttons::YesNoCancelDefaultNo);
+}
+
+Documents::Outcome Documents::overwriteQuestion(const std::string& path, bool restoreCaption) {
+    const Answer a = askReplace(path);
+    if (a == Answer::Yes) {
+        if (!write(path)) return Outcome::Failed;
+        afterSave(path);
+        return Outcome::Written;
+    }
+    if (a == Answer::No && restoreCaption && !lblPathShort_.empty())
+        caption_ = "Zumbrel - " + lblPathShort_;
+    saveName_ = lblSaveDlg_ = currentFile_;
+    return Outcome::NotWritten;
+}
+
+Documents::Outcome Documents::saveThroughDialog(const FileDialogSpec& spec, bool restoreCaption) {
+    lastSave_ = spec;
+    const auto chosen = p_.dialogs.saveFile(spec);
+    if (!chosen) return Outcome::NotWritten;
+    saveName_ = *chosen;  // the dialog now holds it
+    if (p_.files.exists(*chosen)) return overwriteQuestion(*chosen, restoreCaption);
+    if (!write(*chosen)) return Outcome::Failed;
+    afterSave(*chosen);
+    return Outcome::Written;
+}
+
+void Documents::tapeReset(bool full) {
+    p_.tape.clear();
+    if (clearCalculator) clearCalculator();
+    commands_.ToolbtnPrint = commands_.ToolBtnSave = false;
+    commands_.mItemPrint = commands_.mItemEnregistrer = commands_.mItemEnregistrerSous = false;
+    p_.tape.setModified(false);
+    eraserVisible_ = false;
+    if (onTapeReset) onTapeReset(full);
+    if (!full) return;
+    currentFile_.clear();
+    saveName_.clear();
+    lblSaveDlg_.clear();
+    caption_ = "Zumbrel";
+}
+
+void Documents::NouveauClick() {
+    if (tapeSaved()) {
+        tapeReset(true);
+        return;
+    }
+    const Answer a = p_.prompts.messageBox(p_.tr.text(kSaving),
+                                           p_.tr.text(kNewTape) + "," + std::string(kCrLf) +
+                                               std::string(kCrLf) + p_.tr.text(kWantToSave),
+                                           Icon::Exclamation, Buttons::YesNoCancel);
+    if (a == Answer::Yes) {
+        SaveClick();
+        lblSaveDlg_ = saveName_;
+        if (tapeSaved()) tapeReset(true);
+    } else if (a == Answer::No) {
+        tapeReset(true);
+    }
+}
+
+void Documents::openChosenFile(bool setSaveDisabled) {
+    const auto chosen = p_.dialogs.openFile(dialog("OPEN_O", "Ouvrir...", currentFile_));
+    if (!chosen) return;
+    if (!p_.files.exists(*chosen)) {
+        p_.prompts.messageBox(p_.tr.text(kNotFound), p_.tr.text(kMissing), Icon::Exclamation,
+                              Buttons::Ok);
+        return;
+    }
+    if (!read(*chosen)) return;
+    saveName_ = *chosen;
+    lblPathShort_ = GetShortFileName(*chosen);
+    caption_ = "Zumbrel - " + lblPathShort_;
+    currentFile_ = *chosen;
+    if (setSaveDisabled) commands_.mItemEnregistrer = false;
+    p_.tape.setModified(false);
+    eraserVisible_ = false;
+}
+
+void Documents::OuvrirClick() {
+    if (tapeSaved()) {
+        openChosenFile(true);
+        return;
+    }
+    if (p_.tape.isEmpty()) return;
+    const Answer a = p_.prompts.messageBox(p_.tr.text(kSaveFile), p_.tr.text(kSaveTapeList),
+                                           Icon::Exclamation, Buttons::YesNoCancel);
+    if (a == Answer::No) {
+        openChosenFile(false);
+    } else if (a == Answer::Yes) {
+        // The tape is saved and nothing is opened: the user opens again afterwards.
+        FileDialogSpec spec =
+            lastSave_.title.empty() ? dialog("SAVE_FILE", "Enregistrer", {}) : lastSave_;
+        spec.fileName = saveName_;
+        spec.folder = startFolder;
+        saveThroughDialog(spec, false);
+    }
+}
+
+void Documents::run(DocumentKey key) {
+    switch (key) {
+        case DocumentKey::New:
+            NouveauClick();
+            break;
+        case DocumentKey::Open:
+            OuvrirClick();
+            break;
+        case DocumentKey::Save:
+            SaveClick();
+            break;
+        case DocumentKey::SaveAs:
+            mItemEnregistrerSousClick();
+            break;
+        case DocumentKey::Quit:
+            closed_ = SaveClose();
+            break;
+    }
+}
+
+void Documents::SaveClick() {
+    if (p_.tape.isEmpty()) {
+        p_.sound.beep(Beep::Default);
+        return;
+    }
+    const FileDialogSpec spec = dialog("SAVE_FILE", "Enregistrer", saveName_);
+    if (!saveName_.empty()) {
+        currentFile_ = saveName_;
+        if (write(saveName_)) afterSave(saveName_);
+        return;
+    }
+    saveThroughDialog(spec, false);
+}
+
+void Documents::mItemEnregistrerSousClick() {
+    if (p_.tape.isEmpty()) {
+        p_.sound.beep(Beep::Default);
+        return;
+    }
+    saveThroughDialog(dialog("SAVE_AS_O", "Enregistrer sous...", saveName_), true);
+}
+
+bool Documents::SaveClose() {
+    if (tapeSaved() || p_.tape.isEmpty()) return true;
+    const Answer a = p_.prompts.messageBox(p_.tr.text(kSaveFile),
+                                           p_.tr.text(kBeforeQuitting) + std::string(kCrLf) +
+                                               std::string(kCrLf) + p_.tr.text(kSaveTapeList),
+                                           Icon::Exclamation, Buttons::YesNoCancel);
+    if (a == Answer::Cancel) return false;
+    if (a == Answer::No) return true;
+    if (!saveName_.empty()) return write(saveName_);  // a failed write keeps the program open
+    // A file chosen and not replaced asks for another name; nothing is lost by a close.
+    for (;;) {
+        const FileDialogSpec spec = dialog("SAVE_AS_O", "Enregistrer sous...", saveName_);
+        lastSave_ = spec;
+        const auto chosen = p_.dialogs.saveFile(spec);
+        if (!chosen) return false;
+        saveName_ = *chosen;
+        if (!p_.files.exists(*chosen)) {
+            if (!write(*chosen)) return false;
+            afterSave(*chosen);
+            return true;
+        }
+        const Answer replace = askReplace(*chosen);
+        if (replace == Answer::Cancel) return false;
+        if (replace == Answer::Yes) {
+            if (!write(*chosen)) return false;
+            afterSave(*chosen);
+            return true;
+        }
+    }
+}
+
+}  // namespace zumbrel::tape

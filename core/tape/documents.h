@@ -1,0 +1,96 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "calc/commands.h"
+#include "ports.h"
+#include "tape/tape.h"
+
+namespace zumbrel::tape {
+
+// The file commands as scripts name them: [NEW] [OPEN] [SAVE] [SAVEAS] [QUIT].
+enum class DocumentKey { New, Open, Save, SaveAs, Quit };
+
+// What the file commands work with.
+struct DocumentPorts {
+    Tape& tape;
+    FileSystem& files;
+    FileDialogs& dialogs;
+    Prompts& prompts;
+    SoundOutput& sound;
+    const Translator& tr;
+};
+
+// The tape as a document: new, open, save, save as and the save on close, with the questions
+// that protect an unsaved tape. The tape-saved flag is the tape's own (not modified).
+class Documents {
+  public:
+    Documents(DocumentPorts ports, calc::CommandState& commands) : p_(ports), commands_(commands) {}
+
+    // The tape reset's work on the calculator (its registers and entry)...
+    std::function<void()> clearCalculator;
+    // ... and on the windows (line counter, status line); `full` is false for the eraser,
+    // which keeps the names.
+    std::function<void(bool full)> onTapeReset;
+    // Where the dialogs open (the desktop when there is one).
+    std::string startFolder;
+
+    void run(DocumentKey key);
+    // After [QUIT]: whether the program closed.
+    bool closed() const { return closed_; }
+
+    void NouveauClick();
+    void OuvrirClick();
+    void SaveClick();
+    void mItemEnregistrerSousClick();
+    // Asks to save an unsaved tape before the program closes; false keeps it open.
+    bool SaveClose();
+    // The tape reset (the eraser runs it without its last steps).
+    void tapeReset(bool full);
+
+    bool tapeSaved() const { return !p_.tape.isModified(); }
+    const std::string& caption() const { return caption_; }
+    const std::string& lblOpenDlg() const { return currentFile_; }
+    const std::string& lblSaveDlg() const { return lblSaveDlg_; }
+    const std::string& lblPathShort() const { return lblPathShort_; }
+    // ToolBtnGomme: shown while the tape holds what no file holds.
+    bool eraserVisible() const { return eraserVisible_; }
+    void setEraserVisible(bool on) { eraserVisible_ = on; }
+
+  private:
+    enum class Outcome { Written, NotWritten, Failed };
+
+    FileDialogSpec dialog(std::string_view titleKey, std::string_view titleFrench,
+                          const std::string& name) const;
+    bool write(const std::string& path);
+    bool read(const std::string& path);
+    void afterSave(const std::string& path);
+    // The chosen file N exists: replace it? `restoreCaption` for save as and the close.
+    Answer askReplace(const std::string& path);
+    Outcome overwriteQuestion(const std::string& path, bool restoreCaption);
+    // Runs the save dialog titled `spec` and writes the file chosen.
+    Outcome saveThroughDialog(const FileDialogSpec& spec, bool restoreCaption);
+    void openChosenFile(bool setSaveDisabled);
+    std::string text(std::string_view key, std::string_view french) const;
+
+    DocumentPorts p_;
+    calc::CommandState& commands_;
+    std::string currentFile_;  // the open dialog's file, mirrored in lblOpenDlg
+    std::string saveName_;     // the save dialog's file
+    std::string lblSaveDlg_;
+    std::string lblPathShort_;
+    std::string caption_ = "Zumbrel";
+    FileDialogSpec lastSave_;  // the save dialog keeps its last title
+    bool eraserVisible_ = false;
+    bool closed_ = false;
+};
+
+// The file name a caption shows: Linux has no short 8.3 names, so the name alone.
+std::string GetShortFileName(std::string_view path);
+
+// A tape file larger than this is refused before it is read.
+inline constexpr std::uint64_t kMaxTapeFileBytes = 64u << 20;
+
+}  // namespace zumbrel::tape
