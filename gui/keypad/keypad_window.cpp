@@ -28,6 +28,7 @@
 #include "local_file_system.h"
 #include "memory_ports.h"
 #include "special/business_panel.h"
+#include "tape/document_commands.h"
 #include "tape/document_tape.h"
 #include "tape/tape_window.h"
 #include "ui/accessibility.h"
@@ -123,7 +124,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     };
     tape_->onHint = [this](const QString& text) { status_->showHint(text); };
     tape_->onCloseRequested = [this] { close(); };
-    tape_->onTextChanged = [this] { calc_->commands().btnEnabled(true, tape_->tape().isEmpty()); };
+    documents_ = new DocumentCommands(*this);
 
     applySkin(artwork::keypadSkin());
     skin_ = QImage();  // the built-in skin is painted, not kept: its picture served the mask
@@ -564,6 +565,7 @@ void KeypadWindow::chooseLanguage(int lang, bool fromMenu) {
 }
 
 void KeypadWindow::applySettings(const config::Settings& s) {
+    documents_->modifiedWarn = s.modifiedWarn;
     calc_->business().take(s);
     business_->refresh();
     calc::Registers& r = calc_->registers();
@@ -774,8 +776,7 @@ void KeypadWindow::showEvent(QShowEvent* event) {
         placeOnFirstShow(*this);
     else
         tape_->move(10, 10);
-    calc_->commands().btnNotEnabled(true, tape_->tape().isEmpty());
-    tape_->tape().setModified(false);
+    documents_->keypadShown();
     activateWindow();
     setFocus();
     // The tape follows once the keypad is on screen, so the keypad shows at once.

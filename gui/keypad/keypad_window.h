@@ -40,6 +40,7 @@ namespace zumbrel::gui {
 
 class BusinessPanel;
 class DisplayView;
+class DocumentCommands;
 class KeptNumbersPanel;
 class MenuButton;
 class QtClipboard;
@@ -78,6 +79,7 @@ class KeypadWindow final : public QWidget {
     void pasteNumber();
     KeptNumbersPanel& keptNumbers() { return *kept_; }
     BusinessPanel& business() { return *business_; }
+    DocumentCommands& documents() { return *documents_; }
     MemoryHistory& history() { return *history_; }
     // Places the tape window and shows both; called once, when the keypad first shows.
     bool windowsShown() const { return windowsShown_; }
@@ -157,6 +159,7 @@ class KeypadWindow final : public QWidget {
     QPushButton* btnReset_ = nullptr;
     KeptNumbersPanel* kept_ = nullptr;
     BusinessPanel* business_ = nullptr;
+    DocumentCommands* documents_ = nullptr;
     std::vector<MenuButton*> menuButtons_;
     MenuBarKeyboard menuKeys_{menuButtons_};
     QPoint dragOffset_;

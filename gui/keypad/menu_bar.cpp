@@ -177,6 +177,7 @@ KeypadMenus buildKeypadMenus(QWidget* owner) {
                            {"mItemEnregistrer", "Enregistrer", "Ctrl+S", false},
                            {"mItemEnregistrerSous", "Enregistrer sous...", nullptr, false},
                            {"mItemPrint", "Imprimer", "Ctrl+P", false},
+                           {"mItemExport", "Exporter (PDF, CSV)...", "Ctrl+E", true},
                            {},
                            {"mItemQuit", "Quitter", "Ctrl+Q", true}});
     m.ppmEdit =

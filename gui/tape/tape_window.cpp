@@ -39,6 +39,7 @@ const ToolDef kTools[] = {
     {"ToolBtnSave", artwork::Glyph::Save, "Enregistrer le contenu de ce ruban", false},
     {nullptr, {}, nullptr, false},
     {"ToolbtnPrint", artwork::Glyph::Print, "Imprimer", false},
+    {"ToolBtnExport", artwork::Glyph::Export, "Exporter en PDF ou en CSV", true},
     {nullptr, {}, nullptr, false},
     {"ToolBtnInsertHeader", artwork::Glyph::Header, "Insérer un entête", false},
     {"ToolbtnInsertDate", artwork::Glyph::Date, "Insérer la date", false},
@@ -133,7 +134,16 @@ TapeWindow::~TapeWindow() = default;
 
 void TapeWindow::setTitleText(const QString& title) {
     titleText_ = title;
-    if (!tape_->editMode()) setWindowTitle(title);
+    if (!tape_->editMode()) setWindowTitle(shownTitle());
+}
+
+void TapeWindow::setDocumentCaption(const QString& caption) {
+    documentCaption_ = caption;
+    if (!tape_->editMode()) setWindowTitle(shownTitle());
+}
+
+QString TapeWindow::shownTitle() const {
+    return documentCaption_.isEmpty() ? titleText_ : documentCaption_;
 }
 
 QAction* TapeWindow::action(const char* name) const {
@@ -277,7 +287,7 @@ void TapeWindow::editModeChanged(bool on) {
         QTextCursor c = editor_->textCursor();
         c.movePosition(QTextCursor::End);
         editor_->setTextCursor(c);
-        setWindowTitle(titleText_);
+        setWindowTitle(shownTitle());
     }
     setAccessibleDescription(on ? tr("Mode édition") : QString());
 }

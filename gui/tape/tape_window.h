@@ -48,6 +48,8 @@ class TapeWindow final : public QWidget {
     void setWindowsShown(bool shown) { windowsShown_ = shown; }
     // The window's title outside edit mode; the task bar tells the two windows apart by it.
     void setTitleText(const QString& title);
+    // "Zumbrel - name.rtf" while the tape is a file's; empty shows the window's own title.
+    void setDocumentCaption(const QString& caption);
     // Gives the focus back to the keypad (OutCursor), when edit mode and the menu allow it.
     void OutCursor();
     void prepareContextMenu();
@@ -80,6 +82,7 @@ class TapeWindow final : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QString shownTitle() const;
     void buildToolbar();
     void buildContextMenu();
     void editModeChanged(bool on);
@@ -95,6 +98,7 @@ class TapeWindow final : public QWidget {
     std::unique_ptr<DocumentTape> tape_;
     tape::LineCounterTexts counterTexts_;
     bool windowsShown_ = false;
+    QString documentCaption_;
     QString titleText_ = QStringLiteral("Zumbrel – ruban");
     bool menuOpen_ = false;
     Texts texts_;

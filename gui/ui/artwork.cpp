@@ -67,6 +67,13 @@ void paintGlyph(QPainter& p, Glyph g) {
             p.drawRect(QRectF(7, 4, 10, 5));
             p.drawRect(QRectF(7, 15, 10, 6));
             break;
+        case Glyph::Export:  // a page and an arrow leaving it
+            drawPage(p, QRectF(3, 3, 13, 18));
+            p.setPen(QPen(kAccent, 2.5));
+            p.drawLine(QPointF(9, 12), QPointF(21, 12));
+            p.drawLine(QPointF(17, 8), QPointF(21, 12));
+            p.drawLine(QPointF(17, 16), QPointF(21, 12));
+            break;
         case Glyph::Header:
         case Glyph::Footer: {
             drawPage(p, QRectF(5, 3, 14, 18));

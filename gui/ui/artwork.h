@@ -25,6 +25,7 @@ enum class Glyph {
     Open,
     Save,
     Print,
+    Export,
     Header,
     Date,
     Title,

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "calc/number_text.h"
+#include "tape/tape.h"
+
+namespace zumbrel::tape {
+
+// The tape as CSV, one row a line with text: the operator, the amount as a number with "."
+// as decimal point (empty when the line holds none), the text as shown, and what the line is
+// (operand, result, negative, tax line, rule, title, comment), so that a spreadsheet can sum
+// a tape. `opt` says how the tape writes its numbers.
+std::string exportCsv(const Tape& tape, const calc::FormatOptions& opt);
+
+// Where the text goes on a page, in printer pixels: half an inch from the paper's left, top
+// and bottom edges, one inch from its right edge, whatever the unprintable offsets.
+struct PageRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    friend bool operator==(const PageRect&, const PageRect&) = default;
+};
+PageRect pageRectangle(int dpiX, int dpiY, int offsetX, int offsetY, int width, int height);
+
+}  // namespace zumbrel::tape

@@ -1,0 +1,151 @@
+#include "tape/document_commands.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include "calc/calculator.h"
+#include "keypad/keypad_window.h"
+#include "keypad/status_line.h"
+#include "local_file_system.h"
+#include "tape/document_tape.h"
+#include "tape/tape_export.h"
+#include "tape/tape_printer.h"
+#include "tape/tape_window.h"
+#include "ui/qt_ports.h"
+
+namespace zumbrel::gui {
+
+QString startFolder() {
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return QDir(desktop).exists() ? desktop : QDir::homePath();
+}
+
+DocumentCommands::DocumentCommands(KeypadWindow& keypad) : QObject(&keypad), keypad_(keypad) {
+    using tape::DocumentKey;
+    tape::Documents& documents = keypad_.calculator().documents();
+    documents.startFolder = startFolder().toStdString();
+    documents.onTapeReset = [this](bool) {
+        QPushButton* counter = keypad_.tapeWindow().lineCounter();
+        counter->setText(QString());
+        counter->hide();
+        keypad_.statusLine().showHint(QString());
+    };
+    connectAction("mItemNouveau", DocumentKey::New);
+    connectAction("mItemOuvrir", DocumentKey::Open);
+    connectAction("mItemEnregistrer", DocumentKey::Save);
+    connectAction("mItemEnregistrerSous", DocumentKey::SaveAs);
+    TapeWindow& tape = keypad_.tapeWindow();
+    const std::pair<const char*, DocumentKey> tools[] = {{"ToolBtnNouveau", DocumentKey::New},
+                                                         {"ToolBtnOuvrir", DocumentKey::Open},
+                                                         {"ToolBtnSave", DocumentKey::Save}};
+    for (const auto& [name, key] : tools) {
+        QAction* a = tape.action(name);
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, [this, key = key] { run(key); });
+    }
+    connect(keypad_.findChild<QAction*>("mItemPrint"), &QAction::triggered, this,
+            [this] { print(true); });
+    connect(tape.action("ToolbtnPrint"), &QAction::triggered, this, [this] { print(false); });
+    connect(keypad_.findChild<QAction*>("mItemExport"), &QAction::triggered, this,
+            [this] { exportTape(); });
+    connect(tape.action("ToolBtnExport"), &QAction::triggered, this, [this] { exportTape(); });
+    tape.onTextChanged = [this] {
+        keypad_.calculator().commands().btnEnabled(true, keypad_.tapeWindow().tape().isEmpty());
+        apply();
+    };
+    keypad_.installEventFilter(this);
+    apply();
+}
+
+void DocumentCommands::keypadShown() {
+    keypad_.calculator().commands().btnNotEnabled(true, keypad_.tapeWindow().tape().isEmpty());
+    keypad_.tapeWindow().tape().setModified(false);
+    apply();
+}
+
+void DocumentCommands::connectAction(const char* name, tape::DocumentKey key) {
+    QAction* a = keypad_.findChild<QAction*>(name);
+    a->setEnabled(true);
+    connect(a, &QAction::triggered, this, [this, key] { run(key); });
+}
+
+void DocumentCommands::run(tape::DocumentKey key) {
+    keypad_.keyAction(key);
+    apply();
+}
+
+void DocumentCommands::apply() {
+    const calc::CommandState& c = keypad_.calculator().commands();
+    TapeWindow& tape = keypad_.tapeWindow();
+    const std::pair<QAction*, bool> states[] = {
+        {keypad_.findChild<QAction*>("mItemPrint"), c.mItemPrint},
+        {keypad_.findChild<QAction*>("mItemEnregistrer"), c.mItemEnregistrer},
+        {keypad_.findChild<QAction*>("mItemEnregistrerSous"), c.mItemEnregistrerSous},
+        {tape.action("ToolBtnSave"), c.ToolBtnSave},
+        {tape.action("ToolbtnPrint"), c.ToolbtnPrint},
+    };
+    for (const auto& [action, on] : states)
+        action->setEnabled(on);
+    const std::string& caption = keypad_.calculator().documents().caption();
+    tape.setDocumentCaption(caption == "Zumbrel" ? QString() : qs(caption));
+}
+
+void DocumentCommands::print(bool withDialog) {
+    QPrinter printer(QPrinter::HighResolution);
+    // Most Linux desktops have no default printer: the dialog offers printing to a file.
+    if (withDialog || QPrinterInfo::defaultPrinter().isNull()) {
+        QPrintDialog dialog(&printer, &keypad_);
+        if (dialog.exec() != QDialog::Accepted) return;
+    }
+    printTape(*keypad_.tapeWindow().tape().document(), printer);
+}
+
+bool DocumentCommands::exportTo(const QString& path, QString& error) {
+    TapeWindow& tape = keypad_.tapeWindow();
+    if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
+        LocalFileSystem files;
+        std::string why;
+        const std::string csv =
+            tape::exportCsv(tape.tape(), keypad_.calculator().registers().format());
+        if (files.writeAtomically(path.toStdString(), csv, why)) return true;
+        error = qs(why);
+        return false;
+    }
+    return exportTapePdf(*tape.tape().document(), path, error);
+}
+
+void DocumentCommands::exportTape() {
+    QFileDialog dialog(&keypad_, tr("Exporter le ruban"), startFolder(),
+                       QStringLiteral("PDF (*.pdf *.PDF);;CSV (*.csv *.CSV)"));
+    dialog.setObjectName("ExportDlg");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter.startsWith(QLatin1String("CSV")) ? "csv" : "pdf");
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    QString error;
+    if (!exportTo(dialog.selectedFiles().first(), error))
+        QMessageBox::warning(&keypad_, QStringLiteral("Zumbrel"),
+                             tr("Le ruban n'a pas pu être exporté :") + "\n" + error);
+}
+
+bool DocumentCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &keypad_ && event->type() == QEvent::Close && modifiedWarn &&
+        !keypad_.calculator().documents().SaveClose()) {
+        // The tape is not saved and the user keeps the program open.
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace zumbrel::gui
