@@ -33,6 +33,7 @@ class Calculator {
     // A file command: new, open, save, save as, or the close's question.
     void document(tape::DocumentKey key);
     tape::Documents& documents() { return documents_; }
+    const tape::Documents& documents() const { return documents_; }
     KeptPlaces& kept() { return kept_; }
     const KeptPlaces& kept() const { return kept_; }
 

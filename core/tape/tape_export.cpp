@@ -23,8 +23,7 @@ std::string quoted(std::string_view field) {
 // The operator a line begins with ("+ 5,00", "– 3,00"), or nothing.
 std::string_view operatorOf(std::string_view text) {
     for (std::string_view op : {"+", "–", "-", "*", "/", "%"}) {
-        if (text.starts_with(op) && (text.size() == op.size() || text[op.size()] == ' '))
-            return op;
+        if (text.starts_with(op) && (text.size() == op.size() || text[op.size()] == ' ')) return op;
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -13,6 +14,7 @@
 
 #include "calc/key_script.h"
 #include "config/language.h"
+#include "export.h"
 #include "headless_calculator.h"
 #include "local_file_system.h"
 #include "report.h"
@@ -38,6 +40,7 @@ Keys:  0-9 , . + - * / %   as typed       = or Enter   equals
                       taxes with --lang Queb)
        [E>F] [F>E]  euros to the other currency and back   [OR]  the golden number
        [AE]  self-employed turnover still allowed   [AEC]  self-employed charges
+       [NEW] [OPEN] [SAVE] [SAVEAS]  the file commands   [QUIT]  the close's question
 
 Options:
   --ds , | .              decimal separator (default ",")
@@ -65,6 +68,10 @@ Options:
   --clipboard TEXT        the system clipboard's text, for [V] (paste)
   --load FILE             start from a tape file (RTF or plain text)
   --save FILE             write the tape as RTF after the keys
+  --export FILE           write the tape after the keys as PDF (the printed layout) or CSV,
+                          by the extension
+  --answers LIST          the answers, in order, to the questions and file dialogs of
+                          [NEW] [OPEN] [SAVE] [SAVEAS] [QUIT]: yes, no, cancel or a file name
   -h, --help              this text
   --version               the version
   --                      ends the options: what follows is keys, even "--5"
@@ -82,6 +89,8 @@ struct Options {
     bool haveKeys = false;
     std::string loadPath;
     std::string savePath;
+    std::string exportPath;
+    std::vector<std::string> answers;
     std::string voice;
     bool rr = true;
     bool wavKeyOnly = false;
@@ -174,6 +183,15 @@ Options parseOptions(int argc, char** argv) {
             o.loadPath = value();
         } else if (a == "--save") {
             o.savePath = value();
+        } else if (a == "--export") {
+            o.exportPath = value();
+        } else if (a == "--answers") {
+            std::string list = value();
+            for (std::size_t at = 0; at <= list.size();) {
+                const std::size_t comma = std::min(list.find(',', at), list.size());
+                o.answers.push_back(list.substr(at, comma - at));
+                at = comma + 1;
+            }
         } else {
             fail("unknown option " + a);
         }
@@ -205,8 +223,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     zumbrel::LocalFileSystem voiceFiles;
+    zumbrel::LocalFileSystem files;
     zumbrel::HeadlessCalculator h(o.ds, zumbrel::calc::CalcSettings{o.warnCR}, !o.voice.empty(),
-                                  o.soundRoot.empty() ? nullptr : &voiceFiles);
+                                  o.soundRoot.empty() ? nullptr : &voiceFiles, &files);
+    h.answers.assign(o.answers.begin(), o.answers.end());
     h.voiceState.kind = o.voice;
     h.voiceState.speakKeys = o.rr;
     h.voiceState.wavKeyOnly = o.wavKeyOnly;
@@ -225,7 +245,6 @@ int main(int argc, char** argv) {
     for (const auto& [name, text] : o.rates)
         business.set(name, text);
     h.prompts.setDefaultAnswer(o.answer);
-    zumbrel::LocalFileSystem files;
     if (!o.loadPath.empty()) {
         const auto opened = zumbrel::tape::openTapeFile(h.tape, files, o.loadPath);
         if (!opened.ok) {
@@ -247,9 +266,18 @@ int main(int argc, char** argv) {
     // A final line break ends the input, it is not an Enter key.
     while (!o.haveKeys && !o.keys.empty() && (o.keys.back() == '\n' || o.keys.back() == '\r'))
         o.keys.pop_back();
-    zumbrel::calc::runKeys(h.calc, o.keys);
+    // The keys stop where a [QUIT] closes the program.
+    for (const auto& k : zumbrel::calc::parseKeys(o.keys)) {
+        zumbrel::calc::runAction(h.calc, k);
+        if (h.calc.documents().closed()) break;
+    }
     std::fputs(zumbrel::cli::report(h, o.format).c_str(), stdout);
     std::string error;
+    if (!o.exportPath.empty() && !zumbrel::cli::exportTape(h, o.exportPath, error)) {
+        std::fprintf(stderr, "zumbrel-cli: cannot export %s: %s\n", o.exportPath.c_str(),
+                     error.c_str());
+        return 1;
+    }
     if (!o.savePath.empty() && !zumbrel::tape::saveTapeFile(h.tape, files, o.savePath, error)) {
         std::fprintf(stderr, "zumbrel-cli: cannot write %s: %s\n", o.savePath.c_str(),
                      error.c_str());

@@ -68,6 +68,9 @@ std::string textReport(const HeadlessCalculator& h, bool ansi) {
         out += "\n";
     }
     if (!kept.pnlPP.empty()) out += "clipboard panel: " + kept.pnlPP + "\n";
+    const tape::Documents& documents = h.calc.documents();
+    if (documents.caption() != "Zumbrel") out += "caption: " + documents.caption() + "\n";
+    if (documents.closed()) out += "closed: yes\n";
     for (const Event& e : h.log) {
         out += e.kind + ": " + e.detail;
         if (!e.answer.empty()) out += " -> " + e.answer;
@@ -147,6 +150,10 @@ std::string jsonReport(const HeadlessCalculator& h) {
     out += ",\"memories\":" + strings(kept.lblMemory);
     out += ",\"list\":" + strings(kept.cbbListNbr);
     out += ",\"clipboardPanel\":" + jsonString(kept.pnlPP);
+    const tape::Documents& documents = h.calc.documents();
+    out += ",\"caption\":" + jsonString(documents.caption());
+    out += ",\"saved\":" + std::string(documents.tapeSaved() ? "true" : "false");
+    out += ",\"closed\":" + std::string(documents.closed() ? "true" : "false");
     out += ",\"clipboard\":" + (h.clipboard.text() ? jsonString(*h.clipboard.text()) : "null");
     out += ",\"events\":" + jsonArray(h.log, [](const Event& e) {
                return "{\"kind\":" + jsonString(e.kind) + ",\"detail\":" + jsonString(e.detail) +

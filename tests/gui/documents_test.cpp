@@ -1,0 +1,128 @@
+// The file commands in the real windows: the file menu and the toolbar, the dialogs, the
+// commands' availability, the close's question; printing a long tape to PDF, read back with
+// pdftotext.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTimer>
+
+#include "calc/calculator.h"
+#include "keypad_fixture.h"
+#include "tape/document_commands.h"
+#include "tape/document_tape.h"
+#include "tape/tape_printer.h"
+#include "tape/tape_window.h"
+
+namespace zumbrel::gui {
+namespace {
+
+// Answers the next modal window: a file dialog with `file`, a question with `button`.
+void answerNext(const QString& file, QMessageBox::StandardButton button = QMessageBox::Yes) {
+    QTimer::singleShot(0, [file, button] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        modal->setProperty("expected", true);
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            dialog->selectFile(file);
+            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->button(button)->click();
+        }
+    });
+}
+
+class Documents : public KeypadFixture {
+  protected:
+    QAction* item(const char* name) { return keypad->findChild<QAction*>(name); }
+    QAction* tool(const char* name) { return keypad->tapeWindow().action(name); }
+    void type(const char* keys) { QTest::keyClicks(keypad.get(), keys); }
+    QTemporaryDir folder;
+};
+
+TEST_F(Documents, saving_names_the_window_and_the_commands_follow_the_tape) {
+    type("12+3\r");
+    EXPECT_TRUE(item("mItemEnregistrer")->isEnabled());
+    EXPECT_TRUE(tool("ToolbtnPrint")->isEnabled());
+    const QString path = folder.filePath("compte.rtf");
+    answerNext(path);
+    item("mItemEnregistrer")->trigger();
+    ASSERT_TRUE(QFile::exists(path));
+    EXPECT_EQ(keypad->tapeWindow().windowTitle(), "Zumbrel - compte.rtf");
+    EXPECT_FALSE(item("mItemEnregistrer")->isEnabled());  // until the tape changes
+    EXPECT_TRUE(tool("ToolBtnSave")->isEnabled());
+    type("4+");
+    EXPECT_TRUE(item("mItemEnregistrer")->isEnabled());
+    // A new tape on an unsaved one asks first; No starts afresh.
+    answerNext({}, QMessageBox::No);
+    item("mItemNouveau")->trigger();
+    EXPECT_TRUE(keypad->tapeWindow().tape().isEmpty());
+    EXPECT_EQ(keypad->tapeWindow().windowTitle(), "Zumbrel – ruban");
+    EXPECT_FALSE(item("mItemPrint")->isEnabled());
+    // And the file comes back.
+    answerNext(path);
+    tool("ToolBtnOuvrir")->trigger();
+    EXPECT_EQ(keypad->tapeWindow().tape().line(3), "15,00");
+}
+
+TEST_F(Documents, closing_an_unsaved_tape_asks_and_cancel_keeps_the_program) {
+    type("7+8\r");
+    answerNext({}, QMessageBox::Cancel);
+    EXPECT_FALSE(keypad->close());
+    EXPECT_TRUE(keypad->isVisible());
+    answerNext({}, QMessageBox::No);
+    EXPECT_TRUE(keypad->close());
+}
+
+// A long tape printed to PDF: every line, in order, page after page, inside the margins.
+TEST(Printing, a_tape_of_150_lines_fills_pages_inside_the_margins) {
+    DocumentTape tape;
+    for (int i = 1; i <= 150; ++i)
+        tape.addLine(std::to_string(i) + ",00");
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(folder.filePath("tape.pdf"));
+    printTape(*tape.document(), printer);
+
+    QProcess text;
+    text.start("pdftotext", {"-bbox", folder.filePath("tape.pdf"), "-"});
+    ASSERT_TRUE(text.waitForFinished(20000)) << "pdftotext (poppler-utils) is needed";
+    const QString html = QString::fromUtf8(text.readAllStandardOutput());
+    const qsizetype pages = html.count("<page ");
+    EXPECT_GE(pages, 3);
+    QStringList words;
+    double right = 0;
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    for (auto m = word.globalMatch(html); m.hasNext();) {
+        const auto w = m.next();
+        const double xMax = w.captured(3).toDouble(), yMin = w.captured(2).toDouble(),
+                     yMax = w.captured(4).toDouble();
+        // A line that goes on the next page is also drawn, clipped away, at the foot of the
+        // page before: pdftotext still reads it there.
+        if (yMin >= 842 - 36 - 0.5) continue;
+        words << w.captured(5);
+        right = std::max(right, xMax);
+        // A4 is 595 x 842 points: half an inch (36 pt) top and bottom, one inch (72 pt) right.
+        EXPECT_LE(xMax, 595 - 72 + 0.5) << w.captured(5).toStdString();
+        EXPECT_GE(yMin, 36 - 0.5) << w.captured(5).toStdString();
+        EXPECT_LE(yMax, 842 - 36 + 0.5) << w.captured(5).toStdString() << " at " << yMin;
+    }
+    EXPECT_NEAR(right, 595 - 72, 1.0);  // right-aligned against the margin
+    ASSERT_EQ(words.size(), 150) << words.join(" ").toStdString();
+    for (int i = 1; i <= 150; ++i)
+        EXPECT_EQ(words[i - 1], QString::number(i) + ",00");
+}
+
+}  // namespace
+}  // namespace zumbrel::gui
