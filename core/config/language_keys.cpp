@@ -135,6 +135,7 @@ const std::vector<WindowKeys>& languageKeyLists() {
                       {"SAVE_FILE", "mItemEnregistrer"},
                       {"SAVE_AS_O", "mItemEnregistrerSous"},
                       {"PRINT", "mItemPrint"},
+                      {"EXPORT_O", "mItemExport"},
                       {"EXIT", "mItemQuit"},
                       {"EDIT", "mmEdit"},
                       {"PASTE", "mItemColler"},
@@ -231,7 +232,10 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                                             "COMBO_BOX_PROFILE",
                                                             "SE",
                                                             "MSG_RATE_NOT_VALID",
-                                                            "MSG_CEILING_NOT_VALID"});
+                                                            "MSG_CEILING_NOT_VALID",
+                                                            "MSG_FILE_NOT_WRITTEN",
+                                                            "MSG_FILE_NOT_READ",
+                                                            "MSG_FILE_TOO_LARGE"});
         for (const LanguageKey& h : kHints)
             keypadMessages.push_back({h.key, {}});
         for (std::string_view k : {"OASD_MF_003", "OASD_MF_005", "OASD_MF_006"})

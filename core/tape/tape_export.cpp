@@ -82,7 +82,9 @@ std::string exportCsv(const Tape& tape, const calc::FormatOptions& opt) {
             continue;
         }
         const std::string amount = amountOf(text, opt);
-        out += quoted(operatorOf(text)) + "," + amount + "," + quoted(text) + "," +
+        // The tape's minus is an en dash; a spreadsheet wants "-".
+        const std::string_view op = operatorOf(text);
+        out += std::string(op == "–" ? "-" : op) + "," + amount + "," + quoted(text) + "," +
                meaningOf(tape, i, !amount.empty(), afterRule) + "\r\n";
         afterRule = false;
     }

@@ -135,6 +135,8 @@ void WindowTranslator::TranslateMainWindow(KeypadWindow& keypad,
         if (w.window == "keypad captions") {
             for (const config::LanguageKey& k : w.keys) {
                 const QString text = qs(t_.text(k.key));
+                // Captions serve as titles too (the file dialogs are titled like the menu).
+                messages.setVariable(std::string(k.key), t_.text(k.key));
                 if (k.control == "lblComment")
                     keypad.statusLine().setMessage(text);
                 else
@@ -185,6 +187,7 @@ void WindowTranslator::TranslateRibbon(TapeWindow& tape) const {
                        {"ToolBtnOuvrir", qs(t_.text("MSG_RF_MM_001"))},
                        {"ToolBtnSave", qs(t_.text("MSG_RF_MM_002"))},
                        {"ToolbtnPrint", qs(t_.text("MSG_RF_MM_003"))},
+                       {"ToolBtnExport", qs(t_.text("EXPORT_O"))},
                        {"ToolBtnInsertHeader", qs(t_.text("MSG_RTFE_002"))},
                        {"ToolbtnInsertDate", qs(t_.text("INSERT_DATE"))},
                        {"ToolbtnInsertTitle", qs(t_.text("INSERT_TITLE_OP"))},

@@ -45,6 +45,31 @@ echo "$gold" | grep -q '"text":"Nombre d.Or : 161,80","style":{"color":"#000000"
 echo "$gold" | grep -q '"text":"HT' && fail "golden number only"
 "$cli" --tva 2>/dev/null && fail "--tva needs a value"
 
+# The file commands answer from --answers, over real files; --export writes CSV and PDF.
+work=$(mktemp -d)
+( cd "$work"
+  "$cli" --answers a.rtf '12+3=[SAVE]' | grep -q '^caption: Zumbrel - a.rtf$' || fail "save: caption"
+  [ -s a.rtf ] || fail "save: no file"
+  opened=$("$cli" --answers a.rtf '[OPEN]')
+  printf '%s\n' "$opened" | grep -q '^     15,00$' || fail "open: $opened"
+  kept=$("$cli" --answers yes,cancel '1+1=[QUIT]3')
+  printf '%s\n' "$kept" | grep -q '^entry: 3$' || fail "a cancelled close keeps running: $kept"
+  closed=$("$cli" --answers no '1+1=[QUIT]3')
+  printf '%s\n' "$closed" | grep -q '^closed: yes$' || fail "close: $closed"
+  printf '%s\n' "$closed" | grep -q '^entry: 2,00$' || fail "keys stop at the close: $closed"
+  "$cli" --sepdec S '1250+380=' --export t.csv >/dev/null
+  grep -q '^,1630.00,"1 630,00",result' t.csv || fail "CSV: $(cat t.csv)"
+  if "$cli" --sepdec S '1250+380=' --export t.pdf >/dev/null 2>err.txt; then
+    pdftotext t.pdf - | grep -q '1 630,00' || fail "PDF text"
+    [ ! -s err.txt ] || fail "PDF export prints nothing on stderr: $(cat err.txt)"
+  else
+    grep -q 'without its windows' err.txt || fail "PDF: $(cat err.txt)"
+  fi
+  "$cli" '1' --export t.txt >/dev/null 2>&1 && fail "an unknown export extension is refused"
+  true
+) || exit 1
+rm -rf "$work"
+
 # A long line is printed as it is; the other lines are not padded to its width.
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 { printf '%*s\n' 5000 x | tr ' ' 'a'; for i in $(seq 1 2000); do echo "$i,00"; done; } >"$tmp/wide.txt"
