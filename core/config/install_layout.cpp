@@ -40,6 +40,14 @@ std::string findPath(const FileSystem& files, const std::string& folder,
     return current;
 }
 
+std::string userDataFolder(const Environment& env) {
+    // The specification says a relative XDG_DATA_HOME is to be ignored.
+    if (!env.xdgDataHome.empty() && env.xdgDataHome.front() == '/')
+        return env.xdgDataHome + "/zumbrel/";
+    if (!env.home.empty()) return env.home + "/.local/share/zumbrel/";
+    return {};
+}
+
 std::string installedResourceFolder(const std::string& binFolder) {
     std::string bin = binFolder;
     while (bin.size() > 1 && bin.back() == '/')

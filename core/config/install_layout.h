@@ -26,6 +26,10 @@ struct Environment {
     std::string xdgConfigHome;
 };
 
+// The user's data folder for Zumbrel ($XDG_DATA_HOME/zumbrel, ~/.local/share/zumbrel), with a
+// trailing '/'; empty when neither variable says where home is.
+std::string userDataFolder(const Environment& env);
+
 // <prefix>/share/zumbrel/ for a program in <prefix>/bin.
 std::string installedResourceFolder(const std::string& binFolder);
 

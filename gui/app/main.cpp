@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
+#include <QTimer>
 
 #include <cstdio>
 #include <string_view>
@@ -10,7 +11,9 @@
 #include "app/session.h"
 #include "app/single_instance.h"
 #include "app/termination.h"
+#include "config/install_layout.h"
 #include "keypad/keypad_window.h"
+#include "tape/tape_recovery.h"
 #include "tape/tape_window.h"
 #include "version.h"
 
@@ -69,6 +72,13 @@ int main(int argc, char** argv) {
         keypad.activateWindow();
     };
     zumbrel::gui::closeOnTermination(&keypad, [&keypad] { keypad.close(); });
+    // The first copy keeps the tape safe from crashes; a second one never got this far.
+    zumbrel::gui::TapeRecovery recovery(
+        keypad,
+        zumbrel::config::userDataFolder(zumbrel::gui::Session::environment()) + "recovery.rtf");
+    QObject::connect(&app, &QApplication::aboutToQuit, &keypad,
+                     [&recovery] { recovery.closeCleanly(); });
     keypad.show();
+    QTimer::singleShot(0, &keypad, [&recovery] { recovery.offerRestore(); });
     return app.exec();
 }

@@ -80,6 +80,8 @@ class KeypadWindow final : public QWidget {
     KeptNumbersPanel& keptNumbers() { return *kept_; }
     BusinessPanel& business() { return *business_; }
     DocumentCommands& documents() { return *documents_; }
+    QtPrompts& prompts() { return *prompts_; }
+    const config::LanguageTranslator& translator() const { return *translator_; }
     MemoryHistory& history() { return *history_; }
     // Places the tape window and shows both; called once, when the keypad first shows.
     bool windowsShown() const { return windowsShown_; }

@@ -1,0 +1,132 @@
+#include "tape/tape_recovery.h"
+
+#include <QTextDocument>
+#include <cstdio>
+
+#include "calc/calculator.h"
+#include "config/language.h"
+#include "keypad/keypad_window.h"
+#include "local_file_system.h"
+#include "tape/document_commands.h"
+#include "tape/document_tape.h"
+#include "tape/rtf_writer.h"
+#include "tape/tape_file.h"
+#include "tape/tape_window.h"
+#include "ui/qt_ports.h"
+
+namespace zumbrel::gui {
+namespace {
+
+constexpr Message kRestore{"MSG_RECOVER_TAPE",
+                           "Le ruban de la dernière séance n'avait pas été enregistré quand "
+                           "Zumbrel s'est arrêté. Voulez-vous le retrouver ?"};
+
+}  // namespace
+
+TapeRecovery::TapeRecovery(KeypadWindow& keypad, std::string path, int delayMs)
+    : QObject(&keypad), keypad_(keypad), path_(std::move(path)), thread_([this] { writer(); }) {
+    debounce_.setSingleShot(true);
+    debounce_.setInterval(delayMs);
+    connect(&debounce_, &QTimer::timeout, this, [this] { copyNow(); });
+    if (path_.empty()) return;  // no home folder: nowhere to keep a copy
+    QTextDocument* document = keypad_.tapeWindow().tape().document();
+    connect(document, &QTextDocument::contentsChanged, this, [this] { tapeChanged(); });
+    // A save makes the copy useless.
+    connect(document, &QTextDocument::modificationChanged, this, [this] { tapeChanged(); });
+}
+
+TapeRecovery::~TapeRecovery() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
+    thread_.join();
+}
+
+void TapeRecovery::tapeChanged() {
+    // A key costs a timer restart; the copy waits until the typing pauses.
+    debounce_.start();
+}
+
+void TapeRecovery::copyNow() {
+    const DocumentTape& tape = keypad_.tapeWindow().tape();
+    {
+        std::lock_guard lock(mutex_);
+        if (!tape.isModified() || tape.isEmpty()) {
+            // What the tape holds is in its file, or nothing: no copy is needed.
+            pending_.reset();
+            remove_ = true;
+        } else {
+            pending_ = tape::writeRtf(tape.richText());
+            remove_ = false;
+        }
+    }
+    wake_.notify_all();
+}
+
+void TapeRecovery::writer() {
+    LocalFileSystem files;
+    const std::string folder = path_.substr(0, path_.find_last_of('/'));
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return stopping_ || pending_ || remove_; });
+        if (!pending_ && !remove_) return;  // stopping, nothing left to do
+        std::optional<std::string> bytes = std::move(pending_);
+        pending_.reset();
+        const bool remove = remove_;
+        remove_ = false;
+        busy_ = true;
+        lock.unlock();
+        std::string error;
+        if (bytes) {
+            files.createFolders(folder);
+            files.writeAtomically(path_, *bytes, error);  // a failed copy waits for the next
+        } else if (remove) {
+            std::remove(path_.c_str());
+        }
+        lock.lock();
+        busy_ = false;
+        wake_.notify_all();
+    }
+}
+
+void TapeRecovery::flush() {
+    if (debounce_.isActive()) {
+        debounce_.stop();
+        copyNow();
+    }
+    std::unique_lock lock(mutex_);
+    wake_.wait(lock, [this] { return !pending_ && !remove_ && !busy_; });
+}
+
+void TapeRecovery::closeCleanly() {
+    debounce_.stop();
+    {
+        std::lock_guard lock(mutex_);
+        pending_.reset();
+        remove_ = true;
+    }
+    wake_.notify_all();
+    flush();
+}
+
+bool TapeRecovery::offerRestore() {
+    LocalFileSystem files;
+    if (path_.empty() || !files.exists(path_)) return false;
+    calc::Calculator& calc = keypad_.calculator();
+    const Answer a = keypad_.prompts().messageBox("Zumbrel", keypad_.translator().text(kRestore),
+                                                  Icon::Question, Buttons::YesNo);
+    DocumentTape& tape = keypad_.tapeWindow().tape();
+    if (a == Answer::Yes && tape::openTapeFile(tape, files, path_).ok) {
+        // The restored tape is in no file yet: it stays unsaved, and keeps its copy.
+        tape.setModified(true);
+        calc.commands().btnEnabled(true, tape.isEmpty());
+        keypad_.documents().apply();
+        return true;
+    }
+    std::remove(path_.c_str());
+    return false;
+}
+
+}  // namespace zumbrel::gui

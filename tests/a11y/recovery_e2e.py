@@ -1,0 +1,113 @@
+#!/usr/bin/python3
+"""A tape is never lost: the program is killed (SIGKILL) after a calculation, and the next
+start offers the tape back, restored exactly, text and colours.
+
+Started by atspi_test.sh on a private session bus with an X server; argument: the program.
+"""
+import os
+import signal
+import subprocess
+import sys
+
+import pyatspi
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import atspi_e2e as t  # noqa: E402  (the shared helpers)
+
+RECOVERY = os.path.join(os.environ["HOME"], ".local/share/zumbrel/recovery.rtf")
+
+
+def start(program):
+    env = dict(os.environ)
+    env.update({"QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+                "QT_ACCESSIBILITY": "1", "LANG": "fr_FR.UTF-8"})
+    return subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+
+
+def tape_lines(app):
+    ribbon = t.find(app, role="text", name="Ruban")
+    if ribbon is None:
+        return None, []
+    text = ribbon.queryText()
+    return text, [line.strip() for line in text.getText(0, -1).split("\n") if line.strip()]
+
+
+def colour_at(text, needle):
+    whole = text.getText(0, -1)
+    at = whole.find(needle)
+    if at < 0:
+        return None
+    attributes = dict(a.split(":", 1) for a in text.getAttributeRun(at, False)[0])
+    return attributes.get("fg-color")
+
+
+def main():
+    program = sys.argv[1]
+    first = start(program)
+    try:
+        app = t.find_app()
+        t.check(app is not None, "the program starts")
+        if app is None:
+            return
+        t.pump(1)
+        t.type_keys("7-9\n")
+        t.check(t.wait_for(lambda: os.path.exists(RECOVERY), 8),
+                "a moment after the calculation the tape has its recovery copy")
+        _, before = tape_lines(app)
+    finally:
+        first.send_signal(signal.SIGKILL)
+        first.wait(10)
+    t.check(os.path.exists(RECOVERY), "the copy survives the kill")
+
+    second = start(program)
+    try:
+        app = t.find_app()
+        t.check(app is not None, "the program starts again")
+        if app is None:
+            return
+        question = None
+        if t.wait_for(lambda: any("retrouver" in (o.name or "") or "retrouver" in (
+                o.description or "") for o in t.walk(app)), 10):
+            question = True
+        yes = None
+        for o in t.walk(app):
+            if o.getRoleName() == "push button" and (o.name or "").replace("&", "") in (
+                    "Oui", "Yes"):
+                yes = o
+        t.check(question and yes is not None, "the next start offers the tape back")
+        if yes is not None:
+            action = yes.queryAction()
+            action.doAction([action.getName(i).lower()
+                             for i in range(action.nActions)].index("press"))
+        t.wait_for(lambda: len(tape_lines(app)[1]) >= 4, 10)
+        text, after = tape_lines(app)
+        t.check(after == before and after[-1] == "-2,00",
+                "the tape comes back exactly: %s (was %s)" % (after, before))
+        if text is not None:
+            t.check(colour_at(text, "-2,00") == "255,0,0",
+                    "the negative result is red again: %s" % colour_at(text, "-2,00"))
+        # A second copy of the program is refused and never touches the copy.
+        t.pump(2.5)
+        kept = open(RECOVERY, "rb").read() if os.path.exists(RECOVERY) else None
+        t.check(kept is not None, "the restored tape, still unsaved, keeps its copy")
+        third = start(program)
+        try:
+            third.wait(15)
+        except subprocess.TimeoutExpired:
+            third.kill()
+        t.check(third.returncode == 0, "a second copy gives way to the first")
+        now = open(RECOVERY, "rb").read() if os.path.exists(RECOVERY) else None
+        t.check(now == kept, "a second copy leaves the recovery copy alone")
+    finally:
+        second.terminate()
+        try:
+            second.wait(10)
+        except subprocess.TimeoutExpired:
+            second.kill()
+
+
+if __name__ == "__main__":
+    main()
+    print("%d failed" % len(t.failures))
+    sys.exit(1 if t.failures else 0)

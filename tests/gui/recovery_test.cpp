@@ -1,0 +1,93 @@
+// The recovery copy of an unsaved tape: made a moment after a change, removed by a save and
+// by a normal close, offered back at the next start with its colours.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTimer>
+
+#include "calc/calculator.h"
+#include "keypad_fixture.h"
+#include "tape/document_tape.h"
+#include "tape/tape_recovery.h"
+#include "tape/tape_window.h"
+
+namespace zumbrel::gui {
+namespace {
+
+class Recovery : public KeypadFixture {
+  protected:
+    std::string path() const { return folder.filePath("data/zumbrel/recovery.rtf").toStdString(); }
+    void type(const char* keys) { QTest::keyClicks(keypad.get(), keys); }
+    QTemporaryDir folder;
+};
+
+TEST_F(Recovery, an_unsaved_tape_is_copied_and_comes_back_with_its_colours) {
+    {
+        TapeRecovery recovery(*keypad, path(), 10);
+        type("7-9\r");
+        recovery.flush();
+        ASSERT_TRUE(QFile::exists(QString::fromStdString(path())));
+    }
+    // The next start: a fresh window finds the copy and, answered Yes, restores it.
+    auto next = std::make_unique<KeypadWindow>();
+    next->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(next.get()));
+    TapeRecovery recovery(*next, path(), 10);
+    QString question;
+    QTimer::singleShot(0, [&question] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->setProperty("expected", true);
+            question = box->text();
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    EXPECT_TRUE(recovery.offerRestore());
+    EXPECT_TRUE(question.contains("retrouver")) << question.toStdString();
+    const DocumentTape& tape = next->tapeWindow().tape();
+    EXPECT_EQ(tape.richText(), keypad->tapeWindow().tape().richText());
+    const QTextBlock result = tape.document()->findBlockByNumber(3);
+    EXPECT_EQ(result.text(), "-2,00");
+    EXPECT_EQ(result.begin().fragment().charFormat().foreground().color(), QColor(Qt::red));
+    EXPECT_TRUE(tape.isModified());  // in no file yet
+    // A normal close removes the copy.
+    recovery.closeCleanly();
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path())));
+}
+
+TEST_F(Recovery, a_saved_tape_needs_no_copy) {
+    TapeRecovery recovery(*keypad, path(), 10);
+    type("1+1\r");
+    recovery.flush();
+    ASSERT_TRUE(QFile::exists(QString::fromStdString(path())));
+    keypad->tapeWindow().tape().setModified(false);  // as a save leaves it
+    QTest::qWait(30);
+    recovery.flush();
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path())));
+}
+
+TEST_F(Recovery, declining_the_restore_removes_the_copy) {
+    QDir().mkpath(folder.filePath("data/zumbrel"));
+    QFile old(QString::fromStdString(path()));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("12,00\n");
+    old.close();
+    TapeRecovery recovery(*keypad, path(), 10);
+    QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->setProperty("expected", true);
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    EXPECT_FALSE(recovery.offerRestore());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path())));
+    EXPECT_TRUE(keypad->tapeWindow().tape().isEmpty());
+}
+
+}  // namespace
+}  // namespace zumbrel::gui
