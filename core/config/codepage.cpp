@@ -1,5 +1,10 @@
 #include "config/codepage.h"
 
+#include <iconv.h>
+
+#include <cerrno>
+#include <map>
+
 #include <algorithm>
 
 namespace zumbrel::codepage {
@@ -33,6 +38,56 @@ std::string cp1252ToUtf8(std::string_view bytes) {
     for (unsigned char b : bytes)
         appendUtf8(out, cp1252ToCodePoint(b));
     return out;
+}
+
+namespace {
+
+// One converter per code page and thread, opened once.
+iconv_t converter(int codePage) {
+    thread_local std::map<int, iconv_t> open;
+    if (const auto it = open.find(codePage); it != open.end()) return it->second;
+    const std::string name = "CP" + std::to_string(codePage);
+    const iconv_t c = iconv_open("UTF-8", name.c_str());
+    open.emplace(codePage, c);
+    return c;
+}
+
+}  // namespace
+
+std::string codePageToUtf8(std::string_view bytes, int codePage) {
+    if (codePage == 1252) return cp1252ToUtf8(bytes);
+    const iconv_t c = converter(codePage);
+    if (c == reinterpret_cast<iconv_t>(-1)) return cp1252ToUtf8(bytes);
+    iconv(c, nullptr, nullptr, nullptr, nullptr);  // a fresh start
+    std::string out;
+    std::string in(bytes);
+    char* from = in.data();
+    std::size_t left = in.size();
+    char buffer[512];
+    while (left > 0) {
+        char* to = buffer;
+        std::size_t room = sizeof buffer;
+        const std::size_t done = iconv(c, &from, &left, &to, &room);
+        out.append(buffer, static_cast<std::size_t>(to - buffer));
+        if (done == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            // A byte the code page does not know, or a sequence cut short.
+            appendUtf8(out, 0xFFFD);
+            ++from;
+            --left;
+        }
+    }
+    return out;
+}
+
+std::optional<int> codePageOfCharset(int charset) {
+    static constexpr std::pair<int, int> kCharsets[] = {
+        {77, 10000}, {128, 932},  {129, 949},  {130, 1361}, {134, 936},  {136, 950},
+        {161, 1253}, {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256}, {186, 1257},
+        {204, 1251}, {222, 874},  {238, 1250}, {254, 437},  {255, 850}};
+    for (const auto& [set, page] : kCharsets) {
+        if (set == charset) return page;
+    }
+    return std::nullopt;
 }
 
 std::string utf8ToCp1252(std::string_view text) {

@@ -16,6 +16,13 @@ std::string cp1252ToUtf8(std::string_view bytes);
 // Characters without a Windows-1252 byte become '?'.
 std::string utf8ToCp1252(std::string_view text);
 
+// Bytes in a Windows code page (1250, 1251, 932, 936, …) as UTF-8, through the C library's
+// iconv; a byte sequence the code page does not know gives U+FFFD. An unknown code page is
+// read as Windows-1252.
+std::string codePageToUtf8(std::string_view bytes, int codePage);
+// The code page of an RTF font's \fcharset, or nothing for the document's own (0, 1).
+std::optional<int> codePageOfCharset(int charset);
+
 bool isValidUtf8(std::string_view bytes);
 // How a settings or language file tells its encoding: UTF-8 when it starts with a byte-order
 // mark, or has bytes above 127 that are all valid UTF-8; Windows-1252 otherwise.

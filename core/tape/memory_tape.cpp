@@ -109,7 +109,7 @@ void MemoryTape::putRuns(StyledLine& line, const RichText& text, std::size_t p,
         if (!line.runs.empty() && line.runs.back().style == id) {
             line.runs.back().text += r.text;
         } else {
-            line.runs.push_back({r.text, id});
+            line.runs.push_back({std::string(r.text), id});
         }
     }
 }

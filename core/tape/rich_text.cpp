@@ -38,7 +38,7 @@ std::vector<Paragraph> RichText::paragraphs() const {
         Paragraph& para = out.emplace_back();
         para.align = paragraphs_[p].align;
         for (const Run& r : runs(p))
-            para.runs.push_back({r.text, styles_[r.style]});
+            para.runs.push_back({std::string(r.text), styles_[r.style]});
     }
     return out;
 }
@@ -47,11 +47,13 @@ std::vector<Paragraph> RichText::paragraphs() const {
 void RichText::append(std::string_view text, std::uint32_t style) {
     if (text.empty()) return;
     Para& p = paragraphs_.back();
+    const auto begin = static_cast<std::uint32_t>(chars_.size());
+    chars_ += text;
     if (p.runCount > 0 && runs_.back().style == style) {
-        runs_.back().text += text;
+        runs_.back().size += static_cast<std::uint32_t>(text.size());
         return;
     }
-    runs_.push_back({std::string(text), style});
+    runs_.push_back({begin, static_cast<std::uint32_t>(text.size()), style});
     if (p.runCount == 0) p.firstRun = static_cast<std::uint32_t>(runs_.size() - 1);
     ++p.runCount;
 }
@@ -60,9 +62,16 @@ void RichText::newParagraph(Align a) {
     paragraphs_.push_back({a, static_cast<std::uint32_t>(runs_.size()), 0});
 }
 
-void RichText::reserve(std::size_t paragraphs, std::size_t runs) {
+void RichText::reserve(std::size_t paragraphs, std::size_t runs, std::size_t characters) {
     paragraphs_.reserve(paragraphs);
     runs_.reserve(runs);
+    chars_.reserve(characters);
+}
+
+void RichText::shrinkToFit() {
+    paragraphs_.shrink_to_fit();
+    runs_.shrink_to_fit();
+    chars_.shrink_to_fit();
 }
 
 }  // namespace zumbrel::tape

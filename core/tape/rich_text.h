@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -36,9 +37,59 @@ struct Paragraph {
 // million lines costs two allocations rather than a million.
 class RichText {
   public:
+    // A run as it is read: its text (valid while the RichText lives and is not changed) and
+    // its style's number.
     struct Run {
-        std::string text;
+        std::string_view text;
         std::uint32_t style = 0;
+    };
+
+  private:
+    // A run as it is kept: 12 bytes and a place in the one character buffer, so that a
+    // flood of runs costs a few times its file's size, not forty bytes a run.
+    struct StoredRun {
+        std::uint32_t begin = 0;
+        std::uint32_t size = 0;
+        std::uint32_t style = 0;
+    };
+
+  public:
+    // The runs of one paragraph.
+    class Runs {
+      public:
+        class iterator {
+          public:
+            using difference_type = std::ptrdiff_t;
+            using value_type = Run;
+            iterator() = default;
+            iterator(const RichText* t, const StoredRun* r) : t_(t), r_(r) {}
+            Run operator*() const { return t_->view(*r_); }
+            iterator& operator++() {
+                ++r_;
+                return *this;
+            }
+            iterator operator++(int) {
+                iterator old = *this;
+                ++r_;
+                return old;
+            }
+            friend bool operator==(const iterator&, const iterator&) = default;
+
+          private:
+            const RichText* t_ = nullptr;
+            const StoredRun* r_ = nullptr;
+        };
+        Runs(const RichText* t, std::span<const StoredRun> runs) : t_(t), runs_(runs) {}
+        iterator begin() const { return {t_, runs_.data()}; }
+        iterator end() const { return {t_, runs_.data() + runs_.size()}; }
+        std::size_t size() const { return runs_.size(); }
+        bool empty() const { return runs_.empty(); }
+        Run operator[](std::size_t i) const { return t_->view(runs_[i]); }
+        Run back() const { return t_->view(runs_.back()); }
+
+      private:
+        const RichText* t_;
+        std::span<const StoredRun> runs_;
     };
 
     RichText() { paragraphs_.push_back({}); }
@@ -46,8 +97,8 @@ class RichText {
 
     std::size_t paragraphCount() const { return paragraphs_.size(); }
     Align align(std::size_t p) const { return paragraphs_[p].align; }
-    std::span<const Run> runs(std::size_t p) const {
-        return {runs_.data() + paragraphs_[p].firstRun, paragraphs_[p].runCount};
+    Runs runs(std::size_t p) const {
+        return {this, {runs_.data() + paragraphs_[p].firstRun, paragraphs_[p].runCount}};
     }
     const TextStyle& style(std::uint32_t id) const { return styles_[id]; }
     std::string text(std::size_t p) const;
@@ -60,20 +111,26 @@ class RichText {
     void append(std::string_view text, const TextStyle& style) { append(text, intern(style)); }
     void setAlign(Align a) { paragraphs_.back().align = a; }
     void newParagraph(Align a = Align::Left);
-    void reserve(std::size_t paragraphs, std::size_t runs);
+    void reserve(std::size_t paragraphs, std::size_t runs, std::size_t characters = 0);
+    // Gives back what the building reserved and did not use.
+    void shrinkToFit();
 
     friend bool operator==(const RichText& a, const RichText& b) {
         return a.paragraphs() == b.paragraphs();
     }
 
   private:
+    Run view(const StoredRun& r) const {
+        return {std::string_view(chars_).substr(r.begin, r.size), r.style};
+    }
     struct Para {
         Align align = Align::Left;
         std::uint32_t firstRun = 0;
         std::uint32_t runCount = 0;
     };
     std::vector<Para> paragraphs_;
-    std::vector<Run> runs_;
+    std::vector<StoredRun> runs_;
+    std::string chars_;
     StyleTable styles_;
 };
 

@@ -25,6 +25,8 @@ struct State {
     Align align = Align::Left;
     int uc = 1;  // fallback characters after \uN
     Dest dest = Dest::Text;
+    int associatedHalfPoints = 0;  // \afs: the size of East-Asian text, when given
+    bool doubleByte = false;       // \dbch: the text that follows is East-Asian
 
     void plain() {
         const Align a = align;
@@ -71,7 +73,13 @@ enum class Kw : std::uint8_t {
     Fs,
     Cf,
     Background,
-    Character
+    Character,
+    AnsiCodePage,
+    FontCharset,
+    FontCodePage,
+    AssociatedSize,
+    DoubleByte,
+    SingleByte
 };
 
 struct Keyword {
@@ -127,6 +135,15 @@ const KeywordTable& keywords() {
                                    {"par", {Kw::Par}},
                                    {"line", {Kw::Par}},
                                    {"row", {Kw::Par}},
+                                   {"sect", {Kw::Par}},
+                                   {"page", {Kw::Par}},
+                                   {"ansicpg", {Kw::AnsiCodePage}},
+                                   {"fcharset", {Kw::FontCharset}},
+                                   {"cpg", {Kw::FontCodePage}},
+                                   {"afs", {Kw::AssociatedSize}},
+                                   {"dbch", {Kw::DoubleByte}},
+                                   {"loch", {Kw::SingleByte}},
+                                   {"hich", {Kw::SingleByte}},
                                    {"u", {Kw::U}},
                                    {"uc", {Kw::Uc}},
                                    {"deff", {Kw::Deff}},
@@ -241,7 +258,7 @@ class Reader {
         ReadResult result;
         result.wasRtf = true;
         const std::size_t marks = countParagraphMarks();
-        out_.reserve(marks + 1, marks + 1);
+        out_.reserve(marks + 1, 0);
         bool closed = false;
         while (pos_ < in_.size() && !closed) {
             const char c = in_[pos_];
@@ -292,6 +309,7 @@ class Reader {
     bool closeGroup() {
         skipChars_ = 0;
         if (excessDepth_ > 0) {
+            if (excessSkip_ == excessDepth_) excessSkip_ = 0;
             --excessDepth_;
             return false;
         }
@@ -328,7 +346,10 @@ class Reader {
                 character(0x2011);
                 break;
             case '*':
-                state().dest = Dest::Skip;
+                if (excessDepth_ > 0)
+                    skipExcessGroup();
+                else
+                    state().dest = Dest::Skip;
                 break;
             case '\r':
             case '\n':
@@ -370,16 +391,17 @@ class Reader {
             pos_ += std::min(n, in_.size() - pos_);
             return;
         }
-        if (s.dest == Dest::Skip) return;
+        if (s.dest == Dest::Skip || excessSkip_ > 0) return;
         if (skipChars_ > 0 && k.kind != Kw::U) {
             --skipChars_;
             return;
         }
         const bool on = !hasParam || param != 0;
-        if (s.dest == Dest::FontTable && k.kind == Kw::F) {
-            fontNumber_ = static_cast<int>(param);
+        if (s.dest == Dest::FontTable) {
+            fontTableWord(k.kind, param);
             return;
         }
+        if (excessDepth_ > 0 && !excessWord(k.kind)) return;
         if (s.dest == Dest::ColorTable) {
             colorComponent(k.kind, param);
             return;
@@ -456,9 +478,55 @@ class Reader {
             case Kw::Character:
                 character(k.character);
                 break;
+            case Kw::AnsiCodePage:
+                if (hasParam && param > 0) documentCodePage_ = static_cast<int>(param);
+                break;
+            case Kw::AssociatedSize:
+                setInt(s.associatedHalfPoints, static_cast<int>(std::clamp(param, 0L, 3276L)));
+                break;
+            case Kw::DoubleByte:
+                setFlag(s.doubleByte, true);
+                break;
+            case Kw::SingleByte:
+                setFlag(s.doubleByte, false);
+                break;
             default:
-                break;  // \ansicpg and the rest: only Windows-1252 is decoded
+                break;
         }
+    }
+
+    void fontTableWord(Kw kind, long param) {
+        if (kind == Kw::F) {
+            fontNumber_ = static_cast<int>(param);
+        } else if (kind == Kw::FontCharset && fontNumber_ >= 0) {
+            if (const auto page = codepage::codePageOfCharset(static_cast<int>(param)))
+                fontCodePages_[fontNumber_] = *page;
+        } else if (kind == Kw::FontCodePage && fontNumber_ >= 0 && param > 0) {
+            fontCodePages_[fontNumber_] = static_cast<int>(param);
+        }
+    }
+
+    // Beyond the deepest group kept, a group cannot change the formatting (it would leak to
+    // the groups around it); its text is read, and a destination in it is skipped whole.
+    bool excessWord(Kw kind) {
+        switch (kind) {
+            case Kw::Par:
+            case Kw::U:
+            case Kw::Uc:
+            case Kw::Character:
+                return true;
+            case Kw::FontTable:
+            case Kw::ColorTable:
+            case Kw::SkippedDestination:
+                skipExcessGroup();
+                return false;
+            default:
+                return false;
+        }
+    }
+
+    void skipExcessGroup() {
+        if (excessSkip_ == 0) excessSkip_ = excessDepth_;
     }
 
     void colorComponent(Kw kind, long param) {
@@ -505,21 +573,29 @@ class Reader {
     }
 
     void unicode(long param) {
-        if (state().dest == Dest::Skip) return;
+        if (state().dest == Dest::Skip || excessSkip_ > 0) return;
         char32_t unit = static_cast<char32_t>(param < 0 ? param + 65536 : param) & 0xFFFF;
         skipChars_ = state().uc;
         if (unit >= 0xD800 && unit <= 0xDBFF) {
+            dropLoneHighSurrogate();
             highSurrogate_ = unit;
             return;
         }
         if (unit >= 0xDC00 && unit <= 0xDFFF) {
-            if (highSurrogate_)
-                unit = 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00);
-            else
-                unit = 0xFFFD;
+            // Only a high surrogate right before it makes a pair.
+            unit = highSurrogate_ ? 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00)
+                                  : 0xFFFD;
+            highSurrogate_ = 0;
         }
-        highSurrogate_ = 0;
+        if (unit == 0xFFFE || unit == 0xFFFF) unit = 0xFFFD;  // not characters (\u-1)
         if (unit >= 0x20 || unit == '\t') emit(unit);
+    }
+
+    // A high surrogate that no low surrogate follows stands for a character it cannot name.
+    void dropLoneHighSurrogate() {
+        if (highSurrogate_ == 0) return;
+        highSurrogate_ = 0;
+        emit(0xFFFD);
     }
 
     // A byte of text in the document's code page.
@@ -532,10 +608,14 @@ class Reader {
     }
 
     void textCharacter(unsigned char b) {
+        if (excessSkip_ > 0) return;
         const Dest d = state().dest;
         if (d == Dest::Text) {
+            const int page = codePage();
             if (b == '\t')
                 emit('\t');
+            else if (page != 1252 && (b >= 0x80 || (b >= 0x20 && !pendingBytes_.empty())))
+                emitByte(b, page);  // a trail byte may look like ASCII ("本" is 96 7B)
             else if (b >= 0x20)
                 emit(codepage::cp1252ToCodePoint(b));
         } else if (d == Dest::FontTable) {
@@ -552,6 +632,7 @@ class Reader {
     }
 
     void character(char32_t cp) {
+        if (excessSkip_ > 0) return;
         if (skipChars_ > 0) {
             --skipChars_;
             return;
@@ -559,29 +640,59 @@ class Reader {
         if (state().dest == Dest::Text) emit(cp);
     }
 
+    // The code page of the text that follows: its font's, or the document's.
+    int codePage() const {
+        const State& s = stack_.empty() ? top_ : stack_.back();
+        const auto it = fontCodePages_.find(s.font >= 0 ? s.font : defaultFont_);
+        return it != fontCodePages_.end() ? it->second : documentCodePage_;
+    }
+
+    void takeStyle() {
+        if (!styleDirty_) return;
+        const TextStyle st = currentStyle();
+        if (!havePendingStyle_ || st != pendingStyle_) {
+            havePendingStyle_ = true;
+            flush();
+            pendingStyle_ = st;
+            pendingStyleId_ = out_.intern(st);
+        }
+        styleDirty_ = false;
+    }
+
     void emit(char32_t cp) {
         if (state().dest != Dest::Text) return;
-        if (styleDirty_) {
-            const TextStyle st = currentStyle();
-            if (!havePendingStyle_ || st != pendingStyle_) {
-                havePendingStyle_ = true;
-                flush();
-                pendingStyle_ = st;
-                pendingStyleId_ = out_.intern(st);
-            }
-            styleDirty_ = false;
-        }
+        dropLoneHighSurrogate();
+        takeStyle();
+        decodeBytes();
         codepage::appendUtf8(pending_, cp);
     }
 
+    // A byte of a code page other than Windows-1252: bytes are decoded together, since one
+    // character may take two of them.
+    void emitByte(unsigned char b, int page) {
+        dropLoneHighSurrogate();
+        takeStyle();
+        if (!pendingBytes_.empty() && page != pendingBytesPage_) decodeBytes();
+        pendingBytesPage_ = page;
+        pendingBytes_ += static_cast<char>(b);
+    }
+
+    void decodeBytes() {
+        if (pendingBytes_.empty()) return;
+        pending_ += codepage::codePageToUtf8(pendingBytes_, pendingBytesPage_);
+        pendingBytes_.clear();
+    }
+
     void flush() {
+        decodeBytes();
         if (pending_.empty()) return;
         out_.append(pending_, pendingStyleId_);
         pending_.clear();
     }
 
     void paragraph() {
-        if (state().dest != Dest::Text) return;
+        if (state().dest != Dest::Text || excessSkip_ > 0) return;
+        dropLoneHighSurrogate();
         flush();
         out_.setAlign(state().align);
         out_.newParagraph();
@@ -607,7 +718,8 @@ class Reader {
         TextStyle st = defaults_.style;
         const int font = s.font >= 0 ? s.font : defaultFont_;
         if (auto it = fonts_.find(font); it != fonts_.end()) st.fontName = it->second;
-        st.halfPoints = s.halfPoints;
+        st.halfPoints =
+            s.doubleByte && s.associatedHalfPoints > 0 ? s.associatedHalfPoints : s.halfPoints;
         st.bold = s.bold;
         st.italic = s.italic;
         st.underline = s.underline;
@@ -628,10 +740,13 @@ class Reader {
     std::vector<State> stack_;
     State top_;  // outside the document group
     std::size_t excessDepth_ = 0;
+    std::size_t excessSkip_ = 0;  // the excess depth of a destination being skipped
     int skipChars_ = 0;
     char32_t highSurrogate_ = 0;
 
     std::map<int, std::string> fonts_;
+    std::map<int, int> fontCodePages_;  // from \fcharset and \cpg
+    int documentCodePage_ = 1252;       // \ansicpg
     int defaultFont_ = 0;
     int fontNumber_ = -1;
     std::string fontName_;
@@ -642,6 +757,8 @@ class Reader {
 
     RichText out_;
     std::string pending_;
+    std::string pendingBytes_;
+    int pendingBytesPage_ = 1252;
     TextStyle pendingStyle_;
     std::uint32_t pendingStyleId_ = 0;
     bool havePendingStyle_ = false;

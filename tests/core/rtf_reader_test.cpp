@@ -35,7 +35,8 @@ std::vector<std::string> texts(const RichText& t) {
 RichRun runWith(const RichText& t, const std::string& needle) {
     for (std::size_t p = 0; p < t.paragraphCount(); ++p) {
         for (const RichText::Run& r : t.runs(p)) {
-            if (r.text.find(needle) != std::string::npos) return {r.text, t.style(r.style)};
+            if (r.text.find(needle) != std::string::npos)
+                return {std::string(r.text), t.style(r.style)};
         }
     }
     ADD_FAILURE() << "no run holds " << needle;
@@ -350,6 +351,104 @@ TEST_P(HalfPointSizes, survive_reading_and_writing) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, HalfPointSizes, testing::Values(23, 24, 25, 27),
                          [](const auto& info) { return "fs" + std::to_string(info.param); });
+
+}  // namespace
+}  // namespace zumbrel::tape
+
+namespace zumbrel::tape {
+namespace {
+
+// ---- what word processors and damaged files taught us ---------------------------------------
+
+std::vector<std::string> paragraphsOf(std::string_view rtf) {
+    return texts(readRtf(rtf, kDefaults).text);
+}
+
+TEST(RtfFindings, half_point_sizes_stay_half_points) {
+    const ReadResult r = readRtf("{\\rtf1 {\\fs21 dix et demi}\\par}", kDefaults);
+    EXPECT_EQ(runWith(r.text, "dix").style.halfPoints, 21);
+    EXPECT_DOUBLE_EQ(runWith(r.text, "dix").style.sizePt(), 10.5);
+}
+
+TEST(RtfFindings, east_asian_text_takes_its_own_size) {
+    const ReadResult r = readRtf(
+        "{\\rtf1\\ansicpg936{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset134 SimSun;}}"
+        "\\fs20\\afs32 latin {\\dbch\\f1 \\'d6\\'d0\\'ce\\'c4}{\\loch\\f0  again}\\par}",
+        kDefaults);
+    EXPECT_EQ(runWith(r.text, "latin").style.halfPoints, 20);
+    EXPECT_EQ(runWith(r.text, "中文").style.halfPoints, 32);
+    EXPECT_EQ(runWith(r.text, "again").style.halfPoints, 20);
+}
+
+TEST(RtfFindings, a_section_or_a_page_break_ends_the_line) {
+    EXPECT_EQ(paragraphsOf("{\\rtf1 one\\sect two\\page three\\par}"),
+              (std::vector<std::string>{"one", "two", "three", ""}));
+}
+
+struct CodePageCase {
+    const char* label;
+    const char* rtf;
+    const char* text;
+};
+
+class RtfCodePages : public testing::TestWithParam<CodePageCase> {};
+
+TEST_P(RtfCodePages, decode_the_bytes_of_the_page_the_file_names) {
+    EXPECT_EQ(paragraphsOf(GetParam().rtf).front(), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RtfCodePages,
+    testing::Values(
+        CodePageCase{"ansicpg_1251",
+                     "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2\\par}", "Привет"},
+        CodePageCase{"fcharset_204",
+                     "{\\rtf1{\\fonttbl{\\f0\\fcharset204 Arial;}}\\f0 \\'c4\\'e0\\par}", "Да"},
+        CodePageCase{"fcharset_161_greek",
+                     "{\\rtf1{\\fonttbl{\\f2\\fcharset161 Arial;}}\\f2 \\'e1\\'e2\\par}", "αβ"},
+        CodePageCase{"shift_jis", "{\\rtf1\\ansicpg932 \\'93\\'fa\\'96\\'7b\\par}", "日本"},
+        CodePageCase{"one_font_each",
+                     "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset238 Arial CE;}}"
+                     "\\f0 caf\\'e9 {\\f1 \\'9a}\\par}",
+                     "café š"},
+        CodePageCase{"a_cut_sequence", "{\\rtf1\\ansicpg932 \\'93\\par}", "\xEF\xBF\xBD"},
+        CodePageCase{"cp1252_by_default", "{\\rtf1 \\'80 \\'e9\\par}", "€ é"}),
+    testing_names::namedBy([](const CodePageCase& c) { return std::string(c.label); }));
+
+TEST(RtfFindings, surrogates_pair_only_when_adjacent) {
+    // 😀 is \u55357? \u56832?: a pair, whatever fallback follows each half.
+    EXPECT_EQ(paragraphsOf("{\\rtf1 \\u-10179?\\u-8704?\\par}").front(), "😀");
+    // A high surrogate, text, then a low one: two unknown characters, not an invented one.
+    EXPECT_EQ(paragraphsOf("{\\rtf1 \\u-10179?x\\u-8704?\\par}").front(),
+              "\xEF\xBF\xBDx\xEF\xBF\xBD");
+    // Lone halves are told, not dropped.
+    EXPECT_EQ(paragraphsOf("{\\rtf1 a\\u-10179?\\par}").front(), "a\xEF\xBF\xBD");
+    EXPECT_EQ(paragraphsOf("{\\rtf1 a\\u-8704?b\\par}").front(),
+              "a\xEF\xBF\xBD"
+              "b");
+    // \u-1 is U+FFFF, no character at all.
+    EXPECT_EQ(paragraphsOf("{\\rtf1 \\u-1?\\par}").front(), "\xEF\xBF\xBD");
+}
+
+TEST(RtfFindings, groups_beyond_the_deepest_kept_do_not_leak_formatting) {
+    std::string rtf = "{\\rtf1 ";
+    for (int i = 0; i < 1100; ++i)
+        rtf += "{";
+    rtf += "{\\b bold?}plain";
+    for (int i = 0; i < 1100; ++i)
+        rtf += "}";
+    rtf += " after{\\*\\generator hidden}";
+    for (int i = 0; i < 1100; ++i)
+        rtf += "{";
+    rtf += "{\\*\\secret gone}seen";
+    for (int i = 0; i < 1100; ++i)
+        rtf += "}";
+    rtf += "\\par}";
+    const ReadResult r = readRtf(rtf, kDefaults);
+    EXPECT_EQ(texts(r.text).front(), "bold?plain afterseen");
+    EXPECT_FALSE(runWith(r.text, "plain").style.bold);
+    EXPECT_FALSE(runWith(r.text, "after").style.bold);
+}
 
 }  // namespace
 }  // namespace zumbrel::tape
