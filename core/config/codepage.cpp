@@ -2,10 +2,10 @@
 
 #include <iconv.h>
 
-#include <cerrno>
-#include <map>
-
 #include <algorithm>
+#include <cerrno>
+#include <iterator>
+#include <map>
 
 namespace zumbrel::codepage {
 namespace {
@@ -42,20 +42,40 @@ std::string cp1252ToUtf8(std::string_view bytes) {
 
 namespace {
 
-// One converter per code page and thread, opened once.
+bool isWindowsCodePage(int codePage) {
+    // The ANSI and OEM pages RTF files name; EBCDIC and stateful encodings are no text here.
+    static constexpr int kPages[] = {437,  850,  852,  866,  874,  932,  936,  949,  950,  1250,
+                                     1251, 1253, 1254, 1255, 1256, 1257, 1258, 1361, 10000};
+    return std::find(std::begin(kPages), std::end(kPages), codePage) != std::end(kPages);
+}
+
+// One converter per code page and thread, opened once and closed with the thread.
+struct Converters {
+    std::map<int, iconv_t> open;
+    Converters() = default;
+    Converters(const Converters&) = delete;
+    Converters& operator=(const Converters&) = delete;
+    ~Converters() {
+        for (const auto& [page, c] : open) {
+            if (c != reinterpret_cast<iconv_t>(-1)) iconv_close(c);
+        }
+    }
+};
+
 iconv_t converter(int codePage) {
-    thread_local std::map<int, iconv_t> open;
-    if (const auto it = open.find(codePage); it != open.end()) return it->second;
+    thread_local Converters converters;
+    if (const auto it = converters.open.find(codePage); it != converters.open.end())
+        return it->second;
     const std::string name = "CP" + std::to_string(codePage);
     const iconv_t c = iconv_open("UTF-8", name.c_str());
-    open.emplace(codePage, c);
+    converters.open.emplace(codePage, c);
     return c;
 }
 
 }  // namespace
 
 std::string codePageToUtf8(std::string_view bytes, int codePage) {
-    if (codePage == 1252) return cp1252ToUtf8(bytes);
+    if (!isWindowsCodePage(codePage)) return cp1252ToUtf8(bytes);
     const iconv_t c = converter(codePage);
     if (c == reinterpret_cast<iconv_t>(-1)) return cp1252ToUtf8(bytes);
     iconv(c, nullptr, nullptr, nullptr, nullptr);  // a fresh start
@@ -76,6 +96,7 @@ std::string codePageToUtf8(std::string_view bytes, int codePage) {
             --left;
         }
     }
+    std::erase_if(out, [](char ch) { return static_cast<unsigned char>(ch) < 0x20 && ch != '\t'; });
     return out;
 }
 

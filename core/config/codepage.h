@@ -17,8 +17,9 @@ std::string cp1252ToUtf8(std::string_view bytes);
 std::string utf8ToCp1252(std::string_view text);
 
 // Bytes in a Windows code page (1250, 1251, 932, 936, …) as UTF-8, through the C library's
-// iconv; a byte sequence the code page does not know gives U+FFFD. An unknown code page is
-// read as Windows-1252.
+// iconv; a byte sequence the code page does not know gives U+FFFD, control characters other
+// than the tab are left out. A code page that is not a Windows or DOS one is read as
+// Windows-1252.
 std::string codePageToUtf8(std::string_view bytes, int codePage);
 // The code page of an RTF font's \fcharset, or nothing for the document's own (0, 1).
 std::optional<int> codePageOfCharset(int charset);

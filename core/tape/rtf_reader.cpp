@@ -482,7 +482,9 @@ class Reader {
                 if (hasParam && param > 0) documentCodePage_ = static_cast<int>(param);
                 break;
             case Kw::AssociatedSize:
-                setInt(s.associatedHalfPoints, static_cast<int>(std::clamp(param, 0L, 3276L)));
+                // The same bounds as \fs; 0 says none.
+                setInt(s.associatedHalfPoints,
+                       param <= 0 ? 0 : static_cast<int>(std::clamp(param, 2L, 3276L)));
                 break;
             case Kw::DoubleByte:
                 setFlag(s.doubleByte, true);
@@ -790,6 +792,12 @@ ReadResult readPlainText(std::string_view bytes, const ReadDefaults& defaults) {
     std::erase_if(text, [](char c) {
         return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n';
     });
+    // U+FFFE and U+FFFF are no characters: they read as an unknown one, as in rich text.
+    for (std::size_t at = text.find("\xEF\xBF"); at != std::string::npos;
+         at = text.find("\xEF\xBF", at + 1)) {
+        if (at + 2 < text.size() && (text[at + 2] == '\xBE' || text[at + 2] == '\xBF'))
+            text[at + 2] = '\xBD';
+    }
     const std::uint32_t style = result.text.intern(defaults.style);
     std::size_t start = 0;
     while (true) {
