@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <chrono>
 #include <optional>
@@ -13,8 +14,11 @@
 #include "keypad/kept_numbers_panel.h"
 #include "keypad/keypad_window.h"
 #include "keypad/number_list_popup.h"
+#include "local_file_system.h"
 #include "memory_ports.h"
 #include "tape/document_tape.h"
+#include "tape/tape_file.h"
+#include "tape/tape_recovery.h"
 #include "tape/tape_window.h"
 #include "voice/audio_backend.h"
 #include "voice/sound_output.h"
@@ -24,9 +28,14 @@ namespace {
 
 using zumbrel::gui::KeypadWindow;
 
-void runChain(benchmark::State& state, int prefilled) {
+void runChain(benchmark::State& state, int prefilled, bool recovering = false) {
     KeypadWindow keypad;
     keypad.show();
+    // The recovery copy of an unsaved tape, as the program makes it; its copies are made
+    // while the keys go on.
+    std::optional<zumbrel::gui::TapeRecovery> recovery;
+    QTemporaryDir folder;
+    if (recovering) recovery.emplace(keypad, folder.filePath("recovery.rtf").toStdString());
     for (int i = 0; i < prefilled; ++i)
         keypad.tapeWindow().tape().addLine("1 234,50");
     QApplication::processEvents();
@@ -47,6 +56,55 @@ void BM_KeyToTapeOnEmptyTape(benchmark::State& state) {
 }
 void BM_KeyToTapeOn100000Lines(benchmark::State& state) {
     runChain(state, 100000);
+}
+void BM_KeyToTapeWithRecoveryCopies(benchmark::State& state) {
+    runChain(state, 0, true);
+}
+
+// The snapshot the recovery copy takes of a tape of 10^5 lines, when the typing pauses: the
+// longest a key pressed at that moment can wait (the writing is the copy's own thread's).
+void BM_RecoverySnapshotOf100000Lines(benchmark::State& state) {
+    KeypadWindow keypad;
+    for (int i = 0; i < 100000; ++i)
+        keypad.tapeWindow().tape().addLine(i % 2 ? "+ 1 234,50" : "2 469,00");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(keypad.tapeWindow().tape().richText());
+}
+
+// Saving and opening a tape of 10^5 lines from the windows: the file commands' own work,
+// without their dialogs.
+std::string longTapeFile(QTemporaryDir& folder) {
+    KeypadWindow keypad;
+    for (int i = 0; i < 100000; ++i)
+        keypad.tapeWindow().tape().addLine(i % 2 ? "+ 1 234,50" : "2 469,00");
+    const std::string path = folder.filePath("long.rtf").toStdString();
+    zumbrel::LocalFileSystem files;
+    std::string error;
+    zumbrel::tape::saveTapeFile(keypad.tapeWindow().tape(), files, path, error);
+    return path;
+}
+
+void BM_SaveTapeOf100000Lines(benchmark::State& state) {
+    QTemporaryDir folder;
+    const std::string path = longTapeFile(folder);
+    KeypadWindow keypad;
+    zumbrel::LocalFileSystem files;
+    zumbrel::tape::openTapeFile(keypad.tapeWindow().tape(), files, path);
+    std::string error;
+    for (auto _ : state)
+        zumbrel::tape::saveTapeFile(keypad.tapeWindow().tape(), files, path, error);
+}
+
+void BM_OpenTapeOf100000Lines(benchmark::State& state) {
+    QTemporaryDir folder;
+    const std::string path = longTapeFile(folder);
+    KeypadWindow keypad;
+    keypad.show();
+    zumbrel::LocalFileSystem files;
+    for (auto _ : state) {
+        zumbrel::tape::openTapeFile(keypad.tapeWindow().tape(), files, path);
+        keypad.tapeWindow().editor()->viewport()->repaint();
+    }
 }
 
 // A sink that only notes when it was handed the sound.
@@ -106,6 +164,10 @@ BENCHMARK(BM_OpenHistoryOf100000Lines)->Unit(benchmark::kMillisecond)->Iteration
 BENCHMARK(BM_EnterToFirstAudio)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200);
 BENCHMARK(BM_KeyToTapeOnEmptyTape)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 BENCHMARK(BM_KeyToTapeOn100000Lines)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+BENCHMARK(BM_KeyToTapeWithRecoveryCopies)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+BENCHMARK(BM_RecoverySnapshotOf100000Lines)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_SaveTapeOf100000Lines)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_OpenTapeOf100000Lines)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 

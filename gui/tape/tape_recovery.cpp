@@ -58,7 +58,8 @@ void TapeRecovery::copyNow() {
             pending_.reset();
             remove_ = true;
         } else {
-            pending_ = tape::writeRtf(tape.richText());
+            // Only the snapshot is taken here; the writing and the disk are the thread's.
+            pending_ = tape.richText();
             remove_ = false;
         }
     }
@@ -72,16 +73,17 @@ void TapeRecovery::writer() {
     for (;;) {
         wake_.wait(lock, [this] { return stopping_ || pending_ || remove_; });
         if (!pending_ && !remove_) return;  // stopping, nothing left to do
-        std::optional<std::string> bytes = std::move(pending_);
+        std::optional<tape::RichText> text = std::move(pending_);
         pending_.reset();
         const bool remove = remove_;
         remove_ = false;
         busy_ = true;
         lock.unlock();
         std::string error;
-        if (bytes) {
+        if (text) {
             files.createFolders(folder);
-            files.writeAtomically(path_, *bytes, error);  // a failed copy waits for the next
+            // A failed copy waits for the next.
+            files.writeAtomically(path_, tape::writeRtf(*text), error);
         } else if (remove) {
             std::remove(path_.c_str());
         }

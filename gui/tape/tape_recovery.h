@@ -8,6 +8,8 @@
 #include <string>
 #include <thread>
 
+#include "tape/rich_text.h"
+
 namespace zumbrel::gui {
 
 class KeypadWindow;
@@ -41,8 +43,8 @@ class TapeRecovery final : public QObject {
     QTimer debounce_;
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::optional<std::string> pending_;  // bytes to write; empty optional: nothing
-    bool remove_ = false;                 // the copy is to be removed
+    std::optional<tape::RichText> pending_;  // the tape to write; empty optional: nothing
+    bool remove_ = false;                    // the copy is to be removed
     bool busy_ = false;
     bool stopping_ = false;
     std::thread thread_;
