@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 
 #include "calc/calculator.h"
+#include "config/language.h"
 #include "keypad/keypad_window.h"
 #include "keypad/status_line.h"
 #include "local_file_system.h"
@@ -123,8 +124,9 @@ bool DocumentCommands::exportTo(const QString& path, QString& error) {
 }
 
 void DocumentCommands::exportTape() {
-    QFileDialog dialog(&keypad_, tr("Exporter le ruban"), startFolder(),
-                       QStringLiteral("PDF (*.pdf *.PDF);;CSV (*.csv *.CSV)"));
+    const config::LanguageTranslator& words = keypad_.translator();
+    QFileDialog dialog(&keypad_, qs(words.text({"EXPORT_O", "Exporter (PDF, CSV)..."})),
+                       startFolder(), QStringLiteral("PDF (*.pdf *.PDF);;CSV (*.csv *.CSV)"));
     dialog.setObjectName("ExportDlg");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
@@ -134,8 +136,10 @@ void DocumentCommands::exportTape() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     QString error;
     if (!exportTo(dialog.selectedFiles().first(), error))
-        QMessageBox::warning(&keypad_, QStringLiteral("Zumbrel"),
-                             tr("Le ruban n'a pas pu être exporté :") + "\n" + error);
+        QMessageBox::warning(
+            &keypad_, QStringLiteral("Zumbrel"),
+            qs(words.text({"MSG_FILE_NOT_WRITTEN", "Le fichier n'a pas pu être enregistré :"})) +
+                "\n" + dialog.selectedFiles().first() + "\n" + error);
 }
 
 bool DocumentCommands::eventFilter(QObject* watched, QEvent* event) {
