@@ -119,11 +119,26 @@ std::pair<std::string, std::string> quebecWords(Block& block, const BusinessRegi
             b.lblQuebTVP + " " + formatShortest(tvp, ds) + " % : "};
 }
 
+// The VAT rate checked, then the common start: nothing when no block is to be written.
+std::optional<Exact> startVat(Block& block, const BusinessRegisters& b) {
+    const auto rate = block.rate(b.pnlTauxTVA, true, msg::kRateNotValid);
+    if (!rate || !block.start(Block::NegativeReport::MessageAndStatus)) return std::nullopt;
+    return rate;
+}
+
+// The two Quebec rates checked, then the common start with the French message.
+std::optional<std::pair<Exact, Exact>> startQuebec(Block& block, const BusinessRegisters& b) {
+    const auto tps = block.rate(b.lblTauxTPS, true, msg::kRateNotValid);
+    const auto tvp = tps ? block.rate(b.lblTauxTVP, true, msg::kRateNotValid) : std::nullopt;
+    if (!tvp || !block.start(Block::NegativeReport::FrenchMessageAndStatus)) return std::nullopt;
+    return std::pair{*tps, *tvp};
+}
+
 }  // namespace
 
 void CalculTVAPlus(Block& block, const BusinessRegisters& b) {
-    const auto rate = block.rate(b.pnlTauxTVA, true, msg::kRateNotValid);
-    if (!rate || !block.start(Block::NegativeReport::MessageAndStatus)) return;
+    const auto rate = startVat(block, b);
+    if (!rate) return;
     const auto a = vatForward(block.entryValue(), *rate, block.places());
     const Exact total = checked(a, &VatAmounts::withTax);
     const VatWords w = vatWords(block, b);
@@ -133,8 +148,8 @@ void CalculTVAPlus(Block& block, const BusinessRegisters& b) {
 }
 
 void CalculTVAMoins(Block& block, const BusinessRegisters& b) {
-    const auto rate = block.rate(b.pnlTauxTVA, true, msg::kRateNotValid);
-    if (!rate || !block.start(Block::NegativeReport::MessageAndStatus)) return;
+    const auto rate = startVat(block, b);
+    if (!rate) return;
     const auto a = vatBackward(block.entryValue(), *rate, block.places());
     const Exact beforeTax = checked(a, &VatAmounts::beforeTax);
     const VatWords w = vatWords(block, b);
@@ -148,12 +163,12 @@ void CalculTVAMoins(Block& block, const BusinessRegisters& b) {
 }
 
 void CalculTaxesPlus(Block& block, const BusinessRegisters& b) {
-    const auto tps = block.rate(b.lblTauxTPS, true, msg::kRateNotValid);
-    const auto tvp = tps ? block.rate(b.lblTauxTVP, true, msg::kRateNotValid) : std::nullopt;
-    if (!tvp || !block.start(Block::NegativeReport::FrenchMessageAndStatus)) return;
-    const auto a = quebecForward(block.entryValue(), *tps, *tvp, block.places());
+    const auto rates = startQuebec(block, b);
+    if (!rates) return;
+    const auto& [tps, tvp] = *rates;
+    const auto a = quebecForward(block.entryValue(), tps, tvp, block.places());
     const Exact total = checked(a, &VatAmounts::withTax);
-    const auto [federal, provincial] = quebecWords(block, b, *tps, *tvp);
+    const auto [federal, provincial] = quebecWords(block, b, tps, tvp);
     writeTaxBlock(block, {std::string(kBeforeTaxes),
                           blockColors::kEntered,
                           {{federal, a->tax}, {provincial, a->provincial}},
@@ -164,12 +179,12 @@ void CalculTaxesPlus(Block& block, const BusinessRegisters& b) {
 }
 
 void CalculTaxesMoins(Block& block, const BusinessRegisters& b) {
-    const auto tps = block.rate(b.lblTauxTPS, true, msg::kRateNotValid);
-    const auto tvp = tps ? block.rate(b.lblTauxTVP, true, msg::kRateNotValid) : std::nullopt;
-    if (!tvp || !block.start(Block::NegativeReport::FrenchMessageAndStatus)) return;
-    const auto a = quebecBackward(block.entryValue(), *tps, *tvp, block.places());
+    const auto rates = startQuebec(block, b);
+    if (!rates) return;
+    const auto& [tps, tvp] = *rates;
+    const auto a = quebecBackward(block.entryValue(), tps, tvp, block.places());
     const Exact beforeTax = checked(a, &VatAmounts::beforeTax);
-    const auto [federal, provincial] = quebecWords(block, b, *tps, *tvp);
+    const auto [federal, provincial] = quebecWords(block, b, tps, tvp);
     writeTaxBlock(block, {std::string(kTotal),
                           blockColors::kFinal,
                           {{provincial, a->provincial}, {federal, a->tax}},
