@@ -17,7 +17,9 @@
 #include "export.h"
 #include "headless_calculator.h"
 #include "local_file_system.h"
+#include "memory_ports.h"
 #include "report.h"
+#include "special/bmi.h"
 #include "tape/tape_file.h"
 #include "version.h"
 #include "voice/number_words.h"
@@ -58,6 +60,9 @@ Options:
                           folder, its colon spacing; Queb computes the Quebec taxes)
   --sound-root PATH       the voice folders; without it every file is taken as present
   --read NUMBER           print the files that read NUMBER aloud, and stop
+  --bmi KG METRES CENTIMETRES
+                          print the body-mass index and its class ("23,94 Valeurs
+                          normales"), and stop
   --tva RATE              the VAT rate in use (default 19,6)
   --tps RATE              the Quebec federal rate (default 5)
   --tvp RATE              the Quebec provincial rate (default 9,975)
@@ -99,6 +104,7 @@ struct Options {
     std::string readNumber;
     std::optional<std::string> clipboard;
     bool read = false;
+    std::vector<std::string> bmi;                            // kilos, metres, centimetres
     std::vector<std::pair<std::string, std::string>> rates;  // option name, text
 };
 
@@ -172,6 +178,9 @@ Options parseOptions(int argc, char** argv) {
         } else if (a == "--sound-root") {
             o.soundRoot = value();
             if (!o.soundRoot.empty() && o.soundRoot.back() != '/') o.soundRoot += '/';
+        } else if (a == "--bmi") {
+            for (int k = 0; k < 3; ++k)
+                o.bmi.push_back(value());
         } else if (a == "--read") {
             o.readNumber = value();
             o.read = true;
@@ -217,6 +226,15 @@ void interactive(zumbrel::HeadlessCalculator& h, const Options& o) {
 
 int main(int argc, char** argv) {
     Options o = parseOptions(argc, argv);
+    if (!o.bmi.empty()) {
+        const auto bmi = zumbrel::special::bodyMassIndex(o.bmi[0], o.bmi[1], o.bmi[2], o.ds);
+        if (!bmi)
+            fail("--bmi takes whole kilos, metres and centimetres (0 to 99), not a zero height");
+        const zumbrel::FrenchTranslator french;
+        std::printf("%s %s\n", bmi->index.c_str(),
+                    zumbrel::special::categoryName(bmi->category, french).c_str());
+        return 0;
+    }
     if (o.read) {
         for (const std::string& f : zumbrel::voice::readNumberFiles(o.readNumber, o.ds, o.nbrDec))
             std::printf("%s\n", f.c_str());
