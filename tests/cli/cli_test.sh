@@ -70,6 +70,11 @@ work=$(mktemp -d)
 ) || exit 1
 rm -rf "$work"
 
+# The body-mass index: the class of the number shown.
+[ "$("$cli" --bmi 97 1 97)" = "24,99 Valeurs normales" ] || fail "bmi: $("$cli" --bmi 97 1 97)"
+[ "$("$cli" --ds . --bmi 100 1 58)" = "40.06 Obésité classe III" ] || fail "bmi with a point"
+"$cli" --bmi 70 0 0 >/dev/null 2>&1 && fail "a zero height is refused"
+
 # A long line is printed as it is; the other lines are not padded to its width.
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 { printf '%*s\n' 5000 x | tr ' ' 'a'; for i in $(seq 1 2000); do echo "$i,00"; done; } >"$tmp/wide.txt"
