@@ -53,6 +53,39 @@ std::optional<BodyMassIndex> bodyMassIndex(std::string_view kilos, std::string_v
     return BodyMassIndex{formatFixed(*index, 2, ds), category, category != BmiCategory::Normal};
 }
 
+BmiUnits bmiUnits(std::optional<char> letter, int metres) {
+    BmiUnits u{"kilos", "mètre"};
+    switch (letter.value_or('F')) {
+        case 'C':
+            u = {"chili", "metru"};
+            break;
+        case 'E':
+        case 'G':
+            u = {"kilos", "meter"};
+            break;
+        case 'I':
+            u = {"chili", "metro"};
+            break;
+        case 'P':
+            u = {"quilos", "metro"};
+            break;
+        case 'S':
+            u = {"kilos", "metro"};
+            break;
+        default:
+            break;
+    }
+    if (metres < 2) return u;
+    u.metres += "s";
+    const auto plural = [&](std::string_view ending) {
+        if (const auto at = u.metres.find(ending); at != std::string::npos)
+            u.metres.replace(at, ending.size(), "i");
+    };
+    if (letter == 'C') plural("us");
+    if (letter == 'I') plural("os");
+    return u;
+}
+
 std::string categoryName(BmiCategory category, const Translator& tr) {
     return tr.text(kCategories[static_cast<std::size_t>(category)].name);
 }

@@ -32,6 +32,14 @@ struct BodyMassIndex {
 std::optional<BodyMassIndex> bodyMassIndex(std::string_view kilos, std::string_view metres,
                                            std::string_view centimetres, char ds);
 
+// The unit words after the fields, by language letter: "kilos" and "mètre", "mètres" for
+// two metres ("metri" in Corsican and Italian).
+struct BmiUnits {
+    std::string kilos;
+    std::string metres;
+};
+BmiUnits bmiUnits(std::optional<char> letter, int metres);
+
 // The class's name ("Valeurs normales") and its line on the window ("Valeurs normales : de
 // 18,50 à 24,99"), in the language of the messages.
 std::string categoryName(BmiCategory category, const Translator& tr);

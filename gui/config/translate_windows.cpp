@@ -97,6 +97,10 @@ void setPanelCaptions(QWidget& keypad, const config::Translation& t) {
 
 }  // namespace
 
+std::string WindowTranslator::text(const Message& m) const {
+    return french_ ? std::string(m.french) : t_.text(m.key);
+}
+
 QString WindowTranslator::accessibleText(std::string_view key) const {
     return french_ ? qs(config::frenchAccessibleName(key)) : qs(t_.text(key));
 }

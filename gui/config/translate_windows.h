@@ -23,7 +23,7 @@ class TapeWindow;
 void applyAccessibleNames(QWidget& window, const std::function<QString(std::string_view)>& text);
 void applyFrenchAccessibleNames(QWidget& window);
 
-class WindowTranslator {
+class WindowTranslator final : public Translator {
   public:
     WindowTranslator(const FileSystem& files, const std::string& appFolder,
                      config::InstallCode code, const config::LanguageRow& row);
@@ -34,6 +34,9 @@ class WindowTranslator {
     void TranslateMainWindow(KeypadWindow& keypad, config::LanguageTranslator& messages) const;
     // TranslateRibbon: the tape window's menu, toolbar hints, line counter and captions.
     void TranslateRibbon(TapeWindow& tape) const;
+    // A text of a window created later (the body-mass index): its French text for French and
+    // Quebec French, otherwise the language file's.
+    std::string text(const Message& m) const override;
 
   private:
     QString accessibleText(std::string_view key) const;

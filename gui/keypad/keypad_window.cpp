@@ -27,6 +27,7 @@
 #include "keypad/status_line.h"
 #include "local_file_system.h"
 #include "memory_ports.h"
+#include "special/bmi_window.h"
 #include "special/business_panel.h"
 #include "tape/document_commands.h"
 #include "tape/document_tape.h"
@@ -125,6 +126,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     tape_->onHint = [this](const QString& text) { status_->showHint(text); };
     tape_->onCloseRequested = [this] { close(); };
     documents_ = new DocumentCommands(*this);
+    BmiWindow::install(*this);
 
     applySkin(artwork::keypadSkin());
     skin_ = QImage();  // the built-in skin is painted, not kept: its picture served the mask

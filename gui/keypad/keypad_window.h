@@ -97,6 +97,9 @@ class KeypadWindow final : public QWidget {
     // The names of the voice picture: man, woman, common click, none.
     void setVoiceNames(const QStringList& names);
     int languageNumber() const { return lang_; }
+    const std::string& appFolder() const { return appFolder_; }
+    int installCode() const { return installCode_; }
+    const LocalFileSystem& files() const { return *files_; }
     std::optional<char> languageLetter() const { return letter_; }
 
     // The settings the windows and the calculator hold, in and out.

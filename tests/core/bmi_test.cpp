@@ -67,5 +67,15 @@ TEST(BodyMass, class_lines_spell_obesity_with_its_accent) {
     EXPECT_EQ(categoryLine(BmiCategory::Normal, french, ""), "Valeurs normales: de 18,50 à 24,99");
 }
 
+TEST(BodyMass, unit_words_follow_the_language_and_the_metres) {
+    EXPECT_EQ(bmiUnits('F', 1).metres, "mètre");
+    EXPECT_EQ(bmiUnits('F', 2).metres, "mètres");
+    EXPECT_EQ(bmiUnits('C', 2).metres, "metri");
+    EXPECT_EQ(bmiUnits('I', 2).metres, "metri");
+    EXPECT_EQ(bmiUnits('E', 2).metres, "meters");
+    EXPECT_EQ(bmiUnits('P', 1).kilos, "quilos");
+    EXPECT_EQ(bmiUnits(std::nullopt, 1).kilos, "kilos");
+}
+
 }  // namespace
 }  // namespace zumbrel::special

@@ -1,0 +1,206 @@
+#include "special/bmi_window.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include "calc/calculator.h"
+#include "config/language.h"
+#include "config/translate_windows.h"
+#include "keypad/keypad_window.h"
+#include "local_file_system.h"
+#include "special/bmi.h"
+#include "ui/painted_widgets.h"
+#include "ui/qt_ports.h"
+#include "voice/sound_output.h"
+
+namespace zumbrel::gui {
+namespace {
+
+constexpr Message kCaption{"ITMPPM_IMC", "Indice de Masse Corporelle"};
+constexpr Message kWeight{"YOUR_WEIGHT", "Votre poids"};
+constexpr Message kHeight{"YOUR_SIZE", "Votre taille"};
+constexpr Message kCalculate{"CALCULATE_THE_BODY_MASS_INDEX",
+                             "Calculez l'Indice de Masse Corporelle"};
+constexpr Message kYourIndex{"YOUR_BODY_MASS_INDEX_IS",
+                             "Votre Indice de Masse Corporelle est de :"};
+constexpr Message kConsult{"CONSULT_YOUR_DOCTOR", "N'hésitez pas à consulter votre médecin !"};
+constexpr Message kWarning{"WARNING", "Avertissement !"};
+
+// The French notice, line by line.
+constexpr const char* kNotice =
+    "MISE EN GARDE !\n\nCette classification ne s'applique pas systématiquement à tous les "
+    "adultes, notamment les sportifs ou les personnes âgées.\n\nIMC signifie : Indice de Masse "
+    "Corporelle.\n\nClassification de l'IMC suivant les critères déterminés par l'OMS :\n\n"
+    "IMC inférieur à 18,50 .............. : Insuffisance pondérale\n"
+    "IMC inférieur à 16,00 .............. : Maigreur sévère\n"
+    "IMC De 16,00 à 16,99 .............. : Maigreur modérée\n"
+    "IMC De 17,00 à 18,49 .............. : Maigreur légère\n"
+    "IMC De 18,50 à 24,99 .............. : Valeur normale\n"
+    "IMC De 25,00 à 29,99 .............. : Pré-obèse\n"
+    "IMC De 30,00 à 34,99 .............. : Obésité classe I\n"
+    "IMC De 35,00 à 39,99 .............. : Obésité classe II\n"
+    "IMC égal ou supérieur à 40,00 : Obésité classe III\n\n"
+    "Pour de plus amples conseils, consultez votre médecin ! ";
+
+}  // namespace
+
+BmiWindow::BmiWindow(QWidget* parent, const Translator& texts, std::optional<char> letter,
+                     SoundOutput& sound, char decimalSeparator)
+    : QDialog(parent), texts_(texts), letter_(letter), sound_(sound), ds_(decimalSeparator) {
+    setObjectName("IMC");
+    setWindowTitle(qs(texts_.text(kCaption)));
+    setAccessibleName(windowTitle());
+    auto* grid = new QGridLayout(this);
+    const auto heading = [&](const Message& m, int row) {
+        auto* l = new QLabel(qs(texts_.text(m)), this);
+        grid->addWidget(l, row, 0);
+        return l;
+    };
+    heading(kWeight, 0)->setObjectName("lblPoids");
+    heading(kHeight, 1)->setObjectName("lblTaille");
+    edtPoids_ = addField("edtPoids", "75", 3);
+    edtMetres_ = addField("edtMetres", "1", 1);
+    edtCentimetres_ = addField("edtCentimetres", "77", 2);
+    edtPoids_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), this));
+    edtMetres_->setValidator(new QRegularExpressionValidator(QRegularExpression("[12]?"), this));
+    edtCentimetres_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9]{0,2}"), this));
+    lblKilos_ = new QLabel(this);
+    lblKilos_->setObjectName("lblKilos");
+    lblMetre_ = new QLabel(this);
+    lblMetre_->setObjectName("lblMetre");
+    grid->addWidget(edtPoids_, 0, 1);
+    grid->addWidget(lblKilos_, 0, 2);
+    grid->addWidget(edtMetres_, 1, 1);
+    grid->addWidget(lblMetre_, 1, 2);
+    grid->addWidget(edtCentimetres_, 1, 3);
+    btnCalculIMC_ = new QPushButton(qs(texts_.text(kCalculate)), this);
+    btnCalculIMC_->setObjectName("btnCalculIMC");
+    btnCalculIMC_->setAutoDefault(false);
+    grid->addWidget(btnCalculIMC_, 2, 0, 1, 4);
+    lblTableau_ = new QLabel(this);
+    lblTableau_->setObjectName("lblTableau");
+    setTextLook(lblTableau_, QColor(0, 0, 128), 13);
+    lblWarn_ = new QLabel(this);
+    lblWarn_->setObjectName("lblWarn");
+    setTextLook(lblWarn_, Qt::red, 13, true);
+    for (QLabel* l : {lblTableau_, lblWarn_}) {
+        l->setTextFormat(Qt::PlainText);
+        l->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    }
+    grid->addWidget(lblTableau_, 3, 0, 1, 4);
+    grid->addWidget(lblWarn_, 4, 0, 1, 3);
+    auto* warn = new QPushButton(QStringLiteral("!"), this);
+    warn->setObjectName("btnWarn");
+    warn->setAccessibleName(qs(texts_.text(kWarning)));
+    warn->setAutoDefault(false);
+    warn->setFixedWidth(32);
+    grid->addWidget(warn, 4, 3);
+    connect(btnCalculIMC_, &QPushButton::clicked, this, [this] { calculate(); });
+    connect(warn, &QPushButton::clicked, this, [this] { showNotice(); });
+    showUnits();
+}
+
+QLineEdit* BmiWindow::addField(const char* name, const QString& text, int maxLength) {
+    auto* e = new QLineEdit(text, this);
+    e->setObjectName(name);
+    e->setMaxLength(maxLength);
+    e->setFixedWidth(12 * maxLength + 24);
+    e->setMouseTracking(true);
+    e->installEventFilter(this);
+    connect(e, &QLineEdit::textEdited, this, [this, e] { refill(e); });
+    connect(e, &QLineEdit::returnPressed, this, [this] { calculate(); });
+    return e;
+}
+
+// After every change: no empty field, no weight of zero; a weight does not begin with 0 (a
+// height's centimetres may: 1 m 05).
+void BmiWindow::refill(QLineEdit* field) {
+    const QString t = field->text();
+    if (field == edtMetres_) {
+        if (t.isEmpty()) field->setText(QStringLiteral("1"));
+        field->selectAll();
+        showUnits();
+    } else if (t.isEmpty() || (field == edtPoids_ && t.toInt() == 0)) {
+        field->setText(QStringLiteral("77"));
+    } else if (field == edtPoids_ && t.startsWith('0')) {
+        sound_.beep(Beep::Default);
+        field->setText(t.mid(1));
+    }
+}
+
+void BmiWindow::showUnits() {
+    const special::BmiUnits u = special::bmiUnits(letter_, edtMetres_->text().toInt());
+    lblKilos_->setText(qs(u.kilos));
+    lblMetre_->setText(qs(u.metres));
+}
+
+void BmiWindow::calculate() {
+    const auto bmi =
+        special::bodyMassIndex(edtPoids_->text().toStdString(), edtMetres_->text().toStdString(),
+                               edtCentimetres_->text().toStdString(), ds_);
+    if (!bmi) return;
+    btnCalculIMC_->setText(qs(texts_.text(kYourIndex)) + " " + qs(bmi->index));
+    btnCalculIMC_->setAccessibleName(btnCalculIMC_->text());
+    const std::string spacer = config::FrenchSpace(config::InstallCode::ZMB, letter_);
+    lblTableau_->setText(qs(special::categoryLine(bmi->category, texts_, spacer)));
+    lblWarn_->setText(bmi->advice ? qs(texts_.text(kConsult)) : QString());
+    // A reader hears the result as it appears.
+    lblTableau_->setAccessibleName(btnCalculIMC_->text() + ". " + lblTableau_->text());
+}
+
+void BmiWindow::showNotice() {
+    QMessageBox box(QMessageBox::Warning, qs(texts_.text(kWarning)), QString::fromUtf8(kNotice),
+                    QMessageBox::Ok, this);
+    box.setObjectName("IMCNotice");
+    box.exec();
+}
+
+bool BmiWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (field && event->type() == QEvent::MouseMove) field->selectAll();
+    if (field && event->type() == QEvent::KeyPress) {
+        // The arrows go from field to field.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        QLineEdit* to = nullptr;
+        if (field == edtPoids_)
+            to = key == Qt::Key_Up ? edtCentimetres_ : key == Qt::Key_Down ? edtMetres_ : nullptr;
+        else if (field == edtMetres_)
+            to = key == Qt::Key_Up                               ? edtPoids_
+                 : (key == Qt::Key_Down || key == Qt::Key_Right) ? edtCentimetres_
+                                                                 : nullptr;
+        else if (field == edtCentimetres_)
+            to = (key == Qt::Key_Up || key == Qt::Key_Down) ? edtPoids_
+                 : key == Qt::Key_Left                      ? edtMetres_
+                                                            : nullptr;
+        if (to) {
+            to->setFocus();
+            to->selectAll();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void BmiWindow::install(KeypadWindow& keypad) {
+    QAction* item = keypad.findChild<QAction*>("mItemIMC");
+    item->setEnabled(true);
+    QObject::connect(item, &QAction::triggered, &keypad, [&keypad] {
+        const config::LanguageRow* row = config::languageOfNumber(keypad.languageNumber());
+        const auto code = static_cast<config::InstallCode>(keypad.installCode());
+        const config::LanguageRow french = *config::languageOfNumber(1);
+        const WindowTranslator texts(keypad.files(), keypad.appFolder(), code, row ? *row : french);
+        BmiWindow window(&keypad, texts, keypad.languageLetter(), keypad.sound(),
+                         keypad.calculator().registers().decimalSeparator);
+        window.exec();
+    });
+}
+
+}  // namespace zumbrel::gui

@@ -1,0 +1,122 @@
+// The body-mass index window: the index and its class, the refill rules of the fields, the
+// arrows, and its opening from the keypad's menu, closed by Escape.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "config/settings.h"
+#include "keypad_fixture.h"
+#include "memory_ports.h"
+#include "special/bmi_window.h"
+
+namespace zumbrel::gui {
+namespace {
+
+class Bmi : public testing::Test {
+  protected:
+    QLineEdit* field(const char* name) { return window.findChild<QLineEdit*>(name); }
+    std::string text(const char* name) {
+        if (auto* l = window.findChild<QLabel*>(name)) return l->text().toStdString();
+        return window.findChild<QPushButton*>(name)->text().toStdString();
+    }
+    std::string value(const char* name) { return field(name)->text().toStdString(); }
+    void enter(const char* name, const QString& value) {
+        field(name)->selectAll();
+        QTest::keyClicks(field(name), value);
+    }
+
+    EventLog log;
+    RecordingSound sound{log};
+    FrenchTranslator french;
+    BmiWindow window{nullptr, french, 'F', sound, ','};
+};
+
+TEST_F(Bmi, shows_the_index_its_class_and_the_advice) {
+    window.calculate();  // 75 kg, 1 m 77: the window's own values
+    EXPECT_EQ(text("btnCalculIMC"), "Votre Indice de Masse Corporelle est de : 23,94");
+    EXPECT_EQ(text("lblTableau"), "Valeurs normales : de 18,50 à 24,99");
+    EXPECT_EQ(text("lblWarn"), "");
+    enter("edtPoids", "50");
+    QTest::keyClick(field("edtPoids"), Qt::Key_Return);
+    EXPECT_EQ(text("lblTableau"), "Maigreur sévère : inférieur à 16,00");
+    EXPECT_EQ(text("lblWarn"), "N'hésitez pas à consulter votre médecin !");
+}
+
+TEST_F(Bmi, refills_empty_fields_and_keeps_a_leading_zero_in_the_centimetres) {
+    field("edtCentimetres")->setFocus();
+    enter("edtCentimetres", "05");
+    EXPECT_EQ(value("edtCentimetres"), "05");  // 1 m 05
+    field("edtCentimetres")->selectAll();
+    QTest::keyClick(field("edtCentimetres"), Qt::Key_Backspace);
+    EXPECT_EQ(value("edtCentimetres"), "77");
+    enter("edtPoids", "0");
+    EXPECT_EQ(value("edtPoids"), "77");
+    enter("edtMetres", "7");  // only 1 and 2 are heights
+    EXPECT_EQ(value("edtMetres"), "1");
+    field("edtMetres")->selectAll();
+    QTest::keyClick(field("edtMetres"), Qt::Key_Backspace);
+    EXPECT_EQ(value("edtMetres"), "1");
+    enter("edtMetres", "2");
+    EXPECT_EQ(text("lblMetre"), "mètres");
+}
+
+TEST_F(Bmi, the_arrows_go_from_field_to_field) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    field("edtPoids")->setFocus();
+    QTest::keyClick(field("edtPoids"), Qt::Key_Down);
+    EXPECT_TRUE(field("edtMetres")->hasFocus());
+    QTest::keyClick(field("edtMetres"), Qt::Key_Right);
+    EXPECT_TRUE(field("edtCentimetres")->hasFocus());
+    QTest::keyClick(field("edtCentimetres"), Qt::Key_Up);
+    EXPECT_TRUE(field("edtPoids")->hasFocus());
+}
+
+class BmiFromKeypad : public KeypadFixture {};
+
+TEST_F(BmiFromKeypad, opens_from_the_menu_in_french_and_closes_with_escape) {
+    QString title;
+    bool closed = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        modal->setProperty("expected", true);
+        title = modal->windowTitle();
+        QTest::keyClick(modal, Qt::Key_Escape);
+        closed = !modal->isVisible();
+    });
+    keypad->findChild<QAction*>("mItemIMC")->trigger();
+    EXPECT_EQ(title.toStdString(), "Indice de Masse Corporelle");
+    EXPECT_TRUE(closed);
+}
+
+TEST_F(BmiFromKeypad, speaks_english_when_the_keypad_does) {
+    QTemporaryDir app;
+    copyLanguageFiles(app);
+    keypad->setLanguageSource(app.path().toStdString(), static_cast<int>(config::InstallCode::ZMB));
+    keypad->findChild<QAction*>("ENGL")->trigger();
+    std::string title, button, units;
+    QTimer::singleShot(0, [&] {
+        auto* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        modal->setProperty("expected", true);
+        title = modal->windowTitle().toStdString();
+        button = modal->findChild<QPushButton*>("btnCalculIMC")->text().toStdString();
+        units = modal->findChild<QLabel*>("lblMetre")->text().toStdString();
+        modal->close();
+    });
+    keypad->findChild<QAction*>("mItemIMC")->trigger();
+    EXPECT_EQ(title, "Body mass index");
+    EXPECT_EQ(button, "Calculate the body mass index");
+    EXPECT_EQ(units, "meter");
+}
+
+}  // namespace
+}  // namespace zumbrel::gui
