@@ -35,6 +35,7 @@
 #include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/cd_edit.h"
+#include "ui/info_windows.h"
 #include "ui/painted_widgets.h"
 #include "ui/qt_ports.h"
 #include "version.h"
@@ -127,6 +128,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     tape_->onCloseRequested = [this] { close(); };
     documents_ = new DocumentCommands(*this);
     BmiWindow::install(*this);
+    InfoWindows::install(*this);
 
     applySkin(artwork::keypadSkin());
     skin_ = QImage();  // the built-in skin is painted, not kept: its picture served the mask

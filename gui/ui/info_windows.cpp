@@ -1,0 +1,259 @@
+#include "ui/info_windows.h"
+
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "config/language.h"
+#include "config/translate_windows.h"
+#include "keypad/keypad_window.h"
+#include "local_file_system.h"
+#include "tape/tape_window.h"
+#include "ui/licence_text.h"
+#include "ui/qt_ports.h"
+#include "version.h"
+
+namespace zumbrel::gui {
+namespace {
+
+constexpr Message kAbout{"ABOUT", "A propos..."};
+constexpr Message kDevelopedUnder{"DEVELOPED_UNDER", "Développé avec"};
+constexpr Message kAboutVoices{"ABOUT_THE_VOCAL_RESOURCES", "A propos des ressources vocales"};
+constexpr Message kTranslation{"NAME_AUTHOR_TRANSLATION",
+                               "Auteur de la traduction de cette langue :"};
+constexpr Message kTranslator{"NAME_A_T", ""};
+constexpr Message kTranslatorSiteWord{"SITE_AUTHOR_TRANSLATION", "Site Web de ce traducteur :"};
+constexpr Message kTranslatorSite{"SITE_A_T", ""};
+constexpr Message kTranslatorMailWord{"EMAIL_AUTHOR_TRANSLATION",
+                                      "Adresse email de ce traducteur :"};
+constexpr Message kTranslatorMail{"EMAIL_A_T", ""};
+constexpr Message kPrinciple{"PRINCIPLE_OF_FUNCTIONING", "Principe de fonctionnement"};
+constexpr Message kCredits{"CREDITS", "Remerciements"};
+constexpr Message kLicence{"LICENSE", "Licence"};
+constexpr Message kVoicesOf{"THE_VOICE_OF", "Les voix de..."};
+
+constexpr const char* kVoiceNotice =
+    "ABOUT THE VOICES\n\n"
+    "Zumbrel's voices are not recordings of people: they are generated from text by the "
+    "espeak-ng speech synthesizer (GPL-3.0-or-later) when Zumbrel is built, one WAV file a "
+    "word, in a man's and a woman's voice for each language. Corsican is spoken by the "
+    "closest voice espeak-ng has.\n\n"
+    "LES VOIX\n\n"
+    "Les voix de Zumbrel ne sont pas des enregistrements : elles sont produites à partir du "
+    "texte par le synthétiseur vocal espeak-ng (GPL-3.0 ou ultérieure) lors de la construction "
+    "de Zumbrel, un fichier WAV par mot, d'une voix d'homme et d'une voix de femme pour chaque "
+    "langue. Le corse est dit par la voix la plus proche dont dispose espeak-ng.";
+
+constexpr const char* kPrincipleText =
+    "Zumbrel is a tape calculator: every number, operator and result is printed on the tape "
+    "on the left, in colour, and can be saved, printed or exported. Type with the keyboard or "
+    "click the keys; Enter computes, from left to right as an adding machine does. The "
+    "buttons under the keys write finished blocks: VAT, currency, self-employed charges, the "
+    "golden number. The README that comes with Zumbrel tells every key and command.\n\n"
+    "Zumbrel est une calculatrice à ruban : chaque nombre, opérateur et résultat s'imprime "
+    "sur le ruban à gauche, en couleur, et peut être enregistré, imprimé ou exporté. Tapez au "
+    "clavier ou cliquez les touches ; Entrée calcule, de gauche à droite comme une machine à "
+    "additionner. Les boutons sous les touches écrivent des blocs tout faits : TVA, monnaies, "
+    "charges d'auto-entrepreneur, nombre d'or. Le README livré avec Zumbrel décrit chaque "
+    "touche et chaque commande.";
+
+constexpr const char* kCreditsText =
+    "        AUX AUTEURS DES RESSOURCES SUIVANTES\n"
+    "   TO THE AUTHORS OF THE FOLLOWING RESOURCES\n\n"
+    "Qt 6 — The Qt Company and the Qt Project (LGPL-3.0): windows, text, printing.\n"
+    "espeak-ng — its authors (GPL-3.0-or-later): the voices, generated at build time.\n"
+    "Liberation fonts — Red Hat (SIL Open Font License 1.1): the tape's font where "
+    "Courier New is missing.\n"
+    "DejaVu fonts — the DejaVu authors (Bitstream Vera licence): the windows' text.\n"
+    "GoogleTest and Google Benchmark — Google (BSD-3-Clause): the tests and measurements.";
+
+// A modal window of one text, read-only, closed by Escape or its button.
+void textWindow(QWidget* parent, const char* name, const QString& title, const QString& text,
+                const std::function<void(QDialog&, QVBoxLayout&)>& more = {}) {
+    QDialog dialog(parent);
+    dialog.setObjectName(name);
+    dialog.setWindowTitle(title);
+    dialog.setAccessibleName(title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* body = new QPlainTextEdit(text, &dialog);
+    body->setObjectName("lblCommentaire");
+    body->setReadOnly(true);
+    body->setAccessibleName(title);
+    body->setMinimumSize(520, 260);
+    layout->addWidget(body);
+    if (more) more(dialog, *layout);
+    auto* close = new QPushButton(QStringLiteral("OK"), &dialog);
+    close->setObjectName("btnOK");
+    QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    dialog.exec();
+}
+
+QLabel* line(QWidget* parent, QVBoxLayout& layout, const char* name, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    layout.addWidget(l);
+    return l;
+}
+
+}  // namespace
+
+info::MachineFigures InfoWindows::readMachineFigures() {
+    info::MachineFigures f;
+    const auto slurp = [](const char* path) {
+        QFile file(QString::fromLatin1(path));
+        return file.open(QIODevice::ReadOnly) ? file.read(1 << 20).toStdString() : std::string();
+    };
+    const std::string meminfo = slurp("/proc/meminfo");
+    f.memoryKb = info::memoryTotalKb(meminfo);
+    f.memoryLoad = info::memoryLoadPercent(meminfo);
+    if (const long n = sysconf(_SC_NPROCESSORS_ONLN); n > 0) f.processors = n;
+    f.processorRevision = info::processorRevision(slurp("/proc/cpuinfo"));
+    const QStorageInfo home(QDir::homePath());
+    if (home.isValid() && home.isReady()) {
+        f.diskTotal = static_cast<std::uint64_t>(home.bytesTotal());
+        f.diskFree = static_cast<std::uint64_t>(home.bytesAvailable());
+    }
+    return f;
+}
+
+void InfoWindows::about(QWidget* parent, const Translator& texts, bool french) {
+    QDialog dialog(parent);
+    dialog.setObjectName("AboutBox");
+    dialog.setWindowTitle(qs(texts.text(kAbout)));
+    dialog.setAccessibleName(dialog.windowTitle());
+    auto* layout = new QVBoxLayout(&dialog);
+    const QString group = QLocale::system().groupSeparator();
+    const std::string sep = group.isEmpty() ? std::string(" ") : group.toStdString();
+    const info::MachineFigures f = readMachineFigures();
+    line(&dialog, *layout, "lblProduct",
+         "Zumbrel  v " + QString::fromLatin1(kVersion.data(), kVersion.size()) + " — 2026");
+    line(&dialog, *layout, "lblTool", qs(texts.text(kDevelopedUnder)) + " C++20, Qt 6");
+    line(&dialog, *layout, "PhysMem",
+         "Mémoire physique disponible  : " + qs(info::memoryText(f, sep)));
+    line(&dialog, *layout, "FreeRes", "Ressources système utilisées : " + qs(info::loadText(f)));
+    line(&dialog, *layout, "NbrProc",
+         "Nombre de processeurs        : " +
+             (f.processors ? QString::number(*f.processors) : qs(info::kUnknown)));
+    line(&dialog, *layout, "RevisProc",
+         "N° de révision processeur(s) : " + qs(f.processorRevision));
+    line(&dialog, *layout, "lblUnite", QDir::homePath());
+    line(&dialog, *layout, "lblCapacite", "Capacité totale : " + qs(info::diskTotalText(f, sep)));
+    line(&dialog, *layout, "lblHDDLibre", "Espace libre    : " + qs(info::diskFreeText(f, sep)));
+    line(&dialog, *layout, "lblUtilise", qs(info::diskUsedText(f)));
+    auto* voices = new QPushButton(qs(texts.text(kAboutVoices)), &dialog);
+    voices->setObjectName("btnResSound");
+    layout->addWidget(voices);
+    // The translator's block: for the languages that have one.
+    if (!french) {
+        line(&dialog, *layout, "lblTranslation",
+             qs(texts.text(kTranslation)) + " " + qs(texts.text(kTranslator)));
+        line(&dialog, *layout, "lblTranslatorSite",
+             qs(texts.text(kTranslatorSiteWord)) + " " + qs(texts.text(kTranslatorSite)));
+        line(&dialog, *layout, "lblTranslatorMail",
+             qs(texts.text(kTranslatorMailWord)) + " " + qs(texts.text(kTranslatorMail)));
+    }
+    auto* close = new QPushButton(QStringLiteral("OK"), &dialog);
+    close->setObjectName("btnOK");
+    layout->addWidget(close, 0, Qt::AlignRight);
+    QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
+    bool notice = false;
+    // The voice notice follows once About has closed, never from inside it.
+    QObject::connect(voices, &QPushButton::clicked, &dialog, [&dialog, &notice] {
+        notice = true;
+        dialog.accept();
+    });
+    dialog.exec();
+    if (notice) voiceNotice(parent, texts);
+}
+
+void InfoWindows::voiceNotice(QWidget* parent, const Translator& texts) {
+    textWindow(parent, "ResSound", qs(texts.text(kAboutVoices)), QString::fromUtf8(kVoiceNotice));
+}
+
+void InfoWindows::principle(QWidget* parent, const Translator& texts) {
+    textWindow(parent, "Info", qs(texts.text(kPrinciple)), QString::fromUtf8(kPrincipleText));
+}
+
+void InfoWindows::credits(QWidget* parent, const Translator& texts) {
+    textWindow(parent, "Credits", qs(texts.text(kCredits)), QString::fromUtf8(kCreditsText),
+               [&texts](QDialog& dialog, QVBoxLayout& layout) {
+                   auto* row = new QHBoxLayout;
+                   auto* voices = new QPushButton(qs(texts.text(kVoicesOf)), &dialog);
+                   voices->setObjectName("btnPopUpMenu");
+                   auto* menu = new QMenu(voices);
+                   menu->setObjectName("ppmVox");
+                   QAction* espeak = menu->addAction(QStringLiteral("espeak-ng"));
+                   QObject::connect(espeak, &QAction::triggered, &dialog, [] {
+                       QDesktopServices::openUrl(
+                           QUrl(QStringLiteral("https://github.com/espeak-ng/espeak-ng")));
+                   });
+                   voices->setMenu(menu);
+                   auto* aboutQt = new QPushButton(QStringLiteral("About Qt"), &dialog);
+                   aboutQt->setObjectName("btnAboutQt");
+                   QObject::connect(aboutQt, &QPushButton::clicked, &dialog,
+                                    [&dialog] { QMessageBox::aboutQt(&dialog); });
+                   row->addWidget(voices);
+                   row->addWidget(aboutQt);
+                   row->addStretch();
+                   layout.addLayout(row);
+                   QTimer::singleShot(0, voices, [voices] { voices->setFocus(); });
+               });
+}
+
+void InfoWindows::licence(QWidget* parent, const Translator& texts) {
+    const QString french = QStringLiteral(
+        "CONTRAT DE LICENCE\n\nZumbrel est distribué sous la licence MIT, dont le texte anglais "
+        "fait foi ci-dessous : vous pouvez l'utiliser, le copier, le modifier et le distribuer "
+        "librement, à condition d'en garder la mention de droit d'auteur et cette licence ; il "
+        "est fourni tel quel, sans aucune garantie.\n\nLICENSE  AGREEMENT\n\n");
+    textWindow(parent, "Licence", qs(texts.text(kLicence)),
+               french + QString::fromUtf8(kLicenceText));
+}
+
+void InfoWindows::install(KeypadWindow& keypad) {
+    const auto open = [&keypad](void (*window)(QWidget*, const Translator&, bool)) {
+        const config::LanguageRow* row = config::languageOfNumber(keypad.languageNumber());
+        const config::LanguageRow french = *config::languageOfNumber(1);
+        const auto code = static_cast<config::InstallCode>(keypad.installCode());
+        const WindowTranslator texts(keypad.files(), keypad.appFolder(), code, row ? *row : french);
+        window(&keypad, texts, !row || config::usesFrenchTexts(code, row->letter));
+    };
+    const std::pair<const char*, void (*)(QWidget*, const Translator&, bool)> items[] = {
+        {"mItemAPropos", [](QWidget* p, const Translator& t, bool f) { about(p, t, f); }},
+        {"mItemLicence", [](QWidget* p, const Translator& t, bool) { licence(p, t); }},
+        {"mItemCredits", [](QWidget* p, const Translator& t, bool) { credits(p, t); }},
+        {"mItemPrincipeFonction", [](QWidget* p, const Translator& t, bool) { principle(p, t); }},
+    };
+    for (const auto& [name, window] : items) {
+        QAction* item = keypad.findChild<QAction*>(name);
+        item->setEnabled(true);
+        QObject::connect(item, &QAction::triggered, &keypad,
+                         [open, window = window] { open(window); });
+    }
+    QAction* info = keypad.tapeWindow().action("ToolBtnInfo");
+    info->setEnabled(true);
+    QObject::connect(info, &QAction::triggered, &keypad, [open] {
+        open([](QWidget* p, const Translator& t, bool) { principle(p, t); });
+    });
+}
+
+}  // namespace zumbrel::gui

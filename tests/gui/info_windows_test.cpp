@@ -1,0 +1,97 @@
+// The information windows: each opens from its menu item, in French or in English, and
+// closes with Escape; the voice notice follows About once About has closed.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "config/settings.h"
+#include "keypad_fixture.h"
+#include "tape/tape_window.h"
+
+namespace zumbrel::gui {
+namespace {
+
+struct Seen {
+    std::string title;
+    QStringList labels;
+};
+
+// Notes the next modal window and closes it with Escape.
+void seeAndEscape(Seen& seen, const std::function<void(QWidget*)>& before = {}) {
+    QTimer::singleShot(0, [&seen, before] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        modal->setProperty("expected", true);
+        seen.title = modal->windowTitle().toStdString();
+        for (QLabel* l : modal->findChildren<QLabel*>())
+            seen.labels << l->objectName() + "=" + l->text();
+        if (before) before(modal);
+        if (modal->isVisible()) QTest::keyClick(modal, Qt::Key_Escape);
+    });
+}
+
+class Info : public KeypadFixture {};
+
+TEST_F(Info, each_window_opens_from_its_item_and_escape_closes_it) {
+    const std::pair<const char*, const char*> items[] = {
+        {"mItemAPropos", "A propos..."},
+        {"mItemLicence", "Licence"},
+        {"mItemCredits", "Remerciements"},
+        {"mItemPrincipeFonction", "Principe de fonctionnement"}};
+    for (const auto& [item, title] : items) {
+        Seen seen;
+        seeAndEscape(seen);
+        keypad->findChild<QAction*>(item)->trigger();
+        EXPECT_EQ(seen.title, title) << item;
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << item;
+    }
+    Seen fromTape;
+    seeAndEscape(fromTape);
+    keypad->tapeWindow().action("ToolBtnInfo")->trigger();
+    EXPECT_EQ(fromTape.title, "Principe de fonctionnement");
+}
+
+TEST_F(Info, about_shows_the_machine_and_no_translator_in_french) {
+    Seen seen;
+    seeAndEscape(seen);
+    keypad->findChild<QAction*>("mItemAPropos")->trigger();
+    EXPECT_TRUE(seen.labels.join("|").contains("PhysMem=Mémoire physique disponible  : "));
+    EXPECT_TRUE(seen.labels.join("|").contains(" Ko")) << seen.labels.join("|").toStdString();
+    EXPECT_TRUE(seen.labels.join("|").contains("lblTool=Développé avec C++20, Qt 6"));
+    EXPECT_FALSE(seen.labels.join("|").contains("lblTranslation="));
+}
+
+TEST_F(Info, about_in_english_names_its_translator) {
+    QTemporaryDir app;
+    copyLanguageFiles(app);
+    keypad->setLanguageSource(app.path().toStdString(), static_cast<int>(config::InstallCode::ZMB));
+    keypad->findChild<QAction*>("ENGL")->trigger();
+    Seen seen;
+    seeAndEscape(seen);
+    keypad->findChild<QAction*>("mItemAPropos")->trigger();
+    EXPECT_EQ(seen.title, "About...");
+    EXPECT_TRUE(seen.labels.join("|").contains("lblTranslation=Translation: The Zumbrel team"))
+        << seen.labels.join("|").toStdString();
+}
+
+TEST_F(Info, the_voice_notice_follows_about_once_it_has_closed) {
+    Seen about, notice;
+    seeAndEscape(about, [&notice](QWidget* modal) {
+        seeAndEscape(notice);
+        modal->findChild<QPushButton*>("btnResSound")->click();
+    });
+    keypad->findChild<QAction*>("mItemAPropos")->trigger();
+    EXPECT_EQ(about.title, "A propos...");
+    EXPECT_EQ(notice.title, "A propos des ressources vocales");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+}  // namespace
+}  // namespace zumbrel::gui
