@@ -12,6 +12,7 @@
 #include "keypad/keypad_window.h"
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
+#include "local_file_system.h"
 #include "tape/tape_window.h"
 #include "ui/accessibility.h"
 #include "ui/qt_ports.h"
@@ -96,6 +97,13 @@ void setPanelCaptions(QWidget& keypad, const config::Translation& t) {
 }
 
 }  // namespace
+
+std::unique_ptr<WindowTranslator> WindowTranslator::forKeypad(const KeypadWindow& keypad) {
+    const config::LanguageRow* row = config::languageOfNumber(keypad.languageNumber());
+    const auto code = static_cast<config::InstallCode>(keypad.installCode());
+    return std::make_unique<WindowTranslator>(keypad.files(), keypad.appFolder(), code,
+                                              row ? *row : *config::languageOfNumber(1));
+}
 
 std::string WindowTranslator::text(const Message& m) const {
     return french_ ? std::string(m.french) : t_.text(m.key);

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,12 @@ class WindowTranslator final : public Translator {
     // A text of a window created later (the body-mass index): its French text for French and
     // Quebec French, otherwise the language file's.
     std::string text(const Message& m) const override;
+
+    // The texts of a window the keypad opens later, in the keypad's language (French when
+    // none is chosen).
+    static std::unique_ptr<WindowTranslator> forKeypad(const KeypadWindow& keypad);
+    // Whether those texts are the built-in French ones.
+    bool french() const { return french_; }
 
   private:
     QString accessibleText(std::string_view key) const;

@@ -193,11 +193,8 @@ void BmiWindow::install(KeypadWindow& keypad) {
     QAction* item = keypad.findChild<QAction*>("mItemIMC");
     item->setEnabled(true);
     QObject::connect(item, &QAction::triggered, &keypad, [&keypad] {
-        const config::LanguageRow* row = config::languageOfNumber(keypad.languageNumber());
-        const auto code = static_cast<config::InstallCode>(keypad.installCode());
-        const config::LanguageRow french = *config::languageOfNumber(1);
-        const WindowTranslator texts(keypad.files(), keypad.appFolder(), code, row ? *row : french);
-        BmiWindow window(&keypad, texts, keypad.languageLetter(), keypad.sound(),
+        const auto texts = WindowTranslator::forKeypad(keypad);
+        BmiWindow window(&keypad, *texts, keypad.languageLetter(), keypad.sound(),
                          keypad.calculator().registers().decimalSeparator);
         window.exec();
     });

@@ -231,11 +231,8 @@ void InfoWindows::licence(QWidget* parent, const Translator& texts) {
 
 void InfoWindows::install(KeypadWindow& keypad) {
     const auto open = [&keypad](void (*window)(QWidget*, const Translator&, bool)) {
-        const config::LanguageRow* row = config::languageOfNumber(keypad.languageNumber());
-        const config::LanguageRow french = *config::languageOfNumber(1);
-        const auto code = static_cast<config::InstallCode>(keypad.installCode());
-        const WindowTranslator texts(keypad.files(), keypad.appFolder(), code, row ? *row : french);
-        window(&keypad, texts, !row || config::usesFrenchTexts(code, row->letter));
+        const auto texts = WindowTranslator::forKeypad(keypad);
+        window(&keypad, *texts, texts->french());
     };
     const std::pair<const char*, void (*)(QWidget*, const Translator&, bool)> items[] = {
         {"mItemAPropos", [](QWidget* p, const Translator& t, bool f) { about(p, t, f); }},
