@@ -22,6 +22,13 @@ ProfileFile ProfileFile::load(const FileSystem& files, std::string path) {
     return f;
 }
 
+ProfileFile ProfileFile::fromBytes(std::string bytes) {
+    ProfileFile f;
+    f.utf8_ = codepage::looksUtf8(bytes);
+    f.bytes_ = std::move(bytes);
+    return f;
+}
+
 std::string ProfileFile::toFile(std::string_view utf8) const {
     return utf8_ ? std::string(utf8) : codepage::utf8ToCp1252(utf8);
 }

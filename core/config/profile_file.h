@@ -15,6 +15,8 @@ namespace zumbrel::config {
 class ProfileFile {
   public:
     static ProfileFile load(const FileSystem& files, std::string path);
+    // A file's bytes held in memory only (a reply from the network), never written.
+    static ProfileFile fromBytes(std::string bytes);
 
     const std::string& path() const { return path_; }
     bool exists() const { return bytes_.has_value(); }
