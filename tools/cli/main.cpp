@@ -19,6 +19,7 @@
 #include "local_file_system.h"
 #include "memory_ports.h"
 #include "report.h"
+#include "service.h"
 #include "special/bmi.h"
 #include "tape/tape_file.h"
 #include "version.h"
@@ -59,6 +60,10 @@ Options:
   --lang CODE             language: Fran Cors Engl Germ Ital Port Span Queb (its voice
                           folder, its colon spacing; Queb computes the Quebec taxes)
   --sound-root PATH       the voice folders; without it every file is taken as present
+  --check-update [BASE]   ask the update service at BASE (default: the build's) and print
+                          up-to-date, newer VERSION TEXT, impossible or offline
+  --public-ip [BASE]      print the public address the service at BASE sees, or échoué
+  --net-timeout MS        the network's transfer timeout (default 10000)
   --read NUMBER           print the files that read NUMBER aloud, and stop
   --bmi KG METRES CENTIMETRES
                           print the body-mass index and its class ("23,94 Valeurs
@@ -104,7 +109,10 @@ struct Options {
     std::string readNumber;
     std::optional<std::string> clipboard;
     bool read = false;
-    std::vector<std::string> bmi;                            // kilos, metres, centimetres
+    std::vector<std::string> bmi;            // kilos, metres, centimetres
+    std::optional<std::string> checkUpdate;  // the base address ("" for the build's)
+    std::optional<std::string> publicIp;
+    int netTimeout = 10000;
     std::vector<std::pair<std::string, std::string>> rates;  // option name, text
 };
 
@@ -178,6 +186,13 @@ Options parseOptions(int argc, char** argv) {
         } else if (a == "--sound-root") {
             o.soundRoot = value();
             if (!o.soundRoot.empty() && o.soundRoot.back() != '/') o.soundRoot += '/';
+        } else if (a == "--check-update" || a == "--public-ip") {
+            // The base address is optional: the next argument when it is no option.
+            std::string base;
+            if (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0) base = argv[++i];
+            (a == "--check-update" ? o.checkUpdate : o.publicIp) = base;
+        } else if (a == "--net-timeout") {
+            o.netTimeout = std::max(1, std::atoi(value().c_str()));
         } else if (a == "--bmi") {
             for (int k = 0; k < 3; ++k)
                 o.bmi.push_back(value());
@@ -226,6 +241,13 @@ void interactive(zumbrel::HeadlessCalculator& h, const Options& o) {
 
 int main(int argc, char** argv) {
     Options o = parseOptions(argc, argv);
+    if (o.checkUpdate || o.publicIp) {
+        const std::string line = o.checkUpdate
+                                     ? zumbrel::cli::checkUpdate(*o.checkUpdate, o.netTimeout)
+                                     : zumbrel::cli::publicIp(*o.publicIp, o.netTimeout);
+        std::printf("%s\n", line.c_str());
+        return 0;
+    }
     if (!o.bmi.empty()) {
         const auto bmi = zumbrel::special::bodyMassIndex(o.bmi[0], o.bmi[1], o.bmi[2], o.ds);
         if (!bmi)
