@@ -236,7 +236,9 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                                             "MSG_FILE_NOT_WRITTEN",
                                                             "MSG_FILE_NOT_READ",
                                                             "MSG_FILE_TOO_LARGE",
-                                                            "MSG_RECOVER_TAPE"});
+                                                            "MSG_RECOVER_TAPE",
+                                                            "MSG_CHECK_IMPOSSIBLE",
+                                                            "MSG_SERVICE_NOT_CONFIGURED"});
         for (const LanguageKey& h : kHints)
             keypadMessages.push_back({h.key, {}});
         for (std::string_view k : {"OASD_MF_003", "OASD_MF_005", "OASD_MF_006"})
