@@ -13,6 +13,7 @@
 #include "app/termination.h"
 #include "config/install_layout.h"
 #include "keypad/keypad_window.h"
+#include "net/network_services.h"
 #include "tape/tape_recovery.h"
 #include "tape/tape_window.h"
 #include "version.h"
@@ -80,5 +81,11 @@ int main(int argc, char** argv) {
                      [&recovery] { recovery.closeCleanly(); });
     keypad.show();
     QTimer::singleShot(0, &keypad, [&recovery] { recovery.offerRestore(); });
+    // SeekUpdate: the check once the windows show, when a service is configured.
+    if (session.settings().seekUpdate) {
+        auto* services = keypad.findChild<zumbrel::gui::NetworkServices*>("NetworkServices");
+        if (services && !services->base.isEmpty())
+            QTimer::singleShot(0, services, [services] { services->checkUpdate(); });
+    }
     return app.exec();
 }

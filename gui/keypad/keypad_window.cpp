@@ -22,12 +22,12 @@
 #include "config/translate_windows.h"
 #include "keypad/display_view.h"
 #include "keypad/kept_numbers_panel.h"
+#include "keypad/keypad_commands.h"
 #include "keypad/keypad_keys.h"
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
 #include "local_file_system.h"
 #include "memory_ports.h"
-#include "special/bmi_window.h"
 #include "special/business_panel.h"
 #include "tape/document_commands.h"
 #include "tape/document_tape.h"
@@ -35,7 +35,6 @@
 #include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/cd_edit.h"
-#include "ui/info_windows.h"
 #include "ui/painted_widgets.h"
 #include "ui/qt_ports.h"
 #include "version.h"
@@ -127,8 +126,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     tape_->onHint = [this](const QString& text) { status_->showHint(text); };
     tape_->onCloseRequested = [this] { close(); };
     documents_ = new DocumentCommands(*this);
-    BmiWindow::install(*this);
-    InfoWindows::install(*this);
+    installWindowCommands(*this);
 
     applySkin(artwork::keypadSkin());
     skin_ = QImage();  // the built-in skin is painted, not kept: its picture served the mask

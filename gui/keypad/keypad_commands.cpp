@@ -1,0 +1,15 @@
+#include "keypad/keypad_commands.h"
+
+#include "net/network_services.h"
+#include "special/bmi_window.h"
+#include "ui/info_windows.h"
+
+namespace zumbrel::gui {
+
+void installWindowCommands(KeypadWindow& keypad) {
+    BmiWindow::install(keypad);
+    InfoWindows::install(keypad);
+    NetworkServices::install(keypad);
+}
+
+}  // namespace zumbrel::gui

@@ -1,0 +1,224 @@
+#include "net/network_services.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QLabel>
+#include <QNetworkInterface>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "config/language.h"
+#include "keypad/keypad_window.h"
+#include "keypad/status_line.h"
+#include "net/replies.h"
+#include "ui/qt_ports.h"
+#include "version.h"
+
+namespace zumbrel::gui {
+namespace {
+
+constexpr Message kOffline{"SMSG_MF_004", "PC non connecté à Internet"};
+constexpr Message kCurrent{"SMSG_MF_006", "Cette version de Zumbrel est à jour"};
+constexpr Message kImpossible{"MSG_CHECK_IMPOSSIBLE", "Vérification impossible"};
+constexpr Message kNotConfigured{"MSG_SERVICE_NOT_CONFIGURED", "Service non configuré"};
+constexpr Message kUpdateService{"CAPTION_FORM_UPDATE", "Service de mise à jour de"};
+constexpr Message kIpService{"SMSG_CAPTION_IP", "Service IP de"};
+constexpr Message kNewVersion{"NEW_VERSION_OF_ZUMBREL_AVAILABLE",
+                              "Une nouvelle version de Zumbrel est disponible"};
+constexpr Message kWhatsNew{"WHATS_NEW", "Quoi de neuf :"};
+constexpr Message kProcedure{"THE_PROCEDURE_OF_IMPLEMENTATION",
+                             "La procédure de mise en place reste des plus simple :"};
+constexpr Message kUnzip{"TO_UNWIND_THE_ZIP_AND_OF_THEN",
+                         "c'est-à-dire, de décompresser le zip et d'ensuite disposer le dossier "
+                         "inclus, par exemple sur le Bureau"};
+constexpr Message kWishes{"THE_AUTHOR_WISHES_YOU",
+                          "L'auteur vous souhaite un agréable usage de Zumbrel"};
+constexpr Message kUpdate{"I_UPDATE", "Je mets à jour"};
+constexpr Message kLater{"LATER", "Plus tard..."};
+
+QLabel* plainLabel(const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);  // text from the network is never rendered as HTML
+    l->setWordWrap(true);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return l;
+}
+
+}  // namespace
+
+NetworkServices::NetworkServices(KeypadWindow& keypad)
+    : QObject(&keypad), base(ServiceClient::configuredBase()), keypad_(keypad), client_(this) {
+    setObjectName("NetworkServices");
+}
+
+NetworkServices& NetworkServices::install(KeypadWindow& keypad) {
+    auto* services = new NetworkServices(keypad);
+    const auto item = [&keypad](const char* name) {
+        QAction* a = keypad.findChild<QAction*>(name);
+        a->setEnabled(true);
+        return a;
+    };
+    connect(item("mItemMAJ"), &QAction::triggered, services,
+            [services] { services->checkUpdate(); });
+    connect(item("DetectIP"), &QAction::triggered, services,
+            [services] { services->showAddresses(); });
+    const std::pair<const char*, const char*> pages[] = {
+        {"mItemFAQ", "/faq_zmb.html"},
+        {"mItemZMBSurWeb", "/zumbrel.php"},
+        {"mmItemGalerie", "/galerieskins_zmb.html"}};
+    for (const auto& [name, path] : pages) {
+        connect(item(name), &QAction::triggered, services,
+                [services, path = QString::fromLatin1(path)] { services->openPage(path); });
+    }
+    return *services;
+}
+
+bool NetworkServices::configured() {
+    if (!base.isEmpty()) return true;
+    keypad_.statusLine().showHint(qs(keypad_.translator().text(kNotConfigured)));
+    return false;
+}
+
+void NetworkServices::busy(bool on) {
+    // One check at a time: its commands wait for it.
+    for (const char* name : {"mItemMAJ", "DetectIP"})
+        keypad_.findChild<QAction*>(name)->setEnabled(!on);
+}
+
+QWidget* NetworkServices::transient(const QString& caption, const QString& text, int ms) {
+    auto* w = new QDialog(&keypad_, Qt::Tool | Qt::WindowStaysOnTopHint);
+    w->setObjectName("TransientMessage");
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->setWindowTitle(caption);
+    w->setAccessibleName(caption);
+    auto* layout = new QVBoxLayout(w);
+    auto* label = plainLabel(text, w);
+    label->setObjectName("lblMessage");
+    label->setAlignment(Qt::AlignCenter);
+    layout->addWidget(label);
+    auto* ok = new QPushButton(QStringLiteral("OK"), w);
+    ok->setObjectName("RAZ_TimerCMDialog");
+    layout->addWidget(ok, 0, Qt::AlignCenter);
+    connect(ok, &QPushButton::clicked, w, &QWidget::close);
+    QTimer::singleShot(ms, w, &QWidget::close);
+    w->show();
+    return w;
+}
+
+void NetworkServices::checkUpdate() {
+    if (!configured() || client_.busy()) return;
+    busy(true);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    const QString caption = qs(keypad_.translator().text(kUpdateService));
+    client_.fetch(QUrl(base + "/version/v_zmb.txt"), static_cast<qint64>(net::kMaxVersionReply),
+                  [this, caption](ServiceReply reply) {
+                      QApplication::restoreOverrideCursor();
+                      busy(false);
+                      const auto& tr = keypad_.translator();
+                      if (reply.kind == ServiceReply::Kind::Offline) {
+                          transient(caption, qs(tr.text(kOffline)), longMs);
+                          return;
+                      }
+                      const net::VersionCheck c = net::checkVersion(
+                          reply.kind == ServiceReply::Kind::Ok ? reply.body.toStdString() : "");
+                      if (c.status == net::UpdateStatus::Newer) {
+                          QStringList news;
+                          for (const std::string& n : c.news)
+                              news << qs(n);
+                          updateWindow(qs(c.headline), news);
+                      } else if (c.status == net::UpdateStatus::UpToDate) {
+                          transient(caption, qs(tr.text(kCurrent)), shortMs);
+                      } else {
+                          transient(caption, qs(tr.text(kImpossible)), longMs);
+                      }
+                  });
+}
+
+void NetworkServices::updateWindow(const QString& headline, const QStringList& news) {
+    const auto& tr = keypad_.translator();
+    QDialog dialog(&keypad_);
+    dialog.setObjectName("UpdateZMB");
+    dialog.setWindowTitle(qs(tr.text(kUpdateService)));
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(plainLabel(qs(tr.text(kNewVersion)), &dialog));
+    auto* version = plainLabel(headline, &dialog);
+    version->setObjectName("lblVersion");
+    layout->addWidget(version);
+    layout->addWidget(plainLabel(qs(tr.text(kWhatsNew)), &dialog));
+    auto* memo = new QPlainTextEdit(&dialog);  // plain text: nothing from the server is markup
+    memo->setObjectName("memoUpdate");
+    memo->setReadOnly(true);
+    memo->setPlainText(news.join('\n') + "\n\n" + qs(tr.text(kProcedure)) + "\n" +
+                       qs(tr.text(kUnzip)) + ".\n\n" + qs(tr.text(kWishes)) + ",");
+    layout->addWidget(memo);
+    auto* download = new QPushButton(qs(tr.text(kUpdate)), &dialog);
+    download->setObjectName("btnDownload");
+    auto* later = new QPushButton(qs(tr.text(kLater)), &dialog);
+    later->setObjectName("btnCancelDownload");
+    layout->addWidget(download);
+    layout->addWidget(later);
+    // The program never downloads nor runs anything: the download page opens in the browser.
+    connect(download, &QPushButton::clicked, this,
+            [this] { openPage("/download.php?fichier=zumbrel.zip"); });
+    connect(later, &QPushButton::clicked, &dialog, &QDialog::reject);
+    download->setFocus();
+    dialog.exec();
+}
+
+QString NetworkServices::localAddress() {
+    QString last;
+    for (const QNetworkInterface& i : QNetworkInterface::allInterfaces()) {
+        const auto flags = i.flags();
+        if (!(flags & QNetworkInterface::IsUp) || !(flags & QNetworkInterface::IsRunning) ||
+            (flags & QNetworkInterface::IsLoopBack))
+            continue;
+        for (const QNetworkAddressEntry& e : i.addressEntries()) {
+            const QHostAddress a = e.ip();
+            if (a.isLoopback() || a.isLinkLocal()) continue;
+            last = a.toString();
+        }
+    }
+    return last.isEmpty() ? QStringLiteral("—") : last;
+}
+
+void NetworkServices::showAddresses() {
+    if (!configured() || client_.busy()) return;
+    busy(true);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    const QString caption = qs(keypad_.translator().text(kIpService)) + " " + QUrl(base).host();
+    client_.fetch(
+        QUrl(base + "/getip.php"), static_cast<qint64>(net::kMaxIpReply),
+        [this, caption](ServiceReply reply) {
+            QApplication::restoreOverrideCursor();
+            busy(false);
+            if (reply.kind == ServiceReply::Kind::Offline) {
+                transient(QStringLiteral("Service IP de Zumbrel"),
+                          QStringLiteral("Cette machine n'est pas connectée à Internet"), longMs);
+                return;
+            }
+            const QString publicIp = qs(net::readPublicIP(
+                reply.kind == ServiceReply::Kind::Ok ? reply.body.toStdString() : std::string()));
+            const QString local = localAddress();
+            QWidget* w = transient(caption, publicIp + "\n" + local + "\nCtrl + C", addressMs);
+            w->setObjectName("DonneIP");
+            // Ctrl+C copies both addresses.
+            auto* copy = new QShortcut(QKeySequence::Copy, w);
+            connect(copy, &QShortcut::activated, w, [publicIp, local] {
+                QApplication::clipboard()->setText(publicIp + "\n" + local);
+            });
+        });
+}
+
+void NetworkServices::openPage(const QString& path) {
+    if (!configured()) return;
+    QDesktopServices::openUrl(QUrl(base + path));
+}
+
+}  // namespace zumbrel::gui

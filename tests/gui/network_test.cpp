@@ -1,0 +1,113 @@
+// The update check and the IP display in the windows, against a server started here on
+// 127.0.0.1: the answers come in windows of their own, the keypad never waits.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+#include "keypad/status_line.h"
+#include "keypad_fixture.h"
+#include "net/network_services.h"
+
+namespace zumbrel::gui {
+namespace {
+
+class Network : public KeypadFixture {
+  protected:
+    void SetUp() override {
+        KeypadFixture::SetUp();
+        server.start("python3", {QString(ZUMBREL_TEST_NET_DIR) + "/service_server.py"});
+        ASSERT_TRUE(server.waitForReadyRead(10000)) << "python3 is needed";
+        port = QString::fromLatin1(server.readLine()).trimmed();
+        services = keypad->findChild<NetworkServices*>("NetworkServices");
+        ASSERT_NE(services, nullptr);
+        services->shortMs = services->longMs = services->addressMs = 60000;
+    }
+    void TearDown() override {
+        server.kill();
+        server.waitForFinished();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "TransientMessage" || w->objectName() == "DonneIP") w->close();
+        }
+    }
+    QString base(const char* testCase) { return "http://127.0.0.1:" + port + "/" + testCase; }
+    // The text of the short window that comes, once it has.
+    QString shortWindowText() {
+        QString text;
+        eventually([&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (!w->isVisible()) continue;
+                if (auto* l = w->findChild<QLabel*>("lblMessage")) text = l->text();
+            }
+            return !text.isEmpty();
+        });
+        return text;
+    }
+
+    QProcess server;
+    QString port;
+    NetworkServices* services = nullptr;
+};
+
+TEST_F(Network, the_current_version_is_said_in_a_short_window) {
+    services->base = base("same");
+    keypad->findChild<QAction*>("mItemMAJ")->trigger();
+    EXPECT_FALSE(keypad->findChild<QAction*>("mItemMAJ")->isEnabled());  // one check at a time
+    EXPECT_EQ(shortWindowText().toStdString(), "Cette version de Zumbrel est à jour");
+    EXPECT_TRUE(keypad->findChild<QAction*>("mItemMAJ")->isEnabled());
+}
+
+TEST_F(Network, an_unreadable_version_file_is_no_up_to_date) {
+    services->base = base("nonnumeric");
+    services->checkUpdate();
+    EXPECT_EQ(shortWindowText().toStdString(), "Vérification impossible");
+}
+
+TEST_F(Network, a_newer_version_opens_the_update_window_with_its_news) {
+    services->base = base("newer");
+    std::string version, news;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != "UpdateZMB") return;
+        modal->setProperty("expected", true);
+        version = modal->findChild<QLabel*>("lblVersion")->text().toStdString();
+        news = modal->findChild<QPlainTextEdit*>("memoUpdate")->toPlainText().toStdString();
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    poll.start();
+    services->checkUpdate();
+    EXPECT_TRUE(eventually([&] { return !version.empty(); }));
+    EXPECT_EQ(version, "Zumbrel 2.6.1");
+    EXPECT_EQ(news.rfind("Faster", 0), 0u) << news;
+}
+
+TEST_F(Network, no_server_is_said_as_no_connection) {
+    services->base = base("same");
+    server.kill();
+    server.waitForFinished();
+    services->checkUpdate();
+    EXPECT_EQ(shortWindowText().toStdString(), "PC non connecté à Internet");
+}
+
+TEST_F(Network, the_addresses_window_shows_the_public_address) {
+    services->base = base("ip11");
+    keypad->findChild<QAction*>("DetectIP")->trigger();
+    EXPECT_TRUE(shortWindowText().startsWith("203.0.113.7\n")) << shortWindowText().toStdString();
+}
+
+TEST_F(Network, without_a_service_the_commands_say_so) {
+    services->base.clear();
+    services->checkUpdate();
+    EXPECT_EQ(keypad->statusLine().message().toStdString(), "Service non configuré");
+}
+
+}  // namespace
+}  // namespace zumbrel::gui
