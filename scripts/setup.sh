@@ -10,7 +10,7 @@ ZUMBREL_PACKAGES=(
   qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev fonts-liberation fonts-dejavu-core
   espeak-ng
   xvfb xauth dbus at-spi2-core python3-pyatspi orca
-  desktop-file-utils poppler-utils appstream dpkg-dev
+  desktop-file-utils poppler-utils openssl appstream dpkg-dev
 )
 
 zumbrel_install_packages() {

@@ -4,6 +4,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSslConfiguration>
 
 namespace zumbrel::gui {
 
@@ -31,6 +32,11 @@ bool ServiceClient::fetch(const QUrl& url, qint64 limit, std::function<void(Serv
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Zumbrel"));
+    if (!trustedCertificates.isEmpty()) {
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.addCaCertificates(trustedCertificates);
+        request.setSslConfiguration(tls);
+    }
     limit_ = limit;
     refused_ = false;
     body_.clear();

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
+#include <QSslCertificate>
 #include <QString>
 #include <QUrl>
 #include <functional>
@@ -35,6 +37,9 @@ class ServiceClient final : public QObject {
     static QString configuredBase();
 
     int timeoutMs = 10000;
+    // Certificates trusted besides the system's (a test's own authority); verification
+    // stays on whatever is here.
+    QList<QSslCertificate> trustedCertificates;
     bool busy() const { return reply_ != nullptr; }
     // False when a request is already running or the URL is not allowed.
     bool fetch(const QUrl& url, qint64 limit, std::function<void(ServiceReply)> done);

@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 #include "keypad/status_line.h"
 #include "keypad_fixture.h"
@@ -83,8 +85,10 @@ TEST_F(Network, a_newer_version_opens_the_update_window_with_its_news) {
         QTest::keyClick(modal, Qt::Key_Escape);
     });
     poll.start();
+    qApp->setProperty("expectedDialog", "UpdateZMB");
     services->checkUpdate();
     EXPECT_TRUE(eventually([&] { return !version.empty(); }));
+    qApp->setProperty("expectedDialog", QVariant());
     EXPECT_EQ(version, "Zumbrel 2.6.1");
     EXPECT_EQ(news.rfind("Faster", 0), 0u) << news;
 }
@@ -107,6 +111,39 @@ TEST_F(Network, without_a_service_the_commands_say_so) {
     services->base.clear();
     services->checkUpdate();
     EXPECT_EQ(keypad->statusLine().message().toStdString(), "Service non configuré");
+}
+
+// HTTPS with a certificate made for this test: refused until the test trusts it.
+TEST(NetworkTls, a_certificate_counts_only_when_trusted) {
+    QTemporaryDir folder;
+    QProcess openssl;
+    openssl.start("openssl",
+                  {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj",
+                   "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout",
+                   folder.filePath("key.pem"), "-out", folder.filePath("cert.pem")});
+    ASSERT_TRUE(openssl.waitForFinished(60000) && openssl.exitCode() == 0)
+        << "openssl is needed: " << openssl.readAllStandardError().toStdString();
+    QProcess server;
+    server.start("python3", {QString(ZUMBREL_TEST_NET_DIR) + "/service_server.py", "--tls",
+                             folder.filePath("cert.pem"), folder.filePath("key.pem")});
+    ASSERT_TRUE(server.waitForReadyRead(10000));
+    const QString url = "https://127.0.0.1:" + QString::fromLatin1(server.readLine()).trimmed() +
+                        "/same/version/v_zmb.txt";
+    const auto fetch = [&](bool trust) {
+        ServiceClient client;
+        if (trust)
+            client.trustedCertificates = QSslCertificate::fromPath(folder.filePath("cert.pem"));
+        std::optional<ServiceReply> reply;
+        EXPECT_TRUE(client.fetch(QUrl(url), 4096, [&](ServiceReply r) { reply = r; }));
+        EXPECT_TRUE(eventually([&] { return reply.has_value(); }, 15000));
+        return reply.value_or(ServiceReply{});
+    };
+    EXPECT_EQ(fetch(false).kind, ServiceReply::Kind::Failed);
+    const ServiceReply trusted = fetch(true);
+    EXPECT_EQ(trusted.kind, ServiceReply::Kind::Ok);
+    EXPECT_TRUE(trusted.body.contains("dispo=2006000"));
+    server.kill();
+    server.waitForFinished();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 Each case is a path prefix: /same, /newer, /nosection, /nonnumeric, /missing (404), /huge
 (10 MiB), /stall (answers after 30 s), /redirect (to plain HTTP elsewhere), /ip11, /ipbody.
+With --tls CERT KEY it speaks HTTPS.
 """
 import http.server
 import socketserver
@@ -61,5 +62,10 @@ class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
 
 
 server = Server(("127.0.0.1", 0), Handler)
+if len(sys.argv) == 4 and sys.argv[1] == "--tls":  # --tls CERT KEY: HTTPS
+    import ssl
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(sys.argv[2], sys.argv[3])
+    server.socket = context.wrap_socket(server.socket, server_side=True)
 print(server.server_address[1], flush=True)
 server.serve_forever()
