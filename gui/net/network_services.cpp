@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QNetworkInterface>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -77,7 +78,20 @@ NetworkServices& NetworkServices::install(KeypadWindow& keypad) {
         connect(item(name), &QAction::triggered, services,
                 [services, path = QString::fromLatin1(path)] { services->openPage(path); });
     }
+    if (QWidget* name = keypad.findChild<QWidget*>("imgNameHead")) {
+        name->installEventFilter(services);
+        name->setCursor(Qt::PointingHandCursor);
+    }
     return *services;
+}
+
+bool NetworkServices::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        openPage(QStringLiteral("/"));
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool NetworkServices::configured() {

@@ -34,6 +34,10 @@ class NetworkServices final : public QObject {
     // How long each short window stays, in milliseconds (tests shorten them).
     int shortMs = 2000, longMs = 10000, addressMs = 20000;
 
+  protected:
+    // A click on the program's name opens the maker's site.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     bool configured();
     void busy(bool on);

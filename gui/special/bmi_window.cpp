@@ -156,9 +156,44 @@ void BmiWindow::calculate() {
     lblTableau_->setAccessibleName(btnCalculIMC_->text() + ". " + lblTableau_->text());
 }
 
+QString BmiWindow::notice(QString& title) const {
+    QString text = QString::fromUtf8(kNotice);
+    title = QStringLiteral("Avertissement !");
+    if (!letter_ || letter_ == 'F') return text;
+    if (letter_ == 'Q') {
+        // Quebec typography: no space before "!" and ":".
+        title = QStringLiteral("Avertissement!");
+        return text.replace(QStringLiteral(" !"), QStringLiteral("!"))
+            .replace(QStringLiteral(" :"), QStringLiteral(":"));
+    }
+    // The other languages: the language file's texts in the French notice's order.
+    const auto t = [this](const char* key) { return qs(texts_.text(Message{key, ""})); };
+    title = t("WARNING");
+    QStringList lines{t("WARNING"),
+                      {},
+                      t("THIS_CLASSIFICATION_DOES_NOT_ALWAYS"),
+                      t("INCLUDING_ATHLETES"),
+                      {},
+                      t("BMI_MEANING"),
+                      {},
+                      t("CLASSIFICATION_FOLLOWING_CRITERIA"),
+                      {}};
+    const std::pair<const char*, const char*> classes[] = {
+        {"< 18,50", "WEIGHT_INCAPACITY"},        {"< 16,00", "SEVERE_THINNESS"},
+        {"16,00 - 16,99", "MODERATE_THINNESS"},  {"17,00 - 18,49", "LIGHT_THINNESS"},
+        {"18,50 - 24,99", "NORMAL_VALUES"},      {"25,00 - 29,99", "PRE_OBESE"},
+        {"30,00 - 34,99", "OBESITE_CLASSIFY_I"}, {"35,00 - 39,99", "OBESITE_CLASSIFY_II"},
+        {">= 40,00", "OBESITE_CLASSIFY_III"}};
+    for (const auto& [range, key] : classes)
+        lines << QString::fromLatin1(range) + " : " + t(key);
+    lines << QString() << t("FOR_MORE_AMPLE_ADVICE_CONSULT");
+    return lines.join('\n');
+}
+
 void BmiWindow::showNotice() {
-    QMessageBox box(QMessageBox::Warning, qs(texts_.text(kWarning)), QString::fromUtf8(kNotice),
-                    QMessageBox::Ok, this);
+    QString title;
+    const QString text = notice(title);
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
     box.setObjectName("IMCNotice");
     box.exec();
 }

@@ -29,6 +29,8 @@ class BmiWindow final : public QDialog {
     void calculate();
     // btnWarnClick: the notice on what the classes leave out.
     void showNotice();
+    // Its text and title in the window's language.
+    QString notice(QString& title) const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

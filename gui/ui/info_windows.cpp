@@ -24,6 +24,7 @@
 #include "config/translate_windows.h"
 #include "keypad/keypad_window.h"
 #include "local_file_system.h"
+#include "net/network_services.h"
 #include "tape/tape_window.h"
 #include "ui/licence_text.h"
 #include "ui/qt_ports.h"
@@ -190,7 +191,17 @@ void InfoWindows::voiceNotice(QWidget* parent, const Translator& texts) {
 }
 
 void InfoWindows::principle(QWidget* parent, const Translator& texts) {
-    textWindow(parent, "Info", qs(texts.text(kPrinciple)), QString::fromUtf8(kPrincipleText));
+    // The tutorials are on the maker's web server, when there is one.
+    auto* services = parent ? parent->findChild<NetworkServices*>("NetworkServices") : nullptr;
+    textWindow(parent, "Info", qs(texts.text(kPrinciple)), QString::fromUtf8(kPrincipleText),
+               [&](QDialog& dialog, QVBoxLayout& layout) {
+                   if (!services) return;
+                   auto* tutorials = new QPushButton("  " + qs(texts.text(kPrinciple)), &dialog);
+                   tutorials->setObjectName("btnInfo");
+                   QObject::connect(tutorials, &QPushButton::clicked, services,
+                                    [services] { services->openPage("/tutos.html#zmb"); });
+                   layout.addWidget(tutorials, 0, Qt::AlignLeft);
+               });
 }
 
 void InfoWindows::credits(QWidget* parent, const Translator& texts) {

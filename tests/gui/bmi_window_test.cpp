@@ -34,8 +34,8 @@ class Bmi : public testing::Test {
 
     EventLog log;
     RecordingSound sound{log};
-    FrenchTranslator french;
-    BmiWindow window{nullptr, french, 'F', sound, ','};
+    FrenchTranslator french_;
+    BmiWindow window{nullptr, french_, 'F', sound, ','};
 };
 
 TEST_F(Bmi, shows_the_index_its_class_and_the_advice) {
@@ -65,6 +65,19 @@ TEST_F(Bmi, refills_empty_fields_and_keeps_a_leading_zero_in_the_centimetres) {
     EXPECT_EQ(value("edtMetres"), "1");
     enter("edtMetres", "2");
     EXPECT_EQ(text("lblMetre"), "mètres");
+}
+
+TEST_F(Bmi, the_notice_in_french_and_in_quebec_typography) {
+    QString title;
+    const QString french = window.notice(title);
+    EXPECT_EQ(title.toStdString(), "Avertissement !");
+    EXPECT_TRUE(french.startsWith("MISE EN GARDE !\n"));
+    EXPECT_TRUE(french.contains("IMC égal ou supérieur à 40,00 : Obésité classe III"));
+    BmiWindow quebec{nullptr, french_, 'Q', sound, ','};
+    const QString text = quebec.notice(title);
+    EXPECT_EQ(title.toStdString(), "Avertissement!");
+    EXPECT_TRUE(text.startsWith("MISE EN GARDE!\n"));
+    EXPECT_FALSE(text.contains(" :"));
 }
 
 TEST_F(Bmi, the_arrows_go_from_field_to_field) {
