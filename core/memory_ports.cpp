@@ -53,24 +53,24 @@ std::optional<std::string> ScriptedPrompts::inputBox(std::string_view title,
 }
 
 std::optional<std::string> ScriptedDialogs::answer(std::string_view kind,
-                                                   const FileDialogSpec& spec) {
+                                                   const FileDialogOptions& options) {
     std::optional<std::string> chosen;
     if (!script_.empty()) {
         if (script_.front() != "cancel") chosen = script_.front();
         script_.pop_front();
     }
     if (chosen && !folder.empty() && chosen->front() != '/') chosen = folder + "/" + *chosen;
-    log_.push_back({"dialog", std::string(kind) + " " + spec.title,
+    log_.push_back({"dialog", std::string(kind) + " " + options.title,
                     chosen ? *chosen : std::string("(cancelled)")});
     return chosen;
 }
 
-std::optional<std::string> ScriptedDialogs::openFile(const FileDialogSpec& spec) {
-    return answer("open", spec);
+std::optional<std::string> ScriptedDialogs::openFile(const FileDialogOptions& options) {
+    return answer("open", options);
 }
 
-std::optional<std::string> ScriptedDialogs::saveFile(const FileDialogSpec& spec) {
-    return answer("save", spec);
+std::optional<std::string> ScriptedDialogs::saveFile(const FileDialogOptions& options) {
+    return answer("save", options);
 }
 
 void RecordingSound::playSync(std::string_view path) {

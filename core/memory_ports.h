@@ -98,12 +98,12 @@ class ScriptedPrompts final : public Prompts {
 class ScriptedDialogs final : public FileDialogs {
   public:
     ScriptedDialogs(EventLog& log, AnswerScript& script) : log_(log), script_(script) {}
-    std::optional<std::string> openFile(const FileDialogSpec& spec) override;
-    std::optional<std::string> saveFile(const FileDialogSpec& spec) override;
+    std::optional<std::string> openFile(const FileDialogOptions& options) override;
+    std::optional<std::string> saveFile(const FileDialogOptions& options) override;
     std::string folder;
 
   private:
-    std::optional<std::string> answer(std::string_view kind, const FileDialogSpec& spec);
+    std::optional<std::string> answer(std::string_view kind, const FileDialogOptions& options);
     EventLog& log_;
     AnswerScript& script_;
 };

@@ -139,7 +139,7 @@ class FileSystem {
 };
 
 // What a file dialog starts with.
-struct FileDialogSpec {
+struct FileDialogOptions {
     std::string title;
     std::string filter;     // "Fichier texte enrichi  (*.rtf)"
     std::string folder;     // where it opens
@@ -152,8 +152,8 @@ struct FileDialogSpec {
 class FileDialogs {
   public:
     virtual ~FileDialogs() = default;
-    virtual std::optional<std::string> openFile(const FileDialogSpec& spec) = 0;
-    virtual std::optional<std::string> saveFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> openFile(const FileDialogOptions& options) = 0;
+    virtual std::optional<std::string> saveFile(const FileDialogOptions& options) = 0;
 };
 
 }  // namespace zumbrel

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // A block writes both its tape lines and its memo, or neither.
         const bool wroteMemo = h.history.lineCount() != memo;
         const bool wroteTape = h.tape.lineCount() != tape;
-        if (std::holds_alternative<zumbrel::special::SpecialKey>(k) && wroteMemo != wroteTape)
+        if (std::holds_alternative<zumbrel::business::BusinessKey>(k) && wroteMemo != wroteTape)
             fail("half a block", h.calc.registers().edtSaisie);
     }
     checkWritten(h);

@@ -1,8 +1,8 @@
 #include "calc/calculator.h"
 
+#include "business/block.h"
+#include "business/run_block.h"
 #include "calc/messages.h"
-#include "special/block.h"
-#include "special/business.h"
 
 namespace zumbrel::calc {
 
@@ -54,10 +54,10 @@ void Calculator::document(tape::DocumentKey key) {
     guarded([&] { documents_.run(key); });
 }
 
-void Calculator::special(special::SpecialKey key) {
+void Calculator::businessBlock(business::BusinessKey key) {
     guarded([&] {
-        special::Block block(regs_, entry_, ports_, business_);
-        special::runSpecial(key, block, business_);
+        business::Block block(regs_, entry_, ports_, business_);
+        business::runBusinessBlock(key, block, business_);
     });
 }
 

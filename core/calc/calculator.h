@@ -1,13 +1,13 @@
 #pragma once
 
+#include "business/business_key.h"
+#include "business/business_registers.h"
 #include "calc/commands.h"
 #include "calc/context.h"
 #include "calc/engine.h"
 #include "calc/entry.h"
 #include "calc/input_line.h"
 #include "calc/kept_places.h"
-#include "special/business_registers.h"
-#include "special/special_key.h"
 #include "tape/documents.h"
 
 namespace zumbrel::calc {
@@ -27,9 +27,9 @@ class Calculator {
     // A drop or choice of the memories, list, history, clipboard panel, or paste.
     PasteOutcome keep(const KeptKey& key);
     // A business button: VAT, currency, self-employed or golden-number block.
-    void special(special::SpecialKey key);
-    special::BusinessRegisters& business() { return business_; }
-    const special::BusinessRegisters& business() const { return business_; }
+    void businessBlock(business::BusinessKey key);
+    business::BusinessRegisters& business() { return business_; }
+    const business::BusinessRegisters& business() const { return business_; }
     // A file command: new, open, save, save as, or the close's question.
     void document(tape::DocumentKey key);
     tape::Documents& documents() { return documents_; }
@@ -55,7 +55,7 @@ class Calculator {
     Engine engine_;
     InputLine inputLine_;
     KeptPlaces kept_;
-    special::BusinessRegisters business_;
+    business::BusinessRegisters business_;
     tape::Documents documents_;
 };
 

@@ -34,13 +34,13 @@ std::optional<KeptKey> keptKey(std::string_view token) {
 }
 
 // "[TVA+]" and the other business buttons, or nothing.
-std::optional<special::SpecialKey> specialKey(std::string_view token) {
-    using special::SpecialKey;
-    static constexpr std::pair<std::string_view, SpecialKey> kNames[] = {
-        {"TVA+", SpecialKey::TvaPlus},    {"TVA-", SpecialKey::TvaMinus},
-        {"E>F", SpecialKey::EuroToOther}, {"F>E", SpecialKey::OtherToEuro},
-        {"AE", SpecialKey::AeRemaining},  {"AEC", SpecialKey::AeCharges},
-        {"OR", SpecialKey::Golden},
+std::optional<business::BusinessKey> businessKey(std::string_view token) {
+    using business::BusinessKey;
+    static constexpr std::pair<std::string_view, BusinessKey> kNames[] = {
+        {"TVA+", BusinessKey::TvaPlus},    {"TVA-", BusinessKey::TvaMinus},
+        {"E>F", BusinessKey::EuroToOther}, {"F>E", BusinessKey::OtherToEuro},
+        {"AE", BusinessKey::AeRemaining},  {"AEC", BusinessKey::AeCharges},
+        {"OR", BusinessKey::Golden},
     };
     for (const auto& [name, key] : kNames) {
         if (token == name) return key;
@@ -79,7 +79,7 @@ std::vector<KeyAction> parseKeys(std::string_view s) {
                 i += close;
                 continue;
             }
-            if (auto business = specialKey(rest.substr(1, close - 1))) {
+            if (auto business = businessKey(rest.substr(1, close - 1))) {
                 out.emplace_back(*business);
                 i += close;
                 continue;
@@ -143,8 +143,8 @@ void runAction(Calculator& calc, const KeyAction& action) {
         calc.run(*command);
     } else if (const KeptKey* kept = std::get_if<KeptKey>(&action)) {
         calc.keep(*kept);
-    } else if (const auto* business = std::get_if<special::SpecialKey>(&action)) {
-        calc.special(*business);
+    } else if (const auto* business = std::get_if<business::BusinessKey>(&action)) {
+        calc.businessBlock(*business);
     } else {
         calc.document(std::get<tape::DocumentKey>(action));
     }

@@ -5,9 +5,9 @@
 #include <variant>
 #include <vector>
 
+#include "business/business_key.h"
 #include "calc/input_line.h"
 #include "calc/kept_places.h"
-#include "special/special_key.h"
 #include "tape/documents.h"
 
 namespace zumbrel::calc {
@@ -31,7 +31,7 @@ namespace zumbrel::calc {
 //   [NEW] [OPEN] [SAVE] [SAVEAS] [QUIT]   the file commands and the close (their dialogs
 //                       and questions answer from the script of answers)
 //   spaces are ignored; any other character is typed as it is (and refused by the input line).
-using KeyAction = std::variant<char, Command, KeptKey, special::SpecialKey, tape::DocumentKey>;
+using KeyAction = std::variant<char, Command, KeptKey, business::BusinessKey, tape::DocumentKey>;
 
 std::vector<KeyAction> parseKeys(std::string_view script);
 

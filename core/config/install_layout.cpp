@@ -41,7 +41,7 @@ std::string findPath(const FileSystem& files, const std::string& folder,
 }
 
 std::string userDataFolder(const Environment& env) {
-    // The specification says a relative XDG_DATA_HOME is to be ignored.
+    // A relative XDG_DATA_HOME is ignored, as the XDG base directory rules want.
     if (!env.xdgDataHome.empty() && env.xdgDataHome.front() == '/')
         return env.xdgDataHome + "/zumbrel/";
     if (!env.home.empty()) return env.home + "/.local/share/zumbrel/";

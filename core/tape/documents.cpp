@@ -38,8 +38,8 @@ std::string Documents::text(std::string_view key, std::string_view french) const
     return p_.tr.text(Message{key, french});
 }
 
-FileDialogSpec Documents::dialog(std::string_view titleKey, std::string_view titleFrench,
-                                 const std::string& name) const {
+FileDialogOptions Documents::dialog(std::string_view titleKey, std::string_view titleFrench,
+                                    const std::string& name) const {
     return {text(titleKey, titleFrench), p_.tr.text(kRichText) + std::string(kFilterSuffix),
             startFolder, name, "rtf"};
 }
@@ -103,9 +103,10 @@ Documents::Outcome Documents::overwriteQuestion(const std::string& path, bool re
     return Outcome::NotWritten;
 }
 
-Documents::Outcome Documents::saveThroughDialog(const FileDialogSpec& spec, bool restoreCaption) {
-    lastSave_ = spec;
-    const auto chosen = p_.dialogs.saveFile(spec);
+Documents::Outcome Documents::saveThroughDialog(const FileDialogOptions& options,
+                                                bool restoreCaption) {
+    lastSave_ = options;
+    const auto chosen = p_.dialogs.saveFile(options);
     if (!chosen) return Outcome::NotWritten;
     saveName_ = *chosen;  // the dialog now holds it
     if (p_.files.exists(*chosen)) return overwriteQuestion(*chosen, restoreCaption);
@@ -177,11 +178,11 @@ void Documents::OuvrirClick() {
         openChosenFile(false);
     } else if (a == Answer::Yes) {
         // The tape is saved and nothing is opened: the user opens again afterwards.
-        FileDialogSpec spec =
+        FileDialogOptions options =
             lastSave_.title.empty() ? dialog("SAVE_FILE", "Enregistrer", {}) : lastSave_;
-        spec.fileName = saveName_;
-        spec.folder = startFolder;
-        saveThroughDialog(spec, false);
+        options.fileName = saveName_;
+        options.folder = startFolder;
+        saveThroughDialog(options, false);
     }
 }
 
@@ -210,13 +211,13 @@ void Documents::SaveClick() {
         p_.sound.beep(Beep::Default);
         return;
     }
-    const FileDialogSpec spec = dialog("SAVE_FILE", "Enregistrer", saveName_);
+    const FileDialogOptions options = dialog("SAVE_FILE", "Enregistrer", saveName_);
     if (!saveName_.empty()) {
         currentFile_ = saveName_;
         if (write(saveName_)) afterSave(saveName_);
         return;
     }
-    saveThroughDialog(spec, false);
+    saveThroughDialog(options, false);
 }
 
 void Documents::mItemEnregistrerSousClick() {
@@ -238,9 +239,9 @@ bool Documents::SaveClose() {
     if (!saveName_.empty()) return write(saveName_);  // a failed write keeps the program open
     // A file chosen and not replaced asks for another name; nothing is lost by a close.
     for (;;) {
-        const FileDialogSpec spec = dialog("SAVE_AS_O", "Enregistrer sous...", saveName_);
-        lastSave_ = spec;
-        const auto chosen = p_.dialogs.saveFile(spec);
+        const FileDialogOptions options = dialog("SAVE_AS_O", "Enregistrer sous...", saveName_);
+        lastSave_ = options;
+        const auto chosen = p_.dialogs.saveFile(options);
         if (!chosen) return false;
         saveName_ = *chosen;
         if (!p_.files.exists(*chosen)) {

@@ -62,16 +62,16 @@ class Documents {
   private:
     enum class Outcome { Written, NotWritten, Failed };
 
-    FileDialogSpec dialog(std::string_view titleKey, std::string_view titleFrench,
-                          const std::string& name) const;
+    FileDialogOptions dialog(std::string_view titleKey, std::string_view titleFrench,
+                             const std::string& name) const;
     bool write(const std::string& path);
     bool read(const std::string& path);
     void afterSave(const std::string& path);
     // The chosen file N exists: replace it? `restoreCaption` for save as and the close.
     Answer askReplace(const std::string& path);
     Outcome overwriteQuestion(const std::string& path, bool restoreCaption);
-    // Runs the save dialog titled `spec` and writes the file chosen.
-    Outcome saveThroughDialog(const FileDialogSpec& spec, bool restoreCaption);
+    // Runs the save dialog titled by `options` and writes the file chosen.
+    Outcome saveThroughDialog(const FileDialogOptions& options, bool restoreCaption);
     void openChosenFile(bool setSaveDisabled);
     std::string text(std::string_view key, std::string_view french) const;
 
@@ -82,7 +82,7 @@ class Documents {
     std::string lblSaveDlg_;
     std::string lblPathShort_;
     std::string caption_ = "Zumbrel";
-    FileDialogSpec lastSave_;  // the save dialog keeps its last title
+    FileDialogOptions lastSave_;  // the save dialog keeps its last title
     bool eraserVisible_ = false;
     bool closed_ = false;
 };

@@ -1,7 +1,7 @@
 #include "keypad/keypad_commands.h"
 
+#include "business/bmi_window.h"
 #include "net/network_services.h"
-#include "special/bmi_window.h"
 #include "ui/info_windows.h"
 
 namespace zumbrel::gui {

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include "business/business_panel.h"
 #include "calc/calculator.h"
 #include "calc/kept_numbers.h"
 #include "calc/messages.h"
@@ -28,7 +29,6 @@
 #include "keypad/status_line.h"
 #include "local_file_system.h"
 #include "memory_ports.h"
-#include "special/business_panel.h"
 #include "tape/document_commands.h"
 #include "tape/document_tape.h"
 #include "tape/tape_window.h"
@@ -408,7 +408,7 @@ void KeypadWindow::buildBusinessPanel() {
     business_ = new BusinessPanel(panelClavier_, *calc_, *translator_,
                                   [this](QWidget* w, const QString& text) { hint(w, text); });
     business_->move(24, 452);
-    business_->onKey = [this](special::SpecialKey key) { keyAction(key); };
+    business_->onKey = [this](business::BusinessKey key) { keyAction(key); };
 }
 
 void KeypadWindow::buildKeptNumbers() {

@@ -8,8 +8,7 @@
 
 namespace zumbrel::gui {
 
-ServiceClient::ServiceClient(QObject* parent)
-    : QObject(parent), manager_(new QNetworkAccessManager(this)) {}
+ServiceClient::ServiceClient(QObject* parent) : QObject(parent) {}
 
 bool ServiceClient::allowed(const QUrl& url) {
     if (!url.isValid()) return false;
@@ -41,6 +40,8 @@ bool ServiceClient::fetch(const QUrl& url, qint64 limit, std::function<void(Serv
     refused_ = false;
     body_.clear();
     done_ = std::move(done);
+    // Made on the first request: most runs never ask the network, and start-up stays light.
+    if (!manager_) manager_ = new QNetworkAccessManager(this);
     reply_ = manager_->get(request);
     connect(reply_, &QNetworkReply::redirected, this, [this](const QUrl& to) {
         if (allowed(to)) {

@@ -47,7 +47,7 @@ class ServiceClient final : public QObject {
   private:
     void finish(ServiceReply::Kind kind);
 
-    QNetworkAccessManager* manager_;
+    QNetworkAccessManager* manager_ = nullptr;
     QNetworkReply* reply_ = nullptr;
     qint64 limit_ = 0;
     bool refused_ = false;  // aborted by us: too large, or an unsafe redirect

@@ -79,27 +79,27 @@ std::optional<std::string> QtPrompts::inputBox(std::string_view title, std::stri
     return text.toStdString();
 }
 
-std::optional<std::string> QtFileDialogs::run(const FileDialogSpec& spec, bool save) {
-    QString filter = qs(spec.filter);
+std::optional<std::string> QtFileDialogs::run(const FileDialogOptions& options, bool save) {
+    QString filter = qs(options.filter);
     // The dialogs match names as they are written: give both cases of the extension.
     filter.replace(QStringLiteral("(*.rtf)"), QStringLiteral("(*.rtf *.RTF)"));
-    QFileDialog dialog(parent_, qs(spec.title), qs(spec.folder), filter);
+    QFileDialog dialog(parent_, qs(options.title), qs(options.folder), filter);
     dialog.setObjectName(save ? "SaveDlg" : "OpenDlg");
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    if (!spec.extension.empty()) dialog.setDefaultSuffix(qs(spec.extension));
-    if (!spec.fileName.empty()) dialog.selectFile(qs(spec.fileName));
+    if (!options.extension.empty()) dialog.setDefaultSuffix(qs(options.extension));
+    if (!options.fileName.empty()) dialog.selectFile(qs(options.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
 }
 
-std::optional<std::string> QtFileDialogs::openFile(const FileDialogSpec& spec) {
-    return run(spec, false);
+std::optional<std::string> QtFileDialogs::openFile(const FileDialogOptions& options) {
+    return run(options, false);
 }
 
-std::optional<std::string> QtFileDialogs::saveFile(const FileDialogSpec& spec) {
-    return run(spec, true);
+std::optional<std::string> QtFileDialogs::saveFile(const FileDialogOptions& options) {
+    return run(options, true);
 }
 
 }  // namespace zumbrel::gui

@@ -27,11 +27,11 @@ class QtPrompts final : public Prompts {
 class QtFileDialogs final : public FileDialogs {
   public:
     explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
-    std::optional<std::string> openFile(const FileDialogSpec& spec) override;
-    std::optional<std::string> saveFile(const FileDialogSpec& spec) override;
+    std::optional<std::string> openFile(const FileDialogOptions& options) override;
+    std::optional<std::string> saveFile(const FileDialogOptions& options) override;
 
   private:
-    std::optional<std::string> run(const FileDialogSpec& spec, bool save);
+    std::optional<std::string> run(const FileDialogOptions& options, bool save);
     QPointer<QWidget> parent_;
 };
 

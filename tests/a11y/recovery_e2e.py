@@ -46,7 +46,7 @@ def main():
     program = sys.argv[1]
     first = start(program)
     try:
-        app = t.find_app()
+        app = t.find_app(60)
         t.check(app is not None, "the program starts")
         if app is None:
             return
@@ -62,7 +62,7 @@ def main():
 
     second = start(program)
     try:
-        app = t.find_app()
+        app = t.find_app(60)
         t.check(app is not None, "the program starts again")
         if app is None:
             return

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "business/bmi.h"
 #include "memory_ports.h"
-#include "special/bmi.h"
 #include "test_names.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 namespace {
 
 struct BmiCase {
@@ -78,4 +78,4 @@ TEST(BodyMass, unit_words_follow_the_language_and_the_metres) {
 }
 
 }  // namespace
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "special/business_registers.h"
-#include "special/currency.h"
-#include "special/exact.h"
-#include "special/self_employed.h"
-#include "special/vat.h"
+#include "business/business_registers.h"
+#include "business/currency.h"
+#include "business/exact.h"
+#include "business/self_employed.h"
+#include "business/vat.h"
 #include "test_names.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 namespace {
 
 Exact exact(const char* text) {
@@ -234,4 +234,4 @@ TEST(Ceiling, keeps_its_own_decimals_and_takes_the_separator) {
 }
 
 }  // namespace
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

@@ -166,7 +166,7 @@ TEST_P(Golden, shows_what_the_scenario_expects) {
     regs.edtComResult = setting("comment", "");
     h.prompts.setDefaultAnswer(setting("answer", "yes") == "no" ? Answer::No : Answer::Yes);
     if (s.clipboard) h.clipboard.setText(*s.clipboard);
-    special::BusinessRegisters& business = h.calc.business();
+    business::BusinessRegisters& business = h.calc.business();
     for (const config::LanguageRow& row : config::languageTable()) {
         if (row.folderCode == setting("lang", "Fran")) business.letter = row.letter;
     }

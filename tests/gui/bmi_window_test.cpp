@@ -11,10 +11,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include "business/bmi_window.h"
 #include "config/settings.h"
 #include "keypad_fixture.h"
 #include "memory_ports.h"
-#include "special/bmi_window.h"
 
 namespace zumbrel::gui {
 namespace {

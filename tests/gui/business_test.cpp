@@ -13,12 +13,12 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#include "business/business_panel.h"
+#include "business/rate_panel.h"
 #include "calc/calculator.h"
 #include "config/settings.h"
 #include "keypad/number_list_popup.h"
 #include "keypad_fixture.h"
-#include "special/business_panel.h"
-#include "special/rate_panel.h"
 #include "tape/document_tape.h"
 #include "tape/tape_window.h"
 
@@ -35,7 +35,7 @@ class Business : public KeypadFixture {
         business().pnlTauxTVA = "20";
         keypad->business().refresh();
     }
-    special::BusinessRegisters& business() { return keypad->calculator().business(); }
+    business::BusinessRegisters& business() { return keypad->calculator().business(); }
     void type(const char* keys) { QTest::keyClicks(keypad.get(), keys); }
     void press(const char* button) {
         QTest::mouseClick(keypad->findChild<QPushButton*>(button), Qt::LeftButton);

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "business/bmi.h"
 #include "calc/key_script.h"
 #include "config/language.h"
 #include "export.h"
@@ -20,7 +21,6 @@
 #include "memory_ports.h"
 #include "report.h"
 #include "service.h"
-#include "special/bmi.h"
 #include "tape/tape_file.h"
 #include "version.h"
 #include "voice/number_words.h"
@@ -199,7 +199,7 @@ Options parseOptions(int argc, char** argv) {
         } else if (a == "--read") {
             o.readNumber = value();
             o.read = true;
-        } else if (zumbrel::special::BusinessRegisters{}.set(a.substr(2), "")) {
+        } else if (zumbrel::business::BusinessRegisters{}.set(a.substr(2), "")) {
             o.rates.emplace_back(a.substr(2), value());
         } else if (a == "--clipboard") {
             o.clipboard = value();
@@ -249,12 +249,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!o.bmi.empty()) {
-        const auto bmi = zumbrel::special::bodyMassIndex(o.bmi[0], o.bmi[1], o.bmi[2], o.ds);
+        const auto bmi = zumbrel::business::bodyMassIndex(o.bmi[0], o.bmi[1], o.bmi[2], o.ds);
         if (!bmi)
             fail("--bmi takes whole kilos, metres and centimetres (0 to 99), not a zero height");
         const zumbrel::FrenchTranslator french;
         std::printf("%s %s\n", bmi->index.c_str(),
-                    zumbrel::special::categoryName(bmi->category, french).c_str());
+                    zumbrel::business::categoryName(bmi->category, french).c_str());
         return 0;
     }
     if (o.read) {
@@ -278,7 +278,7 @@ int main(int argc, char** argv) {
     regs.lblSepDec = o.sepDec;
     regs.edtComResult = o.comment;
     if (o.clipboard) h.clipboard.setText(*o.clipboard);
-    zumbrel::special::BusinessRegisters& business = h.calc.business();
+    zumbrel::business::BusinessRegisters& business = h.calc.business();
     for (const zumbrel::config::LanguageRow& row : zumbrel::config::languageTable()) {
         if (row.folderCode == o.lang) business.letter = row.letter;
     }

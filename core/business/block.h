@@ -5,13 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "business/business_registers.h"
+#include "business/exact.h"
 #include "calc/context.h"
 #include "calc/entry.h"
-#include "special/business_registers.h"
-#include "special/exact.h"
 #include "tape/style.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 
 // The colours of the blocks' lines.
 namespace blockColors {
@@ -83,4 +83,4 @@ class Block {
     const BusinessRegisters& business_;
 };
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

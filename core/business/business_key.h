@@ -1,9 +1,9 @@
 #pragma once
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 
 // The keypad's business buttons.
-enum class SpecialKey {
+enum class BusinessKey {
     TvaPlus,      // btnTVAPlus: VAT (or the Quebec taxes) on a price before tax
     TvaMinus,     // btnTVAMoins: back from a price with tax
     EuroToOther,  // btnEuroToFranc
@@ -13,4 +13,4 @@ enum class SpecialKey {
     Golden,       // btnNbrGold
 };
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

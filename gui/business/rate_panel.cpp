@@ -1,4 +1,4 @@
-#include "special/rate_panel.h"
+#include "business/rate_panel.h"
 
 #include <QMouseEvent>
 #include <QPainter>

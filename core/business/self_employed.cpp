@@ -1,11 +1,11 @@
-#include "special/self_employed.h"
+#include "business/self_employed.h"
 
 #include <algorithm>
 
+#include "business/messages.h"
 #include "calc/number_text.h"
-#include "special/messages.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 namespace {
 
 const Exact kHundred{100, 0};
@@ -109,4 +109,4 @@ void BtnChargesAEClick(Block& block, const BusinessRegisters& b) {
     block.finish(block.amount(charges), charges.toLongDouble());
 }
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

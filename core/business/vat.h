@@ -1,8 +1,8 @@
 #pragma once
 
-#include "special/block.h"
+#include "business/block.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 
 // The amounts of a tax block, each rounded to the block's places; they add up exactly.
 struct VatAmounts {
@@ -29,4 +29,4 @@ void CalculTVAMoins(Block& block, const BusinessRegisters& b);
 void CalculTaxesPlus(Block& block, const BusinessRegisters& b);
 void CalculTaxesMoins(Block& block, const BusinessRegisters& b);
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

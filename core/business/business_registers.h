@@ -9,7 +9,7 @@
 
 #include "config/settings.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 
 // The rates, names and profiles the business blocks compute with: the captions of the
 // keypad's rate panels and of their hidden labels, kept as the texts they are.
@@ -61,4 +61,4 @@ struct BusinessRegisters {
     void give(config::Settings& s) const;
 };
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

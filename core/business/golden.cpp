@@ -1,11 +1,11 @@
-#include "special/golden.h"
+#include "business/golden.h"
 
 #include <cmath>
 
+#include "business/messages.h"
 #include "calc/messages.h"
-#include "special/messages.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 
 long double goldenRatio() {
     return (1.0L + std::sqrt(5.0L)) / 2.0L;
@@ -31,4 +31,4 @@ void btnNbrGoldClick(Block& block) {
     block.finish(result, golden);
 }
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

@@ -1,8 +1,8 @@
-#include "special/business_registers.h"
+#include "business/business_registers.h"
 
 #include <utility>
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 
 void BusinessRegisters::chooseVatRate(std::size_t row) {
     if (row < lblTauxTVA.size()) pnlTauxTVA = lblTauxTVA[row];
@@ -78,4 +78,4 @@ void BusinessRegisters::give(config::Settings& s) const {
     s.profilAE = lblProfilAE;
 }
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

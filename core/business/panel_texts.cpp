@@ -1,8 +1,8 @@
-#include "special/panel_texts.h"
+#include "business/panel_texts.h"
 
 #include "config/language.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 namespace {
 
 constexpr Message kTvaPlusHint{"MSG_MF_MM_031", "Calcul TVA"};
@@ -65,4 +65,4 @@ std::vector<std::pair<std::string_view, std::string>> composedHints(const Transl
     };
 }
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

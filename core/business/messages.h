@@ -3,7 +3,7 @@
 #include "ports.h"
 
 // The words of the business blocks: language-file key and built-in French text.
-namespace zumbrel::special::msg {
+namespace zumbrel::business::msg {
 
 inline constexpr Message kHT{"APPEND_HT", "HT"};
 inline constexpr Message kTVA{"APPEND_TVA", "TVA"};
@@ -30,4 +30,4 @@ inline constexpr Message kRateNotValid{"MSG_RATE_NOT_VALID",
 inline constexpr Message kCeilingNotValid{"MSG_CEILING_NOT_VALID",
                                           "Plafond de CA non valide, calcul impossible :"};
 
-}  // namespace zumbrel::special::msg
+}  // namespace zumbrel::business::msg

@@ -6,7 +6,7 @@
 
 #include "ports.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 
 // The World Health Organization's classes of the body-mass index.
 enum class BmiCategory {
@@ -45,4 +45,4 @@ BmiUnits bmiUnits(std::optional<char> letter, int metres);
 std::string categoryName(BmiCategory category, const Translator& tr);
 std::string categoryLine(BmiCategory category, const Translator& tr, std::string_view spacer);
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

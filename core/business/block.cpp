@@ -1,4 +1,4 @@
-#include "special/block.h"
+#include "business/block.h"
 
 #include <cmath>
 
@@ -7,7 +7,7 @@
 #include "calc/number_text.h"
 #include "config/language.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 
 bool Block::start(NegativeReport report) {
     const bool busy = !regs_.lblTamponNum1.empty() || !regs_.lblTamponNum2.empty() ||
@@ -84,7 +84,7 @@ std::string Block::spacer() const {
 }
 
 Exact Block::mulDiv(const Exact& a, const Exact& b, const Exact& c, int places) const {
-    const auto r = special::mulDiv(a, b, c, places);
+    const auto r = business::mulDiv(a, b, c, places);
     if (!r) throw calc::CalcError(calc::msg::kOutOfRange, "");
     return *r;
 }
@@ -146,4 +146,4 @@ void Block::finish(std::optional<std::string> entryText, long double value) {
     ports_.tape.scrollToEnd();
 }
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

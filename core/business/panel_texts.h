@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "business/business_registers.h"
 #include "ports.h"
-#include "special/business_registers.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 
 // The captions the language sets on the business buttons (they are not in the language
 // files), and which tax panel shows.
@@ -27,4 +27,4 @@ ButtonCaptions buttonCaptions(std::optional<char> letter);
 std::vector<std::pair<std::string_view, std::string>> composedHints(const Translator& tr,
                                                                     const BusinessRegisters& b);
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

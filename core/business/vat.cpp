@@ -1,13 +1,13 @@
-#include "special/vat.h"
+#include "business/vat.h"
 
+#include "business/messages.h"
 #include "calc/messages.h"
 #include "calc/number_text.h"
-#include "special/messages.h"
 
 #include <utility>
 #include <vector>
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 namespace {
 
 const Exact kHundred{100, 0};
@@ -194,4 +194,4 @@ void CalculTaxesMoins(Block& block, const BusinessRegisters& b) {
                           beforeTax});
 }
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

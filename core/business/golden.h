@@ -1,8 +1,8 @@
 #pragma once
 
-#include "special/block.h"
+#include "business/block.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 
 // φ = (1 + √5) / 2 to the precision of a long double.
 long double goldenRatio();
@@ -10,4 +10,4 @@ long double goldenRatio();
 // btnNbrGoldClick: the entry times the golden number, highlighted on the tape.
 void btnNbrGoldClick(Block& block);
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 
 // 128-bit integers are a compiler extension (GCC and Clang on 64-bit targets).
 __extension__ typedef __int128 Int128;
@@ -43,4 +43,4 @@ std::string formatFixed(const Exact& v, int places, char ds);
 // The shortest notation: no trailing zeros, no separator for a whole number ("9,975", "5").
 std::string formatShortest(const Exact& v, char ds);
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

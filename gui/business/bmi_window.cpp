@@ -1,4 +1,4 @@
-#include "special/bmi_window.h"
+#include "business/bmi_window.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include "business/bmi.h"
 #include "calc/calculator.h"
 #include "config/language.h"
 #include "config/translate_windows.h"
 #include "keypad/keypad_window.h"
 #include "local_file_system.h"
-#include "special/bmi.h"
 #include "ui/painted_widgets.h"
 #include "ui/qt_ports.h"
 #include "voice/sound_output.h"
@@ -137,20 +137,20 @@ void BmiWindow::refill(QLineEdit* field) {
 }
 
 void BmiWindow::showUnits() {
-    const special::BmiUnits u = special::bmiUnits(letter_, edtMetres_->text().toInt());
+    const business::BmiUnits u = business::bmiUnits(letter_, edtMetres_->text().toInt());
     lblKilos_->setText(qs(u.kilos));
     lblMetre_->setText(qs(u.metres));
 }
 
 void BmiWindow::calculate() {
     const auto bmi =
-        special::bodyMassIndex(edtPoids_->text().toStdString(), edtMetres_->text().toStdString(),
-                               edtCentimetres_->text().toStdString(), ds_);
+        business::bodyMassIndex(edtPoids_->text().toStdString(), edtMetres_->text().toStdString(),
+                                edtCentimetres_->text().toStdString(), ds_);
     if (!bmi) return;
     btnCalculIMC_->setText(qs(texts_.text(kYourIndex)) + " " + qs(bmi->index));
     btnCalculIMC_->setAccessibleName(btnCalculIMC_->text());
     const std::string spacer = config::FrenchSpace(config::InstallCode::ZMB, letter_);
-    lblTableau_->setText(qs(special::categoryLine(bmi->category, texts_, spacer)));
+    lblTableau_->setText(qs(business::categoryLine(bmi->category, texts_, spacer)));
     lblWarn_->setText(bmi->advice ? qs(texts_.text(kConsult)) : QString());
     // A reader hears the result as it appears.
     lblTableau_->setAccessibleName(btnCalculIMC_->text() + ". " + lblTableau_->text());

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "special/block.h"
+#include "business/block.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 
 // BtnCAResteAEClick: the turnover still allowed under the ceiling of the profile in use (or
 // by how much it is exceeded), then what remains of the turnover once the charges are paid.
@@ -14,4 +14,4 @@ void BtnChargesAEClick(Block& block, const BusinessRegisters& b);
 // places in use (nothing appended for none).
 std::string ceilingText(const Exact& ceiling, std::string_view nbrDec, char ds);
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

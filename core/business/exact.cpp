@@ -1,9 +1,9 @@
-#include "special/exact.h"
+#include "business/exact.h"
 
 #include <array>
 #include <cmath>
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 namespace {
 
 using Int = Int128;
@@ -178,4 +178,4 @@ std::string formatShortest(const Exact& v, char ds) {
     return formatFixed(r, r.scale, ds);
 }
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "special/block.h"
+#include "business/block.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 
 // A conversion at a fixed rate (units of the other currency for one euro), rounded half up
 // to hundredths; back to euros divides by the rate. Nothing when the rate is zero or the
@@ -14,4 +14,4 @@ std::optional<Exact> otherToEuro(const Exact& amount, const Exact& rate);
 void btnEuroToFrancClick(Block& block, const BusinessRegisters& b);
 void btnFrancToEuroClick(Block& block, const BusinessRegisters& b);
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

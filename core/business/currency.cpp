@@ -1,10 +1,10 @@
-#include "special/currency.h"
+#include "business/currency.h"
 
+#include "business/messages.h"
 #include "calc/messages.h"
 #include "calc/number_text.h"
-#include "special/messages.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 namespace {
 
 const Exact kOne{1, 0};
@@ -64,4 +64,4 @@ void btnFrancToEuroClick(Block& block, const BusinessRegisters& b) {
             {b.lblRefMoneyEuros, blockColors::kEuro}, otherToEuro);
 }
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

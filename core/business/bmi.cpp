@@ -1,8 +1,8 @@
-#include "special/bmi.h"
+#include "business/bmi.h"
 
-#include "special/exact.h"
+#include "business/exact.h"
 
-namespace zumbrel::special {
+namespace zumbrel::business {
 namespace {
 
 struct CategoryText {
@@ -95,4 +95,4 @@ std::string categoryLine(BmiCategory category, const Translator& tr, std::string
     return tr.text(c.name) + std::string(spacer) + ":" + std::string(c.range);
 }
 
-}  // namespace zumbrel::special
+}  // namespace zumbrel::business

@@ -1,13 +1,13 @@
-#include "special/business_panel.h"
+#include "business/business_panel.h"
 
 #include <QFontMetrics>
 #include <QStringListModel>
 
+#include "business/messages.h"
+#include "business/panel_texts.h"
+#include "business/rate_panel.h"
 #include "calc/calculator.h"
 #include "keypad/number_list_popup.h"
-#include "special/messages.h"
-#include "special/panel_texts.h"
-#include "special/rate_panel.h"
 #include "ui/accessibility.h"
 #include "ui/painted_widgets.h"
 #include "ui/qt_ports.h"
@@ -15,7 +15,7 @@
 namespace zumbrel::gui {
 namespace {
 
-using special::SpecialKey;
+using business::BusinessKey;
 
 constexpr int kButton = 84, kPanel = 100, kHeight = 32, kGap = 4, kRow2 = 38;
 constexpr int kSecondGroup = 2 * (kButton + kGap) + kPanel + 10;
@@ -51,8 +51,8 @@ BusinessPanel::BusinessPanel(QWidget* parent, calc::Calculator& calc, const Tran
     setObjectName("PanelBusiness");
     setMouseTracking(true);
     const int panelX = 2 * (kButton + kGap);
-    hint(addButton("btnTVAPlus", "+ TVA", cell(0, 0, kButton), SpecialKey::TvaPlus), "Calcul TVA");
-    hint(addButton("btnTVAMoins", "- TVA", cell(kButton + kGap, 0, kButton), SpecialKey::TvaMinus),
+    hint(addButton("btnTVAPlus", "+ TVA", cell(0, 0, kButton), BusinessKey::TvaPlus), "Calcul TVA");
+    hint(addButton("btnTVAMoins", "- TVA", cell(kButton + kGap, 0, kButton), BusinessKey::TvaMinus),
          "Calcul HT sur un TTC");
     vatRate_ = addPanel("pnlTauxTVA", cell(panelX, 0, kPanel));
     hint(vatRate_, "Affiche taux TVA et déroule liste des taux (clic et double-clic)");
@@ -61,24 +61,24 @@ BusinessPanel::BusinessPanel(QWidget* parent, calc::Calculator& calc, const Tran
     quebecRates_->hide();
 
     hint(addButton("btnEuroToFranc", "€ > F", cell(kSecondGroup, 0, kButton),
-                   SpecialKey::EuroToOther),
+                   BusinessKey::EuroToOther),
          "Calcul convertir");
     hint(addButton("btnFrancToEuro", "F > €", cell(kSecondGroup + kButton + kGap, 0, kButton),
-                   SpecialKey::OtherToEuro),
+                   BusinessKey::OtherToEuro),
          "Calcul convertir");
     moneyRate_ = addPanel("pnlEuro", cell(kSecondGroup + panelX, 0, kPanel));
     hint(moneyRate_, "Double-clic afin de choisir le taux de monnaie");
 
-    hint(addButton("BtnCAResteAE", "AE Reste", cell(0, kRow2, kButton), SpecialKey::AeRemaining),
+    hint(addButton("BtnCAResteAE", "AE Reste", cell(0, kRow2, kButton), BusinessKey::AeRemaining),
          "Option AE : calcul du CA restant à effectuer");
     hint(addButton("BtnChargesAE", "AE Charges", cell(kButton + kGap, kRow2, kButton),
-                   SpecialKey::AeCharges),
+                   BusinessKey::AeCharges),
          "Option AE : calcul des charges suivant CA effectué");
     profile_ = addPanel("pnlAE", cell(panelX, kRow2, kPanel + 20));
     hint(profile_, "Option AE : taux de charges et CA maximum (Clic et double-clic)");
     QPushButton* golden = addButton("btnNbrGold", QStringLiteral("φ"),
                                     cell(kSecondGroup + panelX + kPanel - kButton, kRow2, kButton),
-                                    SpecialKey::Golden);
+                                    BusinessKey::Golden);
     setTextLook(golden, kBusinessColors.text, 20, true, true);
     hint(golden, "Calcul du Nombre d'Or");
     resize(kSecondGroup + panelX + kPanel, kRow2 + kHeight);
@@ -109,7 +109,7 @@ BusinessPanel::BusinessPanel(QWidget* parent, calc::Calculator& calc, const Tran
 }
 
 QPushButton* BusinessPanel::addButton(const char* name, const QString& caption, QRect where,
-                                      SpecialKey key) {
+                                      BusinessKey key) {
     auto* b = new KeyButton(caption, kBusinessColors, 14, this);
     b->setObjectName(name);
     b->setGeometry(where);
@@ -136,16 +136,16 @@ void BusinessPanel::openVatRates() {
 
 void BusinessPanel::openProfiles() {
     QStringList rows;
-    for (const std::string& r : calc_.business().profileRows(tr_.text(special::msg::kProfile),
-                                                             tr_.text(special::msg::kSE)))
+    for (const std::string& r : calc_.business().profileRows(tr_.text(business::msg::kProfile),
+                                                             tr_.text(business::msg::kSE)))
         rows << qs(r);
     rows_->setStringList(rows);
     profileList_->open(rows_, profile_);
 }
 
 void BusinessPanel::refresh() {
-    const special::BusinessRegisters& b = calc_.business();
-    const special::ButtonCaptions captions = special::buttonCaptions(b.letter);
+    const business::BusinessRegisters& b = calc_.business();
+    const business::ButtonCaptions captions = business::buttonCaptions(b.letter);
     const std::pair<const char*, std::string_view> buttons[] = {
         {"btnTVAPlus", captions.btnTVAPlus},     {"btnTVAMoins", captions.btnTVAMoins},
         {"BtnCAResteAE", captions.BtnCAResteAE}, {"BtnChargesAE", captions.BtnChargesAE},
@@ -167,7 +167,7 @@ void BusinessPanel::refresh() {
         nameWithValue(*panel, value);
     }
     // The hints that name the rates in use.
-    for (const auto& [name, text] : special::composedHints(tr_, b)) {
+    for (const auto& [name, text] : business::composedHints(tr_, b)) {
         if (auto* w = findChild<QWidget*>(QString::fromLatin1(name.data(), name.size()))) {
             w->setProperty("zumbrelHint", qs(text));
             w->setAccessibleDescription(qs(text));

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "special/special_key.h"
+#include "business/business_key.h"
 
 class QPushButton;
 class QStringListModel;
@@ -30,7 +30,7 @@ class BusinessPanel final : public QWidget {
     BusinessPanel(QWidget* parent, calc::Calculator& calc, const Translator& tr, const Hint& hint);
 
     // A business button pressed; the keypad runs it like any key.
-    std::function<void(special::SpecialKey)> onKey;
+    std::function<void(business::BusinessKey)> onKey;
     // A panel asks for the preferences on one of their pages ("5" VAT, "6" self-employed,
     // "8" currencies).
     std::function<void(int page)> onPreferences;
@@ -41,7 +41,7 @@ class BusinessPanel final : public QWidget {
 
   private:
     QPushButton* addButton(const char* name, const QString& caption, QRect where,
-                           special::SpecialKey key);
+                           business::BusinessKey key);
     RatePanel* addPanel(const char* name, QRect where);
     void openVatRates();
     void openProfiles();

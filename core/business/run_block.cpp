@@ -1,0 +1,36 @@
+#include "business/run_block.h"
+
+#include "business/currency.h"
+#include "business/golden.h"
+#include "business/self_employed.h"
+#include "business/vat.h"
+
+namespace zumbrel::business {
+
+void runBusinessBlock(BusinessKey key, Block& block, const BusinessRegisters& b) {
+    switch (key) {
+        case BusinessKey::TvaPlus:
+            b.quebec() ? CalculTaxesPlus(block, b) : CalculTVAPlus(block, b);
+            break;
+        case BusinessKey::TvaMinus:
+            b.quebec() ? CalculTaxesMoins(block, b) : CalculTVAMoins(block, b);
+            break;
+        case BusinessKey::EuroToOther:
+            btnEuroToFrancClick(block, b);
+            break;
+        case BusinessKey::OtherToEuro:
+            btnFrancToEuroClick(block, b);
+            break;
+        case BusinessKey::AeRemaining:
+            BtnCAResteAEClick(block, b);
+            break;
+        case BusinessKey::AeCharges:
+            BtnChargesAEClick(block, b);
+            break;
+        case BusinessKey::Golden:
+            btnNbrGoldClick(block);
+            break;
+    }
+}
+
+}  // namespace zumbrel::business

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "business/business_key.h"
+#include "business/business_registers.h"
+
+namespace zumbrel::business {
+
+class Block;
+
+// One business button pressed: the block it writes, under the rates in use.
+void runBusinessBlock(BusinessKey key, Block& block, const BusinessRegisters& b);
+
+}  // namespace zumbrel::business
