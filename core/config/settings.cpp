@@ -121,6 +121,7 @@ void ReadSettings(const ProfileFile& f, char ds, Settings& s, ReadReport& report
     s.wavKeyOnly = f.readBool(kConfig, "WavKeyOnly", false);
     s.hideKeyboard = f.readBool(kForm, "HideKeyboard", false);
     s.hideRibbon = f.readBool(kRibbon, "HideRibbon", false);
+    s.skin = f.readString(kForm, "Skin", "");
     s.lblRibbonTop = f.readString(kRibbon, "Top", "0");
     s.lblRibbonLeft = f.readString(kRibbon, "Left", "0");
     s.lblRibbonHeight = f.readString(kRibbon, "Height", "0");
@@ -223,6 +224,8 @@ void WriteSettings(ProfileFile& f, const Settings& s) {
     f.writeBool(kConfig, "WavKeyOnly", s.wavKeyOnly);
     f.writeBool(kForm, "HideKeyboard", s.hideKeyboard);
     f.writeBool(kRibbon, "HideRibbon", s.hideRibbon);
+    // Files of users who never chose a skin stay as they were.
+    if (!s.skin.empty() || f.find(kForm, "Skin")) f.writeString(kForm, "Skin", s.skin);
     f.eraseSection(kList);
     for (std::size_t i = 0; i < s.listNbr.size(); ++i)
         f.writeString(kList, "Nbr" + std::to_string(i), s.listNbr[i]);

@@ -57,6 +57,7 @@ struct Settings {
     std::string keyboardAlphaBlendValue = "255";
     bool magnet = false;
     bool hideKeyboard = false;
+    std::string skin;  // the skin chosen in the skins window; empty: the built-in one
 
     // [RIBBON]
     std::string ribbonAlphaBlendBool = "False";

@@ -22,4 +22,10 @@ std::string languageFolderOf(int lang) {
     return lang >= 1 && lang <= 8 ? kFolders[lang - 1] : "Fran";
 }
 
+bool VoiceState::saysGoodbye(bool halted) const {
+    if (install == config::InstallCode::E) return false;
+    const VoiceKind k = voiceKind();
+    return k == VoiceKind::Man || k == VoiceKind::Woman || (k == VoiceKind::CommonSound && !halted);
+}
+
 }  // namespace zumbrel::voice

@@ -25,6 +25,9 @@ struct VoiceState {
     VoiceKind voiceKind() const { return voice::voiceKind(kind); }
     // The shared click and goodbye sounds of the French woman's folder.
     std::string sharedSound(const char* file) const;
+    // Hiding a window says goodbye: with a voice, or with the common sound while the
+    // calculator is not halted; never in the "E" installation.
+    bool saysGoodbye(bool halted) const;
 };
 
 // The language folder code of a language number (1 Fran … 8 Queb); "Fran" for any other.

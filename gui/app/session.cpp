@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "arrange/window_arranger.h"
 #include "config/language.h"
 #include "keypad/keypad_window.h"
 #include "local_file_system.h"
@@ -38,22 +39,12 @@ void Session::attach(KeypadWindow& keypad) {
     v.wavKeyOnly = settings_.wavKeyOnly;
     keypad.applySettings(settings_);
     keypad.setLanguageSource(layout_.appFolder, static_cast<int>(layout_.code));
-    keypad.loadSkin(layout_.appFolder);
+    WindowArranger* arranger = WindowArranger::of(keypad);
+    arranger->setSkinFolders(qs(layout_.appFolder), qs(config::userDataFolder(environment())));
+    arranger->applySettings(settings_);
     if (layout_.code == config::InstallCode::ZMB) keypad.chooseLanguage(settings_.lang, false);
     keypad.placeOnFirstShow = [this](KeypadWindow& k) {
-        if (const auto at = config::LoadFormPlacement(file_))
-            k.move(static_cast<int>(at->x), static_cast<int>(at->y));
-        const auto ribbon = config::LoadRibbonPlacement(file_);
-        TapeWindow& tape = k.tapeWindow();
-        if (ribbon && ribbon->maximized) {
-            tape.setWindowState(Qt::WindowMaximized);
-        } else if (ribbon && ribbon->normal.width > 0 && ribbon->normal.height > 0) {
-            tape.setGeometry(
-                static_cast<int>(ribbon->normal.left), static_cast<int>(ribbon->normal.top),
-                static_cast<int>(ribbon->normal.width), static_cast<int>(ribbon->normal.height));
-        } else {
-            tape.move(10, 10);
-        }
+        return WindowArranger::of(k)->placeAtStart(file_, settings_);
     };
     keypad.onClosing = [this](KeypadWindow& k) {
         std::string error;
@@ -68,16 +59,12 @@ void Session::attach(KeypadWindow& keypad) {
 
 bool Session::save(KeypadWindow& keypad, std::string& error) {
     keypad.collectSettings(settings_);
+    WindowArranger::of(keypad)->collectSettings(settings_);
     if (config::languageOfNumber(keypad.languageNumber())) settings_.lang = keypad.languageNumber();
     settings_.voice = keypad.voiceState().kind;
     settings_.rr = keypad.voiceState().speakKeys;
     config::writeOnClose(file_, layout_.code, settings_);
-    const QPoint at = keypad.pos();
-    config::SaveFormPlacement(file_, {at.x(), at.y()});
-    const TapeWindow& tape = keypad.tapeWindow();
-    const QRect normal = tape.normalGeometry().isValid() ? tape.normalGeometry() : tape.geometry();
-    config::SaveRibbonPlacement(
-        file_, {tape.isMaximized(), {normal.x(), normal.y(), normal.width(), normal.height()}});
+    WindowArranger::of(keypad)->savePlacements(file_);
     if (layout_.settingsInUserConfig) {
         const std::string folder =
             layout_.settingsPath.substr(0, layout_.settingsPath.find_last_of('/'));

@@ -1,5 +1,6 @@
 #include "keypad/keypad_commands.h"
 
+#include "arrange/window_arranger.h"
 #include "business/bmi_window.h"
 #include "net/network_services.h"
 #include "ui/info_windows.h"
@@ -7,6 +8,7 @@
 namespace zumbrel::gui {
 
 void installWindowCommands(KeypadWindow& keypad) {
+    WindowArranger::install(keypad);
     BmiWindow::install(keypad);
     InfoWindows::install(keypad);
     NetworkServices::install(keypad);

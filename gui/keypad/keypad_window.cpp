@@ -1,8 +1,6 @@
 #include "keypad/keypad_window.h"
 
 #include <QApplication>
-#include <QBitmap>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -44,7 +42,6 @@
 namespace zumbrel::gui {
 namespace {
 
-constexpr QPoint kSkinOrigin{5, 4};
 constexpr QPoint kPanelOrigin{14, 13};  // PanelClavier, inside the skin's frame
 // PanelClavier fills the skin inside its frame.
 constexpr QSize kPanelSize = artwork::kKeypadSkinSize - QSize(18, 18);
@@ -87,7 +84,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     setWindowTitle("Zumbrel");
     setAccessibleName(tr("Calculatrice Zumbrel"));
     setAttribute(Qt::WA_TranslucentBackground, false);
-    setFixedSize(artwork::kKeypadSkinSize + QSize(24, 17));
+    setFixedSize(skin_.windowSize());
     setFocusPolicy(Qt::StrongFocus);
     setWindowIcon(artwork::icon(artwork::Glyph::AppIcon));
 
@@ -128,8 +125,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     documents_ = new DocumentCommands(*this);
     installWindowCommands(*this);
 
-    applySkin(artwork::keypadSkin());
-    skin_ = QImage();  // the built-in skin is painted, not kept: its picture served the mask
+    skinChanged();
     applyFrenchAccessibleNames(*this);
     for (const KeyDef& k : kKeys) {
         auto* key = findChild<QPushButton*>(k.name);
@@ -147,23 +143,16 @@ void KeypadWindow::setVoiceNames(const QStringList& names) {
 
 KeypadWindow::~KeypadWindow() = default;
 
-void KeypadWindow::applySkin(const QImage& skin) {
-    skin_ = skin;
+void KeypadWindow::skinChanged() {
+    setFixedSize(skin_.windowSize());
     // Every fuchsia pixel of the skin, and everything outside it, is not the window.
-    const QBitmap shape = QBitmap::fromImage(
-        skin.createMaskFromColor(artwork::kTransparentKey, Qt::MaskInColor), Qt::MonoOnly);
-    setMask(QRegion(shape).translated(kSkinOrigin));
+    setMask(skin_.shape());
     update();
 }
 
 void KeypadWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (skin_.isNull()) {
-        p.translate(kSkinOrigin);
-        artwork::paintKeypadSkin(p);
-    } else {
-        p.drawImage(kSkinOrigin, skin_);
-    }
+    skin_.paint(p);
 }
 
 void KeypadWindow::buildTitleRow(QWidget* panel) {
@@ -520,16 +509,6 @@ void KeypadWindow::showVoicePicture() {
     picture->setAccessibleName(voiceNames_.value(index));
 }
 
-// A skin of the user's in the program's Resources folder replaces the built-in one; the
-// folder is the program's, never the current directory.
-void KeypadWindow::loadSkin(const std::string& appFolder) {
-    const QString path = qs(config::findPath(*files_, appFolder, "Resources/SkinKeyBoard.gif"));
-    if (!QFile::exists(path)) return;
-    const QImage custom(path);
-    if (!custom.isNull())
-        applySkin(custom.scaled(artwork::kKeypadSkinSize).convertToFormat(QImage::Format_RGB32));
-}
-
 void KeypadWindow::setLanguageSource(std::string appFolder, int installCode) {
     appFolder_ = std::move(appFolder);
     installCode_ = installCode;
@@ -613,13 +592,6 @@ void KeypadWindow::applySettings(const config::Settings& s) {
     statusPalette.setColor(QPalette::WindowText, ink);
     status_->label()->setPalette(statusPalette);
 
-    const auto opacity = [](std::optional<int> v) { return v ? *v / 255.0 : 1.0; };
-    setWindowOpacity(
-        opacity(config::Settings::opacity(s.keyboardAlphaBlendBool, s.keyboardAlphaBlendValue)));
-    tape_->setWindowOpacity(
-        opacity(config::Settings::opacity(s.ribbonAlphaBlendBool, s.ribbonAlphaBlendValue)));
-    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(tape_)})
-        w->setWindowFlag(Qt::WindowStaysOnTopHint, s.stayOnTop);
     refresh();
 }
 
@@ -662,6 +634,9 @@ void KeypadWindow::switchWindows() {
         focusBackFromTape();
         return;
     }
+    // A hidden tape is shown again first, as "Revoir le ruban" does.
+    if (QAction* show = findChild<QAction*>("mItemVisibleRibbon"); show && show->isVisible())
+        show->trigger();
     tape_->show();
     tape_->raise();
     tape_->activateWindow();
@@ -774,14 +749,16 @@ void KeypadWindow::showEvent(QShowEvent* event) {
     if (windowsShown_) return;
     windowsShown_ = true;
     tape_->setWindowsShown(true);
+    bool showTape = true;
     if (placeOnFirstShow)
-        placeOnFirstShow(*this);
+        showTape = placeOnFirstShow(*this);
     else
         tape_->move(10, 10);
     documents_->keypadShown();
     activateWindow();
     setFocus();
     // The tape follows once the keypad is on screen, so the keypad shows at once.
+    if (!showTape) return;
     QTimer::singleShot(0, this, [this] {
         tape_->show();
         activateWindow();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "arrange/keypad_skin.h"
 #include "calc/key_script.h"
 #include "keypad/menu_bar.h"
 
@@ -92,7 +93,10 @@ class KeypadWindow final : public QWidget {
     // The language menu's choice: the codes, the voice folder, both windows translated.
     // Languages come from <appFolder>/Resources/Language under the "ZMB" installation.
     void setLanguageSource(std::string appFolder, int installCode);
-    void loadSkin(const std::string& appFolder);
+    // The skin in its current form; after a change of picture or form, `skinChanged` gives
+    // the window its size and outline again.
+    KeypadSkin& skin() { return skin_; }
+    void skinChanged();
     void chooseLanguage(int lang, bool fromMenu);
     // The names of the voice picture: man, woman, common click, none.
     void setVoiceNames(const QStringList& names);
@@ -105,8 +109,9 @@ class KeypadWindow final : public QWidget {
     // The settings the windows and the calculator hold, in and out.
     void applySettings(const config::Settings& s);
     void collectSettings(config::Settings& s) const;
-    // Set by the session: where the windows go when first shown, and the close.
-    std::function<void(KeypadWindow&)> placeOnFirstShow;
+    // Set by the session: where the windows go when first shown (false: the tape stays
+    // hidden), and the close.
+    std::function<bool(KeypadWindow&)> placeOnFirstShow;
     std::function<void(KeypadWindow&)> onClosing;
 
   protected:
@@ -126,7 +131,6 @@ class KeypadWindow final : public QWidget {
     void buildDisplay(QWidget* panel);
     void buildKeys(QWidget* panel);
     void buildCommandPanel(QWidget* panel);
-    void applySkin(const QImage& skin);
     void hint(QWidget* control, const QString& text);
     void showVoicePicture();
     void focusBackFromTape();
@@ -151,7 +155,7 @@ class KeypadWindow final : public QWidget {
     std::unique_ptr<voice::SpeechVoice> voice_;
     std::unique_ptr<calc::Calculator> calc_;
 
-    QImage skin_;
+    KeypadSkin skin_;
     QWidget* panelClavier_ = nullptr;
     TCDEdit* edtSaisie_ = nullptr;
     DisplayView* edtVirt_ = nullptr;

@@ -70,10 +70,8 @@ NetworkServices& NetworkServices::install(KeypadWindow& keypad) {
             [services] { services->checkUpdate(); });
     connect(item("DetectIP"), &QAction::triggered, services,
             [services] { services->showAddresses(); });
-    const std::pair<const char*, const char*> pages[] = {
-        {"mItemFAQ", "/faq_zmb.html"},
-        {"mItemZMBSurWeb", "/zumbrel.php"},
-        {"mmItemGalerie", "/galerieskins_zmb.html"}};
+    const std::pair<const char*, const char*> pages[] = {{"mItemFAQ", "/faq_zmb.html"},
+                                                         {"mItemZMBSurWeb", "/zumbrel.php"}};
     for (const auto& [name, path] : pages) {
         connect(item(name), &QAction::triggered, services,
                 [services, path = QString::fromLatin1(path)] { services->openPage(path); });

@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 #include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
@@ -249,31 +251,41 @@ QIcon icon(Glyph glyph) {
     return QIcon(new GlyphEngine(glyph));
 }
 
-QImage keypadSkin(qreal dpr) {
-    const QSize size = kKeypadSkinSize;
-    QImage img(size * dpr, QImage::Format_RGB32);
-    img.setDevicePixelRatio(dpr);
+SkinTheme builtInTheme() {
+    return {QColor(84, 116, 176), QColor(46, 70, 128), QColor(28, 42, 84),
+            QColor(255, 255, 255, 70), 26};
+}
+
+SkinTheme graphiteTheme() {
+    return {QColor(118, 120, 126), QColor(66, 68, 74), QColor(30, 31, 35),
+            QColor(255, 196, 92, 110), 14};
+}
+
+QImage keypadSkin(QSize size, const SkinTheme& theme) {
+    QImage img(size, QImage::Format_RGB32);
     img.fill(kTransparentKey);
     QPainter p(&img);
-    paintKeypadSkin(p);
+    paintKeypadSkin(p, size, theme);
     return img;
 }
 
-void paintKeypadSkin(QPainter& p) {
-    const QSize size = kKeypadSkinSize;
+void paintKeypadSkin(QPainter& p, QSize size, const SkinTheme& theme) {
     // No antialiasing on the outline: a half-blended pixel would be neither skin nor hole.
     const QRectF body(0, 0, size.width(), size.height());
+    const qreal r = std::min<qreal>(theme.radius, size.height() / 4.0);
     QLinearGradient grad(0, 0, 0, size.height());
-    grad.setColorAt(0.0, QColor(84, 116, 176));
-    grad.setColorAt(0.5, QColor(46, 70, 128));
-    grad.setColorAt(1.0, QColor(28, 42, 84));
+    grad.setColorAt(0.0, theme.top);
+    grad.setColorAt(0.5, theme.middle);
+    grad.setColorAt(1.0, theme.bottom);
+    p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(grad);
-    p.drawRoundedRect(body, 26, 26);
+    p.drawRoundedRect(body, r, r);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(255, 255, 255, 70), 1.5));
+    p.setPen(QPen(theme.rim, 1.5));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(body.adjusted(3, 3, -3, -3), 23, 23);
+    p.drawRoundedRect(body.adjusted(3, 3, -3, -3), r - 3, r - 3);
+    p.restore();
 }
 
 }  // namespace zumbrel::gui::artwork

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QSize>
 
 #include <QIcon>
@@ -14,11 +15,26 @@ inline constexpr QRgb kTransparentKey = qRgb(255, 0, 255);
 
 // The keypad skin's size at scale 1; a skin picture of another size is scaled to it.
 inline constexpr QSize kKeypadSkinSize{626, 560};
+// The compact keypad's skin.
+inline constexpr QSize kCompactSkinSize{400, 156};
 
-// The built-in keypad skin: a rounded body on fuchsia.
-QImage keypadSkin(qreal devicePixelRatio = 1.0);
+// The colours of a painted skin: a body shaded from top to bottom, a light inner rim.
+struct SkinTheme {
+    QColor top;
+    QColor middle;
+    QColor bottom;
+    QColor rim;
+    int radius;
+};
+// Zumbrel's own blue, and the graphite of the second skin shipped.
+SkinTheme builtInTheme();
+SkinTheme graphiteTheme();
+
+// A painted skin of the given size: a rounded body on fuchsia.
+QImage keypadSkin(QSize size = kKeypadSkinSize, const SkinTheme& theme = builtInTheme());
 // The same skin painted straight onto a device (at its origin), without keeping a picture.
-void paintKeypadSkin(QPainter& p);
+void paintKeypadSkin(QPainter& p, QSize size = kKeypadSkinSize,
+                     const SkinTheme& theme = builtInTheme());
 
 enum class Glyph {
     NewTape,

@@ -91,6 +91,21 @@ TEST_F(SettingsFile, the_number_list_stops_at_the_first_gap_and_is_written_again
     EXPECT_FALSE(f.find("LISTMEMORY", "Nbr2"));
 }
 
+TEST_F(SettingsFile, the_skin_key_is_written_only_once_a_skin_was_chosen) {
+    ProfileFile f = withFile("[CONFIG]\r\nAlpha=1\r\n");
+    Settings s = Settings::firstRun(',');
+    ReadINI(f, InstallCode::ZMB, ',', s);
+    EXPECT_EQ(s.skin, "");
+    WriteSettings(f, s);
+    EXPECT_FALSE(f.find("FORM1", "Skin"));
+    s.skin = "Graphite";
+    WriteSettings(f, s);
+    EXPECT_EQ(read(*f.bytes()).skin, "Graphite");
+    s.skin.clear();  // back to the built-in skin: the key says so
+    WriteSettings(f, s);
+    EXPECT_EQ(f.find("FORM1", "Skin"), "");
+}
+
 TEST_F(SettingsFile, display_style_4_changes_nothing) {
     EXPECT_EQ(read("[CONFIG]\r\nAlpha=1\r\nDisplayFontStyle=4\r\n").displayFontStyle, 1);
     EXPECT_EQ(read("[CONFIG]\r\nAlpha=1\r\nDisplayFontStyle=3\r\n").displayFontStyle, 3);

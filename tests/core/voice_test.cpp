@@ -223,3 +223,34 @@ TEST_F(Speech, without_a_sound_folder_everything_is_silent) {
 
 }  // namespace
 }  // namespace zumbrel::voice
+
+namespace zumbrel::voice {
+namespace {
+
+struct GoodbyeCase {
+    config::InstallCode install;
+    const char* kind;
+    bool halted;
+    bool says;
+};
+
+class Goodbye : public testing::TestWithParam<GoodbyeCase> {};
+
+TEST_P(Goodbye, hiding_a_window_says_goodbye_with_a_voice_or_the_common_sound) {
+    const GoodbyeCase& c = GetParam();
+    VoiceState v;
+    v.install = c.install;
+    v.kind = c.kind;
+    EXPECT_EQ(v.saysGoodbye(c.halted), c.says);
+}
+
+INSTANTIATE_TEST_SUITE_P(Voices, Goodbye,
+                         testing::Values(GoodbyeCase{config::InstallCode::ZMB, "WMa", true, true},
+                                         GoodbyeCase{config::InstallCode::QT, "WWo", false, true},
+                                         GoodbyeCase{config::InstallCode::ZMB, "WCS", false, true},
+                                         GoodbyeCase{config::InstallCode::ZMB, "WCS", true, false},
+                                         GoodbyeCase{config::InstallCode::ZMB, "WNS", false, false},
+                                         GoodbyeCase{config::InstallCode::E, "WWo", false, false}));
+
+}  // namespace
+}  // namespace zumbrel::voice

@@ -9,7 +9,13 @@
 #include <QTimer>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // One 1920 x 1080 screen, unless ZUMBREL_TEST_SCREENS names another layout (small: one
+    // 1024 x 768 screen, two: two 1920 x 1080 monitors side by side).
+    const QByteArray screens = qEnvironmentVariableIsEmpty("ZUMBREL_TEST_SCREENS")
+                                   ? QByteArray("wide")
+                                   : qgetenv("ZUMBREL_TEST_SCREENS");
+    qputenv("QT_QPA_PLATFORM",
+            "offscreen:configfile=" ZUMBREL_TEST_SCREENS_DIR "/" + screens + ".json");
     // Qt's own file dialogs, which a test can answer (a desktop's dialogs run outside Qt).
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);

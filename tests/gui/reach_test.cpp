@@ -277,23 +277,3 @@ TEST_F(Reach, alt_alone_opens_the_first_menu_but_not_after_leaving_the_window) {
 
 }  // namespace
 }  // namespace zumbrel::gui
-
-namespace zumbrel::gui {
-namespace {
-
-// A skin is found in the program's own Resources folder (an installed copy's share folder),
-// whatever the current directory.
-TEST_F(Reach, a_skin_comes_from_the_programs_folder_not_the_current_one) {
-    QTemporaryDir app;
-    QDir(app.path()).mkpath("Resources");
-    QImage green(626, 480, QImage::Format_RGB32);
-    green.fill(QColor(0, 200, 0));
-    ASSERT_TRUE(green.save(app.filePath("Resources/skinkeyboard.gif"), "PNG"));
-    const QColor before = keypad->grab().toImage().pixelColor(8, 8);
-    keypad->loadSkin(app.path().toStdString());
-    EXPECT_EQ(keypad->grab().toImage().pixelColor(8, 8), QColor(0, 200, 0));
-    EXPECT_NE(before, QColor(0, 200, 0));
-}
-
-}  // namespace
-}  // namespace zumbrel::gui

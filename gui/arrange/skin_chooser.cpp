@@ -1,0 +1,117 @@
+#include "arrange/skin_chooser.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/session.h"
+#include "arrange/skins.h"
+#include "arrange/window_arranger.h"
+#include "config/install_layout.h"
+#include "config/language.h"
+#include "keypad/keypad_window.h"
+#include "ui/artwork.h"
+#include "ui/qt_ports.h"
+
+namespace zumbrel::gui {
+namespace {
+
+constexpr Message kTitle{"SKINS_TITLE", "Skins de Zumbrel"};
+constexpr Message kUse{"SKINS_USE", "Utiliser ce skin"};
+constexpr Message kOpenFolder{"SKINS_OPEN_FOLDER", "Ouvrir le dossier des skins"};
+constexpr Message kClose{"SKINS_CLOSE", "Fermer"};
+constexpr Message kBuiltIn{"SKINS_BUILT_IN", "Zumbrel (d'origine)"};
+constexpr Message kHowTo{"SKINS_HOWTO",
+                         "Un skin est un dossier qui contient SkinKeyBoard (626 × 560) et "
+                         "SkinSmall (400 × 156), en GIF ou en PNG ; le fuchsia est transparent."};
+constexpr QSize kPreview{140, 125};
+
+QIcon preview(const QImage& picture) {
+    return QIcon(QPixmap::fromImage(
+        picture.scaled(kPreview, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+}  // namespace
+
+SkinChooser::SkinChooser(KeypadWindow& keypad, WindowArranger& arranger)
+    : QDialog(&keypad), keypad_(keypad), arranger_(arranger), list_(new QListWidget(this)) {
+    setObjectName("SkinChooser");
+    setAttribute(Qt::WA_DeleteOnClose);
+    const auto text = [&keypad](const Message& m) { return qs(keypad.translator().text(m)); };
+    setWindowTitle(text(kTitle));
+    list_->setObjectName("lstSkins");
+    list_->setAccessibleName(text(kTitle));
+    list_->setViewMode(QListView::IconMode);
+    list_->setIconSize(kPreview);
+    list_->setGridSize(kPreview + QSize(30, 40));
+    list_->setResizeMode(QListView::Adjust);
+    list_->setMovement(QListView::Static);
+    list_->setMinimumSize(520, 220);
+    auto* howTo = new QLabel(text(kHowTo), this);
+    howTo->setWordWrap(true);
+    auto* use = new QPushButton(text(kUse), this);
+    use->setObjectName("btnUseSkin");
+    use->setDefault(true);
+    auto* folder = new QPushButton(text(kOpenFolder), this);
+    folder->setObjectName("btnSkinsFolder");
+    auto* close = new QPushButton(text(kClose), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(folder);
+    buttons->addStretch();
+    buttons->addWidget(use);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addWidget(howTo);
+    layout->addLayout(buttons);
+    connect(use, &QPushButton::clicked, this, [this] { useSelected(); });
+    connect(list_, &QListWidget::itemActivated, this, [this] { useSelected(); });
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(folder, &QPushButton::clicked, this, [] {
+        QDir().mkpath(userSkinsFolder());
+        QDesktopServices::openUrl(QUrl::fromLocalFile(userSkinsFolder()));
+    });
+    fill();
+}
+
+QString SkinChooser::userSkinsFolder() {
+    return QDir(qs(config::userDataFolder(Session::environment()))).filePath("skins");
+}
+
+SkinChooser& SkinChooser::open(KeypadWindow& keypad, WindowArranger& arranger) {
+    auto* chooser = static_cast<SkinChooser*>(keypad.findChild<QDialog*>("SkinChooser"));
+    if (!chooser) chooser = new SkinChooser(keypad, arranger);
+    chooser->show();
+    chooser->raise();
+    chooser->activateWindow();
+    return *chooser;
+}
+
+void SkinChooser::fill() {
+    const QString current = arranger_.skinName();
+    auto* builtIn = new QListWidgetItem(preview(artwork::keypadSkin()),
+                                        qs(keypad_.translator().text(kBuiltIn)), list_);
+    builtIn->setData(Qt::UserRole, QString());
+    list_->setCurrentItem(builtIn);
+    const QString app = qs(keypad_.appFolder());
+    for (const SkinEntry& skin : findSkins(skinFolders(app, QFileInfo(userSkinsFolder()).path()))) {
+        QString error;
+        const QImage picture = readSkinPicture(skin.keyboard, artwork::kKeypadSkinSize, error);
+        auto* item = new QListWidgetItem(preview(picture), skin.name, list_);
+        item->setData(Qt::UserRole, skin.name);
+        if (!error.isEmpty()) item->setToolTip(error);
+        if (skin.name.compare(current, Qt::CaseInsensitive) == 0) list_->setCurrentItem(item);
+    }
+}
+
+void SkinChooser::useSelected() {
+    if (const QListWidgetItem* item = list_->currentItem())
+        arranger_.useSkin(item->data(Qt::UserRole).toString());
+}
+
+}  // namespace zumbrel::gui

@@ -1,0 +1,428 @@
+#include "arrange/window_arranger.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QMenu>
+#include <QScreen>
+#include <QWindowStateChangeEvent>
+
+#include "arrange/compact_keypad.h"
+#include "arrange/keypad_skin.h"
+#include "arrange/skin_chooser.h"
+#include "arrange/skins.h"
+#include "calc/calculator.h"
+#include "config/language.h"
+#include "config/settings.h"
+#include "keypad/keypad_window.h"
+#include "keypad/status_line.h"
+#include "tape/tape_window.h"
+#include "ui/qt_ports.h"
+#include "voice/sound_output.h"
+#include "voice/speech_voice.h"
+#include "voice/voice_state.h"
+
+namespace zumbrel::gui {
+namespace {
+
+constexpr Message kNeedsX11{"MSG_WINDOWS_NEED_X11",
+                            "Sous Wayland, Zumbrel ne peut pas placer ses fenêtres : ouvrez une "
+                            "session X11 pour ces commandes"};
+constexpr Message kSkinNotRead{"MSG_SKIN_NOT_READ",
+                               "Le skin n'a pas pu être lu, celui d'origine reste :"};
+// The least opacity a window takes: below it a window could no longer be found.
+constexpr int kLeastOpacity = 100;
+
+arrange::Box frameBox(const QWidget& w) {
+    const QRect f = w.frameGeometry();
+    return {f.x(), f.y(), f.width(), f.height()};
+}
+
+enum class Size { Kept, OfFrame, OfClient };
+
+// Moves a window so that its frame, title bar included, stands at the box, and sizes it.
+void placeFrame(QWidget& w, const arrange::Box& b, Size size) {
+    const QSize frameExtra = w.frameGeometry().size() - w.geometry().size();
+    w.move(b.left, b.top);
+    if (size == Size::OfFrame)
+        w.resize(b.width - frameExtra.width(), b.height - frameExtra.height());
+    if (size == Size::OfClient) w.resize(b.width, b.height);
+}
+
+// The settings keep a window's frame position and the size of its inside: the frame's size
+// is known only once the window is on screen, and a size read back must not grow each run.
+arrange::Box settingsBox(const QWidget& w, const QRect& inside) {
+    const QRect f = w.frameGeometry();
+    const QRect g = w.geometry();
+    return {inside.x() - (g.x() - f.x()), inside.y() - (g.y() - f.y()), inside.width(),
+            inside.height()};
+}
+
+void setStaysOnTop(QWidget& w, bool on) {
+    if (w.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
+    const bool shown = w.isVisible();
+    const QPoint at = w.pos();
+    w.setWindowFlag(Qt::WindowStaysOnTopHint, on);  // hides the window
+    w.move(at);
+    if (shown) w.show();
+}
+
+// A menu item of a pair: the one shown tells what choosing it will do.
+void showPair(QWidget& owner, const char* shown, const char* hidden) {
+    if (QAction* a = owner.findChild<QAction*>(shown)) a->setVisible(true);
+    if (QAction* a = owner.findChild<QAction*>(hidden)) a->setVisible(false);
+}
+
+}  // namespace
+
+WindowArranger::WindowArranger(KeypadWindow& keypad)
+    : QObject(&keypad), keypad_(keypad), tape_(keypad.tapeWindow()), arrangement_([&] {
+          arrange::KeypadShape shape;
+          KeypadSkin skin;
+          const QSize full = skin.windowSize();
+          shape.fullWidth = full.width();
+          shape.fullHeight = full.height();
+          shape.skinTop = KeypadSkin::kOrigin.y() + 3;
+          shape.skinHeight = skin.pictureSize().height();
+          skin.setCompact(true);
+          shape.compactWidth = skin.windowSize().width();
+          shape.compactHeight = skin.windowSize().height();
+          shape.compactSkinTop = KeypadSkin::kOrigin.y() + 3;
+          shape.compactSkinHeight = skin.pictureSize().height();
+          return shape;
+      }()) {
+    setObjectName("windowArranger");
+}
+
+WindowArranger& WindowArranger::install(KeypadWindow& keypad) {
+    auto* arranger = new WindowArranger(keypad);
+    arranger->connectMenus();
+    keypad.installEventFilter(arranger);
+    keypad.tapeWindow().installEventFilter(arranger);
+    arranger->syncMenus();
+    return *arranger;
+}
+
+WindowArranger* WindowArranger::of(const QWidget& keypad) {
+    return static_cast<WindowArranger*>(
+        keypad.findChild<QObject*>("windowArranger", Qt::FindDirectChildrenOnly));
+}
+
+QString WindowArranger::placementUnavailableReason() {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return {};
+    return QString::fromUtf8(kNeedsX11.french.data(), kNeedsX11.french.size());
+}
+
+void WindowArranger::connectMenus() {
+    const auto on = [this](QWidget& owner, const char* name, auto command) {
+        QAction* a = owner.findChild<QAction*>(name);
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, command);
+    };
+    on(keypad_, "mItemACote", [this] { sideBySide(); });
+    on(keypad_, "mItemParDessus", [this] { over(); });
+    on(keypad_, "mItemEgaliser", [this] { equalHeights(); });
+    on(keypad_, "mItemMagnet", [this] { setMagnet(true); });
+    on(keypad_, "mItemNoMagnet", [this] { setMagnet(false); });
+    on(keypad_, "mItemAuDevant", [this] { setStayOnTop(true); });
+    on(keypad_, "mItemAuDerriere", [this] { setStayOnTop(false); });
+    on(keypad_, "mItemHideKeyboard", [this] { hideKeyboard(); });
+    on(keypad_, "mItemVisibleKeyboard", [this] { showKeyboard(false); });
+    on(keypad_, "mItemHideRibbon", [this] { hideTape(); });
+    on(keypad_, "mItemVisibleRibbon", [this] { showTape(); });
+    on(tape_, "mItemHideKeyboard", [this] { hideKeyboard(); });
+    on(tape_, "mItemVisibleKeyboard", [this] { showKeyboard(true); });
+    on(tape_, "mItemHideRibbon", [this] { hideTape(); });
+    on(keypad_, "mmItemGalerie", [this] { SkinChooser::open(keypad_, *this); });
+    if (placementUnavailableReason().isEmpty()) return;
+    // Wayland places top-level windows itself: these commands cannot work there.
+    for (const char* name : {"mItemACote", "mItemParDessus", "mItemEgaliser", "mItemMagnet",
+                             "mItemNoMagnet", "mItemAuDevant", "mItemAuDerriere"})
+        keypad_.findChild<QAction*>(name)->setEnabled(false);
+    connect(keypad_.findChild<QMenu*>("ppmFenetres"), &QMenu::aboutToShow, this,
+            [this] { reportPlacementUnavailable(); });
+}
+
+void WindowArranger::reportPlacementUnavailable() {
+    keypad_.statusLine().showHint(qs(keypad_.translator().text(kNeedsX11)));
+}
+
+void WindowArranger::syncMenus() {
+    const arrange::Flags& f = arrangement_.flags();
+    if (f.magnet)
+        showPair(keypad_, "mItemNoMagnet", "mItemMagnet");
+    else
+        showPair(keypad_, "mItemMagnet", "mItemNoMagnet");
+    if (f.stayOnTop)
+        showPair(keypad_, "mItemAuDerriere", "mItemAuDevant");
+    else
+        showPair(keypad_, "mItemAuDevant", "mItemAuDerriere");
+    for (QWidget* w : {static_cast<QWidget*>(&keypad_), static_cast<QWidget*>(&tape_)}) {
+        if (f.keyboardHidden)
+            showPair(*w, "mItemVisibleKeyboard", "mItemHideKeyboard");
+        else
+            showPair(*w, "mItemHideKeyboard", "mItemVisibleKeyboard");
+    }
+    if (f.tapeHidden)
+        showPair(keypad_, "mItemVisibleRibbon", "mItemHideRibbon");
+    else
+        showPair(keypad_, "mItemHideRibbon", "mItemVisibleRibbon");
+    tape_.findChild<QAction*>("mItemHideRibbon")->setVisible(!f.tapeHidden);
+}
+
+arrange::Windows WindowArranger::windows() const {
+    return {frameBox(keypad_), frameBox(tape_)};
+}
+
+arrange::Screens WindowArranger::screens() const {
+    arrange::Screens out;
+    QList<QScreen*> all = QGuiApplication::screens();
+    all.removeOne(QGuiApplication::primaryScreen());
+    all.prepend(QGuiApplication::primaryScreen());
+    for (const QScreen* s : all) {
+        if (!s) continue;
+        const QRect a = s->availableGeometry();
+        out.push_back({a.x(), a.y(), a.width(), a.height()});
+    }
+    if (out.empty()) out.push_back({0, 0, 1024, 768});
+    return out;
+}
+
+bool WindowArranger::tapeCommandsAllowed() const {
+    return keypad_.windowsShown() && placementUnavailableReason().isEmpty();
+}
+
+void WindowArranger::apply(const arrange::Change& change) {
+    if (change.beep) QApplication::beep();
+    placing_ = true;
+    if (change.keypad) placeFrame(keypad_, *change.keypad, Size::Kept);
+    if (change.tape && !change.maximizeTape) placeFrame(tape_, *change.tape, Size::OfFrame);
+    if (change.tapeVisible == false) tape_.hide();
+    if (change.tapeVisible == true) {
+        if (change.maximizeTape) {
+            tape_.move(change.tape->left, change.tape->top);
+            tape_.showMaximized();
+        } else {
+            tape_.show();
+        }
+    }
+    placing_ = false;
+    if (change.goodbye && keypad_.voiceState().saysGoodbye(keypad_.calculator().registers().halted))
+        keypad_.speech().commonClick(true);
+    syncMenus();
+}
+
+void WindowArranger::sideBySide() {
+    if (tapeCommandsAllowed()) apply(arrangement_.sideBySide(windows(), screens()));
+}
+
+void WindowArranger::over() {
+    if (tapeCommandsAllowed()) apply(arrangement_.over(windows(), screens()));
+}
+
+void WindowArranger::equalHeights() {
+    if (tapeCommandsAllowed()) apply(arrangement_.equalHeights(windows(), screens()));
+}
+
+void WindowArranger::setMagnet(bool on) {
+    if (on) {
+        apply(arrangement_.magnetOn());
+    } else {
+        arrangement_.magnetOff();
+        syncMenus();
+    }
+}
+
+void WindowArranger::setStayOnTop(bool on) {
+    arrangement_.setStayOnTop(on);
+    setStaysOnTop(keypad_, on);
+    setStaysOnTop(tape_, on);
+    if (arrangement_.flags().tapeHidden) tape_.hide();
+    syncMenus();
+}
+
+void WindowArranger::setKeypadForm(bool compact) {
+    keypad_.skin().setCompact(compact);
+    keypad_.skinChanged();
+    layOutKeypadPanel(*keypad_.findChild<QWidget*>("PanelClavier"), compact);
+    keypad_.AdjustMenus();
+}
+
+void WindowArranger::hideKeyboard() {
+    const arrange::Change change = arrangement_.hideKeyboard(windows(), screens());
+    setKeypadForm(true);
+    apply(change);
+}
+
+void WindowArranger::showKeyboard(bool fromTape) {
+    const arrange::Change change = arrangement_.showKeyboard(windows(), screens(), fromTape);
+    setKeypadForm(false);
+    apply(change);
+}
+
+void WindowArranger::hideTape() {
+    apply(arrangement_.hideTape());
+}
+
+void WindowArranger::showTape() {
+    apply(arrangement_.showTape(windows(), screens()));
+}
+
+bool WindowArranger::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == &keypad_ && type == QEvent::Move && !keypad_.isMinimized()) {
+        // The magnet: the tape follows each move of the keypad reported by the system.
+        const arrange::Box at = frameBox(keypad_);
+        if (const auto tape = arrangement_.keypadMoved(at.topLeft(), frameBox(tape_))) {
+            placing_ = true;
+            placeFrame(tape_, *tape, Size::Kept);
+            placing_ = false;
+        }
+    } else if (watched == &tape_ && (type == QEvent::Move || type == QEvent::Resize) &&
+               !(tape_.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) {
+        lastNormalTape_ = settingsBox(tape_, tape_.geometry());
+    } else if (type == QEvent::WindowStateChange && !placing_ && keypad_.windowsShown()) {
+        const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+        if (watched == &tape_) tapeStateChanged(before);
+        if (watched == &keypad_) keypadStateChanged(before);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowArranger::tapeStateChanged(Qt::WindowStates before) {
+    const Qt::WindowStates now = tape_.windowState();
+    placing_ = true;
+    if (now & Qt::WindowMinimized) {
+        // Minimising the tape minimises the calculator: both windows.
+        if (!keypad_.isMinimized()) keypad_.showMinimized();
+    } else if (before & Qt::WindowMinimized) {
+        if (keypad_.isMinimized()) keypad_.showNormal();
+    } else if ((now & Qt::WindowMaximized) && !(before & Qt::WindowMaximized)) {
+        arrangement_.tapeMaximizing(lastNormalTape_);
+    } else if (!(now & Qt::WindowMaximized) && (before & Qt::WindowMaximized)) {
+        if (const auto normal = arrangement_.tapeRestoring())
+            placeFrame(tape_, *normal, Size::OfClient);
+    }
+    placing_ = false;
+    syncMenus();
+}
+
+void WindowArranger::keypadStateChanged(Qt::WindowStates before) {
+    if (arrangement_.flags().tapeHidden) return;
+    placing_ = true;
+    if (keypad_.isMinimized() && !tape_.isMinimized()) {
+        tape_.showMinimized();
+    } else if ((before & Qt::WindowMinimized) && tape_.isMinimized()) {
+        tape_.setWindowState(tape_.windowState() & ~Qt::WindowMinimized);
+        tape_.show();
+    }
+    placing_ = false;
+}
+
+void WindowArranger::setSkinFolders(const QString& appFolder, const QString& userDataFolder) {
+    appFolder_ = appFolder;
+    userDataFolder_ = userDataFolder;
+}
+
+QString WindowArranger::skinName() const {
+    return keypad_.skin().name();
+}
+
+bool WindowArranger::useSkin(const QString& name) {
+    SkinEntry entry;
+    if (name.isEmpty()) {
+        // The older place: two pictures in the program's Resources folder.
+        entry = skinIn(fileWithoutCase(appFolder_, {"resources"}));
+        entry.name.clear();
+    } else {
+        for (const SkinEntry& s : findSkins(skinFolders(appFolder_, userDataFolder_))) {
+            if (s.name.compare(name, Qt::CaseInsensitive) == 0) entry = s;
+        }
+        if (entry.keyboard.isEmpty()) skinError_ = name;
+    }
+    SkinPictures pictures;
+    if (!entry.keyboard.isEmpty()) pictures = readSkin(entry);
+    if (!pictures.error.isEmpty()) skinError_ = pictures.error;
+    const bool read = skinError_.isEmpty();
+    if (!read) {
+        keypad_.statusLine().setMessage(qs(keypad_.translator().text(kSkinNotRead)) + " " +
+                                        skinError_);
+        skinError_.clear();
+        pictures = {};
+        entry = {};
+    }
+    keypad_.skin().use(entry.name, pictures.full, pictures.small);
+    keypad_.skinChanged();
+    return read;
+}
+
+void WindowArranger::applySettings(const config::Settings& s) {
+    const auto opacity = [](const std::optional<int>& v) {
+        return v ? std::max(*v, kLeastOpacity) / 255.0 : 1.0;
+    };
+    keypad_.setWindowOpacity(
+        opacity(config::Settings::opacity(s.keyboardAlphaBlendBool, s.keyboardAlphaBlendValue)));
+    tape_.setWindowOpacity(
+        opacity(config::Settings::opacity(s.ribbonAlphaBlendBool, s.ribbonAlphaBlendValue)));
+    useSkin(qs(s.skin));
+    arrange::StartInput in;
+    in.magnet = s.magnet;
+    in.stayOnTop = s.stayOnTop;
+    in.hideKeyboard = s.hideKeyboard;
+    in.hideRibbon = s.hideRibbon;
+    in.settingsFileExists = true;
+    in.keypadSaved = frameBox(keypad_).topLeft();
+    arrangement_.start(in, screens());
+    setStaysOnTop(keypad_, s.stayOnTop);
+    setStaysOnTop(tape_, s.stayOnTop);
+    if (s.hideKeyboard) setKeypadForm(true);
+    syncMenus();
+}
+
+void WindowArranger::collectSettings(config::Settings& s) const {
+    const arrange::Flags& f = arrangement_.flags();
+    s.magnet = f.magnet;
+    s.stayOnTop = f.stayOnTop;
+    s.hideKeyboard = f.keyboardHidden;
+    s.hideRibbon = f.tapeHidden;
+    s.skin = skinName().toStdString();
+}
+
+void WindowArranger::savePlacements(config::ProfileFile& file) const {
+    const arrange::Box keypad = frameBox(keypad_);
+    config::SaveFormPlacement(file, {keypad.left, keypad.top});
+    const arrange::Box tape = settingsBox(
+        tape_, tape_.normalGeometry().isValid() ? tape_.normalGeometry() : tape_.geometry());
+    const bool maximized = tape_.isMaximized() || arrangement_.flags().tapeMaximized;
+    config::SaveRibbonPlacement(file, {maximized, {tape.left, tape.top, tape.width, tape.height}});
+}
+
+bool WindowArranger::placeAtStart(const config::ProfileFile& file, const config::Settings& s) {
+    arrange::StartInput in;
+    in.settingsFileExists = file.exists();
+    if (const auto at = config::LoadFormPlacement(file))
+        in.keypadSaved = arrange::Point{static_cast<int>(at->x), static_cast<int>(at->y)};
+    in.keypadNow = frameBox(keypad_).topLeft();
+    if (const auto ribbon = config::LoadRibbonPlacement(file)) {
+        in.ribbonSection = true;
+        in.ribbonMaximized = ribbon->maximized;
+        in.ribbonNormal = {
+            static_cast<int>(ribbon->normal.left), static_cast<int>(ribbon->normal.top),
+            static_cast<int>(ribbon->normal.width), static_cast<int>(ribbon->normal.height)};
+    }
+    in.hideRibbon = s.hideRibbon;
+    in.hideKeyboard = s.hideKeyboard;
+    in.magnet = s.magnet;
+    in.stayOnTop = s.stayOnTop;
+    const arrange::StartPlacement p = arrangement_.start(in, screens());
+    placing_ = true;
+    placeFrame(keypad_, p.windows.keypad, Size::Kept);
+    placeFrame(tape_, p.windows.tape, Size::OfClient);
+    lastNormalTape_ = p.windows.tape;
+    if (p.tapeMaximized) tape_.setWindowState(Qt::WindowMaximized);
+    placing_ = false;
+    syncMenus();
+    return p.tapeVisible;
+}
+
+}  // namespace zumbrel::gui

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "arrange/arrangement.h"
+
+class QAction;
+class QWidget;
+
+namespace zumbrel::config {
+class ProfileFile;
+struct Settings;
+}  // namespace zumbrel::config
+
+namespace zumbrel::gui {
+
+class KeypadWindow;
+class TapeWindow;
+
+// The two windows together: the window menu's commands and the tape's hide and show items,
+// the magnet, stay on top, the compact keypad, minimising and restoring both windows, the
+// tape's maximise and restore, translucency, the skins, and where the windows go at start.
+// Where they go is the core's arithmetic; this class reads and moves the real windows.
+class WindowArranger final : public QObject {
+  public:
+    static WindowArranger& install(KeypadWindow& keypad);
+    static WindowArranger* of(const QWidget& keypad);
+
+    // Where skins are looked for: the program's folder and the user's data folder.
+    void setSkinFolders(const QString& appFolder, const QString& userDataFolder);
+    // The flags, translucency, the skin and the compact form from the settings.
+    void applySettings(const config::Settings& s);
+    void collectSettings(config::Settings& s) const;
+    // Both windows' normal frames (the tape's: only "maximised" while it is).
+    void savePlacements(config::ProfileFile& file) const;
+    // Places both windows when the keypad is first shown; false when the tape stays hidden.
+    bool placeAtStart(const config::ProfileFile& file, const config::Settings& s);
+
+    const arrange::Flags& flags() const { return arrangement_.flags(); }
+    // Commands that place or stack windows need X11 (or XWayland); the reason otherwise.
+    static QString placementUnavailableReason();
+
+    void sideBySide();
+    void over();
+    void equalHeights();
+    void setMagnet(bool on);
+    void setStayOnTop(bool on);
+    void hideKeyboard();
+    void showKeyboard(bool fromTape);
+    void hideTape();
+    void showTape();
+    // The skin of that name (empty: the built-in one); false, with the reason in the status
+    // line, when its pictures cannot be read.
+    bool useSkin(const QString& name);
+    QString skinName() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    explicit WindowArranger(KeypadWindow& keypad);
+    void connectMenus();
+    void apply(const arrange::Change& change);
+    void setKeypadForm(bool compact);
+    void syncMenus();
+    bool tapeCommandsAllowed() const;
+    arrange::Windows windows() const;
+    arrange::Screens screens() const;
+    void tapeStateChanged(Qt::WindowStates before);
+    void keypadStateChanged(Qt::WindowStates before);
+    void reportPlacementUnavailable();
+
+    KeypadWindow& keypad_;
+    TapeWindow& tape_;
+    arrange::Arrangement arrangement_;
+    arrange::Box lastNormalTape_;  // while neither maximised nor minimised, as settings keep it
+    bool placing_ = false;         // a state change made here, not by the user
+    QString appFolder_;
+    QString userDataFolder_;
+    QString skinError_;  // said once in the status line
+};
+
+}  // namespace zumbrel::gui
