@@ -238,7 +238,15 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                                             "MSG_FILE_TOO_LARGE",
                                                             "MSG_RECOVER_TAPE",
                                                             "MSG_CHECK_IMPOSSIBLE",
-                                                            "MSG_SERVICE_NOT_CONFIGURED"});
+                                                            "MSG_SERVICE_NOT_CONFIGURED",
+                                                            "MSG_WINDOWS_NEED_X11",
+                                                            "MSG_SKIN_NOT_READ",
+                                                            "SKINS_TITLE",
+                                                            "SKINS_USE",
+                                                            "SKINS_OPEN_FOLDER",
+                                                            "SKINS_CLOSE",
+                                                            "SKINS_BUILT_IN",
+                                                            "SKINS_HOWTO"});
         for (const LanguageKey& h : kHints)
             keypadMessages.push_back({h.key, {}});
         for (std::string_view k : {"OASD_MF_003", "OASD_MF_005", "OASD_MF_006"})

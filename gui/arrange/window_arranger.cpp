@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QMenu>
 #include <QScreen>
+#include <QTimer>
 #include <QWindowStateChangeEvent>
 
 #include "arrange/compact_keypad.h"
@@ -217,7 +218,10 @@ void WindowArranger::sideBySide() {
 }
 
 void WindowArranger::over() {
-    if (tapeCommandsAllowed()) apply(arrangement_.over(windows(), screens()));
+    if (!tapeCommandsAllowed()) return;
+    apply(arrangement_.over(windows(), screens()));
+    keypad_.raise();  // the keypad over the tape's upper left part
+    keypad_.activateWindow();
 }
 
 void WindowArranger::equalHeights() {
@@ -280,7 +284,7 @@ bool WindowArranger::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (watched == &tape_ && (type == QEvent::Move || type == QEvent::Resize) &&
                !(tape_.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) {
-        lastNormalTape_ = settingsBox(tape_, tape_.geometry());
+        tapeFrameOffset_ = tape_.geometry().topLeft() - tape_.frameGeometry().topLeft();
     } else if (type == QEvent::WindowStateChange && !placing_ && keypad_.windowsShown()) {
         const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
         if (watched == &tape_) tapeStateChanged(before);
@@ -298,10 +302,19 @@ void WindowArranger::tapeStateChanged(Qt::WindowStates before) {
     } else if (before & Qt::WindowMinimized) {
         if (keypad_.isMinimized()) keypad_.showNormal();
     } else if ((now & Qt::WindowMaximized) && !(before & Qt::WindowMaximized)) {
-        arrangement_.tapeMaximizing(lastNormalTape_);
+        const QRect normal = tape_.normalGeometry();
+        arrangement_.tapeMaximizing({normal.x() - tapeFrameOffset_.x(),
+                                     normal.y() - tapeFrameOffset_.y(), normal.width(),
+                                     normal.height()});
     } else if (!(now & Qt::WindowMaximized) && (before & Qt::WindowMaximized)) {
-        if (const auto normal = arrangement_.tapeRestoring())
-            placeFrame(tape_, *normal, Size::OfClient);
+        // After the system has put the window back in its normal state.
+        if (const auto normal = arrangement_.tapeRestoring()) {
+            QTimer::singleShot(0, this, [this, box = *normal] {
+                placing_ = true;
+                placeFrame(tape_, box, Size::OfClient);
+                placing_ = false;
+            });
+        }
     }
     placing_ = false;
     syncMenus();
@@ -418,7 +431,6 @@ bool WindowArranger::placeAtStart(const config::ProfileFile& file, const config:
     placing_ = true;
     placeFrame(keypad_, p.windows.keypad, Size::Kept);
     placeFrame(tape_, p.windows.tape, Size::OfClient);
-    lastNormalTape_ = p.windows.tape;
     if (p.tapeMaximized) tape_.setWindowState(Qt::WindowMaximized);
     placing_ = false;
     syncMenus();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
 #include "arrange/arrangement.h"
@@ -74,8 +75,8 @@ class WindowArranger final : public QObject {
     KeypadWindow& keypad_;
     TapeWindow& tape_;
     arrange::Arrangement arrangement_;
-    arrange::Box lastNormalTape_;  // while neither maximised nor minimised, as settings keep it
-    bool placing_ = false;         // a state change made here, not by the user
+    QPoint tapeFrameOffset_;  // the tape's inside from its frame's corner, while it is normal
+    bool placing_ = false;    // a state change made here, not by the user
     QString appFolder_;
     QString userDataFolder_;
     QString skinError_;  // said once in the status line

@@ -70,7 +70,9 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Window),
       files_(std::make_unique<LocalFileSystem>()),
       sound_(std::make_unique<QtSoundOutput>(*files_)),
-      tape_(new TapeWindow(this, *sound_)),
+      // A window of its own, not one that the window manager keeps above the keypad: "Par
+      // dessus" puts the keypad over the tape.
+      tape_(new TapeWindow(nullptr, *sound_)),
       history_(std::make_unique<MemoryHistory>()),
       prompts_(std::make_unique<QtPrompts>(this)),
       clipboard_(std::make_unique<QtClipboard>()),
@@ -141,7 +143,9 @@ void KeypadWindow::setVoiceNames(const QStringList& names) {
     showVoicePicture();
 }
 
-KeypadWindow::~KeypadWindow() = default;
+KeypadWindow::~KeypadWindow() {
+    delete tape_;  // before the sound output it speaks through
+}
 
 void KeypadWindow::skinChanged() {
     setFixedSize(skin_.windowSize());

@@ -257,8 +257,12 @@ SkinTheme builtInTheme() {
 }
 
 SkinTheme graphiteTheme() {
-    return {QColor(118, 120, 126), QColor(66, 68, 74), QColor(30, 31, 35),
-            QColor(255, 196, 92, 110), 14};
+    return {QColor(128, 130, 136),
+            QColor(66, 68, 74),
+            QColor(30, 31, 35),
+            QColor(255, 190, 80, 150),
+            22,
+            true};
 }
 
 QImage keypadSkin(QSize size, const SkinTheme& theme) {
@@ -268,6 +272,29 @@ QImage keypadSkin(QSize size, const SkinTheme& theme) {
     paintKeypadSkin(p, size, theme);
     return img;
 }
+
+namespace {
+
+// The body's outline: rounded corners, or corners cut at 45 degrees.
+QPainterPath skinOutline(const QRectF& r, qreal corner, bool chamfered) {
+    QPainterPath path;
+    if (!chamfered) {
+        path.addRoundedRect(r, corner, corner);
+        return path;
+    }
+    path.moveTo(r.left() + corner, r.top());
+    path.lineTo(r.right() - corner, r.top());
+    path.lineTo(r.right(), r.top() + corner);
+    path.lineTo(r.right(), r.bottom() - corner);
+    path.lineTo(r.right() - corner, r.bottom());
+    path.lineTo(r.left() + corner, r.bottom());
+    path.lineTo(r.left(), r.bottom() - corner);
+    path.lineTo(r.left(), r.top() + corner);
+    path.closeSubpath();
+    return path;
+}
+
+}  // namespace
 
 void paintKeypadSkin(QPainter& p, QSize size, const SkinTheme& theme) {
     // No antialiasing on the outline: a half-blended pixel would be neither skin nor hole.
@@ -280,11 +307,20 @@ void paintKeypadSkin(QPainter& p, QSize size, const SkinTheme& theme) {
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(grad);
-    p.drawRoundedRect(body, r, r);
+    p.drawPath(skinOutline(body, r, theme.chamfered));
+    if (theme.chamfered) {
+        // Brushed metal: faint horizontal lines inside the body.
+        p.setClipPath(skinOutline(body.adjusted(1, 1, -1, -1), r, true));
+        for (int y = 2; y < size.height(); y += 3) {
+            p.setPen(QColor(255, 255, 255, (y * 7) % 23 + 6));
+            p.drawLine(0, y, size.width(), y);
+        }
+        p.setClipping(false);
+    }
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(theme.rim, 1.5));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(body.adjusted(3, 3, -3, -3), r - 3, r - 3);
+    p.drawPath(skinOutline(body.adjusted(3, 3, -3, -3), r - 3, theme.chamfered));
     p.restore();
 }
 

@@ -25,6 +25,7 @@ struct SkinTheme {
     QColor bottom;
     QColor rim;
     int radius;
+    bool chamfered = false;  // corners cut straight instead of rounded, and a brushed body
 };
 // Zumbrel's own blue, and the graphite of the second skin shipped.
 SkinTheme builtInTheme();
