@@ -44,10 +44,21 @@ int answerCommandLine(int argc, char** argv) {
     return -1;
 }
 
+// The two windows are placed and stacked by the program (side by side, over, the magnet,
+// stay on top): X11 allows it, Wayland does not. With an X server at hand (XWayland in a
+// Wayland session) the program takes it, and falls back to Wayland without one. A platform
+// the user chose stays theirs.
+void preferX11() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (const int answered = answerCommandLine(argc, argv); answered >= 0) return answered;
+    preferX11();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zumbrel");
     QApplication::setOrganizationName("Zumbrel");

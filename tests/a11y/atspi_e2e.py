@@ -112,6 +112,32 @@ def announced_since(mark, needle):
                for role, name, focused, text in inserted[mark:])
 
 
+def open_menu(entry):
+    """Presses a menu bar entry; the menu it drops, met through the focus, or None."""
+    action = entry.queryAction()
+    names = [action.getName(i).lower() for i in range(action.nActions)]
+    # Popup menus are not children of the application: a reader meets them through the focus
+    # moving onto their first item.
+    mark = len(focused)
+    action.doAction(names.index("press"))
+    if not wait_for(lambda: any(p is not None and p.name == entry.name for p in focused[mark:])):
+        return None
+    return next(p for p in focused[mark:] if p is not None and p.name == entry.name)
+
+
+def showing(obj):
+    return obj is not None and obj.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def choose(menu, name):
+    """Triggers the menu item of that name; False when it is missing or disabled."""
+    item = find(menu, name=name) if menu is not None else None
+    if item is None or not item.getState().contains(pyatspi.STATE_SENSITIVE):
+        return False
+    item.queryAction().doAction(0)
+    return True
+
+
 def main():
     program = sys.argv[1]
     env = dict(os.environ)
@@ -187,14 +213,7 @@ def main():
             action = files.queryAction()
             actions = [action.getName(i).lower() for i in range(action.nActions)]
             check("press" in actions, "a menu entry has a press action: %s" % actions)
-            # Popup menus are not children of the application: a reader meets them through
-            # the focus moving onto their first item.
-            mark = len(focused)
-            action.doAction(actions.index("press"))
-            menu = None
-            if wait_for(lambda: any(p is not None and p.name == "Fichier"
-                                    for p in focused[mark:])):
-                menu = next(p for p in focused[mark:] if p is not None and p.name == "Fichier")
+            menu = open_menu(files)
             check(menu is not None and menu.getRoleName() in ("popup menu", "menu"),
                   "pressing 'Fichier' moves the focus into a menu named 'Fichier'")
             if menu is not None:
@@ -242,6 +261,24 @@ def main():
                 if o.getState().contains(pyatspi.STATE_FOCUSABLE) and not o.name:
                     unnamed.append(o.getRoleName())
         check(not unnamed, "every focusable object has a name: %s" % unnamed)
+
+        # The window menu through the reader: the compact keypad keeps its display and hides
+        # its keys; a hidden tape is gone from the screen, and comes back.
+        windows = items[2] if len(items) > 2 else None
+        check(windows is not None and choose(open_menu(windows), "Cacher le clavier"),
+              "'Cacher le clavier' is reached in the menu 'Fenêtres'")
+        check(wait_for(lambda: not showing(find(keypad, name="Sept"))),
+              "the compact keypad hides its keys from the reader")
+        check(showing(find(keypad, role="text", name="Affichage")),
+              "the compact keypad keeps its display")
+        check(windows is not None and choose(open_menu(windows), "Cacher le ruban"),
+              "'Cacher le ruban' is reached in the menu 'Fenêtres'")
+        check(wait_for(lambda: not showing(find(app, name="Ruban de Zumbrel"))),
+              "a hidden tape is not on the screen")
+        check(windows is not None and choose(open_menu(windows), "Revoir le ruban"),
+              "'Revoir le ruban' is reached in the menu 'Fenêtres'")
+        check(wait_for(lambda: showing(find(app, name="Ruban de Zumbrel"))),
+              "the tape comes back")
     finally:
         app_process.terminate()
         try:
