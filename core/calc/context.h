@@ -22,8 +22,11 @@ struct Ports {
     FileDialogs& dialogs;
 };
 
+// Program-wide choices of the settings file that the windows change and the file keeps.
 struct CalcSettings {
-    bool warnCR = false;  // ask before a waiting result comment is written
+    bool warnCR = false;      // ask before a waiting result comment is written
+    bool okBoxGum = true;     // ask before the tape is erased
+    bool seekUpdate = false;  // look for a newer version at each start
 };
 
 // An operation that cannot go on: a register text that is no number, or a value out of range.
