@@ -63,6 +63,7 @@ bool Session::save(KeypadWindow& keypad, std::string& error) {
     if (config::languageOfNumber(keypad.languageNumber())) settings_.lang = keypad.languageNumber();
     settings_.voice = keypad.voiceState().kind;
     settings_.rr = keypad.voiceState().speakKeys;
+    settings_.wavKeyOnly = keypad.voiceState().wavKeyOnly;
     config::writeOnClose(file_, layout_.code, settings_);
     WindowArranger::of(keypad)->savePlacements(file_);
     if (layout_.settingsInUserConfig) {

@@ -370,13 +370,9 @@ bool WindowArranger::useSkin(const QString& name) {
 }
 
 void WindowArranger::applySettings(const config::Settings& s) {
-    const auto opacity = [](const std::optional<int>& v) {
-        return v ? std::max(*v, kLeastOpacity) / 255.0 : 1.0;
-    };
-    keypad_.setWindowOpacity(
-        opacity(config::Settings::opacity(s.keyboardAlphaBlendBool, s.keyboardAlphaBlendValue)));
-    tape_.setWindowOpacity(
-        opacity(config::Settings::opacity(s.ribbonAlphaBlendBool, s.ribbonAlphaBlendValue)));
+    alphaBool_ = {s.keyboardAlphaBlendBool, s.ribbonAlphaBlendBool};
+    alphaValue_ = {s.keyboardAlphaBlendValue, s.ribbonAlphaBlendValue};
+    applyOpacity();
     useSkin(qs(s.skin));
     arrange::StartInput in;
     in.magnet = s.magnet;
@@ -399,6 +395,30 @@ void WindowArranger::collectSettings(config::Settings& s) const {
     s.hideKeyboard = f.keyboardHidden;
     s.hideRibbon = f.tapeHidden;
     s.skin = skinName().toStdString();
+    s.keyboardAlphaBlendBool = alphaBool_[0];
+    s.keyboardAlphaBlendValue = alphaValue_[0];
+    s.ribbonAlphaBlendBool = alphaBool_[1];
+    s.ribbonAlphaBlendValue = alphaValue_[1];
+}
+
+void WindowArranger::applyOpacity() {
+    QWidget* windows[] = {&keypad_, &tape_};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::optional<int> v = config::Settings::opacity(alphaBool_[i], alphaValue_[i]);
+        windows[i]->setWindowOpacity(v ? std::max(*v, kLeastOpacity) / 255.0 : 1.0);
+    }
+}
+
+int WindowArranger::opacityValue(bool keypad) const {
+    const auto v = config::ProfileFile::parseInteger(alphaValue_[keypad ? 0 : 1]);
+    return v ? static_cast<int>(((*v % 256) + 256) % 256) : 255;
+}
+
+void WindowArranger::setOpacityValue(bool keypad, int position) {
+    const std::size_t i = keypad ? 0 : 1;
+    alphaBool_[i] = position >= 249 ? "False" : "True";
+    alphaValue_[i] = std::to_string(position);
+    applyOpacity();
 }
 
 void WindowArranger::savePlacements(config::ProfileFile& file) const {

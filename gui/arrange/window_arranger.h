@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <array>
+#include <string>
 
 #include "arrange/arrangement.h"
 
@@ -39,6 +41,11 @@ class WindowArranger final : public QObject {
     bool placeAtStart(const config::ProfileFile& file, const config::Settings& s);
 
     const arrange::Flags& flags() const { return arrangement_.flags(); }
+
+    // Translucency of the keypad (true) or the tape (false): the value the settings keep,
+    // and a track bar's position, which from 249 up makes the window opaque.
+    int opacityValue(bool keypad) const;
+    void setOpacityValue(bool keypad, int position);
     // Commands that place or stack windows need X11 (or XWayland); the reason otherwise.
     static QString placementUnavailableReason();
 
@@ -71,6 +78,7 @@ class WindowArranger final : public QObject {
     void tapeStateChanged(Qt::WindowStates before);
     void keypadStateChanged(Qt::WindowStates before);
     void reportPlacementUnavailable();
+    void applyOpacity();
 
     KeypadWindow& keypad_;
     TapeWindow& tape_;
@@ -80,6 +88,9 @@ class WindowArranger final : public QObject {
     QString appFolder_;
     QString userDataFolder_;
     QString skinError_;  // said once in the status line
+    // KeyboardAlphaBlendBool/Value and RibbonAlphaBlendBool/Value, as the settings hold them.
+    std::array<std::string, 2> alphaBool_{"False", "False"};
+    std::array<std::string, 2> alphaValue_{"255", "255"};
 };
 
 }  // namespace zumbrel::gui

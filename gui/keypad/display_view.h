@@ -38,6 +38,7 @@ class DisplayView final : public QWidget {
 
     // The font when the number fits; longer numbers are drawn smaller.
     void setBaseFont(const QFont& font);
+    const QFont& baseFont() const { return baseFont_; }
     // The point size the number is drawn with now, and the one it is drawn with when it fits.
     qreal drawnPointSize() const;
     qreal basePointSize() const;

@@ -3,6 +3,7 @@
 #include "arrange/window_arranger.h"
 #include "business/bmi_window.h"
 #include "net/network_services.h"
+#include "prefs/preferences_window.h"
 #include "ui/info_windows.h"
 
 namespace zumbrel::gui {
@@ -12,6 +13,7 @@ void installWindowCommands(KeypadWindow& keypad) {
     BmiWindow::install(keypad);
     InfoWindows::install(keypad);
     NetworkServices::install(keypad);
+    PreferencesWindow::install(keypad);
 }
 
 }  // namespace zumbrel::gui

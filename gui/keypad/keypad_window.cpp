@@ -549,68 +549,6 @@ void KeypadWindow::chooseLanguage(int lang, bool fromMenu) {
     refresh();
 }
 
-void KeypadWindow::applySettings(const config::Settings& s) {
-    documents_->modifiedWarn = s.modifiedWarn;
-    calc_->business().take(s);
-    business_->refresh();
-    calc::Registers& r = calc_->registers();
-    r.lblNbrDecPref = s.nbrDec;
-    r.lblSepDec = s.sepDec;
-    r.lblMemory4 = s.memories[3];
-    calc::KeptValues& kept = calc_->kept().values();
-    std::copy_n(s.memories.begin(), 3, kept.lblMemory.begin());
-    kept.cbbListNbr = calc::numberListOf(s.listNbr);
-    r.memory4Color = s.memories[3].starts_with('-') ? colors::kRed : colors::kNavy;
-    calc_->settings().warnCR = s.warnCR;
-
-    tape::TextStyle font;
-    font.fontName = s.ribbonFontName;
-    font.halfPoints = static_cast<int>(s.ribbonFontSize) * 2;
-    font.color = Color{static_cast<std::uint32_t>(s.ribbonFontColor)};
-    DocumentTape& tape = tape_->tape();
-    tape.setDefaultStyle(font);
-    tape.restoreDefaultStyle();
-    QPalette tapePalette = tape_->editor()->palette();
-    tapePalette.setColor(QPalette::Base,
-                         toQColor(Color{static_cast<std::uint32_t>(s.ribbonBackColor)}));
-    tape_->editor()->setPalette(tapePalette);
-
-    // The display: its font, colours and place; the status line shares its colour.
-    const QColor ink = toQColor(Color{static_cast<std::uint32_t>(s.displayFontColor)});
-    const QColor back = toQColor(Color{static_cast<std::uint32_t>(s.displayBackColor)});
-    QFont displayFont(qs(s.displayFontName));
-    displayFont.setPointSize(static_cast<int>(std::clamp(s.displayFontSize, 6L, 96L)));
-    displayFont.setBold(true);
-    edtVirt_->setBaseFont(displayFont);
-    QPalette displayPalette = edtVirt_->palette();
-    displayPalette.setColor(QPalette::Text, ink);
-    displayPalette.setColor(QPalette::Base, back);
-    edtVirt_->setPalette(displayPalette);
-    edtVirt_->setGeometry(edtVirt_->x(), static_cast<int>(std::clamp(s.displayTop, 0L, 60L)) - 4,
-                          edtVirt_->width(),
-                          static_cast<int>(std::clamp(s.displayHeight, 10L, 67L)));
-    for (const char* name : {"PanelTop", "PanelBack"}) {
-        if (auto* panel = panelClavier_->findChild<RoundedPanel*>(name)) panel->setFill(back);
-    }
-    QPalette statusPalette = status_->label()->palette();
-    statusPalette.setColor(QPalette::WindowText, ink);
-    status_->label()->setPalette(statusPalette);
-
-    refresh();
-}
-
-void KeypadWindow::collectSettings(config::Settings& s) const {
-    calc_->business().give(s);
-    const calc::Registers& r = calc_->registers();
-    s.nbrDec = r.lblNbrDecPref;
-    s.sepDec = r.lblSepDec;
-    s.memories[3] = r.lblMemory4;
-    const calc::KeptValues& kept = calc_->kept().values();
-    std::copy_n(kept.lblMemory.begin(), 3, s.memories.begin());
-    s.listNbr = kept.cbbListNbr;
-    s.warnCR = calc_->settings().warnCR;
-}
-
 bool KeypadWindow::handleKey(QKeyEvent* e) {
     if (menuKeys_.keyPress(*e)) return true;
     // The context menu from the keyboard: the focused control's own, otherwise the menu of

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -109,6 +111,26 @@ class KeypadWindow final : public QWidget {
     // The settings the windows and the calculator hold, in and out.
     void applySettings(const config::Settings& s);
     void collectSettings(config::Settings& s) const;
+
+    // The display's font, ink and background, its top and height (as the settings count them).
+    struct DisplayLook {
+        QFont font;
+        QColor ink;
+        QColor back;
+        int top = 35;
+        int height = 33;
+    };
+    DisplayLook displayLook() const;
+    void setDisplayLook(const DisplayLook& look);
+    // The tape's font, its ink and its paper.
+    struct TapeLook {
+        QString fontName = QStringLiteral("Courier New");
+        int pointSize = 12;
+        QColor ink = Qt::black;
+        QColor paper{0xD7, 0xD7, 0xFF};
+    };
+    TapeLook tapeLook() const;
+    void setTapeLook(const TapeLook& look);
     // Set by the session: where the windows go when first shown (false: the tape stays
     // hidden), and the close.
     std::function<bool(KeypadWindow&)> placeOnFirstShow;

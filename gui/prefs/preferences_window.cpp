@@ -1,0 +1,225 @@
+#include "prefs/preferences_window.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "business/business_panel.h"
+#include "calc/calculator.h"
+#include "config/language.h"
+#include "keypad/keypad_window.h"
+#include "prefs/preferences_texts.h"
+#include "prefs/rate_edit.h"
+#include "ui/qt_ports.h"
+#include "voice/voice_state.h"
+
+namespace zumbrel::gui {
+
+using namespace prefs_texts;
+
+namespace {
+
+const QColor kFocusYellow(0xF8, 0xF8, 0x58);  // 5830904
+
+// A double click on a control of the keypad opens the preferences on its tab.
+class DoubleClickOpener final : public QObject {
+  public:
+    DoubleClickOpener(KeypadWindow& keypad, QWidget& control, int indicator)
+        : QObject(&control), keypad_(keypad), indicator_(indicator) {
+        control.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            PreferencesWindow::open(keypad_, indicator_);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    KeypadWindow& keypad_;
+    int indicator_;
+};
+
+}  // namespace
+
+void PreferencesWindow::install(KeypadWindow& keypad) {
+    QAction* item = keypad.findChild<QAction*>("mItemPreferences");
+    item->setEnabled(true);
+    connect(item, &QAction::triggered, &keypad, [&keypad] { open(keypad, 1); });
+    const std::pair<const char*, int> controls[] = {
+        {"lblNbrDecPref", 1}, {"imgVoice", 4}, {"EdtVirt", 7}};
+    for (const auto& [name, indicator] : controls) {
+        if (auto* w = keypad.findChild<QWidget*>(name))
+            new DoubleClickOpener(keypad, *w, indicator);
+    }
+    keypad.business().onPreferences = [&keypad](int page) { open(keypad, page); };
+}
+
+PreferencesWindow::PreferencesWindow(KeypadWindow& keypad)
+    : QDialog(&keypad),
+      keypad_(keypad),
+      holders_{keypad.calculator().registers(), keypad.calculator().settings(),
+               keypad.calculator().business(), keypad.voiceState()},
+      ds_(keypad.calculator().registers().decimalSeparator),
+      tabs_(new QTabWidget(this)) {
+    setObjectName("Preferences");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(text(kCaption));
+    setAccessibleName(windowTitle());
+    choices_ = prefs::choicesOf(holders_);
+    tabs_->setObjectName("PageControl1");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    buildDecimals();
+    buildResultComment();
+    buildUpdate();
+    buildVoice();
+    buildRates();
+    buildCurrencies();
+    buildSelfEmployed();
+    buildMiscellaneous();
+    buildFonts();
+    const auto code = static_cast<config::InstallCode>(keypad.installCode());
+    for (int i = tabs_->count() - 1; i >= 0; --i) {
+        if (prefs::tabHidden(tabs_->widget(i)->objectName().toStdString(), code))
+            tabs_->setTabVisible(i, false);
+    }
+    blink_.setInterval(400);
+    connect(&blink_, &QTimer::timeout, this, [this] { blink(); });
+    if (!prefs::separatorEnabled(choices_.separator, ds_)) blink_.start();
+    setFixedSize(sizeHint().expandedTo(QSize(520, 380)));
+}
+
+PreferencesWindow& PreferencesWindow::open(KeypadWindow& keypad, int indicator) {
+    auto* window = static_cast<PreferencesWindow*>(keypad.findChild<QDialog*>("Preferences"));
+    if (!window) {
+        window = new PreferencesWindow(keypad);
+        window->setWindowModality(Qt::ApplicationModal);
+        window->move(keypad.frameGeometry().topLeft() + QPoint(2, 200));
+    }
+    window->showTab(QString::fromStdString(prefs::tabOfIndicator(indicator)));
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return *window;
+}
+
+void PreferencesWindow::showTab(const QString& name) {
+    for (int i = 0; i < tabs_->count(); ++i) {
+        if (tabs_->widget(i)->objectName() == name && tabs_->isTabVisible(i))
+            tabs_->setCurrentIndex(i);
+    }
+}
+
+QString PreferencesWindow::text(const Message& m) const {
+    QString t = qs(keypad_.translator().text(m));
+    if (t.isEmpty()) t = qs(m.french);
+    // A "&" of the language file marks a mnemonic: it goes, the letter after it stays.
+    return t.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QStringLiteral("\x01"), QStringLiteral("&&"));
+}
+
+QWidget* PreferencesWindow::addTab(const char* name, const QString& caption) {
+    auto* page = new QWidget(tabs_);
+    page->setObjectName(name);
+    new QVBoxLayout(page);
+    tabs_->addTab(page, caption.trimmed());
+    return page;
+}
+
+QGroupBox* PreferencesWindow::addGroup(QWidget* page, const char* name, const QString& title) {
+    auto* box = new QGroupBox(title.trimmed(), page);
+    box->setObjectName(name);
+    new QVBoxLayout(box);
+    static_cast<QVBoxLayout*>(page->layout())->addWidget(box);
+    return box;
+}
+
+QButtonGroup* PreferencesWindow::radios(QGroupBox* box,
+                                        const std::vector<std::pair<const char*, QString>>& items,
+                                        int checked, std::function<void(int)> chosen) {
+    auto* group = new QButtonGroup(box);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        auto* b = new QRadioButton(items[i].second, box);
+        b->setObjectName(items[i].first);
+        box->layout()->addWidget(b);
+        group->addButton(b, static_cast<int>(i));
+        b->setChecked(static_cast<int>(i) == checked);  // before the signal is connected
+    }
+    connect(group, &QButtonGroup::idClicked, this, [chosen](int id) { chosen(id); });
+    return group;
+}
+
+RateEdit* PreferencesWindow::rateEdit(QGroupBox* box, const char* name, const QString& label,
+                                      int kind, const std::string& value,
+                                      std::function<void(const std::string&)> set) {
+    auto* row = new QWidget(box);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto* caption = new QLabel(label, row);
+    auto* edit = new RateEdit(static_cast<RateEdit::Kind>(kind), ds_, row);
+    edit->setObjectName(name);
+    edit->setText(qs(value));
+    edit->setAccessibleName(label);
+    caption->setBuddy(edit);
+    line->addWidget(caption);
+    line->addStretch();
+    line->addWidget(edit);
+    box->layout()->addWidget(row);
+    edit->onEnter = [this] { close(); };
+    edit->onChanged = [this, set](const QString& t) {
+        set(t.toStdString());
+        changed();
+    };
+    edit->onFocused = [this, edit] { colourGroup(edit); };
+    hintAtOnce(edit);
+    return edit;
+}
+
+void PreferencesWindow::hintAtOnce(QWidget* w) {
+    w->setToolTip(text(kAtOnce));
+}
+
+void PreferencesWindow::colourGroup(RateEdit* focused) {
+    for (const std::vector<RateEdit*>& group : edtGroups_) {
+        if (std::find(group.begin(), group.end(), focused) == group.end()) continue;
+        for (RateEdit* e : group) {
+            QPalette p = e->palette();
+            const QVariant rest = e->property("restColour");
+            p.setColor(QPalette::Base, e == focused     ? kFocusYellow
+                                       : rest.isValid() ? rest.value<QColor>()
+                                                        : QColor(Qt::white));
+            e->setPalette(p);
+        }
+    }
+}
+
+void PreferencesWindow::changed() {
+    prefs::apply(choices_, holders_);
+    keypad_.business().refresh();
+    keypad_.refresh();
+}
+
+void PreferencesWindow::done(int result) {
+    if (!closed_) {
+        closed_ = true;
+        setObjectName("PreferencesClosed");  // the next opening makes a new window
+        blink_.stop();
+        prefs::close(choices_, holders_, ds_);
+        keypad_.business().refresh();
+        keypad_.refresh();
+    }
+    QDialog::done(result);
+}
+
+}  // namespace zumbrel::gui

@@ -1,0 +1,309 @@
+// The preferences window: opened on the tab its caller names, every change shown at once on
+// the keypad, the tape and the panels, the close repairing emptied fields, and the faults of
+// the older window built soundly.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+
+#include "arrange/window_arranger.h"
+#include "business/business_panel.h"
+#include "calc/calculator.h"
+#include "config/install_layout.h"
+#include "config/settings.h"
+#include "keypad_fixture.h"
+#include "prefs/preferences_window.h"
+#include "tape/document_commands.h"
+#include "voice/voice_state.h"
+
+namespace zumbrel::gui {
+namespace {
+
+class Prefs : public KeypadFixture {
+  protected:
+    void SetUp() override {
+        KeypadFixture::SetUp();
+        qApp->setProperty("expectedDialog", "Preferences");  // modal, and awaited
+    }
+    void TearDown() override { qApp->setProperty("expectedDialog", QVariant()); }
+    PreferencesWindow& open(int indicator = 1) {
+        PreferencesWindow& w = PreferencesWindow::open(*keypad, indicator);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+        return w;
+    }
+    template <class T>
+    T* control(PreferencesWindow& w, const char* name) {
+        T* c = w.findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    QString currentTab(PreferencesWindow& w) { return w.tabs()->currentWidget()->objectName(); }
+    void click(PreferencesWindow& w, const char* radio) {
+        control<QRadioButton>(w, radio)->click();
+    }
+    // Empties a field and types into it, as a user does.
+    void retype(PreferencesWindow& w, const char* field, const char* keys) {
+        auto* e = control<QLineEdit>(w, field);
+        w.showTab(e->parentWidget()->parentWidget()->parentWidget()->objectName());
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        QTest::keyClicks(e, keys);
+    }
+    void closeWith(PreferencesWindow& w, Qt::Key key = Qt::Key_Escape) {
+        QPointer<PreferencesWindow> alive(&w);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, key);
+        EXPECT_TRUE(eventually([&] { return alive.isNull() || !alive->isVisible(); }));
+    }
+    business::BusinessRegisters& business() { return keypad->calculator().business(); }
+    std::string display() { return keypad->calculator().registers().EdtVirt; }
+    void type(const char* keys) { QTest::keyClicks(keypad.get(), keys); }
+};
+
+TEST_F(Prefs, opens_on_the_tab_its_caller_names) {
+    EXPECT_TRUE(keypad->findChild<QAction*>("mItemPreferences")->isEnabled());
+    EXPECT_EQ(currentTab(open(8)), "TabSheet8");  // the sixth tab: currencies
+    EXPECT_EQ(currentTab(open(5)), "TabSheet5");  // the same window, another tab
+    keypad->business().onPreferences(6);
+    EXPECT_EQ(currentTab(open(6)), "TabSheet6");
+    PreferencesWindow& w = open(1);
+    closeWith(w);
+    QTest::mouseDClick(keypad->findChild<QWidget*>("lblNbrDecPref"), Qt::LeftButton);
+    PreferencesWindow& again = open(1);
+    EXPECT_EQ(currentTab(again), "TabSheet1");
+    EXPECT_EQ(again.tabs()->count(), 9);
+    closeWith(again);
+}
+
+TEST_F(Prefs, installation_codes_hide_tabs_and_hidden_tabs_shift_nothing) {
+    keypad->setLanguageSource("", static_cast<int>(config::InstallCode::QT));
+    PreferencesWindow& w = open(3);
+    EXPECT_FALSE(w.tabs()->isTabVisible(2));
+    EXPECT_EQ(currentTab(w), "TabSheet1");  // the update tab is not there
+    w.showTab("TabSheet8");
+    EXPECT_EQ(currentTab(w), "TabSheet8");
+    closeWith(w);
+    keypad->setLanguageSource("", static_cast<int>(config::InstallCode::E));
+    PreferencesWindow& e = open(4);
+    EXPECT_FALSE(e.tabs()->isTabVisible(3));
+    EXPECT_TRUE(e.tabs()->isTabVisible(2));
+    closeWith(e);
+}
+
+TEST_F(Prefs, decimals_and_separator_show_at_once_and_are_checked_next_time) {
+    PreferencesWindow& w = open();
+    click(w, "rb4Dec");
+    EXPECT_EQ(keypad->findChild<QLabel*>("lblNbrDecPref")->text(), "4");
+    EXPECT_TRUE(keypad->voiceState().wavKeyOnly);
+    click(w, "rbSepMilN");
+    closeWith(w);
+    type("1000*2\r");
+    EXPECT_EQ(display(), "2000,0000");
+    PreferencesWindow& again = open();
+    EXPECT_TRUE(control<QRadioButton>(again, "rbSepMilN")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(again, "rb4Dec")->isChecked());
+    closeWith(again);
+}
+
+TEST_F(Prefs, a_separator_the_system_cannot_take_blinks_until_another_is_chosen) {
+    keypad->calculator().registers().lblSepDec = "C";  // comma, with "," as decimal separator
+    PreferencesWindow& w = open();
+    auto* comma = control<QRadioButton>(w, "rbSepMilC");
+    EXPECT_TRUE(comma->isChecked());
+    EXPECT_FALSE(comma->isEnabled());
+    EXPECT_TRUE(control<QRadioButton>(w, "rbSepMilP")->isEnabled());
+    auto* led = control<QLabel>(w, "shLedC");
+    EXPECT_TRUE(led->isVisible());
+    QTest::qWait(450);
+    const QImage first = led->pixmap().toImage();
+    QTest::qWait(400);
+    EXPECT_NE(led->pixmap().toImage(), first);  // red, then the button's colour
+    click(w, "rbSepMilS");
+    EXPECT_FALSE(led->isVisible());
+    EXPECT_EQ(keypad->calculator().registers().lblSepDec, "S");
+    closeWith(w);
+}
+
+TEST_F(Prefs, rates_below_one_can_be_typed_and_show_at_once) {
+    PreferencesWindow& w = open(5);
+    retype(w, "edtTauxTVA1", "0.9");  // "." types the system's ","
+    EXPECT_EQ(business().lblTauxTVA[0], "0,9");
+    retype(w, "edtTauxTVA2", ",5");
+    EXPECT_EQ(business().lblTauxTVA[1], "0,5");
+    retype(w, "edtTauxTVA3", "05,5,1x");  // the zero before a digit goes, a second "," and "x" too
+    EXPECT_EQ(business().lblTauxTVA[2], "5,51");
+    auto* rate = control<QLineEdit>(w, "edtTauxTVA3");
+    QTest::keyClick(rate, Qt::Key_Backspace);  // Backspace erases, like Delete
+    EXPECT_EQ(business().lblTauxTVA[2], "5,5");
+    closeWith(w);
+}
+
+TEST_F(Prefs, the_currency_panel_shows_the_rate_the_conversion_uses) {
+    PreferencesWindow& w = open(8);
+    retype(w, "edtTauxEuro", "0,787564");
+    EXPECT_EQ(keypad->findChild<QPushButton*>("pnlEuro")->text(), "0,787564");
+    closeWith(w, Qt::Key_Return);  // Enter in a rate closes
+    type("100");
+    keypad->keyAction(business::BusinessKey::EuroToOther);
+    EXPECT_EQ(display(), "78,76");
+}
+
+TEST_F(Prefs, a_paste_into_a_rate_beeps_and_leaves_the_clipboard_alone) {
+    QApplication::clipboard()->setText("12,5");
+    PreferencesWindow& w = open(5);
+    auto* rate = control<QLineEdit>(w, "edtTauxTVA4");
+    rate->setFocus();
+    QTest::keyClick(rate, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(rate, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(rate->text(), "4");
+    EXPECT_EQ(QApplication::clipboard()->text(), "12,5");
+    closeWith(w);
+    // The display keeps the clipboard too: its paste (Ctrl+V) takes the number, nothing more.
+    keypad->pasteNumber();
+    EXPECT_EQ(QApplication::clipboard()->text(), "12,5");
+    EXPECT_EQ(display(), "12,5");
+}
+
+TEST_F(Prefs, emptied_rates_take_their_defaults_when_the_window_closes) {
+    PreferencesWindow& w = open(5);
+    retype(w, "edtTauxTVA1", "");
+    EXPECT_EQ(business().lblTauxTVA[0], "");
+    closeWith(w);
+    EXPECT_EQ(business().lblTauxTVA[0], "2,1");
+}
+
+TEST_F(Prefs, an_emptied_self_employed_field_keeps_its_default) {
+    PreferencesWindow& w = open(6);
+    click(w, "rbProfilAE_B");
+    retype(w, "edtTauxAE_B", "");
+    retype(w, "edtCAMaxAE_B", "");
+    closeWith(w);
+    EXPECT_EQ(business().lblTauxAE, "20,5");
+    EXPECT_EQ(business().lblCAMaxAE, "32000");
+    EXPECT_EQ(business().lblProfilAE, "2");
+    PreferencesWindow& again = open(6);
+    EXPECT_EQ(control<QLineEdit>(again, "edtTauxAE_B")->text(), "20,5");
+    closeWith(again);
+}
+
+TEST_F(Prefs, the_focused_rate_is_yellow_and_profiles_keep_their_colours) {
+    PreferencesWindow& w = open(6);
+    auto* a = control<QLineEdit>(w, "edtTauxAE_A");
+    auto* b = control<QLineEdit>(w, "edtTauxAE_B");
+    b->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(b->palette().color(QPalette::Base), QColor(0xF8, 0xF8, 0x58));
+    EXPECT_EQ(a->palette().color(QPalette::Base), QColor(0xA6, 0xA6, 0xFF));
+    closeWith(w);
+}
+
+TEST_F(Prefs, the_tax_name_takes_three_capital_letters) {
+    PreferencesWindow& w = open(5);
+    retype(w, "edtQuebTVP", "Tvhq1X");
+    EXPECT_EQ(business().lblQuebTVP, "TX");  // lower case and digits refused
+    closeWith(w);
+}
+
+TEST_F(Prefs, the_voice_changes_at_once_and_keys_are_spoken_in_french_only) {
+    PreferencesWindow& w = open(4);
+    click(w, "rbVoiceMan");
+    EXPECT_EQ(keypad->voiceState().kind, "WMa");
+    EXPECT_EQ(keypad->findChild<QWidget*>("imgVoice")->property("shown").toString(), "ImgHomme");
+    click(w, "rbWavRN");
+    EXPECT_FALSE(keypad->voiceState().speakKeys);
+    closeWith(w);
+}
+
+TEST_F(Prefs, translucency_follows_the_bars_and_from_249_the_window_is_opaque) {
+    PreferencesWindow& w = open(7);
+    auto* bar = control<QSlider>(w, "tbTranspKeyboard");
+    EXPECT_EQ(bar->value(), 255);
+    bar->setValue(180);
+    EXPECT_NEAR(keypad->windowOpacity(), 180 / 255.0, 0.01);
+    EXPECT_EQ(control<QLabel>(w, "tbTranspKeyboardValue")->text(), "180");
+    bar->setValue(250);
+    EXPECT_DOUBLE_EQ(keypad->windowOpacity(), 1.0);
+    config::Settings s;
+    WindowArranger::of(*keypad)->collectSettings(s);
+    EXPECT_EQ(s.keyboardAlphaBlendBool, "False");
+    EXPECT_EQ(s.keyboardAlphaBlendValue, "250");
+    click(w, "rbWarnModifiedNo");
+    EXPECT_FALSE(keypad->documents().modifiedWarn);
+    click(w, "rbWarnDelListNo");
+    EXPECT_FALSE(keypad->calculator().settings().okBoxGum);
+    closeWith(w);
+}
+
+TEST_F(Prefs, opening_the_window_changes_nothing_even_from_a_value_out_of_range) {
+    config::Settings s = config::Settings::firstRun(',');
+    s.keyboardAlphaBlendBool = "True";
+    s.keyboardAlphaBlendValue = "20";
+    WindowArranger::of(*keypad)->applySettings(s);
+    PreferencesWindow& w = open(7);
+    closeWith(w);
+    config::Settings out;
+    WindowArranger::of(*keypad)->collectSettings(out);
+    EXPECT_EQ(out.keyboardAlphaBlendValue, "20");
+    EXPECT_EQ(out.keyboardAlphaBlendBool, "True");
+}
+
+TEST_F(Prefs, fonts_and_colours_show_at_once) {
+    PreferencesWindow& w = open(1);
+    w.showTab("TabSheet9");
+    auto* box = control<QCheckBox>(w, "cbDefaultFontEditor");
+    EXPECT_FALSE(box->isVisible());  // the tape's font is the default one
+    w.chooseDisplayFont(QFont("DejaVu Serif", 20), Qt::red);
+    EXPECT_EQ(keypad->displayLook().font.family(), "DejaVu Serif");
+    EXPECT_EQ(keypad->displayLook().ink, QColor(Qt::red));
+    w.chooseDisplayBack(Qt::yellow);
+    EXPECT_EQ(keypad->displayLook().back, QColor(Qt::yellow));
+    control<QSpinBox>(w, "seTopEdit")->setValue(40);
+    EXPECT_EQ(keypad->displayLook().top, 40);
+    w.chooseTapeFont(QFont("DejaVu Serif", 14), Qt::blue);
+    EXPECT_EQ(keypad->tapeLook().fontName, "DejaVu Serif");
+    EXPECT_TRUE(box->isVisible());
+    type("7+");  // the next tape line is written in the new font
+    EXPECT_TRUE(box->isVisible());
+    box->click();
+    EXPECT_EQ(keypad->tapeLook().fontName, "Courier New");
+    EXPECT_EQ(keypad->tapeLook().pointSize, 12);
+    EXPECT_FALSE(box->isVisible());
+    closeWith(w);
+}
+
+TEST_F(Prefs, without_an_update_service_the_update_choices_say_why) {
+    PreferencesWindow& w = open(3);
+    EXPECT_FALSE(control<QGroupBox>(w, "gbDetectAuto")->isEnabled());
+    EXPECT_EQ(control<QLabel>(w, "lblNoService")->text(), "Service non configuré");
+    closeWith(w);
+}
+
+TEST_F(Prefs, every_control_has_a_name_a_reader_can_say) {
+    PreferencesWindow& w = open();
+    for (int i = 0; i < w.tabs()->count(); ++i) {
+        for (QWidget* c : w.tabs()->widget(i)->findChildren<QWidget*>()) {
+            if (c->focusPolicy() == Qt::NoFocus || qobject_cast<QLabel*>(c)) continue;
+            if (qobject_cast<QAbstractSpinBox*>(c->parentWidget())) continue;  // its own edit
+            QString name = c->accessibleName();
+            if (auto* b = qobject_cast<QAbstractButton*>(c)) name += b->text();
+            EXPECT_FALSE(name.trimmed().isEmpty())
+                << c->metaObject()->className() << " " << c->objectName().toStdString();
+        }
+    }
+    closeWith(w);
+}
+
+}  // namespace
+}  // namespace zumbrel::gui
