@@ -369,7 +369,9 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                               "CHANGE_FONT_DISPLAY",
                                               "CHANGE_COLOR_DISPLAY",
                                               "CHANGE_FONT_RIBBON",
-                                              "CHANGE_COLOR_RIBBON"})});
+                                              "CHANGE_COLOR_RIBBON",
+                                              "PREFS_DISPLAY_TOP",
+                                              "PREFS_DISPLAY_HEIGHT"})});
         l.push_back({"body-mass index", messages({"ITMPPM_IMC",
                                                   "YOUR_WEIGHT",
                                                   "YOUR_SIZE",

@@ -13,6 +13,7 @@
 #include "business/business_panel.h"
 #include "calc/calculator.h"
 #include "config/language.h"
+#include "config/translate_windows.h"
 #include "keypad/keypad_window.h"
 #include "prefs/preferences_texts.h"
 #include "prefs/rate_edit.h"
@@ -67,6 +68,7 @@ void PreferencesWindow::install(KeypadWindow& keypad) {
 PreferencesWindow::PreferencesWindow(KeypadWindow& keypad)
     : QDialog(&keypad),
       keypad_(keypad),
+      tr_(WindowTranslator::forKeypad(keypad)),
       holders_{keypad.calculator().registers(), keypad.calculator().settings(),
                keypad.calculator().business(), keypad.voiceState()},
       ds_(keypad.calculator().registers().decimalSeparator),
@@ -77,6 +79,7 @@ PreferencesWindow::PreferencesWindow(KeypadWindow& keypad)
     setAccessibleName(windowTitle());
     choices_ = prefs::choicesOf(holders_);
     tabs_->setObjectName("PageControl1");
+    tabs_->setAccessibleName(windowTitle());  // the pages' holder, which takes the focus too
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     buildDecimals();
@@ -120,8 +123,10 @@ void PreferencesWindow::showTab(const QString& name) {
     }
 }
 
+PreferencesWindow::~PreferencesWindow() = default;
+
 QString PreferencesWindow::text(const Message& m) const {
-    QString t = qs(keypad_.translator().text(m));
+    QString t = qs(tr_->text(m));
     if (t.isEmpty()) t = qs(m.french);
     // A "&" of the language file marks a mnemonic: it goes, the letter after it stays.
     return t.replace(QStringLiteral("&&"), QStringLiteral("\x01"))

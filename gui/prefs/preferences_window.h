@@ -27,6 +27,7 @@ namespace zumbrel::gui {
 
 class KeypadWindow;
 class RateEdit;
+class WindowTranslator;
 
 // TPreferences: every setting in nine tabs. Each change takes effect at once on the open
 // windows (the calculator's registers, the panels, the voice, translucency, fonts); closing
@@ -52,6 +53,7 @@ class PreferencesWindow final : public QDialog {
     void chooseTapeBack(const QColor& paper);
 
     void done(int result) override;
+    ~PreferencesWindow() override;
 
   private:
     explicit PreferencesWindow(KeypadWindow& keypad);
@@ -83,6 +85,7 @@ class PreferencesWindow final : public QDialog {
     void updateDefaultFontBox();
 
     KeypadWindow& keypad_;
+    std::unique_ptr<WindowTranslator> tr_;  // the keypad's language, read when opened
     prefs::Choices choices_;
     prefs::Holders holders_;
     char ds_;

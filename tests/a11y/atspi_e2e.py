@@ -279,6 +279,24 @@ def main():
               "'Revoir le ruban' is reached in the menu 'Fenêtres'")
         check(wait_for(lambda: showing(find(app, name="Ruban de Zumbrel"))),
               "the tape comes back")
+
+        # The preferences: a dialog named for what it is, every control of it named.
+        options = items[3] if len(items) > 3 else None
+        check(options is not None and choose(open_menu(options), "Préférences"),
+              "'Préférences' is reached in the menu 'Options'")
+        prefs = None
+        if wait_for(lambda: find(app, role="dialog", name="Préférences") is not None):
+            prefs = find(app, role="dialog", name="Préférences")
+        check(prefs is not None, "the preferences are a dialog named 'Préférences'")
+        if prefs is not None:
+            tabs = [o.name for o in walk(prefs) if o.getRoleName() == "page tab"]
+            check(len(tabs) == 9 and all(tabs), "nine named tabs: %s" % tabs)
+            unnamed = [o.getRoleName() for o in walk(prefs)
+                       if o.getState().contains(pyatspi.STATE_FOCUSABLE) and not o.name]
+            check(not unnamed, "every control of the preferences has a name: %s" % unnamed)
+            press_escape()
+            check(wait_for(lambda: not showing(find(app, role="dialog", name="Préférences"))),
+                  "Escape closes the preferences")
     finally:
         app_process.terminate()
         try:

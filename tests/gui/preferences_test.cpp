@@ -18,6 +18,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include "app/session.h"
 #include "arrange/window_arranger.h"
 #include "business/business_panel.h"
 #include "calc/calculator.h"
@@ -303,6 +304,103 @@ TEST_F(Prefs, every_control_has_a_name_a_reader_can_say) {
         }
     }
     closeWith(w);
+}
+
+}  // namespace
+}  // namespace zumbrel::gui
+
+namespace zumbrel::gui {
+namespace {
+
+class PrefsInLanguages : public Prefs {
+  protected:
+    void SetUp() override {
+        Prefs::SetUp();
+        copyLanguageFiles(app);
+        keypad->setLanguageSource(app.path().toStdString(),
+                                  static_cast<int>(config::InstallCode::ZMB));
+    }
+    // Rewrites one line of a language file (Windows-1252, CRLF).
+    void setKey(const char* file, const QByteArray& key, const QByteArray& value) {
+        QFile f(app.filePath(QString("Resources/Language/") + file));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        QByteArray bytes = f.readAll();
+        f.close();
+        const qsizetype at = bytes.indexOf("\r\n" + key + "=") + 2;
+        ASSERT_GT(at, 1);
+        bytes.replace(at, bytes.indexOf("\r\n", at) - at, key + "=" + value);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    QTemporaryDir app;
+};
+
+TEST_F(PrefsInLanguages, a_mnemonic_ampersand_goes_and_the_caption_stays_whole) {
+    setKey("English.lng", "YES", "&Yes");
+    setKey("English.lng", "NO", "N&o");
+    keypad->chooseLanguage(3, false);  // English
+    PreferencesWindow& w = open(3);
+    EXPECT_EQ(control<QRadioButton>(w, "rbUpdateAutoOK")->text(), "Yes");
+    EXPECT_EQ(control<QRadioButton>(w, "rbUpdateautoNo")->text(), "No");
+    // Keys are spoken in French words only: the choice waits for French.
+    EXPECT_FALSE(control<QGroupBox>(w, "gbEnoncResult")->isEnabled());
+    closeWith(w);
+}
+
+TEST_F(PrefsInLanguages, in_quebec_french_the_tax_tab_holds_the_quebec_taxes) {
+    keypad->chooseLanguage(8, false);  // Québécois
+    PreferencesWindow& w = open(5);
+    EXPECT_EQ(w.tabs()->tabText(w.tabs()->currentIndex()), "Taux TPS et TVP");
+    EXPECT_FALSE(control<QGroupBox>(w, "gbTauxTVA")->isVisible());
+    EXPECT_TRUE(control<QGroupBox>(w, "gbTauxQuebec")->isVisible());
+    retype(w, "EdTTauxTVP", "9,5");
+    EXPECT_EQ(keypad->findChild<QPushButton*>("pnlTauxTPSTVP")->text().simplified(), "5 9,5");
+    closeWith(w);
+}
+
+TEST(PrefsSession, the_changes_come_back_at_the_next_start) {
+    qApp->setProperty("expectedDialog", "Preferences");
+    QTemporaryDir app;
+    QDir(app.path()).mkpath("Resources/Language");
+    QDir(app.path()).mkpath("Resources/System");
+    const config::Environment env{app.path().toStdString(), "", ""};
+    std::string typed;
+    {
+        Session session(app.path().toStdString(), env, ',');
+        KeypadWindow keypad;
+        session.attach(keypad);
+        keypad.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
+        PreferencesWindow& w = PreferencesWindow::open(keypad, 1);
+        w.findChild<QRadioButton*>("rb3Dec")->click();
+        w.findChild<QRadioButton*>("rbVoiceMan")->click();
+        w.findChild<QRadioButton*>("rbWarnDelListNo")->click();
+        w.findChild<QSlider*>("tbTranspRibbon")->setValue(200);
+        w.chooseDisplayFont(QFont("DejaVu Serif", 20), Qt::darkGreen);
+        auto* rate = w.findChild<QLineEdit*>("edtTauxTVA1");
+        rate->selectAll();
+        QTest::keyClicks(rate, "7,7");  // "," types the system's separator
+        typed = rate->text().toStdString();
+        w.close();
+        keypad.documents().modifiedWarn = false;
+        keypad.close();
+    }
+    Session session(app.path().toStdString(), env, ',');
+    const config::Settings& s = session.settings();
+    EXPECT_EQ(s.nbrDec, "3");
+    EXPECT_EQ(s.voice, "WMa");
+    EXPECT_FALSE(s.okBoxGum);
+    EXPECT_EQ(s.ribbonAlphaBlendBool, "True");
+    EXPECT_EQ(s.ribbonAlphaBlendValue, "200");
+    EXPECT_EQ(s.displayFontName, "DejaVu Serif");
+    EXPECT_EQ(s.displayFontSize, 20);
+    EXPECT_TRUE(typed == "7,7" || typed == "7.7") << typed;
+    EXPECT_EQ(s.rateTVA[0], typed);
+    KeypadWindow keypad;
+    session.attach(keypad);
+    EXPECT_EQ(keypad.displayLook().font.family(), "DejaVu Serif");
+    EXPECT_EQ(keypad.displayLook().ink, QColor(Qt::darkGreen));
+    qApp->setProperty("expectedDialog", QVariant());
 }
 
 }  // namespace
