@@ -24,6 +24,15 @@ def shoot(folder, name):
     subprocess.run(["mogrify", "-trim", "+repage", path], check=True)
 
 
+def shoot_window(folder, name, window):
+    """The screen's picture cut to one window."""
+    pump(1.0)
+    x, y, w, h = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    path = os.path.join(folder, name + ".png")
+    subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y),
+                    "+repage", path], check=True)
+
+
 def main():
     program, folder = sys.argv[1], sys.argv[2]
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
@@ -58,6 +67,18 @@ def main():
         find(chooser, role="push button", name="Fermer").queryAction().doAction(0)
         choose(open_menu(windows), "A côté")
         shoot(folder, "skin-graphite")
+
+        # The preferences, on two of their tabs.
+        choose(open_menu(items[3]), "Préférences")
+        pump(1.0)
+        prefs = find(app, role="dialog", name="Préférences")
+        shoot_window(folder, "preferences-decimals", prefs)
+        tabs = find(prefs, role="page tab list")
+        tabs.queryComponent().grabFocus()
+        for _ in range([t.name for t in tabs].index("Monnaies")):
+            pyatspi.Registry.generateKeyboardEvent(0xFF53, None, pyatspi.KEY_SYM)  # Right
+            pump(0.2)
+        shoot_window(folder, "preferences-currencies", prefs)
     finally:
         app_process.kill()
         app_process.wait(10)
