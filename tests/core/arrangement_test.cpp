@@ -31,8 +31,10 @@ Arrangement startedWith(const Box& keypad, bool magnet = false) {
     return a;
 }
 
+// Side by side and over: both windows go to the corner of the keypad's screen.
 struct CornerCase {
     std::string name;
+    Change (Arrangement::*command)(const Windows&, const Screens&);
     Screens screens;
     Box keypad;
     bool magnet;
@@ -40,12 +42,12 @@ struct CornerCase {
     Box keypadAfter;  // expected
 };
 
-class SideBySide : public testing::TestWithParam<CornerCase> {};
+class CornerCommands : public testing::TestWithParam<CornerCase> {};
 
-TEST_P(SideBySide, puts_the_tape_in_the_corner_and_the_keypad_right_of_it) {
+TEST_P(CornerCommands, place_both_windows_from_the_screens_corner) {
     const CornerCase& c = GetParam();
     Arrangement a = startedWith(c.keypad, c.magnet);
-    const Change change = a.sideBySide({c.keypad, kTape}, c.screens);
+    const Change change = (a.*c.command)({c.keypad, kTape}, c.screens);
     ASSERT_TRUE(change.tape && change.keypad);
     EXPECT_EQ(*change.tape, c.tape);
     EXPECT_EQ(*change.keypad, c.keypadAfter);
@@ -54,67 +56,36 @@ TEST_P(SideBySide, puts_the_tape_in_the_corner_and_the_keypad_right_of_it) {
     EXPECT_EQ(a.flags().magnet, c.magnet);
 }
 
+constexpr auto kSide = &Arrangement::sideBySide;
+constexpr auto kOver = &Arrangement::over;
+constexpr Box kCornerTape{10, 10, 405, 544};
+
 INSTANTIATE_TEST_SUITE_P(
-    Screens, SideBySide,
+    Screens, CornerCommands,
     testing::Values(
-        CornerCase{
-            "magnet_off", kWide, keypadAt(500, 200), false, {10, 10, 405, 544}, keypadAt(429, 10)},
+        // The keypad 14 pixels right of the tape.
+        CornerCase{"side_magnet_off", kSide, kWide, keypadAt(500, 200), false, kCornerTape,
+                   keypadAt(429, 10)},
         // The tape is not dragged off screen to (-61, -180) by the keypad's moves.
-        CornerCase{
-            "magnet_on", kWide, keypadAt(500, 200), true, {10, 10, 405, 544}, keypadAt(429, 10)},
+        CornerCase{"side_magnet_on", kSide, kWide, keypadAt(500, 200), true, kCornerTape,
+                   keypadAt(429, 10)},
         // 429 + 630 passes 1024: the keypad is pulled back onto the screen.
-        CornerCase{"screen_1024",
-                   kSmall,
-                   keypadAt(300, 100),
-                   false,
-                   {10, 10, 405, 544},
+        CornerCase{"side_screen_1024", kSide, kSmall, keypadAt(300, 100), false, kCornerTape,
                    keypadAt(394, 10)},
-        CornerCase{"second_monitor",
-                   kTwo,
-                   keypadAt(2500, 300),
-                   false,
-                   {1930, 10, 405, 544},
-                   keypadAt(2349, 10)},
-        CornerCase{"panel_on_top",
-                   kPanelOnTop,
-                   keypadAt(500, 200),
-                   false,
-                   {10, 37, 405, 544},
-                   keypadAt(429, 37)},
+        CornerCase{"side_second_monitor", kSide, kTwo, keypadAt(2500, 300), false,
+                   kCornerTape.movedBy(1920, 0), keypadAt(2349, 10)},
+        CornerCase{"side_panel_on_top", kSide, kPanelOnTop, keypadAt(500, 200), false,
+                   kCornerTape.movedBy(0, 27), keypadAt(429, 37)},
         // A screen narrower than the keypad: its left edge on the screen's.
-        CornerCase{"narrower_than_the_keypad",
-                   kTiny,
-                   keypadAt(50, 20),
-                   false,
-                   {0, 0, 405, 544},
-                   keypadAt(0, 0)}),
-    [](const auto& info) { return info.param.name; });
-
-class Over : public testing::TestWithParam<CornerCase> {};
-
-TEST_P(Over, puts_both_windows_in_the_corner) {
-    const CornerCase& c = GetParam();
-    Arrangement a = startedWith(c.keypad, c.magnet);
-    const Change change = a.over({c.keypad, kTape}, c.screens);
-    ASSERT_TRUE(change.tape && change.keypad);
-    EXPECT_EQ(*change.tape, c.tape);
-    EXPECT_EQ(*change.keypad, c.keypadAfter);
-    EXPECT_EQ(a.keypadMoved(change.keypad->topLeft(), *change.tape), std::nullopt);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Screens, Over,
-    testing::Values(
-        CornerCase{
-            "magnet_on", kWide, keypadAt(500, 200), true, {10, 10, 405, 544}, keypadAt(10, 10)},
-        CornerCase{
-            "screen_1024", kSmall, keypadAt(300, 100), false, {10, 10, 405, 544}, keypadAt(10, 10)},
-        CornerCase{"second_monitor",
-                   kTwo,
-                   keypadAt(2500, 300),
-                   false,
-                   {1930, 10, 405, 544},
-                   keypadAt(1930, 10)}),
+        CornerCase{"side_narrower_than_the_keypad", kSide, kTiny, keypadAt(50, 20), false,
+                   kCornerTape.movedTo({0, 0}), keypadAt(0, 0)},
+        // Over: the keypad on the tape's corner.
+        CornerCase{"over_magnet_on", kOver, kWide, keypadAt(500, 200), true, kCornerTape,
+                   keypadAt(10, 10)},
+        CornerCase{"over_screen_1024", kOver, kSmall, keypadAt(300, 100), false, kCornerTape,
+                   keypadAt(10, 10)},
+        CornerCase{"over_second_monitor", kOver, kTwo, keypadAt(2500, 300), false,
+                   kCornerTape.movedBy(1920, 0), keypadAt(1930, 10)}),
     [](const auto& info) { return info.param.name; });
 
 TEST(EqualHeights, the_tape_is_as_tall_as_the_skin_just_below_the_keypads_top) {

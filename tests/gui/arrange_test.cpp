@@ -176,9 +176,7 @@ TEST_F(Arrange, maximising_the_tape_releases_the_magnet_and_the_placing_commands
 
 TEST(ArrangeSession, flags_and_the_compact_keypad_survive_a_restart) {
     QTemporaryDir app;
-    QDir(app.path()).mkpath("Resources/Language");
-    QDir(app.path()).mkpath("Resources/System");
-    const config::Environment env{app.path().toStdString(), "", ""};
+    const config::Environment env = programFolder(app);
     {
         Session session(app.path().toStdString(), env, ',');
         KeypadWindow keypad;
@@ -209,8 +207,7 @@ TEST(ArrangeSession, flags_and_the_compact_keypad_survive_a_restart) {
 
 TEST(ArrangeSession, an_opacity_below_100_is_raised_but_the_file_keeps_it) {
     QTemporaryDir app;
-    QDir(app.path()).mkpath("Resources/Language");
-    QDir(app.path()).mkpath("Resources/System");
+    const config::Environment env = programFolder(app);
     QFile ini(app.filePath("Resources/System/Zumbrel.ini"));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
     ini.write(
@@ -218,7 +215,6 @@ TEST(ArrangeSession, an_opacity_below_100_is_raised_but_the_file_keeps_it) {
         "KeyboardAlphaBlendValue=20\r\n[RIBBON]\r\nLeft=3000\r\nTop=40\r\nWidth=405\r\n"
         "Height=500\r\nMaximized=0\r\n");
     ini.close();
-    const config::Environment env{app.path().toStdString(), "", ""};
     Session session(app.path().toStdString(), env, ',');
     KeypadWindow keypad;
     session.attach(keypad);

@@ -149,9 +149,7 @@ TEST_F(Kept, the_menus_are_accessible_actions_of_the_display_and_the_memories) {
 
 TEST(KeptAcrossStarts, memories_and_the_list_come_back_at_the_next_start) {
     QTemporaryDir app;
-    QDir(app.path()).mkpath("Resources/Language");
-    QDir(app.path()).mkpath("Resources/System");
-    const config::Environment env{app.path().toStdString(), "", ""};
+    const config::Environment env = programFolder(app);
     {
         Session session(app.path().toStdString(), env, ',');
         KeypadWindow keypad;

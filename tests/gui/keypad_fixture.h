@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "calc/calculator.h"
+#include "config/install_layout.h"
 #include "keypad/keypad_window.h"
 
 namespace zumbrel::gui {
@@ -26,6 +27,14 @@ inline void copyLanguageFiles(const QTemporaryDir& app) {
     for (const QString& f : QDir(ZUMBREL_LANGUAGE_DIR).entryList({"*.lng"}))
         QFile::copy(QString(ZUMBREL_LANGUAGE_DIR) + "/" + f,
                     app.filePath("Resources/Language/" + f));
+}
+
+// A program folder that keeps its settings in Resources/System, and its environment (HOME
+// there too), for a session started and started again.
+inline config::Environment programFolder(const QTemporaryDir& app) {
+    QDir(app.path()).mkpath("Resources/Language");
+    QDir(app.path()).mkpath("Resources/System");
+    return {app.path().toStdString(), "", ""};
 }
 
 // A keypad window shown on the offscreen platform, with "," as decimal separator and

@@ -361,9 +361,7 @@ TEST_F(PrefsInLanguages, in_quebec_french_the_tax_tab_holds_the_quebec_taxes) {
 TEST(PrefsSession, the_changes_come_back_at_the_next_start) {
     qApp->setProperty("expectedDialog", "Preferences");
     QTemporaryDir app;
-    QDir(app.path()).mkpath("Resources/Language");
-    QDir(app.path()).mkpath("Resources/System");
-    const config::Environment env{app.path().toStdString(), "", ""};
+    const config::Environment env = programFolder(app);
     std::string typed;
     {
         Session session(app.path().toStdString(), env, ',');

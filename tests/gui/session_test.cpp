@@ -1,6 +1,7 @@
 // Start-up and shut-down: one copy per user, and settings and placements kept between runs.
 
 #include "app/session.h"
+#include "keypad_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -77,9 +78,7 @@ TEST(SingleInstance, two_processes_the_second_ends_at_once) {
 
 TEST(Session, settings_and_placements_come_back_at_the_next_start) {
     QTemporaryDir app;
-    QDir(app.path()).mkpath("Resources/Language");
-    QDir(app.path()).mkpath("Resources/System");
-    const config::Environment env{app.path().toStdString(), "", ""};
+    const config::Environment env = programFolder(app);
     std::string memory;
     {
         Session session(app.path().toStdString(), env, ',');
