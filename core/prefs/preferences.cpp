@@ -95,9 +95,10 @@ void apply(const Choices& c, Holders& h) {
 
 void repairEmptied(Choices& c, char ds) {
     const std::string sep(1, ds);
-    const std::array<std::string, 6> vat{"2" + sep + "1", "5" + sep + "5", "19" + sep + "6",
-                                         "4", "5", "6"};
-    for (std::size_t i = 0; i < vat.size(); ++i) orDefault(c.vat[i], vat[i]);
+    const std::array<std::string, 6> vat{
+        "2" + sep + "1", "5" + sep + "5", "19" + sep + "6", "4", "5", "6"};
+    for (std::size_t i = 0; i < vat.size(); ++i)
+        orDefault(c.vat[i], vat[i]);
     orDefault(c.tps, "5");
     orDefault(c.tvp, "9" + sep + "975");  // today's Quebec rate and name
     orDefault(c.taxName, "TVQ");

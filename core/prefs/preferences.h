@@ -23,9 +23,9 @@ namespace zumbrel::prefs {
 
 // The tabs by name, in the window's order. The panels that open the window name a tab by an
 // indicator "1" to "8": TabSheet1 to TabSheet8, wherever it stands.
-inline constexpr std::array<std::string_view, 9> kTabs{
-    "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet5",
-    "TabSheet8", "TabSheet6", "TabSheet7", "TabSheet9"};
+inline constexpr std::array<std::string_view, 9> kTabs{"TabSheet1", "TabSheet2", "TabSheet3",
+                                                       "TabSheet4", "TabSheet5", "TabSheet8",
+                                                       "TabSheet6", "TabSheet7", "TabSheet9"};
 std::string tabOfIndicator(int indicator);
 // The update tab has no place in the "QT" installation, the voice tab none in "E".
 bool tabHidden(std::string_view tab, config::InstallCode code);

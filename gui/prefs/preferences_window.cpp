@@ -80,7 +80,7 @@ PreferencesWindow::PreferencesWindow(KeypadWindow& keypad)
     choices_ = prefs::choicesOf(holders_);
     tabs_->setObjectName("PageControl1");
     tabs_->setAccessibleName(windowTitle());  // the pages' holder, which takes the focus too
-    tabs_->setUsesScrollButtons(false);        // every tab in sight
+    tabs_->setUsesScrollButtons(false);       // every tab in sight
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     buildDecimals();

@@ -58,14 +58,15 @@ TEST_P(RatesBelowOne, can_be_typed_and_leading_zeros_before_a_digit_go) {
     EXPECT_EQ(r.beep, c.beep);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Typed, RatesBelowOne,
-    testing::Values(CleanCase{"0", "0", false}, CleanCase{"0,", "0,", false},
-                    CleanCase{"0,9", "0,9", false}, CleanCase{"0,787564", "0,787564", false},
-                    CleanCase{",", "0,", false}, CleanCase{",9", "0,9", false},
-                    CleanCase{"05", "5", true}, CleanCase{"007", "7", true},
-                    CleanCase{"00", "0", true}, CleanCase{"19,6", "19,6", false},
-                    CleanCase{"", "", false}));
+INSTANTIATE_TEST_SUITE_P(Typed, RatesBelowOne,
+                         testing::Values(CleanCase{"0", "0", false}, CleanCase{"0,", "0,", false},
+                                         CleanCase{"0,9", "0,9", false},
+                                         CleanCase{"0,787564", "0,787564", false},
+                                         CleanCase{",", "0,", false}, CleanCase{",9", "0,9", false},
+                                         CleanCase{"05", "5", true}, CleanCase{"007", "7", true},
+                                         CleanCase{"00", "0", true},
+                                         CleanCase{"19,6", "19,6", false},
+                                         CleanCase{"", "", false}));
 
 TEST(Tabs, an_indicator_names_its_tab_wherever_it_stands) {
     EXPECT_EQ(tabOfIndicator(5), "TabSheet5");
@@ -84,7 +85,8 @@ TEST(Separators, comma_and_point_only_where_they_cannot_be_the_decimal_separator
     EXPECT_FALSE(separatorEnabled('C', ','));
     EXPECT_TRUE(separatorEnabled('P', ','));
     EXPECT_FALSE(separatorEnabled('P', '.'));
-    for (char c : {'N', 'S', 'Q'}) EXPECT_TRUE(separatorEnabled(c, ','));
+    for (char c : {'N', 'S', 'Q'})
+        EXPECT_TRUE(separatorEnabled(c, ','));
     EXPECT_EQ(separatorOfCode("N"), 'N');
     EXPECT_EQ(separatorOfCode("X"), 'Q');
     EXPECT_EQ(separatorOfCode("NS"), 'Q');
@@ -142,8 +144,8 @@ TEST_F(Window, each_change_goes_to_its_holder_at_once) {
 
 TEST_F(Window, emptied_rates_take_their_defaults_on_close) {
     Choices c = choicesOf(holders);
-    for (std::string* f : {&c.vat[0], &c.vat[2], &c.tps, &c.tvp, &c.taxName, &c.euroRate,
-                           &c.francs, &c.euros, &c.euroToFranc, &c.francToEuro})
+    for (std::string* f : {&c.vat[0], &c.vat[2], &c.tps, &c.tvp, &c.taxName, &c.euroRate, &c.francs,
+                           &c.euros, &c.euroToFranc, &c.francToEuro})
         f->clear();
     apply(c, holders);  // while the window is open an emptied field empties its register
     EXPECT_EQ(business.lblTauxTVA[0], "");
