@@ -1,5 +1,8 @@
 #include "voice/number_words.h"
 
+#include "voice/number_readers.h"
+#include "voice/word_table.h"
+
 namespace zumbrel::voice {
 namespace {
 
@@ -77,9 +80,8 @@ class Speaker {
     std::string_view nbrDecPref_;
 };
 
-}  // namespace
+std::vector<std::string> readFrench(std::string_view t, char ds, std::string_view nbrDecPref) {
 
-std::vector<std::string> readNumberFiles(std::string_view t, char ds, std::string_view nbrDecPref) {
     std::vector<std::string> out;
     Speaker speak(out, nbrDecPref);
     if (t.empty()) return out;
@@ -109,6 +111,64 @@ std::vector<std::string> readNumberFiles(std::string_view t, char ds, std::strin
         out.push_back(file(0));
     speak.groups(fraction, false);
     return out;
+}
+
+// Another language: the sign, the whole part, the separator word and the decimals.
+std::vector<std::string> readInLanguage(std::string_view t, char ds, IntegerReader read) {
+    std::vector<std::string> out;
+    if (t.front() == '-') {
+        out.push_back("moins.wav");
+        t.remove_prefix(1);
+    }
+    const std::size_t sep = t.find(ds);
+    std::string_view integer = t.substr(0, sep);
+    const std::size_t first = integer.find_first_not_of('0');
+    integer = first == std::string_view::npos ? std::string_view("0") : integer.substr(first);
+    read(integer, out);
+    if (sep == std::string_view::npos) return out;
+    const std::string_view fraction = t.substr(sep + 1);
+    const std::size_t zeros = fraction.find_first_not_of('0');
+    if (zeros == std::string_view::npos) return out;
+    out.push_back("separ.wav");
+    if (fraction.size() > 3) {
+        for (char c : fraction) out.push_back(file(c - '0'));
+        return out;
+    }
+    for (std::size_t i = 0; i < zeros; ++i) out.push_back(file(0));
+    read(fraction.substr(zeros), out);
+    return out;
+}
+
+bool plainNumber(std::string_view t, char ds) {
+    if (!t.empty() && t.front() == '-') t.remove_prefix(1);
+    if (t.empty() || t.find(ds) != t.rfind(ds)) return false;
+    for (char c : t) {
+        if ((c < '0' || c > '9') && c != ds) return false;
+    }
+    return t != std::string_view(&ds, 1);
+}
+
+}  // namespace
+
+std::vector<std::string> readNumberFiles(std::string_view t, char ds, std::string_view nbrDecPref,
+                                         std::string_view language) {
+    if (const IntegerReader read = readerOf(language)) {
+        if (!plainNumber(t, ds)) return {};
+        return readInLanguage(t, ds, read);
+    }
+    return readFrench(t, ds, nbrDecPref);
+}
+
+std::string wordsOfFiles(const std::vector<std::string>& files, std::string_view language) {
+    if (language != "Engl" && language != "Germ" && language != "Ital" && language != "Span" &&
+        language != "Port" && language != "Cors" && language != "Queb")
+        language = "Fran";
+    std::string words;
+    for (const std::string& f : files) {
+        if (!words.empty()) words += ' ';
+        words += wordOf(language, f);
+    }
+    return words;
 }
 
 }  // namespace zumbrel::voice

@@ -128,8 +128,6 @@ void SpeechVoice::readResult(const calc::Registers& regs) {
     if ((k != VoiceKind::Man && k != VoiceKind::Woman) || state_.install == config::InstallCode::E)
         return;
     if (state_.wavKeyOnly) return;
-    const std::string& lang = state_.languageFolder;
-    if (lang == "Engl" || lang == "Ital" || lang == "Germ" || lang == "Port") return;
     const std::string folder = state_.voiceFolder();
     if (folder.empty()) return;
     if (!files_.exists(folder + "egal.wav")) {
@@ -139,7 +137,8 @@ void SpeechVoice::readResult(const calc::Registers& regs) {
     if (beforeReading) beforeReading();
     std::vector<std::string> paths;
     for (const std::string& f :
-         readNumberFiles(regs.edtSaisie, regs.decimalSeparator, regs.lblNbrDecPref))
+         readNumberFiles(regs.edtSaisie, regs.decimalSeparator, regs.lblNbrDecPref,
+                         state_.languageFolder))
         paths.push_back(folder + f);  // a missing word is simply silent
     if (!paths.empty()) sound_.playSyncSequence(paths);
 }

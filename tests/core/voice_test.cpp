@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
 class Speech : public testing::Test {
   protected:
     Speech() {
-        for (const char* folder : {"/snd/FranW01/", "/snd/FranM01/", "/snd/EnglW01/"}) {
+        for (const char* folder : {"/snd/FranW01/", "/snd/FranM01/", "/snd/EnglW01/", "/snd/SpanM01/"}) {
             for (const char* f :
                  {"0.wav", "1.wav", "2.wav", "3.wav", "5.wav", "9.wav", "plus.wav", "moins.wav",
                   "egal.wav", "oups.wav", "separ.wav", "d0.wav", "pourcent.wav", "15.wav", "c.wav"})
@@ -144,11 +144,24 @@ TEST_F(Speech, the_common_sound_is_the_french_click_whatever_the_language) {
     EXPECT_EQ(played(), (Files(4, "async /snd/FranW01/c.wav")));
 }
 
-TEST_F(Speech, english_uses_its_own_folder_and_reads_no_results) {
+TEST_F(Speech, english_uses_its_own_folder_and_reads_results_in_english) {
     use("WWo", "W01", "Engl");
-    calc::runKeys(calc, "2+1=");
-    EXPECT_EQ(played(), (Files{"sync /snd/EnglW01/2.wav", "sync /snd/EnglW01/plus.wav",
-                               "sync /snd/EnglW01/1.wav", "sync /snd/EnglW01/egal.wav"}));
+    calc::runKeys(calc, "20+1=");
+    EXPECT_EQ(played(), (Files{"sync /snd/EnglW01/2.wav", "sync /snd/EnglW01/0.wav",
+                               "sync /snd/EnglW01/plus.wav", "sync /snd/EnglW01/1.wav",
+                               "sync /snd/EnglW01/egal.wav", "sync /snd/EnglW01/20.wav",
+                               "sync /snd/EnglW01/1.wav"}));
+}
+
+TEST_F(Speech, spanish_results_follow_the_spanish_grammar) {
+    use("WMa", "M01", "Span");
+    calc::runKeys(calc, "70+1=");
+    const Files p = played();
+    ASSERT_GE(p.size(), 3u);
+    // setenta y uno, not the French "soixante et onze".
+    EXPECT_EQ(Files(p.end() - 3, p.end()),
+              (Files{"sync /snd/SpanM01/70.wav", "sync /snd/SpanM01/et.wav",
+                     "sync /snd/SpanM01/1.wav"}));
 }
 
 TEST_F(Speech, keys_are_silent_without_the_speak_keys_flag_but_results_are_read) {

@@ -64,7 +64,9 @@ Options:
                           up-to-date, newer VERSION TEXT, impossible or offline
   --public-ip [BASE]      print the public address the service at BASE sees, or échoué
   --net-timeout MS        the network's transfer timeout (default 10000)
-  --read NUMBER           print the files that read NUMBER aloud, and stop
+  --read NUMBER           print the files that read NUMBER aloud in the --lang language
+                          (one a line, in playing order), and stop
+  --words                 with --read: print the words those files say, on one line
   --bmi KG METRES CENTIMETRES
                           print the body-mass index and its class ("23,94 Valeurs
                           normales"), and stop
@@ -109,6 +111,7 @@ struct Options {
     std::string readNumber;
     std::optional<std::string> clipboard;
     bool read = false;
+    bool words = false;  // --read prints the words the files say
     std::vector<std::string> bmi;            // kilos, metres, centimetres
     std::optional<std::string> checkUpdate;  // the base address ("" for the build's)
     std::optional<std::string> publicIp;
@@ -199,6 +202,8 @@ Options parseOptions(int argc, char** argv) {
         } else if (a == "--read") {
             o.readNumber = value();
             o.read = true;
+        } else if (a == "--words") {
+            o.words = true;
         } else if (zumbrel::business::BusinessRegisters{}.set(a.substr(2), "")) {
             o.rates.emplace_back(a.substr(2), value());
         } else if (a == "--clipboard") {
@@ -258,8 +263,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (o.read) {
-        for (const std::string& f : zumbrel::voice::readNumberFiles(o.readNumber, o.ds, o.nbrDec))
-            std::printf("%s\n", f.c_str());
+        const std::vector<std::string> files =
+            zumbrel::voice::readNumberFiles(o.readNumber, o.ds, o.nbrDec, o.lang);
+        if (o.words) {
+            std::printf("%s\n", zumbrel::voice::wordsOfFiles(files, o.lang).c_str());
+        } else {
+            for (const std::string& f : files) std::printf("%s\n", f.c_str());
+        }
         return 0;
     }
     zumbrel::LocalFileSystem voiceFiles;

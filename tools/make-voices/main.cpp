@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "voice/wav.h"
-#include "words.h"
+#include "voice/word_table.h"
 
 extern char** environ;
 
@@ -62,14 +62,15 @@ int main(int argc, char** argv) {
     const fs::path scratch = root / ".scratch.wav";
     fs::create_directories(root);
     int failures = 0;
-    for (const auto& lang : zumbrel::voices::kLanguages) {
+    namespace voice = zumbrel::voice;
+    for (const std::string_view lang : voice::wordFolders()) {
         for (const auto& [code, variant] : {std::pair{"M01", ""}, std::pair{"W01", "+f3"}}) {
-            const fs::path folder = root / (std::string(lang.folder) + code);
+            const fs::path folder = root / (std::string(lang) + code);
             fs::create_directories(folder);
-            const std::string voice = std::string(lang.espeak) + variant;
-            for (std::size_t i = 0; i < zumbrel::voices::kFiles.size(); ++i) {
-                const fs::path target = folder / std::string(zumbrel::voices::kFiles[i]);
-                if (!speak(voice, lang.words[i], scratch.string())) {
+            const std::string espeak = std::string(voice::espeakVoiceOf(lang)) + variant;
+            for (const std::string_view file : voice::voiceFiles()) {
+                const fs::path target = folder / std::string(file);
+                if (!speak(espeak, voice::wordOf(lang, file), scratch.string())) {
                     std::fprintf(stderr, "make-voices: espeak-ng failed for %s\n", target.c_str());
                     ++failures;
                     continue;

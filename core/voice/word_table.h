@@ -2,8 +2,9 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
-namespace zumbrel::voices {
+namespace zumbrel::voice {
 
 // The file names of a voice folder, in one order, and what each says in every language.
 inline constexpr std::array<std::string_view, 53> kFiles = {
@@ -329,4 +330,36 @@ inline const Language kLanguages[] = {
 
 #undef ZUMBREL_FRENCH_WORDS
 
-}  // namespace zumbrel::voices
+
+// The files the readers of the other languages need besides: tens and hundreds said in one
+// word, the forms of "one" before a noun, elided tens and hundreds, the powers' plurals.
+// Every voice folder holds them too, in its own words.
+inline constexpr std::array<std::string_view, 38> kMoreFiles = {
+    "70.wav", "90.wav", "21.wav", "22.wav", "23.wav", "24.wav", "26.wav", "27.wav", "28.wav", "29.wav", "200.wav", "300.wav", "400.wav", "500.wav", "600.wav", "700.wav", "800.wav", "900.wav", "un.wav", "une.wav", "100c.wav", "100e.wav", "20e.wav", "30e.wav", "40e.wav", "50e.wav", "60e.wav", "70e.wav", "80e.wav", "90e.wav", "10P3p.wav", "10P6p.wav", "10P9p.wav", "10P12p.wav", "10P15p.wav", "10P18p.wav", "10P21p.wav", "21u.wav"};
+
+struct MoreWords {
+    std::string_view folder;
+    std::array<std::string_view, kMoreFiles.size()> words;
+};
+
+inline const MoreWords kMoreWords[] = {
+    {"Fran", {"soixante-dix", "quatre-vingt-dix", "vingt et un", "vingt-deux", "vingt-trois", "vingt-quatre", "vingt-six", "vingt-sept", "vingt-huit", "vingt-neuf", "deux cents", "trois cents", "quatre cents", "cinq cents", "six cents", "sept cents", "huit cents", "neuf cents", "un", "une", "cent", "cent", "vingt", "trente", "quarante", "cinquante", "soixante", "soixante-dix", "quatre-vingt", "quatre-vingt-dix", "mille", "millions", "milliards", "billions", "billiards", "trillions", "trilliards", "vingt et un"}},
+    {"Queb", {"soixante-dix", "quatre-vingt-dix", "vingt et un", "vingt-deux", "vingt-trois", "vingt-quatre", "vingt-six", "vingt-sept", "vingt-huit", "vingt-neuf", "deux cents", "trois cents", "quatre cents", "cinq cents", "six cents", "sept cents", "huit cents", "neuf cents", "un", "une", "cent", "cent", "vingt", "trente", "quarante", "cinquante", "soixante", "soixante-dix", "quatre-vingt", "quatre-vingt-dix", "mille", "millions", "milliards", "billions", "billiards", "trillions", "trilliards", "vingt et un"}},
+    {"Cors", {"settanta", "novanta", "vintunu", "vintidui", "vintitrè", "vintiquattru", "vintisei", "vintisette", "vintottu", "vintinove", "duiecentu", "trecentu", "quattrucentu", "cinquecentu", "seicentu", "settecentu", "ottucentu", "novecentu", "un", "una", "centu", "cent", "vint", "trent", "quarant", "cinquant", "sessant", "settant", "ottant", "novant", "mila", "milioni", "miliardi", "bilioni", "biliardi", "trilioni", "triliardi", "vintun"}},
+    {"Engl", {"seventy", "ninety", "twenty-one", "twenty-two", "twenty-three", "twenty-four", "twenty-six", "twenty-seven", "twenty-eight", "twenty-nine", "two hundred", "three hundred", "four hundred", "five hundred", "six hundred", "seven hundred", "eight hundred", "nine hundred", "one", "one", "hundred", "hundred", "twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety", "thousand", "million", "billion", "trillion", "quadrillion", "quintillion", "sextillion", "twenty-one"}},
+    {"Germ", {"siebzig", "neunzig", "einundzwanzig", "zweiundzwanzig", "dreiundzwanzig", "vierundzwanzig", "sechsundzwanzig", "siebenundzwanzig", "achtundzwanzig", "neunundzwanzig", "zweihundert", "dreihundert", "vierhundert", "fünfhundert", "sechshundert", "siebenhundert", "achthundert", "neunhundert", "ein", "eine", "hundert", "hundert", "zwanzig", "dreißig", "vierzig", "fünfzig", "sechzig", "siebzig", "achtzig", "neunzig", "tausend", "Millionen", "Milliarden", "Billionen", "Billiarden", "Trillionen", "Trilliarden", "einundzwanzig"}},
+    {"Ital", {"settanta", "novanta", "ventuno", "ventidue", "ventitré", "ventiquattro", "ventisei", "ventisette", "ventotto", "ventinove", "duecento", "trecento", "quattrocento", "cinquecento", "seicento", "settecento", "ottocento", "novecento", "un", "una", "cento", "cent", "vent", "trent", "quarant", "cinquant", "sessant", "settant", "ottant", "novant", "mila", "milioni", "miliardi", "bilioni", "biliardi", "trilioni", "triliardi", "ventun"}},
+    {"Port", {"setenta", "noventa", "vinte e um", "vinte e dois", "vinte e três", "vinte e quatro", "vinte e seis", "vinte e sete", "vinte e oito", "vinte e nove", "duzentos", "trezentos", "quatrocentos", "quinhentos", "seiscentos", "setecentos", "oitocentos", "novecentos", "um", "uma", "cento", "cento", "vinte", "trinta", "quarenta", "cinquenta", "sessenta", "setenta", "oitenta", "noventa", "mil", "milhões", "mil milhões", "biliões", "mil biliões", "triliões", "mil triliões", "vinte e um"}},
+    {"Span", {"setenta", "noventa", "veintiuno", "veintidós", "veintitrés", "veinticuatro", "veintiséis", "veintisiete", "veintiocho", "veintinueve", "doscientos", "trescientos", "cuatrocientos", "quinientos", "seiscientos", "setecientos", "ochocientos", "novecientos", "un", "una", "ciento", "ciento", "veinte", "treinta", "cuarenta", "cincuenta", "sesenta", "setenta", "ochenta", "noventa", "mil", "millones", "mil millones", "billones", "mil billones", "trillones", "mil trillones", "veintiún"}},
+};
+
+// The files of every voice folder: the first table's, then the others'.
+std::vector<std::string_view> voiceFiles();
+// What a file says in a language folder ("Fran", "Engl", ...); empty when unknown.
+std::string_view wordOf(std::string_view folder, std::string_view file);
+// The language folders the table speaks ("Fran" ... "Span").
+std::vector<std::string_view> wordFolders();
+// The espeak-ng voice nearest to a language folder.
+std::string_view espeakVoiceOf(std::string_view folder);
+
+}  // namespace zumbrel::voice
