@@ -136,6 +136,8 @@ const std::vector<WindowKeys>& languageKeyLists() {
                       {"SAVE_AS_O", "mItemEnregistrerSous"},
                       {"PRINT", "mItemPrint"},
                       {"EXPORT_O", "mItemExport"},
+                      {"READ_BACK_RESULT", "mItemReadResult"},
+                      {"READ_TAPE_LINE", "mItemReadLine"},
                       {"EXIT", "mItemQuit"},
                       {"EDIT", "mmEdit"},
                       {"PASTE", "mItemColler"},

@@ -20,16 +20,16 @@ std::string quoted(std::string_view field) {
     return out + "\"";
 }
 
-// The operator a line begins with ("+ 5,00", "– 3,00"), or nothing.
-std::string_view operatorOf(std::string_view text) {
+}  // namespace
+
+std::string_view lineOperator(std::string_view text) {
     for (std::string_view op : {"+", "–", "-", "*", "/", "%"}) {
         if (text.starts_with(op) && (text.size() == op.size() || text[op.size()] == ' ')) return op;
     }
     return {};
 }
 
-// The number a line shows, after its operator or its last colon, as "1234.5".
-std::string amountOf(std::string_view text, const calc::FormatOptions& opt) {
+std::string lineAmount(std::string_view text, const calc::FormatOptions& opt) {
     const std::size_t colon = text.rfind(':');
     if (colon != std::string_view::npos) text.remove_prefix(colon + 1);
     std::string digits;
@@ -43,7 +43,7 @@ std::string amountOf(std::string_view text, const calc::FormatOptions& opt) {
         }
         digits += c;
     }
-    const std::string_view op = operatorOf(trimSpaces(text));
+    const std::string_view op = lineOperator(trimSpaces(text));
     std::string_view number = digits;
     if (!op.empty() && number.starts_with(op)) number.remove_prefix(op.size());
     const auto value = calc::parseNumber(number, opt.decimalSeparator);
@@ -56,6 +56,8 @@ std::string amountOf(std::string_view text, const calc::FormatOptions& opt) {
     }
     return out;
 }
+
+namespace {
 
 std::string meaningOf(const Tape& tape, std::size_t i, bool hasAmount, bool afterRule) {
     const auto runs = tape.lineRuns(i);
@@ -81,9 +83,9 @@ std::string exportCsv(const Tape& tape, const calc::FormatOptions& opt) {
             afterRule = true;
             continue;
         }
-        const std::string amount = amountOf(text, opt);
+        const std::string amount = lineAmount(text, opt);
         // The tape's minus is an en dash; a spreadsheet wants "-".
-        const std::string_view op = operatorOf(text);
+        const std::string_view op = lineOperator(text);
         out += std::string(op == "–" ? "-" : op) + "," + amount + "," + quoted(text) + "," +
                meaningOf(tape, i, !amount.empty(), afterRule) + "\r\n";
         afterRule = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "calc/number_text.h"
 #include "tape/tape.h"
@@ -12,6 +13,12 @@ namespace zumbrel::tape {
 // (operand, result, negative, tax line, rule, title, comment), so that a spreadsheet can sum
 // a tape. `opt` says how the tape writes its numbers.
 std::string exportCsv(const Tape& tape, const calc::FormatOptions& opt);
+
+// The operator a tape line begins with ("+ 5,00", "– 3,00"), or nothing.
+std::string_view lineOperator(std::string_view text);
+// The number a line shows, after its operator or its last colon, as "1234.5"; empty when it
+// shows none.
+std::string lineAmount(std::string_view text, const calc::FormatOptions& opt);
 
 // Where the text goes on a page, in printer pixels: half an inch from the paper's left, top
 // and bottom edges, one inch from its right edge, whatever the unprintable offsets.

@@ -31,7 +31,8 @@ std::vector<long> groupsOf(std::string_view digits, std::size_t size) {
     for (std::size_t at = 0; at < digits.size(); at += (at == 0 ? head : size)) {
         const std::string_view g = digits.substr(at, at == 0 ? head : size);
         long v = 0;
-        for (char c : g) v = v * 10 + (c - '0');
+        for (char c : g)
+            v = v * 10 + (c - '0');
         groups.push_back(v);
     }
     return groups;
@@ -264,9 +265,8 @@ void readPortuguese(std::string_view digits, Files& f) {
         f.push_back(file(0));
         return;
     }
-    longScale(digits, f, [](long v, Files& out, bool, bool after) {
-        portugueseBelowMillion(v, out, after);
-    });
+    longScale(digits, f,
+              [](long v, Files& out, bool, bool after) { portugueseBelowMillion(v, out, after); });
 }
 
 IntegerReader readerOf(std::string_view folder) {

@@ -81,7 +81,6 @@ class Speaker {
 };
 
 std::vector<std::string> readFrench(std::string_view t, char ds, std::string_view nbrDecPref) {
-
     std::vector<std::string> out;
     Speaker speak(out, nbrDecPref);
     if (t.empty()) return out;
@@ -131,10 +130,12 @@ std::vector<std::string> readInLanguage(std::string_view t, char ds, IntegerRead
     if (zeros == std::string_view::npos) return out;
     out.push_back("separ.wav");
     if (fraction.size() > 3) {
-        for (char c : fraction) out.push_back(file(c - '0'));
+        for (char c : fraction)
+            out.push_back(file(c - '0'));
         return out;
     }
-    for (std::size_t i = 0; i < zeros; ++i) out.push_back(file(0));
+    for (std::size_t i = 0; i < zeros; ++i)
+        out.push_back(file(0));
     read(fraction.substr(zeros), out);
     return out;
 }

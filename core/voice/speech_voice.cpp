@@ -136,11 +136,27 @@ void SpeechVoice::readResult(const calc::Registers& regs) {
     }
     if (beforeReading) beforeReading();
     std::vector<std::string> paths;
-    for (const std::string& f :
-         readNumberFiles(regs.edtSaisie, regs.decimalSeparator, regs.lblNbrDecPref,
-                         state_.languageFolder))
+    for (const std::string& f : readNumberFiles(regs.edtSaisie, regs.decimalSeparator,
+                                                regs.lblNbrDecPref, state_.languageFolder))
         paths.push_back(folder + f);  // a missing word is simply silent
     if (!paths.empty()) sound_.playSyncSequence(paths);
+}
+
+bool SpeechVoice::readAgain(const std::vector<std::string>& files) {
+    const VoiceKind k = state_.voiceKind();
+    if ((k != VoiceKind::Man && k != VoiceKind::Woman) || state_.install == config::InstallCode::E)
+        return false;
+    const std::string folder = state_.voiceFolder();
+    if (folder.empty() || files.empty()) return false;
+    if (!files_.exists(folder + "egal.wav")) {
+        missingFileMessage(true);
+        return false;
+    }
+    std::vector<std::string> paths;
+    for (const std::string& f : files)
+        paths.push_back(folder + f);
+    sound_.playSyncSequence(paths);
+    return true;
 }
 
 void SpeechVoice::keypadSound(KeypadSound s, const calc::Registers& regs) {

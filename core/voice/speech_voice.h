@@ -20,6 +20,11 @@ class SpeechVoice final : public Voice {
     void keypadSound(KeypadSound sound, const calc::Registers& regs) override;
     void disarmKeySound() override { armed_ = false; }
 
+    // Files of the voice folder read on demand (the last result, a tape line), whatever
+    // WavKeyOnly says; false when no voice speaks (the common sound, silence, the "E"
+    // installation), when there is nothing to read or the folder is incomplete.
+    bool readAgain(const std::vector<std::string>& files);
+
     // The common click, or the goodbye sound when "bye.wav" is pending (hiding a window).
     void commonClick(bool goodbye = false);
     bool armed() const { return armed_; }

@@ -26,7 +26,8 @@ std::string_view wordOf(std::string_view folder, std::string_view file) {
 
 std::vector<std::string_view> wordFolders() {
     std::vector<std::string_view> folders;
-    for (const Language& l : kLanguages) folders.push_back(l.folder);
+    for (const Language& l : kLanguages)
+        folders.push_back(l.folder);
     return folders;
 }
 

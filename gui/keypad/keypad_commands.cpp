@@ -5,6 +5,7 @@
 #include "net/network_services.h"
 #include "prefs/preferences_window.h"
 #include "ui/info_windows.h"
+#include "voice/read_back.h"
 
 namespace zumbrel::gui {
 
@@ -14,6 +15,7 @@ void installWindowCommands(KeypadWindow& keypad) {
     InfoWindows::install(keypad);
     NetworkServices::install(keypad);
     PreferencesWindow::install(keypad);
+    installReadBack(keypad);
 }
 
 }  // namespace zumbrel::gui

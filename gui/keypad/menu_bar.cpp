@@ -183,6 +183,8 @@ KeypadMenus buildKeypadMenus(QWidget* owner) {
     m.ppmEdit =
         makeMenu(owner, "ppmEdit",
                  {{"mItemColler", "Co&ller", "Ctrl+V", false},
+                  {"mItemReadResult", "Relire le dernier résultat", "Ctrl+R", false},
+                  {"mItemReadLine", "Lire la ligne du ruban", "Ctrl+L", false},
                   {},
                   {"mItemInsertEntete", "Insérer un entête", "F4", false},
                   {"mItemInsertDate", "Insérer la date", "F5", false},

@@ -75,6 +75,12 @@ rm -rf "$work"
 [ "$("$cli" --ds . --bmi 100 1 58)" = "40.06 Obésité classe III" ] || fail "bmi with a point"
 "$cli" --bmi 70 0 0 >/dev/null 2>&1 && fail "a zero height is refused"
 
+# Numbers read in each language: the files in playing order, or the words they say.
+[ "$("$cli" --lang Span --read 21000 --words)" = "veintiún mil" ] || fail "read in Spanish"
+[ "$("$cli" --lang Germ --read 21 | tr '\n' ' ')" = "un.wav et.wav 20.wav " ] ||
+  fail "German files: $("$cli" --lang Germ --read 21 | tr '\n' ' ')"
+[ "$("$cli" --read 71 --words)" = "soixante et onze" ] || fail "French by default"
+
 # A long line is printed as it is; the other lines are not padded to its width.
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 { printf '%*s\n' 5000 x | tr ' ' 'a'; for i in $(seq 1 2000); do echo "$i,00"; done; } >"$tmp/wide.txt"

@@ -65,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
 class Speech : public testing::Test {
   protected:
     Speech() {
-        for (const char* folder : {"/snd/FranW01/", "/snd/FranM01/", "/snd/EnglW01/", "/snd/SpanM01/"}) {
+        for (const char* folder :
+             {"/snd/FranW01/", "/snd/FranM01/", "/snd/EnglW01/", "/snd/SpanM01/"}) {
             for (const char* f :
                  {"0.wav", "1.wav", "2.wav", "3.wav", "5.wav", "9.wav", "plus.wav", "moins.wav",
                   "egal.wav", "oups.wav", "separ.wav", "d0.wav", "pourcent.wav", "15.wav", "c.wav"})
@@ -153,15 +154,28 @@ TEST_F(Speech, english_uses_its_own_folder_and_reads_results_in_english) {
                                "sync /snd/EnglW01/1.wav"}));
 }
 
+TEST_F(Speech, a_reading_asked_for_is_read_by_the_voice_even_when_results_are_not) {
+    use("WWo");
+    state.wavKeyOnly = true;
+    EXPECT_TRUE(speech.readAgain({"plus.wav", "15.wav"}));
+    EXPECT_EQ(played(), (Files{"sync /snd/FranW01/plus.wav", "sync /snd/FranW01/15.wav"}));
+    log.clear();
+    use("WCS", "");
+    EXPECT_FALSE(speech.readAgain({"15.wav"}));  // no voice: the caller says it otherwise
+    use("WWo");
+    EXPECT_FALSE(speech.readAgain({}));
+    EXPECT_TRUE(played().empty());
+}
+
 TEST_F(Speech, spanish_results_follow_the_spanish_grammar) {
     use("WMa", "M01", "Span");
     calc::runKeys(calc, "70+1=");
     const Files p = played();
     ASSERT_GE(p.size(), 3u);
     // setenta y uno, not the French "soixante et onze".
-    EXPECT_EQ(Files(p.end() - 3, p.end()),
-              (Files{"sync /snd/SpanM01/70.wav", "sync /snd/SpanM01/et.wav",
-                     "sync /snd/SpanM01/1.wav"}));
+    EXPECT_EQ(
+        Files(p.end() - 3, p.end()),
+        (Files{"sync /snd/SpanM01/70.wav", "sync /snd/SpanM01/et.wav", "sync /snd/SpanM01/1.wav"}));
 }
 
 TEST_F(Speech, keys_are_silent_without_the_speak_keys_flag_but_results_are_read) {

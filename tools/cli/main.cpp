@@ -111,7 +111,7 @@ struct Options {
     std::string readNumber;
     std::optional<std::string> clipboard;
     bool read = false;
-    bool words = false;  // --read prints the words the files say
+    bool words = false;                      // --read prints the words the files say
     std::vector<std::string> bmi;            // kilos, metres, centimetres
     std::optional<std::string> checkUpdate;  // the base address ("" for the build's)
     std::optional<std::string> publicIp;
@@ -268,7 +268,8 @@ int main(int argc, char** argv) {
         if (o.words) {
             std::printf("%s\n", zumbrel::voice::wordsOfFiles(files, o.lang).c_str());
         } else {
-            for (const std::string& f : files) std::printf("%s\n", f.c_str());
+            for (const std::string& f : files)
+                std::printf("%s\n", f.c_str());
         }
         return 0;
     }

@@ -1,0 +1,76 @@
+#include "voice/read_back.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include "calc/calculator.h"
+#include "calc/number_text.h"
+#include "keypad/keypad_window.h"
+#include "keypad/status_line.h"
+#include "tape/document_tape.h"
+#include "tape/tape_window.h"
+#include "ui/qt_ports.h"
+#include "voice/number_words.h"
+#include "voice/speech_voice.h"
+#include "voice/tape_line.h"
+#include "voice/voice_state.h"
+
+namespace zumbrel::gui {
+namespace {
+
+// The voice reads the files; without one, the text is said by the screen reader.
+void say(KeypadWindow& keypad, const std::vector<std::string>& files, const QString& text) {
+    if (text.isEmpty()) {
+        QApplication::beep();
+        return;
+    }
+    if (keypad.speech().readAgain(files)) return;
+    keypad.statusLine().setMessage(text);
+    keypad.refresh();
+}
+
+// The line to read: the caret's in edit mode, otherwise the last one that shows a number.
+QString lineToRead(KeypadWindow& keypad, const calc::FormatOptions& opt) {
+    TapeWindow& tape = keypad.tapeWindow();
+    if (tape.tape().editMode()) return tape.editor()->textCursor().block().text();
+    const QTextDocument* doc = tape.editor()->document();
+    for (QTextBlock b = doc->lastBlock(); b.isValid(); b = b.previous()) {
+        if (!voice::readTapeLineFiles(b.text().toStdString(), opt, "Fran").empty()) return b.text();
+    }
+    return {};
+}
+
+}  // namespace
+
+void readLastResult(KeypadWindow& keypad) {
+    const calc::Registers& r = keypad.calculator().registers();
+    const std::string& result = r.lblResultat.empty() ? r.edtSaisie : r.lblResultat;
+    const std::vector<std::string> files = voice::readNumberFiles(
+        result, r.decimalSeparator, r.lblNbrDecPref, keypad.voiceState().languageFolder);
+    say(keypad, files, files.empty() ? QString() : qs(calc::AddSepToMil(result, r.format())));
+}
+
+void readTapeLine(KeypadWindow& keypad) {
+    const calc::FormatOptions opt = keypad.calculator().registers().format();
+    const QString line = lineToRead(keypad, opt).trimmed();
+    const std::vector<std::string> files =
+        voice::readTapeLineFiles(line.toStdString(), opt, keypad.voiceState().languageFolder);
+    say(keypad, files, files.empty() ? QString() : line);
+}
+
+void installReadBack(KeypadWindow& keypad) {
+    const std::pair<const char*, void (*)(KeypadWindow&)> items[] = {
+        {"mItemReadResult", readLastResult}, {"mItemReadLine", readTapeLine}};
+    for (const auto& [name, read] : items) {
+        QAction* a = keypad.findChild<QAction*>(name);
+        a->setEnabled(true);
+        keypad.tapeWindow().addAction(a);  // the shortcut works from the tape too
+        QObject::connect(a, &QAction::triggered, &keypad, [&keypad, read = read] { read(keypad); });
+    }
+}
+
+}  // namespace zumbrel::gui
