@@ -112,6 +112,8 @@ std::vector<std::string> readFrench(std::string_view t, char ds, std::string_vie
     return out;
 }
 
+constexpr std::size_t kLongestRead = 24;  // digits up to the last power word, 10^21
+
 // Another language: the sign, the whole part, the separator word and the decimals.
 std::vector<std::string> readInLanguage(std::string_view t, char ds, IntegerReader read) {
     std::vector<std::string> out;
@@ -123,6 +125,13 @@ std::vector<std::string> readInLanguage(std::string_view t, char ds, IntegerRead
     std::string_view integer = t.substr(0, sep);
     const std::size_t first = integer.find_first_not_of('0');
     integer = first == std::string_view::npos ? std::string_view("0") : integer.substr(first);
+    if (integer.size() > kLongestRead) {
+        // Beyond the largest power word: the first three-digit group, and "and more".
+        const std::size_t head = integer.size() % 3 == 0 ? 3 : integer.size() % 3;
+        read(integer.substr(0, head), out);
+        out.push_back("wiz.wav");
+        return out;
+    }
     read(integer, out);
     if (sep == std::string_view::npos) return out;
     const std::string_view fraction = t.substr(sep + 1);

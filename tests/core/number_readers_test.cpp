@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <set>
 #include <string>
 
 #include "voice/number_words.h"
@@ -38,6 +39,9 @@ INSTANTIATE_TEST_SUITE_P(
     Engl, NumberReaders,
     testing::Values(
         Reading{"Engl", "0", "zero"}, Reading{"Engl", "1", "one"}, Reading{"Engl", "11", "eleven"},
+        Reading{"Engl", "12", "twelve"}, Reading{"Engl", "13", "thirteen"},
+        Reading{"Engl", "14", "fourteen"}, Reading{"Engl", "15", "fifteen"},
+        Reading{"Engl", "18", "eighteen"}, Reading{"Engl", "19", "nineteen"},
         Reading{"Engl", "16", "sixteen"}, Reading{"Engl", "17", "seventeen"},
         Reading{"Engl", "21", "twenty one"}, Reading{"Engl", "31", "thirty one"},
         Reading{"Engl", "71", "seventy one"}, Reading{"Engl", "80", "eighty"},
@@ -67,13 +71,19 @@ INSTANTIATE_TEST_SUITE_P(
                 "nine hundred and ninety nine quadrillion nine hundred and ninety nine trillion "
                 "nine hundred and ninety nine billion nine hundred and ninety nine million nine "
                 "hundred and ninety nine thousand nine hundred and ninety nine"},
-        Reading{"Engl", "1000000000000000000000", "one sextillion"}),
+        Reading{"Engl", "1000000000000000000000", "one sextillion"},
+        // The largest result the calculator shows (with its overflow warning).
+        Reading{"Engl", "999998999999998000000000000000000000,00",
+                "nine hundred and ninety nine and more"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Germ, NumberReaders,
     testing::Values(
         Reading{"Germ", "0", "null"}, Reading{"Germ", "1", "eins"}, Reading{"Germ", "11", "elf"},
+        Reading{"Germ", "12", "zwölf"}, Reading{"Germ", "13", "dreizehn"},
+        Reading{"Germ", "14", "vierzehn"}, Reading{"Germ", "15", "fünfzehn"},
+        Reading{"Germ", "18", "achtzehn"}, Reading{"Germ", "19", "neunzehn"},
         Reading{"Germ", "16", "sechzehn"}, Reading{"Germ", "17", "siebzehn"},
         Reading{"Germ", "21", "ein und zwanzig"}, Reading{"Germ", "31", "ein und dreißig"},
         Reading{"Germ", "71", "ein und siebzig"}, Reading{"Germ", "80", "achtzig"},
@@ -103,13 +113,19 @@ INSTANTIATE_TEST_SUITE_P(
                 "neunhundert neun und neunzig Billiarden neunhundert neun und neunzig Billionen "
                 "neunhundert neun und neunzig Milliarden neunhundert neun und neunzig Millionen "
                 "neunhundert neun und neunzig tausend neunhundert neun und neunzig"},
-        Reading{"Germ", "1000000000000000000000", "eine Trilliarde"}),
+        Reading{"Germ", "1000000000000000000000", "eine Trilliarde"},
+        // The largest result the calculator shows (with its overflow warning).
+        Reading{"Germ", "999998999999998000000000000000000000,00",
+                "neunhundert neun und neunzig und mehr"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Ital, NumberReaders,
     testing::Values(
         Reading{"Ital", "0", "zero"}, Reading{"Ital", "1", "uno"}, Reading{"Ital", "11", "undici"},
+        Reading{"Ital", "12", "dodici"}, Reading{"Ital", "13", "tredici"},
+        Reading{"Ital", "14", "quattordici"}, Reading{"Ital", "15", "quindici"},
+        Reading{"Ital", "18", "diciotto"}, Reading{"Ital", "19", "diciannove"},
         Reading{"Ital", "16", "sedici"}, Reading{"Ital", "17", "diciassette"},
         Reading{"Ital", "21", "vent uno"}, Reading{"Ital", "31", "trent uno"},
         Reading{"Ital", "71", "settant uno"}, Reading{"Ital", "80", "ottanta"},
@@ -136,13 +152,19 @@ INSTANTIATE_TEST_SUITE_P(
                 "novecento novanta nove biliardi novecento novanta nove bilioni novecento novanta "
                 "nove miliardi novecento novanta nove milioni novecento novanta nove mila "
                 "novecento novanta nove"},
-        Reading{"Ital", "1000000000000000000000", "un triliardo"}),
+        Reading{"Ital", "1000000000000000000000", "un triliardo"},
+        // The largest result the calculator shows (with its overflow warning).
+        Reading{"Ital", "999998999999998000000000000000000000,00",
+                "novecento novanta nove e oltre"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Span, NumberReaders,
     testing::Values(
         Reading{"Span", "0", "cero"}, Reading{"Span", "1", "uno"}, Reading{"Span", "11", "once"},
+        Reading{"Span", "12", "doce"}, Reading{"Span", "13", "trece"},
+        Reading{"Span", "14", "catorce"}, Reading{"Span", "15", "quince"},
+        Reading{"Span", "18", "dieciocho"}, Reading{"Span", "19", "diecinueve"},
         Reading{"Span", "16", "dieciséis"}, Reading{"Span", "17", "diecisiete"},
         Reading{"Span", "21", "veintiuno"}, Reading{"Span", "31", "treinta y uno"},
         Reading{"Span", "71", "setenta y uno"}, Reading{"Span", "80", "ochenta"},
@@ -169,13 +191,19 @@ INSTANTIATE_TEST_SUITE_P(
                 "novecientos noventa y nueve mil novecientos noventa y nueve billones novecientos "
                 "noventa y nueve mil novecientos noventa y nueve millones novecientos noventa y "
                 "nueve mil novecientos noventa y nueve"},
-        Reading{"Span", "1000000000000000000000", "mil trillones"}),
+        Reading{"Span", "1000000000000000000000", "mil trillones"},
+        // The largest result the calculator shows (with its overflow warning).
+        Reading{"Span", "999998999999998000000000000000000000,00",
+                "novecientos noventa y nueve y más"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Port, NumberReaders,
     testing::Values(
         Reading{"Port", "0", "zero"}, Reading{"Port", "1", "um"}, Reading{"Port", "11", "onze"},
+        Reading{"Port", "12", "doze"}, Reading{"Port", "13", "treze"},
+        Reading{"Port", "14", "catorze"}, Reading{"Port", "15", "quinze"},
+        Reading{"Port", "18", "dezoito"}, Reading{"Port", "19", "dezanove"},
         Reading{"Port", "16", "dezasseis"}, Reading{"Port", "17", "dezassete"},
         Reading{"Port", "21", "vinte e um"}, Reading{"Port", "31", "trinta e um"},
         Reading{"Port", "71", "setenta e um"}, Reading{"Port", "80", "oitenta"},
@@ -202,13 +230,19 @@ INSTANTIATE_TEST_SUITE_P(
                 "novecentos e noventa e nove mil novecentos e noventa e nove biliões novecentos e "
                 "noventa e nove mil novecentos e noventa e nove milhões novecentos e noventa e "
                 "nove mil novecentos e noventa e nove"},
-        Reading{"Port", "1000000000000000000000", "mil triliões"}),
+        Reading{"Port", "1000000000000000000000", "mil triliões"},
+        // The largest result the calculator shows (with its overflow warning).
+        Reading{"Port", "999998999999998000000000000000000000,00",
+                "novecentos e noventa e nove e mais"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Cors, NumberReaders,
     testing::Values(
         Reading{"Cors", "0", "zeru"}, Reading{"Cors", "1", "unu"}, Reading{"Cors", "11", "ondeci"},
+        Reading{"Cors", "12", "dodeci"}, Reading{"Cors", "13", "tredeci"},
+        Reading{"Cors", "14", "quattordeci"}, Reading{"Cors", "15", "quindeci"},
+        Reading{"Cors", "18", "diciottu"}, Reading{"Cors", "19", "dicennove"},
         Reading{"Cors", "16", "sedeci"}, Reading{"Cors", "17", "dicessette"},
         Reading{"Cors", "21", "vint unu"}, Reading{"Cors", "31", "trent unu"},
         Reading{"Cors", "71", "settant unu"}, Reading{"Cors", "80", "ottanta"},
@@ -235,8 +269,32 @@ INSTANTIATE_TEST_SUITE_P(
                 "novecentu novanta nove biliardi novecentu novanta nove bilioni novecentu novanta "
                 "nove miliardi novecentu novanta nove milioni novecentu novanta nove mila "
                 "novecentu novanta nove"},
-        Reading{"Cors", "1000000000000000000000", "un triliardu"}),
+        Reading{"Cors", "1000000000000000000000", "un triliardu"},
+        // The largest result the calculator shows (with its overflow warning).
+        Reading{"Cors", "999998999999998000000000000000000000,00",
+                "novecentu novanta nove è di più"}),
     caseName);
+
+// Every whole number up to a million, in every language, plays files its voice folder has.
+TEST(NumberReaders, every_number_up_to_a_million_plays_files_of_the_folder) {
+    const std::vector<std::string_view> all = voiceFiles();
+    const std::set<std::string_view> folder(all.begin(), all.end());
+    for (const char* language : {"Engl", "Germ", "Ital", "Span", "Port", "Cors", "Fran"}) {
+        std::size_t missing = 0;
+        for (int n = 0; n <= 1'000'000 && missing < 5; ++n) {
+            const std::vector<std::string> files =
+                readNumberFiles(std::to_string(n), ',', "2", language);
+            if (files.empty()) ++missing;
+            for (const std::string& f : files) {
+                if (!folder.contains(f)) {
+                    ADD_FAILURE() << language << " " << n << ": " << f;
+                    ++missing;
+                }
+            }
+        }
+        EXPECT_EQ(missing, 0u) << language;
+    }
+}
 
 TEST(NumberReaders, only_plain_numbers_are_read) {
     for (const char* language : {"Engl", "Germ", "Span"}) {
