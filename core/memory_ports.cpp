@@ -43,7 +43,12 @@ std::optional<std::string> ScriptedPrompts::inputBox(std::string_view title,
                                                      std::string_view prompt,
                                                      std::string_view defaultText) {
     std::optional<std::string> answer = std::string(defaultText);
-    if (!inputs_.empty()) {
+    if (script_ && !script_->empty()) {
+        // The script of answers: "cancel" cancels, any other word is typed.
+        answer = script_->front() == "cancel" ? std::nullopt
+                                              : std::optional<std::string>(script_->front());
+        script_->pop_front();
+    } else if (!inputs_.empty()) {
         answer = inputs_.front();
         inputs_.pop_front();
     }

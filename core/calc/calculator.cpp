@@ -15,7 +15,9 @@ Calculator::Calculator(Ports ports, CalcSettings settings)
       kept_(regs_, entry_, ports_),
       documents_(
           {ports_.tape, ports_.files, ports_.dialogs, ports_.prompts, ports_.sound, ports_.tr},
-          commands_) {
+          commands_),
+      annotations_({ports_.tape, ports_.prompts, ports_.sound, ports_.tr, ports_.files}, regs_,
+                   settings_, documents_) {
     // The tape reset starts the calculation afresh: no operation, no result, no entry.
     documents_.clearCalculator = [this] {
         regs_.lblTampon.clear();
@@ -52,6 +54,14 @@ void Calculator::run(Command command) {
 
 void Calculator::document(tape::DocumentKey key) {
     guarded([&] { documents_.run(key); });
+}
+
+void Calculator::annotate(tape::AnnotationKey key) {
+    guarded([&] {
+        annotations_.install = business_.install;
+        annotations_.letter = business_.letter;
+        annotations_.run(key);
+    });
 }
 
 void Calculator::businessBlock(business::BusinessKey key) {

@@ -8,6 +8,7 @@
 #include "calc/entry.h"
 #include "calc/input_line.h"
 #include "calc/kept_places.h"
+#include "tape/annotations.h"
 #include "tape/documents.h"
 
 namespace zumbrel::calc {
@@ -34,6 +35,9 @@ class Calculator {
     void document(tape::DocumentKey key);
     tape::Documents& documents() { return documents_; }
     const tape::Documents& documents() const { return documents_; }
+    // Writing on the tape: date, title, comments, header, footer, and the eraser.
+    void annotate(tape::AnnotationKey key);
+    tape::Annotations& annotations() { return annotations_; }
     KeptPlaces& kept() { return kept_; }
     const KeptPlaces& kept() const { return kept_; }
 
@@ -57,6 +61,7 @@ class Calculator {
     KeptPlaces kept_;
     business::BusinessRegisters business_;
     tape::Documents documents_;
+    tape::Annotations annotations_;
 };
 
 }  // namespace zumbrel::calc

@@ -60,6 +60,20 @@ std::optional<tape::DocumentKey> documentKey(std::string_view token) {
     return std::nullopt;
 }
 
+std::optional<tape::AnnotationKey> annotationKey(std::string_view token) {
+    using tape::AnnotationKey;
+    static constexpr std::pair<std::string_view, AnnotationKey> kNames[] = {
+        {"DATE", AnnotationKey::Date},     {"TITLE", AnnotationKey::Title},
+        {"LINE", AnnotationKey::Line},     {"RESULT", AnnotationKey::Result},
+        {"HEADER", AnnotationKey::Header}, {"FOOTER", AnnotationKey::Footer},
+        {"ERASE", AnnotationKey::Erase},
+    };
+    for (const auto& [name, key] : kNames) {
+        if (token == name) return key;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::vector<KeyAction> parseKeys(std::string_view s) {
@@ -81,6 +95,11 @@ std::vector<KeyAction> parseKeys(std::string_view s) {
             }
             if (auto business = businessKey(rest.substr(1, close - 1))) {
                 out.emplace_back(*business);
+                i += close;
+                continue;
+            }
+            if (auto note = annotationKey(rest.substr(1, close - 1))) {
+                out.emplace_back(*note);
                 i += close;
                 continue;
             }
@@ -145,6 +164,8 @@ void runAction(Calculator& calc, const KeyAction& action) {
         calc.keep(*kept);
     } else if (const auto* business = std::get_if<business::BusinessKey>(&action)) {
         calc.businessBlock(*business);
+    } else if (const auto* note = std::get_if<tape::AnnotationKey>(&action)) {
+        calc.annotate(*note);
     } else {
         calc.document(std::get<tape::DocumentKey>(action));
     }

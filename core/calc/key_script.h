@@ -8,6 +8,7 @@
 #include "business/business_key.h"
 #include "calc/input_line.h"
 #include "calc/kept_places.h"
+#include "tape/annotations.h"
 #include "tape/documents.h"
 
 namespace zumbrel::calc {
@@ -30,8 +31,12 @@ namespace zumbrel::calc {
 //   [OR]                the golden number
 //   [NEW] [OPEN] [SAVE] [SAVEAS] [QUIT]   the file commands and the close (their dialogs
 //                       and questions answer from the script of answers)
+//   [DATE] [TITLE] [LINE] [RESULT] [HEADER] [FOOTER] [ERASE]   the date, the operation title,
+//                       the line and result comments (answered from the script of answers),
+//                       the header and footer files, the eraser of the whole tape
 //   spaces are ignored; any other character is typed as it is (and refused by the input line).
-using KeyAction = std::variant<char, Command, KeptKey, business::BusinessKey, tape::DocumentKey>;
+using KeyAction = std::variant<char, Command, KeptKey, business::BusinessKey, tape::DocumentKey,
+                               tape::AnnotationKey>;
 
 std::vector<KeyAction> parseKeys(std::string_view script);
 

@@ -20,7 +20,11 @@
 //     memories 1234,5        the three memories, one line each ("memories" alone: empty)
 //     list 1                 the number list, one item a line
 //     panel 5                the clipboard panel; clipboard 5: the system clipboard
-//   answers: yes,cancel,a.rtf  the answers to the questions and the file dialogs, in order
+//   answers: yes,cancel,a.rtf  the answers to the questions, input boxes and file dialogs
+//   set: date=2026-12-05 day=Saturday month=December   the day [DATE] writes, its names
+//        install=E letter=X okboxgum=0 header=h.rtf footer=f.rtf
+//     comment Total          the result comment waiting for the next result
+//     input AJOUTER TITRE | … -> Total   every input box: title | prompt -> answer
 //   file: old.rtf 12,00      a file that exists before the keys (its text)
 //     caption Zumbrel - a.rtf  the tape window's caption; saved yes: the tape-saved flag;
 //     closed yes             whether [QUIT] let the program close
@@ -179,6 +183,19 @@ TEST_P(Golden, shows_what_the_scenario_expects) {
         h.files.readOnlyFolders.insert(ro);
     }
     h.answers.assign(s.answers.begin(), s.answers.end());
+    tape::Annotations& notes = h.calc.annotations();
+    if (const std::string date = setting("date", ""); date.size() == 10) {
+        notes.today = [date, day = setting("day", ""), month = setting("month", "")] {
+            return tape::DateParts{std::stoi(date.substr(0, 4)), std::stoi(date.substr(5, 2)),
+                                   std::stoi(date.substr(8, 2)), day, month};
+        };
+    }
+    notes.headerPath = setting("header", "");
+    notes.footerPath = setting("footer", "");
+    h.calc.settings().okBoxGum = setting("okboxgum", "1") == "1";
+    if (setting("install", "ZMB") == "E") business.install = config::InstallCode::E;
+    if (const std::string letter = setting("letter", ""); !letter.empty())
+        business.letter = letter[0];
 
     calc::runKeys(h.calc, s.keys);
 
@@ -198,6 +215,7 @@ TEST_P(Golden, shows_what_the_scenario_expects) {
     actual["clipboard"] = {h.clipboard.text().value_or("(none)")};
     const tape::Documents& documents = h.calc.documents();
     actual["caption"] = {documents.caption()};
+    actual["comment"] = {regs.edtComResult};
     actual["saved"] = {documents.tapeSaved() ? "yes" : "no"};
     actual["closed"] = {documents.closed() ? "yes" : "no"};
     for (const auto& [name, bytes] : h.files.files)
@@ -206,12 +224,16 @@ TEST_P(Golden, shows_what_the_scenario_expects) {
         if (e.kind == "beep" || e.kind == "voice") actual[e.kind].push_back(e.detail);
         if (e.kind == "message") actual["message"].push_back(oneLine(e.detail));
         if (e.kind == "dialog") actual["dialog"].push_back(e.detail + " -> " + e.answer);
+        if (e.kind == "input") actual["input"].push_back(e.detail + " -> " + e.answer);
     }
     for (const auto& [section, lines] : s.expected) {
         std::vector<std::string> want = lines;
         if (want == std::vector<std::string>{"none"}) want.clear();
-        EXPECT_EQ(actual[section], want)
-            << s.file << ": " << s.name << " (keys " << s.keys << "), section " << section;
+        std::string got;
+        for (const std::string& l : actual[section])
+            got += "\n    " + l;
+        EXPECT_EQ(actual[section], want) << s.file << ": " << s.name << " (keys " << s.keys
+                                         << "), section " << section << ", got:" << got;
     }
 }
 
