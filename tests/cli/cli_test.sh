@@ -75,6 +75,15 @@ rm -rf "$work"
 [ "$("$cli" --ds . --bmi 100 1 58)" = "40.06 Obésité classe III" ] || fail "bmi with a point"
 "$cli" --bmi 70 0 0 >/dev/null 2>&1 && fail "a zero height is refused"
 
+# Writing on the tape: the date of a given day, a title and a header file.
+tmpd=$(mktemp -d)
+printf '{\\rtf1 Maison Dupont\\par}' >"$tmpd/h.rtf"
+out=$(LC_TIME=C "$cli" --lang Engl --date 2026-12-05 --header "$tmpd/h.rtf" --answers Loyer -- '[HEADER][DATE][TITLE]1+1=')
+rm -rf "$tmpd"
+echo "$out" | grep -q 'Maison Dupont$' || fail "header: $out"
+echo "$out" | grep -q 'Saturday 5 of december 2026$' || fail "date: $out"
+echo "$out" | grep -q 'Loyer$' || fail "title: $out"
+
 # Numbers read in each language: the files in playing order, or the words they say.
 [ "$("$cli" --lang Span --read 21000 --words)" = "veintiún mil" ] || fail "read in Spanish"
 [ "$("$cli" --lang Germ --read 21 | tr '\n' ' ')" = "un.wav et.wav 20.wav " ] ||

@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
+#include <ctime>
 #include <cstring>
 #include <iostream>
 #include <iterator>
@@ -82,6 +84,9 @@ Options:
   --save FILE             write the tape as RTF after the keys
   --export FILE           write the tape after the keys as PDF (the printed layout) or CSV,
                           by the extension
+  --date YYYY-MM-DD       the day [DATE] writes (today otherwise); its names in the system's
+                          language (LC_TIME)
+  --header FILE, --footer FILE   the files [HEADER] and [FOOTER] insert
   --answers LIST          the answers, in order, to the questions and file dialogs of
                           [NEW] [OPEN] [SAVE] [SAVEAS] [QUIT]: yes, no, cancel or a file name
   -h, --help              this text
@@ -108,6 +113,8 @@ struct Options {
     bool wavKeyOnly = false;
     std::string lang = "Fran";
     std::string soundRoot;
+    std::string date;  // --date YYYY-MM-DD: the day [DATE] writes (today otherwise)
+    std::string header, footer;
     std::string readNumber;
     std::optional<std::string> clipboard;
     bool read = false;
@@ -214,6 +221,14 @@ Options parseOptions(int argc, char** argv) {
             o.savePath = value();
         } else if (a == "--export") {
             o.exportPath = value();
+        } else if (a == "--date") {
+            o.date = value();
+            if (o.date.size() != 10 || o.date[4] != '-' || o.date[7] != '-')
+                fail("--date takes a day written YYYY-MM-DD");
+        } else if (a == "--header") {
+            o.header = value();
+        } else if (a == "--footer") {
+            o.footer = value();
         } else if (a == "--answers") {
             std::string list = value();
             for (std::size_t at = 0; at <= list.size();) {
@@ -243,6 +258,27 @@ void interactive(zumbrel::HeadlessCalculator& h, const Options& o) {
 }
 
 }  // namespace
+
+// A day with its names in the language of the system's regional settings (LC_TIME): the
+// given one, or today.
+zumbrel::tape::DateParts dayOf(const std::string& date) {
+    std::tm tm{};
+    if (date.empty()) {
+        const std::time_t now = std::time(nullptr);
+        localtime_r(&now, &tm);
+    } else {
+        tm.tm_year = std::atoi(date.substr(0, 4).c_str()) - 1900;
+        tm.tm_mon = std::atoi(date.substr(5, 2).c_str()) - 1;
+        tm.tm_mday = std::atoi(date.substr(8, 2).c_str());
+        tm.tm_hour = 12;
+        std::mktime(&tm);  // the day of the week
+    }
+    std::setlocale(LC_TIME, "");
+    char day[64] = {}, month[64] = {};
+    std::strftime(day, sizeof day, "%A", &tm);
+    std::strftime(month, sizeof month, "%B", &tm);
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, day, month};
+}
 
 int main(int argc, char** argv) {
     Options o = parseOptions(argc, argv);
@@ -278,6 +314,9 @@ int main(int argc, char** argv) {
     zumbrel::HeadlessCalculator h(o.ds, zumbrel::calc::CalcSettings{o.warnCR}, !o.voice.empty(),
                                   o.soundRoot.empty() ? nullptr : &voiceFiles, &files);
     h.answers.assign(o.answers.begin(), o.answers.end());
+    h.calc.annotations().today = [date = o.date] { return dayOf(date); };
+    h.calc.annotations().headerPath = o.header;
+    h.calc.annotations().footerPath = o.footer;
     h.voiceState.kind = o.voice;
     h.voiceState.speakKeys = o.rr;
     h.voiceState.wavKeyOnly = o.wavKeyOnly;
