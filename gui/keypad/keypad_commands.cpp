@@ -4,6 +4,7 @@
 #include "business/bmi_window.h"
 #include "net/network_services.h"
 #include "prefs/preferences_window.h"
+#include "tape/annotation_commands.h"
 #include "ui/info_windows.h"
 #include "voice/read_back.h"
 
@@ -16,6 +17,7 @@ void installWindowCommands(KeypadWindow& keypad) {
     NetworkServices::install(keypad);
     PreferencesWindow::install(keypad);
     installReadBack(keypad);
+    AnnotationCommands::install(keypad);
 }
 
 }  // namespace zumbrel::gui

@@ -478,6 +478,7 @@ void KeypadWindow::refresh() {
         pal.setColor(QPalette::WindowText, memoryInk);
         lblMemory4_->setPalette(pal);
     }
+    if (onRefresh) onRefresh();
 }
 
 // One picture tells the voice: ImgHomme, ImgFemme (crossed out without spoken keys), imgHP1

@@ -131,6 +131,8 @@ class KeypadWindow final : public QWidget {
     };
     TapeLook tapeLook() const;
     void setTapeLook(const TapeLook& look);
+    // Runs after each refresh, for the panels that show more of the registers.
+    std::function<void()> onRefresh;
     // Set by the session: where the windows go when first shown (false: the tape stays
     // hidden), and the close.
     std::function<bool(KeypadWindow&)> placeOnFirstShow;

@@ -276,10 +276,10 @@ void TapeWindow::editModeChanged(bool on) {
     editor_->setReadOnly(!on);
     editor_->setTextInteractionFlags(on ? Qt::TextEditorInteraction
                                         : Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Writing and opening wait until the hand edit is over.
     for (const char* name : {"ToolbtnInsertDate", "ToolbtnInsertTitle", "ToolbtnInsertComment",
-                             "ToolbtnInsertComResult", "ToolBtnOuvrir"}) {
-        if (on) action(name)->setEnabled(false);
-    }
+                             "ToolbtnInsertComResult", "ToolBtnOuvrir"})
+        action(name)->setEnabled(!on);
     if (on) {
         setWindowTitle(texts_.editMode);
         editor_->setFocus();

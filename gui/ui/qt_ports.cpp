@@ -24,6 +24,7 @@ void QtClipboard::setText(std::string_view text) {
 Answer QtPrompts::messageBox(std::string_view title, std::string_view text, Icon icon,
                              Buttons buttons) {
     QMessageBox box(parent_);
+    box.setObjectName("MessageBox");
     box.setWindowTitle(qs(title));
     box.setText(qs(text));
     switch (icon) {
@@ -72,11 +73,13 @@ Answer QtPrompts::messageBox(std::string_view title, std::string_view text, Icon
 
 std::optional<std::string> QtPrompts::inputBox(std::string_view title, std::string_view prompt,
                                                std::string_view defaultText) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent_, qs(title), qs(prompt), QLineEdit::Normal,
-                                               qs(defaultText), &ok);
-    if (!ok) return std::nullopt;
-    return text.toStdString();
+    QInputDialog dialog(parent_);
+    dialog.setObjectName("InputBox");
+    dialog.setWindowTitle(qs(title));
+    dialog.setLabelText(qs(prompt));
+    dialog.setTextValue(qs(defaultText));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue().toStdString();
 }
 
 std::optional<std::string> QtFileDialogs::run(const FileDialogOptions& options, bool save) {

@@ -1,0 +1,159 @@
+#include "tape/annotation_commands.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QToolBar>
+
+#include "app/session.h"
+#include "arrange/skins.h"
+#include "calc/calculator.h"
+#include "config/install_layout.h"
+#include "keypad/keypad_window.h"
+#include "tape/document_tape.h"
+#include "tape/tape_window.h"
+#include "ui/artwork.h"
+#include "ui/qt_ports.h"
+
+namespace zumbrel::gui {
+namespace {
+
+using tape::AnnotationKey;
+
+// The same commands in the keypad's menu, the tape's menu and the tape's toolbar.
+struct Entry {
+    const char* name;
+    AnnotationKey key;
+};
+const Entry kKeypadItems[] = {{"mItemInsertEntete", AnnotationKey::Header},
+                              {"mItemInsertDate", AnnotationKey::Date},
+                              {"mItemInsertTitle", AnnotationKey::Title},
+                              {"mItemInsertCommentLine", AnnotationKey::Line},
+                              {"mItemInsertCommentResult", AnnotationKey::Result},
+                              {"mItemInsertPiedPage", AnnotationKey::Footer}};
+const Entry kTapeTools[] = {{"ToolBtnInsertHeader", AnnotationKey::Header},
+                            {"ToolbtnInsertDate", AnnotationKey::Date},
+                            {"ToolbtnInsertTitle", AnnotationKey::Title},
+                            {"ToolbtnInsertComment", AnnotationKey::Line},
+                            {"ToolbtnInsertComResult", AnnotationKey::Result},
+                            {"ToolBtnInsertFooter", AnnotationKey::Footer},
+                            {"ToolBtnGomme", AnnotationKey::Erase}};
+
+const QColor kGreen(0, 128, 0);
+
+}  // namespace
+
+AnnotationCommands::AnnotationCommands(KeypadWindow& keypad)
+    : QObject(&keypad), keypad_(keypad), edtComResult_(nullptr) {
+    setObjectName("AnnotationCommands");
+}
+
+AnnotationCommands& AnnotationCommands::install(KeypadWindow& keypad) {
+    auto* commands = new AnnotationCommands(keypad);
+    TapeWindow& tape = keypad.tapeWindow();
+    // The tape's eraser, shown once the tape holds something.
+    QAction* eraser = tape.toolbar()->addAction(artwork::icon(artwork::Glyph::Eraser),
+                                                QObject::tr("Effacer tout le ruban"));
+    eraser->setObjectName("ToolBtnGomme");
+    eraser->setToolTip(eraser->text());
+    eraser->setVisible(false);
+    // The keypad's menu, the tape's toolbar, and the tape's right-click menu, which holds the
+    // items under the keypad's names.
+    const auto connectAll = [commands](QObject& owner, const auto& entries) {
+        for (const Entry& e : entries) {
+            QAction* a = owner.findChild<QAction*>(e.name);
+            if (!a) continue;
+            a->setEnabled(true);
+            connect(a, &QAction::triggered, commands,
+                    [commands, key = e.key] { commands->run(key); });
+        }
+    };
+    connectAll(keypad, kKeypadItems);
+    connectAll(tape, kTapeTools);
+    connectAll(*tape.contextMenu(), kKeypadItems);
+
+    // The result comment waiting for the next result, over the status line; a click asks.
+    auto* top = keypad.findChild<QWidget*>("PanelTop");
+    auto* field = commands->edtComResult_ = new QLineEdit(top);
+    field->setObjectName("edtComResult");
+    field->setReadOnly(true);
+    field->setFrame(false);
+    field->setGeometry(0, 2, 440, 22);
+    field->setAccessibleName(QObject::tr("Commentaire de résultat en attente"));
+    QPalette p = field->palette();
+    p.setColor(QPalette::Text, kGreen);
+    field->setPalette(p);
+    field->setFocusPolicy(Qt::TabFocus);
+    field->installEventFilter(commands);
+    field->hide();
+    keypad.onRefresh = [commands] {
+        commands->showWaitingComment();
+        commands->showEraser();
+    };
+    commands->showWaitingComment();
+    return *commands;
+}
+
+bool AnnotationCommands::eventFilter(QObject* watched, QEvent* event) {
+    const bool click = event->type() == QEvent::MouseButtonRelease;
+    const bool key = event->type() == QEvent::KeyPress &&
+                     (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space ||
+                      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return);
+    if (watched == edtComResult_ && (click || key)) {
+        run(AnnotationKey::Result);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QString AnnotationCommands::headerFooterFile(const QString& appFolder,
+                                             const QString& userDataFolder, const QString& name) {
+    const QStringList names{name.toLower()};
+    QString file = fileWithoutCase(userDataFolder, names);
+    if (file.isEmpty()) file = fileWithoutCase(fileWithoutCase(appFolder, {"resources"}), names);
+    return file;
+}
+
+tape::DateParts AnnotationCommands::today() {
+    const QDate d = QDate::currentDate();
+    const QLocale system = QLocale::system();
+    return {d.year(), d.month(), d.day(),
+            system.dayName(d.dayOfWeek(), QLocale::LongFormat).toStdString(),
+            system.monthName(d.month(), QLocale::LongFormat).toStdString()};
+}
+
+void AnnotationCommands::run(AnnotationKey key) {
+    tape::Annotations& notes = keypad_.calculator().annotations();
+    notes.today = [] { return today(); };
+    const QString app = qs(keypad_.appFolder());
+    const QString user = qs(config::userDataFolder(Session::environment()));
+    const auto path = [&](const char* name) {
+        const QString found = headerFooterFile(app, user, name);
+        // Where it was looked for, when it is nowhere: the user's folder.
+        return (found.isEmpty() ? QDir(user).filePath(name) : found).toStdString();
+    };
+    if (key == AnnotationKey::Header) notes.headerPath = path("Header.rtf");
+    if (key == AnnotationKey::Footer) notes.footerPath = path("Footer.rtf");
+    keypad_.keyAction(key);
+}
+
+void AnnotationCommands::showWaitingComment() {
+    const std::string& comment = keypad_.calculator().registers().edtComResult;
+    edtComResult_->setText(qs(comment));
+    edtComResult_->setVisible(!comment.empty());
+}
+
+void AnnotationCommands::showEraser() {
+    TapeWindow& tape = keypad_.tapeWindow();
+    tape::Documents& documents = keypad_.calculator().documents();
+    if (!tape.tape().isEmpty() && tape.tape().isModified()) documents.setEraserVisible(true);
+    if (tape.tape().isEmpty()) documents.setEraserVisible(false);
+    tape.action("ToolBtnGomme")->setVisible(documents.eraserVisible());
+}
+
+}  // namespace zumbrel::gui
