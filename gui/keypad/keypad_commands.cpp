@@ -5,6 +5,7 @@
 #include "net/network_services.h"
 #include "prefs/preferences_window.h"
 #include "tape/annotation_commands.h"
+#include "tape/header_footer_editor.h"
 #include "ui/info_windows.h"
 #include "voice/read_back.h"
 
@@ -18,6 +19,7 @@ void installWindowCommands(KeypadWindow& keypad) {
     PreferencesWindow::install(keypad);
     installReadBack(keypad);
     AnnotationCommands::install(keypad);
+    HeaderFooterEditor::install(keypad);
 }
 
 }  // namespace zumbrel::gui

@@ -224,11 +224,11 @@ def main():
                            if o.getRoleName() not in ("separator",) and not o.name]
                 check(not unnamed, "every entry of the menu has a name: %s" % unnamed)
             press_escape()
-        # A command not built yet is there, and not sensitive.
+        # A command that cannot work now (paste, with nothing to paste) is there, and not
+        # sensitive.
         edit = open_menu(items[1]) if len(items) > 1 else None
-        unfinished = find(edit, name="Mini-éditeur RTF") if edit is not None else None
-        check(unfinished is not None
-              and not unfinished.getState().contains(pyatspi.STATE_SENSITIVE),
+        paste = find(edit, name="Coller") if edit is not None else None
+        check(paste is not None and not paste.getState().contains(pyatspi.STATE_SENSITIVE),
               "a disabled command is not sensitive")
         press_escape()
 
