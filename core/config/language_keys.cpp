@@ -105,6 +105,7 @@ const std::vector<AccessibleNameKey> kAccessibleNames = {
     {"A11Y_AE_CHARGES", "BtnChargesAE", "AE : charges sur le chiffre d'affaires"},
     {"A11Y_AE_PROFILE", "pnlAE", "Profil AE"},
     {"A11Y_GOLDEN", "btnNbrGold", "Nombre d'Or"},
+    {"A11Y_RESULT_COMMENT", "edtComResult", "Commentaire de résultat en attente"},
 };
 
 }  // namespace
@@ -238,6 +239,7 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                                             "MSG_FILE_NOT_WRITTEN",
                                                             "MSG_FILE_NOT_READ",
                                                             "MSG_FILE_TOO_LARGE",
+                                                            "MSG_HEADER_TOO_LARGE",
                                                             "MSG_RECOVER_TAPE",
                                                             "MSG_CHECK_IMPOSSIBLE",
                                                             "MSG_SERVICE_NOT_CONFIGURED",

@@ -207,6 +207,7 @@ void WindowTranslator::TranslateRibbon(TapeWindow& tape) const {
                        {"ToolbtnInsertComResult", qs(t_.text("MSG_RF_MM_008"))},
                        {"ToolBtnInsertFooter", qs(t_.text("MSG_RTFE_003"))},
                        {"ToolBtnEditRibbon", qs(t_.text("MSG_RF_MM_011"))},
+                       {"ToolBtnGomme", qs(t_.text("MSG_RF_MM_012"))},
                        {"ToolBtnInfo", qs(t_.text("PRINCIPLE_OF_FUNCTIONING"))}};
         tape.translateTexts(texts);
     }

@@ -58,7 +58,7 @@ AnnotationCommands& AnnotationCommands::install(KeypadWindow& keypad) {
     TapeWindow& tape = keypad.tapeWindow();
     // The tape's eraser, shown once the tape holds something.
     QAction* eraser = tape.toolbar()->addAction(artwork::icon(artwork::Glyph::Eraser),
-                                                QObject::tr("Effacer tout le ruban"));
+                                                QObject::tr("Effacer toute la liste du ruban"));
     eraser->setObjectName("ToolBtnGomme");
     eraser->setToolTip(eraser->text());
     eraser->setVisible(false);
