@@ -12,7 +12,7 @@ import sys
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "a11y"))
-from atspi_e2e import (choose, find, find_app, on_focus, open_menu,  # noqa: E402
+from atspi_e2e import (choose, find, find_app, focused, on_focus, open_menu,  # noqa: E402
                        press_escape, pump, type_keys, walk)
 
 
@@ -33,6 +33,37 @@ def shoot_window(folder, name, window):
                     "+repage", path], check=True)
 
 
+CONTROL_L = 37  # its key code on the X server
+
+
+def control(letter):
+    pyatspi.Registry.generateKeyboardEvent(CONTROL_L, None, pyatspi.KEY_PRESS)
+    pyatspi.Registry.generateKeyboardEvent(ord(letter), None, pyatspi.KEY_SYM)
+    pyatspi.Registry.generateKeyboardEvent(CONTROL_L, None, pyatspi.KEY_RELEASE)
+    pump(0.5)
+
+
+def annotated(app, edit, folder):
+    """The tape written by zumbrel-cli (header, title, comments, footer), given back at start
+    as an unsaved tape; then the header and footer editor."""
+    pump(1.0)
+    pyatspi.Registry.generateKeyboardEvent(0xFF0D, None, pyatspi.KEY_SYM)  # Yes, give it back
+    pump(1.0)
+    shoot_window(folder, "tape-annotations", find(app, name="Ruban de Zumbrel"))
+    choose(open_menu(edit), "Mini-éditeur RTF")
+    pump(1.0)
+    editor = find(app, role="dialog", name="Zumbrel - Mini-éditeur RTF")
+    control("o")
+    pump(1.0)
+    # The menu that dropped is met through the focus, as a reader meets it.
+    pyatspi.Registry.generateKeyboardEvent(0xFF0D, None, pyatspi.KEY_SYM)  # the header
+    pump(1.0)
+    pump(1.0)
+    shoot_window(folder, "header-editor", editor)
+    press_escape()
+    pump(0.5)
+
+
 def main():
     program, folder = sys.argv[1], sys.argv[2]
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
@@ -45,6 +76,7 @@ def main():
         keypad = find(app, name="Calculatrice Zumbrel")
         items = [o for o in walk(keypad) if o.getRoleName() == "menu item"]
         windows = items[2]
+        annotated(app, items[1], folder)
         type_keys("1250+380*1,2\n")
         for command, picture in (("A côté", "arrangement-side-by-side"),
                                  ("Par dessus", "arrangement-over"),

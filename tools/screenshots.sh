@@ -13,7 +13,15 @@ mkdir -p "$work/app/Resources/System" "$work/home" "$work/tmp"
 chmod 700 "$work/tmp"
 cp "$build/gui/zumbrel" "$work/app/"
 cp -r "$build/gui/Resources/Language" "$build/gui/Resources/Skins" "$work/app/Resources/"
+cp "$build/gui/Resources/Header.rtf" "$build/gui/Resources/Footer.rtf" "$work/app/Resources/"
 printf '[CONFIG]\r\nAlpha=1\r\nLANG=1\r\nVoice=WNS\r\nRR=0\r\nModifiedWarn=0\r\nSepDec=S\r\n' >"$work/app/Resources/System/Zumbrel.ini"
+# A tape with a header, a title, comments and a footer, left unsaved as after a crash: the
+# program offers it back at start.
+mkdir -p "$work/home/data/zumbrel"
+(cd "$work/app/Resources" && "$build/tools/zumbrel-cli" --header Header.rtf --footer Footer.rtf \
+  --answers "Courses de la semaine,Boulangerie,Primeur,Total" \
+  --save "$work/home/data/zumbrel/recovery.rtf" \
+  -- '[HEADER][TITLE][LINE]12,5+[LINE]23,8[RESULT]=[FOOTER]' >/dev/null)
 Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done

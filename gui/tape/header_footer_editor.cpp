@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QSpinBox>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -48,6 +49,39 @@ class PlainPasteEdit final : public QTextEdit {
     }
 };
 
+// A tool's picture: a letter in its style, or the lines of an alignment.
+QIcon letterIcon(const QString& letter, bool bold, bool italic, bool underline, QColor ink) {
+    QPixmap pix(36, 36);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setPixelSize(26);
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setUnderline(underline);
+    p.setFont(f);
+    p.setPen(ink);
+    p.drawText(pix.rect(), Qt::AlignCenter, letter);
+    pix.setDevicePixelRatio(2);
+    return QIcon(pix);
+}
+
+QIcon alignIcon(Qt::Alignment a) {
+    QPixmap pix(36, 36);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setPen(QPen(QColor(40, 50, 80), 3));
+    const int widths[] = {28, 18, 24, 14};
+    for (int i = 0; i < 4; ++i) {
+        const int w = widths[i];
+        const int x = (a & Qt::AlignHCenter) ? (36 - w) / 2 : (a & Qt::AlignRight) ? 32 - w : 4;
+        p.drawLine(x, 7 + i * 7, x + w, 7 + i * 7);
+    }
+    pix.setDevicePixelRatio(2);
+    return QIcon(pix);
+}
+
 }  // namespace
 
 HeaderFooterEditor::HeaderFooterEditor(KeypadWindow& keypad)
@@ -76,7 +110,7 @@ HeaderFooterEditor::HeaderFooterEditor(KeypadWindow& keypad)
     layout->addWidget(toolbar_);
     layout->addWidget(indicator_);
     layout->addWidget(editor_);
-    resize(625, 320);
+    resize(900, 320);  // every tool in sight
     headFoot_->setObjectName("ppmHeadFoot");
     QAction* header =
         headFoot_->addAction(artwork::icon(artwork::Glyph::Header), text("MSG_RTFE_004", "Entête"));
@@ -195,8 +229,13 @@ void HeaderFooterEditor::buildToolbar() {
              format(c);
          }},
     };
+    const QIcon styleIcons[] = {letterIcon("A", true, false, false, QColor(200, 0, 0)),
+                                letterIcon("G", true, false, false, Qt::black),
+                                letterIcon("I", false, true, false, Qt::black),
+                                letterIcon("S", false, false, true, Qt::black)};
+    int styleIndex = 0;
     for (const auto& s : styles) {
-        QAction* a = toolbar_->addAction(text(s.key, s.french));
+        QAction* a = toolbar_->addAction(styleIcons[styleIndex++], text(s.key, s.french));
         a->setObjectName(s.name);
         a->setToolTip(a->text());
         if (s.apply) {
@@ -225,7 +264,7 @@ void HeaderFooterEditor::buildToolbar() {
                   {"CenterAlign", "MSG_RTFE_017", "Centrer", Qt::AlignHCenter},
                   {"RightAlign", "MSG_RTFE_018", "Aligner à droite", Qt::AlignRight}};
     for (const auto& a : aligns) {
-        QAction* action = toolbar_->addAction(text(a.key, a.french));
+        QAction* action = toolbar_->addAction(alignIcon(a.align), text(a.key, a.french));
         action->setObjectName(a.name);
         action->setToolTip(action->text());
         action->setCheckable(true);

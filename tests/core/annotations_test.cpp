@@ -8,7 +8,7 @@ namespace {
 
 TEST(MajDate, lowers_everything_then_raises_the_first_letter_a_to_z_only) {
     EXPECT_EQ(MajDate("SAMEDI 5 DÉCEMBRE"), "Samedi 5 dÉcembre");  // É keeps its case
-    EXPECT_EQ(MajDate("élan"), "élan");  // an accented first letter too
+    EXPECT_EQ(MajDate("élan"), "élan");                            // an accented first letter too
     EXPECT_EQ(MajDate(""), "");
 }
 

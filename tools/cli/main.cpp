@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
-#include <ctime>
 #include <cstring>
+#include <ctime>
 #include <iostream>
 #include <iterator>
 #include <optional>
