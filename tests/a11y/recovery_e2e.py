@@ -50,9 +50,12 @@ def main():
         t.check(app is not None, "the program starts")
         if app is None:
             return
+        # The keypad must hold the focus before the keys come (slow under a loaded machine).
+        t.wait_for(lambda: any(o.getState().contains(pyatspi.STATE_FOCUSED)
+                               for o in t.walk(app)), 10)
         t.pump(1)
         t.type_keys("7-9\n")
-        t.check(t.wait_for(lambda: os.path.exists(RECOVERY), 8),
+        t.check(t.wait_for(lambda: os.path.exists(RECOVERY), 15),
                 "a moment after the calculation the tape has its recovery copy")
         _, before = tape_lines(app)
     finally:
@@ -68,7 +71,7 @@ def main():
             return
         question = None
         if t.wait_for(lambda: any("retrouver" in (o.name or "") or "retrouver" in (
-                o.description or "") for o in t.walk(app)), 10):
+                o.description or "") for o in t.walk(app)), 20):
             question = True
         yes = None
         for o in t.walk(app):
