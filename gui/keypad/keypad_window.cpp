@@ -89,6 +89,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     setFixedSize(skin_.windowSize());
     setFocusPolicy(Qt::StrongFocus);
     setWindowIcon(artwork::icon(artwork::Glyph::AppIcon));
+    tape_->setWindowIcon(windowIcon());  // a window of its own: its own icon too
 
     panelClavier_ = new RoundedPanel(this, Qt::white, QColor(190, 200, 225), 18);
     panelClavier_->setObjectName("PanelClavier");
