@@ -163,10 +163,28 @@ void portugueseBelowMillion(long v, Files& f, bool after) {
     }
 }
 
+// Zero, or each group of three digits that is not zero, with its power k (10^3k) and the
+// number of groups.
+template <class Group>
+void shortScale(std::string_view digits, Files& f, Group group) {
+    if (allZero(digits)) {
+        f.push_back(file(0));
+        return;
+    }
+    const std::vector<long> g = groupsOf(digits, 3);
+    for (std::size_t i = 0; i < g.size(); ++i) {
+        if (g[i] != 0) group(static_cast<int>(g[i]), g.size() - 1 - i, g.size());
+    }
+}
+
 // The long scale of Spanish and Portuguese: blocks of six digits, "millón", "billón",
 // "trillón" (10^6, 10^12, 10^18) in the singular after one, in the plural otherwise.
 template <class Block>
 void longScale(std::string_view digits, Files& f, Block block) {
+    if (allZero(digits)) {
+        f.push_back(file(0));
+        return;
+    }
     const std::vector<long> blocks = groupsOf(digits, 6);
     bool said = false;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
@@ -189,30 +207,15 @@ void longScale(std::string_view digits, Files& f, Block block) {
 }  // namespace
 
 void readEnglish(std::string_view digits, Files& f) {
-    if (allZero(digits)) {
-        f.push_back(file(0));
-        return;
-    }
-    const std::vector<long> g = groupsOf(digits, 3);
-    for (std::size_t i = 0; i < g.size(); ++i) {
-        const std::size_t k = g.size() - 1 - i;
-        if (g[i] == 0) continue;
-        if (k == 0 && g.size() > 1 && g[i] < 100) f.push_back("et.wav");
-        englishBelow1000(static_cast<int>(g[i]), f);
+    shortScale(digits, f, [&f](int v, std::size_t k, std::size_t groups) {
+        if (k == 0 && groups > 1 && v < 100) f.push_back("et.wav");
+        englishBelow1000(v, f);
         if (k) f.push_back(power(k));
-    }
+    });
 }
 
 void readGerman(std::string_view digits, Files& f) {
-    if (allZero(digits)) {
-        f.push_back(file(0));
-        return;
-    }
-    const std::vector<long> g = groupsOf(digits, 3);
-    for (std::size_t i = 0; i < g.size(); ++i) {
-        const std::size_t k = g.size() - 1 - i;
-        const int v = static_cast<int>(g[i]);
-        if (v == 0) continue;
+    shortScale(digits, f, [&f](int v, std::size_t k, std::size_t) {
         if (k == 0) {
             germanBelow1000(v, f, "1.wav");
         } else if (k == 1) {
@@ -225,19 +228,11 @@ void readGerman(std::string_view digits, Files& f) {
             germanBelow1000(v, f, "un.wav");
             f.push_back(power(k, true));
         }
-    }
+    });
 }
 
 void readItalian(std::string_view digits, Files& f) {
-    if (allZero(digits)) {
-        f.push_back(file(0));
-        return;
-    }
-    const std::vector<long> g = groupsOf(digits, 3);
-    for (std::size_t i = 0; i < g.size(); ++i) {
-        const std::size_t k = g.size() - 1 - i;
-        const int v = static_cast<int>(g[i]);
-        if (v == 0) continue;
+    shortScale(digits, f, [&f](int v, std::size_t k, std::size_t) {
         if (k == 0) {
             italianBelow1000(v, f, true);
         } else if (v == 1) {
@@ -247,24 +242,16 @@ void readItalian(std::string_view digits, Files& f) {
             italianBelow1000(v, f, false);
             f.push_back(power(k, true));  // "mila", "milioni"
         }
-    }
+    });
 }
 
 void readSpanish(std::string_view digits, Files& f) {
-    if (allZero(digits)) {
-        f.push_back(file(0));
-        return;
-    }
     longScale(digits, f, [](long v, Files& out, bool beforeNoun, bool) {
         spanishBelowMillion(v, out, beforeNoun);
     });
 }
 
 void readPortuguese(std::string_view digits, Files& f) {
-    if (allZero(digits)) {
-        f.push_back(file(0));
-        return;
-    }
     longScale(digits, f,
               [](long v, Files& out, bool, bool after) { portugueseBelowMillion(v, out, after); });
 }
