@@ -205,7 +205,11 @@ void DocumentTape::insertParagraphs(const tape::RichText& text, bool replacing) 
 
 void DocumentTape::load(const tape::RichText& text) {
     clear();
+    // A file read in is not an edit to undo: no undo steps for its thousands of pieces.
+    const bool undo = doc_->isUndoRedoEnabled();
+    doc_->setUndoRedoEnabled(false);
     insertParagraphs(text, true);
+    doc_->setUndoRedoEnabled(undo);
 }
 
 void DocumentTape::insertRichText(const tape::RichText& text) {
