@@ -69,6 +69,8 @@ void installReadBack(KeypadWindow& keypad) {
         QAction* a = keypad.findChild<QAction*>(name);
         a->setEnabled(true);
         keypad.tapeWindow().addAction(a);  // the shortcut works from the tape too
+        // The display's own menu and its accessible actions offer them as well.
+        if (QWidget* display = keypad.findChild<QWidget*>("EdtVirt")) display->addAction(a);
         QObject::connect(a, &QAction::triggered, &keypad, [&keypad, read = read] { read(keypad); });
     }
 }

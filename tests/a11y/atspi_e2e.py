@@ -177,6 +177,16 @@ def main():
         check(announced_since(mark, "30" + ds + "00"), "12+3*2 Enter announces 30,00")
         check(display.queryText().getText(0, -1) == "30" + ds + "00",
               "the display's text is the result")
+        # Read back on demand, as an action of the display (no voice here: the reader says it).
+        action = display.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        check("Relire le dernier résultat" in names,
+              "the display offers to read the last result again: %s" % names)
+        if "Relire le dernier résultat" in names:
+            mark = len(inserted)
+            action.doAction(names.index("Relire le dernier résultat"))
+            check(wait_for(lambda: announced_since(mark, "30" + ds + "00")),
+                  "reading the last result again announces it")
         mark = len(inserted)
         type_keys("5/0\n")
         check(wait_for(lambda: announced_since(mark, "Division par zéro, opération stoppée !")),
