@@ -17,12 +17,23 @@ import atspi_e2e as t  # noqa: E402  (the shared helpers)
 RECOVERY = os.path.join(os.environ["HOME"], ".local/share/zumbrel/recovery.rtf")
 
 
+ERRORS = []  # what each start printed, shown when it does not come up
+
+
 def start(program):
     env = dict(os.environ)
     env.update({"QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
                 "QT_ACCESSIBILITY": "1", "LANG": "fr_FR.UTF-8"})
-    return subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL)
+    log = open(os.path.join(os.environ.get("TMPDIR", "/tmp"), "start%d.txt" % len(ERRORS)), "w+")
+    ERRORS.append(log)
+    return subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
+
+
+def said_at_start():
+    log = ERRORS[-1]
+    log.flush()
+    log.seek(0)
+    return log.read()[-2000:]
 
 
 def tape_lines(app):
@@ -49,6 +60,7 @@ def main():
         app = t.find_app(60)
         t.check(app is not None, "the program starts")
         if app is None:
+            print("exit code %s; it said:\n%s" % (first.poll(), said_at_start()))
             return
         # The keypad must hold the focus before the keys come (slow under a loaded machine).
         t.wait_for(lambda: any(o.getState().contains(pyatspi.STATE_FOCUSED)
@@ -68,6 +80,7 @@ def main():
         app = t.find_app(60)
         t.check(app is not None, "the program starts again")
         if app is None:
+            print("exit code %s; it said:\n%s" % (second.poll(), said_at_start()))
             return
         question = None
         if t.wait_for(lambda: any("retrouver" in (o.name or "") or "retrouver" in (
