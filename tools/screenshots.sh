@@ -8,7 +8,7 @@ out=$(realpath -m "$2")
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$out"
 work=$(mktemp -d)
-trap 'kill "${xvfb:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "${xvfb:-0}" 2>/dev/null && wait "${xvfb:-0}" 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -p "$work/app/Resources/System" "$work/home" "$work/tmp"
 chmod 700 "$work/tmp"
 cp "$build/gui/zumbrel" "$work/app/"

@@ -73,6 +73,8 @@ class Arrangement {
 
     const Flags& flags() const { return flags_; }
     const KeypadShape& shape() const { return shape_; }
+    // The flags the settings keep, before the windows are placed.
+    void setFlags(const Flags& flags) { flags_ = flags; }
 
     StartPlacement start(const StartInput& in, const Screens& screens);
 

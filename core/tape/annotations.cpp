@@ -60,6 +60,18 @@ std::string dateLine(const DateParts& d, config::InstallCode code, std::optional
     return code == config::InstallCode::ZMB ? MajDate(out) : out;
 }
 
+std::pair<std::string, std::string> missingFileMessage(const Translator& tr, std::string_view name,
+                                                       std::string_view path) {
+    const auto text = [&tr](std::string_view key, std::string_view french) {
+        const std::string t = tr.text(Message{key, french});
+        return t.empty() ? std::string(french) : t;
+    };
+    return {text("SMSG_MF_009", "Fichier introuvable..."),
+            std::string(name) + "\r\n\r\n" +
+                text("MSG_RTFE_022", "Le fichier est absent de ce chemin :") + "\r\n\r\n" +
+                std::string(path)};
+}
+
 void Annotations::run(AnnotationKey key) {
     switch (key) {
         case AnnotationKey::Date:
@@ -171,11 +183,8 @@ void Annotations::insertFile(const std::string& path) {
     }
     const std::string name = path.substr(path.find_last_of('/') + 1);
     if (path.empty() || !p_.files.exists(path)) {
-        p_.prompts.messageBox(text("SMSG_MF_009", "Fichier introuvable..."),
-                              name + "\r\n\r\n" +
-                                  text("MSG_RTFE_022", "Le fichier est absent de ce chemin :") +
-                                  "\r\n\r\n" + path,
-                              Icon::Exclamation, Buttons::Ok);
+        const auto [title, message] = missingFileMessage(p_.tr, name, path);
+        p_.prompts.messageBox(title, message, Icon::Exclamation, Buttons::Ok);
         return;
     }
     if (const auto size = p_.files.size(path); size && *size > kLargestHeaderFile) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "config/settings.h"
 #include "ports.h"
@@ -38,6 +39,11 @@ struct DateParts {
 std::string dateLine(const DateParts& day, config::InstallCode code, std::optional<char> letter);
 // MajDate: all in lower case, then the first character in upper case; only A to Z change.
 std::string MajDate(std::string text);
+
+// The message of a header or footer file that is not there: its title, then the file's name
+// and where it was looked for.
+std::pair<std::string, std::string> missingFileMessage(const Translator& tr, std::string_view name,
+                                                       std::string_view path);
 
 // The largest header or footer file read.
 inline constexpr std::uint64_t kLargestHeaderFile = 4u << 20;

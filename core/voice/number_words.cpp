@@ -1,5 +1,7 @@
 #include "voice/number_words.h"
 
+#include <algorithm>
+
 #include "voice/number_readers.h"
 #include "voice/word_table.h"
 
@@ -170,9 +172,8 @@ std::vector<std::string> readNumberFiles(std::string_view t, char ds, std::strin
 }
 
 std::string wordsOfFiles(const std::vector<std::string>& files, std::string_view language) {
-    if (language != "Engl" && language != "Germ" && language != "Ital" && language != "Span" &&
-        language != "Port" && language != "Cors" && language != "Queb")
-        language = "Fran";
+    const std::vector<std::string_view> known = wordFolders();
+    if (std::find(known.begin(), known.end(), language) == known.end()) language = "Fran";
     std::string words;
     for (const std::string& f : files) {
         if (!words.empty()) words += ' ';

@@ -85,9 +85,8 @@ int main(int argc, char** argv) {
     };
     zumbrel::gui::closeOnTermination(&keypad, [&keypad] { keypad.close(); });
     // The first copy keeps the tape safe from crashes; a second one never got this far.
-    zumbrel::gui::TapeRecovery recovery(
-        keypad,
-        zumbrel::config::userDataFolder(zumbrel::gui::Session::environment()) + "recovery.rtf");
+    zumbrel::gui::TapeRecovery recovery(keypad,
+                                        zumbrel::gui::Session::userDataFolder() + "recovery.rtf");
     QObject::connect(&app, &QApplication::aboutToQuit, &keypad,
                      [&recovery] { recovery.closeCleanly(); });
     keypad.show();

@@ -28,6 +28,10 @@ config::Environment Session::environment() {
             qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()};
 }
 
+std::string Session::userDataFolder() {
+    return config::userDataFolder(environment());
+}
+
 void Session::attach(KeypadWindow& keypad) {
     voice::VoiceState& v = keypad.voiceState();
     v.install = layout_.code;
@@ -40,7 +44,7 @@ void Session::attach(KeypadWindow& keypad) {
     keypad.applySettings(settings_);
     keypad.setLanguageSource(layout_.appFolder, static_cast<int>(layout_.code));
     WindowArranger* arranger = WindowArranger::of(keypad);
-    arranger->setSkinFolders(qs(layout_.appFolder), qs(config::userDataFolder(environment())));
+    arranger->setSkinFolders(qs(layout_.appFolder), qs(userDataFolder()));
     arranger->applySettings(settings_);
     if (layout_.code == config::InstallCode::ZMB) keypad.chooseLanguage(settings_.lang, false);
     keypad.placeOnFirstShow = [this](KeypadWindow& k) {

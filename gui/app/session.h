@@ -31,6 +31,8 @@ class Session {
     bool save(KeypadWindow& keypad, std::string& error);
 
     static config::Environment environment();
+    // The user's data folder of this environment, with its trailing "/".
+    static std::string userDataFolder();
 
   private:
     std::unique_ptr<LocalFileSystem> files_;

@@ -19,6 +19,8 @@ class KeypadSkin {
 
     // The skin's name in the skins window; empty for the built-in one.
     const QString& name() const { return name_; }
+    // Painted by the program in both forms.
+    bool builtIn() const { return full_.isNull() && small_.isNull(); }
     // The pictures of a skin, already scaled to their forms; a null one is painted.
     void use(const QString& name, QImage full, QImage small);
 

@@ -12,7 +12,6 @@
 #include "app/session.h"
 #include "arrange/skins.h"
 #include "arrange/window_arranger.h"
-#include "config/install_layout.h"
 #include "config/language.h"
 #include "keypad/keypad_window.h"
 #include "ui/artwork.h"
@@ -80,7 +79,7 @@ SkinChooser::SkinChooser(KeypadWindow& keypad, WindowArranger& arranger)
 }
 
 QString SkinChooser::userSkinsFolder() {
-    return QDir(qs(config::userDataFolder(Session::environment()))).filePath("skins");
+    return QDir(qs(Session::userDataFolder())).filePath("skins");
 }
 
 SkinChooser& SkinChooser::open(KeypadWindow& keypad, WindowArranger& arranger) {

@@ -343,6 +343,7 @@ QString WindowArranger::skinName() const {
 
 bool WindowArranger::useSkin(const QString& name) {
     SkinEntry entry;
+    QString error;
     if (name.isEmpty()) {
         // The older place: two pictures in the program's Resources folder.
         entry = skinIn(fileWithoutCase(appFolder_, {"resources"}));
@@ -351,22 +352,21 @@ bool WindowArranger::useSkin(const QString& name) {
         for (const SkinEntry& s : findSkins(skinFolders(appFolder_, userDataFolder_))) {
             if (s.name.compare(name, Qt::CaseInsensitive) == 0) entry = s;
         }
-        if (entry.keyboard.isEmpty()) skinError_ = name;
+        if (entry.keyboard.isEmpty()) error = name;
     }
     SkinPictures pictures;
     if (!entry.keyboard.isEmpty()) pictures = readSkin(entry);
-    if (!pictures.error.isEmpty()) skinError_ = pictures.error;
-    const bool read = skinError_.isEmpty();
-    if (!read) {
-        keypad_.statusLine().setMessage(qs(keypad_.translator().text(kSkinNotRead)) + " " +
-                                        skinError_);
-        skinError_.clear();
+    if (!pictures.error.isEmpty()) error = pictures.error;
+    if (!error.isEmpty()) {
+        keypad_.statusLine().setMessage(qs(keypad_.translator().text(kSkinNotRead)) + " " + error);
         pictures = {};
         entry = {};
     }
+    // The built-in skin staying (the usual start) has its outline already.
+    if (entry.keyboard.isEmpty() && keypad_.skin().builtIn()) return error.isEmpty();
     keypad_.skin().use(entry.name, pictures.full, pictures.small);
     keypad_.skinChanged();
-    return read;
+    return error.isEmpty();
 }
 
 void WindowArranger::applySettings(const config::Settings& s) {
@@ -374,14 +374,12 @@ void WindowArranger::applySettings(const config::Settings& s) {
     alphaValue_ = {s.keyboardAlphaBlendValue, s.ribbonAlphaBlendValue};
     applyOpacity();
     useSkin(qs(s.skin));
-    arrange::StartInput in;
-    in.magnet = s.magnet;
-    in.stayOnTop = s.stayOnTop;
-    in.hideKeyboard = s.hideKeyboard;
-    in.hideRibbon = s.hideRibbon;
-    in.settingsFileExists = true;
-    in.keypadSaved = frameBox(keypad_).topLeft();
-    arrangement_.start(in, screens());
+    arrange::Flags flags;
+    flags.magnet = s.magnet;
+    flags.stayOnTop = s.stayOnTop;
+    flags.keyboardHidden = s.hideKeyboard;
+    flags.tapeHidden = s.hideRibbon;
+    arrangement_.setFlags(flags);  // the windows are placed when they are first shown
     setStaysOnTop(keypad_, s.stayOnTop);
     setStaysOnTop(tape_, s.stayOnTop);
     if (s.hideKeyboard) setKeypadForm(true);

@@ -87,7 +87,6 @@ class WindowArranger final : public QObject {
     bool placing_ = false;    // a state change made here, not by the user
     QString appFolder_;
     QString userDataFolder_;
-    QString skinError_;  // said once in the status line
     // KeyboardAlphaBlendBool/Value and RibbonAlphaBlendBool/Value, as the settings hold them.
     std::array<std::string, 2> alphaBool_{"False", "False"};
     std::array<std::string, 2> alphaValue_{"255", "255"};

@@ -13,7 +13,6 @@
 #include "app/session.h"
 #include "arrange/skins.h"
 #include "calc/calculator.h"
-#include "config/install_layout.h"
 #include "keypad/keypad_window.h"
 #include "tape/document_tape.h"
 #include "tape/tape_window.h"
@@ -130,22 +129,22 @@ tape::DateParts AnnotationCommands::today() {
 void AnnotationCommands::run(AnnotationKey key) {
     tape::Annotations& notes = keypad_.calculator().annotations();
     notes.today = [] { return today(); };
-    const QString app = qs(keypad_.appFolder());
-    const QString user = qs(config::userDataFolder(Session::environment()));
-    const auto path = [&](const char* name) {
-        const QString found = headerFooterFile(app, user, name);
+    if (key == AnnotationKey::Header || key == AnnotationKey::Footer) {
+        const QString name = key == AnnotationKey::Header ? "Header.rtf" : "Footer.rtf";
+        const QString user = qs(Session::userDataFolder());
+        QString found = headerFooterFile(qs(keypad_.appFolder()), user, name);
         // Where it was looked for, when it is nowhere: the user's folder.
-        return (found.isEmpty() ? QDir(user).filePath(name) : found).toStdString();
-    };
-    if (key == AnnotationKey::Header) notes.headerPath = path("Header.rtf");
-    if (key == AnnotationKey::Footer) notes.footerPath = path("Footer.rtf");
+        if (found.isEmpty()) found = QDir(user).filePath(name);
+        (key == AnnotationKey::Header ? notes.headerPath : notes.footerPath) = found.toStdString();
+    }
     keypad_.keyAction(key);
 }
 
 void AnnotationCommands::showWaitingComment() {
-    const std::string& comment = keypad_.calculator().registers().edtComResult;
-    edtComResult_->setText(qs(comment));
-    edtComResult_->setVisible(!comment.empty());
+    // Every key refreshes the keypad: the field changes only when the comment does.
+    const QString comment = qs(keypad_.calculator().registers().edtComResult);
+    if (edtComResult_->text() != comment) edtComResult_->setText(comment);
+    edtComResult_->setVisible(!comment.isEmpty());
 }
 
 void AnnotationCommands::showEraser() {

@@ -7,7 +7,6 @@
 #include <QFontComboBox>
 #include <QFrame>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QSpinBox>
@@ -18,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include "app/session.h"
-#include "config/install_layout.h"
 #include "config/translate_windows.h"
 #include "keypad/keypad_window.h"
 #include "local_file_system.h"
@@ -324,19 +322,26 @@ void HeaderFooterEditor::align(Qt::Alignment a) {
 }
 
 QString HeaderFooterEditor::userFolder() {
-    return qs(config::userDataFolder(Session::environment()));
+    return qs(Session::userDataFolder());
 }
 
 bool HeaderFooterEditor::askToSave() {
-    QMessageBox ask(QMessageBox::Warning, text("SAVE_FILE", "Enregistrer"),
-                    text("MSG_RTFE_019", "Texte modifié") + "...\r\n\r\n" +
-                        text("MSG_RTFE_020", "Souhaitez-vous enregistrer ces modifications") + " ?",
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    ask.setObjectName("MessageBox");
-    const int answer = ask.exec();
-    if (answer == QMessageBox::Cancel) return false;
-    if (answer == QMessageBox::Yes) return save();
+    const Answer answer = keypad_.prompts().messageBox(
+        text("SAVE_FILE", "Enregistrer").toStdString(),
+        (text("MSG_RTFE_019", "Texte modifié") + "...\r\n\r\n" +
+         text("MSG_RTFE_020", "Souhaitez-vous enregistrer ces modifications") + " ?")
+            .toStdString(),
+        Icon::Exclamation, Buttons::YesNoCancel);
+    if (answer == Answer::Cancel) return false;
+    if (answer == Answer::Yes) return save();
     return true;
+}
+
+// A file that could not be read or written: the message, the path and the system's reason.
+void HeaderFooterEditor::tell(const Message& m, const QString& path, const std::string& error) {
+    keypad_.prompts().messageBox(
+        "Zumbrel", keypad_.translator().text(m) + "\n" + path.toStdString() + "\n" + error,
+        Icon::Exclamation, Buttons::Ok);
 }
 
 void HeaderFooterEditor::openFile(bool header) {
@@ -345,20 +350,16 @@ void HeaderFooterEditor::openFile(bool header) {
     const QString path =
         AnnotationCommands::headerFooterFile(qs(keypad_.appFolder()), userFolder(), name);
     if (path.isEmpty()) {
-        QMessageBox missing(QMessageBox::Warning, text("SMSG_MF_009", "Fichier introuvable..."),
-                            name + "\r\n\r\n" +
-                                text("MSG_RTFE_022", "Le fichier est absent de ce chemin :") +
-                                "\r\n\r\n" + QDir(userFolder()).filePath(name),
-                            QMessageBox::Ok, this);
-        missing.setObjectName("MessageBox");
-        missing.exec();
+        const auto [title, message] = tape::missingFileMessage(
+            *tr_, name.toStdString(), QDir(userFolder()).filePath(name).toStdString());
+        keypad_.prompts().messageBox(title, message, Icon::Exclamation, Buttons::Ok);
         return;
     }
     LocalFileSystem files;
     std::string error;
     const auto bytes = files.read(path.toStdString(), error);
     if (!bytes || bytes->size() > tape::kLargestHeaderFile) {
-        QMessageBox::warning(this, "Zumbrel", path + "\n" + qs(error));
+        tell(Message{"MSG_FILE_NOT_READ", "Le fichier n'a pas pu être ouvert :"}, path, error);
         return;
     }
     tape::TextStyle base;
@@ -381,14 +382,8 @@ bool HeaderFooterEditor::save() {
     std::string error;
     if (!files.writeAtomically(target.toStdString(), tape::writeRtf(document_->richText()),
                                error)) {
-        QMessageBox failed(
-            QMessageBox::Warning, "Zumbrel",
-            qs(keypad_.translator().text(
-                Message{"MSG_FILE_NOT_WRITTEN", "Le fichier n'a pas pu être enregistré :"})) +
-                "\n" + target + "\n" + qs(error),
-            QMessageBox::Ok, this);
-        failed.setObjectName("MessageBox");
-        failed.exec();
+        tell(Message{"MSG_FILE_NOT_WRITTEN", "Le fichier n'a pas pu être enregistré :"}, target,
+             error);
         return false;
     }
     fileName_ = target;

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <memory>
+#include <string>
 
 class QAction;
 class QActionGroup;
@@ -12,6 +13,10 @@ class QSpinBox;
 class QTextCharFormat;
 class QTextEdit;
 class QToolBar;
+
+namespace zumbrel {
+struct Message;
+}
 
 namespace zumbrel::gui {
 
@@ -57,6 +62,7 @@ class HeaderFooterEditor final : public QDialog {
     void align(Qt::Alignment a);
     // The save question; false when the user cancels.
     bool askToSave();
+    void tell(const Message& m, const QString& path, const std::string& error);
 
     KeypadWindow& keypad_;
     std::unique_ptr<WindowTranslator> tr_;

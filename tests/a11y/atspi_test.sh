@@ -13,7 +13,12 @@ done
 work=$(mktemp -d)
 xvfb_pid=""
 cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  # Wait for the server to be gone: a server still shutting down removes its socket, which
+  # may by then be the next test's server's (same display number).
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
   rm -rf "$work"
 }
 trap cleanup EXIT
