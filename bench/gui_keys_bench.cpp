@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <chrono>
 #include <optional>
 
@@ -19,6 +19,7 @@
 #include "tape/document_tape.h"
 #include "tape/tape_file.h"
 #include "tape/tape_recovery.h"
+#include "tape/tape_view.h"
 #include "tape/tape_window.h"
 #include "voice/audio_backend.h"
 #include "voice/sound_output.h"

@@ -2,7 +2,7 @@
 // business registers, the display's look and the tape's.
 
 #include <QLabel>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include "business/business_panel.h"
 #include "calc/calculator.h"
@@ -13,6 +13,7 @@
 #include "keypad/status_line.h"
 #include "tape/document_commands.h"
 #include "tape/document_tape.h"
+#include "tape/tape_view.h"
 #include "tape/tape_window.h"
 #include "ui/painted_widgets.h"
 #include "ui/qt_ports.h"

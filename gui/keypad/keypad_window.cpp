@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
@@ -29,6 +29,7 @@
 #include "memory_ports.h"
 #include "tape/document_commands.h"
 #include "tape/document_tape.h"
+#include "tape/tape_view.h"
 #include "tape/tape_window.h"
 #include "ui/accessibility.h"
 #include "ui/artwork.h"

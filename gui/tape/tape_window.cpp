@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -16,6 +15,7 @@
 #include "ports.h"
 #include "tape/document_tape.h"
 #include "tape/ruler.h"
+#include "tape/tape_view.h"
 #include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/qt_ports.h"
@@ -62,7 +62,7 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
       sound_(sound),
       toolbar_(new QToolBar(this)),
       ruler_(new Ruler(this)),
-      editor_(new QTextEdit(this)),
+      editor_(new TapeView(this)),
       btnClicMagic_(new QPushButton(this)),
       menu_(new QMenu(this)) {
     installAccessibility();
@@ -81,7 +81,7 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
     editor_->setFocusPolicy(Qt::StrongFocus);
     editor_->setFrameShape(QFrame::NoFrame);
     // A tape line is one line: long lines scroll sideways, never wrap.
-    editor_->setLineWrapMode(QTextEdit::NoWrap);
+    editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     editor_->setContextMenuPolicy(Qt::CustomContextMenu);

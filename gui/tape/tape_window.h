@@ -12,7 +12,6 @@
 class QAction;
 class QMenu;
 class QPushButton;
-class QTextEdit;
 class QToolBar;
 
 namespace zumbrel {
@@ -23,6 +22,7 @@ namespace zumbrel::gui {
 
 class DocumentTape;
 class Ruler;
+class TapeView;
 
 // TRibbon: the paper roll. A read-only rich-text view of the tape document, its toolbar, the
 // movable ruler, the line counter that copies the whole tape, and the explicit edit mode.
@@ -32,7 +32,7 @@ class TapeWindow final : public QWidget {
     ~TapeWindow() override;
 
     DocumentTape& tape() { return *tape_; }
-    QTextEdit* editor() const { return editor_; }
+    TapeView* editor() const { return editor_; }
     QToolBar* toolbar() const { return toolbar_; }
     QMenu* contextMenu() const { return menu_; }
     QPushButton* lineCounter() const { return btnClicMagic_; }
@@ -92,7 +92,7 @@ class TapeWindow final : public QWidget {
     SoundOutput& sound_;
     QToolBar* toolbar_;
     Ruler* ruler_;
-    QTextEdit* editor_;
+    TapeView* editor_;
     QPushButton* btnClicMagic_;
     QMenu* menu_;
     std::unique_ptr<DocumentTape> tape_;

@@ -5,13 +5,14 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include "calc/calculator.h"
 #include "calc/number_text.h"
 #include "keypad/keypad_window.h"
 #include "keypad/status_line.h"
 #include "tape/document_tape.h"
+#include "tape/tape_view.h"
 #include "tape/tape_window.h"
 #include "ui/qt_ports.h"
 #include "voice/number_words.h"

@@ -13,13 +13,14 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 #include "config/install_layout.h"
 #include "keypad_fixture.h"
 #include "tape/annotation_commands.h"
 #include "tape/document_tape.h"
+#include "tape/tape_view.h"
 #include "tape/tape_window.h"
 
 namespace zumbrel::gui {

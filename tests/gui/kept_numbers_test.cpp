@@ -12,7 +12,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include "app/session.h"
 #include "calc/calculator.h"
@@ -21,6 +21,7 @@
 #include "keypad/number_drag.h"
 #include "keypad/number_list_popup.h"
 #include "keypad_fixture.h"
+#include "tape/tape_view.h"
 #include "tape/tape_window.h"
 
 namespace zumbrel::gui {

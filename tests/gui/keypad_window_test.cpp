@@ -13,7 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include "calc/calculator.h"
 #include "keypad/display_view.h"
@@ -22,6 +22,7 @@
 #include "keypad/status_line.h"
 #include "keypad_fixture.h"
 #include "tape/document_tape.h"
+#include "tape/tape_view.h"
 #include "tape/tape_window.h"
 
 namespace zumbrel::gui {

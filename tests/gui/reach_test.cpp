@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include "calc/calculator.h"
 #include "keypad/display_view.h"
@@ -20,6 +20,7 @@
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
 #include "keypad_fixture.h"
+#include "tape/tape_view.h"
 #include "tape/tape_window.h"
 #include "voice/voice_state.h"
 
@@ -103,7 +104,7 @@ TEST_F(Reach, the_longest_number_shows_every_digit) {
     drawn.setPointSizeF(display().drawnPointSize());
     EXPECT_LE(QFontMetrics(drawn).horizontalAdvance(display().text()), display().width());
     type("+");
-    EXPECT_EQ(keypad->tapeWindow().editor()->lineWrapMode(), QTextEdit::NoWrap);
+    EXPECT_EQ(keypad->tapeWindow().editor()->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 
 TEST_F(Reach, a_short_number_keeps_the_full_size) {

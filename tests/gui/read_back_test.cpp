@@ -6,11 +6,12 @@
 #include <QAction>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include "keypad/status_line.h"
 #include "keypad_fixture.h"
 #include "tape/document_tape.h"
+#include "tape/tape_view.h"
 #include "tape/tape_window.h"
 #include "voice/read_back.h"
 
@@ -40,7 +41,7 @@ TEST_F(ReadBack, the_last_line_with_a_number_is_said_with_its_operator) {
 TEST_F(ReadBack, in_edit_mode_the_line_at_the_caret_is_said) {
     type("12+3+");
     keypad->EditRibbonClick();
-    QTextEdit* editor = keypad->tapeWindow().editor();
+    QPlainTextEdit* editor = keypad->tapeWindow().editor();
     editor->setTextCursor(QTextCursor(editor->document()->firstBlock()));
     choose("mItemReadLine");
     EXPECT_EQ(said(), "12,00");

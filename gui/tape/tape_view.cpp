@@ -1,0 +1,62 @@
+#include "tape/tape_view.h"
+
+#include <QMimeData>
+#include <QPlainTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QTextLayout>
+
+namespace zumbrel::gui {
+namespace {
+
+// A plain text layout lays a line out with the document's text option; the line's own
+// alignment is put back once it is laid out, before anything draws it or hits it.
+class AlignedLineLayout final : public QPlainTextDocumentLayout {
+  public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+    QRectF blockBoundingRect(const QTextBlock& block) const override {
+        const QRectF box = QPlainTextDocumentLayout::blockBoundingRect(block);
+        alignAsFormatted(block);
+        return box;
+    }
+
+  private:
+    static void alignAsFormatted(const QTextBlock& block) {
+        QTextLayout* layout = block.layout();
+        if (!layout || layout->lineCount() == 0) return;
+        Qt::Alignment wanted = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+        // A line wider than the view starts at its left edge and scrolls sideways; aligned
+        // to the right it would lose its beginning.
+        const QTextLine first = layout->lineAt(0);
+        if (first.naturalTextWidth() > first.width()) wanted = Qt::AlignLeft;
+        if (wanted == 0) wanted = Qt::AlignLeft;
+        QTextOption option = layout->textOption();
+        if (option.alignment() == wanted) return;
+        option.setAlignment(wanted);
+        layout->setTextOption(option);
+    }
+};
+
+}  // namespace
+
+TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
+    auto* doc = document();
+    doc->setDocumentLayout(new AlignedLineLayout(doc));
+}
+
+bool TapeView::canInsertFromMimeData(const QMimeData* source) const {
+    return source->hasHtml() || QPlainTextEdit::canInsertFromMimeData(source);
+}
+
+void TapeView::insertFromMimeData(const QMimeData* source) {
+    if (isReadOnly() || !source) return;
+    if (!source->hasHtml()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    textCursor().insertFragment(QTextDocumentFragment::fromHtml(source->html(), document()));
+    ensureCursorVisible();
+}
+
+}  // namespace zumbrel::gui

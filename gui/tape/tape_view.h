@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace zumbrel::gui {
+
+// The tape's view. A plain text view lays out only the lines in sight, so a tape of 10^5 lines
+// shows and scrolls at once; its layout keeps each line's own alignment (numbers on the right,
+// a header's title centred) and the view pastes formatted text as a rich view does.
+class TapeView final : public QPlainTextEdit {
+  public:
+    explicit TapeView(QWidget* parent);
+
+  protected:
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+};
+
+}  // namespace zumbrel::gui
