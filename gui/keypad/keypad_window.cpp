@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>

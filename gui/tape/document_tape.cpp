@@ -5,7 +5,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <optional>
+#include <QTimer>
 
 namespace zumbrel::gui {
 namespace {
@@ -51,7 +51,10 @@ DocumentTape::~DocumentTape() = default;
 
 DocumentTape::DocumentTape(QTextDocument* document)
     : owned_(document ? nullptr : std::make_unique<QTextDocument>()),
-      doc_(document ? document : owned_.get()) {
+      doc_(document ? document : owned_.get()),
+      filler_(std::make_unique<QTimer>()) {
+    filler_->setInterval(0);
+    QObject::connect(filler_.get(), &QTimer::timeout, [this] { insertSliceAbove(); });
     doc_->setUndoRedoEnabled(false);  // the tape is a record; its history would grow forever
     QTextCursor(doc_).setBlockFormat(blockFormat(tape::Align::Right));
     doc_->setModified(false);
@@ -103,6 +106,8 @@ void DocumentTape::addLine(std::string_view text) {
 }
 
 void DocumentTape::deleteLine(std::size_t i) {
+    if (i < linesWaiting()) finishReading();
+    i -= linesWaiting();
     if (i >= static_cast<std::size_t>(doc_->blockCount())) return;
     const QTextBlock b = doc_->findBlockByNumber(static_cast<int>(i));
     QTextCursor c(b);
@@ -115,12 +120,20 @@ void DocumentTape::deleteLine(std::size_t i) {
 }
 
 std::string DocumentTape::line(std::size_t i) const {
+    if (i < linesWaiting()) return waiting_->text.text(i);
+    i -= linesWaiting();
     if (i >= static_cast<std::size_t>(doc_->blockCount())) return {};
     return doc_->findBlockByNumber(static_cast<int>(i)).text().toStdString();
 }
 
 std::vector<tape::RichRun> DocumentTape::lineRuns(std::size_t i) const {
     std::vector<tape::RichRun> out;
+    if (i < linesWaiting()) {
+        for (const auto& p : waiting_->text.runs(i))
+            out.push_back({std::string(p.text), waiting_->text.style(p.style)});
+        return out;
+    }
+    i -= linesWaiting();
     if (i >= static_cast<std::size_t>(doc_->blockCount())) return out;
     const QTextBlock b = doc_->findBlockByNumber(static_cast<int>(i));
     for (auto it = b.begin(); !it.atEnd(); ++it) {
@@ -139,14 +152,16 @@ std::vector<tape::RichRun> DocumentTape::lineRuns(std::size_t i) const {
 // An empty open line after the last line break is not counted.
 std::size_t DocumentTape::lineCount() const {
     const auto blocks = static_cast<std::size_t>(doc_->blockCount());
-    return blocks - (doc_->lastBlock().length() <= 1 ? 1 : 0);
+    return linesWaiting() + blocks - (doc_->lastBlock().length() <= 1 ? 1 : 0);
 }
 
 bool DocumentTape::isEmpty() const {
-    return doc_->isEmpty();
+    return linesWaiting() == 0 && doc_->isEmpty();
 }
 
 void DocumentTape::clear() {
+    filler_->stop();
+    waiting_.reset();
     doc_->clear();
     QTextCursor(doc_).setBlockFormat(blockFormat(tape::Align::Right));
 }
@@ -170,9 +185,16 @@ void DocumentTape::highlightOpenLine(Color background) {
 
 tape::RichText DocumentTape::richText() const {
     tape::RichText out;
-    out.reserve(static_cast<std::size_t>(doc_->blockCount()),
-                static_cast<std::size_t>(doc_->blockCount()));
+    out.reserve(linesWaiting() + static_cast<std::size_t>(doc_->blockCount()),
+                linesWaiting() + static_cast<std::size_t>(doc_->blockCount()));
     bool first = true;
+    for (std::size_t p = 0; p < linesWaiting(); ++p) {
+        if (!first) out.newParagraph();
+        first = false;
+        out.setAlign(waiting_->text.align(p));
+        for (const auto& run : waiting_->text.runs(p))
+            out.append(run.text, waiting_->text.style(run.style));
+    }
     for (QTextBlock b = doc_->begin(); b.isValid(); b = b.next()) {
         if (!first) out.newParagraph();
         first = false;
@@ -185,16 +207,25 @@ tape::RichText DocumentTape::richText() const {
     return out;
 }
 
-void DocumentTape::insertParagraphs(const tape::RichText& text, bool replacing) {
+const QTextCharFormat& DocumentTape::Formats::of(const tape::RichText& text, std::uint32_t style) {
+    if (style >= formats_.size()) formats_.resize(style + 1);
+    if (!formats_[style]) formats_[style] = toFormat(text.style(style));
+    return *formats_[style];
+}
+
+void DocumentTape::insertRuns(QTextCursor& c, const tape::RichText& text, std::size_t p,
+                              Formats& formats) {
+    for (const auto& run : text.runs(p))
+        c.insertText(qs(run.text), formats.of(text, run.style));
+}
+
+// Paragraphs from `from` to the last one, at the end of the document.
+void DocumentTape::insertParagraphs(const tape::RichText& text, std::size_t from, bool replacing) {
     QTextCursor c = endCursor(doc_);
     c.beginEditBlock();
-    std::vector<std::optional<QTextCharFormat>> formats;
-    for (std::size_t p = 0; p < text.paragraphCount(); ++p) {
-        for (const auto& run : text.runs(p)) {
-            if (run.style >= formats.size()) formats.resize(run.style + 1);
-            if (!formats[run.style]) formats[run.style] = toFormat(text.style(run.style));
-            c.insertText(qs(run.text), *formats[run.style]);
-        }
+    Formats formats;
+    for (std::size_t p = from; p < text.paragraphCount(); ++p) {
+        insertRuns(c, text, p, formats);
         const bool last = p + 1 == text.paragraphCount();
         // A paragraph that a mark ends keeps its alignment; the last one joins the open line.
         if (!last || replacing) c.setBlockFormat(blockFormat(text.align(p)));
@@ -203,17 +234,62 @@ void DocumentTape::insertParagraphs(const tape::RichText& text, bool replacing) 
     c.endEditBlock();
 }
 
+// The last slice of the waiting lines, above the first line of the document. Each line is
+// written at the start of the first block, takes its own alignment, and is cut off by a mark
+// that hands the rest of the block its old format.
+void DocumentTape::insertSliceAbove() {
+    if (!waiting_) return;
+    Waiting& w = *waiting_;
+    const std::size_t from = w.count > kLinesPerSlice ? w.count - kLinesPerSlice : 0;
+    const bool modified = doc_->isModified();
+    filling_ = true;
+    QTextCursor c(doc_);
+    const QTextBlockFormat firstLine = doc_->begin().blockFormat();
+    c.beginEditBlock();
+    for (std::size_t p = from; p < w.count; ++p) {
+        insertRuns(c, w.text, p, w.formats);
+        c.setBlockFormat(blockFormat(w.text.align(p)));
+        c.insertBlock(firstLine);
+    }
+    c.endEditBlock();
+    doc_->setModified(modified);
+    filling_ = false;
+    const auto lines = static_cast<int>(w.count - from);
+    w.count = from;
+    if (from == 0) {
+        filler_->stop();
+        waiting_.reset();
+    }
+    if (onLinesAbove) onLinesAbove(lines);
+}
+
+void DocumentTape::finishReading() {
+    while (waiting_)
+        insertSliceAbove();
+}
+
+QTextDocument* DocumentTape::document() {
+    finishReading();
+    return doc_;
+}
+
 void DocumentTape::load(const tape::RichText& text) {
     clear();
     // A file read in is not an edit to undo: no undo steps for its thousands of pieces.
     const bool undo = doc_->isUndoRedoEnabled();
     doc_->setUndoRedoEnabled(false);
-    insertParagraphs(text, true);
+    // Every paragraph but the open one is a whole line; the last lines go in first.
+    const std::size_t lines = text.paragraphCount() - 1;
+    const std::size_t waiting = lines > 2 * kLinesAtOnce ? lines - kLinesAtOnce : 0;
+    insertParagraphs(text, waiting, true);
     doc_->setUndoRedoEnabled(undo);
+    if (waiting == 0) return;
+    waiting_ = std::make_unique<Waiting>(Waiting{text, waiting, {}});
+    filler_->start();
 }
 
 void DocumentTape::insertRichText(const tape::RichText& text) {
-    insertParagraphs(text, false);
+    insertParagraphs(text, 0, false);
 }
 
 void DocumentTape::scrollToEnd() {
@@ -229,6 +305,7 @@ void DocumentTape::setModified(bool modified) {
 
 void DocumentTape::setEditMode(bool on) {
     if (editMode_ == on) return;
+    if (on) finishReading();  // the hand edit works on the whole tape
     editMode_ = on;
     if (onEditModeChanged) onEditModeChanged(on);
 }

@@ -45,6 +45,7 @@ TapeRecovery::~TapeRecovery() {
 }
 
 void TapeRecovery::tapeChanged() {
+    if (keypad_.tapeWindow().tape().fillingIn()) return;  // a file's lines going in
     // A key costs a timer restart; the copy waits until the typing pauses.
     debounce_.start();
 }

@@ -1,5 +1,6 @@
 #include "tape/tape_view.h"
 
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPlainTextDocumentLayout>
 #include <QTextBlock>
@@ -43,6 +44,14 @@ class AlignedLineLayout final : public QPlainTextDocumentLayout {
 TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
     auto* doc = document();
     doc->setDocumentLayout(new AlignedLineLayout(doc));
+}
+
+void TapeView::keyPressEvent(QKeyEvent* event) {
+    if (onWholeText && (event->matches(QKeySequence::SelectAll) ||
+                        event->matches(QKeySequence::MoveToStartOfDocument) ||
+                        event->matches(QKeySequence::SelectStartOfDocument)))
+        onWholeText();
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 bool TapeView::canInsertFromMimeData(const QMimeData* source) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <functional>
 
 namespace zumbrel::gui {
 
@@ -11,7 +12,11 @@ class TapeView final : public QPlainTextEdit {
   public:
     explicit TapeView(QWidget* parent);
 
+    // Called before a key that reaches the whole text (select all, the start of the text).
+    std::function<void()> onWholeText;
+
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
 };

@@ -98,6 +98,12 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
         editor_->verticalScrollBar()->setValue(editor_->verticalScrollBar()->maximum());
     };
     tape_->onEditModeChanged = [this](bool on) { editModeChanged(on); };
+    editor_->onWholeText = [this] { tape_->finishReading(); };
+    // Lines of a long file going in above keep the view on the lines it showed.
+    tape_->onLinesAbove = [this](int lines) {
+        QScrollBar* bar = editor_->verticalScrollBar();
+        bar->setValue(bar->value() + lines);
+    };
     connect(editor_->document(), &QTextDocument::contentsChanged, this, [this] { EditorChange(); });
     connect(editor_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         prepareContextMenu();
@@ -293,6 +299,7 @@ void TapeWindow::editModeChanged(bool on) {
 }
 
 void TapeWindow::EditorChange() {
+    if (tape_->fillingIn()) return;  // a file's lines going in: the tape is the same
     OutCursor();
     if (!windowsShown_ || !tape_->isModified()) return;
     btnClicMagic_->setVisible(true);
@@ -311,6 +318,7 @@ void TapeWindow::GetNrbLinesEditor() {
 
 void TapeWindow::btnClicMagicClick() {
     if (tape_->isEmpty()) return;
+    tape_->finishReading();
     editor_->selectAll();
     editor_->copy();
     sound_.beep(Beep::Asterisk);

@@ -2,10 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QPlainTextEdit>
 
 #include "calc/calculator.h"
 #include "calc/number_text.h"
@@ -38,7 +38,7 @@ void say(KeypadWindow& keypad, const std::vector<std::string>& files, const QStr
 QString lineToRead(KeypadWindow& keypad, const calc::FormatOptions& opt) {
     TapeWindow& tape = keypad.tapeWindow();
     if (tape.tape().editMode()) return tape.editor()->textCursor().block().text();
-    const QTextDocument* doc = tape.editor()->document();
+    const QTextDocument* doc = tape.tape().document();
     for (QTextBlock b = doc->lastBlock(); b.isValid(); b = b.previous()) {
         if (!voice::readTapeLineFiles(b.text().toStdString(), opt, "Fran").empty()) return b.text();
     }

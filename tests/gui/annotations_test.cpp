@@ -10,10 +10,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QPlainTextEdit>
 #include <QTimer>
 
 #include "config/install_layout.h"

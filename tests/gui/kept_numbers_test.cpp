@@ -10,9 +10,9 @@
 #include <QDragEnterEvent>
 #include <QListView>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QPlainTextEdit>
 
 #include "app/session.h"
 #include "calc/calculator.h"

@@ -11,9 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QPlainTextEdit>
 
 #include "calc/calculator.h"
 #include "keypad/display_view.h"

@@ -9,10 +9,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QPlainTextEdit>
 
 #include "calc/calculator.h"
 #include "keypad/display_view.h"

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QPlainTextEdit>
 
 #include "keypad/status_line.h"
 #include "keypad_fixture.h"

@@ -49,7 +49,7 @@ TEST_F(Recovery, an_unsaved_tape_is_copied_and_comes_back_with_its_colours) {
     });
     EXPECT_TRUE(recovery.offerRestore());
     EXPECT_TRUE(question.contains("retrouver")) << question.toStdString();
-    const DocumentTape& tape = next->tapeWindow().tape();
+    DocumentTape& tape = next->tapeWindow().tape();
     EXPECT_EQ(tape.richText(), keypad->tapeWindow().tape().richText());
     const QTextBlock result = tape.document()->findBlockByNumber(3);
     EXPECT_EQ(result.text(), "-2,00");
