@@ -183,25 +183,46 @@ void DocumentTape::highlightOpenLine(Color background) {
     setTypingBackground(true, background);
 }
 
+// A style's number in the text being built, looked up once per format of the source
+// (a tape of 10^5 lines has a handful of formats).
+class StyleIds {
+  public:
+    template <class MakeStyle>
+    std::uint32_t of(std::size_t source, tape::RichText& out, MakeStyle makeStyle) {
+        if (source >= ids_.size()) ids_.resize(source + 1);
+        if (!ids_[source]) ids_[source] = out.intern(makeStyle());
+        return *ids_[source];
+    }
+
+  private:
+    std::vector<std::optional<std::uint32_t>> ids_;
+};
+
 tape::RichText DocumentTape::richText() const {
     tape::RichText out;
     out.reserve(linesWaiting() + static_cast<std::size_t>(doc_->blockCount()),
                 linesWaiting() + static_cast<std::size_t>(doc_->blockCount()));
     bool first = true;
+    StyleIds waitingIds;
     for (std::size_t p = 0; p < linesWaiting(); ++p) {
         if (!first) out.newParagraph();
         first = false;
         out.setAlign(waiting_->text.align(p));
         for (const auto& run : waiting_->text.runs(p))
-            out.append(run.text, waiting_->text.style(run.style));
+            out.append(run.text, waitingIds.of(run.style, out,
+                                               [&] { return waiting_->text.style(run.style); }));
     }
+    StyleIds formatIds;
     for (QTextBlock b = doc_->begin(); b.isValid(); b = b.next()) {
         if (!first) out.newParagraph();
         first = false;
         out.setAlign(fromQt(b.blockFormat().alignment()));
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment f = it.fragment();
-            if (f.isValid()) out.append(f.text().toStdString(), fromFormat(f.charFormat()));
+            if (!f.isValid()) continue;
+            const auto index = static_cast<std::size_t>(std::max(0, f.charFormatIndex()));
+            out.append(f.text().toStdString(),
+                       formatIds.of(index, out, [&] { return fromFormat(f.charFormat()); }));
         }
     }
     return out;
