@@ -302,11 +302,12 @@ void DocumentTape::load(const tape::RichText& text) {
     // Every paragraph but the open one is a whole line; the last lines go in first.
     const std::size_t lines = text.paragraphCount() - 1;
     const std::size_t waiting = lines > 2 * kLinesAtOnce ? lines - kLinesAtOnce : 0;
+    // Counted as waiting before the others go in: whoever follows the document's changes
+    // counts them all.
+    if (waiting > 0) waiting_ = std::make_unique<Waiting>(Waiting{text, waiting, {}});
     insertParagraphs(text, waiting, true);
     doc_->setUndoRedoEnabled(undo);
-    if (waiting == 0) return;
-    waiting_ = std::make_unique<Waiting>(Waiting{text, waiting, {}});
-    filler_->start();
+    if (waiting > 0) filler_->start();
 }
 
 void DocumentTape::insertRichText(const tape::RichText& text) {

@@ -69,6 +69,15 @@ TEST(LongTape, answers_for_every_line_before_they_are_all_in) {
     EXPECT_EQ(tape.richText(), text);
 }
 
+TEST(LongTape, whoever_follows_the_document_counts_every_line) {
+    DocumentTape tape;
+    std::size_t counted = 0;
+    QObject::connect(tape.document(), &QTextDocument::contentsChanged,
+                     [&] { counted = tape.lineCount(); });
+    tape.load(longText(kLong));
+    EXPECT_EQ(counted, kLong);
+}
+
 TEST(LongTape, goes_in_whole_in_order_with_its_formats_and_unmodified) {
     DocumentTape tape;
     const RichText text = longText(kLong);
