@@ -4,6 +4,7 @@
 #include <QMimeData>
 #include <QPlainTextDocumentLayout>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextLayout>
 
@@ -42,8 +43,10 @@ class AlignedLineLayout final : public QPlainTextDocumentLayout {
 }  // namespace
 
 TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
-    auto* doc = document();
+    // A document of the view's own, laid out by the aligned layout from the start.
+    auto* doc = new QTextDocument(this);
     doc->setDocumentLayout(new AlignedLineLayout(doc));
+    setDocument(doc);
 }
 
 void TapeView::keyPressEvent(QKeyEvent* event) {
