@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <chrono>
 #include <optional>

@@ -2,7 +2,6 @@
 // business registers, the display's look and the tape's.
 
 #include <QLabel>
-#include <QPlainTextEdit>
 
 #include "business/business_panel.h"
 #include "calc/calculator.h"

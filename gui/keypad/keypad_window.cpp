@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>

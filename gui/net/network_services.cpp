@@ -28,7 +28,6 @@ namespace {
 constexpr Message kOffline{"SMSG_MF_004", "PC non connecté à Internet"};
 constexpr Message kCurrent{"SMSG_MF_006", "Cette version de Zumbrel est à jour"};
 constexpr Message kImpossible{"MSG_CHECK_IMPOSSIBLE", "Vérification impossible"};
-constexpr Message kNotConfigured{"MSG_SERVICE_NOT_CONFIGURED", "Service non configuré"};
 constexpr Message kUpdateService{"CAPTION_FORM_UPDATE", "Service de mise à jour de"};
 constexpr Message kIpService{"SMSG_CAPTION_IP", "Service IP de"};
 constexpr Message kNewVersion{"NEW_VERSION_OF_ZUMBREL_AVAILABLE",
@@ -94,7 +93,7 @@ bool NetworkServices::eventFilter(QObject* watched, QEvent* event) {
 
 bool NetworkServices::configured() {
     if (!base.isEmpty()) return true;
-    keypad_.statusLine().showHint(qs(keypad_.translator().text(kNotConfigured)));
+    keypad_.statusLine().showHint(qs(keypad_.translator().text(kServiceNotConfigured)));
     return false;
 }
 

@@ -5,12 +5,17 @@
 #include <QStringList>
 
 #include "net/service_client.h"
+#include "ports.h"
 
 class QWidget;
 
 namespace zumbrel::gui {
 
 class KeypadWindow;
+
+// Said where a build has no web service address.
+inline constexpr Message kServiceNotConfigured{"MSG_SERVICE_NOT_CONFIGURED",
+                                               "Service non configuré"};
 
 // The update check, the IP display and the web links of the keypad window, talking to the
 // maker's web server at `base`. Everything is asynchronous: the window never waits for the

@@ -133,7 +133,7 @@ void PreferencesWindow::buildUpdate() {
         static_cast<const NetworkServices*>(keypad_.findChild<QObject*>("NetworkServices"));
     if (!services || services->base.isEmpty()) {
         box->setEnabled(false);
-        auto* note = new QLabel(text(kNoService), page);
+        auto* note = new QLabel(text(kServiceNotConfigured), page);
         note->setObjectName("lblNoService");
         page->layout()->addWidget(note);
     }

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "business/messages.h"
 #include "keypad/keypad_window.h"
 #include "prefs/preferences_texts.h"
 #include "prefs/preferences_window.h"
@@ -41,8 +42,9 @@ void restColour(RateEdit* e, const QColor& c) {
 
 void PreferencesWindow::buildRates() {
     const bool quebec = keypad_.languageLetter() == 'Q';
-    QWidget* page = addTab("TabSheet5", quebec ? QStringLiteral("Taux TPS et TVP")
-                                               : text(prefs_texts::kRate) + " " + text(kVatTab));
+    QWidget* page =
+        addTab("TabSheet5", quebec ? QStringLiteral("Taux TPS et TVP")
+                                   : text(prefs_texts::kRate) + " " + text(business::msg::kTVA));
     QGroupBox* vat = addGroup(page, "gbTauxTVA", text(kVatRates));
     std::vector<RateEdit*> vatEdits;
     const Message labels[] = {{"RATE_1", "Taux 1"}, {"RATE_2", "Taux 2"}, {"RATE_3", "Taux 3"},
@@ -144,7 +146,7 @@ void PreferencesWindow::resetCurrencyLabels() {
 }
 
 void PreferencesWindow::buildSelfEmployed() {
-    QWidget* page = addTab("TabSheet6", text(kSelfEmployed));
+    QWidget* page = addTab("TabSheet6", text(business::msg::kSE));
     const Message profiles[] = {kProfileA, kProfileB, kProfileC};
     const char* const letters[] = {"A", "B", "C"};
     QGroupBox* rates = addGroup(page, "gbTauxCharges", text(kAeRates));
@@ -164,7 +166,7 @@ void PreferencesWindow::buildSelfEmployed() {
     }
     edtGroups_.push_back(rateEdits);
     edtGroups_.push_back(ceilingEdits);
-    QGroupBox* profile = addGroup(page, "gbProfilAE", text(kSelfEmployed));
+    QGroupBox* profile = addGroup(page, "gbProfilAE", text(business::msg::kSE));
     profile->setFlat(true);
     radios(profile,
            {{"rbProfilAE_A", text(kProfileA)},

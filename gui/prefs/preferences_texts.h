@@ -32,7 +32,6 @@ constexpr Message kDetectAuto{"DETECTION_AUTOMATIC_IN_EVERY_LAUNCH",
                               " Détection automatique à chaque lancement "};
 constexpr Message kYes{"YES", "Oui"};
 constexpr Message kNo{"NO", "Non"};
-constexpr Message kNoService{"MSG_SERVICE_NOT_CONFIGURED", "Service non configuré"};
 constexpr Message kVoice{"VOICE", "Voix"};
 constexpr Message kSoundResources{"SOUND_RESOURCES", " Ressources sonores "};
 constexpr Message kManVoice{"VOICE_OF_MAN", "Voix d'homme"};
@@ -41,9 +40,7 @@ constexpr Message kCommonSound{"COMMON_TONE", "Sonorité commune"};
 constexpr Message kNoSound{"NO_TONE", "Aucune sonorité"};
 constexpr Message kKeysSpoken{"VOCAL_STATEMENT_VIA_KEYBOARD", " Enoncé vocal via clavier "};
 constexpr Message kRate{"RATE", "Taux"};
-constexpr Message kVatTab{"APPEND_TVA", "TVA"};
 constexpr Message kVatRates{"RATE_OF_VAT", " Taux de TVA"};
-constexpr Message kSelfEmployed{"SE", "AE"};
 constexpr Message kAeRates{"RATE_OF_LOADS_SELF_EMPLOYMENT", " Taux de charges AE "};
 constexpr Message kProfileA{"PROFILE_A", "PROFIL A"};
 constexpr Message kProfileB{"PROFILE_B", "PROFIL B"};

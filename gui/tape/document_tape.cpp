@@ -37,6 +37,15 @@ QTextBlockFormat blockFormat(tape::Align a) {
     return f;
 }
 
+// Entry i of a table filled on demand: a tape of 10^5 lines has a handful of styles, each
+// converted once rather than once a run.
+template <class T, class Make>
+const T& filledOn(std::vector<std::optional<T>>& table, std::size_t i, Make make) {
+    if (i >= table.size()) table.resize(i + 1);
+    if (!table[i]) table[i] = make();
+    return *table[i];
+}
+
 QTextCursor endCursor(QTextDocument* doc) {
     QTextCursor c(doc);
     c.movePosition(QTextCursor::End);
@@ -183,36 +192,22 @@ void DocumentTape::highlightOpenLine(Color background) {
     setTypingBackground(true, background);
 }
 
-// A style's number in the text being built, looked up once per format of the source
-// (a tape of 10^5 lines has a handful of formats).
-class StyleIds {
-  public:
-    template <class MakeStyle>
-    std::uint32_t of(std::size_t source, tape::RichText& out, MakeStyle makeStyle) {
-        if (source >= ids_.size()) ids_.resize(source + 1);
-        if (!ids_[source]) ids_[source] = out.intern(makeStyle());
-        return *ids_[source];
-    }
-
-  private:
-    std::vector<std::optional<std::uint32_t>> ids_;
-};
-
 tape::RichText DocumentTape::richText() const {
     tape::RichText out;
     out.reserve(linesWaiting() + static_cast<std::size_t>(doc_->blockCount()),
                 linesWaiting() + static_cast<std::size_t>(doc_->blockCount()));
     bool first = true;
-    StyleIds waitingIds;
+    std::vector<std::optional<std::uint32_t>> waitingIds;
     for (std::size_t p = 0; p < linesWaiting(); ++p) {
         if (!first) out.newParagraph();
         first = false;
         out.setAlign(waiting_->text.align(p));
         for (const auto& run : waiting_->text.runs(p))
-            out.append(run.text, waitingIds.of(run.style, out,
-                                               [&] { return waiting_->text.style(run.style); }));
+            out.append(run.text, filledOn(waitingIds, run.style, [&] {
+                           return out.intern(waiting_->text.style(run.style));
+                       }));
     }
-    StyleIds formatIds;
+    std::vector<std::optional<std::uint32_t>> formatIds;
     for (QTextBlock b = doc_->begin(); b.isValid(); b = b.next()) {
         if (!first) out.newParagraph();
         first = false;
@@ -221,23 +216,19 @@ tape::RichText DocumentTape::richText() const {
             const QTextFragment f = it.fragment();
             if (!f.isValid()) continue;
             const auto index = static_cast<std::size_t>(std::max(0, f.charFormatIndex()));
-            out.append(f.text().toStdString(),
-                       formatIds.of(index, out, [&] { return fromFormat(f.charFormat()); }));
+            out.append(f.text().toStdString(), filledOn(formatIds, index, [&] {
+                           return out.intern(fromFormat(f.charFormat()));
+                       }));
         }
     }
     return out;
 }
 
-const QTextCharFormat& DocumentTape::Formats::of(const tape::RichText& text, std::uint32_t style) {
-    if (style >= formats_.size()) formats_.resize(style + 1);
-    if (!formats_[style]) formats_[style] = toFormat(text.style(style));
-    return *formats_[style];
-}
-
 void DocumentTape::insertRuns(QTextCursor& c, const tape::RichText& text, std::size_t p,
                               Formats& formats) {
     for (const auto& run : text.runs(p))
-        c.insertText(qs(run.text), formats.of(text, run.style));
+        c.insertText(qs(run.text),
+                     filledOn(formats, run.style, [&] { return toFormat(text.style(run.style)); }));
 }
 
 // Paragraphs from `from` to the last one, at the end of the document.

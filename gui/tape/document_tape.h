@@ -73,14 +73,8 @@ class DocumentTape final : public tape::TypingStyleTape {
   private:
     void typingChanged() override { typingFormat_ = toFormat(typing_); }
     void defaultChanged() override;
-    // Character formats of a text's styles, made once each.
-    class Formats {
-      public:
-        const QTextCharFormat& of(const tape::RichText& text, std::uint32_t style);
-
-      private:
-        std::vector<std::optional<QTextCharFormat>> formats_;
-    };
+    // Character formats of a text's styles by style number, each made when first needed.
+    using Formats = std::vector<std::optional<QTextCharFormat>>;
     // The lines of a file that wait: paragraphs [0, count) of text.
     struct Waiting {
         tape::RichText text;

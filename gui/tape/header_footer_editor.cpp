@@ -142,37 +142,33 @@ void HeaderFooterEditor::buildToolbar() {
         const char* key;
         const char* french;
         QKeySequence keys;
+        std::function<void()> run;
+        QIcon icon;
+        QString hintEnd;
     };
     const Def defs[] = {
-        {"OpenBtn", "OPEN_O", "Ouvrir", QKeySequence::Open},
-        {"SaveBtn", "SAVE_FILE", "Enregistrer", QKeySequence::Save},
-        {"CutBtn", "MSG_RTFE_006", "Couper", QKeySequence::Cut},
-        {"CopyBtn", "MSG_RTFE_007", "Copier", QKeySequence::Copy},
-        {"PasteBtn", "MSG_RTFE_008", "Coller", QKeySequence::Paste},
-        {"UndoBtn", "MSG_RTFE_009", "Annuler", QKeySequence::Undo},
+        {"OpenBtn", "OPEN_O", "Ouvrir", QKeySequence::Open,
+         [this] { headFoot_->popup(editor_->mapToGlobal(QPoint(1, -12))); },
+         artwork::icon(artwork::Glyph::Open), "..."},
+        {"SaveBtn", "SAVE_FILE", "Enregistrer", QKeySequence::Save,
+         [this] {
+             if (!fileName_.isEmpty()) save();
+         },
+         artwork::icon(artwork::Glyph::Save)},
+        {"CutBtn", "MSG_RTFE_006", "Couper", QKeySequence::Cut, [this] { editor_->cut(); }},
+        {"CopyBtn", "MSG_RTFE_007", "Copier", QKeySequence::Copy, [this] { editor_->copy(); }},
+        {"PasteBtn", "MSG_RTFE_008", "Coller", QKeySequence::Paste, [this] { editor_->paste(); }},
+        {"UndoBtn", "MSG_RTFE_009", "Annuler", QKeySequence::Undo, [this] { editor_->undo(); }},
     };
     for (const Def& d : defs) {
-        QAction* a = toolbar_->addAction(text(d.key, d.french));
+        QAction* a = toolbar_->addAction(d.icon, text(d.key, d.french));
         a->setObjectName(d.name);
         a->setShortcut(d.keys);
         a->setShortcutContext(Qt::WindowShortcut);
-        a->setToolTip(a->text() + (std::string_view(d.name) == "OpenBtn" ? "..." : ""));
-        if (std::string_view(d.name) == "CutBtn") toolbar_->addSeparator();
+        a->setToolTip(a->text() + d.hintEnd);
+        connect(a, &QAction::triggered, this, d.run);
+        if (std::string_view(d.name) == "CutBtn") toolbar_->addSeparator();  // file | edit
     }
-    toolbar_->findChild<QAction*>("OpenBtn")->setIcon(artwork::icon(artwork::Glyph::Open));
-    toolbar_->findChild<QAction*>("SaveBtn")->setIcon(artwork::icon(artwork::Glyph::Save));
-    connect(toolbar_->findChild<QAction*>("OpenBtn"), &QAction::triggered, this,
-            [this] { headFoot_->popup(editor_->mapToGlobal(QPoint(1, -12))); });
-    connect(toolbar_->findChild<QAction*>("SaveBtn"), &QAction::triggered, this, [this] {
-        if (!fileName_.isEmpty()) save();
-    });
-    connect(toolbar_->findChild<QAction*>("CutBtn"), &QAction::triggered, editor_, &QTextEdit::cut);
-    connect(toolbar_->findChild<QAction*>("CopyBtn"), &QAction::triggered, editor_,
-            &QTextEdit::copy);
-    connect(toolbar_->findChild<QAction*>("PasteBtn"), &QAction::triggered, editor_,
-            &QTextEdit::paste);
-    connect(toolbar_->findChild<QAction*>("UndoBtn"), &QAction::triggered, editor_,
-            &QTextEdit::undo);
     toolbar_->addSeparator();
 
     fontName_ = new QFontComboBox(toolbar_);  // each name drawn in its own face

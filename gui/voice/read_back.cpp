@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>

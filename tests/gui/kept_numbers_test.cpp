@@ -10,7 +10,6 @@
 #include <QDragEnterEvent>
 #include <QListView>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 
