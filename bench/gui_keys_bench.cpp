@@ -132,8 +132,9 @@ void BM_OpenTapeOf100000LinesAllIn(benchmark::State& state) {
 // A sink that only notes when it was handed the sound.
 class NullSink final : public zumbrel::gui::AudioBackend {
   public:
-    void playSync(const zumbrel::voice::PcmWave&) override {
+    bool playSync(const zumbrel::voice::PcmWave&) override {
         if (!first) first = std::chrono::steady_clock::now();
+        return true;
     }
     void playAsync(const zumbrel::voice::PcmWave&) override {}
     std::optional<std::chrono::steady_clock::time_point> first;

@@ -26,12 +26,12 @@ Change beep() {
     return c;
 }
 
-Box sizedOrDesign(const Box& b) {
-    return b.width > 0 && b.height > 0 ? b
-                                       : Box{b.left, b.top, kTapeDesign.width, kTapeDesign.height};
-}
-
 }  // namespace
+
+Box Arrangement::sizedOrDesign(const Box& b) const {
+    const Box design = tapeDesign();
+    return b.width > 0 && b.height > 0 ? b : Box{b.left, b.top, design.width, design.height};
+}
 
 Box Arrangement::keypadOfForm(Point at, bool compact) const {
     return compact ? Box{at.x, at.y, shape_.compactWidth, shape_.compactHeight}
@@ -55,7 +55,7 @@ StartPlacement Arrangement::start(const StartInput& in, const Screens& screens) 
 
     Point at = in.keypadNow;
     if (!in.settingsFileExists)
-        at = kKeypadFirstRun;
+        at = {tapeDesign().left + tapeDesign().width + kKeypadFirstRunGap, kKeypadFirstRunTop};
     else if (in.keypadSaved)
         at = *in.keypadSaved;
     Box keypad = keypadOfForm(at, in.hideKeyboard);
@@ -63,7 +63,7 @@ StartPlacement Arrangement::start(const StartInput& in, const Screens& screens) 
     const Box& area = screenOf(screens, keypad);
 
     StartPlacement out;
-    Box tape = kTapeDesign.movedTo({area.left + kCornerGap, area.top + kCornerGap});
+    Box tape = tapeDesign().movedTo({area.left + kCornerGap, area.top + kCornerGap});
     if (in.settingsFileExists && in.ribbonSection) {
         registers_ = sizedOrDesign(in.ribbonNormal);
         tape = registers_;

@@ -7,6 +7,13 @@
 namespace zumbrel::arrange {
 
 // The keypad's two forms and where its skin stands, for the commands that size windows by it.
+// The design size of the tape window (its width is the shape's).
+inline constexpr Box kTapeDesign{10, 10, 405, 544};
+// The keypad's place when there is no settings file: 14 pixels right of the tape, (429, 87)
+// with the design width.
+inline constexpr int kKeypadFirstRunGap = 14;
+inline constexpr int kKeypadFirstRunTop = 87;
+
 struct KeypadShape {
     int fullWidth = 630;
     int fullHeight = 484;
@@ -18,6 +25,9 @@ struct KeypadShape {
     int skinHeight = 480;
     int compactSkinTop = 6;
     int compactSkinHeight = 150;
+    // The tape's width when nothing says otherwise (no settings file, or none saved): wide
+    // enough for the longest line the program writes, with a 15-digit amount.
+    int tapeDesignWidth = 405;
 };
 
 // The two windows' outer rectangles.
@@ -69,7 +79,7 @@ struct StartPlacement {
 // screen that holds the keypad; the windows take the rectangles the commands return.
 class Arrangement {
   public:
-    explicit Arrangement(KeypadShape shape = {}) : shape_(shape) {}
+    explicit Arrangement(KeypadShape shape = {}) : shape_(shape), registers_(tapeDesign()) {}
 
     const Flags& flags() const { return flags_; }
     const KeypadShape& shape() const { return shape_; }
@@ -106,15 +116,15 @@ class Arrangement {
     Change fromTheCorner(const Windows& now, const Screens& screens, Point keypadFromTape);
     Change placeKeypad(Box keypad);
 
+    Box tapeDesign() const {
+        return {kTapeDesign.left, kTapeDesign.top, shape_.tapeDesignWidth, kTapeDesign.height};
+    }
+    Box sizedOrDesign(const Box& b) const;
+
     KeypadShape shape_;
     Flags flags_;
     Point lastKeypad_;  // where the system last reported the keypad, or where we put it
-    Box registers_{10, 10, 405, 544};
+    Box registers_;
 };
-
-// The design size of the tape window.
-inline constexpr Box kTapeDesign{10, 10, 405, 544};
-// The keypad's place when there is no settings file.
-inline constexpr Point kKeypadFirstRun{429, 87};
 
 }  // namespace zumbrel::arrange

@@ -1,5 +1,7 @@
 #include "business/bmi.h"
 
+#include <algorithm>
+
 #include "business/exact.h"
 
 namespace zumbrel::business {
@@ -90,9 +92,12 @@ std::string categoryName(BmiCategory category, const Translator& tr) {
     return tr.text(kCategories[static_cast<std::size_t>(category)].name);
 }
 
-std::string categoryLine(BmiCategory category, const Translator& tr, std::string_view spacer) {
+std::string categoryLine(BmiCategory category, const Translator& tr, std::string_view spacer,
+                         char ds) {
     const CategoryText& c = kCategories[static_cast<std::size_t>(category)];
-    return tr.text(c.name) + std::string(spacer) + ":" + std::string(c.range);
+    std::string range(c.range);
+    std::replace(range.begin(), range.end(), ',', ds);
+    return tr.text(c.name) + std::string(spacer) + ":" + range;
 }
 
 }  // namespace zumbrel::business

@@ -41,8 +41,10 @@ struct BmiUnits {
 BmiUnits bmiUnits(std::optional<char> letter, int metres);
 
 // The class's name ("Valeurs normales") and its line on the window ("Valeurs normales : de
-// 18,50 à 24,99"), in the language of the messages.
+// 18,50 à 24,99"), in the language of the messages, its bounds written with the decimal
+// separator the index is written with.
 std::string categoryName(BmiCategory category, const Translator& tr);
-std::string categoryLine(BmiCategory category, const Translator& tr, std::string_view spacer);
+std::string categoryLine(BmiCategory category, const Translator& tr, std::string_view spacer,
+                         char ds);
 
 }  // namespace zumbrel::business

@@ -107,6 +107,10 @@ PasteOutcome Calculator::keep(const KeptKey& key) {
                 outcome = kept_.mItemCollerClick();
                 break;
         }
+        const bool fromDisplay = key.kind == Kind::DisplayToMemory ||
+                                 key.kind == Kind::DisplayToList ||
+                                 key.kind == Kind::DisplayToPanel;
+        if (fromDisplay && shown()) kept_.displayKept();
     });
     return outcome;
 }

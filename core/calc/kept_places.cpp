@@ -22,8 +22,13 @@ bool KeptPlaces::putInEntry(const std::string& value) {
     regs_.lblPosNeg = true;  // the minus sign survives the entry check
     entry_.set(value);
     regs_.lblPosNeg = false;
-    entry_.caretToEnd();
+    // A number brought back stands whole, as a result does: the next digit starts a new one.
+    entry_.selectAll();
     return true;
+}
+
+void KeptPlaces::displayKept() {
+    if (!regs_.edtSaisie.empty()) entry_.selectAll();
 }
 
 void KeptPlaces::lblMemoryDragDrop(int memory, std::string_view text) {
@@ -70,7 +75,7 @@ void KeptPlaces::cbbListHistorOpeChange(std::string_view line) {
         ports_.sound.beep(Beep::Default);
         return;
     }
-    if (putInEntry(number)) entry_.selectAll();
+    putInEntry(number);
 }
 
 void KeptPlaces::pnlPPDblClick() {

@@ -57,6 +57,10 @@ class KeptPlaces {
     // Whether the display may be dragged: it holds a value other than a zero.
     bool displayCanBeDragged() const;
 
+    // The display's number was kept elsewhere: it stands whole, as a result does, so that the
+    // next digit starts a new number instead of growing the one just kept.
+    void displayKept();
+
     // Drops: the text of the control dragged (the display, a memory, a list item).
     void lblMemoryDragDrop(int memory, std::string_view text);  // memory 0 to 2
     void EdtVirtDragDrop(std::string_view labelText);

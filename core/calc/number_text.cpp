@@ -114,4 +114,15 @@ int DedectPlusLongStr(std::string_view a, std::string_view b) {
     return characterCount(b) < characterCount(a) ? 1 : 2;
 }
 
+std::string spokenGrouping(std::string_view text, char ds) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const char otherSeparator = ds == '.' ? ',' : '.';
+    std::string out(text);
+    for (std::size_t i = 1; i + 1 < out.size(); ++i) {
+        const bool grouping = out[i] == '\'' || out[i] == otherSeparator;
+        if (grouping && digit(out[i - 1]) && digit(out[i + 1])) out[i] = ' ';
+    }
+    return out;
+}
+
 }  // namespace zumbrel::calc

@@ -45,6 +45,11 @@ std::string AddPoint(std::string_view a, std::string_view b);
 // 1 when b is shorter than a, otherwise 2.
 int DedectPlusLongStr(std::string_view a, std::string_view b);
 
+// A text as a screen reader should hear it: a thousands separator between two digits (an
+// apostrophe, or whichever of "," and "." is not the decimal separator) becomes a space, so
+// that "6'000,00" is read as six thousand, not as "six, zero zero zero".
+std::string spokenGrouping(std::string_view text, char ds);
+
 // Length in characters of UTF-8 text.
 std::size_t characterCount(std::string_view text);
 

@@ -150,6 +150,7 @@ const std::vector<WindowKeys>& languageKeyLists() {
                       {"MSG_RTFE_001", "mItemEditRTF"},
                       {"MSG_RTFE_002", "mItemInsertEntete"},
                       {"MSG_RTFE_003", "mItemInsertPiedPage"},
+                      {"MSG_RF_MM_012", "mItemEraseTape"},
                       {"ARRANGEMENT_WINDOWS", "mmFenetre"},
                       {"IN_QUOTED", "mItemACote"},
                       {"BY_TOP", "mItemParDessus"},
@@ -270,6 +271,8 @@ const std::vector<WindowKeys>& languageKeyLists() {
                       {"MSG_RTFE_002", "mItemInsertEntete"},
                       {"MSG_RTFE_003", "mItemInsertPiedPage"},
                       {"PASTE", "mItemPasteToEditor"},
+                      {"MSG_RF_MM_012", "mItemEraseRuban"},
+                      {"PRINCIPLE_OF_FUNCTIONING", "mItemPrincipeRuban"},
                       {"EXIT", "mItemQuitter"}}});
         l.push_back({"tape messages", messages({"INDICATE_NUMBER_LINES_0",
                                                 "INDICATE_NUMBER_LINES_1",

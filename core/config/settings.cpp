@@ -261,9 +261,10 @@ std::optional<RibbonPlacement> LoadRibbonPlacement(const ProfileFile& f) {
     return p;
 }
 
+// The normal rectangle is written even while the tape is maximised: the next start restores
+// the tape to it, not to the screen's corner.
 void SaveRibbonPlacement(ProfileFile& f, const RibbonPlacement& p) {
     f.writeBool(kRibbon, "Maximized", p.maximized);
-    if (p.maximized) return;
     f.writeInteger(kRibbon, "Left", p.normal.left);
     f.writeInteger(kRibbon, "Top", p.normal.top);
     f.writeInteger(kRibbon, "Height", p.normal.height);

@@ -90,6 +90,7 @@ WindowArranger::WindowArranger(KeypadWindow& keypad)
           shape.compactHeight = skin.windowSize().height();
           shape.compactSkinTop = KeypadSkin::kOrigin.y() + 3;
           shape.compactSkinHeight = skin.pictureSize().height();
+          shape.tapeDesignWidth = keypad.tapeWindow().designWidth();
           return shape;
       }()) {
     setObjectName("windowArranger");

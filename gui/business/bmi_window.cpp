@@ -106,6 +106,37 @@ BmiWindow::BmiWindow(QWidget* parent, const Translator& texts, std::optional<cha
     connect(btnCalculIMC_, &QPushButton::clicked, this, [this] { calculate(); });
     connect(warn, &QPushButton::clicked, this, [this] { showNotice(); });
     showUnits();
+    nameFields();
+    keepSizeForEveryResult(grid);
+}
+
+// What a screen reader says of each field: the weight, and the height in metres and centimetres.
+void BmiWindow::nameFields() {
+    const QString height = qs(texts_.text(kHeight));
+    edtPoids_->setAccessibleName(qs(texts_.text(kWeight)) + " (kg)");
+    edtMetres_->setAccessibleName(height + " (m)");
+    edtCentimetres_->setAccessibleName(height + " (cm)");
+}
+
+// The window is as large as its longest result from the start: it never grows under the mouse.
+void BmiWindow::keepSizeForEveryResult(QGridLayout* grid) {
+    const std::string spacer = config::FrenchSpace(config::InstallCode::ZMB, letter_);
+    int widest = 0;
+    for (int c = 0; c <= static_cast<int>(business::BmiCategory::ObesityIII); ++c) {
+        const QString line =
+            qs(business::categoryLine(static_cast<business::BmiCategory>(c), texts_, spacer, ds_));
+        widest = std::max(widest, QFontMetrics(lblTableau_->font()).horizontalAdvance(line));
+    }
+    lblTableau_->setMinimumWidth(widest + 4);
+    const QString longestIndex = qs(texts_.text(kYourIndex)) + " 999" + QChar(ds_) + "99";
+    btnCalculIMC_->setMinimumWidth(
+        QFontMetrics(btnCalculIMC_->font()).horizontalAdvance(longestIndex) + 24);
+    lblWarn_->setMinimumWidth(
+        QFontMetrics(lblWarn_->font()).horizontalAdvance(qs(texts_.text(kConsult))) + 4);
+    // An empty line is as tall as a written one.
+    for (QLabel* l : {lblTableau_, lblWarn_})
+        l->setMinimumHeight(QFontMetrics(l->font()).height());
+    setFixedSize(grid->sizeHint());
 }
 
 QLineEdit* BmiWindow::addField(const char* name, const QString& text, int maxLength) {
@@ -150,7 +181,7 @@ void BmiWindow::calculate() {
     btnCalculIMC_->setText(qs(texts_.text(kYourIndex)) + " " + qs(bmi->index));
     btnCalculIMC_->setAccessibleName(btnCalculIMC_->text());
     const std::string spacer = config::FrenchSpace(config::InstallCode::ZMB, letter_);
-    lblTableau_->setText(qs(business::categoryLine(bmi->category, texts_, spacer)));
+    lblTableau_->setText(qs(business::categoryLine(bmi->category, texts_, spacer, ds_)));
     lblWarn_->setText(bmi->advice ? qs(texts_.text(kConsult)) : QString());
     // A reader hears the result as it appears.
     lblTableau_->setAccessibleName(btnCalculIMC_->text() + ". " + lblTableau_->text());

@@ -5,6 +5,7 @@
 
 #include "ports.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -39,6 +40,8 @@ class BmiWindow final : public QDialog {
     QLineEdit* addField(const char* name, const QString& text, int maxLength);
     void refill(QLineEdit* field);
     void showUnits();
+    void nameFields();
+    void keepSizeForEveryResult(QGridLayout* grid);
 
     const Translator& texts_;
     std::optional<char> letter_;

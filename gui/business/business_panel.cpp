@@ -87,7 +87,9 @@ BusinessPanel::BusinessPanel(QWidget* parent, calc::Calculator& calc, const Tran
     vatRate_->onDoubleClick = [this] {
         if (onPreferences) onPreferences(5);
     };
+    // Its hint asks for a double click: both a click and a double click open the rates.
     quebecRates_->onClick = vatRate_->onDoubleClick;
+    quebecRates_->onDoubleClick = vatRate_->onDoubleClick;
     moneyRate_->onDoubleClick = [this] {
         if (onPreferences) onPreferences(8);
     };

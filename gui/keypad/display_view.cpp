@@ -1,6 +1,8 @@
 #include "keypad/display_view.h"
 
+#include "calc/number_text.h"
 #include "keypad/number_drag.h"
+#include "ui/painted_widgets.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -25,14 +27,19 @@ DisplayView::DisplayView(QWidget* parent) : QWidget(parent) {
 }
 
 QString DisplayView::spokenText() const {
-    if (message_.isEmpty()) return number_;
-    if (number_.isEmpty()) return message_;
-    return message_ + ' ' + number_;
+    if (message_.isEmpty()) return heard(number_);
+    if (number_.isEmpty()) return heard(message_);
+    return heard(message_ + ' ' + number_);
 }
 
-void DisplayView::present(const QString& number, const QString& message, bool quiet,
-                          bool selected) {
+QString DisplayView::heard(const QString& text) const {
+    return QString::fromStdString(calc::spokenGrouping(text.toStdString(), ds_));
+}
+
+void DisplayView::present(const QString& number, const QString& message, bool quiet, bool selected,
+                          bool messageIsNew) {
     const QString before = spokenText();
+    const bool messageStays = !messageIsNew && !message.isEmpty() && message == message_;
     if (number != number_) update();
     number_ = number;
     message_ = message;
@@ -42,10 +49,20 @@ void DisplayView::present(const QString& number, const QString& message, bool qu
     // Only insertions are told: Orca announces the deletion of a text it saw selected as
     // "selection deleted", which would follow every result.
     const bool typed = !before.isEmpty() && after.startsWith(before) && !wholeSelected_;
-    const int at = typed ? static_cast<int>(before.size()) : 0;
+    int at = typed ? static_cast<int>(before.size()) : 0;
+    // A message still shown from before ("Division par zéro…" after Escape) is not said again.
+    if (!typed && messageStays && !number_.isEmpty()) at = static_cast<int>(message_.size()) + 1;
     QAccessibleTextInsertEvent inserted(this, at, after.mid(at));
     QAccessible::updateAccessibility(&inserted);
     if (onAnnounced) onAnnounced(inserted.textInserted());
+}
+
+void DisplayView::announce(const QString& text) {
+    if (text.isEmpty()) return;
+    const QString said = heard(text);
+    QAccessibleTextInsertEvent inserted(this, 0, said);
+    QAccessible::updateAccessibility(&inserted);
+    if (onAnnounced) onAnnounced(said);
 }
 
 void DisplayView::setBaseFont(const QFont& font) {
@@ -54,19 +71,11 @@ void DisplayView::setBaseFont(const QFont& font) {
     update();
 }
 
+// Every digit stays on screen: the font shrinks, down to 4 points, until the number fits.
 QFont DisplayView::fittingFont() const {
-    QFont f = baseFont_;
-    const int room = contentsRect().width() - 4;
-    const int wanted = QFontMetrics(f).horizontalAdvance(number_);
-    if (wanted <= room || wanted <= 0 || room <= 0) return f;
-    // Shrink in proportion, then step down until it fits: every digit stays on screen.
-    qreal size = std::max<qreal>(4, pointSizeOf(f) * room / wanted);
-    f.setPointSizeF(size);
-    while (size > 4 && QFontMetrics(f).horizontalAdvance(number_) > room) {
-        size -= 0.5;
-        f.setPointSizeF(size);
-    }
-    return f;
+    QFont smallest = baseFont_;
+    smallest.setPointSizeF(4);
+    return fontToFit(baseFont_, number_, contentsRect().width() - 4, 4).value_or(smallest);
 }
 
 qreal DisplayView::drawnPointSize() const {
@@ -99,9 +108,10 @@ void DisplayView::keyPressEvent(QKeyEvent* event) {
     event->ignore();
 }
 
+// The press is the display's own (a drag of its number may follow): it never moves the window.
 void DisplayView::mousePressEvent(QMouseEvent* event) {
     pressedAt_ = event->position().toPoint();
-    QWidget::mousePressEvent(event);
+    event->accept();
 }
 
 void DisplayView::mouseMoveEvent(QMouseEvent* event) {
@@ -122,6 +132,9 @@ void DisplayView::dropEvent(QDropEvent* event) {
 }
 
 void DisplayView::focusInEvent(QFocusEvent* event) {
+    // Coming back to the display, a reader reads what it holds: no "selected" after it. The
+    // next result stands selected again.
+    wholeSelected_ = false;
     QWidget::focusInEvent(event);
     update();
 }

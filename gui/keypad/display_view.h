@@ -16,8 +16,10 @@ class DisplayView final : public QWidget {
 
     QString text() const { return number_; }
     QString message() const { return message_; }
-    // What a screen reader reads: the message, a space, then the number.
+    // What a screen reader reads: the message, a space, then the number, its thousands
+    // separated by spaces whatever the display shows ("6 000,00", never "6'000,00").
     QString spokenText() const;
+    void setDecimalSeparator(char ds) { ds_ = ds; }
     // A result or a message stands whole and selected, as the result stands selected in the
     // entry; typed digits are not selected. Orca speaks text inserted after a printable key
     // (an operator) only when it is selected.
@@ -27,7 +29,12 @@ class DisplayView final : public QWidget {
     // text inserted: typed characters alone, anything else as the whole new text, unless
     // quiet is set (the program's own voice reads the result). A result or a message stands
     // selected.
-    void present(const QString& number, const QString& message, bool quiet, bool selected);
+    // A message that stays (not given again) is not said again: only the new number is.
+    void present(const QString& number, const QString& message, bool quiet, bool selected,
+                 bool messageIsNew = true);
+    // Tells assistive technology a text once, without changing what the display holds: the
+    // spoken text again when the program's voice could not say it, or a reading on demand.
+    void announce(const QString& text);
 
     // Told each text announced to assistive technology (what is new in the spoken text).
     std::function<void(const QString&)> onAnnounced;
@@ -57,11 +64,13 @@ class DisplayView final : public QWidget {
 
   private:
     QFont fittingFont() const;
+    QString heard(const QString& text) const;
 
     QString number_;
     QString message_;
     QFont baseFont_;
     bool wholeSelected_ = false;
+    char ds_ = ',';
     QPoint pressedAt_;
 };
 

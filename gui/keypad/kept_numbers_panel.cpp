@@ -8,12 +8,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStringListModel>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 
 #include "calc/calculator.h"
 #include "keypad/display_view.h"
 #include "keypad/number_drag.h"
 #include "keypad/number_list_popup.h"
+#include "ui/painted_widgets.h"
 #include "ui/qt_ports.h"
 
 namespace zumbrel::gui {
@@ -65,7 +68,8 @@ NumberLabel::NumberLabel(const QString& name, const QString& caption, QWidget* p
 bool NumberLabel::setNumber(const QString& number) {
     if (number == number_) return false;
     number_ = number;
-    setText(number);
+    setText(number);  // drawn by paintEvent; the text stays for what reads the label
+    setToolTip(number);
     // A negative value is red, any other navy.
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, number.contains('-') ? QColor(255, 0, 0) : kNavy);
@@ -74,20 +78,49 @@ bool NumberLabel::setNumber(const QString& number) {
     return true;
 }
 
-void NumberLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+// The caption in small letters on the top line, the number below it, right-aligned: the two
+// never overlap. A number too long for the cell shrinks down to a legible size; beyond that
+// the cell shows a sign that it does not fit (never a part of the number, which would read as
+// another number), and the whole value is in its hint and its accessible name.
+void NumberLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QFont f = font();
-    f.setPixelSize(9);
-    f.setBold(false);
-    p.setFont(f);
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_Frame, &frame, &p, this);
+    QFont small = font();
+    small.setPixelSize(kCaptionPixels);
+    small.setBold(false);
+    p.setFont(small);
     p.setPen(QColor(120, 130, 160));
     p.drawText(rect().adjusted(3, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, caption_);
+    if (number_.isEmpty()) return;
+    const QRect area = numberArea();
+    p.setPen(palette().color(QPalette::WindowText));
+    if (const std::optional<QFont> fits =
+            fontToFit(font(), number_, area.width(), kSmallestPoints)) {
+        p.setFont(*fits);
+        p.drawText(area, Qt::AlignRight | Qt::AlignVCenter, number_);
+    } else {
+        p.setFont(font());
+        p.drawText(area, Qt::AlignCenter, QStringLiteral("↔ …"));
+    }
 }
 
+QRect NumberLabel::numberArea() const {
+    return rect().adjusted(3, kCaptionPixels, -3, -1);
+}
+
+bool NumberLabel::numberFits() const {
+    return number_.isEmpty() ||
+           fontToFit(font(), number_, numberArea().width(), kSmallestPoints).has_value();
+}
+
+// A memory keeps its press (a drag of its number may follow): it never moves the window.
 void NumberLabel::mousePressEvent(QMouseEvent* event) {
     pressedAt_ = event->position().toPoint();
     QLabel::mousePressEvent(event);
+    event->accept();
 }
 
 void NumberLabel::mouseMoveEvent(QMouseEvent* event) {
@@ -109,7 +142,7 @@ void NumberLabel::dragEnterEvent(QDragEnterEvent* event) {
 
 void NumberLabel::dropEvent(QDropEvent* event) {
     const QString number = takeDroppedNumber(event);
-    if (!number.isEmpty() && onDropped) onDropped(number);
+    if (!number.isEmpty() && onDropped) onDropped(number, droppedFromDisplay(event));
 }
 
 KeptNumbersPanel::KeptNumbersPanel(QWidget* parent, calc::Calculator& calc, const History& history)
@@ -124,20 +157,24 @@ KeptNumbersPanel::KeptNumbersPanel(QWidget* parent, calc::Calculator& calc, cons
     const auto done = [this] {
         if (changed) changed();
     };
+    const auto back = [this] { broughtBack(); };
     calc::KeptPlaces& kept = calc_.kept();
     for (int i = 0; i < 3; ++i) {
         auto* m = memories_[i] = new NumberLabel(QStringLiteral("lblMemory%1").arg(i + 1),
                                                  tr("Mémoire %1").arg(i + 1), this);
         m->setGeometry(i * 58, 0, 54, 30);
-        m->onDropped = [this, i, &kept, done](const QString& n) {
-            kept.lblMemoryDragDrop(i, n.toStdString());
+        m->onDropped = [this, i, &kept, done](const QString& n, bool fromDisplay) {
+            if (fromDisplay)
+                calc_.keep({calc::KeptKey::Kind::DisplayToMemory, static_cast<std::size_t>(i + 1)});
+            else
+                kept.lblMemoryDragDrop(i, n.toStdString());
             done();
         };
         auto* recall = new QAction(tr("Rappeler dans l'affichage"), m);
         recall->setObjectName("mItemRecallMemory");
-        connect(recall, &QAction::triggered, this, [this, i, done] {
+        connect(recall, &QAction::triggered, this, [this, i, back] {
             calc_.keep({calc::KeptKey::Kind::MemoryToDisplay, static_cast<std::size_t>(i + 1)});
-            done();
+            back();
         });
         auto* store = new QAction(tr("Garder l'affichage ici"), m);
         store->setObjectName("mItemStoreMemory");
@@ -174,19 +211,22 @@ KeptNumbersPanel::KeptNumbersPanel(QWidget* parent, calc::Calculator& calc, cons
 
     panel_ = new NumberLabel("pnlPP", tr("Presse-papier"), this);
     panel_->setGeometry(68, 36, 102, 28);
-    panel_->onDropped = [&kept, done](const QString& n) {
-        kept.pnlPPDragDrop(n.toStdString());
+    panel_->onDropped = [this, &kept, done](const QString& n, bool fromDisplay) {
+        if (fromDisplay)
+            calc_.keep({calc::KeptKey::Kind::DisplayToPanel});
+        else
+            kept.pnlPPDragDrop(n.toStdString());
         done();
     };
-    panel_->onDoubleClicked = [this, done] {
+    panel_->onDoubleClicked = [this, back] {
         calc_.keep({calc::KeptKey::Kind::PanelToDisplay});
-        done();
+        back();
     };
     auto* give = new QAction(tr("Mettre dans l'affichage"), panel_);
     give->setObjectName("mItemPanelToDisplay");
-    connect(give, &QAction::triggered, this, [this, done] {
+    connect(give, &QAction::triggered, this, [this, back] {
         calc_.keep({calc::KeptKey::Kind::PanelToDisplay});
-        done();
+        back();
     });
     panel_->addAction(give);
 
@@ -199,7 +239,7 @@ NumberListPopup* KeptNumbersPanel::numberList() {
         numberList_ = new NumberListPopup(this, "cbbListNbr", 17, QColor(0xF2, 0xC6, 0xF5));
         numberList_->onChosen = [this](int row) {
             calc_.kept().cbbListNbrChange(static_cast<std::size_t>(row));
-            if (changed) changed();
+            broughtBack();
         };
     }
     return numberList_;
@@ -210,13 +250,20 @@ NumberListPopup* KeptNumbersPanel::historyList() {
         historyList_ = new NumberListPopup(this, "cbbListHistorOpe", 21, QColor(0xBF, 0xE3, 0x81));
         historyList_->onChosen = [this](int row) {
             calc_.keep({calc::KeptKey::Kind::HistoryLine, static_cast<std::size_t>(row + 1)});
-            if (changed) changed();
+            broughtBack();
         };
     }
     return historyList_;
 }
 
 KeptNumbersPanel::~KeptNumbersPanel() = default;
+
+void KeptNumbersPanel::broughtBack() {
+    if (recalled)
+        recalled();
+    else if (changed)
+        changed();
+}
 
 // BMemCombo takes the numbers dropped on it into the list.
 bool KeptNumbersPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -227,7 +274,10 @@ bool KeptNumbersPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == listButton_ && event->type() == QEvent::Drop) {
         const QString number = takeDroppedNumber(static_cast<QDropEvent*>(event));
         if (!number.isEmpty()) {
-            calc_.kept().BMemComboDragDrop(number.toStdString());
+            if (droppedFromDisplay(static_cast<QDropEvent*>(event)))
+                calc_.keep({calc::KeptKey::Kind::DisplayToList});
+            else
+                calc_.kept().BMemComboDragDrop(number.toStdString());
             if (changed) changed();
         }
         return true;
@@ -251,7 +301,7 @@ void KeptNumbersPanel::attachDisplay(DisplayView& display) {
     display.canDrag = [this] { return calc_.kept().displayCanBeDragged(); };
     display.onNumberDropped = [this](const QString& number) {
         calc_.kept().EdtVirtDragDrop(number.toStdString());
-        if (changed) changed();
+        broughtBack();
     };
     display.setContextMenuPolicy(Qt::ActionsContextMenu);
     const auto item = [this, &display](const QString& caption, const char* name, auto run) {

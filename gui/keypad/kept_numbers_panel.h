@@ -31,8 +31,14 @@ class NumberLabel final : public QLabel {
     // False when the number was already shown.
     bool setNumber(const QString& number);
     QString number() const { return number_; }
+    // Where the number is drawn, under the caption, and whether it is drawn whole there.
+    QRect numberArea() const;
+    bool numberFits() const;
+    static constexpr int kCaptionPixels = 9;
+    static constexpr qreal kSmallestPoints = 6;
 
-    std::function<void(const QString&)> onDropped;
+    // The number dropped, and whether it comes from the display.
+    std::function<void(const QString&, bool)> onDropped;
     std::function<void()> onDoubleClicked;
 
   protected:
@@ -76,11 +82,15 @@ class KeptNumbersPanel final : public QWidget {
 
     // After anything that changed the registers: the keypad redraws.
     std::function<void()> changed;
+    // After a number was brought back into the entry (a memory, the panel, the list, the
+    // history, a drop on the display): the keypad shows and tells it.
+    std::function<void()> recalled;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void broughtBack();
     calc::Calculator& calc_;
     const History& history_;
     NumberLabel* memories_[3];

@@ -54,6 +54,7 @@ class StatusLineAdapter;
 class StatusLineWidget;
 class TCDEdit;
 class TapeWindow;
+class WindowMover;
 
 // TForm1: the keypad window. Borderless and shaped by its skin; it owns the calculator and
 // the tape window, turns clicks and keys into the calculator's keys, and shows its state.
@@ -72,6 +73,8 @@ class KeypadWindow final : public QWidget {
 
     // The one road of every key and click into the calculator.
     void keyAction(const calc::KeyAction& action);
+    // A keypad button that computes or resets: the display takes the focus, then the key runs.
+    void buttonAction(const calc::KeyAction& action);
     // Shows what the registers hold: display, indicators, Reset panel, erasers.
     void refresh();
     void AdjustMenus();
@@ -143,9 +146,6 @@ class KeypadWindow final : public QWidget {
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -158,7 +158,6 @@ class KeypadWindow final : public QWidget {
     void hint(QWidget* control, const QString& text);
     void showVoicePicture();
     void focusBackFromTape();
-    void startDrag(QMouseEvent* event);
     void openContextMenu();
     void buildKeptNumbers();
     void buildBusinessPanel();
@@ -195,9 +194,8 @@ class KeypadWindow final : public QWidget {
     DocumentCommands* documents_ = nullptr;
     std::vector<MenuButton*> menuButtons_;
     MenuBarKeyboard menuKeys_{menuButtons_};
-    QPoint dragOffset_;
-    bool dragging_ = false;
     bool resultReadAloud_ = false;  // the program's voice reads the result of this key
+    int messagesShown_ = 0;         // the status line's message count the display last showed
     bool windowsShown_ = false;
     int lang_ = 0;
     std::optional<char> letter_;

@@ -117,11 +117,18 @@ bool popupWidgetMenu(QWidget* control) {
     if (!control || control->contextMenuPolicy() != Qt::ActionsContextMenu ||
         control->actions().isEmpty())
         return false;
-    auto* menu = new QMenu(control);
-    menu->setObjectName("ppmContext");
+    // One menu a control, made once and kept: a menu made anew at each opening and deleted on
+    // closing left screen readers with a menu they no longer saw from its second opening on.
+    auto* menu = control->findChild<QMenu*>("ppmContext", Qt::FindDirectChildrenOnly);
+    if (!menu) {
+        menu = new QMenu(control);
+        menu->setObjectName("ppmContext");
+    }
     menu->setAccessibleName(control->accessibleName());
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addActions(control->actions());
+    if (menu->actions() != control->actions()) {
+        menu->clear();
+        menu->addActions(control->actions());
+    }
     menu->popup(control->mapToGlobal(QPoint(0, control->height())));
     return true;
 }
@@ -193,6 +200,7 @@ KeypadMenus buildKeypadMenus(QWidget* owner) {
                   {"mItemInsertCommentResult", "Insérer un commentaire de résultat", "F8", false},
                   {"mItemInsertPiedPage", "Insérer un pied de page", "F9", false},
                   {},
+                  {"mItemEraseTape", "Effacer toute la liste du ruban", nullptr, false},
                   {"mItemEditRibbon", "Edition du ruban", nullptr, true},
                   {"mItemEditRTF", "Mini-éditeur RTF", nullptr, false}});
     m.ppmFenetres = makeMenu(owner, "ppmFenetres",

@@ -44,4 +44,8 @@ QString takeDroppedNumber(QDropEvent* event) {
     return number;
 }
 
+bool droppedFromDisplay(const QDropEvent* event) {
+    return event->source() && event->source()->objectName() == QLatin1String("EdtVirt");
+}
+
 }  // namespace zumbrel::gui

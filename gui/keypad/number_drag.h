@@ -26,5 +26,7 @@ bool dragDistanceReached(const QMouseEvent* move, QPoint pressedAt);
 void acceptNumberDrag(QDragEnterEvent* event, const QObject* target);
 // The number dropped, the drop accepted; an empty text when it does not come from our controls.
 QString takeDroppedNumber(QDropEvent* event);
+// Whether the number dropped was dragged from the display (EdtVirt).
+bool droppedFromDisplay(const QDropEvent* event);
 
 }  // namespace zumbrel::gui

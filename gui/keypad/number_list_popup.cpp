@@ -3,8 +3,10 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zumbrel::gui {
 namespace {
@@ -52,11 +54,24 @@ void NumberListPopup::open(QAbstractItemModel* model, QWidget* anchor) {
     view_->setModel(model);
     const int rowHeight = view_->fontMetrics().height() + 4;
     const int shown = std::min(rows_, std::max(1, model->rowCount()));
-    resize(std::max(anchor->width(), 160), shown * rowHeight + 4);
+    resize(std::max({anchor->width(), 160, widestRow(*model)}), shown * rowHeight + 4);
     move(anchor->mapToGlobal(QPoint(0, anchor->height())));
     show();
     view_->setFocus();
     view_->setCurrentIndex(model->index(0, 0));
+}
+
+// As wide as its longest row, so that no rate or ceiling is cut: the text's margins, the frame
+// and room for the scroll bar. A long history is measured on its first rows only.
+int NumberListPopup::widestRow(const QAbstractItemModel& model) const {
+    const QFontMetrics metrics = view_->fontMetrics();
+    const int rows = std::min(model.rowCount(), kMeasuredRows);
+    int widest = 0;
+    for (int r = 0; r < rows; ++r)
+        widest = std::max(widest, metrics.horizontalAdvance(model.index(r, 0).data().toString()));
+    const int scrollBar =
+        model.rowCount() > rows_ ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    return widest + 7 + 2 + 2 * frameWidth() + 2 + scrollBar + 4;
 }
 
 void NumberListPopup::choose(int row) {

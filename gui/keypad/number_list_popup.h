@@ -29,6 +29,8 @@ class NumberListPopup final : public QFrame {
 
   private:
     void choose(int row);
+    int widestRow(const QAbstractItemModel& model) const;
+    static constexpr int kMeasuredRows = 2000;
 
     QListView* view_;
     int rows_;

@@ -27,6 +27,7 @@ void StatusLineWidget::setLabelText(const QString& text) {
 
 void StatusLineWidget::setMessage(const QString& text) {
     calculatorMessage_ = text;
+    ++messageCount_;
     timer_.stop();
     label_->move(5, label_->y());
     setLabelText(text);

@@ -20,6 +20,9 @@ class StatusLineWidget final : public QWidget {
     QString message() const;
     // The latest message of the calculator, whatever hint the mouse shows over it since.
     QString calculatorMessage() const { return calculatorMessage_; }
+    // Counts the calculator's messages: a message given again is a new one, even with the
+    // same words; one that stays is not.
+    int messageCount() const { return messageCount_; }
 
     // A hint of the control under the mouse: scrolls when it does not fit.
     void showHint(const QString& text);
@@ -35,6 +38,7 @@ class StatusLineWidget final : public QWidget {
     QLabel* label_;
     QTimer timer_;
     QString calculatorMessage_;
+    int messageCount_ = 0;
 };
 
 // The calculator's StatusLine port, shown by the widget.

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
-#include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +11,7 @@
 #include <QSpinBox>
 
 #include "keypad/keypad_window.h"
+#include "prefs/font_choice.h"
 #include "prefs/preferences_texts.h"
 #include "prefs/preferences_window.h"
 
@@ -45,11 +45,10 @@ void PreferencesWindow::buildFonts() {
     connect(button(display, "btnFontChangeDisplay", text(kChangeDisplayFont)),
             &QPushButton::clicked, this, [this] {
                 const KeypadWindow::DisplayLook look = keypad_.displayLook();
-                bool ok = false;
-                const QFont font = QFontDialog::getFont(&ok, look.font, this);
-                if (!ok) return;
+                const std::optional<QFont> font = askFont(look.font, this);
+                if (!font) return;
                 const QColor ink = QColorDialog::getColor(look.ink, this);
-                chooseDisplayFont(font, ink.isValid() ? ink : look.ink);
+                chooseDisplayFont(*font, ink.isValid() ? ink : look.ink);
             });
     connect(button(display, "btnBackDisplay", text(kChangeDisplayColour)), &QPushButton::clicked,
             this, [this] {
@@ -85,13 +84,12 @@ void PreferencesWindow::buildFonts() {
     connect(button(tape, "btnFontChangeRibbon", text(kChangeTapeFont)), &QPushButton::clicked, this,
             [this] {
                 const KeypadWindow::TapeLook look = keypad_.tapeLook();
-                bool ok = false;
-                QFont preset(look.fontName);
-                preset.setPointSize(look.pointSize);
-                const QFont font = QFontDialog::getFont(&ok, preset, this);
-                if (!ok) return;
+                QFont current(look.fontName);
+                current.setPointSize(look.pointSize);
+                const std::optional<QFont> font = askFont(current, this);
+                if (!font) return;
                 const QColor ink = QColorDialog::getColor(look.ink, this);
-                chooseTapeFont(font, ink.isValid() ? ink : look.ink);
+                chooseTapeFont(*font, ink.isValid() ? ink : look.ink);
             });
     connect(button(tape, "btnBackRibbon", text(kChangeTapeColour)), &QPushButton::clicked, this,
             [this] {

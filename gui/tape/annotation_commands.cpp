@@ -34,7 +34,10 @@ const Entry kKeypadItems[] = {{"mItemInsertEntete", AnnotationKey::Header},
                               {"mItemInsertTitle", AnnotationKey::Title},
                               {"mItemInsertCommentLine", AnnotationKey::Line},
                               {"mItemInsertCommentResult", AnnotationKey::Result},
-                              {"mItemInsertPiedPage", AnnotationKey::Footer}};
+                              {"mItemInsertPiedPage", AnnotationKey::Footer},
+                              {"mItemEraseTape", AnnotationKey::Erase}};
+// The tape's own menu item for the eraser (its other items carry the keypad's names).
+const Entry kTapeMenuItems[] = {{"mItemEraseRuban", AnnotationKey::Erase}};
 const Entry kTapeTools[] = {{"ToolBtnInsertHeader", AnnotationKey::Header},
                             {"ToolbtnInsertDate", AnnotationKey::Date},
                             {"ToolbtnInsertTitle", AnnotationKey::Title},
@@ -75,6 +78,7 @@ AnnotationCommands& AnnotationCommands::install(KeypadWindow& keypad) {
     connectAll(keypad, kKeypadItems);
     connectAll(tape, kTapeTools);
     connectAll(*tape.contextMenu(), kKeypadItems);
+    connectAll(*tape.contextMenu(), kTapeMenuItems);
 
     // The result comment waiting for the next result, over the status line; a click asks.
     auto* top = keypad.findChild<QWidget*>("PanelTop");
@@ -152,7 +156,11 @@ void AnnotationCommands::showEraser() {
     tape::Documents& documents = keypad_.calculator().documents();
     if (!tape.tape().isEmpty() && tape.tape().isModified()) documents.setEraserVisible(true);
     if (tape.tape().isEmpty()) documents.setEraserVisible(false);
-    tape.action("ToolBtnGomme")->setVisible(documents.eraserVisible());
+    const bool eraser = documents.eraserVisible();
+    tape.action("ToolBtnGomme")->setVisible(eraser);
+    // The menus always hold the eraser; it works when the toolbar shows it.
+    keypad_.findChild<QAction*>("mItemEraseTape")->setEnabled(eraser);
+    tape.contextMenu()->findChild<QAction*>("mItemEraseRuban")->setEnabled(eraser);
 }
 
 }  // namespace zumbrel::gui

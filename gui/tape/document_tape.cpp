@@ -299,6 +299,8 @@ void DocumentTape::load(const tape::RichText& text) {
     insertParagraphs(text, waiting, true);
     doc_->setUndoRedoEnabled(undo);
     if (waiting > 0) filler_->start();
+    // A tape opens at its end, where the latest calculation is.
+    if (onLoaded) onLoaded();
 }
 
 void DocumentTape::insertRichText(const tape::RichText& text) {

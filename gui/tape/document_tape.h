@@ -58,6 +58,8 @@ class DocumentTape final : public tape::TypingStyleTape {
 
     // The window follows these.
     std::function<void()> onScrollToEnd;
+    // After a file was read in: the view goes to its end.
+    std::function<void()> onLoaded;
     std::function<void(bool)> onEditModeChanged;
     // A slice of this many lines went in above the lines the document held.
     std::function<void(int)> onLinesAbove;

@@ -7,6 +7,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
@@ -18,6 +20,7 @@
 #include "tape/tape_view.h"
 #include "ui/accessibility.h"
 #include "ui/artwork.h"
+#include "ui/painted_widgets.h"
 #include "ui/qt_ports.h"
 
 namespace zumbrel::gui {
@@ -69,7 +72,6 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
     setObjectName("Ribbon");
     setWindowTitle("Zumbrel");
     setAccessibleName(tr("Ruban de Zumbrel"));
-    resize(405, 544);
     setAutoFillBackground(true);
 
     editor_->setObjectName("Editor");
@@ -96,13 +98,19 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
     tape_->restoreDefaultStyle();
     tape_->onScrollToEnd = [this] {
         editor_->verticalScrollBar()->setValue(editor_->verticalScrollBar()->maximum());
+        showEndOfWideLine();
+    };
+    tape_->onLoaded = [this] {
+        editor_->verticalScrollBar()->setValue(editor_->verticalScrollBar()->maximum());
     };
     tape_->onEditModeChanged = [this](bool on) { editModeChanged(on); };
     editor_->onWholeText = [this] { tape_->finishReading(); };
     // Lines of a long file going in above keep the view on the lines it showed.
+    // A view at the end stays at the end.
     tape_->onLinesAbove = [this](int lines) {
         QScrollBar* bar = editor_->verticalScrollBar();
-        bar->setValue(bar->value() + lines);
+        const bool atEnd = bar->value() + lines >= bar->maximum();
+        bar->setValue(atEnd ? bar->maximum() : bar->value() + lines);
     };
     connect(editor_->document(), &QTextDocument::contentsChanged, this, [this] { EditorChange(); });
     connect(editor_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
@@ -130,6 +138,7 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
 
     buildToolbar();
     buildContextMenu();
+    resize(designWidth(), 544);
     layoutChildren();
     translateTexts({});
     applyFrenchAccessibleNames(*this);
@@ -178,9 +187,11 @@ void TapeWindow::buildToolbar() {
             if (onHint) onHint(a->toolTip());
         });
     }
-    // The button that shows the tools a narrow window cannot hold.
-    if (auto* more = toolbar_->findChild<QToolButton*>("qt_toolbar_ext_button"))
+    // The button that shows the tools a narrow window cannot hold; the keyboard reaches it too.
+    if (auto* more = toolbar_->findChild<QToolButton*>("qt_toolbar_ext_button")) {
         more->setAccessibleName(tr("Autres outils"));
+        more->setFocusPolicy(Qt::TabFocus);
+    }
     connect(action("ToolBtnEditRibbon"), &QAction::triggered, this, [this] { EditRibbonClick(); });
 }
 
@@ -205,12 +216,15 @@ void TapeWindow::buildContextMenu() {
          false},
         {"mItemInsertPiedPage", "Insérer un pied de page", QKeySequence("F9"), false},
         {nullptr, nullptr, {}, true},
+        {"mItemEraseRuban", "Effacer toute la liste du ruban", {}, false},
         {"mItemEditRuban", "Edition du ruban", {}, true},
         {"mItemEditorRTF", "Mini-éditeur RTF", {}, false},
         {nullptr, nullptr, {}, true},
         {"mItemHideKeyboard", "Cacher le clavier", {}, false},
         {"mItemVisibleKeyboard", "Revoir le clavier", {}, false},
         {"mItemHideRibbon", "Cacher le ruban", {}, false},
+        {nullptr, nullptr, {}, true},
+        {"mItemPrincipeRuban", "Principe de fonctionnement", {}, false},
         {nullptr, nullptr, {}, true},
         {"mItemQuitter", "Quitter Zumbrel", QKeySequence("Ctrl+Q"), true},
     };
@@ -314,6 +328,17 @@ void TapeWindow::GetNrbLinesEditor() {
         tape::GetNrbLinesEditor(tape_->lineCount(), font.fontName, font.sizePt(), counterTexts_);
     btnClicMagic_->setText(qs(caption));
     btnClicMagic_->setAccessibleName(qs(caption));
+    fitCounterText();
+}
+
+// The line counter's whole sentence stays in sight: its font shrinks with the window.
+void TapeWindow::fitCounterText() {
+    const QFont base = QApplication::font(btnClicMagic_);
+    QFont smallest = base;
+    smallest.setPointSizeF(kSmallestCounterPoints);
+    btnClicMagic_->setFont(
+        fontToFit(base, btnClicMagic_->text(), btnClicMagic_->width() - 12, kSmallestCounterPoints)
+            .value_or(smallest));
 }
 
 void TapeWindow::btnClicMagicClick() {
@@ -341,10 +366,38 @@ void TapeWindow::layoutChildren() {
     ruler_->resize(std::max(10, w - 31), 10);
     editor_->setGeometry(7, 41, std::max(10, w - 31), std::max(10, h - 124 + 0));
     btnClicMagic_->setGeometry(7, h - 74, std::max(10, w - 31), 27);
+    fitCounterText();
 }
 
 void TapeWindow::resizeEvent(QResizeEvent*) {
     layoutChildren();
+}
+
+int TapeWindow::designWidth() const {
+    const tape::TextStyle look = tape_->defaultStyle();
+    QFont font(qs(look.fontName));
+    font.setPointSizeF(look.sizePt());
+    const int text =
+        QFontMetrics(font).horizontalAdvance(QString(kLongestLineCharacters, QLatin1Char('0')));
+    // The view sits 7 pixels from the left and 24 from the right; the document has its margins
+    // and the view a scroll bar.
+    const int view = text + 2 * static_cast<int>(editor_->document()->documentMargin()) +
+                     style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    return std::max(405, view + 31);
+}
+
+// A last line wider than the view is shown from its end, where its amount stands; otherwise
+// the view shows the lines from their left edge.
+void TapeWindow::showEndOfWideLine() {
+    QTextBlock block = editor_->document()->lastBlock();
+    for (int i = 0; i < 4 && block.isValid() && block.text().isEmpty(); ++i)
+        block = block.previous();
+    if (!block.isValid()) return;
+    const QFont font =
+        block.begin().atEnd() ? editor_->font() : block.begin().fragment().charFormat().font();
+    const int wide = QFontMetrics(font).horizontalAdvance(block.text());
+    QScrollBar* bar = editor_->horizontalScrollBar();
+    bar->setValue(wide > editor_->viewport()->width() ? bar->maximum() : bar->minimum());
 }
 
 // Outside edit mode typing belongs to the calculator.

@@ -36,6 +36,10 @@ class TapeWindow final : public QWidget {
     QToolBar* toolbar() const { return toolbar_; }
     QMenu* contextMenu() const { return menu_; }
     QPushButton* lineCounter() const { return btnClicMagic_; }
+    // The width the tape opens with when nothing was saved: the longest line the program
+    // writes (a 15-digit amount after the longest label of the eight languages) fits whole.
+    int designWidth() const;
+    static constexpr int kLongestLineCharacters = 64;
 
     // EditRibbonClick: edit mode on or off.
     void EditRibbonClick();
@@ -88,6 +92,9 @@ class TapeWindow final : public QWidget {
     void editModeChanged(bool on);
     void EditorChange();
     void layoutChildren();
+    void showEndOfWideLine();
+    void fitCounterText();
+    static constexpr qreal kSmallestCounterPoints = 6;
 
     SoundOutput& sound_;
     QToolBar* toolbar_;

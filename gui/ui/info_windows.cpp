@@ -257,11 +257,14 @@ void InfoWindows::install(KeypadWindow& keypad) {
         QObject::connect(item, &QAction::triggered, &keypad,
                          [open, window = window] { open(window); });
     }
-    QAction* info = keypad.tapeWindow().action("ToolBtnInfo");
-    info->setEnabled(true);
-    QObject::connect(info, &QAction::triggered, &keypad, [open] {
-        open([](QWidget* p, const Translator& t, bool) { principle(p, t); });
-    });
+    // The tape's toolbar button and its right-click menu item open the principle as well.
+    for (QAction* info : {keypad.tapeWindow().action("ToolBtnInfo"),
+                          keypad.tapeWindow().action("mItemPrincipeRuban")}) {
+        info->setEnabled(true);
+        QObject::connect(info, &QAction::triggered, &keypad, [open] {
+            open([](QWidget* p, const Translator& t, bool) { principle(p, t); });
+        });
+    }
 }
 
 }  // namespace zumbrel::gui

@@ -1,6 +1,8 @@
 #include "ui/painted_widgets.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 namespace zumbrel::gui {
 
@@ -48,6 +50,25 @@ void setTextLook(QWidget* w, QColor text, int pixelSize, bool bold, bool italic)
     f.setBold(bold);
     f.setItalic(italic);
     w->setFont(f);
+}
+
+std::optional<QFont> fontToFit(const QFont& base, const QString& text, int room, qreal smallest) {
+    const auto pointSize = [](const QFont& f) {
+        return f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 0.75;
+    };
+    QFont f = base;
+    const int wanted = QFontMetrics(f).horizontalAdvance(text);
+    if (wanted <= room) return f;
+    if (room <= 0) return std::nullopt;
+    // Shrink in proportion, then step down until it fits.
+    qreal size = std::max(smallest, pointSize(f) * room / wanted);
+    f.setPointSizeF(size);
+    while (QFontMetrics(f).horizontalAdvance(text) > room) {
+        if (size <= smallest) return std::nullopt;
+        size = std::max(smallest, size - 0.5);
+        f.setPointSizeF(size);
+    }
+    return f;
 }
 
 }  // namespace zumbrel::gui

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QWidget>
+#include <optional>
 
 namespace zumbrel::gui {
 
@@ -41,6 +42,11 @@ class KeyButton final : public QPushButton {
   private:
     Colors colors_;
 };
+
+// The base font, or a smaller one, in which text takes at most `room` pixels of width; nothing
+// when even `smallest` points is too wide. Amounts are never cut: they shrink, or the caller
+// shows that they do not fit.
+std::optional<QFont> fontToFit(const QFont& base, const QString& text, int room, qreal smallest);
 
 // Sets a widget's text colour and font size without a style sheet.
 void setTextLook(QWidget* w, QColor text, int pixelSize, bool bold = false, bool italic = false);

@@ -12,7 +12,8 @@ class AudioBackend {
   public:
     virtual ~AudioBackend() = default;
     // Plays to the end; the window keeps painting and user input waits until afterwards.
-    virtual void playSync(const voice::PcmWave& wave) = 0;
+    // False when nothing was heard: no device, or the device failed.
+    virtual bool playSync(const voice::PcmWave& wave) = 0;
     // Starts and returns; the next play cuts it off.
     virtual void playAsync(const voice::PcmWave& wave) = 0;
 };

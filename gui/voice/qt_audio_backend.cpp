@@ -25,9 +25,9 @@ QAudioFormat formatOf(const voice::PcmWave& w) {
 
 class QtAudioBackend final : public AudioBackend {
   public:
-    void playSync(const voice::PcmWave& wave) override {
+    bool playSync(const voice::PcmWave& wave) override {
         auto play = start(wave);
-        if (!play) return;
+        if (!play) return false;
         const int limit = static_cast<int>(wave.seconds() * 1000) + 2000;
         waitKeepingWindowPainted(
             [&] {
@@ -35,7 +35,10 @@ class QtAudioBackend final : public AudioBackend {
                 return s == QAudio::IdleState || s == QAudio::StoppedState;
             },
             limit);
+        const bool heard =
+            play->sink->error() == QAudio::NoError && play->sink->processedUSecs() > 0;
         play->sink->stop();
+        return heard;
     }
 
     void playAsync(const voice::PcmWave& wave) override { async_ = start(wave); }

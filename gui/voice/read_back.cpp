@@ -8,6 +8,7 @@
 
 #include "calc/calculator.h"
 #include "calc/number_text.h"
+#include "keypad/display_view.h"
 #include "keypad/keypad_window.h"
 #include "keypad/status_line.h"
 #include "tape/document_tape.h"
@@ -15,6 +16,7 @@
 #include "tape/tape_window.h"
 #include "ui/qt_ports.h"
 #include "voice/number_words.h"
+#include "voice/sound_output.h"
 #include "voice/speech_voice.h"
 #include "voice/tape_line.h"
 #include "voice/voice_state.h"
@@ -22,15 +24,16 @@
 namespace zumbrel::gui {
 namespace {
 
-// The voice reads the files; without one, the text is said by the screen reader.
+// The voice reads the files; when no voice speaks or it could not be heard, the text is shown
+// in the status line and said once by the screen reader. The display keeps what it holds.
 void say(KeypadWindow& keypad, const std::vector<std::string>& files, const QString& text) {
     if (text.isEmpty()) {
         QApplication::beep();
         return;
     }
-    if (keypad.speech().readAgain(files)) return;
-    keypad.statusLine().setMessage(text);
-    keypad.refresh();
+    if (keypad.speech().readAgain(files) && keypad.sound().lastReadingHeard()) return;
+    keypad.statusLine().showHint(text);
+    if (auto* display = keypad.findChild<DisplayView*>("EdtVirt")) display->announce(text);
 }
 
 // The line to read: the caret's in edit mode, otherwise the last one that shows a number.

@@ -39,17 +39,21 @@ void QtSoundOutput::playSync(std::string_view path) {
 }
 
 void QtSoundOutput::playSyncSequence(const std::vector<std::string>& paths) {
+    lastHeard_ = false;
     std::vector<voice::PcmWave> waves;
     for (const std::string& p : paths) {
         if (const voice::PcmWave* w = wave(p)) waves.push_back(*w);
     }
     if (waves.empty() || !backend()) return;
+    // A word missing from the folder leaves a gap in the reading: it was not heard whole.
+    bool heard = waves.size() == paths.size();
     if (auto joined = voice::join(waves)) {
-        backend()->playSync(*joined);
+        heard = backend()->playSync(*joined) && heard;
     } else {
         for (const voice::PcmWave& w : waves)
-            backend()->playSync(w);
+            heard = backend()->playSync(w) && heard;
     }
+    lastHeard_ = heard;
 }
 
 void QtSoundOutput::playAsync(std::string_view path) {

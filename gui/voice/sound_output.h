@@ -25,6 +25,11 @@ class QtSoundOutput final : public SoundOutput {
     // Tests give their own backend; otherwise the Qt Multimedia one is loaded when needed.
     void setBackend(std::unique_ptr<AudioBackend> backend) { backend_ = std::move(backend); }
     bool backendLoaded() const { return backend_ != nullptr; }
+    // Whether the last synchronous reading was heard whole: false when a file was missing or
+    // unreadable, when there is no audio device or when the device failed. The window then
+    // tells the screen reader what the voice could not say.
+    bool lastReadingHeard() const { return lastHeard_; }
+    void forgetLastReading() { lastHeard_ = false; }
 
   private:
     AudioBackend* backend();
@@ -34,6 +39,7 @@ class QtSoundOutput final : public SoundOutput {
     std::unique_ptr<AudioBackend> backend_;
     QLibrary library_;
     bool triedLoading_ = false;
+    bool lastHeard_ = false;
     std::unordered_map<std::string, voice::PcmWave> cache_;
 };
 

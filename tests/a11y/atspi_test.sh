@@ -15,6 +15,7 @@ xvfb_pid=""
 cleanup() {
   # Wait for the server to be gone: a server still shutting down removes its socket, which
   # may by then be the next test's server's (same display number).
+  if [ -n "${wm_pid:-}" ]; then kill "$wm_pid" 2>/dev/null || true; wait "$wm_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
@@ -35,5 +36,12 @@ for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 export TMPDIR="$work/tmp" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 export XDG_RUNTIME_DIR="$work/tmp"
+# A window manager when asked for: moves, focus between windows and title bars are then real.
+if [ -n "${ZUMBREL_WM:-}" ]; then
+  command -v "$ZUMBREL_WM" >/dev/null || { echo "missing $ZUMBREL_WM (./test.sh installs it)"; exit 1; }
+  "$ZUMBREL_WM" >/dev/null 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+fi
 unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 dbus-run-session -- /usr/bin/python3 "${3:-$here/atspi_e2e.py}" "$work/app/zumbrel" 2> >(grep -v 'fd limit' >&2)

@@ -356,6 +356,21 @@ INSTANTIATE_TEST_SUITE_P(
                   true}),
     [](const auto& info) { return info.param.name; });
 
+// A tape wide enough for the longest line: the first run puts it in the corner at that width,
+// the keypad beside it; a saved tape with no size and the first restore take it too.
+TEST(TapeDesignWidth, the_first_run_and_an_unsized_tape_take_the_wide_tape) {
+    KeypadShape shape;
+    shape.tapeDesignWidth = 660;
+    Arrangement first(shape);
+    const StartPlacement p = first.start(StartInput{}, kWide);
+    EXPECT_EQ(p.windows.tape, (Box{10, 10, 660, 544}));
+    EXPECT_EQ(p.windows.keypad.topLeft(), (Point{684, 87}));
+    EXPECT_EQ(first.tapeRegisters(), (Box{10, 10, 660, 544}));
+    Arrangement unsized(shape);
+    EXPECT_EQ(unsized.start(fileWith(Point{700, 300}, Box{20, 30, 0, 0}), kWide).windows.tape,
+              (Box{20, 30, 660, 544}));
+}
+
 TEST(Geometry, the_screen_of_a_window_is_the_one_under_its_centre_or_overlapped_most) {
     EXPECT_EQ(screenOf(kTwo, {1900, 0, 100, 100}).left, 1920);  // centre 1950
     EXPECT_EQ(screenOf(kTwo, {1700, 0, 300, 100}).left, 0);     // centre 1850

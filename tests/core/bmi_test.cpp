@@ -62,9 +62,18 @@ TEST(BodyMass, no_index_without_a_height_or_with_a_field_that_is_no_number) {
 
 TEST(BodyMass, class_lines_spell_obesity_with_its_accent) {
     const FrenchTranslator french;
-    EXPECT_EQ(categoryLine(BmiCategory::ObesityIII, french, " "),
+    EXPECT_EQ(categoryLine(BmiCategory::ObesityIII, french, " ", ','),
               "Obésité classe III : supérieur à 40,00");
-    EXPECT_EQ(categoryLine(BmiCategory::Normal, french, ""), "Valeurs normales: de 18,50 à 24,99");
+    EXPECT_EQ(categoryLine(BmiCategory::Normal, french, "", ','),
+              "Valeurs normales: de 18,50 à 24,99");
+}
+
+// The index is written with the system's separator: so are the class's bounds beside it.
+TEST(BodyMass, class_bounds_use_the_separator_of_the_index) {
+    const FrenchTranslator french;
+    EXPECT_EQ(bodyMassIndex("75", "1", "77", '.')->index, "23.94");
+    EXPECT_EQ(categoryLine(BmiCategory::Normal, french, " ", '.'),
+              "Valeurs normales : de 18.50 à 24.99");
 }
 
 TEST(BodyMass, unit_words_follow_the_language_and_the_metres) {

@@ -95,6 +95,29 @@ TEST(AlignmentHelpers, count_characters_not_bytes) {
     EXPECT_EQ(DedectPlusLongStr("été", "ab"), 1);
 }
 
+// A screen reader reads "6'000,00" digit by digit: it hears the grouping as spaces.
+TEST(SpokenGrouping, thousands_separators_between_digits_become_spaces) {
+    struct Case {
+        const char* shown;
+        char ds;
+        const char* spoken;
+    };
+    const Case cases[] = {
+        {"6'000,00", ',', "6 000,00"},
+        {"-1'234'567,5", ',', "-1 234 567,5"},
+        {"1.234.567,50", ',', "1 234 567,50"},  // points group when the comma is decimal
+        {"1,234,567.50", '.', "1 234 567.50"},
+        {"1234,50", ',', "1234,50"},  // the decimal separator stays
+        {"1.5", '.', "1.5"},
+        {"Total : 6'000,00 (avant : 5'000,00)", ',', "Total : 6 000,00 (avant : 5 000,00)"},
+        {"l'addition", ',', "l'addition"},  // an apostrophe between letters is a word's
+        {"'", ',', "'"},
+        {"", ',', ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(spokenGrouping(c.shown, c.ds), c.spoken) << c.shown;
+}
+
 TEST(DelSpace, removes_no_break_spaces_only) {
     EXPECT_EQ(DelSpace("1\u00a0234 5"), "1234 5");
     EXPECT_EQ(DelSpace("é"), "é");

@@ -238,9 +238,20 @@ TEST_F(SettingsFile, placements) {
     EXPECT_FALSE(p->maximized);
     EXPECT_EQ(p->normal.left, 10);
     EXPECT_EQ(p->normal.height, 544);
-    SaveRibbonPlacement(f, {true, {}});
-    EXPECT_TRUE(LoadRibbonPlacement(f)->maximized);
-    EXPECT_EQ(LoadRibbonPlacement(f)->normal.left, 10);  // only Maximized was written
+}
+
+// A first run with no settings file: the tape maximised, then closed. The next start must
+// find where the tape goes when it is restored.
+TEST_F(SettingsFile, a_maximised_tape_keeps_its_normal_place) {
+    ProfileFile f = withFile("[CONFIG]\r\nAlpha=1\r\n");
+    SaveRibbonPlacement(f, {true, {30, 40, 405, 544}});
+    const auto p = LoadRibbonPlacement(f);
+    ASSERT_TRUE(p);
+    EXPECT_TRUE(p->maximized);
+    EXPECT_EQ(p->normal.left, 30);
+    EXPECT_EQ(p->normal.top, 40);
+    EXPECT_EQ(p->normal.width, 405);
+    EXPECT_EQ(p->normal.height, 544);
 }
 
 TEST(SettingsCrashSafety, a_write_interrupted_before_the_rename_leaves_the_old_file) {

@@ -49,6 +49,26 @@ TEST_F(Bmi, shows_the_index_its_class_and_the_advice) {
     EXPECT_EQ(text("lblWarn"), "N'hésitez pas à consulter votre médecin !");
 }
 
+// The fields must not move under the mouse: every result keeps the window's size.
+TEST_F(Bmi, the_window_keeps_its_size_whatever_the_result) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QSize first = window.size();
+    for (const char* kilos : {"75", "40", "95", "130", "250"}) {
+        enter("edtPoids", kilos);
+        QTest::keyClick(field("edtPoids"), Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(window.size(), first) << kilos;
+    }
+}
+
+TEST_F(Bmi, the_three_fields_have_names) {
+    EXPECT_EQ(field("edtPoids")->accessibleName().toStdString(), "Votre poids (kg)");
+    EXPECT_TRUE(field("edtMetres")->accessibleName().endsWith("(m)"));
+    EXPECT_TRUE(field("edtCentimetres")->accessibleName().endsWith("(cm)"));
+    EXPECT_NE(field("edtMetres")->accessibleName(), "(m)");
+}
+
 TEST_F(Bmi, refills_empty_fields_and_keeps_a_leading_zero_in_the_centimetres) {
     field("edtCentimetres")->setFocus();
     enter("edtCentimetres", "05");

@@ -119,6 +119,21 @@ TEST_F(Business, a_double_click_asks_for_the_preferences_and_opens_no_list) {
     EXPECT_FALSE(keypad->findChild<NumberListPopup*>("cbbListTVA")->isVisible());
 }
 
+// Every rate panel's hint asks for a double click: each one opens its own preferences tab.
+TEST_F(Business, a_double_click_on_every_rate_panel_opens_its_tab) {
+    keypad->findChild<QAction*>("QUEB")->trigger();
+    const std::pair<const char*, int> panels[] = {
+        {"pnlTauxTPSTVP", 5}, {"pnlEuro", 8}, {"pnlAE", 6}};
+    for (const auto& [name, tab] : panels) {
+        int page = 0;
+        keypad->business().onPreferences = [&page](int p) { page = p; };
+        QTest::mouseClick(panel(name), Qt::LeftButton);
+        QTest::mouseDClick(panel(name), Qt::LeftButton);
+        QTest::qWait(250);
+        EXPECT_EQ(page, tab) << name;
+    }
+}
+
 TEST_F(Business, quebec_french_shows_the_two_taxes_and_computes_them) {
     keypad->findChild<QAction*>("QUEB")->trigger();
     EXPECT_FALSE(panel("pnlTauxTVA")->isVisible());

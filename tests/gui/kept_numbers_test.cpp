@@ -147,6 +147,39 @@ TEST_F(Kept, the_menus_are_accessible_actions_of_the_display_and_the_memories) {
     EXPECT_TRUE(kept().lblMemory[2].empty());
 }
 
+// A cut amount reads as another number: each cell draws its whole number below its caption,
+// or a sign that it does not fit, with the whole value in its hint and accessible name.
+TEST_F(Kept, every_kept_number_is_drawn_whole_or_said_not_to_fit) {
+    struct Case {
+        int memory;  // 0 to 2, or 3 for the clipboard panel
+        const char* value;
+        bool fits;
+    };
+    const Case cases[] = {{0, "1234,57", true},
+                          {1, "-4,5", true},
+                          {2, "-123456789012345678,25", false},
+                          {3, "1234567,89", true}};
+    for (const Case& c : cases) {
+        if (c.memory < 3)
+            kept().lblMemory[static_cast<std::size_t>(c.memory)] = c.value;
+        else
+            kept().pnlPP = c.value;
+    }
+    keypad->refresh();
+    for (const Case& c : cases) {
+        NumberLabel* cell =
+            c.memory < 3 ? panel().memory(c.memory) : keypad->findChild<NumberLabel*>("pnlPP");
+        EXPECT_EQ(cell->numberFits(), c.fits) << c.value;
+        EXPECT_EQ(cell->toolTip(), c.value);
+        EXPECT_TRUE(cell->accessibleName().endsWith(c.value))
+            << cell->accessibleName().toStdString();
+        // The caption's line and the number's area never overlap.
+        QFont caption = cell->font();
+        caption.setPixelSize(NumberLabel::kCaptionPixels);
+        EXPECT_GE(cell->numberArea().top(), QFontMetrics(caption).ascent()) << c.value;
+    }
+}
+
 TEST(KeptAcrossStarts, memories_and_the_list_come_back_at_the_next_start) {
     QTemporaryDir app;
     const config::Environment env = programFolder(app);

@@ -9,6 +9,9 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +28,7 @@
 #include "config/install_layout.h"
 #include "config/settings.h"
 #include "keypad_fixture.h"
+#include "prefs/font_choice.h"
 #include "prefs/preferences_window.h"
 #include "tape/document_commands.h"
 #include "voice/voice_state.h"
@@ -399,6 +403,25 @@ TEST(PrefsSession, the_changes_come_back_at_the_next_start) {
     EXPECT_EQ(keypad.displayLook().font.family(), "DejaVu Serif");
     EXPECT_EQ(keypad.displayLook().ink, QColor(Qt::darkGreen));
     qApp->setProperty("expectedDialog", QVariant());
+}
+
+// The tape's Courier New is drawn by a stand-in on Linux: the dialog opens on that stand-in
+// (not on its first family), and an OK without a change keeps Courier New and its size.
+TEST(FontChoice, the_font_dialog_opens_on_the_tape_font_and_an_unchanged_ok_keeps_it) {
+    QFont courier("Courier New");
+    courier.setPointSize(12);
+    const QFont shown = fontShownInDialog(courier);
+    EXPECT_TRUE(QFontDatabase::families().contains(shown.family())) << shown.family().toStdString();
+    EXPECT_TRUE(QFontInfo(shown).fixedPitch());
+    QFontDialog dialog(shown);
+    EXPECT_EQ(dialog.currentFont().family(), shown.family());
+    const QFont kept = fontKept(dialog.currentFont(), courier);
+    EXPECT_EQ(kept.family(), "Courier New");
+    EXPECT_EQ(kept.pointSize(), 12);
+    // Another family chosen is taken as chosen.
+    QFont other = shown;
+    other.setFamily("DejaVu Sans");
+    EXPECT_EQ(fontKept(other, courier).family(), "DejaVu Sans");
 }
 
 }  // namespace

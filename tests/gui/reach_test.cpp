@@ -21,7 +21,11 @@
 #include "keypad_fixture.h"
 #include "tape/tape_view.h"
 #include "tape/tape_window.h"
+#include "voice/audio_backend.h"
+#include "voice/number_words.h"
+#include "voice/sound_output.h"
 #include "voice/voice_state.h"
+#include "voice/wav.h"
 
 namespace zumbrel::gui {
 namespace {
@@ -143,6 +147,13 @@ TEST_F(Reach, shift_f10_on_the_display_opens_its_menu_of_kept_numbers) {
     menu->actions().at(1)->trigger();  // "Garder en mémoire 2"
     EXPECT_EQ(keypad->calculator().kept().values().lblMemory[1], "5");
     menu->close();
+    // Used once, the same menu opens again, whole, for the screen reader as for the eye.
+    QTest::keyClick(keypad.get(), Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(eventually([&] { return menu->isVisible(); }));
+    EXPECT_EQ(keypad->findChildren<QMenu*>("ppmContext").size(), 1);
+    EXPECT_EQ(menu->actions(), display().actions());
+    EXPECT_EQ(menu->accessibleName(), display().accessibleName());
+    menu->close();
 }
 
 TEST_F(Reach, shift_f10_opens_the_context_menu) {
@@ -214,25 +225,77 @@ TEST_F(Announcements, without_the_programs_voice_the_reader_hears_each_result_on
     EXPECT_EQ(heard.back(), "5");  // then only what is added is new
 }
 
-TEST_F(Announcements, with_the_programs_voice_results_are_left_to_it_but_messages_are_told) {
-    QTemporaryDir voices;  // a French woman's voice whose words are all silent
-    QDir(voices.path()).mkpath("FranW01");
-    QFile(voices.filePath("FranW01/egal.wav")).open(QIODevice::WriteOnly);
-    voice::VoiceState& v = keypad->voiceState();
-    v.kind = "WWo";
-    v.soundRoot = voices.path().toStdString() + "/";
-    v.languageFolder = "Fran";
-    v.voiceCode = "W01";
-    v.speakKeys = false;
-    v.install = config::InstallCode::ZMB;
+// A loudspeaker that always plays, or a device that fails.
+class Loudspeaker final : public AudioBackend {
+  public:
+    explicit Loudspeaker(bool works) : works_(works) {}
+    bool playSync(const voice::PcmWave&) override { return works_; }
+    void playAsync(const voice::PcmWave&) override {}
+
+  private:
+    bool works_;
+};
+
+class WithVoice : public Announcements {
+  protected:
+    // A French woman's voice holding every word the given numbers are read with.
+    void speak(bool deviceWorks, std::initializer_list<const char*> numbers) {
+        QDir(voices.path()).mkpath("FranW01");
+        const std::string click = voice::writeWav(voice::keyClick());
+        std::vector<std::string> words{"egal.wav"};
+        for (const char* n : numbers) {
+            for (const std::string& f : voice::readNumberFiles(n, ',', "2", "Fran"))
+                words.push_back(f);
+        }
+        for (const std::string& w : words) {
+            QFile f(voices.filePath("FranW01/" + QString::fromStdString(w)));
+            f.open(QIODevice::WriteOnly);
+            f.write(click.data(), static_cast<qint64>(click.size()));
+        }
+        voice::VoiceState& v = keypad->voiceState();
+        v.kind = "WWo";
+        v.soundRoot = voices.path().toStdString() + "/";
+        v.languageFolder = "Fran";
+        v.voiceCode = "W01";
+        v.speakKeys = false;
+        v.install = config::InstallCode::ZMB;
+        keypad->sound().setBackend(std::make_unique<Loudspeaker>(deviceWorks));
+    }
+    QTemporaryDir voices;
+};
+
+TEST_F(WithVoice, results_heard_from_the_programs_voice_are_left_to_it_but_messages_are_told) {
+    speak(true, {"4", "4,00", "5,00"});
     type("2+2\n");
     EXPECT_EQ(std::count(heard.begin(), heard.end(), "4,00"), 0);
-    v.kind = "WNS";
+    keypad->voiceState().kind = "WNS";
     type("2+2\n");
     EXPECT_TRUE(heardOnce("4,00"));  // the same result, now without the program's voice
-    v.kind = "WWo";
+    keypad->voiceState().kind = "WWo";
     type("5/0\n");
     EXPECT_TRUE(heardOnce("Division par zéro, opération stoppée ! 5,00"));
+}
+
+// No sound reaches the user (no device, a device that fails, a word missing from the folder):
+// the screen reader says the result, once.
+TEST_F(WithVoice, a_result_the_voice_could_not_say_goes_to_the_reader_once) {
+    speak(false, {"4", "4,00"});
+    type("2+2\n");
+    EXPECT_TRUE(heardOnce("4,00"));
+    speak(true, {"4", "4,00"});
+    type("6+6\n");  // "12" is missing from this voice folder
+    EXPECT_TRUE(heardOnce("12,00"));
+}
+
+// A message that stays on the display is not said again when only the number changes.
+TEST_F(Announcements, a_message_still_shown_is_not_repeated) {
+    keypad->voiceState().kind = "WNS";
+    type("5/0\n");
+    EXPECT_TRUE(heardOnce("Division par zéro, opération stoppée ! 5,00"));
+    QTest::keyClick(keypad.get(), Qt::Key_Escape);
+    EXPECT_EQ(std::count_if(heard.begin(), heard.end(),
+                            [](const QString& h) { return h.startsWith("Division"); }),
+              1);
 }
 
 }  // namespace

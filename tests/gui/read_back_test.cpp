@@ -1,5 +1,5 @@
 // Reading on demand: the last result and a tape line, said by the voice or, without one, by
-// the screen reader through the display's message.
+// the screen reader, once, with the text in the status line and the display unchanged.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "keypad/display_view.h"
 #include "keypad/status_line.h"
 #include "keypad_fixture.h"
 #include "tape/document_tape.h"
@@ -19,16 +20,43 @@ namespace {
 
 class ReadBack : public KeypadFixture {
   protected:
+    void SetUp() override {
+        KeypadFixture::SetUp();
+        display().onAnnounced = [this](const QString& text) { heard.push_back(text); };
+    }
+    DisplayView& display() { return *keypad->findChild<DisplayView*>("EdtVirt"); }
     void type(const char* keys) { QTest::keyClicks(keypad.get(), keys); }
-    void choose(const char* item) { keypad->findChild<QAction*>(item)->trigger(); }
-    QString said() { return keypad->statusLine().message(); }
+    void choose(const char* item) {
+        heard.clear();
+        keypad->findChild<QAction*>(item)->trigger();
+    }
+    // What the screen reader was told, once, and what the status line shows.
+    QString said() {
+        if (heard.size() > 1) ADD_FAILURE() << "said more than once";
+        const QString shown = keypad->statusLine().message();
+        if (!heard.empty() && shown != heard.front()) ADD_FAILURE() << "status line differs";
+        return heard.empty() ? QString() : heard.front();
+    }
+    std::vector<QString> heard;
 };
 
 TEST_F(ReadBack, the_last_result_is_said_again_with_its_thousands) {
     type("1200+56\r");
-    keypad->statusLine().setMessage({});
     choose("mItemReadResult");
     EXPECT_EQ(said(), "1 256,00");
+}
+
+// A read-back tells; it never changes what the display holds.
+TEST_F(ReadBack, reading_the_result_again_leaves_the_display_as_it_was) {
+    type("20+10\r");
+    const QString shown = display().text();
+    const QString spoken = display().spokenText();
+    choose("mItemReadResult");
+    EXPECT_EQ(said(), "30,00");
+    EXPECT_EQ(display().text(), shown);
+    EXPECT_EQ(display().spokenText(), spoken);
+    type("5");
+    EXPECT_EQ(display().spokenText(), "5");
 }
 
 TEST_F(ReadBack, the_last_line_with_a_number_is_said_with_its_operator) {
@@ -48,7 +76,6 @@ TEST_F(ReadBack, in_edit_mode_the_line_at_the_caret_is_said) {
 }
 
 TEST_F(ReadBack, an_empty_tape_has_nothing_to_say) {
-    keypad->statusLine().setMessage({});
     choose("mItemReadLine");
     EXPECT_EQ(said(), "");
 }

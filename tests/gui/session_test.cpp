@@ -88,7 +88,8 @@ TEST(Session, settings_and_placements_come_back_at_the_next_start) {
         keypad.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
         QTest::qWait(50);
-        EXPECT_EQ(keypad.pos(), QPoint(429, 87));    // the first start's place
+        // The first start's place: right of the tape, which is as wide as its longest line.
+        EXPECT_EQ(keypad.pos(), QPoint(10 + keypad.tapeWindow().designWidth() + 14, 87));
         EXPECT_EQ(keypad.voiceState().kind, "WWo");  // in French, with the woman's voice
         EXPECT_EQ(keypad.voiceState().languageFolder, "Fran");
         EXPECT_EQ(keypad.findChild<QWidget*>("imgVoice")->property("shown").toString(), "ImgFemme");

@@ -19,12 +19,14 @@ namespace {
 class SlowBackend final : public AudioBackend {
   public:
     explicit SlowBackend(int ms) : ms_(ms) {}
-    void playSync(const voice::PcmWave& wave) override {
+    bool playSync(const voice::PcmWave& wave) override {
         played.push_back(wave.data.size());
         QElapsedTimer t;
         t.start();
         waitKeepingWindowPainted([&] { return t.elapsed() >= ms_; }, 5000);
+        return deviceWorks;
     }
+    bool deviceWorks = true;
     void playAsync(const voice::PcmWave& wave) override { async.push_back(wave.data.size()); }
     std::vector<std::size_t> played;
     std::vector<std::size_t> async;
@@ -93,6 +95,32 @@ TEST_F(Sound, without_an_audio_stack_nothing_waits) {
     out.playSync("/snd/1.wav");
     out.playAsync("/snd/2.wav");
     EXPECT_LT(t.elapsed(), 2000);
+    EXPECT_FALSE(out.lastReadingHeard());
+}
+
+// The window tells the screen reader whatever the voice could not say: a reading is heard only
+// when every word was found and the device played it.
+TEST_F(Sound, a_reading_is_heard_only_whole_and_from_a_working_device) {
+    QtSoundOutput out(files);
+    auto backend = std::make_unique<SlowBackend>(0);
+    SlowBackend* device = backend.get();
+    out.setBackend(std::move(backend));
+    struct Case {
+        std::vector<std::string> files;
+        bool deviceWorks;
+        bool heard;
+    };
+    const Case cases[] = {{{"/snd/1.wav", "/snd/2.wav"}, true, true},
+                          {{"/snd/1.wav", "/snd/missing.wav"}, true, false},
+                          {{"/snd/missing.wav"}, true, false},
+                          {{"/snd/1.wav", "/snd/2.wav"}, false, false},
+                          {{"/snd/1.wav", "/snd/other.wav"}, true, true},
+                          {{"/snd/1.wav", "/snd/other.wav"}, false, false}};
+    for (const Case& c : cases) {
+        device->deviceWorks = c.deviceWorks;
+        out.playSyncSequence(c.files);
+        EXPECT_EQ(out.lastReadingHeard(), c.heard) << c.files.back() << " " << c.deviceWorks;
+    }
 }
 
 TEST(Wav, reads_what_it_writes_and_refuses_what_is_not_pcm) {
