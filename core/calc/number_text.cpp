@@ -114,4 +114,13 @@ int DedectPlusLongStr(std::string_view a, std::string_view b) {
     return characterCount(b) < characterCount(a) ? 1 : 2;
 }
 
+std::size_t significantDigits(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') continue;
+        if (count > 0 || c != '0') ++count;
+    }
+    return count;
+}
+
 }  // namespace zumbrel::calc
