@@ -56,20 +56,16 @@ bool Documents::write(const std::string& path) {
 }
 
 bool Documents::read(const std::string& path) {
-    const auto size = p_.files.size(path);
-    if (size && *size > kMaxTapeFileBytes) {
-        p_.prompts.messageBox(p_.tr.text(kNotFound),
-                              p_.tr.text(kTooLarge) + std::string(kCrLf) + path, Icon::Error,
-                              Buttons::Ok);
-        return false;
-    }
     const OpenResult opened = openTapeFile(p_.tape, p_.files, path);
     if (opened.ok) return true;
-    const std::string why = opened.error.empty() ? "RTF ?" : opened.error;
-    p_.prompts.messageBox(
-        p_.tr.text(kNotFound),
-        p_.tr.text(kNotRead) + std::string(kCrLf) + path + std::string(kCrLf) + why, Icon::Error,
-        Buttons::Ok);
+    std::string why;
+    if (opened.failure == OpenFailure::TooLarge) {
+        why = p_.tr.text(kTooLarge) + std::string(kCrLf) + path;
+    } else {
+        const std::string reason = opened.error.empty() ? "RTF ?" : opened.error;
+        why = p_.tr.text(kNotRead) + std::string(kCrLf) + path + std::string(kCrLf) + reason;
+    }
+    p_.prompts.messageBox(p_.tr.text(kNotFound), why, Icon::Error, Buttons::Ok);
     return false;
 }
 

@@ -90,7 +90,4 @@ class Documents {
 // The file name a caption shows: Linux has no short 8.3 names, so the name alone.
 std::string GetShortFileName(std::string_view path);
 
-// A tape file larger than this is refused before it is read.
-inline constexpr std::uint64_t kMaxTapeFileBytes = 64u << 20;
-
 }  // namespace zumbrel::tape

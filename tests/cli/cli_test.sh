@@ -95,4 +95,15 @@ tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 { printf '%*s\n' 5000 x | tr ' ' 'a'; for i in $(seq 1 2000); do echo "$i,00"; done; } >"$tmp/wide.txt"
 size=$("$cli" --load "$tmp/wide.txt" -- 1 | wc -c)
 [ "$size" -lt 100000 ] || fail "a 5000-character line pads the other lines: $size bytes"
+# A tape file over 64 MiB is refused before it is read (a sparse file costs no disk); one of
+# exactly 64 MiB is still a tape.
+printf '{\\rtf1 12,00\\par}' >"$tmp/big.rtf"
+truncate -s $((64 * 1024 * 1024 + 1)) "$tmp/big.rtf"
+"$cli" --load "$tmp/big.rtf" -- 1 >/dev/null 2>"$tmp/err" && fail "a file over 64 MiB is refused"
+grep -q "cannot open $tmp/big.rtf: larger than 64 MiB" "$tmp/err" || fail "too large: $(cat "$tmp/err")"
+{ printf '{\\rtf1 12,00\\par}'; head -c $((64 * 1024 * 1024 - 17)) /dev/zero | tr '\0' ' '; } >"$tmp/full.rtf"
+[ "$(stat -c %s "$tmp/full.rtf")" = $((64 * 1024 * 1024)) ] || fail "the 64 MiB file's size"
+full=$("$cli" --load "$tmp/full.rtf" -- 1) || fail "a file of exactly 64 MiB opens"
+printf '%s\n' "$full" | grep -q '^12,00$' || fail "the 64 MiB file's line: $full"
+rm -f "$tmp/big.rtf" "$tmp/full.rtf"
 echo "1 passed, 0 failed"

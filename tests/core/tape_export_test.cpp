@@ -4,6 +4,7 @@
 #include "headless_calculator.h"
 #include "tape/documents.h"
 #include "tape/tape_export.h"
+#include "tape/tape_file.h"
 #include "test_names.h"
 
 namespace zumbrel::tape {
