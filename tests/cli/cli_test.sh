@@ -106,4 +106,9 @@ grep -q "cannot open $tmp/big.rtf: larger than 64 MiB" "$tmp/err" || fail "too l
 full=$("$cli" --load "$tmp/full.rtf" -- 1) || fail "a file of exactly 64 MiB opens"
 printf '%s\n' "$full" | grep -q '^12,00$' || fail "the 64 MiB file's line: $full"
 rm -f "$tmp/big.rtf" "$tmp/full.rtf"
+# A picture renamed x.rtf is no tape, and says so.
+printf '\x89PNG\r\n\x1a\n\0\0\0\rIHDR' >"$tmp/x.rtf"
+"$cli" --load "$tmp/x.rtf" -- 1 >/dev/null 2>"$tmp/err" && fail "a picture is refused"
+grep -q "cannot open $tmp/x.rtf: not a tape (neither RTF nor text)" "$tmp/err" ||
+  fail "not a tape: $(cat "$tmp/err")"
 echo "1 passed, 0 failed"

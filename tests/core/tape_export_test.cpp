@@ -87,9 +87,36 @@ TEST(TapeFiles, a_file_beyond_64_MiB_is_refused_before_it_is_read) {
     h.answers = {"big.rtf"};
     calc::runKeys(h.calc, "[OPEN]");
     ASSERT_FALSE(h.log.empty());
-    EXPECT_NE(h.log.back().detail.find("trop grand"), std::string::npos) << h.log.back().detail;
+    EXPECT_EQ(h.log.back().detail,
+              "Ouvrir... | Ce fichier est trop grand pour un ruban (plus de 64 Mo) :\r\nbig.rtf");
     EXPECT_TRUE(h.tape.isEmpty());
     EXPECT_EQ(h.calc.documents().caption(), "Zumbrel");
+}
+
+// A PNG picture renamed x.rtf: the file exists, it is just no tape.
+TEST(TapeFiles, a_picture_named_rtf_is_said_to_be_no_tape_and_the_tape_stays) {
+    HeadlessCalculator h;
+    h.files.files["x.rtf"] = std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24);
+    calc::runKeys(h.calc, "12+3=");
+    const auto before = h.tape.richText();
+    h.answers = {"no", "x.rtf"};
+    calc::runKeys(h.calc, "[OPEN]");
+    ASSERT_FALSE(h.log.empty());
+    const std::string box = h.log.back().detail;
+    EXPECT_EQ(box, "Ouvrir... | Ce fichier n'est pas un ruban (ni RTF ni texte) :\r\nx.rtf");
+    EXPECT_EQ(box.find("introuvable"), std::string::npos);
+    EXPECT_EQ(box.find("RTF ?"), std::string::npos);
+    EXPECT_EQ(h.tape.richText(), before);
+    EXPECT_EQ(h.calc.documents().caption(), "Zumbrel");
+    EXPECT_FALSE(h.calc.documents().tapeSaved());
+}
+
+TEST(TapeFiles, a_missing_file_is_still_not_found) {
+    HeadlessCalculator h;
+    h.answers = {"gone.rtf"};
+    calc::runKeys(h.calc, "[OPEN]");
+    ASSERT_FALSE(h.log.empty());
+    EXPECT_EQ(h.log.back().detail, "Fichier introuvable... | Ce fichier n'existe pas !");
 }
 
 TEST(TapeFiles, opening_an_unsaved_but_empty_tape_does_nothing) {
