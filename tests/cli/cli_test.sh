@@ -58,7 +58,14 @@ work=$(mktemp -d)
   printf '%s\n' "$closed" | grep -q '^closed: yes$' || fail "close: $closed"
   printf '%s\n' "$closed" | grep -q '^entry: 2,00$' || fail "keys stop at the close: $closed"
   "$cli" --sepdec S '1250+380=' --export t.csv >/dev/null
-  grep -q '^,1630.00,"1 630,00",result' t.csv || fail "CSV: $(cat t.csv)"
+  grep -q '^,1630.00,"1 630,00",result,positive' t.csv || fail "CSV: $(cat t.csv)"
+  head -1 t.csv | grep -q '^operator,amount,text,kind,sign' || fail "CSV columns: $(head -1 t.csv)"
+  # The operands sum to the result: a subtracted amount is negative.
+  # (a point separator and no grouping: no field holds a comma, so awk can split them)
+  "$cli" --ds . --sepdec N '1000-250.75=' --export s.csv >/dev/null
+  sum=$(awk -F, '$4 == "operand" { s += $2 } END { printf "%.2f", s }' s.csv)
+  [ "$sum" = "749.25" ] || fail "the CSV's operands sum to $sum: $(cat s.csv)"
+  grep -q '^,749.25,749.25,result,positive' s.csv || fail "CSV result: $(cat s.csv)"
   if "$cli" --sepdec S '1250+380=' --export t.pdf >/dev/null 2>err.txt; then
     pdftotext t.pdf - | grep -q '1 630,00' || fail "PDF text"
     [ ! -s err.txt ] || fail "PDF export prints nothing on stderr: $(cat err.txt)"
