@@ -91,6 +91,10 @@ echo "$out" | grep -q 'Maison Dupont$' || fail "header: $out"
 echo "$out" | grep -q 'Saturday 5 of december 2026$' || fail "date: $out"
 echo "$out" | grep -q 'Loyer$' || fail "title: $out"
 
+# An emptied answer to the result comment's question keeps the waiting comment.
+kept=$("$cli" --comment Ancien --answers , '[RESULT]12+3=')
+printf '%s\n' "$kept" | grep -q '^Ancien 15,00$' || fail "the waiting comment: $kept"
+
 # Numbers read in each language: the files in playing order, or the words they say.
 [ "$("$cli" --lang Span --read 21000 --words)" = "veintiún mil" ] || fail "read in Spanish"
 [ "$("$cli" --lang Germ --read 21 | tr '\n' ' ')" = "un.wav et.wav 20.wav " ] ||

@@ -35,6 +35,15 @@ TEST(HeaderFile, above_four_mebibytes_is_refused_and_nothing_is_written) {
     EXPECT_EQ(h.log.back().kind, "message");
 }
 
+TEST(HeaderFile, of_exactly_four_mebibytes_is_inserted) {
+    HeadlessCalculator h;
+    h.files.files["full.txt"] = std::string(kLargestHeaderFile, 'a');
+    h.calc.annotations().headerPath = "full.txt";
+    h.calc.annotate(AnnotationKey::Header);
+    EXPECT_TRUE(h.log.empty());
+    EXPECT_EQ(h.tape.line(0).size(), kLargestHeaderFile);
+}
+
 TEST(HeaderFile, a_damaged_file_is_read_as_far_as_it_goes) {
     HeadlessCalculator h;
     h.files.files["cut.rtf"] = "{\\rtf1 Maison {\\b Dup";  // cut in the middle

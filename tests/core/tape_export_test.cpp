@@ -264,6 +264,36 @@ TEST(TapeFiles, a_missing_file_is_still_not_found) {
     EXPECT_EQ(h.log.back().detail, "Fichier introuvable... | Ce fichier n'existe pas !");
 }
 
+// A tape typed into by hand, then emptied: unsaved, but there is nothing to lose.
+void typeIntoTheTapeAndEmptyIt(HeadlessCalculator& h) {
+    h.tape.setEditMode(true);
+    h.tape.append("Note");
+    h.tape.deleteLine(0);
+    h.tape.setEditMode(false);
+    ASSERT_TRUE(h.tape.isEmpty());
+    ASSERT_FALSE(h.calc.documents().tapeSaved());
+}
+
+TEST(TapeFiles, closing_an_unsaved_but_empty_tape_asks_nothing) {
+    HeadlessCalculator h;
+    typeIntoTheTapeAndEmptyIt(h);
+    h.answers = {"cancel"};
+    calc::runKeys(h.calc, "[QUIT]");
+    EXPECT_TRUE(h.calc.documents().closed());
+    EXPECT_TRUE(h.log.empty());
+    EXPECT_EQ(h.answers.size(), 1u);
+}
+
+TEST(TapeFiles, closing_an_unsaved_tape_with_text_asks) {
+    HeadlessCalculator h;
+    h.tape.setEditMode(true);
+    h.tape.append("Note");
+    h.answers = {"cancel"};
+    calc::runKeys(h.calc, "[QUIT]");
+    EXPECT_FALSE(h.calc.documents().closed());
+    EXPECT_TRUE(h.answers.empty());
+}
+
 TEST(TapeFiles, opening_an_unsaved_but_empty_tape_does_nothing) {
     HeadlessCalculator h;
     h.tape.setModified(true);
