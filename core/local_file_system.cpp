@@ -23,12 +23,24 @@ std::optional<std::string> LocalFileSystem::read(std::string_view path, std::str
         error = std::strerror(errno);
         return std::nullopt;
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Read in large blocks: a tape file may hold tens of megabytes.
+    std::string bytes;
+    if (const auto expected = size(path)) bytes.reserve(static_cast<std::size_t>(*expected));
+    std::string block(1u << 20, '\0');
+    while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0)
+        bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
     if (in.bad()) {
         error = "read error";
         return std::nullopt;
     }
     return bytes;
+}
+
+std::optional<std::uint64_t> LocalFileSystem::size(std::string_view path) const {
+    std::error_code ec;
+    const std::uintmax_t bytes = fs::file_size(fs::path(path), ec);
+    if (ec) return std::nullopt;
+    return static_cast<std::uint64_t>(bytes);
 }
 
 bool LocalFileSystem::writeAtomically(std::string_view path, std::string_view bytes,

@@ -17,6 +17,7 @@ class LocalFileSystem final : public FileSystem {
     bool folderExists(std::string_view path) const override;
     bool canWriteIn(std::string_view folder) const override;
     bool createFolders(std::string_view path) override;
+    std::optional<std::uint64_t> size(std::string_view path) const override;
 
     // Runs just before the rename that replaces a file; returning false abandons the write
     // there, as a crash would (tests use it).

@@ -39,7 +39,18 @@ void Entry::change(std::string_view text, bool typed) {
 }
 
 void Entry::insert(char c) {
-    change(regs_.entrySelected ? std::string(1, c) : regs_.edtSaisie + c, true);
+    change(afterTyping(c), true);
+}
+
+std::string Entry::afterTyping(char c) const {
+    return regs_.entrySelected ? std::string(1, c) : regs_.edtSaisie + c;
+}
+
+bool Entry::withinCapacity(std::string_view text) {
+    if (significantDigits(text) <= kEntryCapacity) return true;
+    ports_.sound.beep(Beep::Default);
+    ports_.status.show(ports_.tr.text(msg::kEntryFull));
+    return false;
 }
 
 bool Entry::checkOnce() {

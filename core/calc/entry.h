@@ -20,6 +20,11 @@ class Entry {
     // character runs the entry check, even one that leaves the text as it was (a "-" typed
     // over a selected "-").
     void insert(char c);
+    // The text the entry would hold after typing c.
+    std::string afterTyping(char c) const;
+    // Whether `text` may become the entry: at most kEntryCapacity significant digits. A text
+    // over the capacity is refused with a beep and the status line says why.
+    bool withinCapacity(std::string_view text);
     // A value left selected stands as a result: the next digit replaces it, and nothing but
     // a key (no mouse movement) takes the selection away.
     void selectAll() {

@@ -23,6 +23,9 @@ void InputLine::edtSaisieKeyPress(char c) {
     if (c == ds && !regs_.entrySelected && entry_.text().find(ds) != std::string::npos) return;
     const bool accepted = c == '\r' || c == '%' || isOperator(c) || isDigit(c) || c == ds;
     if (!accepted) return;
+    // A digit past the entry's capacity is refused before it is announced.
+    const bool digitInEntry = isDigit(c) && regs_.lblTamponSign2 != '%';
+    if (digitInEntry && !entry_.withinCapacity(entry_.afterTyping(c))) return;
 
     ports_.voice.speakKey(c, regs_);
     // After a percent only an operator or equals can follow.
@@ -88,8 +91,10 @@ void InputLine::run(Command command) {
 void InputLine::btnExtraZerosClick(KeypadSound sound, const char* zeros) {
     regs_.resultShown = false;
     if (entry_.text().empty()) return;
+    const std::string longer = entry_.text() + zeros;
+    if (!entry_.withinCapacity(longer)) return;
     ports_.voice.keypadSound(sound, regs_);
-    entry_.set(entry_.text() + zeros);
+    entry_.set(longer);
 }
 
 void InputLine::btnPourcentClick() {

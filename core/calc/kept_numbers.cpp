@@ -32,13 +32,13 @@ bool listOrder(const ListKey& a, const ListKey& b) {
     return a.text < b.text;
 }
 
-// Keeps digits and the two separators, and a sign standing right before the first digit
-// (a minus, or the tape's en dash).
-std::string signedDigits(std::string_view text) {
+// Keeps digits and the two separators, at most `limit` of them, and a sign standing right
+// before the first digit (a minus, or the tape's en dash).
+std::string signedDigits(std::string_view text, std::size_t limit = std::string::npos) {
     std::string out;
     bool negative = false;
     bool seenDigit = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < text.size() && out.size() < limit; ++i) {
         const char c = text[i];
         if (isDigit(c)) {
             if (!seenDigit) {
@@ -105,8 +105,8 @@ std::string numberFromHistoryLine(std::string_view line, char ds) {
 }
 
 PastedNumber readPastedNumber(std::string_view clipboard, char ds) {
-    clipboard = clipboard.substr(0, kPasteLimit);
     std::string text;
+    text.reserve(clipboard.size());
     for (std::size_t i = 0; i < clipboard.size(); ++i) {
         if (clipboard.substr(i, 2) == " %") {
             ++i;
@@ -114,7 +114,7 @@ PastedNumber readPastedNumber(std::string_view clipboard, char ds) {
         }
         text.push_back(clipboard[i]);
     }
-    std::string kept = signedDigits(text);
+    std::string kept = signedDigits(text, kPasteLimit);
     const bool negative = !kept.empty() && kept.front() == '-';
     if (negative) kept.erase(0, 1);
     if (kept.find_first_of("0123456789") == std::string::npos) return {};
@@ -135,6 +135,7 @@ PastedNumber readPastedNumber(std::string_view clipboard, char ds) {
         out.push_back(c == decimal ? ds : c);
     }
     if (!out.empty() && out.front() == ds) out.insert(out.begin(), '0');
+    if (significantDigits(out) > kEntryCapacity) return {};
     return {true, negative ? "-" + out : out};
 }
 

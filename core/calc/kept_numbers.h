@@ -31,13 +31,15 @@ std::string numberFromHistoryLine(std::string_view line, char ds);
 
 // The paste command's reading of the clipboard's text.
 struct PastedNumber {
-    bool valid = false;  // false: no digit, or one separator kind more than once
+    bool valid = false;  // false: no digit, one separator kind more than once, or too long
     std::string text;    // the number, with DS as its separator (valid only)
 };
-// At most the first kPasteLimit bytes are read. When both "," and "." occur, the one that
-// occurs last is the decimal separator and the other is dropped ("1.234,56" is 1234,56); a
-// separator standing first gets a "0" before it; a sign right before the first digit is kept.
-inline constexpr std::size_t kPasteLimit = 4096;
+// The paste filter drops every " %" and keeps only digits and the two separators (and a sign
+// right before the first digit); of what it keeps, the first kPasteLimit characters are read.
+// When both "," and "." occur, the one that occurs last is the decimal separator and the
+// other is dropped ("1.234,56" is 1234,56); a separator standing first gets a "0" before it.
+// A number with more significant digits than the entry takes (kEntryCapacity) is refused.
+inline constexpr std::size_t kPasteLimit = 80;
 PastedNumber readPastedNumber(std::string_view clipboard, char ds);
 
 // The clipboard's text as the invalid-content message shows it: at most 200 characters.

@@ -19,6 +19,7 @@ bool KeptPlaces::putInEntry(const std::string& value) {
         ports_.sound.beep(Beep::Default);
         return false;
     }
+    if (!entry_.withinCapacity(value)) return false;
     regs_.lblPosNeg = true;  // the minus sign survives the entry check
     entry_.set(value);
     regs_.lblPosNeg = false;

@@ -25,6 +25,10 @@ inline constexpr Message kNotANumber{"MSG_NOT_A_NUMBER",
 inline constexpr Message kOutOfRange{"MSG_OUT_OF_RANGE",
                                      "Résultat hors des limites du calcul, opération stoppée !"};
 
+// Not in the original set: a digit that would take the entry past its capacity.
+inline constexpr Message kEntryFull{"MSG_ENTRY_CAPACITY",
+                                    "Capacité de saisie atteinte : 18 chiffres"};
+
 inline constexpr Message kClipboardNotValid{"MSG_CLIPBRD_NOT_VALID",
                                             "Le contenu du presse-papier n'est pas valide :"};
 inline constexpr Message kClipboardHolds{"MSG_MF_MM_001", "Le presse-papier contient :"};

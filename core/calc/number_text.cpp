@@ -125,4 +125,13 @@ std::string spokenGrouping(std::string_view text, char ds) {
     return out;
 }
 
+std::size_t significantDigits(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') continue;
+        if (count > 0 || c != '0') ++count;
+    }
+    return count;
+}
+
 }  // namespace zumbrel::calc

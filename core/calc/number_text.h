@@ -50,6 +50,13 @@ int DedectPlusLongStr(std::string_view a, std::string_view b);
 // that "6'000,00" is read as six thousand, not as "six, zero zero zero".
 std::string spokenGrouping(std::string_view text, char ds);
 
+// The entry's capacity: every number is computed to 18 significant digits, so an entry with
+// more could only give a false result.
+inline constexpr std::size_t kEntryCapacity = 18;
+// The significant digits of a number text: its digits from the first one that is not a
+// zero (leading zeros, the sign and the separator are not counted; "0,050" has 2).
+std::size_t significantDigits(std::string_view text);
+
 // Length in characters of UTF-8 text.
 std::size_t characterCount(std::string_view text);
 

@@ -251,7 +251,9 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                                             "SKINS_OPEN_FOLDER",
                                                             "SKINS_CLOSE",
                                                             "SKINS_BUILT_IN",
-                                                            "SKINS_HOWTO"});
+                                                            "SKINS_HOWTO",
+                                                            "MSG_ENTRY_CAPACITY",
+                                                            "MSG_FILE_NOT_A_TAPE"});
         for (const LanguageKey& h : kHints)
             keypadMessages.push_back({h.key, {}});
         for (std::string_view k : {"OASD_MF_003", "OASD_MF_005", "OASD_MF_006"})

@@ -206,9 +206,14 @@ void Annotations::insertFile(const std::string& path) {
         return;
     }
     // A damaged file is read as far as it goes; nothing of it is HTML or a command.
-    const ReadResult read = readRichOrPlain(*bytes, {p_.tape.defaultStyle(), Align::Left});
-    if (read.text.paragraphCount() == 1 && read.text.text(0).empty()) return;
-    p_.tape.insertRichText(read.text);
+    ReadResult read = readRichOrPlain(*bytes, {p_.tape.defaultStyle(), Align::Left});
+    RichText& inserted = read.text;
+    const std::size_t last = inserted.paragraphCount() - 1;
+    if (last == 0 && inserted.text(0).empty()) return;
+    // A header or footer ends its own line, even when its file has no final paragraph mark
+    // (the editor writes none): the next operand never joins its last line.
+    if (!inserted.text(last).empty()) inserted.newParagraph(inserted.align(last));
+    p_.tape.insertRichText(inserted);
     p_.tape.restoreDefaultStyle();
     p_.tape.scrollToEnd();
 }

@@ -26,6 +26,10 @@ constexpr Message kNotWritten{"MSG_FILE_NOT_WRITTEN", "Le fichier n'a pas pu êt
 constexpr Message kNotRead{"MSG_FILE_NOT_READ", "Le fichier n'a pas pu être ouvert :"};
 constexpr Message kTooLarge{"MSG_FILE_TOO_LARGE",
                             "Ce fichier est trop grand pour un ruban (plus de 64 Mo) :"};
+constexpr Message kNotATape{"MSG_FILE_NOT_A_TAPE",
+                            "Ce fichier n'est pas un ruban (ni RTF ni texte) :"};
+// A file that exists but was not opened: the box bears the name of the command.
+constexpr Message kOpenTitle{"OPEN_O", "Ouvrir..."};
 
 }  // namespace
 
@@ -55,21 +59,26 @@ bool Documents::write(const std::string& path) {
     return false;
 }
 
-bool Documents::read(const std::string& path) {
-    const auto size = p_.files.size(path);
-    if (size && *size > kMaxTapeFileBytes) {
-        p_.prompts.messageBox(p_.tr.text(kNotFound),
-                              p_.tr.text(kTooLarge) + std::string(kCrLf) + path, Icon::Error,
-                              Buttons::Ok);
-        return false;
+std::string Documents::whyNotOpened(const OpenResult& opened, const std::string& path) const {
+    const std::string crlf(kCrLf);
+    switch (opened.failure) {
+        case OpenFailure::TooLarge:
+            return p_.tr.text(kTooLarge) + crlf + path;
+        case OpenFailure::NotATape:
+            return p_.tr.text(kNotATape) + crlf + path;
+        default:
+            break;
     }
+    std::string why = p_.tr.text(kNotRead) + crlf + path;
+    if (!opened.error.empty()) why += crlf + opened.error;
+    return why;
+}
+
+bool Documents::read(const std::string& path) {
     const OpenResult opened = openTapeFile(p_.tape, p_.files, path);
     if (opened.ok) return true;
-    const std::string why = opened.error.empty() ? "RTF ?" : opened.error;
-    p_.prompts.messageBox(
-        p_.tr.text(kNotFound),
-        p_.tr.text(kNotRead) + std::string(kCrLf) + path + std::string(kCrLf) + why, Icon::Error,
-        Buttons::Ok);
+    p_.prompts.messageBox(p_.tr.text(kOpenTitle), whyNotOpened(opened, path), Icon::Error,
+                          Buttons::Ok);
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include "calc/commands.h"
 #include "ports.h"
 #include "tape/tape.h"
+#include "tape/tape_file.h"
 
 namespace zumbrel::tape {
 
@@ -66,6 +67,8 @@ class Documents {
                              const std::string& name) const;
     bool write(const std::string& path);
     bool read(const std::string& path);
+    // The message of a file that exists but was not opened.
+    std::string whyNotOpened(const OpenResult& opened, const std::string& path) const;
     void afterSave(const std::string& path);
     // The chosen file N exists: replace it? `restoreCaption` for save as and the close.
     Answer askReplace(const std::string& path);
@@ -89,8 +92,5 @@ class Documents {
 
 // The file name a caption shows: Linux has no short 8.3 names, so the name alone.
 std::string GetShortFileName(std::string_view path);
-
-// A tape file larger than this is refused before it is read.
-inline constexpr std::uint64_t kMaxTapeFileBytes = 64u << 20;
 
 }  // namespace zumbrel::tape

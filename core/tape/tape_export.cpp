@@ -59,35 +59,102 @@ std::string lineAmount(std::string_view text, const calc::FormatOptions& opt) {
 
 namespace {
 
-std::string meaningOf(const Tape& tape, std::size_t i, bool hasAmount, bool afterRule) {
-    const auto runs = tape.lineRuns(i);
-    const TextStyle st = runs.empty() ? TextStyle{} : runs.front().style;
-    if (st.color == colors::kRed) return "negative";
-    if (st.color == Color{2895050}) return "tax line";
-    if (!hasAmount) return st.bold ? "title" : "comment";
-    if (afterRule || st.bold) return "result";
-    return "operand";
+constexpr Color kTaxLine{2895050};  // the VAT block's tax lines
+
+// A comment written on the left of a number: a line comment (navy) or a result comment
+// (green).
+bool isComment(const RichRun& run) {
+    return run.style.color == colors::kNavy || run.style.color == colors::kGreen;
+}
+
+// The part of a line that holds its number, without the comment on its left, and its style.
+struct NumberPart {
+    std::string text;
+    TextStyle style;
+};
+
+NumberPart numberPart(const Tape& tape, std::size_t i) {
+    const std::vector<RichRun> runs = tape.lineRuns(i);
+    std::size_t first = 0;
+    while (first + 1 < runs.size() && isComment(runs[first]))
+        ++first;
+    NumberPart part;
+    if (first < runs.size()) part.style = runs[first].style;
+    for (std::size_t r = first; r < runs.size(); ++r)
+        part.text += runs[r].text;
+    part.text = std::string(trimSpaces(part.text));
+    return part;
+}
+
+bool isMinus(std::string_view op) {
+    return op == "–" || op == "-";
+}
+
+// The amount as it counts in the calculation: a minus operator before the number makes it
+// negative ("– 250,75", "CA en cours : - 20 000,00"), and a subtracted negative number counts
+// positively ("– -2,00"). A percentage gives its rate ("+ 5,00 %" is 5.00). `carried` is the
+// operator of a line above that stood alone (a line comment put the number on a line of its
+// own). Empty when the line shows no number.
+std::string countedAmount(std::string_view text, std::string_view carried,
+                          const calc::FormatOptions& opt) {
+    if (text.ends_with('%')) text = trimSpaces(text.substr(0, text.size() - 1));
+    std::string amount = lineAmount(text, opt);
+    if (amount.empty()) return amount;
+    const std::size_t colon = text.rfind(':');
+    const std::string_view number =
+        trimSpaces(colon == std::string_view::npos ? text : text.substr(colon + 1));
+    const std::string_view op = lineOperator(number);
+    if (!isMinus(op) && !(op.empty() && isMinus(carried))) return amount;
+    if (amount.front() == '-') return amount.substr(1);
+    if (amount.find_first_of("123456789") == std::string::npos) return amount;  // no "-0.00"
+    return "-" + amount;
+}
+
+std::string signOf(const std::string& amount) {
+    if (amount.empty()) return {};
+    return amount.front() == '-' ? "negative" : "positive";
 }
 
 }  // namespace
 
 std::string exportCsv(const Tape& tape, const calc::FormatOptions& opt) {
-    std::string out = "operator,amount,text,meaning\r\n";
+    std::string out = "operator,amount,text,kind,sign\r\n";
     bool afterRule = false;
+    std::string lastResult;    // the latest result while only blank lines follow it
+    std::string_view carried;  // an operator alone on its line, for the number below it
     for (std::size_t i = 0; i < tape.lineCount(); ++i) {
         const std::string line = tape.line(i);
         const std::string_view text = trimSpaces(line);
         if (text.empty()) continue;
         if (text == kRule) {
-            out += ",," + quoted(text) + ",rule\r\n";
+            out += ",," + quoted(text) + ",rule,\r\n";
             afterRule = true;
+            lastResult.clear();
             continue;
         }
-        const std::string amount = lineAmount(text, opt);
+        const NumberPart part = numberPart(tape, i);
+        const std::string amount = countedAmount(part.text, carried, opt);
+        std::string_view op = lineOperator(part.text);
+        if (op.empty() && !amount.empty()) op = carried;
+        carried = op == part.text ? op : std::string_view();
+        std::string kind;
+        if (!carried.empty()) {
+            kind = "operand";  // its number follows on the next line
+        } else if (part.style.color == kTaxLine) {
+            kind = "tax line";
+        } else if (amount.empty()) {
+            kind = part.style.bold ? "title" : "comment";
+        } else if (afterRule) {
+            kind = "result";
+        } else if (op.empty() && amount == lastResult) {
+            kind = "interim";  // a result carried into the next calculation
+        } else {
+            kind = "operand";
+        }
         // The tape's minus is an en dash; a spreadsheet wants "-".
-        const std::string_view op = lineOperator(text);
-        out += std::string(op == "–" ? "-" : op) + "," + amount + "," + quoted(text) + "," +
-               meaningOf(tape, i, !amount.empty(), afterRule) + "\r\n";
+        out += std::string(isMinus(op) ? "-" : op) + "," + amount + "," + quoted(text) + "," +
+               kind + "," + signOf(amount) + "\r\n";
+        lastResult = kind == "result" ? amount : std::string();
         afterRule = false;
     }
     return out;

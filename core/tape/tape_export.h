@@ -8,10 +8,16 @@
 
 namespace zumbrel::tape {
 
-// The tape as CSV, one row a line with text: the operator, the amount as a number with "."
-// as decimal point (empty when the line holds none), the text as shown, and what the line is
-// (operand, result, negative, tax line, rule, title, comment), so that a spreadsheet can sum
-// a tape. `opt` says how the tape writes its numbers.
+// The tape as CSV, one row a line with text, so that a spreadsheet can sum a tape:
+//   operator  the operator the line begins with ("+", "-", "*", "/", "%"), or nothing
+//   amount    the line's number with "." as decimal point, signed as it counts in the
+//             calculation (a subtracted operand is negative, a negative result too); empty
+//             when the line holds none
+//   text      the line as the tape shows it
+//   kind      operand, result, interim (a result carried into the next calculation), tax
+//             line, rule, title or comment
+//   sign      negative or positive, as the amount counts; empty without an amount
+// `opt` says how the tape writes its numbers.
 std::string exportCsv(const Tape& tape, const calc::FormatOptions& opt);
 
 // The operator a tape line begins with ("+ 5,00", "– 3,00"), or nothing.

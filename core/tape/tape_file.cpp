@@ -10,12 +10,20 @@ bool saveTapeFile(const Tape& tape, FileSystem& files, std::string_view path, st
 
 OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view path) {
     OpenResult result;
+    const auto failed = [&result](OpenFailure why) {
+        result.failure = why;
+        return result;
+    };
+    if (const auto size = files.size(path); size && *size > kMaxTapeFileBytes)
+        return failed(OpenFailure::TooLarge);
     const auto bytes = files.read(path, result.error);
-    if (!bytes) return result;
+    if (!bytes) return failed(OpenFailure::Unreadable);
+    // A file that grew after its size was read, or whose size could not be known.
+    if (bytes->size() > kMaxTapeFileBytes) return failed(OpenFailure::TooLarge);
     ReadDefaults defaults{tape.defaultStyle(), Align::Right};
     ReadResult read = readRichOrPlain(*bytes, defaults);
     result.problem = read.problem;
-    if (read.problem == ReadProblem::NotText) return result;
+    if (read.problem == ReadProblem::NotText) return failed(OpenFailure::NotATape);
     const RichText& text = read.text;
     const bool endsInsideALine = !text.runs(text.paragraphCount() - 1).empty();
     tape.load(text);

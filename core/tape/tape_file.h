@@ -13,16 +13,28 @@ namespace zumbrel::tape {
 // Writes the whole tape as an RTF file, atomically. False, with the reason, on failure.
 bool saveTapeFile(const Tape& tape, FileSystem& files, std::string_view path, std::string& error);
 
+// A tape file larger than this is refused before it is read.
+inline constexpr std::uint64_t kMaxTapeFileBytes = 64u << 20;
+
+// Why a file was not opened.
+enum class OpenFailure {
+    None,
+    Unreadable,  // the system could not read it (error says why)
+    TooLarge,    // over kMaxTapeFileBytes: not read at all
+    NotATape,    // neither RTF nor text (a picture, an archive)
+};
+
 struct OpenResult {
     bool ok = false;
     ReadProblem problem = ReadProblem::None;
-    std::string error;  // why nothing was read
+    OpenFailure failure = OpenFailure::None;
+    std::string error;  // the system's reason, for an unreadable file
 };
 
 // Replaces the tape by a file: RTF, or plain text in the tape's default style, right-aligned.
 // What is typed next starts a new line, even when the file's last line has no line break.
-// The typing style and the calculator are not touched. A file that cannot be read, or that
-// is not text, leaves the tape as it was.
+// The typing style and the calculator are not touched. A file that cannot be read, that is
+// larger than kMaxTapeFileBytes or that is not text, leaves the tape as it was.
 OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view path);
 
 // LoadStrangeRTF: a header or footer file, rich text when it begins with an RTF header and

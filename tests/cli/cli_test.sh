@@ -58,7 +58,14 @@ work=$(mktemp -d)
   printf '%s\n' "$closed" | grep -q '^closed: yes$' || fail "close: $closed"
   printf '%s\n' "$closed" | grep -q '^entry: 2,00$' || fail "keys stop at the close: $closed"
   "$cli" --sepdec S '1250+380=' --export t.csv >/dev/null
-  grep -q '^,1630.00,"1 630,00",result' t.csv || fail "CSV: $(cat t.csv)"
+  grep -q '^,1630.00,"1 630,00",result,positive' t.csv || fail "CSV: $(cat t.csv)"
+  head -1 t.csv | grep -q '^operator,amount,text,kind,sign' || fail "CSV columns: $(head -1 t.csv)"
+  # The operands sum to the result: a subtracted amount is negative.
+  # (a point separator and no grouping: no field holds a comma, so awk can split them)
+  "$cli" --ds . --sepdec N '1000-250.75=' --export s.csv >/dev/null
+  sum=$(awk -F, '$4 == "operand" { s += $2 } END { printf "%.2f", s }' s.csv)
+  [ "$sum" = "749.25" ] || fail "the CSV's operands sum to $sum: $(cat s.csv)"
+  grep -q '^,749.25,749.25,result,positive' s.csv || fail "CSV result: $(cat s.csv)"
   if "$cli" --sepdec S '1250+380=' --export t.pdf >/dev/null 2>err.txt; then
     pdftotext t.pdf - | grep -q '1 630,00' || fail "PDF text"
     [ ! -s err.txt ] || fail "PDF export prints nothing on stderr: $(cat err.txt)"
@@ -84,6 +91,10 @@ echo "$out" | grep -q 'Maison Dupont$' || fail "header: $out"
 echo "$out" | grep -q 'Saturday 5 of december 2026$' || fail "date: $out"
 echo "$out" | grep -q 'Loyer$' || fail "title: $out"
 
+# An emptied answer to the result comment's question keeps the waiting comment.
+kept=$("$cli" --comment Ancien --answers , '[RESULT]12+3=')
+printf '%s\n' "$kept" | grep -q '^Ancien 15,00$' || fail "the waiting comment: $kept"
+
 # Numbers read in each language: the files in playing order, or the words they say.
 [ "$("$cli" --lang Span --read 21000 --words)" = "veintiún mil" ] || fail "read in Spanish"
 [ "$("$cli" --lang Germ --read 21 | tr '\n' ' ')" = "un.wav et.wav 20.wav " ] ||
@@ -95,4 +106,20 @@ tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 { printf '%*s\n' 5000 x | tr ' ' 'a'; for i in $(seq 1 2000); do echo "$i,00"; done; } >"$tmp/wide.txt"
 size=$("$cli" --load "$tmp/wide.txt" -- 1 | wc -c)
 [ "$size" -lt 100000 ] || fail "a 5000-character line pads the other lines: $size bytes"
+# A tape file over 64 MiB is refused before it is read (a sparse file costs no disk); one of
+# exactly 64 MiB is still a tape.
+printf '{\\rtf1 12,00\\par}' >"$tmp/big.rtf"
+truncate -s $((64 * 1024 * 1024 + 1)) "$tmp/big.rtf"
+"$cli" --load "$tmp/big.rtf" -- 1 >/dev/null 2>"$tmp/err" && fail "a file over 64 MiB is refused"
+grep -q "cannot open $tmp/big.rtf: larger than 64 MiB" "$tmp/err" || fail "too large: $(cat "$tmp/err")"
+{ printf '{\\rtf1 12,00\\par}'; head -c $((64 * 1024 * 1024 - 17)) /dev/zero | tr '\0' ' '; } >"$tmp/full.rtf"
+[ "$(stat -c %s "$tmp/full.rtf")" = $((64 * 1024 * 1024)) ] || fail "the 64 MiB file's size"
+full=$("$cli" --load "$tmp/full.rtf" -- 1) || fail "a file of exactly 64 MiB opens"
+printf '%s\n' "$full" | grep -q '^12,00$' || fail "the 64 MiB file's line: $full"
+rm -f "$tmp/big.rtf" "$tmp/full.rtf"
+# A picture renamed x.rtf is no tape, and says so.
+printf '\x89PNG\r\n\x1a\n\0\0\0\rIHDR' >"$tmp/x.rtf"
+"$cli" --load "$tmp/x.rtf" -- 1 >/dev/null 2>"$tmp/err" && fail "a picture is refused"
+grep -q "cannot open $tmp/x.rtf: not a tape (neither RTF nor text)" "$tmp/err" ||
+  fail "not a tape: $(cat "$tmp/err")"
 echo "1 passed, 0 failed"

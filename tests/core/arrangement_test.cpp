@@ -231,6 +231,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Keypad centre 1115 > 640: to its left, 800 - 405 - 17.
         ShowTapeCase{"left_of_the_keypad", kWith1280, keypadAt(800, 100), 378},
         ShowTapeCase{"right_of_the_keypad", kWith1280, keypadAt(100, 100), 747},
+        // Keypad centre 645 + 315 = 960, the screen's own: the tie belongs to the left half,
+        // so the tape goes right, 645 + 630 + 17; one pixel further it goes left, 646 - 422.
+        ShowTapeCase{"right_when_the_centres_meet", kWide, keypadAt(645, 100), 1292},
+        ShowTapeCase{"left_one_pixel_past_the_centre", kWide, keypadAt(646, 100), 224},
         // Right of a keypad in the left half, but not past the screen's edge.
         ShowTapeCase{"kept_on_screen", kSmall, keypadAt(150, 100), 619, 768 - 544},
         // On the keypad's own monitor, never on the other one.

@@ -150,8 +150,14 @@ TEST(Errors, a_lone_minus_before_percent_stops_with_a_message_and_changes_nothin
 
 TEST(Errors, a_result_beyond_range_writes_nothing) {
     HeadlessCalculator h;
-    const std::string big(4000, '9');
-    runKeys(h.calc, big + "*" + big);
+    // The largest entry multiplied by itself: 274 factors stay within range, the 275th
+    // goes beyond it.
+    const std::string big(calc::kEntryCapacity, '9');
+    std::string chain = big;
+    for (int i = 0; i < 274; ++i)
+        chain += "*" + big;
+    runKeys(h.calc, chain);
+    ASSERT_TRUE(events(h, "message").empty());
     const auto linesBefore = tapeLines(h);
     runKeys(h.calc, "=");
     EXPECT_EQ(tapeLines(h), linesBefore);
@@ -167,7 +173,7 @@ TEST(Errors, nothing_prints_inf_or_nan_or_an_exponent) {
     h.calc.registers().lblNbrDecPref = "0";
     std::string keys = "9";
     for (int i = 0; i < 600; ++i)
-        keys += "*99999999999999999999";
+        keys += "*999999999999999999";
     runKeys(h.calc, keys + "=");
     for (const std::string& line : tapeLines(h)) {
         EXPECT_EQ(line.find_first_of("einaEIN"), std::string::npos) << line.substr(0, 60);

@@ -7,6 +7,8 @@
 //        lang=Queb tva=20 tps=5 tvp=9,975 tvp-name=TVQ money-rate=6,55957 ae-rate=23
 //        ae-ceiling=32000   (the business registers, named as zumbrel-cli's options)
 //   clipboard: Total: 1.234,56 EUR   (the system clipboard's text, for [V]; spaces kept)
+//   {300×5}                  in keys, clipboard and expected lines: the text after "×" up
+//                            to "}" repeated that many times (a held key, a long clipboard)
 //     tape 12,00             one line each, in order; {red}, {red bold}, {green} start a
 //     tape {red}-2,00        run of that style, {} goes back to the tape colour; other
 //                            colours are their settings value ({1541956 bold}), a
@@ -104,6 +106,29 @@ std::string fileLines(const std::string& bytes) {
     return out;
 }
 
+// "{300×5}" stands for 300 fives (a held key, a long clipboard).
+std::string expandRepeats(std::string text) {
+    const std::string times = "×";
+    for (std::size_t open = text.find('{'); open != std::string::npos;
+         open = text.find('{', open)) {
+        const std::size_t cross = text.find(times, open);
+        const std::size_t close = text.find('}', open);
+        const bool marked = close != std::string::npos && cross < close;
+        const std::string count = marked ? text.substr(open + 1, cross - open - 1) : "";
+        if (count.empty() || count.find_first_not_of("0123456789") != std::string::npos) {
+            ++open;
+            continue;
+        }
+        const std::string unit = text.substr(cross + times.size(), close - cross - times.size());
+        std::string repeated;
+        for (std::size_t i = 0, n = std::stoul(count); i < n; ++i)
+            repeated += unit;
+        text.replace(open, close + 1 - open, repeated);
+        open += repeated.size();
+    }
+    return text;
+}
+
 std::vector<Scenario> loadScenarios() {
     std::vector<Scenario> all;
     for (const auto& f : std::filesystem::directory_iterator(ZUMBREL_GOLDEN_DIR)) {
@@ -117,7 +142,7 @@ std::vector<Scenario> loadScenarios() {
             } else if (all.empty()) {
                 ADD_FAILURE() << f.path() << ": a line before the first case: " << line;
             } else if (line.rfind("keys: ", 0) == 0) {
-                all.back().keys = line.substr(6);
+                all.back().keys = expandRepeats(line.substr(6));
             } else if (line.rfind("answers: ", 0) == 0) {
                 std::istringstream words(line.substr(9));
                 std::string w;
@@ -129,7 +154,7 @@ std::vector<Scenario> loadScenarios() {
                 all.back().files.emplace_back(body.substr(0, sp),
                                               sp == std::string::npos ? "" : body.substr(sp + 1));
             } else if (line.rfind("clipboard: ", 0) == 0) {
-                all.back().clipboard = line.substr(11);
+                all.back().clipboard = expandRepeats(line.substr(11));
             } else if (line.rfind("set: ", 0) == 0) {
                 std::istringstream words(line.substr(5));
                 std::string w;
@@ -142,7 +167,7 @@ std::vector<Scenario> loadScenarios() {
                 const auto sp = body.find(' ');
                 const std::string section = body.substr(0, sp);
                 all.back().expected[section].push_back(
-                    sp == std::string::npos ? "" : body.substr(sp + 1));
+                    sp == std::string::npos ? "" : expandRepeats(body.substr(sp + 1)));
             } else {
                 ADD_FAILURE() << f.path() << ": cannot read: " << line;
             }

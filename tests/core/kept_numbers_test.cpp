@@ -96,9 +96,27 @@ INSTANTIATE_TEST_SUITE_P(
                     PasteCase{"1 234,5", ',', true, "1234,5"}, PasteCase{"42", '.', true, "42"}),
     testing_names::namedBy([](const PasteCase& c) { return std::string(c.clipboard); }));
 
-TEST(Paste, reads_only_the_first_four_kibibytes) {
-    EXPECT_FALSE(readPastedNumber(std::string(kPasteLimit, 'x') + "12", ',').valid);
-    EXPECT_EQ(readPastedNumber(std::string(kPasteLimit - 2, 'x') + "12", ',').text, "12");
+TEST(Paste, reads_the_first_eighty_characters_the_filter_keeps) {
+    ASSERT_EQ(kPasteLimit, 80u);
+    // What the filter drops does not count: a number after ten thousand letters is read.
+    EXPECT_EQ(readPastedNumber(std::string(10000, 'x') + "12", ',').text, "12");
+    // Eighty kept characters are read, the eighty-first is not.
+    const std::string zeros = "0," + std::string(78, '0');
+    EXPECT_EQ(readPastedNumber(zeros + "1", ',').text, zeros);
+    EXPECT_EQ(readPastedNumber("0," + std::string(77, '0') + "1", ',').text,
+              "0," + std::string(77, '0') + "1");
+    // The sign is no kept character of the filter: it does not take a place.
+    EXPECT_EQ(readPastedNumber("-" + zeros + "1", ',').text, "-" + zeros);
+}
+
+TEST(Paste, refuses_a_number_longer_than_the_entry_takes) {
+    ASSERT_EQ(kEntryCapacity, 18u);
+    EXPECT_EQ(readPastedNumber("123456789012345678", ',').text, "123456789012345678");
+    EXPECT_FALSE(readPastedNumber("1234567890123456789", ',').valid);
+    EXPECT_EQ(readPastedNumber("-0,00123456789012345678", ',').text, "-0,00123456789012345678");
+    EXPECT_FALSE(readPastedNumber("0,001234567890123456789", ',').valid);
+    EXPECT_FALSE(readPastedNumber("1.234.567.890.123.456.789,5", ',').valid);
+    EXPECT_FALSE(readPastedNumber(std::string(10000, '7'), ',').valid);
 }
 
 TEST(Paste, the_message_shows_at_most_200_characters) {
@@ -111,14 +129,21 @@ TEST(Paste, the_message_shows_at_most_200_characters) {
     EXPECT_EQ(clippedForMessage(accents), accents.substr(0, 400) + "…");  // characters, not bytes
 }
 
-TEST(Paste, an_invalid_clipboard_is_shown_in_the_message_and_leaves_the_entry) {
+// A separator twice, or more digits than the entry takes.
+class InvalidPaste : public testing::TestWithParam<const char*> {};
+
+TEST_P(InvalidPaste, is_shown_in_the_message_and_leaves_the_entry) {
     HeadlessCalculator h;
-    h.clipboard.setText("1,5,6");
+    h.clipboard.setText(GetParam());
     runKeys(h.calc, "7[V]");
     EXPECT_EQ(h.calc.registers().edtSaisie, "7");
     ASSERT_FALSE(h.log.empty());
-    EXPECT_EQ(h.log.back().detail, " | Le contenu du presse-papier n'est pas valide :\n\n1,5,6");
+    EXPECT_EQ(h.log.back().detail,
+              std::string(" | Le contenu du presse-papier n'est pas valide :\n\n") + GetParam());
 }
+
+INSTANTIATE_TEST_SUITE_P(Clipboards, InvalidPaste, testing::Values("1,5,6", "1234567890123456789"),
+                         testing_names::namedBy([](const char* c) { return std::string(c); }));
 
 TEST(Paste, in_tape_edit_mode_the_text_belongs_to_the_tape) {
     HeadlessCalculator h;

@@ -133,6 +133,11 @@ INSTANTIATE_TEST_SUITE_P(
         Reading{"Ital", "100", "cento"}, Reading{"Ital", "101", "cento uno"},
         Reading{"Ital", "110", "cento dieci"}, Reading{"Ital", "180", "cent ottanta"},
         Reading{"Ital", "200", "duecento"}, Reading{"Ital", "280", "due cent ottanta"},
+        // "cento" drops its vowel before "otto" as before "ottanta".
+        Reading{"Ital", "8", "otto"}, Reading{"Ital", "28", "vent otto"},
+        Reading{"Ital", "108", "cent otto"}, Reading{"Ital", "208", "due cent otto"},
+        Reading{"Ital", "188", "cent ottant otto"}, Reading{"Ital", "1108", "mille cent otto"},
+        Reading{"Ital", "108000", "cent otto mila"}, Reading{"Ital", "107", "cento sette"},
         Reading{"Ital", "999", "novecento novanta nove"}, Reading{"Ital", "1000", "mille"},
         Reading{"Ital", "1001", "mille uno"}, Reading{"Ital", "1100", "mille cento"},
         Reading{"Ital", "1200", "mille duecento"}, Reading{"Ital", "1230", "mille duecento trenta"},

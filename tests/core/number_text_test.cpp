@@ -16,6 +16,26 @@ TEST(IndicNbrDecim, counts_decimals_ignoring_a_trailing_operator) {
     EXPECT_EQ(IndicNbrDecim("1.25", '.'), 2);
 }
 
+struct DigitsCase {
+    const char* text;
+    std::size_t significant;
+};
+
+class SignificantDigits : public testing::TestWithParam<DigitsCase> {};
+
+TEST_P(SignificantDigits, count_from_the_first_digit_that_is_not_zero) {
+    EXPECT_EQ(significantDigits(GetParam().text), GetParam().significant);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, SignificantDigits,
+    testing::Values(DigitsCase{"", 0}, DigitsCase{"0", 0}, DigitsCase{"0,", 0},
+                    DigitsCase{"000", 0}, DigitsCase{"7", 1}, DigitsCase{"0,050", 2},
+                    DigitsCase{"-0,05", 1}, DigitsCase{"100", 3}, DigitsCase{"12,5", 3},
+                    DigitsCase{"1.5", 2}, DigitsCase{"123456789012345678", 18},
+                    DigitsCase{"-123456789,0123456789", 19}),
+    testing_names::namedBy([](const DigitsCase& c) { return std::string(c.text); }));
+
 struct GroupCase {
     const char* text;
     const char* sepDec;

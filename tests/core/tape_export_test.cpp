@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "calc/key_script.h"
 #include "headless_calculator.h"
 #include "tape/documents.h"
 #include "tape/tape_export.h"
+#include "tape/tape_file.h"
 #include "test_names.h"
 
 namespace zumbrel::tape {
@@ -44,38 +47,181 @@ std::string csvOf(const char* keys, char ds = ',', const char* sepDec = "S") {
     return exportCsv(h.tape, h.calc.registers().format());
 }
 
-TEST(Csv, a_chain_gives_operators_amounts_and_what_each_line_is) {
-    EXPECT_EQ(csvOf("1250+380*1,2="),
-              "operator,amount,text,meaning\r\n"
-              ",1250.00,\"1 250,00\",operand\r\n"
-              "+,380.00,\"+ 380,00\",operand\r\n"
-              "*,1.20,\"* 1,20\",operand\r\n"
-              ",,——————————,rule\r\n"
-              ",1956.00,\"1 956,00\",result\r\n");
+struct CsvCase {
+    const char* name;
+    const char* keys;
+    char ds;
+    const char* sepDec;
+    const char* rows;  // after the header
+};
+
+class WholeCsv : public testing::TestWithParam<CsvCase> {};
+
+TEST_P(WholeCsv, has_one_row_a_line_with_its_counted_amount_and_kind) {
+    const CsvCase& c = GetParam();
+    EXPECT_EQ(csvOf(c.keys, c.ds, c.sepDec),
+              std::string("operator,amount,text,kind,sign\r\n") + c.rows);
 }
 
-TEST(Csv, negative_results_and_tax_lines_are_told_apart) {
-    const std::string csv = csvOf("7-9=100[TVA+]");
-    EXPECT_NE(csv.find("-,9.00,\"– 9,00\",operand"), std::string::npos) << csv;
-    EXPECT_NE(csv.find(",-2.00,\"-2,00\",negative"), std::string::npos) << csv;
-    EXPECT_NE(csv.find(",20.00,\"TVA 20 % :  20,00\",tax line"), std::string::npos) << csv;
-    EXPECT_NE(csv.find(",120.00,\"TTC : 120,00\",result"), std::string::npos) << csv;
+INSTANTIATE_TEST_SUITE_P(
+    Tapes, WholeCsv,
+    testing::Values(
+        CsvCase{"a_chain_gives_operators_amounts_and_what_each_line_is", "1250+380*1,2=", ',', "S",
+                ",1250.00,\"1 250,00\",operand,positive\r\n"
+                "+,380.00,\"+ 380,00\",operand,positive\r\n"
+                "*,1.20,\"* 1,20\",operand,positive\r\n"
+                ",,——————————,rule,\r\n"
+                ",1956.00,\"1 956,00\",result,positive\r\n"},
+        // Summing the column gives 749,25, never 1 250,75.
+        CsvCase{"a_subtracted_amount_is_negative", "1000-250,75=", ',', "S",
+                ",1000.00,\"1 000,00\",operand,positive\r\n"
+                "-,-250.75,\"– 250,75\",operand,negative\r\n"
+                ",,——————————,rule,\r\n"
+                ",749.25,\"749,25\",result,positive\r\n"},
+        CsvCase{"a_subtracted_negative_number_counts_positively", "5s-2s=", ',', "S",
+                ",-5.00,\"-5,00\",operand,negative\r\n"
+                "-,2.00,\"– -2,00\",operand,positive\r\n"
+                ",,——————————,rule,\r\n"
+                ",-3.00,\"-3,00\",result,negative\r\n"},
+        CsvCase{"a_result_carried_into_the_next_calculation_is_interim", "10+5=*2=", ',', "S",
+                ",10.00,\"10,00\",operand,positive\r\n"
+                "+,5.00,\"+ 5,00\",operand,positive\r\n"
+                ",,——————————,rule,\r\n"
+                ",15.00,\"15,00\",result,positive\r\n"
+                ",15.00,\"15,00\",interim,positive\r\n"
+                "*,2.00,\"* 2,00\",operand,positive\r\n"
+                ",,——————————,rule,\r\n"
+                ",30.00,\"30,00\",result,positive\r\n"},
+        CsvCase{"a_point_separator_and_comma_grouping_give_the_same_numbers", "1250-1=", '.', "C",
+                ",1250.00,\"1,250.00\",operand,positive\r\n"
+                "-,-1.00,– 1.00,operand,negative\r\n"
+                ",,——————————,rule,\r\n"
+                ",1249.00,\"1,249.00\",result,positive\r\n"}),
+    testing_names::namedBy([](const CsvCase& c) { return std::string(c.name); }));
+
+// A filter on the kind keeps every total, negative ones too.
+TEST(Csv, a_negative_result_is_a_result_with_a_negative_sign) {
+    const std::string csv = csvOf("7-9=");
+    EXPECT_NE(csv.find(",-2.00,\"-2,00\",result,negative\r\n"), std::string::npos) << csv;
 }
 
-TEST(Csv, a_point_separator_and_comma_grouping_give_the_same_numbers) {
-    EXPECT_EQ(csvOf("1250+1=", '.', "C"),
-              "operator,amount,text,meaning\r\n"
-              ",1250.00,\"1,250.00\",operand\r\n"
-              "+,1.00,+ 1.00,operand\r\n"
-              ",,——————————,rule\r\n"
-              ",1251.00,\"1,251.00\",result\r\n");
+TEST(Csv, tax_lines_and_block_totals_are_told_apart) {
+    const std::string csv = csvOf("100[TVA+]");
+    EXPECT_NE(csv.find(",100.00,\"HT : 100,00\",operand,positive"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",20.00,\"TVA 20 % :  20,00\",tax line,positive"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",120.00,\"TTC : 120,00\",result,positive"), std::string::npos) << csv;
+}
+
+TEST(Csv, a_new_number_after_a_result_is_an_operand) {
+    const std::string csv = csvOf("10+5=16+1=");
+    EXPECT_NE(csv.find(",16.00,\"16,00\",operand,positive"), std::string::npos) << csv;
+}
+
+TEST(Csv, comments_beside_numbers_leave_the_amount_and_the_operator) {
+    HeadlessCalculator h;
+    h.calc.registers().lblSepDec = "S";
+    h.calc.registers().edtComResult = "Total";
+    h.answers = {"Charges"};
+    calc::runKeys(h.calc, "12-[LINE]3=");
+    EXPECT_EQ(exportCsv(h.tape, h.calc.registers().format()),
+              "operator,amount,text,kind,sign\r\n"
+              ",12.00,\"12,00\",operand,positive\r\n"
+              "-,,–,operand,\r\n"
+              "-,-3.00,\"Charges 3,00\",operand,negative\r\n"
+              ",,——————————,rule,\r\n"
+              ",9.00,\"Total 9,00\",result,positive\r\n");
+}
+
+TEST(Csv, a_percentage_gives_its_rate_signed_by_its_operator) {
+    const std::string csv = csvOf("200-5%=");
+    EXPECT_NE(csv.find("-,-5.00,\"– 5,00 %\",operand,negative"), std::string::npos) << csv;
 }
 
 TEST(Csv, text_lines_are_quoted_and_have_no_amount) {
     tape::MemoryTape t;
     t.addLine("Compte \"Dupont\", mars");
+    t.setTypingBold(true);
+    t.addLine("Loyer");
     EXPECT_EQ(exportCsv(t, {}),
-              "operator,amount,text,meaning\r\n,,\"Compte \"\"Dupont\"\", mars\",comment\r\n");
+              "operator,amount,text,kind,sign\r\n"
+              ",,\"Compte \"\"Dupont\"\", mars\",comment,\r\n"
+              ",,Loyer,title,\r\n");
+}
+
+// ---- the CSV adds up ------------------------------------------------------------------------
+
+// One CSV row's fields (quoted fields may hold commas and doubled quotes).
+std::vector<std::string> csvFields(std::string_view row) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const char c = row[i];
+        if (quoted && c == '"' && i + 1 < row.size() && row[i + 1] == '"') {
+            fields.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+// A calculation of + and - with decimals and negative numbers, as keys.
+std::string randomSum(std::mt19937& random) {
+    std::uniform_int_distribution<int> count(2, 8), integer(0, 99999), decimals(0, 3), coin(0, 1);
+    std::string keys;
+    const int operands = count(random);
+    for (int k = 0; k < operands; ++k) {
+        if (k > 0) keys += coin(random) ? "+" : "-";
+        keys += std::to_string(integer(random));
+        const int places = decimals(random);
+        if (places > 0) {
+            keys += ",";
+            for (int d = 0; d < places; ++d)
+                keys += std::to_string(integer(random) % 10);
+        }
+        if (coin(random) && coin(random)) keys += "s";  // a negative number
+    }
+    return keys + "=";
+}
+
+TEST(CsvProperty, the_operands_between_two_rules_sum_to_the_next_result_to_the_cent) {
+    std::mt19937 random(20260505);
+    int checked = 0;
+    for (int tape = 0; tape < 50; ++tape) {
+        std::string keys;
+        for (int calc = 0; calc < 20; ++calc)
+            keys += randomSum(random);
+        HeadlessCalculator h;
+        h.calc.registers().lblSepDec = tape % 2 ? "S" : "Q";
+        calc::runKeys(h.calc, keys);
+        const std::string csv = exportCsv(h.tape, h.calc.registers().format());
+        long double sum = 0;
+        std::size_t begin = csv.find("\r\n") + 2;
+        for (std::size_t end; (end = csv.find("\r\n", begin)) != std::string::npos;
+             begin = end + 2) {
+            const std::vector<std::string> f = csvFields(csv.substr(begin, end - begin));
+            ASSERT_EQ(f.size(), 5u) << csv.substr(begin, end - begin);
+            const std::string& kind = f[3];
+            if (kind == "operand" || kind == "interim") {
+                sum += std::stold(f[1]);
+            } else if (kind == "result") {
+                EXPECT_NEAR(static_cast<double>(sum), std::stod(f[1]), 0.005)
+                    << "keys " << keys << "\n"
+                    << csv;
+                EXPECT_EQ(f[4], f[1].front() == '-' ? "negative" : "positive");
+                sum = 0;
+                ++checked;
+            } else {
+                ASSERT_EQ(kind, "rule") << csv;
+            }
+        }
+    }
+    EXPECT_EQ(checked, 1000);
 }
 
 // ---- bounded reads --------------------------------------------------------------------------
@@ -86,9 +232,66 @@ TEST(TapeFiles, a_file_beyond_64_MiB_is_refused_before_it_is_read) {
     h.answers = {"big.rtf"};
     calc::runKeys(h.calc, "[OPEN]");
     ASSERT_FALSE(h.log.empty());
-    EXPECT_NE(h.log.back().detail.find("trop grand"), std::string::npos) << h.log.back().detail;
+    EXPECT_EQ(h.log.back().detail,
+              "Ouvrir... | Ce fichier est trop grand pour un ruban (plus de 64 Mo) :\r\nbig.rtf");
     EXPECT_TRUE(h.tape.isEmpty());
     EXPECT_EQ(h.calc.documents().caption(), "Zumbrel");
+}
+
+// A PNG picture renamed x.rtf: the file exists, it is just no tape.
+TEST(TapeFiles, a_picture_named_rtf_is_said_to_be_no_tape_and_the_tape_stays) {
+    HeadlessCalculator h;
+    h.files.files["x.rtf"] = std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24);
+    calc::runKeys(h.calc, "12+3=");
+    const auto before = h.tape.richText();
+    h.answers = {"no", "x.rtf"};
+    calc::runKeys(h.calc, "[OPEN]");
+    ASSERT_FALSE(h.log.empty());
+    const std::string box = h.log.back().detail;
+    EXPECT_EQ(box, "Ouvrir... | Ce fichier n'est pas un ruban (ni RTF ni texte) :\r\nx.rtf");
+    EXPECT_EQ(box.find("introuvable"), std::string::npos);
+    EXPECT_EQ(box.find("RTF ?"), std::string::npos);
+    EXPECT_EQ(h.tape.richText(), before);
+    EXPECT_EQ(h.calc.documents().caption(), "Zumbrel");
+    EXPECT_FALSE(h.calc.documents().tapeSaved());
+}
+
+TEST(TapeFiles, a_missing_file_is_still_not_found) {
+    HeadlessCalculator h;
+    h.answers = {"gone.rtf"};
+    calc::runKeys(h.calc, "[OPEN]");
+    ASSERT_FALSE(h.log.empty());
+    EXPECT_EQ(h.log.back().detail, "Fichier introuvable... | Ce fichier n'existe pas !");
+}
+
+// A tape typed into by hand, then emptied: unsaved, but there is nothing to lose.
+void typeIntoTheTapeAndEmptyIt(HeadlessCalculator& h) {
+    h.tape.setEditMode(true);
+    h.tape.append("Note");
+    h.tape.deleteLine(0);
+    h.tape.setEditMode(false);
+    ASSERT_TRUE(h.tape.isEmpty());
+    ASSERT_FALSE(h.calc.documents().tapeSaved());
+}
+
+TEST(TapeFiles, closing_an_unsaved_but_empty_tape_asks_nothing) {
+    HeadlessCalculator h;
+    typeIntoTheTapeAndEmptyIt(h);
+    h.answers = {"cancel"};
+    calc::runKeys(h.calc, "[QUIT]");
+    EXPECT_TRUE(h.calc.documents().closed());
+    EXPECT_TRUE(h.log.empty());
+    EXPECT_EQ(h.answers.size(), 1u);
+}
+
+TEST(TapeFiles, closing_an_unsaved_tape_with_text_asks) {
+    HeadlessCalculator h;
+    h.tape.setEditMode(true);
+    h.tape.append("Note");
+    h.answers = {"cancel"};
+    calc::runKeys(h.calc, "[QUIT]");
+    EXPECT_FALSE(h.calc.documents().closed());
+    EXPECT_TRUE(h.answers.empty());
 }
 
 TEST(TapeFiles, opening_an_unsaved_but_empty_tape_does_nothing) {

@@ -83,6 +83,78 @@ TEST_F(TapeFile, binary_data_leaves_the_tape_alone) {
     EXPECT_EQ(lines(t), (std::vector<std::string>{"kept"}));
 }
 
+// The machine's files, with the reads counted; `sizeKnown` false hides the sizes, as a file
+// system that cannot tell them would.
+class CountedFiles final : public FileSystem {
+  public:
+    bool exists(std::string_view path) const override { return local.exists(path); }
+    std::optional<std::string> read(std::string_view path, std::string& error) const override {
+        ++reads;
+        return local.read(path, error);
+    }
+    bool writeAtomically(std::string_view path, std::string_view bytes,
+                         std::string& error) override {
+        return local.writeAtomically(path, bytes, error);
+    }
+    std::vector<std::string> list(std::string_view folder) const override {
+        return local.list(folder);
+    }
+    bool folderExists(std::string_view path) const override { return local.folderExists(path); }
+    bool canWriteIn(std::string_view folder) const override { return local.canWriteIn(folder); }
+    bool createFolders(std::string_view path) override { return local.createFolders(path); }
+    std::optional<std::uint64_t> size(std::string_view path) const override {
+        return sizeKnown ? local.size(path) : std::nullopt;
+    }
+
+    LocalFileSystem local;
+    bool sizeKnown = true;
+    mutable int reads = 0;
+};
+
+TEST_F(TapeFile, a_sparse_file_over_64_MiB_is_refused_before_it_is_read) {
+    writeBytes("big.rtf", "{\\rtf1 12,00\\par}");
+    fs::resize_file(dir / "big.rtf", kMaxTapeFileBytes + 1);  // sparse: costs no disk
+    CountedFiles counted;
+    MemoryTape t;
+    t.addLine("kept");
+    const OpenResult r = openTapeFile(t, counted, path("big.rtf"));
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.failure, OpenFailure::TooLarge);
+    EXPECT_EQ(counted.reads, 0);
+    EXPECT_EQ(lines(t), (std::vector<std::string>{"kept"}));
+}
+
+TEST_F(TapeFile, a_file_of_exactly_64_MiB_is_read) {
+    // Spaces after the document: the largest file that is still a tape.
+    std::string bytes = "{\\rtf1 12,00\\par}";
+    bytes.resize(kMaxTapeFileBytes, ' ');
+    writeBytes("full.rtf", bytes);
+    CountedFiles counted;
+    MemoryTape t;
+    const OpenResult r = openTapeFile(t, counted, path("full.rtf"));
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.failure, OpenFailure::None);
+    EXPECT_EQ(counted.reads, 1);
+    EXPECT_EQ(t.line(0), "12,00");
+}
+
+TEST_F(TapeFile, a_file_over_64_MiB_is_refused_even_when_its_size_is_unknown) {
+    writeBytes("big.rtf", "{\\rtf1 12,00\\par}");
+    fs::resize_file(dir / "big.rtf", kMaxTapeFileBytes + 1);
+    CountedFiles counted;
+    counted.sizeKnown = false;
+    MemoryTape t;
+    t.addLine("kept");
+    EXPECT_EQ(openTapeFile(t, counted, path("big.rtf")).failure, OpenFailure::TooLarge);
+    EXPECT_EQ(lines(t), (std::vector<std::string>{"kept"}));
+}
+
+TEST_F(TapeFile, the_size_of_a_file_is_known_without_reading_it) {
+    writeBytes("five.rtf", "12345");
+    EXPECT_EQ(files.size(path("five.rtf")), 5u);
+    EXPECT_EQ(files.size(path("missing.rtf")), std::nullopt);
+}
+
 TEST_F(TapeFile, plain_text_opens_right_aligned_in_the_tape_font) {
     writeBytes("notes.txt", "un\r\ndeux\r\n");
     MemoryTape t;

@@ -338,7 +338,11 @@ int main(int argc, char** argv) {
     if (!o.loadPath.empty()) {
         const auto opened = zumbrel::tape::openTapeFile(h.tape, files, o.loadPath);
         if (!opened.ok) {
-            const std::string why = opened.error.empty() ? "neither RTF nor text" : opened.error;
+            std::string why = opened.error;
+            if (opened.failure == zumbrel::tape::OpenFailure::TooLarge)
+                why = "larger than 64 MiB, the largest tape file";
+            if (opened.failure == zumbrel::tape::OpenFailure::NotATape)
+                why = "not a tape (neither RTF nor text)";
             std::fprintf(stderr, "zumbrel-cli: cannot open %s: %s\n", o.loadPath.c_str(),
                          why.c_str());
             return 1;
