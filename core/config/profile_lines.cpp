@@ -79,7 +79,7 @@ std::string_view unquote(std::string_view v) {
     return v;
 }
 
-char32_t nextFoldedCodePoint(std::string_view s, std::size_t& i, bool utf8) {
+char32_t nextFoldedNonAscii(std::string_view s, std::size_t& i, bool utf8) {
     const char32_t c = utf8 ? codepage::nextCodePoint(s, i)
                             : codepage::cp1252ToCodePoint(static_cast<unsigned char>(s[i++]));
     return foldCodePoint(c);

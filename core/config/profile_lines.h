@@ -34,6 +34,12 @@ std::string_view unquote(std::string_view value);
 // letters of a UTF-8 file (an invalid byte folds to U+FFFD).
 std::u32string foldedName(std::string_view name, bool utf8);
 // The folded character at i of a name, and i moved past it.
-char32_t nextFoldedCodePoint(std::string_view name, std::size_t& i, bool utf8);
+char32_t nextFoldedNonAscii(std::string_view name, std::size_t& i, bool utf8);
+inline char32_t nextFoldedCodePoint(std::string_view name, std::size_t& i, bool utf8) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    if (c >= 0x80) return nextFoldedNonAscii(name, i, utf8);
+    ++i;
+    return c >= 'A' && c <= 'Z' ? c + 32 : c;  // the same byte in both encodings
+}
 
 }  // namespace zumbrel::config::profile
