@@ -77,6 +77,7 @@ std::optional<std::string> ProfileFile::find(std::string_view section, std::stri
 std::string ProfileFile::readString(std::string_view section, std::string_view key,
                                     std::string_view def) const {
     if (auto value = find(section, key)) return std::move(*value);
+    if (def.empty()) return {};
     std::string d;
     return fromFile(*ProfileIndex::absentFile(inFile(def, d), kBuffer).buffer);
 }

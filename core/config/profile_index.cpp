@@ -54,8 +54,8 @@ ProfileIndex::ProfileIndex(std::string bytes)
         const profile::Parsed p = profile::classify(line.content);
         if (p.kind == profile::Kind::Header) {
             headers_.push_back(spanOf(p.name));
-            const auto [at, added] = sections_.try_emplace(
-                FoldedName{0, profile::foldedName(p.name, utf8_)}, keyLists_.size());
+            const auto [at, added] =
+                sections_.try_emplace(Name{0, p.name, utf8_}, keyLists_.size());
             current.reset();
             if (added) {
                 keyLists_.emplace_back();
@@ -67,7 +67,7 @@ ProfileIndex::ProfileIndex(std::string bytes)
                 keyLists_[*current].push_back(spanOf(p.name));
                 e = {spanOf(profile::unquote(*p.value)), true};
             }
-            entries_.try_emplace(FoldedName{*current, profile::foldedName(p.name, utf8_)}, e);
+            entries_.try_emplace(Name{*current, p.name, utf8_}, e);
         }
     }
 }
@@ -101,7 +101,7 @@ std::optional<std::string_view> ProfileIndex::value(std::string_view section,
                                                     std::string_view key) const {
     const auto number = sectionNumber(trimSpaces(section));
     if (!number) return std::nullopt;
-    const auto at = entries_.find(AskedName{*number, trimSpaces(key), utf8_});
+    const auto at = entries_.find(Name{*number, trimSpaces(key), utf8_});
     if (at == entries_.end() || !at->second.hasValue) return std::nullopt;
     return text(at->second.value);
 }
@@ -127,15 +127,7 @@ struct NameHasher {
 
 }  // namespace
 
-std::size_t ProfileIndex::NameHash::operator()(const FoldedName& n) const {
-    NameHasher h;
-    h.add(n.section);
-    for (char32_t c : n.folded)
-        h.add(c);
-    return static_cast<std::size_t>(h.h);
-}
-
-std::size_t ProfileIndex::NameHash::operator()(const AskedName& n) const {
+std::size_t ProfileIndex::NameHash::operator()(const Name& n) const {
     NameHasher h;
     h.add(n.section);
     for (std::size_t i = 0; i < n.text.size();)
@@ -143,22 +135,19 @@ std::size_t ProfileIndex::NameHash::operator()(const AskedName& n) const {
     return static_cast<std::size_t>(h.h);
 }
 
-bool ProfileIndex::NameEqual::operator()(const FoldedName& a, const FoldedName& b) const {
-    return a.section == b.section && a.folded == b.folded;
-}
-
-bool ProfileIndex::NameEqual::operator()(const AskedName& a, const FoldedName& b) const {
+bool ProfileIndex::NameEqual::operator()(const Name& a, const Name& b) const {
     if (a.section != b.section) return false;
-    std::size_t i = 0;
-    for (char32_t c : b.folded) {
-        if (i >= a.text.size() || profile::nextFoldedCodePoint(a.text, i, a.utf8) != c)
+    std::size_t i = 0, j = 0;
+    while (i < a.text.size() && j < b.text.size()) {
+        if (profile::nextFoldedCodePoint(a.text, i, a.utf8) !=
+            profile::nextFoldedCodePoint(b.text, j, b.utf8))
             return false;
     }
-    return i == a.text.size();
+    return i == a.text.size() && j == b.text.size();
 }
 
 std::optional<std::size_t> ProfileIndex::sectionNumber(std::string_view name) const {
-    const auto at = sections_.find(AskedName{0, name, utf8_});
+    const auto at = sections_.find(Name{0, name, utf8_});
     if (at == sections_.end()) return std::nullopt;
     return at->second;
 }

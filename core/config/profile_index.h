@@ -19,6 +19,9 @@ namespace zumbrel::config {
 class ProfileIndex {
   public:
     explicit ProfileIndex(std::string bytes);
+    // Its names are views of its own bytes.
+    ProfileIndex(const ProfileIndex&) = delete;
+    ProfileIndex& operator=(const ProfileIndex&) = delete;
     // What a read of a file that does not exist gives: the default.
     static GetResult absentFile(OptText defaultText, std::size_t size);
 
@@ -41,27 +44,18 @@ class ProfileIndex {
         bool hasValue = false;  // a name without "=" is found, but reads as absent
     };
 
-    // Names are kept folded, under the number of their section (0 for a section's own
-    // name); a name asked for is folded as it is compared, without a copy.
-    struct FoldedName {
-        std::size_t section = 0;
-        std::u32string folded;
-    };
-    struct AskedName {
+    // A name under the number of its section (0 for a section's own name): a view of the
+    // file's bytes, or of a name asked for, folded as it is hashed and compared.
+    struct Name {
         std::size_t section = 0;
         std::string_view text;
         bool utf8 = false;
     };
     struct NameHash {
-        using is_transparent = void;
-        std::size_t operator()(const FoldedName& n) const;
-        std::size_t operator()(const AskedName& n) const;
+        std::size_t operator()(const Name& n) const;
     };
     struct NameEqual {
-        using is_transparent = void;
-        bool operator()(const FoldedName& a, const FoldedName& b) const;
-        bool operator()(const AskedName& a, const FoldedName& b) const;
-        bool operator()(const FoldedName& a, const AskedName& b) const { return (*this)(b, a); }
+        bool operator()(const Name& a, const Name& b) const;
     };
 
     std::string_view text(Span s) const { return std::string_view(data_).substr(s.at, s.size); }
@@ -72,8 +66,8 @@ class ProfileIndex {
     bool utf8_ = false;
     std::vector<Span> headers_;                // every header's name, in file order
     std::vector<std::vector<Span>> keyLists_;  // per first section of a name: keys with "="
-    std::unordered_map<FoldedName, std::size_t, NameHash, NameEqual> sections_;  // → first
-    std::unordered_map<FoldedName, Entry, NameHash, NameEqual> entries_;         // first of a key
+    std::unordered_map<Name, std::size_t, NameHash, NameEqual> sections_;  // → first of a name
+    std::unordered_map<Name, Entry, NameHash, NameEqual> entries_;         // first of a key
 };
 
 }  // namespace zumbrel::config
