@@ -1,19 +1,72 @@
 #include "config/language.h"
 
-#include <algorithm>
+#include <unordered_map>
 
 #include "config/install_layout.h"
 
 namespace zumbrel::config {
 namespace {
 
-bool among(std::string_view key, std::initializer_list<std::string_view> keys) {
-    return std::find(keys.begin(), keys.end(), key) != keys.end();
-}
-
 bool isRateKey(std::string_view key) {
     return key == "RATE" ||
            (key.size() == 6 && key.starts_with("RATE_") && key[5] >= '1' && key[5] <= '6');
+}
+
+// The punctuation a key's text takes: '!', ':', '?', or '.' for "...".
+char punctuationOf(std::string_view key) {
+    static const std::unordered_map<std::string_view, char> table = {
+        {"MSG_WELCOME", '!'},
+        {"MSG_ERROR_DZ", '!'},
+        {"MSG_FOLLOWING_EXCEED_CA", '!'},
+        {"MSG_FOLLOWING_EXCEED_CA ", '!'},
+        {"SMSG_MF_003", '!'},
+        {"SMSG_MF_008", '!'},
+        {"WARN_MODIFIED", '!'},
+        {"CONSULT_YOUR_DOCTOR", '!'},
+        {"FOR_MORE_AMPLE_ADVICE_CONSULT", '!'},
+        {"MSG_CLIPBRD_NOT_VALID", ':'},
+        {"MSG_INTERM_RESULT", ':'},
+        {"MSG_IS", ':'},
+        {"APPEND_REST_LESS_TAXES", ':'},
+        {"APPEND_LESS_THE_TAXES", ':'},
+        {"APPEND_REALIZED_CA", ':'},
+        {"APPEND_MAXIMUM_CA", ':'},
+        {"APPEND_CA_REMAINING", ':'},
+        {"APPEND_EXCEED_CA", ':'},
+        {"SMSG_MF_001", ':'},
+        {"SMSG_MF_011", ':'},
+        {"SMSG_MF_015", ':'},
+        {"MSG_MF_MM_001", ':'},
+        {"MSG_BOX_ADD_COMMENT_WANT", ':'},
+        {"MSG_BOX_ADD_COMMENT_LINE_WANT", ':'},
+        {"MSG_BOX_ADD_COMMENT_RESULT_WANT", ':'},
+        {"MSG_RTFE_022", ':'},
+        {"YOUR_BODY_MASS_INDEX_IS", ':'},
+        {"CLASSIFICATION_FOLLOWING_CRITERIA", ':'},
+        {"NAME_AUTHOR_TRANSLATION", ':'},
+        {"SITE_AUTHOR_TRANSLATION", ':'},
+        {"EMAIL_AUTHOR_TRANSLATION", ':'},
+        {"WHATS_NEW", ':'},
+        {"THE_PROCEDURE_OF_IMPLEMENTATION", ':'},
+        {"SMSG_MF_007", '?'},
+        {"SMSG_MF_010", '?'},
+        {"SMSG_MF_012", '?'},
+        {"OASD_MF_006", '?'},
+        {"MSG_RTFE_020", '?'},
+        {"OPEN_O", '.'},
+        {"SAVE_AS_O", '.'},
+        {"ABOUT", '.'},
+        {"SMSG_MF_002", '.'},
+        {"SMSG_MF_009", '.'},
+        {"SMSG_MF_013", '.'},
+        {"SMSG_MF_017", '.'},
+        {"MSG_RTFE_019", '.'},
+        {"LATER", '.'},
+        {"THE_VOICE_OF", '.'},
+    };
+    if (isRateKey(key)) return ':';
+    const auto at = table.find(key);
+    return at == table.end() ? '\0' : at->second;
 }
 
 }  // namespace
@@ -58,42 +111,18 @@ std::string FrenchSpace(InstallCode code, std::optional<char> letter) {
 
 std::string decorate(std::string_view key, std::string text, InstallCode code,
                      std::optional<char> letter) {
-    const std::string space = FrenchSpace(code, letter);
-    if (among(key, {"MSG_WELCOME", "MSG_ERROR_DZ", "MSG_FOLLOWING_EXCEED_CA",
-                    "MSG_FOLLOWING_EXCEED_CA ", "SMSG_MF_003", "SMSG_MF_008", "WARN_MODIFIED",
-                    "CONSULT_YOUR_DOCTOR", "FOR_MORE_AMPLE_ADVICE_CONSULT"}))
-        return text + space + "!";
-    if (isRateKey(key) || among(key, {"MSG_CLIPBRD_NOT_VALID",
-                                      "MSG_INTERM_RESULT",
-                                      "MSG_IS",
-                                      "APPEND_REST_LESS_TAXES",
-                                      "APPEND_LESS_THE_TAXES",
-                                      "APPEND_REALIZED_CA",
-                                      "APPEND_MAXIMUM_CA",
-                                      "APPEND_CA_REMAINING",
-                                      "APPEND_EXCEED_CA",
-                                      "SMSG_MF_001",
-                                      "SMSG_MF_011",
-                                      "SMSG_MF_015",
-                                      "MSG_MF_MM_001",
-                                      "MSG_BOX_ADD_COMMENT_WANT",
-                                      "MSG_BOX_ADD_COMMENT_LINE_WANT",
-                                      "MSG_BOX_ADD_COMMENT_RESULT_WANT",
-                                      "MSG_RTFE_022",
-                                      "YOUR_BODY_MASS_INDEX_IS",
-                                      "CLASSIFICATION_FOLLOWING_CRITERIA",
-                                      "NAME_AUTHOR_TRANSLATION",
-                                      "SITE_AUTHOR_TRANSLATION",
-                                      "EMAIL_AUTHOR_TRANSLATION",
-                                      "WHATS_NEW",
-                                      "THE_PROCEDURE_OF_IMPLEMENTATION"}))
-        return text + space + ":";
-    if (among(key, {"SMSG_MF_007", "SMSG_MF_010", "SMSG_MF_012", "OASD_MF_006", "MSG_RTFE_020"}))
-        return text + space + "?";
-    if (among(key, {"OPEN_O", "SAVE_AS_O", "ABOUT", "SMSG_MF_002", "SMSG_MF_009", "SMSG_MF_013",
-                    "SMSG_MF_017", "MSG_RTFE_019", "LATER", "THE_VOICE_OF"}))
-        return text + "...";
-    return text;
+    switch (punctuationOf(key)) {
+        case '!':
+            return text + FrenchSpace(code, letter) + "!";
+        case ':':
+            return text + FrenchSpace(code, letter) + ":";
+        case '?':
+            return text + FrenchSpace(code, letter) + "?";
+        case '.':
+            return text + "...";
+        default:
+            return text;
+    }
 }
 
 std::string languageFilePath(const FileSystem& files, const std::string& appFolder,
@@ -105,8 +134,8 @@ Translation::Translation(const ProfileFile& file, const LanguageRow& row, Instal
     : file_(&file), section_(row.fileCode), code_(code), letter_(row.letter) {}
 
 std::string Translation::text(std::string_view key) const {
-    const std::string read = file_ ? file_->readString(section_, key) : std::string();
-    return decorate(key, read, code_, letter_);
+    std::string read = file_ ? file_->readString(section_, key) : std::string();
+    return decorate(key, std::move(read), code_, letter_);
 }
 
 void LanguageTranslator::setVariable(std::string key, std::string text) {

@@ -1,8 +1,10 @@
 #include "config/profile_file.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "config/codepage.h"
+#include "config/profile_index.h"
 #include "config/profile_text.h"
 #include "text_util.h"
 
@@ -33,6 +35,14 @@ std::string ProfileFile::toFile(std::string_view utf8) const {
     return utf8_ ? std::string(utf8) : codepage::utf8ToCp1252(utf8);
 }
 
+std::string_view ProfileFile::inFile(std::string_view utf8, std::string& store) const {
+    const bool ascii =
+        std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; });
+    if (utf8_ || ascii) return utf8;
+    store = codepage::utf8ToCp1252(utf8);
+    return store;
+}
+
 std::string ProfileFile::fromFile(std::string_view bytes) const {
     if (!utf8_) return codepage::cp1252ToUtf8(bytes);
     if (codepage::isValidUtf8(bytes)) return std::string(bytes);
@@ -44,37 +54,32 @@ std::string ProfileFile::fromFile(std::string_view bytes) const {
     return text;
 }
 
+const ProfileIndex* ProfileFile::index() const {
+    if (!bytes_) return nullptr;
+    if (!index_) index_ = std::make_shared<const ProfileIndex>(*bytes_);
+    return index_.get();
+}
+
 bool ProfileFile::hasSection(std::string_view section) const {
-    if (!bytes_) return false;
-    const GetResult names =
-        GetPrivateProfileString(bytes_, std::nullopt, std::nullopt, "", 1 << 20);
-    const std::string wanted = toFile(section);
-    std::string_view list = names.buffer ? std::string_view(*names.buffer) : std::string_view();
-    while (!list.empty()) {
-        const std::size_t end = list.find('\0');
-        if (sameName(list.substr(0, end), wanted, utf8_)) return true;
-        if (end == std::string_view::npos) break;
-        list.remove_prefix(end + 1);
-    }
-    return false;
+    const ProfileIndex* idx = index();
+    std::string s;
+    return idx && idx->hasSection(inFile(section, s));
 }
 
 std::optional<std::string> ProfileFile::find(std::string_view section, std::string_view key) const {
-    // Two different defaults tell an absent key from one that holds the default's text.
-    const std::string s = toFile(section);
-    const std::string k = toFile(key);
-    const GetResult a = GetPrivateProfileString(bytes_, s, k, "\x01", kBuffer);
-    if (*a.buffer != "\x01") return fromFile(*a.buffer);
-    const GetResult b = GetPrivateProfileString(bytes_, s, k, "\x02", kBuffer);
-    if (*b.buffer != "\x02") return fromFile(*b.buffer);
-    return std::nullopt;
+    const ProfileIndex* idx = index();
+    std::string s, k;
+    const auto value = idx ? idx->value(inFile(section, s), inFile(key, k)) : std::nullopt;
+    if (!value) return std::nullopt;
+    return fromFile(value->substr(0, kBuffer - 1));
 }
 
 std::string ProfileFile::readString(std::string_view section, std::string_view key,
                                     std::string_view def) const {
-    const GetResult r =
-        GetPrivateProfileString(bytes_, toFile(section), toFile(key), toFile(def), kBuffer);
-    return fromFile(*r.buffer);
+    if (auto value = find(section, key)) return std::move(*value);
+    if (def.empty()) return {};
+    std::string d;
+    return fromFile(*ProfileIndex::absentFile(inFile(def, d), kBuffer).buffer);
 }
 
 std::optional<long> ProfileFile::parseInteger(std::string_view t) {
@@ -120,9 +125,9 @@ void ProfileFile::writeString(std::string_view section, std::string_view key,
                               std::string_view value) {
     std::string v = toFile(value);
     std::erase_if(v, [](char c) { return c == '\r' || c == '\n'; });  // a value never breaks a line
-    const std::optional<std::string> before = bytes_;
-    WritePrivateProfileString(bytes_, toFile(section), toFile(key), v);
-    if (bytes_ != before) changed_ = true;
+    std::optional<std::string> after = bytes_;
+    WritePrivateProfileString(after, toFile(section), toFile(key), v);
+    changeTo(std::move(after));
 }
 
 void ProfileFile::writeInteger(std::string_view section, std::string_view key, long value) {
@@ -135,9 +140,16 @@ void ProfileFile::writeBool(std::string_view section, std::string_view key, bool
 
 void ProfileFile::eraseSection(std::string_view section) {
     if (!bytes_) return;
-    const std::optional<std::string> before = bytes_;
-    WritePrivateProfileString(bytes_, toFile(section), std::nullopt, std::nullopt);
-    if (bytes_ != before) changed_ = true;
+    std::optional<std::string> after = bytes_;
+    WritePrivateProfileString(after, toFile(section), std::nullopt, std::nullopt);
+    changeTo(std::move(after));
+}
+
+void ProfileFile::changeTo(std::optional<std::string> bytes) {
+    if (bytes == bytes_) return;
+    bytes_ = std::move(bytes);
+    index_.reset();
+    changed_ = true;
 }
 
 bool ProfileFile::save(FileSystem& files, std::string& error) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,11 +8,16 @@
 #include "ports.h"
 
 namespace zumbrel::config {
+class ProfileIndex;
+}
+
+namespace zumbrel::config {
 
 // A settings or language file: read once for a group of reads, changed in memory by a
-// group of writes, and written back whole and atomically. Texts in and out are UTF-8; the
-// file keeps its own encoding: Windows-1252 as written, UTF-8 when it was read as valid
-// UTF-8 (or had a byte-order mark); a new file is Windows-1252.
+// group of writes, and written back whole and atomically. Reads are answered from an index of
+// the bytes, made on the first read after a load or a change (one thread at a time). Texts in and
+// out are UTF-8; the file keeps its own encoding: Windows-1252 as written, UTF-8 when it was read
+// as valid UTF-8 (or had a byte-order mark); a new file is Windows-1252.
 class ProfileFile {
   public:
     static ProfileFile load(const FileSystem& files, std::string path);
@@ -47,12 +53,19 @@ class ProfileFile {
 
   private:
     std::string toFile(std::string_view utf8) const;
+    // The same bytes without a copy when the text is plain ASCII (the same in both encodings);
+    // otherwise converted into store.
+    std::string_view inFile(std::string_view utf8, std::string& store) const;
     std::string fromFile(std::string_view bytes) const;
+    // Nothing when the file does not exist.
+    const ProfileIndex* index() const;
+    void changeTo(std::optional<std::string> bytes);
 
     std::string path_;
     std::optional<std::string> bytes_;
     bool utf8_ = false;
     bool changed_ = false;
+    mutable std::shared_ptr<const ProfileIndex> index_;  // of bytes_; shared by copies
 };
 
 }  // namespace zumbrel::config

@@ -1,4 +1,5 @@
-// The private-profile vectors (tests/data/profile_vectors.txt), replayed on our functions.
+// The private-profile vectors (tests/data/profile_vectors.txt), replayed on our functions; a
+// read goes through the index the file is read into.
 // V21 is the one deliberate departure: a UTF-8 byte-order mark is skipped, as Wine does,
 // so that files saved by Linux editors keep their first section.
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The installed program: desktop entry and metainfo valid, `cmake --install` into a prefix
-# of its own, then the installed zumbrel-cli and zumbrel run from there, the prefix made
+# The installed program: desktop entry and metainfo valid, the Debian package made by CPack
+# and accepted by lintian without an error or a warning, `cmake --install` into a prefix of
+# its own, then the installed zumbrel-cli and zumbrel run from there, the prefix made
 # read-only, and nothing written under it (settings go to the user's folders).
 set -euo pipefail
 build=$1
@@ -13,6 +14,18 @@ appstreamcli validate --no-net --explain "$source_dir/resources/linux/$id.metain
 
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+
+# The package: a changelog, no maintainer scripts (the only library is private, so there is
+# no ldconfig to run), and nothing lintian calls an error or a warning. Each override in
+# packaging/lintian-overrides gives its reason.
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log"; fail "cpack could not make the package"; }
+deb=$(ls "$work"/package/zumbrel_*.deb)
+dpkg-deb -c "$deb" | grep -q ' \./usr/share/doc/zumbrel/changelog\.gz$' || fail "the package has no changelog.gz"
+scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'preinst|postinst|prerm|postrm' || true)
+[ -z "$scripts" ] || fail "the package has maintainer scripts: $scripts"
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" || fail "lintian found errors or warnings in $(basename "$deb")"
+
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/zumbrel bin/zumbrel-cli share/applications/$id.desktop \
