@@ -28,15 +28,20 @@ shoot() {
     XDG_RUNTIME_DIR="$dir/tmp" TMPDIR="$dir/tmp" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb \
     "$dir/zumbrel" >/dev/null 2>&1 &
   app=$!
-  local keypad=""
+  # The keypad is the window of the keypad's size; the tape goes aside (no window manager).
+  local keypad="" tape=""
   for _ in $(seq 1 100); do
-    keypad=$(xdotool search --pid "$app" --class zumbrel 2>/dev/null | while read -r w; do
-      [ "$(xdotool getwindowname "$w")" = "Zumbrel" ] && xwininfo -id "$w" | grep -q '626' && echo "$w"
-    done | head -n1) || true
-    [ -n "$keypad" ] && break
+    for w in $(xdotool search --pid "$app" --name 'Zumbrel' 2>/dev/null); do
+      case "$(xdotool getwindowgeometry "$w")" in
+        *650x577*) keypad=$w ;;
+        *405x544*) tape=$w ;;
+      esac
+    done
+    [ -n "$keypad" ] && [ -n "$tape" ] && break
     sleep 0.1
   done
   [ -n "$keypad" ] || { echo "no keypad window" >&2; exit 1; }
+  xdotool windowmove "$tape" 700 0
   sleep 1
   xdotool windowfocus --sync "$keypad" 2>/dev/null || true
   xdotool type --delay 60 --window "$keypad" "1250+380*1,2"
