@@ -12,6 +12,9 @@ inline constexpr Message kTheSum{"APPEND_THE_SOM", "Somme en"};
 
 inline constexpr Message kProfile{"COMBO_BOX_PROFILE", "Profil"};
 inline constexpr Message kSE{"SE", "AE"};
+// The words after the SE text on the two self-employed buttons.
+inline constexpr Message kRemainingButton{"SE_REMAINING_BUTTON", "Reste"};
+inline constexpr Message kChargesButton{"SE_CHARGES_BUTTON", "Charges"};
 inline constexpr Message kMaximumCA{"APPEND_MAXIMUM_CA", "CA alloué :"};
 inline constexpr Message kRealizedCA{"APPEND_REALIZED_CA", "CA en cours :"};
 inline constexpr Message kCARemaining{"APPEND_CA_REMAINING", "Plafond CA à effectuer :"};

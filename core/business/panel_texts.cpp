@@ -1,5 +1,6 @@
 #include "business/panel_texts.h"
 
+#include "business/messages.h"
 #include "config/language.h"
 
 namespace zumbrel::business {
@@ -10,28 +11,40 @@ constexpr Message kTvaMinusHint{"MSG_MF_MM_032", "Calcul HT sur un TTC"};
 constexpr Message kEuroToOtherHint{"MSG_MF_MM_033", "Calcul convertir"};
 constexpr Message kOtherToEuroHint{"MSG_MF_MM_034", "Calcul convertir"};
 constexpr Message kQuebecPanelHint{"MSG_MF_MM_030", "Affiche le taux TPS et "};
+constexpr Message kQuebecPanelHintEnd{"QUEBEC_PANEL_DOUBLE_CLICK",
+                                      "(double-clic afin de paramétrer)"};
 
 }  // namespace
 
-ButtonCaptions buttonCaptions(std::optional<char> letter) {
+ButtonCaptions buttonCaptions(const Translator& tr, std::optional<char> letter) {
+    const std::string se = tr.text(msg::kSE) + " ";
+    // Quebec French keeps the built-in French words, with its own word for the charges.
+    const std::string charges = letter == 'Q' ? "Taxes" : tr.text(msg::kChargesButton);
+    ButtonCaptions c{"+ TVA", "- TVA", se + tr.text(msg::kRemainingButton), se + charges, false};
     switch (letter.value_or('F')) {
-        case 'C':
-            return {"+ TVA", "- TVA", "AE Resto", "AE Tasse", false};
         case 'E':
-            return {"+ VAT", "- VAT", "IC Rest", "IC Taxes", false};
+            c.btnTVAPlus = "+ VAT";
+            c.btnTVAMoins = "- VAT";
+            break;
         case 'G':
-            return {"+ Steuern", "- Steuern", "EU Rest", "EU Steuern", false};
+            c.btnTVAPlus = "+ Steuern";
+            c.btnTVAMoins = "- Steuern";
+            break;
         case 'I':
-            return {"+ IVA", "- IVA", "AI Resto", "AI Tasse", false};
         case 'P':
-            return {"+ IVA", "- IVA", "AE Resto", "AE Taxa", false};
         case 'S':
-            return {"+ IVA", "- IVA", "A Resto", "A Imp.", false};
+            c.btnTVAPlus = "+ IVA";
+            c.btnTVAMoins = "- IVA";
+            break;
         case 'Q':
-            return {"+ Taxes", "- Taxes", "AE Reste", "AE Taxes", true};
+            c.btnTVAPlus = "+ Taxes";
+            c.btnTVAMoins = "- Taxes";
+            c.quebecPanel = true;
+            break;
         default:
-            return {"+ TVA", "- TVA", "AE Reste", "AE Charges", false};
+            break;
     }
+    return c;
 }
 
 std::vector<std::pair<std::string_view, std::string>> composedHints(const Translator& tr,
@@ -61,7 +74,7 @@ std::vector<std::pair<std::string_view, std::string>> composedHints(const Transl
         {"btnTVAMoins", minus},
         {"btnEuroToFranc", tr.text(kEuroToOtherHint) + " " + euros + " > " + other},
         {"btnFrancToEuro", tr.text(kOtherToEuroHint) + " " + other + " > " + euros},
-        {"pnlTauxTPSTVP", quebecPanel + name + " (double-clic afin de paramétrer)"},
+        {"pnlTauxTPSTVP", quebecPanel + name + " " + tr.text(kQuebecPanelHintEnd)},
     };
 }
 

@@ -11,16 +11,17 @@
 
 namespace zumbrel::business {
 
-// The captions the language sets on the business buttons (they are not in the language
-// files), and which tax panel shows.
+// The captions the language sets on the business buttons, and which tax panel shows. The
+// tax buttons' captions belong to the language; the self-employed buttons name the
+// self-employed as the profile panel does (the SE text), followed by their own word.
 struct ButtonCaptions {
     std::string_view btnTVAPlus;
     std::string_view btnTVAMoins;
-    std::string_view BtnCAResteAE;
-    std::string_view BtnChargesAE;
+    std::string BtnCAResteAE;
+    std::string BtnChargesAE;
     bool quebecPanel;  // pnlTauxTPSTVP instead of pnlTauxTVA
 };
-ButtonCaptions buttonCaptions(std::optional<char> letter);
+ButtonCaptions buttonCaptions(const Translator& tr, std::optional<char> letter);
 
 // The hints that tell the rates and names in use: control name and text, for btnTVAPlus,
 // btnTVAMoins, btnEuroToFranc, btnFrancToEuro and pnlTauxTPSTVP.

@@ -97,7 +97,8 @@ const std::vector<AccessibleNameKey> kAccessibleNames = {
     {"A11Y_TAX_PLUS", "btnTVAPlus", "Ajouter la taxe à un prix hors taxes"},
     {"A11Y_TAX_MINUS", "btnTVAMoins", "Retirer la taxe d'un prix toutes taxes comprises"},
     {"A11Y_VAT_RATE", "pnlTauxTVA", "Taux de TVA"},
-    {"A11Y_QUEBEC_RATES", "pnlTauxTPSTVP", "Taux de TPS et TVQ"},
+    // %1: the name of the provincial tax, as the user set it.
+    {"A11Y_QUEBEC_RATES", "pnlTauxTPSTVP", "Taux de TPS et %1"},
     {"A11Y_EURO_TO_OTHER", "btnEuroToFranc", "Convertir des euros"},
     {"A11Y_OTHER_TO_EURO", "btnFrancToEuro", "Convertir en euros"},
     {"A11Y_MONEY_RATE", "pnlEuro", "Taux de change"},
@@ -106,6 +107,17 @@ const std::vector<AccessibleNameKey> kAccessibleNames = {
     {"A11Y_AE_PROFILE", "pnlAE", "Profil AE"},
     {"A11Y_GOLDEN", "btnNbrGold", "Nombre d'Or"},
     {"A11Y_RESULT_COMMENT", "edtComResult", "Commentaire de résultat en attente"},
+    // every text translated
+    {"A11Y_CLEAR_ENTRY", "GommeClean", "Effacer les chiffres de cette zone de saisie"},
+    {"A11Y_CLEAR_LAST", "GommeUndo",
+     "Effacer le caractère le plus à droite de cette zone de saisie"},
+    {"A11Y_NUMBER_LIST", "BMemCombo", "Liste des nombres mémorisés"},
+    {"A11Y_HISTORY", "imgHistoryOpe", "Historique des opérations"},
+    {"A11Y_RULER", "pnlRegle", "Règle"},
+    {"A11Y_TAPE_TEXT_DESCRIPTION", "Editor", "Les opérations et leurs résultats, ligne à ligne",
+     true},
+    {"A11Y_EXTRA_DECIMALS_DESCRIPTION", "shLed",
+     "Le nombre saisi a plus de décimales que le réglage : le résultat les garde toutes", true},
 };
 
 }  // namespace
@@ -186,7 +198,13 @@ const std::vector<WindowKeys>& languageKeyLists() {
                       {"RECALL_MEMORY", "mItemRecallMemory"},
                       {"STORE_MEMORY", "mItemStoreMemory"},
                       {"CLEAR_MEMORY", "mItemClearMemory"},
-                      {"PANEL_TO_DISPLAY", "mItemPanelToDisplay"}}});
+                      {"PANEL_TO_DISPLAY", "mItemPanelToDisplay"},
+                      // The captions of the memories and of the clipboard panel.
+                      {"MEMORY_1", "lblMemory1"},
+                      {"MEMORY_2", "lblMemory2"},
+                      {"MEMORY_3", "lblMemory3"},
+                      {"CLIPBOARD_PANEL", "pnlPP"},
+                      {"ITMPPM_IMC", "mItemIMC"}}});
         std::vector<LanguageKey> keypadMessages = messages({"SMSG_CAPTION_IP",
                                                             "MSG_CLIPBRD_NOT_VALID",
                                                             "MSG_MF_MM_028",
@@ -253,7 +271,10 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                                             "SKINS_BUILT_IN",
                                                             "SKINS_HOWTO",
                                                             "MSG_ENTRY_CAPACITY",
-                                                            "MSG_FILE_NOT_A_TAPE"});
+                                                            "MSG_FILE_NOT_A_TAPE",
+                                                            "SE_REMAINING_BUTTON",
+                                                            "SE_CHARGES_BUTTON",
+                                                            "QUEBEC_PANEL_DOUBLE_CLICK"});
         for (const LanguageKey& h : kHints)
             keypadMessages.push_back({h.key, {}});
         for (std::string_view k : {"OASD_MF_003", "OASD_MF_005", "OASD_MF_006"})
@@ -380,7 +401,12 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                               "CHANGE_FONT_RIBBON",
                                               "CHANGE_COLOR_RIBBON",
                                               "PREFS_DISPLAY_TOP",
-                                              "PREFS_DISPLAY_HEIGHT"})});
+                                              "PREFS_DISPLAY_HEIGHT",
+                                              "QUEBEC_RATES_TAB",
+                                              "QUEBEC_RATES",
+                                              "QUEBEC_TPS",
+                                              "QUEBEC_TVP",
+                                              "QUEBEC_TAX_NAME"})});
         l.push_back({"body-mass index", messages({"ITMPPM_IMC",
                                                   "YOUR_WEIGHT",
                                                   "YOUR_SIZE",
@@ -402,10 +428,14 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                                   "OBESITE_CLASSIFY_III",
                                                   "CONSULT_YOUR_DOCTOR",
                                                   "FOR_MORE_AMPLE_ADVICE_CONSULT"})});
-        l.push_back({"about", messages({"ABOUT", "WRITE_TO_THE_AUTHOR", "DEVELOPED_UNDER",
-                                        "ABOUT_THE_VOCAL_RESOURCES", "NAME_AUTHOR_TRANSLATION",
-                                        "NAME_A_T", "SITE_AUTHOR_TRANSLATION",
-                                        "EMAIL_AUTHOR_TRANSLATION", "EMAIL_A_T", "SITE_A_T"})});
+        l.push_back(
+            {"about",
+             messages({"ABOUT", "WRITE_TO_THE_AUTHOR", "DEVELOPED_UNDER",
+                       "ABOUT_THE_VOCAL_RESOURCES", "NAME_AUTHOR_TRANSLATION", "NAME_A_T",
+                       "SITE_AUTHOR_TRANSLATION", "EMAIL_AUTHOR_TRANSLATION", "EMAIL_A_T",
+                       "SITE_A_T", "ABOUT_PHYSICAL_MEMORY", "ABOUT_MEMORY_LOAD", "ABOUT_PROCESSORS",
+                       "ABOUT_PROCESSOR_REVISION", "ABOUT_DISK_TOTAL", "ABOUT_DISK_FREE",
+                       "ABOUT_DISK_USED", "ABOUT_KILOBYTES", "ABOUT_BYTES"})});
         l.push_back({"update", messages({"CAPTION_FORM_UPDATE", "NEW_VERSION_OF_ZUMBREL_AVAILABLE",
                                          "WHATS_NEW", "THE_PROCEDURE_OF_IMPLEMENTATION",
                                          "TO_UNWIND_THE_ZIP_AND_OF_THEN", "THE_AUTHOR_WISHES_YOU",

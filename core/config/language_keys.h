@@ -30,6 +30,7 @@ struct AccessibleNameKey {
     std::string_view key;
     std::string_view control;
     std::string_view french;
+    bool description = false;  // the control's description (and hint bubble), not its name
 };
 const std::vector<AccessibleNameKey>& accessibleNameKeys();
 // The French name of a key of that list, or an empty text.

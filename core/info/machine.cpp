@@ -64,29 +64,34 @@ std::string groupThousands(std::uint64_t n, std::string_view separator) {
     return digits;
 }
 
-std::string memoryText(const MachineFigures& f, std::string_view separator) {
-    return f.memoryKb ? groupThousands(*f.memoryKb, separator) + " Ko" : std::string(kUnknown);
+std::string memoryText(const MachineFigures& f, std::string_view separator, std::string_view unit) {
+    return f.memoryKb ? groupThousands(*f.memoryKb, separator) + " " + std::string(unit)
+                      : std::string(kUnknown);
 }
 
 std::string loadText(const MachineFigures& f) {
     return f.memoryLoad ? std::to_string(*f.memoryLoad) + " %" : std::string(kUnknown);
 }
 
-std::string diskTotalText(const MachineFigures& f, std::string_view separator) {
-    return f.diskTotal ? groupThousands(*f.diskTotal, separator) + " octets"
+std::string diskTotalText(const MachineFigures& f, std::string_view separator,
+                          std::string_view unit) {
+    return f.diskTotal ? groupThousands(*f.diskTotal, separator) + " " + std::string(unit)
                        : std::string(kUnknown);
 }
 
-std::string diskFreeText(const MachineFigures& f, std::string_view separator) {
-    return f.diskFree ? groupThousands(*f.diskFree, separator) + " octets" : std::string(kUnknown);
+std::string diskFreeText(const MachineFigures& f, std::string_view separator,
+                         std::string_view unit) {
+    return f.diskFree ? groupThousands(*f.diskFree, separator) + " " + std::string(unit)
+                      : std::string(kUnknown);
 }
 
-std::string diskUsedText(const MachineFigures& f) {
+std::string diskUsedText(const MachineFigures& f, std::string_view caption) {
+    const std::string start = std::string(caption) + " ";
     if (!f.diskTotal || !f.diskFree || *f.diskTotal == 0 || *f.diskFree > *f.diskTotal)
-        return "Espace utilisé  : " + std::string(kUnknown);
+        return start + std::string(kUnknown);
     const double used =
         static_cast<double>(*f.diskTotal - *f.diskFree) / static_cast<double>(*f.diskTotal) * 100.0;
-    return "Espace utilisé  : " + std::to_string(std::lround(used)) + " %";
+    return start + std::to_string(std::lround(used)) + " %";
 }
 
 }  // namespace zumbrel::info

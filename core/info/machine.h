@@ -28,11 +28,14 @@ std::string processorRevision(std::string_view cpuinfo);
 // The window's lines.
 inline constexpr std::string_view kUnknown = "—";
 std::string groupThousands(std::uint64_t n, std::string_view separator);
-std::string memoryText(const MachineFigures& f, std::string_view separator);  // "16 384 000 Ko"
-std::string loadText(const MachineFigures& f);                                // "42 %"
-std::string diskTotalText(const MachineFigures& f, std::string_view separator);
-std::string diskFreeText(const MachineFigures& f, std::string_view separator);
+std::string memoryText(const MachineFigures& f, std::string_view separator,
+                       std::string_view unit = "Ko");  // "16 384 000 Ko"
+std::string loadText(const MachineFigures& f);         // "42 %"
+std::string diskTotalText(const MachineFigures& f, std::string_view separator,
+                          std::string_view unit = "octets");
+std::string diskFreeText(const MachineFigures& f, std::string_view separator,
+                         std::string_view unit = "octets");
 // "Espace utilisé  : 75 %"; "—" when the size is unknown or zero.
-std::string diskUsedText(const MachineFigures& f);
+std::string diskUsedText(const MachineFigures& f, std::string_view caption = "Espace utilisé  :");
 
 }  // namespace zumbrel::info

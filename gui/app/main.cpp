@@ -12,6 +12,7 @@
 #include "app/single_instance.h"
 #include "app/termination.h"
 #include "config/install_layout.h"
+#include "config/qt_translations.h"
 #include "keypad/keypad_window.h"
 #include "net/network_services.h"
 #include "tape/tape_recovery.h"
@@ -73,6 +74,8 @@ int main(int argc, char** argv) {
 
     zumbrel::gui::Session session(QApplication::applicationDirPath().toStdString(),
                                   zumbrel::gui::Session::environment(), ds);
+    // The program is born French, and Qt's own windows with it; a chosen language follows.
+    zumbrel::gui::useQtTranslations(zumbrel::config::InstallCode::ZMB, 'F');
     zumbrel::gui::KeypadWindow keypad;
     session.attach(keypad);
     instance.onAnotherStart = [&keypad] {

@@ -147,7 +147,7 @@ void BusinessPanel::openProfiles() {
 
 void BusinessPanel::refresh() {
     const business::BusinessRegisters& b = calc_.business();
-    const business::ButtonCaptions captions = business::buttonCaptions(b.letter);
+    const business::ButtonCaptions captions = business::buttonCaptions(tr_, b.letter);
     const std::pair<const char*, std::string_view> buttons[] = {
         {"btnTVAPlus", captions.btnTVAPlus},     {"btnTVAMoins", captions.btnTVAMoins},
         {"BtnCAResteAE", captions.BtnCAResteAE}, {"BtnChargesAE", captions.BtnChargesAE},
@@ -166,7 +166,9 @@ void BusinessPanel::refresh() {
     };
     for (const auto& [panel, value] : values) {
         panel->setText(value);
-        nameWithValue(*panel, value);
+        // The provincial tax is named as the user named it (TVQ, TVH).
+        nameWithValue(*panel, value,
+                      accessibleCaption(*panel).replace(QStringLiteral("%1"), qs(b.lblQuebTVP)));
     }
     // The hints that name the rates in use.
     for (const auto& [name, text] : business::composedHints(tr_, b)) {

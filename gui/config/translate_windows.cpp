@@ -9,6 +9,7 @@
 #include <QVariant>
 
 #include "config/language_keys.h"
+#include "keypad/kept_numbers_panel.h"
 #include "keypad/keypad_window.h"
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
@@ -40,7 +41,7 @@ T* ownChild(QWidget& window, const QString& name) {
     return nullptr;
 }
 
-// Sets a control's caption: a menu button, a menu item, or the status line.
+// Sets a control's caption: a menu button, a menu item, a memory, or the status line.
 void setCaption(QWidget& window, std::string_view control, const QString& text) {
     const QString name = qs(control);
     bool anAction = false;
@@ -52,6 +53,8 @@ void setCaption(QWidget& window, std::string_view control, const QString& text) 
     }
     if (anAction) {
         return;
+    } else if (auto* memory = ownChild<NumberLabel>(window, name)) {
+        memory->setCaption(text);
     } else if (auto* button = ownChild<QPushButton>(window, name)) {
         // The menu-bar buttons name their menus too.
         if (auto* menuButton = dynamic_cast<MenuButton*>(button))
@@ -126,7 +129,14 @@ void applyAccessibleNames(QWidget& window, const std::function<QString(std::stri
     }
     for (const config::AccessibleNameKey& k : config::accessibleNameKeys()) {
         if (k.control.empty()) continue;
-        if (QWidget* w = controls.value(qs(k.control))) setAccessibleCaption(*w, text(k.key));
+        QWidget* w = controls.value(qs(k.control));
+        if (!w) continue;
+        if (!k.description) {
+            setAccessibleCaption(*w, text(k.key));
+            continue;
+        }
+        w->setAccessibleDescription(text(k.key));
+        if (!w->toolTip().isEmpty()) w->setToolTip(text(k.key));
     }
 }
 

@@ -65,6 +65,12 @@ NumberLabel::NumberLabel(const QString& name, const QString& caption, QWidget* p
     setPalette(pal);
 }
 
+void NumberLabel::setCaption(const QString& caption) {
+    caption_ = caption;
+    setAccessibleName(number_.isEmpty() ? caption_ : caption_ + " : " + number_);
+    update();
+}
+
 bool NumberLabel::setNumber(const QString& number) {
     if (number == number_) return false;
     number_ = number;

@@ -28,6 +28,8 @@ class NumberLabel final : public QLabel {
   public:
     NumberLabel(const QString& name, const QString& caption, QWidget* parent);
     QString caption() const { return caption_; }
+    // The caption in the language of the windows.
+    void setCaption(const QString& caption);
     // False when the number was already shown.
     bool setNumber(const QString& number);
     QString number() const { return number_; }

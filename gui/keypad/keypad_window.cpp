@@ -16,6 +16,7 @@
 #include "calc/messages.h"
 #include "config/install_layout.h"
 #include "config/language.h"
+#include "config/qt_translations.h"
 #include "config/settings.h"
 #include "config/translate_windows.h"
 #include "keypad/display_view.h"
@@ -275,6 +276,7 @@ void KeypadWindow::chooseLanguage(int lang, bool fromMenu) {
         voiceState_->voiceCode = voiceState_->kind == "WMa" ? "M01" : "W01";
         voice_->setLanguageLetter(row->letter);
         translator_->setLanguage(code, row->letter);
+        useQtTranslations(code, row->letter);
         calc_->business().install = code;
         calc_->business().letter = row->letter;
         const WindowTranslator translate(*files_, appFolder_, code, *row);

@@ -43,7 +43,7 @@ void restColour(RateEdit* e, const QColor& c) {
 void PreferencesWindow::buildRates() {
     const bool quebec = keypad_.languageLetter() == 'Q';
     QWidget* page =
-        addTab("TabSheet5", quebec ? QStringLiteral("Taux TPS et TVP")
+        addTab("TabSheet5", quebec ? text(kQuebecTab)
                                    : text(prefs_texts::kRate) + " " + text(business::msg::kTVA));
     QGroupBox* vat = addGroup(page, "gbTauxTVA", text(kVatRates));
     std::vector<RateEdit*> vatEdits;
@@ -54,14 +54,14 @@ void PreferencesWindow::buildRates() {
         vatEdits.push_back(rateEdit(vat, name.c_str(), text(labels[i]), kRateField, choices_.vat[i],
                                     [this, i](const std::string& t) { choices_.vat[i] = t; }));
     }
-    QGroupBox* taxes = addGroup(page, "gbTauxQuebec", QStringLiteral("Taux de TPS et TVP"));
+    QGroupBox* taxes = addGroup(page, "gbTauxQuebec", text(kQuebecRates));
     std::vector<RateEdit*> quebecEdits{
-        rateEdit(taxes, "EdtTauxTPS", QStringLiteral("TPS (%)"), kRateField, choices_.tps,
+        rateEdit(taxes, "EdtTauxTPS", text(kQuebecTps), kRateField, choices_.tps,
                  [this](const std::string& t) { choices_.tps = t; }),
-        rateEdit(taxes, "EdTTauxTVP", QStringLiteral("Taxe provinciale (%)"), kRateField,
-                 choices_.tvp, [this](const std::string& t) { choices_.tvp = t; }),
-        rateEdit(taxes, "edtQuebTVP", QStringLiteral("Nom de la taxe provinciale"), kTaxName,
-                 choices_.taxName, [this](const std::string& t) { choices_.taxName = t; })};
+        rateEdit(taxes, "EdTTauxTVP", text(kQuebecTvp), kRateField, choices_.tvp,
+                 [this](const std::string& t) { choices_.tvp = t; }),
+        rateEdit(taxes, "edtQuebTVP", text(kQuebecTaxName), kTaxName, choices_.taxName,
+                 [this](const std::string& t) { choices_.taxName = t; })};
     vat->setVisible(!quebec);
     taxes->setVisible(quebec);
     edtGroups_.push_back(vatEdits);

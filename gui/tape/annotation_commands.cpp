@@ -62,6 +62,7 @@ AnnotationCommands& AnnotationCommands::install(KeypadWindow& keypad) {
     QAction* eraser = tape.toolbar()->addAction(artwork::icon(artwork::Glyph::Eraser),
                                                 QObject::tr("Effacer toute la liste du ruban"));
     eraser->setObjectName("ToolBtnGomme");
+    eraser->setProperty("zumbrelFrench", eraser->text());
     eraser->setToolTip(eraser->text());
     eraser->setVisible(false);
     // The keypad's menu, the tape's toolbar, and the tape's right-click menu, which holds the

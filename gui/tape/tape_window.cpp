@@ -267,14 +267,18 @@ void TapeWindow::translateTexts(const Texts& texts) {
         texts_.ruler = tr("Règle amovible de repérage (double-clic pour la replacer)");
     if (texts_.stopEditing.isEmpty())
         texts_.stopEditing = tr("Cliquez droit, afin de stopper l'édition du ruban");
-    for (const ToolDef& t : kTools) {
-        if (!t.name) continue;
-        QString hint = tr(t.hint);
-        for (const auto& [name, text] : texts.tools) {
-            if (name == t.name && !text.isEmpty()) hint = text;
+    // Every tool, also those the features add (the eraser, which keeps its French text).
+    for (QAction* a : toolbar_->actions()) {
+        QString hint = a->property("zumbrelFrench").toString();
+        for (const ToolDef& t : kTools) {
+            if (t.name && a->objectName() == t.name) hint = tr(t.hint);
         }
-        action(t.name)->setToolTip(hint);
-        action(t.name)->setText(hint);
+        for (const auto& [name, text] : texts.tools) {
+            if (name == a->objectName() && !text.isEmpty()) hint = text;
+        }
+        if (hint.isEmpty()) continue;
+        a->setToolTip(hint);
+        a->setText(hint);
     }
     btnClicMagic_->setAccessibleDescription(texts_.copyAll);
     ruler_->setAccessibleDescription(texts_.ruler);
@@ -309,7 +313,7 @@ void TapeWindow::editModeChanged(bool on) {
         editor_->setTextCursor(c);
         setWindowTitle(shownTitle());
     }
-    setAccessibleDescription(on ? tr("Mode édition") : QString());
+    setAccessibleDescription(on ? texts_.editMode : QString());
 }
 
 void TapeWindow::EditorChange() {

@@ -150,7 +150,10 @@ QString accessibleCaption(const QWidget& w) {
 }
 
 void nameWithValue(QWidget& w, const QString& value) {
-    const QString caption = accessibleCaption(w);
+    nameWithValue(w, value, accessibleCaption(w));
+}
+
+void nameWithValue(QWidget& w, const QString& value, const QString& caption) {
     const QString name = value.isEmpty() ? caption : caption + " : " + value;
     if (w.accessibleName() != name) w.setAccessibleName(name);
 }

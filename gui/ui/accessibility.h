@@ -16,5 +16,7 @@ void setAccessibleCaption(QWidget& w, const QString& caption);
 QString accessibleCaption(const QWidget& w);
 // Names the control "caption : value" (the caption alone while the value is empty).
 void nameWithValue(QWidget& w, const QString& value);
+// The same with a caption of its own (a caption that names a setting: "Taux de TPS et TVH").
+void nameWithValue(QWidget& w, const QString& value, const QString& caption);
 
 }  // namespace zumbrel::gui

@@ -45,6 +45,16 @@ constexpr Message kTranslatorMailWord{"EMAIL_AUTHOR_TRANSLATION",
                                       "Adresse email de ce traducteur :"};
 constexpr Message kTranslatorMail{"EMAIL_A_T", ""};
 constexpr Message kPrinciple{"PRINCIPLE_OF_FUNCTIONING", "Principe de fonctionnement"};
+// The machine's figures in About.
+constexpr Message kPhysicalMemory{"ABOUT_PHYSICAL_MEMORY", "Mémoire physique disponible  :"};
+constexpr Message kMemoryLoad{"ABOUT_MEMORY_LOAD", "Ressources système utilisées :"};
+constexpr Message kProcessors{"ABOUT_PROCESSORS", "Nombre de processeurs        :"};
+constexpr Message kProcessorRevision{"ABOUT_PROCESSOR_REVISION", "N° de révision processeur(s) :"};
+constexpr Message kDiskTotal{"ABOUT_DISK_TOTAL", "Capacité totale :"};
+constexpr Message kDiskFree{"ABOUT_DISK_FREE", "Espace libre    :"};
+constexpr Message kDiskUsed{"ABOUT_DISK_USED", "Espace utilisé  :"};
+constexpr Message kKilobytes{"ABOUT_KILOBYTES", "Ko"};
+constexpr Message kBytes{"ABOUT_BYTES", "octets"};
 constexpr Message kCredits{"CREDITS", "Remerciements"};
 constexpr Message kLicence{"LICENSE", "Licence"};
 constexpr Message kVoicesOf{"THE_VOICE_OF", "Les voix de..."};
@@ -148,18 +158,21 @@ void InfoWindows::about(QWidget* parent, const Translator& texts, bool french) {
     line(&dialog, *layout, "lblProduct",
          "Zumbrel  v " + QString::fromLatin1(kVersion.data(), kVersion.size()) + " — 2026");
     line(&dialog, *layout, "lblTool", qs(texts.text(kDevelopedUnder)) + " C++20, Qt 6");
+    const auto caption = [&texts](const Message& m) { return qs(texts.text(m)) + " "; };
+    const std::string kilobytes = texts.text(kKilobytes), bytes = texts.text(kBytes);
     line(&dialog, *layout, "PhysMem",
-         "Mémoire physique disponible  : " + qs(info::memoryText(f, sep)));
-    line(&dialog, *layout, "FreeRes", "Ressources système utilisées : " + qs(info::loadText(f)));
+         caption(kPhysicalMemory) + qs(info::memoryText(f, sep, kilobytes)));
+    line(&dialog, *layout, "FreeRes", caption(kMemoryLoad) + qs(info::loadText(f)));
     line(&dialog, *layout, "NbrProc",
-         "Nombre de processeurs        : " +
+         caption(kProcessors) +
              (f.processors ? QString::number(*f.processors) : qs(info::kUnknown)));
-    line(&dialog, *layout, "RevisProc",
-         "N° de révision processeur(s) : " + qs(f.processorRevision));
+    line(&dialog, *layout, "RevisProc", caption(kProcessorRevision) + qs(f.processorRevision));
     line(&dialog, *layout, "lblUnite", QDir::homePath());
-    line(&dialog, *layout, "lblCapacite", "Capacité totale : " + qs(info::diskTotalText(f, sep)));
-    line(&dialog, *layout, "lblHDDLibre", "Espace libre    : " + qs(info::diskFreeText(f, sep)));
-    line(&dialog, *layout, "lblUtilise", qs(info::diskUsedText(f)));
+    line(&dialog, *layout, "lblCapacite",
+         caption(kDiskTotal) + qs(info::diskTotalText(f, sep, bytes)));
+    line(&dialog, *layout, "lblHDDLibre",
+         caption(kDiskFree) + qs(info::diskFreeText(f, sep, bytes)));
+    line(&dialog, *layout, "lblUtilise", qs(info::diskUsedText(f, texts.text(kDiskUsed))));
     auto* voices = new QPushButton(qs(texts.text(kAboutVoices)), &dialog);
     voices->setObjectName("btnResSound");
     layout->addWidget(voices);
@@ -218,7 +231,9 @@ void InfoWindows::credits(QWidget* parent, const Translator& texts) {
                            QUrl(QStringLiteral("https://github.com/espeak-ng/espeak-ng")));
                    });
                    voices->setMenu(menu);
-                   auto* aboutQt = new QPushButton(QStringLiteral("About Qt"), &dialog);
+                   auto* aboutQt = new QPushButton(
+                       // Qt's own words for it, in Qt's translation of the language.
+                       QCoreApplication::translate("QMessageBox", "About Qt"), &dialog);
                    aboutQt->setObjectName("btnAboutQt");
                    QObject::connect(aboutQt, &QPushButton::clicked, &dialog,
                                     [&dialog] { QMessageBox::aboutQt(&dialog); });

@@ -11,8 +11,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "business/business_panel.h"
+#include "business/messages.h"
 #include "calc/calculator.h"
 #include "calc/key_script.h"
+#include "config/language.h"
 #include "config/settings.h"
 #include "keypad/keypad_window.h"
 #include "keypad/menu_bar.h"
@@ -206,6 +209,58 @@ INSTANTIATE_TEST_SUITE_P(Numbers, LanguageNumbers,
                          testing_names::namedBy([](const LangCase& c) {
                              return std::string("lang_") + std::to_string(c.lang);
                          }));
+
+// The self-employed buttons name the self-employed with the word the profile list uses.
+struct SelfEmployedCase {
+    const char* item;
+    const char* remaining;
+    const char* charges;
+};
+
+class SelfEmployedButtons : public Languages,
+                            public testing::WithParamInterface<SelfEmployedCase> {};
+
+TEST_P(SelfEmployedButtons, use_the_term_of_the_profile_list) {
+    choose(GetParam().item);
+    const auto button = [&](const char* name) {
+        return keypad->findChild<QPushButton*>(name)->text().toStdString();
+    };
+    EXPECT_EQ(button("BtnCAResteAE"), GetParam().remaining);
+    EXPECT_EQ(button("BtnChargesAE"), GetParam().charges);
+    const std::string term = button("BtnCAResteAE").substr(0, button("BtnCAResteAE").find(' '));
+    const config::LanguageTranslator& words = keypad->translator();
+    const std::vector<std::string> rows = keypad->calculator().business().profileRows(
+        words.text(business::msg::kProfile), words.text(business::msg::kSE));
+    ASSERT_FALSE(rows.empty());
+    EXPECT_NE(rows.front().find(" " + term + " "), std::string::npos) << rows.front();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, SelfEmployedButtons,
+                         testing::Values(SelfEmployedCase{"FRAN", "AE Reste", "AE Charges"},
+                                         SelfEmployedCase{"QUEB", "AE Reste", "AE Taxes"},
+                                         SelfEmployedCase{"ENGL", "SE Rest", "SE Taxes"},
+                                         SelfEmployedCase{"GERM", "SE Rest", "SE Steuern"},
+                                         SelfEmployedCase{"ITAL", "AU Resto", "AU Tasse"},
+                                         SelfEmployedCase{"SPAN", "AU Resto", "AU Imp."},
+                                         SelfEmployedCase{"PORT", "TI Resto", "TI Taxa"},
+                                         SelfEmployedCase{"CORS", "AE Resto", "AE Tasse"}),
+                         testing_names::namedBy([](const SelfEmployedCase& c) {
+                             return std::string(c.item);
+                         }));
+
+// A renamed provincial tax (TVH) is what the Quebec panel's name says, in every language.
+TEST_F(Languages, the_quebec_panels_name_follows_the_renamed_tax) {
+    const auto name = [&] {
+        return keypad->findChild<QWidget*>("pnlTauxTPSTVP")->accessibleName().toStdString();
+    };
+    choose("QUEB");
+    keypad->calculator().business().lblQuebTVP = "TVH";
+    keypad->business().refresh();
+    EXPECT_EQ(name().rfind("Taux de TPS et TVH : ", 0), 0u) << name();
+    choose("ENGL");
+    EXPECT_EQ(name().rfind("GST and TVH rates : ", 0), 0u) << name();
+    EXPECT_EQ(name().find("TVQ"), std::string::npos) << name();
+}
 
 }  // namespace
 }  // namespace zumbrel::gui
