@@ -27,7 +27,8 @@ mkdir -p "$work/app/Resources/Language" "$work/app/Resources/System" "$work/tmp"
 chmod 700 "$work/tmp"
 cp "$exe" "$work/app/zumbrel"
 cp "$languages"/*.lng "$work/app/Resources/Language/"
-printf '[CONFIG]\r\nAlpha=1\r\nLang=1\r\nVoice=WNS\r\nRR=0\r\n' >"$work/app/Resources/System/Zumbrel.ini"
+# ZUMBREL_LANG chooses the interface language (1 French, 3 English, ...).
+printf '[CONFIG]\r\nAlpha=1\r\nLang=%s\r\nVoice=WNS\r\nRR=0\r\n' "${ZUMBREL_LANG:-1}" >"$work/app/Resources/System/Zumbrel.ini"
 
 Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb_pid=$!

@@ -71,8 +71,18 @@ def drag(start, end, steps=12):
     e2e.pump(0.4)
 
 
+# The names a reader meets, in the interface languages the test runs in.
+NAMES = {
+    "1": {"keypad": "Calculatrice Zumbrel", "display": "Affichage", "memory3": "Mémoire 3",
+          "tape": "Ruban de Zumbrel"},
+    "3": {"keypad": "Zumbrel calculator", "display": "Display", "memory3": "Memory 3",
+          "tape": "Zumbrel tape"},
+}
+
+
 def main():
     program = sys.argv[1]
+    names = NAMES[os.environ.get("ZUMBREL_LANG", "1")]
     env = dict(os.environ)
     env.update({"QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
                 "QT_ACCESSIBILITY": "1", "LANG": "fr_FR.UTF-8", "LC_ALL": "fr_FR.UTF-8"})
@@ -83,8 +93,11 @@ def main():
         e2e.check(app is not None, "the program shows on the accessibility bus")
         if app is None:
             return
-        keypad = e2e.find(app, name="Calculatrice Zumbrel")
-        display = e2e.find(keypad, role="text", name="Affichage")
+        keypad = e2e.find(app, name=names["keypad"])
+        e2e.check(keypad is not None, "the keypad is named %r" % names["keypad"])
+        if keypad is None:
+            return
+        display = e2e.find(keypad, role="text", name=names["display"])
         e2e.check(e2e.wait_for(lambda: display.getState().contains(pyatspi.STATE_FOCUSED), 10),
                   "the display holds the keyboard focus")
         e2e.pump(1.0)  # the window manager has placed both windows
@@ -97,7 +110,7 @@ def main():
         xdotool("type", "--delay", "60", "1234")
         e2e.check(e2e.wait_for(lambda: "1234" in display.queryText().getText(0, -1).replace(
             "'", "").replace(" ", "")), "1234 is on the display")
-        memory = e2e.find(keypad, name="Mémoire 3")
+        memory = e2e.find(keypad, name=names["memory3"])
         e2e.check(memory is not None, "memory 3 is on the keypad")
         before = frame_position(window)
         drag(centre(display), centre(memory))
@@ -140,7 +153,7 @@ def main():
                       % (after, frame_position(window)))
 
         # The tape window active (a click on its title bar): the file shortcuts still work.
-        tape = e2e.find(app, name="Ruban de Zumbrel")
+        tape = e2e.find(app, name=names["tape"])
         tape_window = window_of(process.pid, tape) if tape is not None else None
         e2e.check(tape_window is not None and tape_window != window, "the tape window is mapped")
         if tape_window is not None:

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 #include "calc/calculator.h"
 #include "keypad/display_view.h"
@@ -155,6 +157,27 @@ TEST_F(Reach, shift_f10_on_the_display_opens_its_menu_of_kept_numbers) {
     EXPECT_EQ(menu->actions(), display().actions());
     EXPECT_EQ(menu->accessibleName(), display().accessibleName());
     menu->close();
+}
+
+// A narrow tape hides tools behind its "››" button: the keyboard reaches that button, and every
+// tool is also a menu item.
+TEST_F(Reach, every_tape_tool_is_a_menu_item_and_the_overflow_button_takes_the_focus) {
+    TapeWindow& tape = keypad->tapeWindow();
+    auto* more = tape.toolbar()->findChild<QToolButton*>("qt_toolbar_ext_button");
+    ASSERT_NE(more, nullptr);
+    EXPECT_TRUE(more->focusPolicy() & Qt::TabFocus);
+    QMenu* edit = keypad->findChild<QMenu*>("ppmEdit");
+    QAction* eraser = keypad->findChild<QAction*>("mItemEraseTape");
+    ASSERT_NE(eraser, nullptr);
+    EXPECT_TRUE(edit->actions().contains(eraser));
+    for (const char* name : {"mItemEraseRuban", "mItemPrincipeRuban"})
+        EXPECT_NE(tape.contextMenu()->findChild<QAction*>(name), nullptr) << name;
+    EXPECT_TRUE(tape.contextMenu()->findChild<QAction*>("mItemPrincipeRuban")->isEnabled());
+    // The eraser works once the tape holds what was typed, from both menus.
+    EXPECT_FALSE(eraser->isEnabled());
+    type("1+1\n");
+    EXPECT_TRUE(eraser->isEnabled());
+    EXPECT_TRUE(tape.contextMenu()->findChild<QAction*>("mItemEraseRuban")->isEnabled());
 }
 
 TEST_F(Reach, shift_f10_opens_the_context_menu) {

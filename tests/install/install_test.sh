@@ -21,8 +21,11 @@ trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 ||
   { cat "$work/cpack.log"; fail "cpack could not make the package"; }
 deb=$(ls "$work"/package/zumbrel_*.deb)
-dpkg-deb -c "$deb" | grep -q ' \./usr/share/doc/zumbrel/changelog\.gz$' || fail "the package has no changelog.gz"
-scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'preinst|postinst|prerm|postrm' || true)
+# The listing is read whole first: grep -q stopping early would break dpkg-deb's pipe.
+listing=$(dpkg-deb -c "$deb")
+grep -q ' \./usr/share/doc/zumbrel/changelog\.gz$' <<<"$listing" || fail "the package has no changelog.gz"
+control=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t)
+scripts=$(grep -E 'preinst|postinst|prerm|postrm' <<<"$control" || true)
 [ -z "$scripts" ] || fail "the package has maintainer scripts: $scripts"
 lintian --fail-on error,warning --tag-display-limit 0 "$deb" || fail "lintian found errors or warnings in $(basename "$deb")"
 
