@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calc/messages.h"
+#include "calc/number_text.h"
 
 namespace zumbrel::calc {
 namespace {
@@ -28,8 +29,13 @@ void InputLine::edtSaisieKeyPress(char c) {
     if (digitInEntry && !entry_.withinCapacity(entry_.afterTyping(c))) return;
 
     ports_.voice.speakKey(c, regs_);
-    // After a percent only an operator or equals can follow.
-    if (regs_.lblTamponSign2 == '%' && (isDigit(c) || c == ds)) return;
+    // After a percent only an operator or equals can follow: the user is told why the key
+    // did nothing.
+    if (regs_.lblTamponSign2 == '%' && (isDigit(c) || c == ds)) {
+        ports_.sound.beep(Beep::Default);
+        ports_.status.show(ports_.tr.text(msg::kAfterPercent));
+        return;
+    }
     ports_.status.show("");
     if (isOperator(c)) {
         engine_.operatorKey(c);
@@ -64,6 +70,7 @@ void InputLine::run(Command command) {
             break;
         case Command::Escape:
             if (!entry_.text().empty()) entry_.set("0");
+            sayPendingOperation();
             break;
         case Command::DoubleZero:
             btnExtraZerosClick(KeypadSound::DoubleZero, "00");
@@ -95,6 +102,15 @@ void InputLine::btnExtraZerosClick(KeypadSound sound, const char* zeros) {
     if (!entry_.withinCapacity(longer)) return;
     ports_.voice.keypadSound(sound, regs_);
     entry_.set(longer);
+}
+
+// Escape clears the entry, not the operation under way: the status line says what still waits
+// for its second number ("Opération en cours : 7,00 +"), which nothing else would tell.
+void InputLine::sayPendingOperation() {
+    const char op = regs_.lblTamponSign1;
+    if (!op || op == '%' || op == 'V' || regs_.lblTamponNum1.empty() || regs_.halted) return;
+    const std::string shown = AddSepToMil(regs_.lblTamponNum1, regs_.format());
+    ports_.status.show(ports_.tr.text(msg::kPendingOperation) + " " + shown + " " + op);
 }
 
 void InputLine::btnPourcentClick() {

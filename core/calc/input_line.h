@@ -33,6 +33,7 @@ class InputLine {
   private:
     void btnExtraZerosClick(KeypadSound sound, const char* zeros);
     void btnPourcentClick();
+    void sayPendingOperation();
     void btnPlus_MoinsClick();
     void btnResetClick();
     void undo();

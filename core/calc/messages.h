@@ -29,6 +29,11 @@ inline constexpr Message kOutOfRange{"MSG_OUT_OF_RANGE",
 inline constexpr Message kEntryFull{"MSG_ENTRY_CAPACITY",
                                     "Capacité de saisie atteinte : 18 chiffres"};
 
+// Why a key did nothing, and what still waits after Escape.
+inline constexpr Message kAfterPercent{"MSG_AFTER_PERCENT",
+                                       "Après un pourcentage : un opérateur ou Entrée"};
+inline constexpr Message kPendingOperation{"MSG_PENDING_OPERATION", "Opération en cours :"};
+
 inline constexpr Message kClipboardNotValid{"MSG_CLIPBRD_NOT_VALID",
                                             "Le contenu du presse-papier n'est pas valide :"};
 inline constexpr Message kClipboardHolds{"MSG_MF_MM_001", "Le presse-papier contient :"};

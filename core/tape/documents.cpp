@@ -21,6 +21,11 @@ constexpr Message kNotFound{"SMSG_MF_009", "Fichier introuvable..."};
 constexpr Message kExists{"SMSG_MF_011", "Le fichier suivant existe déjà :"};
 constexpr Message kReplace{"SMSG_MF_012", "Désirez-vous le remplacer ?"};
 constexpr Message kRichText{"OASD_MF_003", "Fichier texte enrichi"};
+// What each command did, in the status line (and so to a screen reader).
+constexpr Message kNewTapeDone{"MSG_NEW_TAPE_DONE", "Nouveau ruban"};
+constexpr Message kTapeSaved{"MSG_TAPE_SAVED", "Ruban enregistré :"};
+constexpr Message kTapeOpened{"MSG_TAPE_OPENED", "Ruban ouvert :"};
+constexpr Message kLinesWord{"MSG_LINES_WORD", "lignes"};
 // Not in the original set: a file that could not be written, read, or is too large.
 constexpr Message kNotWritten{"MSG_FILE_NOT_WRITTEN", "Le fichier n'a pas pu être enregistré :"};
 constexpr Message kNotRead{"MSG_FILE_NOT_READ", "Le fichier n'a pas pu être ouvert :"};
@@ -89,6 +94,7 @@ void Documents::afterSave(const std::string& path) {
     commands_.btnNotEnabled(true, p_.tape.isEmpty());
     lblPathShort_ = GetShortFileName(path);
     caption_ = "Zumbrel - " + lblPathShort_;
+    p_.status.show(p_.tr.text(kTapeSaved) + " " + lblPathShort_);
 }
 
 Answer Documents::askReplace(const std::string& path) {
@@ -137,6 +143,7 @@ void Documents::tapeReset(bool full) {
     saveName_.clear();
     lblSaveDlg_.clear();
     caption_ = "Zumbrel";
+    p_.status.show(p_.tr.text(kNewTapeDone));
 }
 
 void Documents::NouveauClick() {
@@ -173,6 +180,8 @@ void Documents::openChosenFile(bool setSaveDisabled) {
     if (setSaveDisabled) commands_.mItemEnregistrer = false;
     p_.tape.setModified(false);
     eraserVisible_ = false;
+    p_.status.show(p_.tr.text(kTapeOpened) + " " + std::to_string(p_.tape.lineCount()) + " " +
+                   p_.tr.text(kLinesWord));
 }
 
 void Documents::OuvrirClick() {

@@ -22,6 +22,7 @@ struct DocumentPorts {
     Prompts& prompts;
     SoundOutput& sound;
     const Translator& tr;
+    StatusLine& status;  // says what a command did: a screen reader hears it
 };
 
 // The tape as a document: new, open, save, save as and the save on close, with the questions
