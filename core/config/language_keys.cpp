@@ -106,6 +106,16 @@ const std::vector<AccessibleNameKey> kAccessibleNames = {
     {"A11Y_AE_PROFILE", "pnlAE", "Profil AE"},
     {"A11Y_GOLDEN", "btnNbrGold", "Nombre d'Or"},
     {"A11Y_RESULT_COMMENT", "edtComResult", "Commentaire de résultat en attente"},
+    // screen reader
+    {"A11Y_TAPE_RULE", "", "trait"},
+    {"A11Y_TAPE_TOTAL", "", "total"},
+    {"A11Y_TAPE_ROOT_OF", "", "racine carrée de"},
+    {"A11Y_TAPE_ROOT", "", "racine carrée"},
+    {"A11Y_LIST_VAT", "cbbListTVA", "Liste des taux de TVA"},
+    {"A11Y_LIST_NUMBERS", "cbbListNbr", "Liste des nombres mémorisés"},
+    {"A11Y_LIST_HISTORY", "cbbListHistorOpe", "Historique des opérations"},
+    {"A11Y_LIST_PROFILES", "cbbListProfilAE", "Liste des profils AE"},
+    {"A11Y_RATE_IN_USE", "", "en cours"},
 };
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
 #include "local_file_system.h"
+#include "tape/tape_view.h"
 #include "tape/tape_window.h"
 #include "ui/accessibility.h"
 #include "ui/qt_ports.h"
@@ -124,10 +125,17 @@ void applyAccessibleNames(QWidget& window, const std::function<QString(std::stri
         if (!w->objectName().isEmpty() && !controls.contains(w->objectName()) && ownedBy(w, window))
             controls.insert(w->objectName(), w);
     }
+    QVariantHash later;  // the names of controls made when they are first needed
     for (const config::AccessibleNameKey& k : config::accessibleNameKeys()) {
         if (k.control.empty()) continue;
         if (QWidget* w = controls.value(qs(k.control))) setAccessibleCaption(*w, text(k.key));
+        later.insert(qs(k.control), text(k.key));
     }
+    keepNamesForLater(window, later);
+    if (auto* tape = dynamic_cast<TapeView*>(controls.value(QStringLiteral("Editor"))))
+        tape->setSpokenWords(
+            {text("A11Y_TAPE_RULE").toStdString(), text("A11Y_TAPE_TOTAL").toStdString(),
+             text("A11Y_TAPE_ROOT_OF").toStdString(), text("A11Y_TAPE_ROOT").toStdString()});
 }
 
 void applyFrenchAccessibleNames(QWidget& window) {

@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/accessibility.h"
 
 namespace zumbrel::gui {
 namespace {
@@ -48,15 +51,21 @@ NumberListPopup::NumberListPopup(QWidget* parent, const char* name, int rows, QC
     connect(view_, &QListView::clicked, this, [this](const QModelIndex& i) { choose(i.row()); });
 }
 
-void NumberListPopup::open(QAbstractItemModel* model, QWidget* anchor) {
+void NumberListPopup::open(QAbstractItemModel* model, QWidget* anchor, int current) {
     view_->setModel(model);
+    // Named for a screen reader ("Liste des taux de TVA"), in the interface language.
+    const QString name = nameKeptFor(*this);
+    if (!name.isEmpty()) {
+        setAccessibleName(name);
+        view_->setAccessibleName(name);
+    }
     const int rowHeight = view_->fontMetrics().height() + 4;
     const int shown = std::min(rows_, std::max(1, model->rowCount()));
     resize(std::max(anchor->width(), 160), shown * rowHeight + 4);
     move(anchor->mapToGlobal(QPoint(0, anchor->height())));
     show();
     view_->setFocus();
-    view_->setCurrentIndex(model->index(0, 0));
+    view_->setCurrentIndex(model->index(std::clamp(current, 0, model->rowCount() - 1), 0));
 }
 
 void NumberListPopup::choose(int row) {

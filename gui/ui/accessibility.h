@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QVariantHash>
+
 class QWidget;
 class QString;
 
@@ -16,5 +18,10 @@ void setAccessibleCaption(QWidget& w, const QString& caption);
 QString accessibleCaption(const QWidget& w);
 // Names the control "caption : value" (the caption alone while the value is empty).
 void nameWithValue(QWidget& w, const QString& value);
+
+// The names of a window's controls by object name, kept for the controls it makes later
+// (its lists are made when first opened); a control finds its own through its parents.
+void keepNamesForLater(QWidget& window, const QVariantHash& names);
+QString nameKeptFor(const QWidget& control);
 
 }  // namespace zumbrel::gui

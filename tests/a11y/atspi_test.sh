@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs atspi_e2e.py (or the script given third) against a copy of the program, on a private X server and session bus,
-# with settings of its own (no sound, so that the screen reader is the only voice).
+# with settings of its own: no sound, so that the screen reader is the only voice; or, with
+# ZUMBREL_TEST_SETTINGS=default, the default settings and no audio device.
 set -euo pipefail
 exe=$1
 languages=$2
@@ -26,7 +27,15 @@ mkdir -p "$work/app/Resources/Language" "$work/app/Resources/System" "$work/tmp"
 chmod 700 "$work/tmp"
 cp "$exe" "$work/app/zumbrel"
 cp "$languages"/*.lng "$work/app/Resources/Language/"
-printf '[CONFIG]\r\nAlpha=1\r\nLang=1\r\nVoice=WNS\r\nRR=0\r\n' >"$work/app/Resources/System/Zumbrel.ini"
+if [ "${ZUMBREL_TEST_SETTINGS:-}" = default ]; then
+  # The program's own voice on, as it comes, and no audio device: no sound server at the
+  # address, and ALSA with no card.
+  printf '[CONFIG]\r\nAlpha=1\r\nLang=1\r\nRR=0\r\n' >"$work/app/Resources/System/Zumbrel.ini"
+  : >"$work/no-alsa.conf"
+  export PULSE_SERVER="unix:$work/no-sound-server" ALSA_CONFIG_PATH="$work/no-alsa.conf"
+else
+  printf '[CONFIG]\r\nAlpha=1\r\nLang=1\r\nVoice=WNS\r\nRR=0\r\n' >"$work/app/Resources/System/Zumbrel.ini"
+fi
 
 Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb_pid=$!

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "app/session.h"
@@ -288,6 +289,29 @@ TEST_F(Prefs, without_an_update_service_the_update_choices_say_why) {
     PreferencesWindow& w = open(3);
     EXPECT_FALSE(control<QGroupBox>(w, "gbDetectAuto")->isEnabled());
     EXPECT_EQ(control<QLabel>(w, "lblNoService")->text(), "Service non configuré");
+    closeWith(w);
+}
+
+TEST_F(Prefs, tab_enters_each_group_on_its_checked_button_and_the_arrows_move_the_choice) {
+    keypad->calculator().registers().lblNbrDecPref = "3";
+    PreferencesWindow& w = open(1);
+    const auto tabFrom = [](QWidget* from, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Tab, m);
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    };
+    // Into the decimals on "3", not on "None"; out of it into the separators on the space.
+    EXPECT_EQ(tabFrom(w.tabs()->tabBar()), "rb3Dec");
+    EXPECT_EQ(tabFrom(control<QRadioButton>(w, "rb3Dec")), "rbSepMilS");
+    EXPECT_EQ(tabFrom(control<QRadioButton>(w, "rbSepMilS"), Qt::ShiftModifier), "rb3Dec");
+    // Down chooses the next one; Tab comes back to the new choice.
+    QTest::keyClick(control<QRadioButton>(w, "rb3Dec"), Qt::Key_Down);
+    EXPECT_TRUE(control<QRadioButton>(w, "rb4Dec")->isChecked());
+    EXPECT_EQ(keypad->calculator().registers().lblNbrDecPref, "4");
+    EXPECT_EQ(tabFrom(control<QRadioButton>(w, "rbSepMilS"), Qt::ShiftModifier), "rb4Dec");
+    // A choice made with the mouse moves the way in as well.
+    click(w, "rbSepMilN");
+    EXPECT_EQ(tabFrom(control<QRadioButton>(w, "rb4Dec")), "rbSepMilN");
     closeWith(w);
 }
 

@@ -1,0 +1,14 @@
+#pragma once
+
+class QAccessibleInterface;
+
+namespace zumbrel::gui {
+
+class TapeView;
+
+// The tape's view as a screen reader reads it: its lines, with words for the drawn ones (a
+// rule is "trait", the result under it "total 108,00", a root names its number). Offsets
+// in that text follow the view's caret and selection line by line.
+QAccessibleInterface* tapeAccessible(TapeView* view);
+
+}  // namespace zumbrel::gui
