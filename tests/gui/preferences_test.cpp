@@ -89,6 +89,20 @@ TEST_F(Prefs, opens_on_the_tab_its_caller_names) {
     closeWith(again);
 }
 
+TEST_F(Prefs, the_decimal_places_reached_by_tab_open_the_preferences_with_return) {
+    QWidget* decimals = keypad->findChild<QWidget*>("lblNbrDecPref");
+    EXPECT_TRUE(decimals->focusPolicy() & Qt::TabFocus);
+    decimals->setFocus();
+    QTest::keyClick(decimals, Qt::Key_Return);
+    auto* opened = keypad->findChild<QDialog*>("Preferences");
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(opened->isVisible());
+    PreferencesWindow& w = open(1);  // the same window, brought to the front
+    EXPECT_EQ(&w, opened);
+    EXPECT_EQ(currentTab(w), "TabSheet1");
+    closeWith(w);
+}
+
 TEST_F(Prefs, installation_codes_hide_tabs_and_hidden_tabs_shift_nothing) {
     keypad->setLanguageSource("", static_cast<int>(config::InstallCode::QT));
     PreferencesWindow& w = open(3);

@@ -11,11 +11,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTimer>
 
 #include "business/business_panel.h"
 #include "keypad/kept_numbers_panel.h"
 #include "keypad/number_list_popup.h"
+#include "tape/document_tape.h"
 #include "keypad_fixture.h"
 #include "tape/tape_view.h"
 #include "tape/tape_window.h"
@@ -147,6 +149,7 @@ TEST_F(ScreenReader, rates_are_named_and_shown_in_the_programs_decimal_separator
 }
 
 TEST_F(ScreenReader, the_language_is_named_and_the_panels_settings_are_reached_by_tab) {
+    choose("FRAN");
     keypad->refresh();
     EXPECT_EQ(control("SymbolLang")->accessibleName(), "Langue : Français");
     choose("ENGL");
