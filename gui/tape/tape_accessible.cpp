@@ -161,4 +161,8 @@ QAccessibleInterface* tapeAccessible(TapeView* view) {
     return new TapeAccessible(view);
 }
 
+bool isTapeAccessible(const QAccessibleInterface* iface) {
+    return dynamic_cast<const TapeAccessible*>(iface) != nullptr;
+}
+
 }  // namespace zumbrel::gui

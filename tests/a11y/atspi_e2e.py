@@ -282,10 +282,10 @@ def main():
                   "the VAT rates are a list named 'Liste des taux de TVA'")
             rates = next((p for p in focused[mark:]
                           if p is not None and p.name == "Liste des taux de TVA"), None)
-            items = [o.name for o in walk(rates) if o.getRoleName() in
-                     ("list item", "table cell")] if rates is not None else []
-            check("5" + ds + "5 %" in items and "19" + ds + "6 % (en cours)" in items,
-                  "the rates read with '%%' and the one in use marked: %s" % items)
+            rows = [o.name for o in walk(rates) if o.getRoleName() in
+                    ("list item", "table cell")] if rates is not None else []
+            check("5" + ds + "5 %" in rows and "19" + ds + "6 % (en cours)" in rows,
+                  "the rates read with '%%' and the one in use marked: %s" % rows)
             press_escape()
         check(any((o.name or "").startswith("Taux de change : ") for o in walk(keypad)),
               "the exchange rate is readable")

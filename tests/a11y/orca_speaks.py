@@ -198,8 +198,14 @@ def main():
                 "LANG": "fr_FR.UTF-8", "LC_ALL": "fr_FR.UTF-8"})
     app_process = None
     try:
-        e2e.check(e2e.wait_for(lambda: os.path.exists(log) and "Screen reader on." in orca.said(),
-                               20), "the test's Orca starts")
+        started = e2e.wait_for(lambda: orca_process.poll() is not None or (
+            os.path.exists(log) and "Screen reader on." in orca.said()), 20)
+        if orca_process.poll() is not None and users_orcas():
+            # Another Orca came meanwhile: the test's one stood down.
+            print("SKIPPED: an Orca of this user started beside the test's (pid %s)."
+                  % ", ".join(map(str, users_orcas())))
+            return SKIPPED
+        e2e.check(started and orca_process.poll() is None, "the test's Orca starts")
         with open("/proc/%d/comm" % orca_process.pid) as f:
             e2e.check(f.read().strip() == TEST_ORCA_NAME,
                       "the test's Orca is named %s" % TEST_ORCA_NAME)
