@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs atspi_e2e.py (or the script given third) against a copy of the program, on a private X server and session bus,
 # with settings of its own: no sound, so that the screen reader is the only voice; or, with
-# ZUMBREL_TEST_SETTINGS=default, the default settings and no audio device.
+# ZUMBREL_TEST_SETTINGS=default, the default settings.
 set -euo pipefail
 exe=$1
 languages=$2
@@ -28,11 +28,8 @@ chmod 700 "$work/tmp"
 cp "$exe" "$work/app/zumbrel"
 cp "$languages"/*.lng "$work/app/Resources/Language/"
 if [ "${ZUMBREL_TEST_SETTINGS:-}" = default ]; then
-  # The program's own voice on, as it comes, and no audio device: no sound server at the
-  # address, and ALSA with no card.
+  # The program's own voice on, as it comes (the script takes the audio device away).
   printf '[CONFIG]\r\nAlpha=1\r\nLang=1\r\nRR=0\r\n' >"$work/app/Resources/System/Zumbrel.ini"
-  : >"$work/no-alsa.conf"
-  export PULSE_SERVER="unix:$work/no-sound-server" ALSA_CONFIG_PATH="$work/no-alsa.conf"
 else
   printf '[CONFIG]\r\nAlpha=1\r\nLang=1\r\nVoice=WNS\r\nRR=0\r\n' >"$work/app/Resources/System/Zumbrel.ini"
 fi

@@ -5,8 +5,8 @@ log (no speech server runs here, so Orca only logs what it would say).
 Argument: the program to start. Typed on the main keyboard: with Orca's desktop layout the
 numeric keypad's operators are Orca's own commands while NumLock is off.
 
-ZUMBREL_TEST_SETTINGS=default: the program runs with its default settings (its own voice on)
-and no audio device (atspi_test.sh sees to both); otherwise with its voice off.
+ZUMBREL_TEST_SETTINGS=default: the program runs with its default settings (its own voice on,
+atspi_test.sh writes them) and no audio device; otherwise with its voice off.
 
 The test's Orca runs under a name of its own and never replaces another one: Orca's
 --replace kills every process named "orca" of the user, on any display, the user's screen
@@ -63,6 +63,15 @@ def users_orcas():
         if name == "orca" and owner == os.getuid():
             found.append(int(pid))
     return found
+
+
+def no_audio_device(folder):
+    """The program's environment without audio: no sound server at the address it is given,
+    and ALSA without a card (Orca keeps its own)."""
+    empty = os.path.join(folder, "no-alsa.conf")
+    open(empty, "w").close()
+    return {"PULSE_SERVER": "unix:" + os.path.join(folder, "no-sound-server"),
+            "ALSA_CONFIG_PATH": empty}
 
 
 def spoken(log):
@@ -196,6 +205,8 @@ def main():
     env = dict(os.environ)
     env.update({"QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
                 "LANG": "fr_FR.UTF-8", "LC_ALL": "fr_FR.UTF-8"})
+    if default_settings:
+        env.update(no_audio_device(os.path.dirname(log)))
     app_process = None
     try:
         started = e2e.wait_for(lambda: orca_process.poll() is not None or (
