@@ -73,16 +73,6 @@ void dropLanguageMenu(KeypadWindow& keypad, QWidget& letter) {
     menu->popup(letter.mapToGlobal(QPoint(0, letter.height())));
 }
 
-// Tab enters a group of radio buttons on the checked one, as desktop dialogs do: the current
-// choice is heard before the arrows change it. The others are left to the arrows.
-void tabIntoChecked(QButtonGroup* group) {
-    QAbstractButton* checked = group->checkedButton();
-    if (!checked) return;
-    for (QAbstractButton* b : group->buttons()) {
-        b->setFocusPolicy(b == checked ? Qt::StrongFocus : Qt::ClickFocus);
-    }
-}
-
 }  // namespace
 
 void PreferencesWindow::install(KeypadWindow& keypad) {
@@ -186,6 +176,17 @@ QGroupBox* PreferencesWindow::addGroup(QWidget* page, const char* name, const QS
     new QVBoxLayout(box);
     static_cast<QVBoxLayout*>(page->layout())->addWidget(box);
     return box;
+}
+
+// Tab enters a group of radio buttons on the checked one, as desktop dialogs do: the current
+// choice is heard before the arrows change it. The others are left to the arrows, unless the
+// checked one cannot be used (a separator the system refuses).
+void PreferencesWindow::tabIntoChecked(QButtonGroup* group) {
+    QAbstractButton* checked = group->checkedButton();
+    const bool usable = checked && checked->isEnabled();
+    for (QAbstractButton* b : group->buttons()) {
+        b->setFocusPolicy(!usable || b == checked ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 QButtonGroup* PreferencesWindow::radios(QGroupBox* box,

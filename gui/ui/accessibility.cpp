@@ -11,6 +11,7 @@
 #include "tape/tape_accessible.h"
 #include "tape/tape_view.h"
 #include "tape/tape_window.h"
+#include "ui/menu_item_accessible.h"
 
 namespace zumbrel::gui {
 namespace {
@@ -135,6 +136,7 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     if (auto* button = dynamic_cast<MenuButton*>(object)) return new MenuButtonAccessible(button);
     if (auto* label = dynamic_cast<NumberLabel*>(object)) return new NumberLabelAccessible(label);
     if (auto* tape = dynamic_cast<TapeView*>(object)) return tapeAccessible(tape);
+    if (auto* action = qobject_cast<QAction*>(object)) return menuItemAccessible(action);
     return nullptr;
 }
 

@@ -230,6 +230,10 @@ def main():
                 quit_item = find(menu, name="Quitter")
                 check(new is not None and new.getState().contains(pyatspi.STATE_SENSITIVE),
                       "the file commands are sensitive")
+                # Orca reads "mnemonic;path;shortcut" and says the shortcut from the third.
+                binding = new.queryAction().getKeyBinding(0) if new is not None else ""
+                check(binding.split(";")[-1] == "Ctrl+N" and binding.count(";") == 2,
+                      "an item gives its shortcut where Orca says it: %r" % binding)
                 check(quit_item is not None
                       and quit_item.getState().contains(pyatspi.STATE_SENSITIVE),
                       "an enabled item is sensitive")

@@ -329,6 +329,17 @@ TEST_F(Prefs, tab_enters_each_group_on_its_checked_button_and_the_arrows_move_th
     closeWith(w);
 }
 
+TEST_F(Prefs, a_checked_separator_the_system_refuses_leaves_tab_the_way_into_the_others) {
+    keypad->calculator().registers().lblSepDec = "C";  // comma, with "," as decimal separator
+    PreferencesWindow& w = open(1);
+    ASSERT_FALSE(control<QRadioButton>(w, "rbSepMilC")->isEnabled());
+    control<QRadioButton>(w, "rb2Dec")->setFocus();
+    QTest::keyClick(control<QRadioButton>(w, "rb2Dec"), Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "rbSepMilN");
+    closeWith(w);
+}
+
 TEST_F(Prefs, every_control_has_a_name_a_reader_can_say) {
     PreferencesWindow& w = open();
     for (int i = 0; i < w.tabs()->count(); ++i) {

@@ -17,8 +17,8 @@
 #include "business/business_panel.h"
 #include "keypad/kept_numbers_panel.h"
 #include "keypad/number_list_popup.h"
-#include "tape/document_tape.h"
 #include "keypad_fixture.h"
+#include "tape/document_tape.h"
 #include "tape/tape_view.h"
 #include "tape/tape_window.h"
 #include "ui/accessibility.h"
@@ -99,8 +99,8 @@ TEST_F(ScreenReader, the_tapes_caret_and_the_readers_offsets_meet_line_by_line) 
     c.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 2);
     view->setTextCursor(c);
     int start = 0, end = 0;
-    const QString line = text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary,
-                                            &start, &end);
+    const QString line =
+        text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end);
     EXPECT_EQ(line.trimmed(), "total 108,00");
     // A reader that puts the caret at the start of the rule's words puts it on the rule.
     text->setCursorPosition(text->text(0, text->characterCount()).indexOf("trait"));
@@ -165,6 +165,34 @@ TEST_F(ScreenReader, the_language_is_named_and_the_panels_settings_are_reached_b
     ASSERT_NE(menu->activeAction(), nullptr);
     EXPECT_EQ(menu->activeAction()->objectName(), "ENGL");
     menu->close();
+}
+
+TEST_F(ScreenReader, menu_items_give_their_shortcut_where_orca_says_it) {
+    QMenu* files = keypad->findChild<QMenu*>("ppmFiles");
+    files->popup(QPoint(10, 10));
+    ASSERT_TRUE(eventually([&] { return files->isVisible(); }));
+    QAccessibleInterface* item =
+        QAccessible::queryAccessibleInterface(keypad->findChild<QAction*>("mItemNouveau"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->role(), QAccessible::MenuItem);
+    EXPECT_EQ(item->text(QAccessible::Name), "Nouveau");
+    EXPECT_EQ(item->parent()->object(), files);
+    ASSERT_NE(item->actionInterface(), nullptr);
+    const QString press = item->actionInterface()->actionNames().value(0);
+    EXPECT_EQ(item->actionInterface()->keyBindingsForAction(press), QStringList{";;Ctrl+N"});
+    files->close();
+    // An item that opens a submenu is a menu itself, and holds it.
+    QMenu* options = keypad->findChild<QMenu*>("ppmOptions");
+    options->popup(QPoint(10, 10));
+    ASSERT_TRUE(eventually([&] { return options->isVisible(); }));
+    QAccessibleInterface* languages =
+        QAccessible::queryAccessibleInterface(keypad->findChild<QAction*>("mItemLangage"));
+    ASSERT_NE(languages, nullptr);
+    EXPECT_EQ(languages->role(), QAccessible::PopupMenu);
+    EXPECT_TRUE(languages->state().hasPopup);
+    ASSERT_EQ(languages->childCount(), 1);
+    EXPECT_EQ(languages->child(0)->object(), keypad->findChild<QMenu*>("ppmLangage"));
+    options->close();
 }
 
 }  // namespace
