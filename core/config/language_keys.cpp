@@ -111,10 +111,10 @@ const std::vector<AccessibleNameKey> kAccessibleNames = {
     {"A11Y_TAPE_TOTAL", "", "total"},
     {"A11Y_TAPE_ROOT_OF", "", "racine carrée de"},
     {"A11Y_TAPE_ROOT", "", "racine carrée"},
-    {"A11Y_LIST_VAT", "cbbListTVA", "Liste des taux de TVA"},
-    {"A11Y_LIST_NUMBERS", "cbbListNbr", "Liste des nombres mémorisés"},
-    {"A11Y_LIST_HISTORY", "cbbListHistorOpe", "Historique des opérations"},
-    {"A11Y_LIST_PROFILES", "cbbListProfilAE", "Liste des profils AE"},
+    {"A11Y_LIST_VAT", "cbbListTVAView", "Liste des taux de TVA"},
+    {"A11Y_LIST_NUMBERS", "cbbListNbrView", "Liste des nombres mémorisés"},
+    {"A11Y_LIST_HISTORY", "cbbListHistorOpeView", "Historique des opérations"},
+    {"A11Y_LIST_PROFILES", "cbbListProfilAEView", "Liste des profils AE"},
     {"A11Y_RATE_IN_USE", "", "en cours"},
 };
 

@@ -40,6 +40,7 @@ class StripedRows final : public QStyledItemDelegate {
 NumberListPopup::NumberListPopup(QWidget* parent, const char* name, int rows, QColor stripe)
     : QFrame(parent, Qt::Popup), view_(new QListView(this)), rows_(rows) {
     setObjectName(name);
+    view_->setObjectName(QString::fromLatin1(name) + "View");  // the list a reader names
     setFrameShape(QFrame::Box);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
@@ -54,11 +55,8 @@ NumberListPopup::NumberListPopup(QWidget* parent, const char* name, int rows, QC
 void NumberListPopup::open(QAbstractItemModel* model, QWidget* anchor, int current) {
     view_->setModel(model);
     // Named for a screen reader ("Liste des taux de TVA"), in the interface language.
-    const QString name = nameKeptFor(*this);
-    if (!name.isEmpty()) {
-        setAccessibleName(name);
-        view_->setAccessibleName(name);
-    }
+    const QString name = nameKeptFor(*view_);
+    if (!name.isEmpty()) view_->setAccessibleName(name);
     const int rowHeight = view_->fontMetrics().height() + 4;
     const int shown = std::min(rows_, std::max(1, model->rowCount()));
     resize(std::max(anchor->width(), 160), shown * rowHeight + 4);

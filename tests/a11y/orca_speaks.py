@@ -181,6 +181,16 @@ def reads_the_menus(orca):
     e2e.press_escape()
 
 
+def reads_the_vat_rates(orca, app):
+    """Space on the VAT rate opens the named list on the rate in use, marked as such."""
+    said = orca.heard_after(lambda: orca.press(app, "Taux de TVA : 19,6 %"),
+                            orca.saying_within("19,6 % (en cours)"),
+                            "Orca reads the rate in use in the VAT list, marked")
+    e2e.check(any("Liste des taux de TVA" in s for s in said),
+              "Orca names the VAT list: %s" % said)
+    e2e.press_escape()
+
+
 def focuses_the_checked_radio_button(orca, app):
     """In the preferences, Tab enters the decimals on the checked "Deux", not on "Aucune"."""
     options = [o for o in e2e.walk(app) if o.getRoleName() == "menu item" and o.name == "Options"]
@@ -245,9 +255,10 @@ def main():
             hears_results_with_its_voice_off(orca)
             noise = [s for s in orca.said() if "elect" in s]
             e2e.check(not noise, "Orca says nothing of selections: %s" % noise)
-        # The menus first: with no window manager here, nothing gives the focus back to the
-        # keypad after a question box.
+        # Menus and lists first: with no window manager here, nothing gives the focus back
+        # to the keypad after a question box.
         reads_the_menus(orca)
+        reads_the_vat_rates(orca, app)
         hears_the_question_of_a_question_box(orca)
         focuses_the_checked_radio_button(orca, app)
     finally:

@@ -130,9 +130,10 @@ TEST_F(ScreenReader, the_lists_are_named_and_the_rate_in_use_is_marked) {
     EXPECT_EQ(keypad->keptNumbers().historyList()->view()->accessibleName(),
               "Historique des opérations");
     QTest::keyClick(keypad->keptNumbers().historyList()->view(), Qt::Key_Escape);
-    EXPECT_EQ(nameKeptFor(*keypad->keptNumbers().numberList()), "Liste des nombres mémorisés");
+    EXPECT_EQ(nameKeptFor(*keypad->keptNumbers().numberList()->view()),
+              "Liste des nombres mémorisés");
     choose("ENGL");
-    EXPECT_EQ(nameKeptFor(*vat), "List of VAT rates");
+    EXPECT_EQ(nameKeptFor(*vat->view()), "List of VAT rates");
 }
 
 TEST_F(ScreenReader, rates_are_named_and_shown_in_the_programs_decimal_separator) {
