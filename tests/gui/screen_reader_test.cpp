@@ -169,31 +169,30 @@ TEST_F(ScreenReader, the_language_is_named_and_the_panels_settings_are_reached_b
 }
 
 TEST_F(ScreenReader, menu_items_give_their_shortcut_where_orca_says_it) {
-    QMenu* files = keypad->findChild<QMenu*>("ppmFiles");
-    files->popup(QPoint(10, 10));
-    ASSERT_TRUE(eventually([&] { return files->isVisible(); }));
-    QAccessibleInterface* item =
-        QAccessible::queryAccessibleInterface(keypad->findChild<QAction*>("mItemNouveau"));
+    // The interface of an item of a menu dropped, or nothing when the menu does not show.
+    const auto itemOf = [&](const char* menu, const char* item) -> QAccessibleInterface* {
+        QMenu* m = keypad->findChild<QMenu*>(menu);
+        m->popup(QPoint(10, 10));
+        if (!eventually([&] { return m->isVisible(); })) return nullptr;
+        return QAccessible::queryAccessibleInterface(keypad->findChild<QAction*>(item));
+    };
+    QAccessibleInterface* item = itemOf("ppmFiles", "mItemNouveau");
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->role(), QAccessible::MenuItem);
     EXPECT_EQ(item->text(QAccessible::Name), "Nouveau");
-    EXPECT_EQ(item->parent()->object(), files);
+    EXPECT_EQ(item->parent()->object(), keypad->findChild<QMenu*>("ppmFiles"));
     ASSERT_NE(item->actionInterface(), nullptr);
     const QString press = item->actionInterface()->actionNames().value(0);
     EXPECT_EQ(item->actionInterface()->keyBindingsForAction(press), QStringList{";;Ctrl+N"});
-    files->close();
+    keypad->findChild<QMenu*>("ppmFiles")->close();
     // An item that opens a submenu is a menu itself, and holds it.
-    QMenu* options = keypad->findChild<QMenu*>("ppmOptions");
-    options->popup(QPoint(10, 10));
-    ASSERT_TRUE(eventually([&] { return options->isVisible(); }));
-    QAccessibleInterface* languages =
-        QAccessible::queryAccessibleInterface(keypad->findChild<QAction*>("mItemLangage"));
+    QAccessibleInterface* languages = itemOf("ppmOptions", "mItemLangage");
     ASSERT_NE(languages, nullptr);
     EXPECT_EQ(languages->role(), QAccessible::PopupMenu);
     EXPECT_TRUE(languages->state().hasPopup);
     ASSERT_EQ(languages->childCount(), 1);
     EXPECT_EQ(languages->child(0)->object(), keypad->findChild<QMenu*>("ppmLangage"));
-    options->close();
+    keypad->findChild<QMenu*>("ppmOptions")->close();
 }
 
 }  // namespace
