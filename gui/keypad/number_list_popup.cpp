@@ -63,7 +63,8 @@ void NumberListPopup::open(QAbstractItemModel* model, QWidget* anchor, int curre
     move(anchor->mapToGlobal(QPoint(0, anchor->height())));
     show();
     view_->setFocus();
-    view_->setCurrentIndex(model->index(std::clamp(current, 0, model->rowCount() - 1), 0));
+    const int rows = model->rowCount();
+    view_->setCurrentIndex(model->index(rows > 0 ? std::clamp(current, 0, rows - 1) : 0, 0));
 }
 
 void NumberListPopup::choose(int row) {
