@@ -87,14 +87,20 @@ def spoken(log):
 
 class Orca:
     """What the test's Orca says, and the ways to make the program do something and check
-    what is heard after it. A check for a new behaviour is one call:
+    what is heard after it. A check is one call, made in main() before the question box
+    (with no window manager here, nothing gives the focus back after a modal box):
 
-        orca.heard_after(lambda: e2e.type_keys("3+4\\n"), orca.saying("7,00"),
+        # a result after Return, a business button, Reset, a recall
+        orca.heard_after(lambda: e2e.type_keys("3+4\n"), orca.saying("7,00"),
                          "Orca says 7,00 after Return")
-        orca.heard_after(lambda: orca.press(app, "Reset"), orca.saying_start("Calculatrice"),
-                         "Orca says the reset")
+        orca.heard_after(lambda: orca.press(app, "Convertir des euros"),
+                         orca.saying_within("655,96"), "Orca says the conversion")
+        # said once, the display unchanged
         said = orca.heard_after(lambda: orca.keys("ctrl+r"), orca.saying("30,00"), "read back")
         e2e.check(said.count("30,00") == 1, "the read-back is said once")
+        # a grouped number read as a number
+        orca.heard_after(lambda: e2e.type_keys("6000\n"), orca.saying("6 000,00"), "grouping")
+        # the display's menu after use: orca.key(0xFF67) is the menu key
     """
 
     def __init__(self, log):
