@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <algorithm>
 
@@ -100,11 +101,30 @@ class TapeAccessible final : public QAccessibleWidget, public QAccessibleTextInt
         if (view()->viewport()->rect().contains(view()->cursorRect(c))) return;
         view()->verticalScrollBar()->setValue(c.blockNumber());  // a plain view scrolls by lines
     }
+    // The look of the text at an offset (a negative result is red), as far as it goes: a run
+    // of the line as drawn, or the whole of a line said in words.
     QString attributes(int offset, int* start, int* end) const override {
-        *start = 0;
-        *end = characterCount();
-        (void)offset;
-        return {};
+        const SpokenTape& s = spoken();
+        *start = *end = std::clamp(offset, 0, static_cast<int>(s.text.size()));
+        const QTextBlock b = view()->document()->findBlock(toDocument(offset));
+        if (!b.isValid() || s.starts.empty()) return {};
+        const auto line = static_cast<std::size_t>(b.blockNumber());
+        const int lineStart = s.starts[line];
+        const int lineEnd =
+            line + 1 < s.starts.size() ? s.starts[line + 1] - 1 : int(s.text.size());
+        const bool asDrawn = lineEnd - lineStart == b.length() - 1;
+        const int column = std::max(0, std::min(offset - lineStart, b.length() - 2));
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            const int from = f.position() - b.position();
+            if (column < from || column >= from + f.length()) continue;
+            *start = asDrawn ? lineStart + from : lineStart;
+            *end = asDrawn ? lineStart + from + f.length() : lineEnd;
+            return look(f.charFormat());
+        }
+        *start = lineStart;
+        *end = lineEnd;
+        return look(b.charFormat());
     }
 
   private:
@@ -150,6 +170,18 @@ class TapeAccessible final : public QAccessibleWidget, public QAccessibleTextInt
         const QTextBlock b = view()->document()->findBlockByNumber(line);
         const int column = std::max(0, offset - s.starts[static_cast<std::size_t>(line)]);
         return b.position() + std::min(column, b.length() - 1);
+    }
+
+    static QString look(const QTextCharFormat& f) {
+        const QColor ink = f.foreground().color();
+        // In the words of Qt's own text interfaces, which the bridge turns into AT-SPI's.
+        return QStringLiteral("font-family:%1;font-size:%2pt;font-weight:%3;color:rgb(%4,%5,%6);")
+            .arg(f.font().family())
+            .arg(f.font().pointSizeF() > 0 ? f.font().pointSizeF() : f.font().pixelSize())
+            .arg(f.font().bold() ? 700 : 400)
+            .arg(ink.red())
+            .arg(ink.green())
+            .arg(ink.blue());
     }
 
     mutable SpokenTape cache_;

@@ -111,6 +111,21 @@ TEST_F(ScreenReader, the_tapes_caret_and_the_readers_offsets_meet_line_by_line) 
     EXPECT_EQ(text->cursorPosition(), text->characterCount());
 }
 
+TEST_F(ScreenReader, the_tape_tells_the_colour_of_what_it_reads) {
+    type("7-9\r");
+    QAccessibleTextInterface* text = tapeText();
+    const QString all = text->text(0, text->characterCount());
+    int start = 0, end = 0;
+    // A negative total is red, over the whole line said "total -2,00".
+    const QString total = text->attributes(all.indexOf("total -2,00") + 7, &start, &end);
+    EXPECT_TRUE(total.contains("color:rgb(255,0,0);")) << total.toStdString();
+    EXPECT_EQ(all.mid(start, end - start), "total -2,00");
+    // The operand above it is not.
+    const QString operand = text->attributes(all.indexOf("7,00"), &start, &end);
+    EXPECT_FALSE(operand.contains("color:rgb(255,0,0);")) << operand.toStdString();
+    EXPECT_TRUE(all.mid(start, end - start).contains("7,00"));
+}
+
 TEST_F(ScreenReader, the_lists_are_named_and_the_rate_in_use_is_marked) {
     keypad->calculator().business().pnlTauxTVA = "5,5";
     keypad->business().refresh();
