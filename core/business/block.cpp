@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "business/panel_texts.h"
 #include "calc/decimal.h"
 #include "calc/messages.h"
 #include "calc/number_text.h"
@@ -72,11 +73,7 @@ std::string Block::grouped(std::string_view amountText) const {
 }
 
 std::string Block::rateText(std::string_view caption) const {
-    std::string out(caption);
-    for (char& c : out) {
-        if (c == ',' || c == '.') c = regs_.decimalSeparator;
-    }
-    return out;
+    return rateShown(caption, regs_.decimalSeparator);
 }
 
 std::string Block::spacer() const {

@@ -78,4 +78,12 @@ std::vector<std::pair<std::string_view, std::string>> composedHints(const Transl
     };
 }
 
+std::string rateShown(std::string_view rate, char decimalSeparator) {
+    std::string out(rate);
+    for (char& c : out) {
+        if (c == ',' || c == '.') c = decimalSeparator;
+    }
+    return out;
+}
+
 }  // namespace zumbrel::business

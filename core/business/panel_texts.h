@@ -23,6 +23,10 @@ struct ButtonCaptions {
 };
 ButtonCaptions buttonCaptions(const Translator& tr, std::optional<char> letter);
 
+// A rate as the program shows it: its decimal mark, "," or ".", in the program's separator
+// ("19.6" is "19,6" when the separator is ",").
+std::string rateShown(std::string_view rate, char decimalSeparator);
+
 // The hints that tell the rates and names in use: control name and text, for btnTVAPlus,
 // btnTVAMoins, btnEuroToFranc, btnFrancToEuro and pnlTauxTPSTVP.
 std::vector<std::pair<std::string_view, std::string>> composedHints(const Translator& tr,

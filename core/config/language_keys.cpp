@@ -118,6 +118,16 @@ const std::vector<AccessibleNameKey> kAccessibleNames = {
      true},
     {"A11Y_EXTRA_DECIMALS_DESCRIPTION", "shLed",
      "Le nombre saisi a plus de décimales que le réglage : le résultat les garde toutes", true},
+    // screen reader
+    {"A11Y_TAPE_RULE", "", "trait"},
+    {"A11Y_TAPE_TOTAL", "", "total"},
+    {"A11Y_TAPE_ROOT_OF", "", "racine carrée de"},
+    {"A11Y_TAPE_ROOT", "", "racine carrée"},
+    {"A11Y_LIST_VAT", "cbbListTVAView", "Liste des taux de TVA"},
+    {"A11Y_LIST_NUMBERS", "cbbListNbrView", "Liste des nombres mémorisés"},
+    {"A11Y_LIST_HISTORY", "cbbListHistorOpeView", "Historique des opérations"},
+    {"A11Y_LIST_PROFILES", "cbbListProfilAEView", "Liste des profils AE"},
+    {"A11Y_RATE_IN_USE", "", "en cours"},
 };
 
 }  // namespace

@@ -1,12 +1,14 @@
 #include "business/business_panel.h"
 
 #include <QFontMetrics>
+#include <QStandardItemModel>
 #include <QStringListModel>
 
 #include "business/messages.h"
 #include "business/panel_texts.h"
 #include "business/rate_panel.h"
 #include "calc/calculator.h"
+#include "config/language_keys.h"
 #include "keypad/number_list_popup.h"
 #include "ui/accessibility.h"
 #include "ui/painted_widgets.h"
@@ -47,7 +49,8 @@ BusinessPanel::BusinessPanel(QWidget* parent, calc::Calculator& calc, const Tran
       tr_(tr),
       vatList_(new NumberListPopup(this, "cbbListTVA", 7, kListStripe)),
       profileList_(new NumberListPopup(this, "cbbListProfilAE", 7, kListStripe)),
-      rows_(new QStringListModel(this)) {
+      rows_(new QStringListModel(this)),
+      vatRates_(new QStandardItemModel(this)) {
     setObjectName("PanelBusiness");
     setMouseTracking(true);
     const int panelX = 2 * (kButton + kGap);
@@ -129,11 +132,25 @@ RatePanel* BusinessPanel::addPanel(const char* name, QRect where) {
 }
 
 void BusinessPanel::openVatRates() {
-    QStringList rates;
-    for (const std::string& r : calc_.business().lblTauxTVA)
-        rates << qs(r);
-    rows_->setStringList(rates);
-    vatList_->open(rows_, vatRate_);
+    // "5,5 %" in the program's separator; a reader hears which one is in use.
+    const business::BusinessRegisters& b = calc_.business();
+    const QString inUse =
+        qs(tr_.text(Message{"A11Y_RATE_IN_USE", config::frenchAccessibleName("A11Y_RATE_IN_USE")}));
+    vatRates_->clear();
+    int current = -1;
+    for (std::size_t i = 0; i < b.lblTauxTVA.size(); ++i) {
+        auto* row = new QStandardItem(qs(rateShown(b.lblTauxTVA[i])) + " %");
+        if (b.lblTauxTVA[i] == b.pnlTauxTVA && current < 0) {
+            current = static_cast<int>(i);
+            row->setData(row->text() + " (" + inUse + ")", Qt::AccessibleTextRole);
+        }
+        vatRates_->appendRow(row);
+    }
+    vatList_->open(vatRates_, vatRate_, std::max(current, 0));
+}
+
+std::string BusinessPanel::rateShown(std::string_view rate) const {
+    return business::rateShown(rate, calc_.registers().decimalSeparator);
 }
 
 void BusinessPanel::openProfiles() {
@@ -159,10 +176,10 @@ void BusinessPanel::refresh() {
     quebecRates_->setVisible(captions.quebecPanel);
 
     const std::pair<RatePanel*, QString> values[] = {
-        {vatRate_, qs(b.pnlTauxTVA) + " %"},
-        {quebecRates_, qs(b.pnlTauxTPSTVP())},
-        {moneyRate_, qs(b.pnlEuro())},
-        {profile_, qs(b.pnlAE())},
+        {vatRate_, qs(rateShown(b.pnlTauxTVA)) + " %"},
+        {quebecRates_, qs(rateShown(b.pnlTauxTPSTVP()))},
+        {moneyRate_, qs(rateShown(b.pnlEuro()))},
+        {profile_, qs(rateShown(b.pnlAE()))},
     };
     for (const auto& [panel, value] : values) {
         panel->setText(value);

@@ -2,10 +2,13 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "business/business_key.h"
 
 class QPushButton;
+class QStandardItemModel;
 class QStringListModel;
 
 namespace zumbrel {
@@ -44,6 +47,7 @@ class BusinessPanel final : public QWidget {
                            business::BusinessKey key);
     RatePanel* addPanel(const char* name, QRect where);
     void openVatRates();
+    std::string rateShown(std::string_view rate) const;  // in the program's separator
     void openProfiles();
 
     calc::Calculator& calc_;
@@ -55,6 +59,7 @@ class BusinessPanel final : public QWidget {
     NumberListPopup* vatList_;
     NumberListPopup* profileList_;
     QStringListModel* rows_;
+    QStandardItemModel* vatRates_;
 };
 
 }  // namespace zumbrel::gui

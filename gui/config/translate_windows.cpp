@@ -14,6 +14,7 @@
 #include "keypad/menu_bar.h"
 #include "keypad/status_line.h"
 #include "local_file_system.h"
+#include "tape/tape_view.h"
 #include "tape/tape_window.h"
 #include "ui/accessibility.h"
 #include "ui/qt_ports.h"
@@ -127,17 +128,24 @@ void applyAccessibleNames(QWidget& window, const std::function<QString(std::stri
         if (!w->objectName().isEmpty() && !controls.contains(w->objectName()) && ownedBy(w, window))
             controls.insert(w->objectName(), w);
     }
+    QVariantHash later;  // the names of controls made when they are first needed
     for (const config::AccessibleNameKey& k : config::accessibleNameKeys()) {
         if (k.control.empty()) continue;
         QWidget* w = controls.value(qs(k.control));
-        if (!w) continue;
-        if (!k.description) {
-            setAccessibleCaption(*w, text(k.key));
+        if (k.description) {
+            if (!w) continue;
+            w->setAccessibleDescription(text(k.key));
+            if (!w->toolTip().isEmpty()) w->setToolTip(text(k.key));
             continue;
         }
-        w->setAccessibleDescription(text(k.key));
-        if (!w->toolTip().isEmpty()) w->setToolTip(text(k.key));
+        if (w) setAccessibleCaption(*w, text(k.key));
+        later.insert(qs(k.control), text(k.key));
     }
+    keepNamesForLater(window, later);
+    if (auto* tape = dynamic_cast<TapeView*>(controls.value(QStringLiteral("Editor"))))
+        tape->setSpokenWords(
+            {text("A11Y_TAPE_RULE").toStdString(), text("A11Y_TAPE_TOTAL").toStdString(),
+             text("A11Y_TAPE_ROOT_OF").toStdString(), text("A11Y_TAPE_ROOT").toStdString()});
 }
 
 void applyFrenchAccessibleNames(QWidget& window) {

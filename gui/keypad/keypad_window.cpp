@@ -210,7 +210,9 @@ void KeypadWindow::refresh() {
     // The command panel's values are read with their names.
     nameWithValue(*lblNbrDecPref_, lblNbrDecPref_->text());
     nameWithValue(*lblMemory4_, lblMemory4_->text());
-    nameWithValue(*symbolLang_, symbolLang_->text());
+    const config::LanguageRow* language = config::languageOfNumber(lang_);  // "Français"
+    nameWithValue(*symbolLang_, language && !symbolLang_->text().isEmpty() ? qs(language->caption)
+                                                                           : symbolLang_->text());
     const QColor memoryInk = r.memory4Color == colors::kRed ? QColor(255, 0, 0) : kNavy;
     if (lblMemory4_->palette().color(QPalette::WindowText) != memoryInk) {
         QPalette pal = lblMemory4_->palette();

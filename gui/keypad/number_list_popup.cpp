@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/accessibility.h"
+
 namespace zumbrel::gui {
 namespace {
 
@@ -39,6 +41,7 @@ class StripedRows final : public QStyledItemDelegate {
 NumberListPopup::NumberListPopup(QWidget* parent, const char* name, int rows, QColor stripe)
     : QFrame(parent, Qt::Popup), view_(new QListView(this)), rows_(rows) {
     setObjectName(name);
+    view_->setObjectName(QString::fromLatin1(name) + "View");  // the list a reader names
     setFrameShape(QFrame::Box);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
@@ -50,15 +53,19 @@ NumberListPopup::NumberListPopup(QWidget* parent, const char* name, int rows, QC
     connect(view_, &QListView::clicked, this, [this](const QModelIndex& i) { choose(i.row()); });
 }
 
-void NumberListPopup::open(QAbstractItemModel* model, QWidget* anchor) {
+void NumberListPopup::open(QAbstractItemModel* model, QWidget* anchor, int current) {
     view_->setModel(model);
+    // Named for a screen reader ("Liste des taux de TVA"), in the interface language.
+    const QString name = nameKeptFor(*view_);
+    if (!name.isEmpty()) view_->setAccessibleName(name);
     const int rowHeight = view_->fontMetrics().height() + 4;
     const int shown = std::min(rows_, std::max(1, model->rowCount()));
     resize(std::max({anchor->width(), 160, widestRow(*model)}), shown * rowHeight + 4);
     move(anchor->mapToGlobal(QPoint(0, anchor->height())));
     show();
     view_->setFocus();
-    view_->setCurrentIndex(model->index(0, 0));
+    const int rows = model->rowCount();
+    view_->setCurrentIndex(model->index(rows > 0 ? std::clamp(current, 0, rows - 1) : 0, 0));
 }
 
 // As wide as its longest row, so that no rate or ceiling is cut: the text's margins, the frame

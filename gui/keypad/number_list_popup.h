@@ -16,8 +16,9 @@ class NumberListPopup final : public QFrame {
   public:
     NumberListPopup(QWidget* parent, const char* name, int rows, QColor stripe);
 
-    // Shows the model's rows below `anchor`, the focus on the first row.
-    void open(QAbstractItemModel* model, QWidget* anchor);
+    // Shows the model's rows below `anchor`, the focus on the row `current` (the first one
+    // unless told).
+    void open(QAbstractItemModel* model, QWidget* anchor, int current = 0);
     QListView* view() const { return view_; }
 
     std::function<void(int row)> onChosen;

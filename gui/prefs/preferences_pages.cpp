@@ -79,9 +79,11 @@ void PreferencesWindow::buildDecimals() {
                                      separatorClicked();
                                      changed();
                                  });
+    for (int i : {3, 4})
+        group->button(i)->setEnabled(prefs::separatorEnabled(kSeparators[i], ds_));
+    tabIntoChecked(group);
     for (int i : {3, 4}) {
         QAbstractButton* b = group->button(i);
-        b->setEnabled(prefs::separatorEnabled(kSeparators[i], ds_));
         // The circle stands right of its button.
         auto* row = new QWidget(thousands);
         auto* line = new QHBoxLayout(row);

@@ -5,10 +5,13 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "business/business_panel.h"
 #include "calc/calculator.h"
@@ -28,27 +31,47 @@ namespace {
 
 const QColor kFocusYellow(0xF8, 0xF8, 0x58);  // 5830904
 
-// A double click on a control of the keypad opens the preferences on its tab.
-class DoubleClickOpener final : public QObject {
+// A control of the keypad that shows a setting: a double click opens where it is changed;
+// the two values of the command panel are reached by Tab too, and Return or Space opens.
+class SettingOpener final : public QObject {
   public:
-    DoubleClickOpener(KeypadWindow& keypad, QWidget& control, int indicator)
-        : QObject(&control), keypad_(keypad), indicator_(indicator) {
+    SettingOpener(QWidget& control, std::function<void()> open, bool byKeyboard)
+        : QObject(&control), open_(std::move(open)), byKeyboard_(byKeyboard) {
         control.installEventFilter(this);
+        if (byKeyboard) control.setFocusPolicy(Qt::TabFocus);
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonDblClick) {
-            PreferencesWindow::open(keypad_, indicator_);
+            open_();
             return true;
+        }
+        if (byKeyboard_ && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                open_();
+                return true;
+            }
         }
         return QObject::eventFilter(watched, event);
     }
 
   private:
-    KeypadWindow& keypad_;
-    int indicator_;
+    std::function<void()> open_;
+    bool byKeyboard_;
 };
+
+// The language menu dropped below the language letter, on the language in use.
+void dropLanguageMenu(KeypadWindow& keypad, QWidget& letter) {
+    auto* menu = keypad.findChild<QMenu*>("ppmLangage");
+    const QAction* item = keypad.findChild<QAction*>("mItemLangage");
+    if (!menu || (item && !item->isVisible())) return;
+    for (QAction* a : menu->actions()) {
+        if (a->isChecked()) menu->setActiveAction(a);
+    }
+    menu->popup(letter.mapToGlobal(QPoint(0, letter.height())));
+}
 
 }  // namespace
 
@@ -56,12 +79,16 @@ void PreferencesWindow::install(KeypadWindow& keypad) {
     QAction* item = keypad.findChild<QAction*>("mItemPreferences");
     item->setEnabled(true);
     connect(item, &QAction::triggered, &keypad, [&keypad] { open(keypad, 1); });
-    const std::pair<const char*, int> controls[] = {
-        {"lblNbrDecPref", 1}, {"imgVoice", 4}, {"EdtVirt", 7}};
-    for (const auto& [name, indicator] : controls) {
+    const std::tuple<const char*, int, bool> controls[] = {
+        {"lblNbrDecPref", 1, true}, {"imgVoice", 4, false}, {"EdtVirt", 7, false}};
+    for (const auto& [name, indicator, byKeyboard] : controls) {
         if (auto* w = keypad.findChild<QWidget*>(name))
-            new DoubleClickOpener(keypad, *w, indicator);
+            new SettingOpener(
+                *w, [&keypad, i = indicator] { open(keypad, i); }, byKeyboard);
     }
+    if (auto* letter = keypad.findChild<QWidget*>("SymbolLang"))
+        new SettingOpener(
+            *letter, [&keypad, letter] { dropLanguageMenu(keypad, *letter); }, true);
     keypad.business().onPreferences = [&keypad](int page) { open(keypad, page); };
 }
 
@@ -151,6 +178,17 @@ QGroupBox* PreferencesWindow::addGroup(QWidget* page, const char* name, const QS
     return box;
 }
 
+// Tab enters a group of radio buttons on the checked one, as desktop dialogs do: the current
+// choice is heard before the arrows change it. The others are left to the arrows, unless the
+// checked one cannot be used (a separator the system refuses).
+void PreferencesWindow::tabIntoChecked(QButtonGroup* group) {
+    QAbstractButton* checked = group->checkedButton();
+    const bool usable = checked && checked->isEnabled();
+    for (QAbstractButton* b : group->buttons()) {
+        b->setFocusPolicy(!usable || b == checked ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
 QButtonGroup* PreferencesWindow::radios(QGroupBox* box,
                                         const std::vector<std::pair<const char*, QString>>& items,
                                         int checked, std::function<void(int)> chosen) {
@@ -163,6 +201,8 @@ QButtonGroup* PreferencesWindow::radios(QGroupBox* box,
         b->setChecked(static_cast<int>(i) == checked);  // before the signal is connected
     }
     connect(group, &QButtonGroup::idClicked, this, [chosen](int id) { chosen(id); });
+    tabIntoChecked(group);
+    connect(group, &QButtonGroup::buttonToggled, this, [group] { tabIntoChecked(group); });
     return group;
 }
 

@@ -64,6 +64,8 @@ class PreferencesWindow final : public QDialog {
     // Radio buttons in a group; `chosen` gets the index clicked.
     QButtonGroup* radios(QGroupBox* box, const std::vector<std::pair<const char*, QString>>& items,
                          int checked, std::function<void(int)> chosen);
+    // Tab enters the group on its checked button.
+    static void tabIntoChecked(QButtonGroup* group);
     RateEdit* rateEdit(QGroupBox* box, const char* name, const QString& label, int kind,
                        const std::string& value, std::function<void(const std::string&)> set);
     void hintAtOnce(QWidget* w);

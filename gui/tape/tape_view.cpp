@@ -1,5 +1,6 @@
 #include "tape/tape_view.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPlainTextDocumentLayout>
@@ -7,6 +8,9 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextLayout>
+
+#include "tape/tape_accessible.h"
+#include "ui/accessibility.h"
 
 namespace zumbrel::gui {
 namespace {
@@ -47,6 +51,13 @@ TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
     auto* doc = new QTextDocument(this);
     doc->setDocumentLayout(new AlignedLineLayout(doc));
     setDocument(doc);
+    // Qt makes a widget's interface as soon as the widget tells of a change, even with no
+    // screen reader: the plain view's was made while the base was built, before the
+    // program's interfaces were installed. The tape's own takes its place.
+    installAccessibility();
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(this);
+    if (made && !isTapeAccessible(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 void TapeView::keyPressEvent(QKeyEvent* event) {

@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <functional>
 
+#include "tape/spoken_lines.h"
+
 namespace zumbrel::gui {
 
 // The tape's view. A plain text view lays out only the lines in sight, so a tape of 10^5 lines
@@ -15,10 +17,22 @@ class TapeView final : public QPlainTextEdit {
     // Called before a key that reaches the whole text (select all, the start of the text).
     std::function<void()> onWholeText;
 
+    // The words a screen reader is given for rules, totals and roots.
+    const tape::SpokenWords& spokenWords() const { return words_; }
+    void setSpokenWords(tape::SpokenWords words) {
+        words_ = std::move(words);
+        ++wordsVersion_;
+    }
+    int wordsVersion() const { return wordsVersion_; }
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+
+  private:
+    tape::SpokenWords words_;
+    int wordsVersion_ = 0;
 };
 
 }  // namespace zumbrel::gui

@@ -8,7 +8,10 @@
 #include "keypad/kept_numbers_panel.h"
 #include "keypad/keypad_window.h"
 #include "keypad/menu_bar.h"
+#include "tape/tape_accessible.h"
+#include "tape/tape_view.h"
 #include "tape/tape_window.h"
+#include "ui/menu_item_accessible.h"
 
 namespace zumbrel::gui {
 namespace {
@@ -132,6 +135,8 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     if (auto* view = dynamic_cast<DisplayView*>(object)) return new DisplayAccessible(view);
     if (auto* button = dynamic_cast<MenuButton*>(object)) return new MenuButtonAccessible(button);
     if (auto* label = dynamic_cast<NumberLabel*>(object)) return new NumberLabelAccessible(label);
+    if (auto* tape = dynamic_cast<TapeView*>(object)) return tapeAccessible(tape);
+    if (auto* action = qobject_cast<QAction*>(object)) return menuItemAccessible(action);
     return nullptr;
 }
 
@@ -156,6 +161,18 @@ void nameWithValue(QWidget& w, const QString& value) {
 void nameWithValue(QWidget& w, const QString& value, const QString& caption) {
     const QString name = value.isEmpty() ? caption : caption + " : " + value;
     if (w.accessibleName() != name) w.setAccessibleName(name);
+}
+
+void keepNamesForLater(QWidget& window, const QVariantHash& names) {
+    window.setProperty("zumbrelNamesForLater", names);
+}
+
+QString nameKeptFor(const QWidget& control) {
+    for (const QWidget* w = &control; w; w = w->parentWidget()) {
+        const QVariant names = w->property("zumbrelNamesForLater");
+        if (names.isValid()) return names.toHash().value(control.objectName()).toString();
+    }
+    return {};
 }
 
 void installAccessibility() {

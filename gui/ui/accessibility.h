@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QVariantHash>
+
 class QWidget;
 class QString;
 
@@ -18,5 +20,10 @@ QString accessibleCaption(const QWidget& w);
 void nameWithValue(QWidget& w, const QString& value);
 // The same with a caption of its own (a caption that names a setting: "Taux de TPS et TVH").
 void nameWithValue(QWidget& w, const QString& value, const QString& caption);
+
+// The names of a window's controls by object name, kept for the controls it makes later
+// (its lists are made when first opened); a control finds its own through its parents.
+void keepNamesForLater(QWidget& window, const QVariantHash& names);
+QString nameKeptFor(const QWidget& control);
 
 }  // namespace zumbrel::gui

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace zumbrel::gui {
@@ -21,12 +22,27 @@ void QtClipboard::setText(std::string_view text) {
     if (QClipboard* c = QGuiApplication::clipboard()) c->setText(qs(text));
 }
 
+namespace {
+
+// A screen reader presents an alert by its title and then its description: the question goes
+// there too, on one line, since a line break inside it would be read as the end of a sentence.
+// The label that shows it is left to the eye; the focus goes from button to button.
+void spokenQuestion(QMessageBox& box) {
+    box.setAccessibleName(box.windowTitle());
+    box.setAccessibleDescription(box.text().simplified());
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setFocusPolicy(Qt::NoFocus);
+}
+
+}  // namespace
+
 Answer QtPrompts::messageBox(std::string_view title, std::string_view text, Icon icon,
                              Buttons buttons) {
     QMessageBox box(parent_);
     box.setObjectName("MessageBox");
     box.setWindowTitle(qs(title));
     box.setText(qs(text));
+    spokenQuestion(box);
     switch (icon) {
         case Icon::None:
             box.setIcon(QMessageBox::NoIcon);

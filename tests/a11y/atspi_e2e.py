@@ -201,6 +201,9 @@ def main():
             text = ribbon.queryText()
             first = text.getTextAtOffset(0, pyatspi.TEXT_BOUNDARY_LINE_START)[0]
             check(first.strip() == "12" + ds + "00", "the tape's first line reads 12,00")
+            lines = text.getText(0, -1).split("\n")
+            check("trait" in lines and "total 30" + ds + "00" in lines,
+                  "the tape's rule and total are read in words: %s" % lines[:8])
             check(ribbon.getState().contains(pyatspi.STATE_FOCUSABLE),
                   "the tape text can take the focus")
         toolbar = find(tape, role="tool bar")
@@ -227,6 +230,10 @@ def main():
                 quit_item = find(menu, name="Quitter")
                 check(new is not None and new.getState().contains(pyatspi.STATE_SENSITIVE),
                       "the file commands are sensitive")
+                # Orca reads "mnemonic;path;shortcut" and says the shortcut from the third.
+                binding = new.queryAction().getKeyBinding(0) if new is not None else ""
+                check(binding.split(";")[-1] == "Ctrl+N" and binding.count(";") == 2,
+                      "an item gives its shortcut where Orca says it: %r" % binding)
                 check(quit_item is not None
                       and quit_item.getState().contains(pyatspi.STATE_SENSITIVE),
                       "an enabled item is sensitive")
@@ -245,8 +252,12 @@ def main():
         # The values of the command panel are read with their names.
         check(find(keypad, name="Nombre de décimales : 2") is not None,
               "the decimal places are readable")
-        check(any((o.name or "").startswith("Langue : ") for o in walk(keypad)),
-              "the language letter is readable")
+        check(find(keypad, name="Langue : Français") is not None,
+              "the language is read by its name")
+        check(all(o.getState().contains(pyatspi.STATE_FOCUSABLE) for o in
+                  (find(keypad, name="Nombre de décimales : 2"),
+                   find(keypad, name="Langue : Français")) if o is not None),
+              "the decimal places and the language are reached by Tab")
 
         # The business buttons: named for what they do, their hint as description, and a
         # press action that writes the block and announces its final amount.
@@ -262,8 +273,24 @@ def main():
             action.doAction(names.index("press"))
             check(wait_for(lambda: announced_since(mark, "119" + ds + "60")),
                   "pressing the VAT button announces the price with tax")
-        check(any((o.name or "").startswith("Taux de TVA : ") for o in walk(keypad)),
-              "the VAT rate is readable")
+        check(find(keypad, name="Taux de TVA : 19" + ds + "6 %") is not None,
+              "the VAT rate is read in the program's separator")
+        rate = find(keypad, name="Taux de TVA : 19" + ds + "6 %")
+        if rate is not None:
+            mark = len(focused)
+            action = rate.queryAction()
+            names = [action.getName(i).lower() for i in range(action.nActions)]
+            action.doAction(names.index("press"))
+            check(wait_for(lambda: any(p is not None and p.name == "Liste des taux de TVA"
+                                       for p in focused[mark:])),
+                  "the VAT rates are a list named 'Liste des taux de TVA'")
+            rates = next((p for p in focused[mark:]
+                          if p is not None and p.name == "Liste des taux de TVA"), None)
+            rows = [o.name for o in walk(rates) if o.getRoleName() in
+                    ("list item", "table cell")] if rates is not None else []
+            check("5" + ds + "5 %" in rows and "19" + ds + "6 % (en cours)" in rows,
+                  "the rates read with '%%' and the one in use marked: %s" % rows)
+            press_escape()
         check(any((o.name or "").startswith("Taux de change : ") for o in walk(keypad)),
               "the exchange rate is readable")
 

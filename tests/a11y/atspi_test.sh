@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs atspi_e2e.py (or the script given third) against a copy of the program, on a private X server and session bus,
-# with settings of its own (no sound, so that the screen reader is the only voice).
+# with settings of its own: no sound, so that the screen reader is the only voice; or, with
+# ZUMBREL_TEST_SETTINGS=default, the default settings.
 set -euo pipefail
 exe=$1
 languages=$2
@@ -28,7 +29,12 @@ chmod 700 "$work/tmp"
 cp "$exe" "$work/app/zumbrel"
 cp "$languages"/*.lng "$work/app/Resources/Language/"
 # ZUMBREL_LANG chooses the interface language (1 French, 3 English, ...).
-printf '[CONFIG]\r\nAlpha=1\r\nLang=%s\r\nVoice=WNS\r\nRR=0\r\n' "${ZUMBREL_LANG:-1}" >"$work/app/Resources/System/Zumbrel.ini"
+if [ "${ZUMBREL_TEST_SETTINGS:-}" = default ]; then
+  # The program's own voice on, as it comes (the script takes the audio device away).
+  printf '[CONFIG]\r\nAlpha=1\r\nLang=%s\r\nRR=0\r\n' "${ZUMBREL_LANG:-1}" >"$work/app/Resources/System/Zumbrel.ini"
+else
+  printf '[CONFIG]\r\nAlpha=1\r\nLang=%s\r\nVoice=WNS\r\nRR=0\r\n' "${ZUMBREL_LANG:-1}" >"$work/app/Resources/System/Zumbrel.ini"
+fi
 
 Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb_pid=$!

@@ -98,7 +98,7 @@ def main():
                              for i in range(action.nActions)].index("press"))
         t.wait_for(lambda: len(tape_lines(app)[1]) >= 4, 10)
         text, after = tape_lines(app)
-        t.check(after == before and after[-1] == "-2,00",
+        t.check(after == before and after[-1] == "total -2,00",
                 "the tape comes back exactly: %s (was %s)" % (after, before))
         if text is not None:
             t.check(colour_at(text, "-2,00") == "255,0,0",

@@ -92,7 +92,7 @@ TEST_F(Business, a_click_on_the_rate_opens_the_six_rates_and_a_choice_becomes_th
     QTest::mouseClick(panel("pnlTauxTVA"), Qt::LeftButton);
     auto* list = keypad->findChild<NumberListPopup*>("cbbListTVA");
     ASSERT_TRUE(eventually([&] { return list->isVisible(); }));
-    EXPECT_EQ(rowsOf(list), (QStringList{"2,1", "5,5", "19,6", "4", "5", "6"}));
+    EXPECT_EQ(rowsOf(list), (QStringList{"2,1 %", "5,5 %", "19,6 %", "4 %", "5 %", "6 %"}));
     QTest::keyClick(list->view(), Qt::Key_Down);
     QTest::keyClick(list->view(), Qt::Key_Return);
     EXPECT_FALSE(list->isVisible());

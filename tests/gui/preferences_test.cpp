@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "app/session.h"
@@ -90,6 +91,20 @@ TEST_F(Prefs, opens_on_the_tab_its_caller_names) {
     EXPECT_EQ(currentTab(again), "TabSheet1");
     EXPECT_EQ(again.tabs()->count(), 9);
     closeWith(again);
+}
+
+TEST_F(Prefs, the_decimal_places_reached_by_tab_open_the_preferences_with_return) {
+    QWidget* decimals = keypad->findChild<QWidget*>("lblNbrDecPref");
+    EXPECT_TRUE(decimals->focusPolicy() & Qt::TabFocus);
+    decimals->setFocus();
+    QTest::keyClick(decimals, Qt::Key_Return);
+    auto* opened = keypad->findChild<QDialog*>("Preferences");
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(opened->isVisible());
+    PreferencesWindow& w = open(1);  // the same window, brought to the front
+    EXPECT_EQ(&w, opened);
+    EXPECT_EQ(currentTab(w), "TabSheet1");
+    closeWith(w);
 }
 
 TEST_F(Prefs, installation_codes_hide_tabs_and_hidden_tabs_shift_nothing) {
@@ -292,6 +307,40 @@ TEST_F(Prefs, without_an_update_service_the_update_choices_say_why) {
     PreferencesWindow& w = open(3);
     EXPECT_FALSE(control<QGroupBox>(w, "gbDetectAuto")->isEnabled());
     EXPECT_EQ(control<QLabel>(w, "lblNoService")->text(), "Service non configuré");
+    closeWith(w);
+}
+
+TEST_F(Prefs, tab_enters_each_group_on_its_checked_button_and_the_arrows_move_the_choice) {
+    keypad->calculator().registers().lblNbrDecPref = "3";
+    PreferencesWindow& w = open(1);
+    const auto tabFrom = [](QWidget* from, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Tab, m);
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    };
+    // Into the decimals on "3", not on "None"; out of it into the separators on the space.
+    EXPECT_EQ(tabFrom(w.tabs()->tabBar()), "rb3Dec");
+    EXPECT_EQ(tabFrom(control<QRadioButton>(w, "rb3Dec")), "rbSepMilS");
+    EXPECT_EQ(tabFrom(control<QRadioButton>(w, "rbSepMilS"), Qt::ShiftModifier), "rb3Dec");
+    // Down chooses the next one; Tab comes back to the new choice.
+    QTest::keyClick(control<QRadioButton>(w, "rb3Dec"), Qt::Key_Down);
+    EXPECT_TRUE(control<QRadioButton>(w, "rb4Dec")->isChecked());
+    EXPECT_EQ(keypad->calculator().registers().lblNbrDecPref, "4");
+    EXPECT_EQ(tabFrom(control<QRadioButton>(w, "rbSepMilS"), Qt::ShiftModifier), "rb4Dec");
+    // A choice made with the mouse moves the way in as well.
+    click(w, "rbSepMilN");
+    EXPECT_EQ(tabFrom(control<QRadioButton>(w, "rb4Dec")), "rbSepMilN");
+    closeWith(w);
+}
+
+TEST_F(Prefs, a_checked_separator_the_system_refuses_leaves_tab_the_way_into_the_others) {
+    keypad->calculator().registers().lblSepDec = "C";  // comma, with "," as decimal separator
+    PreferencesWindow& w = open(1);
+    ASSERT_FALSE(control<QRadioButton>(w, "rbSepMilC")->isEnabled());
+    control<QRadioButton>(w, "rb2Dec")->setFocus();
+    QTest::keyClick(control<QRadioButton>(w, "rb2Dec"), Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "rbSepMilN");
     closeWith(w);
 }
 
