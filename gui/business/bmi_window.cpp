@@ -94,6 +94,7 @@ BmiWindow::BmiWindow(QWidget* parent, const Translator& texts, std::optional<cha
     for (QLabel* l : {lblTableau_, lblWarn_}) {
         l->setTextFormat(Qt::PlainText);
         l->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        l->setFocusPolicy(Qt::NoFocus);  // until it holds a result
     }
     grid->addWidget(lblTableau_, 3, 0, 1, 4);
     grid->addWidget(lblWarn_, 4, 0, 1, 3);
@@ -110,12 +111,18 @@ BmiWindow::BmiWindow(QWidget* parent, const Translator& texts, std::optional<cha
     keepSizeForEveryResult(grid);
 }
 
-// What a screen reader says of each field: the weight, and the height in metres and centimetres.
+// What a screen reader says of each field: the weight, and the height in metres and
+// centimetres. A heading that already names its unit ("Your weight (kg)") keeps its words.
 void BmiWindow::nameFields() {
+    const auto withUnit = [](QString heading, const char* unit) {
+        if (heading.endsWith(')') && heading.contains(" ("))
+            heading.truncate(heading.lastIndexOf(" ("));
+        return heading + " (" + unit + ")";
+    };
     const QString height = qs(texts_.text(kHeight));
-    edtPoids_->setAccessibleName(qs(texts_.text(kWeight)) + " (kg)");
-    edtMetres_->setAccessibleName(height + " (m)");
-    edtCentimetres_->setAccessibleName(height + " (cm)");
+    edtPoids_->setAccessibleName(withUnit(qs(texts_.text(kWeight)), "kg"));
+    edtMetres_->setAccessibleName(withUnit(height, "m"));
+    edtCentimetres_->setAccessibleName(withUnit(height, "cm"));
 }
 
 // The window is as large as its longest result from the start: it never grows under the mouse.
@@ -183,6 +190,9 @@ void BmiWindow::calculate() {
     const std::string spacer = config::FrenchSpace(config::InstallCode::ZMB, letter_);
     lblTableau_->setText(qs(business::categoryLine(bmi->category, texts_, spacer, ds_)));
     lblWarn_->setText(bmi->advice ? qs(texts_.text(kConsult)) : QString());
+    // An empty line is no stop for the keyboard.
+    for (QLabel* l : {lblTableau_, lblWarn_})
+        l->setFocusPolicy(l->text().isEmpty() ? Qt::NoFocus : Qt::TabFocus);
     // A reader hears the result as it appears.
     lblTableau_->setAccessibleName(btnCalculIMC_->text() + ". " + lblTableau_->text());
 }

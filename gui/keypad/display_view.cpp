@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 namespace zumbrel::gui {
 namespace {
@@ -63,6 +64,14 @@ void DisplayView::announce(const QString& text) {
     QAccessibleTextInsertEvent inserted(this, 0, said);
     QAccessible::updateAccessibility(&inserted);
     if (onAnnounced) onAnnounced(said);
+}
+
+void DisplayView::announceWhenFocused(const QString& text) {
+    if (hasFocus()) {
+        announce(text);
+        return;
+    }
+    pendingAnnouncement_ = text;
 }
 
 void DisplayView::setBaseFont(const QFont& font) {
@@ -136,6 +145,7 @@ void DisplayView::focusInEvent(QFocusEvent* event) {
     // next result stands selected again.
     wholeSelected_ = false;
     QWidget::focusInEvent(event);
+    if (!pendingAnnouncement_.isEmpty()) announce(std::exchange(pendingAnnouncement_, {}));
     update();
 }
 

@@ -35,6 +35,9 @@ class DisplayView final : public QWidget {
     // Tells assistive technology a text once, without changing what the display holds: the
     // spoken text again when the program's voice could not say it, or a reading on demand.
     void announce(const QString& text);
+    // The same, once the display has the focus (a reader hears only the focused object): at
+    // once when it has it, otherwise when it gets it.
+    void announceWhenFocused(const QString& text);
 
     // Told each text announced to assistive technology (what is new in the spoken text).
     std::function<void(const QString&)> onAnnounced;
@@ -71,6 +74,7 @@ class DisplayView final : public QWidget {
     QFont baseFont_;
     bool wholeSelected_ = false;
     char ds_ = ',';
+    QString pendingAnnouncement_;
     QPoint pressedAt_;
 };
 

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "calc/calculator.h"
+#include "calc/number_text.h"
 #include "keypad/display_view.h"
 #include "keypad/number_drag.h"
 #include "keypad/number_list_popup.h"
@@ -31,8 +32,11 @@ class HistoryModel final : public QAbstractListModel {
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
-        return qs(history_.line(static_cast<std::size_t>(index.row())));
+        const std::string line = history_.line(static_cast<std::size_t>(index.row()));
+        // A reader hears "6 000,00", never the grouping apostrophe read digit by digit.
+        return qs(role == Qt::AccessibleTextRole ? calc::spokenGrouping(line, ds_) : line);
     }
+    void setDecimalSeparator(char ds) { ds_ = ds; }
     // The history grew or was cleared: views read it again.
     void reload() {
         beginResetModel();
@@ -41,6 +45,7 @@ class HistoryModel final : public QAbstractListModel {
 
   private:
     const History& history_;
+    char ds_ = ',';
 };
 
 namespace {
@@ -347,6 +352,7 @@ void KeptNumbersPanel::openNumberList() {
 
 void KeptNumbersPanel::openHistory() {
     if (history_.lineCount() == 0) return;
+    historyModel_->setDecimalSeparator(calc_.registers().decimalSeparator);
     historyModel_->reload();
     historyList()->open(historyModel_, historyButton_);
 }

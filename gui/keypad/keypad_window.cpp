@@ -194,6 +194,7 @@ void KeypadWindow::refresh() {
     // so the two never talk over each other; messages are always told.
     const QString message = status_->calculatorMessage();
     edtVirt_->setDecimalSeparator(r.decimalSeparator);
+    tape_->editor()->setDecimalSeparator(r.decimalSeparator);
     const bool messageIsNew = status_->messageCount() != messagesShown_;
     messagesShown_ = status_->messageCount();
     edtVirt_->present(QString::fromStdString(r.EdtVirt), message,

@@ -1,5 +1,7 @@
 #include "tape/tape_accessible.h"
 
+#include "calc/number_text.h"
+
 #include <QAccessibleWidget>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -145,7 +147,8 @@ class TapeAccessible final : public QAccessibleWidget, public QAccessibleTextInt
                 tape::spokenLine(line, above, twoAbove, view()->spokenWords());
             if (b != doc->begin()) cache_.text += QLatin1Char('\n');
             cache_.starts.push_back(static_cast<int>(cache_.text.size()));
-            cache_.text += said ? QString::fromStdString(*said) : shown;
+            cache_.text += QString::fromStdString(
+                calc::spokenGrouping(said ? *said : line, view()->decimalSeparator()));
             twoAbove = std::move(above);
             above = std::move(line);
         }

@@ -24,6 +24,13 @@ class TapeView final : public QPlainTextEdit {
         ++wordsVersion_;
     }
     int wordsVersion() const { return wordsVersion_; }
+    // The decimal separator: a reader hears thousands apart by spaces, never an apostrophe.
+    char decimalSeparator() const { return ds_; }
+    void setDecimalSeparator(char ds) {
+        if (ds == ds_) return;
+        ds_ = ds;
+        ++wordsVersion_;
+    }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -33,6 +40,7 @@ class TapeView final : public QPlainTextEdit {
   private:
     tape::SpokenWords words_;
     int wordsVersion_ = 0;
+    char ds_ = ',';
 };
 
 }  // namespace zumbrel::gui

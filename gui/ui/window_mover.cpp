@@ -52,7 +52,9 @@ void WindowMover::drag(const QMouseEvent& event) {
     const QPoint travelled = event.globalPosition().toPoint() - pressedAt_;
     if (!manual_) {
         if (travelled.manhattanLength() < QApplication::startDragDistance()) return;
-        // The window manager moves the window from here on and sends the release to itself.
+        // The way already travelled first, so that the point pressed stays under the pointer;
+        // then the window manager moves the window and takes the release for itself.
+        window_->move(frameAtPress_ + travelled);
         if (window_->windowHandle() && window_->windowHandle()->startSystemMove()) {
             armed_ = false;
             return;

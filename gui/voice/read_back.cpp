@@ -33,7 +33,18 @@ void say(KeypadWindow& keypad, const std::vector<std::string>& files, const QStr
     }
     if (keypad.speech().readAgain(files) && keypad.sound().lastReadingHeard()) return;
     keypad.statusLine().showHint(text);
-    if (auto* display = keypad.findChild<DisplayView*>("EdtVirt")) display->announce(text);
+    auto* display = keypad.findChild<DisplayView*>("EdtVirt");
+    if (!display) return;
+    // From the tape (outside its edit mode), the reading is said on the display, which takes
+    // the focus back as a click on the tape gives it back.
+    TapeWindow& tape = keypad.tapeWindow();
+    if (tape.isActiveWindow() && !tape.tape().editMode()) {
+        keypad.activateWindow();
+        display->setFocus(Qt::OtherFocusReason);
+        display->announceWhenFocused(text);
+        return;
+    }
+    display->announce(text);
 }
 
 // The line to read: the caret's in edit mode, otherwise the last one that shows a number.

@@ -64,9 +64,33 @@ TEST_F(Bmi, the_window_keeps_its_size_whatever_the_result) {
 
 TEST_F(Bmi, the_three_fields_have_names) {
     EXPECT_EQ(field("edtPoids")->accessibleName().toStdString(), "Votre poids (kg)");
-    EXPECT_TRUE(field("edtMetres")->accessibleName().endsWith("(m)"));
-    EXPECT_TRUE(field("edtCentimetres")->accessibleName().endsWith("(cm)"));
-    EXPECT_NE(field("edtMetres")->accessibleName(), "(m)");
+    EXPECT_EQ(field("edtMetres")->accessibleName().toStdString(), "Votre taille (m)");
+    EXPECT_EQ(field("edtCentimetres")->accessibleName().toStdString(), "Votre taille (cm)");
+    // Empty result lines are no stops for Tab; a result is.
+    EXPECT_EQ(window.findChild<QLabel*>("lblTableau")->focusPolicy(), Qt::NoFocus);
+    window.calculate();
+    EXPECT_NE(window.findChild<QLabel*>("lblTableau")->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(window.findChild<QLabel*>("lblWarn")->focusPolicy(), Qt::NoFocus);
+}
+
+// A heading that names its unit already (English: "Your weight (kg)") does not get it twice.
+TEST(BmiNames, a_heading_with_its_unit_is_not_given_it_twice) {
+    EventLog log;
+    RecordingSound sound{log};
+    struct English final : Translator {
+        std::string text(const Message& m) const override {
+            if (m.key == "YOUR_WEIGHT") return "Your weight (kg)";
+            if (m.key == "YOUR_SIZE") return "Your height (m)";
+            return std::string(m.french);
+        }
+    } english;
+    BmiWindow window{nullptr, english, 'E', sound, '.'};
+    EXPECT_EQ(window.findChild<QLineEdit*>("edtPoids")->accessibleName().toStdString(),
+              "Your weight (kg)");
+    EXPECT_EQ(window.findChild<QLineEdit*>("edtMetres")->accessibleName().toStdString(),
+              "Your height (m)");
+    EXPECT_EQ(window.findChild<QLineEdit*>("edtCentimetres")->accessibleName().toStdString(),
+              "Your height (cm)");
 }
 
 TEST_F(Bmi, refills_empty_fields_and_keeps_a_leading_zero_in_the_centimetres) {

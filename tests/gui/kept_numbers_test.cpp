@@ -180,6 +180,22 @@ TEST_F(Kept, every_kept_number_is_drawn_whole_or_said_not_to_fit) {
     }
 }
 
+// The history's lines reach a screen reader with the thousands apart by spaces.
+TEST_F(Kept, the_history_gives_a_reader_its_amounts_without_the_grouping_apostrophe) {
+    keypad->calculator().registers().lblSepDec = "Q";
+    type("6000+0\r");
+    panel().openHistory();
+    QAbstractItemModel* model = panel().historyList()->view()->model();
+    QStringList shown, heard;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        shown << model->index(r, 0).data(Qt::DisplayRole).toString();
+        heard << model->index(r, 0).data(Qt::AccessibleTextRole).toString();
+    }
+    EXPECT_TRUE(shown.contains("6'000,00 +")) << shown.join('|').toStdString();
+    EXPECT_TRUE(heard.contains("6 000,00 +")) << heard.join('|').toStdString();
+    panel().historyList()->hide();
+}
+
 TEST(KeptAcrossStarts, memories_and_the_list_come_back_at_the_next_start) {
     QTemporaryDir app;
     const config::Environment env = programFolder(app);

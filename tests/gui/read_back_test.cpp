@@ -59,6 +59,21 @@ TEST_F(ReadBack, reading_the_result_again_leaves_the_display_as_it_was) {
     EXPECT_EQ(display().spokenText(), "5");
 }
 
+// From the tape window, a reader (which hears the focused object only) hears the reading on
+// the display, which takes the focus back.
+TEST_F(ReadBack, from_the_tape_window_the_reading_is_said_on_the_display) {
+    type("20+10\r");
+    TapeWindow& tape = keypad->tapeWindow();
+    ASSERT_TRUE(eventually([&] { return tape.isVisible(); }));
+    tape.activateWindow();
+    tape.editor()->setFocus();
+    ASSERT_TRUE(eventually([&] { return tape.isActiveWindow(); }));
+    choose("mItemReadResult");
+    ASSERT_TRUE(eventually([&] { return !heard.empty(); }));
+    EXPECT_EQ(said(), "30,00");
+    EXPECT_TRUE(display().hasFocus());
+}
+
 TEST_F(ReadBack, the_last_line_with_a_number_is_said_with_its_operator) {
     type("12+3,5+");
     choose("mItemReadLine");
