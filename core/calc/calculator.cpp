@@ -13,10 +13,9 @@ Calculator::Calculator(Ports ports, CalcSettings settings)
       engine_(regs_, entry_, ports_, settings_),
       inputLine_(regs_, entry_, engine_, ports_, commands_),
       kept_(regs_, entry_, ports_),
-      documents_(
-          {ports_.tape, ports_.files, ports_.dialogs, ports_.prompts, ports_.sound, ports_.tr,
-           ports_.status},
-          commands_),
+      documents_({ports_.tape, ports_.files, ports_.dialogs, ports_.prompts, ports_.sound,
+                  ports_.tr, ports_.status},
+                 commands_),
       annotations_({ports_.tape, ports_.prompts, ports_.sound, ports_.tr, ports_.files}, regs_,
                    settings_, documents_) {
     // The tape reset starts the calculation afresh: no operation, no result, no entry.
