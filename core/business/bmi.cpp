@@ -9,19 +9,39 @@ namespace {
 
 struct CategoryText {
     Message name;
-    std::string_view range;
-    long belowHundredths;  // the class holds every index below this, in hundredths
+    std::string_view low, high;  // the bounds shown, "" for none
+    long belowHundredths;        // the class holds every index below this, in hundredths
 };
 
 constexpr CategoryText kCategories[] = {
-    {{"SEVERE_THINNESS", "Maigreur sévère"}, " inférieur à 16,00", 1600},
-    {{"WEIGHT_INCAPACITY", "Insuffisance pondérale"}, " inférieur à 18,50", 1850},
-    {{"NORMAL_VALUES", "Valeurs normales"}, " de 18,50 à 24,99", 2500},
-    {{"PRE_OBESE", "Pré-obèses"}, " de 25,00 à 29,99", 3000},
-    {{"OBESITE_CLASSIFY_I", "Obésité classe I"}, " de 30,00 à 34,99", 3500},
-    {{"OBESITE_CLASSIFY_II", "Obésité classe II"}, " de 35,00 à 39,99", 4000},
-    {{"OBESITE_CLASSIFY_III", "Obésité classe III"}, " supérieur à 40,00", -1},
+    {{"SEVERE_THINNESS", "Maigreur sévère"}, "", "16,00", 1600},
+    {{"WEIGHT_INCAPACITY", "Insuffisance pondérale"}, "", "18,50", 1850},
+    {{"NORMAL_VALUES", "Valeurs normales"}, "18,50", "24,99", 2500},
+    {{"PRE_OBESE", "Pré-obèses"}, "25,00", "29,99", 3000},
+    {{"OBESITE_CLASSIFY_I", "Obésité classe I"}, "30,00", "34,99", 3500},
+    {{"OBESITE_CLASSIFY_II", "Obésité classe II"}, "35,00", "39,99", 4000},
+    {{"OBESITE_CLASSIFY_III", "Obésité classe III"}, "40,00", "", -1},
 };
+
+// The words around the bounds, in the language of the messages.
+constexpr Message kBelow{"BMI_BELOW", "inférieur à"};
+constexpr Message kFrom{"BMI_FROM", "de"};
+constexpr Message kTo{"BMI_TO", "à"};
+constexpr Message kAbove{"BMI_ABOVE", "supérieur à"};
+
+std::string bound(std::string_view number, char ds) {
+    std::string out(number);
+    std::replace(out.begin(), out.end(), ',', ds);
+    return out;
+}
+
+// " de 18,50 à 24,99", " inférieur à 16,00", " supérieur à 40,00".
+std::string rangeText(const CategoryText& c, const Translator& tr, char ds) {
+    if (c.low.empty()) return " " + tr.text(kBelow) + " " + bound(c.high, ds);
+    if (c.high.empty()) return " " + tr.text(kAbove) + " " + bound(c.low, ds);
+    return " " + tr.text(kFrom) + " " + bound(c.low, ds) + " " + tr.text(kTo) + " " +
+           bound(c.high, ds);
+}
 
 // A field of digits only, as the window lets them be typed.
 std::optional<long> wholeNumber(std::string_view text) {
@@ -95,9 +115,7 @@ std::string categoryName(BmiCategory category, const Translator& tr) {
 std::string categoryLine(BmiCategory category, const Translator& tr, std::string_view spacer,
                          char ds) {
     const CategoryText& c = kCategories[static_cast<std::size_t>(category)];
-    std::string range(c.range);
-    std::replace(range.begin(), range.end(), ',', ds);
-    return tr.text(c.name) + std::string(spacer) + ":" + range;
+    return tr.text(c.name) + std::string(spacer) + ":" + rangeText(c, tr, ds);
 }
 
 }  // namespace zumbrel::business

@@ -442,6 +442,10 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                                   "OBESITE_CLASSIFY_I",
                                                   "OBESITE_CLASSIFY_II",
                                                   "OBESITE_CLASSIFY_III",
+                                                  "BMI_BELOW",
+                                                  "BMI_FROM",
+                                                  "BMI_TO",
+                                                  "BMI_ABOVE",
                                                   "CONSULT_YOUR_DOCTOR",
                                                   "FOR_MORE_AMPLE_ADVICE_CONSULT"})});
         l.push_back(

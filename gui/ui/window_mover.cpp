@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -52,10 +53,11 @@ void WindowMover::drag(const QMouseEvent& event) {
     const QPoint travelled = event.globalPosition().toPoint() - pressedAt_;
     if (!manual_) {
         if (travelled.manhattanLength() < QApplication::startDragDistance()) return;
-        // The way already travelled first, so that the point pressed stays under the pointer;
-        // then the window manager moves the window and takes the release for itself.
-        window_->move(frameAtPress_ + travelled);
-        if (window_->windowHandle() && window_->windowHandle()->startSystemMove()) {
+        // Where windows may place themselves (X11), the window follows the pointer by hand,
+        // the point pressed staying under it. Elsewhere (Wayland) only the compositor moves
+        // windows: it takes over from here, and the release with it.
+        if (QGuiApplication::platformName() != QLatin1String("xcb") && window_->windowHandle() &&
+            window_->windowHandle()->startSystemMove()) {
             armed_ = false;
             return;
         }

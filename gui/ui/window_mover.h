@@ -11,8 +11,10 @@ namespace zumbrel::gui {
 
 // Moves a borderless window by its title area and its skin's empty surface. The move starts
 // only once the pointer has travelled the drag distance with the left button held, never on
-// the press itself: a quick click (a touchpad tap) would otherwise hand the window manager a
-// move that began after the button was already up, and the window would follow the pointer.
+// the press itself: a quick click (a touchpad tap) handed to the window manager as a move
+// that began after the button was already up left the window following the pointer. On X11
+// the window follows the pointer by hand while the button is held; on Wayland the compositor
+// moves it.
 // Presses that a control takes (the display, a memory, a key) never reach here.
 class WindowMover final : public QObject {
   public:

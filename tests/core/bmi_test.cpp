@@ -76,6 +76,28 @@ TEST(BodyMass, class_bounds_use_the_separator_of_the_index) {
               "Valeurs normales : de 18.50 à 24.99");
 }
 
+// No French left in another language: the words around the bounds come from its file.
+TEST(BodyMass, class_lines_take_the_words_of_the_language) {
+    struct English final : Translator {
+        std::string text(const Message& m) const override {
+            if (m.key == "NORMAL_VALUES") return "Normal range";
+            if (m.key == "OBESITE_CLASSIFY_III") return "Obesity class III";
+            if (m.key == "SEVERE_THINNESS") return "Severe thinness";
+            if (m.key == "BMI_FROM") return "from";
+            if (m.key == "BMI_TO") return "to";
+            if (m.key == "BMI_ABOVE") return "above";
+            if (m.key == "BMI_BELOW") return "below";
+            return std::string(m.french);
+        }
+    } english;
+    EXPECT_EQ(categoryLine(BmiCategory::Normal, english, "", '.'),
+              "Normal range: from 18.50 to 24.99");
+    EXPECT_EQ(categoryLine(BmiCategory::ObesityIII, english, "", '.'),
+              "Obesity class III: above 40.00");
+    EXPECT_EQ(categoryLine(BmiCategory::SevereThinness, english, "", ','),
+              "Severe thinness: below 16,00");
+}
+
 TEST(BodyMass, unit_words_follow_the_language_and_the_metres) {
     EXPECT_EQ(bmiUnits('F', 1).metres, "mètre");
     EXPECT_EQ(bmiUnits('F', 2).metres, "mètres");
