@@ -8,10 +8,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -309,6 +311,29 @@ TEST_F(WithVoice, a_result_the_voice_could_not_say_goes_to_the_reader_once) {
     speak(true, {"4", "4,00"});
     type("6+6\n");  // "12" is missing from this voice folder
     EXPECT_TRUE(heardOnce("12,00"));
+}
+
+// Reset, pressed from the keyboard: the display takes the focus and says the calculator is
+// reset; the next result is heard there.
+TEST_F(Announcements, reset_is_heard_on_the_display_and_the_next_result_too) {
+    keypad->voiceState().kind = "WNS";
+    // The root of a negative number halts the calculator (after a box, closed here).
+    QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->setProperty("expected", true);
+            box->close();
+        }
+    });
+    type("5sr");
+    type("1");  // a key while halted shows the Reset button
+    auto* reset = keypad->findChild<QPushButton*>("btnReset");
+    ASSERT_TRUE(eventually([&] { return reset->isVisible(); }));
+    reset->setFocus();
+    QTest::keyClick(reset, Qt::Key_Space);
+    EXPECT_EQ(keypad->focusWidget(), &display());
+    EXPECT_TRUE(heardOnce("Calculatrice Zumbrel réinitialisée")) << heard.back().toStdString();
+    type("3+4\n");
+    EXPECT_TRUE(heardOnce("7,00"));
 }
 
 // A message that stays on the display is not said again when only the number changes.
