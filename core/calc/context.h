@@ -27,6 +27,9 @@ struct CalcSettings {
     bool warnCR = false;      // ask before a waiting result comment is written
     bool okBoxGum = true;     // ask before the tape is erased
     bool seekUpdate = false;  // look for a newer version at each start
+    // Interim results said shortly ("Sous-total : 15,00"): a long sum read by a screen reader
+    // is heard in fewer words.
+    bool shortInterim = false;
 };
 
 // An operation that cannot go on: a register text that is no number, or a value out of range.

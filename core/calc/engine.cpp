@@ -100,7 +100,8 @@ void Engine::percentKey() {
     regs_.lblTampon = base;
     regs_.lblResultat = resultFormat(p);
     regs_.lblMemory4 = regs_.lblResultat;
-    ports_.status.show(text(msg::kInterimResult) + " " + withSeparators(regs_.lblResultat));
+    ports_.status.show(text(settings_.shortInterim ? msg::kSubtotal : msg::kInterimResult) + " " +
+                       withSeparators(regs_.lblResultat));
 
     if (regs_.lblTamponSign1) {
         regs_.lblTamponSign1 = regs_.lblTamponSign2;
@@ -499,7 +500,8 @@ void Engine::writeOperand() {
 
 void Engine::showInterimResult(bool colourMemory) {
     const std::string r = resultFormat(regs_.resultValue);
-    ports_.status.show(text(msg::kInterimResult) + " " + withSeparators(r));
+    ports_.status.show(text(settings_.shortInterim ? msg::kSubtotal : msg::kInterimResult) + " " +
+                       withSeparators(r));
     if (colourMemory) regs_.memory4Color = regs_.resultValue < 0 ? colors::kRed : colors::kNavy;
     regs_.lblMemory4 = r;
 }

@@ -6,6 +6,7 @@
 namespace zumbrel::calc::msg {
 
 inline constexpr Message kInterimResult{"MSG_INTERM_RESULT", "Résultat intermédiaire :"};
+inline constexpr Message kSubtotal{"MSG_SUBTOTAL", "Sous-total :"};
 inline constexpr Message kDivisionByZero{"MSG_ERROR_DZ", "Division par zéro, opération stoppée !"};
 inline constexpr Message kOverflow19{"SMSG_MF_003",
                                      "Résultat faussé : dépassement capacité de 19 chiffres !"};

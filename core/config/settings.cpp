@@ -97,6 +97,7 @@ void ReadSettings(const ProfileFile& f, char ds, Settings& s, ReadReport& report
 
     s.modifiedWarn = f.readBool(kConfig, "ModifiedWarn", true);
     s.okBoxGum = f.readBool(kConfig, "OKBoxGum", true);
+    s.shortAnnouncements = f.readBool(kConfig, "ShortAnnouncements", false);
     s.btnFToETitle = f.readString(kConfig, "BtnFToETitle", "F > €");
     s.btnEToFTitle = f.readString(kConfig, "BtnEToFTitle", "€ > F");
     s.exchangeOtherFr = f.readString(kConfig, "ExchangeOtherFr", "francs");
@@ -204,6 +205,7 @@ void WriteSettings(ProfileFile& f, const Settings& s) {
     f.writeString(kConfig, "CAMaxAE", s.caMaxAE);
     f.writeBool(kConfig, "ModifiedWarn", s.modifiedWarn);
     f.writeBool(kConfig, "OKBoxGum", s.okBoxGum);
+    f.writeBool(kConfig, "ShortAnnouncements", s.shortAnnouncements);
     f.writeString(kConfig, "BtnFToETitle", s.btnFToETitle);
     f.writeString(kConfig, "BtnEToFTitle", s.btnEToFTitle);
     f.writeString(kConfig, "ExchangeOtherFr", s.exchangeOtherFr);

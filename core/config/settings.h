@@ -35,6 +35,8 @@ struct Settings {
     std::string caMaxAE = "32000";
     bool modifiedWarn = true;
     bool okBoxGum = true;
+    bool shortAnnouncements =
+        false;  // [CONFIG] ShortAnnouncements: "Sous-total" for interim results
     std::string btnFToETitle = "F > €";
     std::string btnEToFTitle = "€ > F";
     std::string exchangeOtherFr = "francs";

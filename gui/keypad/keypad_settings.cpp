@@ -61,6 +61,7 @@ void KeypadWindow::applySettings(const config::Settings& s) {
     calc_->settings().warnCR = s.warnCR;
     calc_->settings().okBoxGum = s.okBoxGum;
     calc_->settings().seekUpdate = s.seekUpdate;
+    calc_->settings().shortInterim = s.shortAnnouncements;
 
     setTapeLook({qs(s.ribbonFontName), s.ribbonFontSize, colorOf(s.ribbonFontColor),
                  colorOf(s.ribbonBackColor)});
@@ -85,6 +86,7 @@ void KeypadWindow::collectSettings(config::Settings& s) const {
     s.warnCR = calc_->settings().warnCR;
     s.okBoxGum = calc_->settings().okBoxGum;
     s.seekUpdate = calc_->settings().seekUpdate;
+    s.shortAnnouncements = calc_->settings().shortInterim;
     s.modifiedWarn = documents_->modifiedWarn;
 
     const DisplayLook display = displayLook();

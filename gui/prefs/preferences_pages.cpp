@@ -179,6 +179,11 @@ void PreferencesWindow::buildMiscellaneous() {
     radios(erase, {{"rbWarnDelListOK", text(kYes)}, {"rbWarnDelListNo", text(kNo)}},
            keypad_.calculator().settings().okBoxGum ? 0 : 1,
            [this](int i) { keypad_.calculator().settings().okBoxGum = i == 0; });
+    QGroupBox* interim = addGroup(page, "gbInterimSaid", text(kInterimSaid));
+    radios(interim,
+           {{"rbInterimLong", text(kInterimLong)}, {"rbInterimShort", text(kInterimShort)}},
+           keypad_.calculator().settings().shortInterim ? 1 : 0,
+           [this](int i) { keypad_.calculator().settings().shortInterim = i == 1; });
     QGroupBox* alpha = addGroup(page, "gbAlphaBlend", text(kTranslucency));
     WindowArranger& arranger = *WindowArranger::of(keypad_);
     const std::pair<const char*, Message> bars[] = {{"tbTranspKeyboard", kKeypad},

@@ -55,6 +55,9 @@ constexpr Message kMiscellaneous{"MISCELLANEOUS", "Divers"};
 constexpr Message kWarnQuit{"WARN_BEFORE_LEAVING_IF_NOT_REG_RIBBON",
                             " Avertir avant de quitter si ruban non enregistré "};
 constexpr Message kWarnErase{"REQUEST_DEL_RIBBON", " Avertir avant d'effacer le ruban "};
+constexpr Message kInterimSaid{"PREFS_INTERIM_SAID", " Résultats intermédiaires annoncés "};
+constexpr Message kInterimLong{"PREFS_INTERIM_LONG", "Résultat intermédiaire : 15,00"};
+constexpr Message kInterimShort{"PREFS_INTERIM_SHORT", "Sous-total : 15,00"};
 constexpr Message kTranslucency{"TRANSPARENCY", "Transparence "};
 constexpr Message kKeypad{"KEYBOARD", "Clavier"};
 constexpr Message kTape{"RIBBON", "Ruban"};

@@ -81,6 +81,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, NbrDecReading,
                              return std::string(c.file);
                          }));
 
+// The short announcements: off unless the file says so, and kept through a write.
+TEST_F(SettingsFile, short_announcements_are_off_by_default_and_kept) {
+    EXPECT_FALSE(read("[CONFIG]\r\nAlpha=1\r\n").shortAnnouncements);
+    EXPECT_TRUE(read("[CONFIG]\r\nAlpha=1\r\nShortAnnouncements=1\r\n").shortAnnouncements);
+}
+
 TEST_F(SettingsFile, the_number_list_stops_at_the_first_gap_and_is_written_again_whole) {
     ProfileFile f = withFile("[CONFIG]\r\nAlpha=1\r\n[LISTMEMORY]\r\nNbr0=1,5\r\nNbr2=3\r\n");
     Settings s = Settings::firstRun(',');
