@@ -272,6 +272,7 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                                             "SKINS_HOWTO",
                                                             "MSG_ENTRY_CAPACITY",
                                                             "MSG_FILE_NOT_A_TAPE",
+                                                            "MSG_FILE_TOO_MANY_LINES",
                                                             "SE_REMAINING_BUTTON",
                                                             "SE_CHARGES_BUTTON",
                                                             "QUEBEC_PANEL_DOUBLE_CLICK"});
