@@ -115,6 +115,14 @@ void MemoryTape::load(const RichText& text) {
     lines_.setAlign(text.align(text.paragraphCount() - 1));
 }
 
+// A text's paragraphs are the tape's lines as they stand: its last one the open line.
+void MemoryTape::loadTaking(RichText&& text) {
+    lines_ = std::move(text);
+    lines_.shrinkToFit();  // what the reading reserved and did not use
+    typingChanged();
+    modified_ = true;
+}
+
 void MemoryTape::insertRichText(const RichText& text) {
     std::vector<std::uint32_t> styleMap;
     for (std::size_t i = 0; i < text.paragraphCount(); ++i) {

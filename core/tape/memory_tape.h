@@ -29,6 +29,7 @@ class MemoryTape final : public TypingStyleTape {
     void highlightOpenLine(Color background) override;
     RichText richText() const override;
     void load(const RichText& text) override;
+    void loadTaking(RichText&& text) override;
     void insertRichText(const RichText& text) override;
 
     void scrollToEnd() override {}

@@ -10,7 +10,8 @@ namespace {
 std::size_t countLineBreaks(std::string_view bytes) {
     std::size_t n = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
+        if (bytes[i] == '\n' ||
+            (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
             ++n;
     }
     return n;

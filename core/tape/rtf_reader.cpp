@@ -87,13 +87,16 @@ class Reader {
     }
 
   private:
-    // A cheap upper bound, so that the paragraphs are not moved again and again.
+    // A cheap upper bound (\par, and a backslash before a line break), so that the
+    // paragraphs are not moved again and again.
     std::size_t countParagraphMarks() const {
         std::size_t n = 0;
-        for (std::size_t p = in_.find("\\par"); p != std::string_view::npos;
-             p = in_.find("\\par", p + 4))
-            ++n;
-        return std::min(n, in_.size() / 4);
+        for (std::size_t p = in_.find('\\'); p != std::string_view::npos && p + 1 < in_.size();
+             p = in_.find('\\', p + 2)) {
+            const char next = in_[p + 1];
+            if (next == '\n' || next == '\r' || in_.substr(p + 1, 3) == "par") ++n;
+        }
+        return n;
     }
 
     State& state() { return stack_.empty() ? top_ : stack_.back(); }

@@ -11,8 +11,8 @@ namespace zumbrel::tape {
 
 enum class ReadProblem {
     None,
-    Truncated,  // the document ends before its last group closes: what was read is kept
-    NotText,    // neither RTF nor text (binary data): nothing was read
+    Truncated,     // the document ends before its last group closes: what was read is kept
+    NotText,       // neither RTF nor text (binary data): nothing was read
     TooManyLines,  // more line breaks than allowed: reading stopped there, nothing is kept
 };
 

@@ -34,11 +34,11 @@ OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view pa
     bytes.reset();  // the file is read: the tape is built without it
     result.problem = read.problem;
     if (read.problem == ReadProblem::NotText) return failed(OpenFailure::NotATape);
-    const RichText& text = read.text;
+    RichText& text = read.text;
     if (read.problem == ReadProblem::TooManyLines || lineCount(text) > kMaxTapeLines)
         return failed(OpenFailure::TooManyLines);
     const bool endsInsideALine = !text.runs(text.paragraphCount() - 1).empty();
-    tape.load(text);
+    tape.loadTaking(std::move(text));
     // A file whose last line has no line break: the next line of the tape starts below it.
     if (endsInsideALine) tape.addLine("");
     result.ok = true;

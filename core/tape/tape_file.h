@@ -22,9 +22,9 @@ inline constexpr std::size_t kMaxTapeLines = 2'000'000;
 // Why a file was not opened.
 enum class OpenFailure {
     None,
-    Unreadable,  // the system could not read it (error says why)
-    TooLarge,    // over kMaxTapeFileBytes: not read at all
-    NotATape,    // neither RTF nor text (a picture, an archive)
+    Unreadable,    // the system could not read it (error says why)
+    TooLarge,      // over kMaxTapeFileBytes: not read at all
+    NotATape,      // neither RTF nor text (a picture, an archive)
     TooManyLines,  // over kMaxTapeLines lines
 };
 
