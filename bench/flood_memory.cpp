@@ -91,6 +91,7 @@ struct Child {
 // Runs a program, its output thrown away, and reads its peak resident size when it ends.
 Child run(const std::vector<std::string>& argv, int timeoutSeconds) {
     const auto start = std::chrono::steady_clock::now();
+    std::fflush(stdout);  // or the child would print it again
     const pid_t pid = fork();
     if (pid == 0) {
         std::freopen("/dev/null", "r", stdin);
