@@ -1,3 +1,5 @@
+// Plain text files, and the choice between plain and rich text.
+
 #include <algorithm>
 
 #include "config/codepage.h"
@@ -59,6 +61,17 @@ ReadResult readPlainText(std::string_view bytes, const ReadDefaults& defaults,
         result.text.newParagraph(defaults.align);
     }
     return result;
+}
+
+bool looksLikeRtf(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    return bytes.starts_with("{\\rtf");
+}
+
+ReadResult readRichOrPlain(std::string_view bytes, const ReadDefaults& defaults,
+                           std::size_t maxLineBreaks) {
+    return looksLikeRtf(bytes) ? readRtf(bytes, defaults, maxLineBreaks)
+                               : readPlainText(bytes, defaults, maxLineBreaks);
 }
 
 }  // namespace zumbrel::tape

@@ -583,21 +583,10 @@ class Reader {
 
 }  // namespace
 
-bool looksLikeRtf(std::string_view bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    return bytes.starts_with("{\\rtf");
-}
-
 ReadResult readRtf(std::string_view bytes, const ReadDefaults& defaults,
                    std::size_t maxLineBreaks) {
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     return Reader(bytes, defaults, maxLineBreaks).run();
-}
-
-ReadResult readRichOrPlain(std::string_view bytes, const ReadDefaults& defaults,
-                           std::size_t maxLineBreaks) {
-    return looksLikeRtf(bytes) ? readRtf(bytes, defaults, maxLineBreaks)
-                               : readPlainText(bytes, defaults, maxLineBreaks);
 }
 
 }  // namespace zumbrel::tape
