@@ -289,6 +289,7 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                                             "MSG_AFTER_PERCENT",
                                                             "MSG_PENDING_OPERATION",
                                                             "MSG_FILE_NOT_A_TAPE",
+                                                            "MSG_FILE_TOO_MANY_LINES",
                                                             "SE_REMAINING_BUTTON",
                                                             "SE_CHARGES_BUTTON",
                                                             "QUEBEC_PANEL_DOUBLE_CLICK"});

@@ -31,6 +31,8 @@ constexpr Message kNotWritten{"MSG_FILE_NOT_WRITTEN", "Le fichier n'a pas pu êt
 constexpr Message kNotRead{"MSG_FILE_NOT_READ", "Le fichier n'a pas pu être ouvert :"};
 constexpr Message kTooLarge{"MSG_FILE_TOO_LARGE",
                             "Ce fichier est trop grand pour un ruban (plus de 64 Mo) :"};
+constexpr Message kTooManyLines{"MSG_FILE_TOO_MANY_LINES",
+                                "Ce fichier a trop de lignes pour un ruban (plus de 2 000 000) :"};
 constexpr Message kNotATape{"MSG_FILE_NOT_A_TAPE",
                             "Ce fichier n'est pas un ruban (ni RTF ni texte) :"};
 // A file that exists but was not opened: the box bears the name of the command.
@@ -71,6 +73,8 @@ std::string Documents::whyNotOpened(const OpenResult& opened, const std::string&
             return p_.tr.text(kTooLarge) + crlf + path;
         case OpenFailure::NotATape:
             return p_.tr.text(kNotATape) + crlf + path;
+        case OpenFailure::TooManyLines:
+            return p_.tr.text(kTooManyLines) + crlf + path;
         default:
             break;
     }

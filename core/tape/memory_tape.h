@@ -3,26 +3,16 @@
 #include <cstdint>
 #include <vector>
 
-#include "tape/open_lines.h"
-#include "tape/style_table.h"
+#include "tape/rich_text.h"
 #include "tape/typing_style.h"
 
 namespace zumbrel::tape {
 
-// A run of text in one style; styles are interned so that a million lines stay small.
-struct StyledRun {
-    std::string text;
-    std::uint32_t style = 0;
-};
-
-struct StyledLine {
-    std::vector<StyledRun> runs;
-    Align align = Align::Right;  // tape paragraphs are right-aligned
-    bool empty() const { return runs.empty(); }
-    void clear() { runs.clear(); }
-};
-
 // The tape kept in memory: for tests, the headless driver and benchmarks.
+//
+// Its lines are the paragraphs of one flat RichText, the last one the open line: a line costs
+// 12 bytes, and each run of it 12 bytes more plus its characters, so a tape of two million
+// lines stays within tens of megabytes.
 class MemoryTape final : public TypingStyleTape {
   public:
     MemoryTape();
@@ -32,13 +22,14 @@ class MemoryTape final : public TypingStyleTape {
     void deleteLine(std::size_t i) override;
     std::string line(std::size_t i) const override;
     std::vector<RichRun> lineRuns(std::size_t i) const override;
-    std::size_t lineCount() const override { return lines_.count(); }
-    bool isEmpty() const override { return lines_.isEmpty(); }
+    std::size_t lineCount() const override;
+    bool isEmpty() const override { return lines_.paragraphCount() == 1 && openLineEmpty(); }
     void clear() override;
 
     void highlightOpenLine(Color background) override;
     RichText richText() const override;
     void load(const RichText& text) override;
+    void loadTaking(RichText&& text) override;
     void insertRichText(const RichText& text) override;
 
     void scrollToEnd() override {}
@@ -48,23 +39,20 @@ class MemoryTape final : public TypingStyleTape {
     void setEditMode(bool on) override { editMode_ = on; }
 
     // The runs of line i (the open line included), for output and for the file codec.
-    const std::vector<StyledRun>& runs(std::size_t i) const;
-    const TextStyle& style(std::uint32_t id) const { return styles_[id]; }
+    RichText::Runs runs(std::size_t i) const;
+    const TextStyle& style(std::uint32_t id) const { return lines_.style(id); }
     Align lineAlign(std::size_t i) const {
-        const StyledLine* l = lines_.at(i);
-        return l ? l->align : Align::Right;
+        return i < lines_.paragraphCount() ? lines_.align(i) : Align::Right;
     }
     // Lines stored, the open line included even when empty.
-    std::size_t storedLines() const { return lines_.storedLines(); }
+    std::size_t storedLines() const { return lines_.paragraphCount(); }
 
   private:
-    void put(StyledLine& line, std::string_view text);
-    void putRuns(StyledLine& line, const RichText& text, std::size_t p,
-                 std::vector<std::uint32_t>& styleMap);
+    bool openLineEmpty() const { return lines_.runs(lines_.paragraphCount() - 1).empty(); }
+    void putRuns(const RichText& text, std::size_t p, std::vector<std::uint32_t>& styleMap);
     void typingChanged() override;
 
-    OpenLines<StyledLine> lines_;
-    StyleTable styles_;
+    RichText lines_;  // tape paragraphs are right-aligned, as on the paper roll
     std::uint32_t typingId_ = 0;
     bool modified_ = false;
     bool editMode_ = false;

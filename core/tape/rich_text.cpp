@@ -68,6 +68,38 @@ void RichText::reserve(std::size_t paragraphs, std::size_t runs, std::size_t cha
     chars_.reserve(characters);
 }
 
+// Runs follow their paragraphs' order, and characters their runs' order: a paragraph's
+// runs and characters are each one stretch, and those after it move back.
+void RichText::eraseParagraph(std::size_t p) {
+    const Para para = paragraphs_[p];
+    std::size_t charBegin = chars_.size();
+    std::size_t charCount = 0;
+    if (para.runCount > 0) {
+        const StoredRun& first = runs_[para.firstRun];
+        const StoredRun& last = runs_[para.firstRun + para.runCount - 1];
+        charBegin = first.begin;
+        charCount = last.begin + last.size - first.begin;
+    }
+    chars_.erase(charBegin, charCount);
+    const auto runAt = runs_.begin() + para.firstRun;
+    runs_.erase(runAt, runAt + para.runCount);
+    for (auto r = runs_.begin() + para.firstRun; r != runs_.end(); ++r)
+        r->begin -= static_cast<std::uint32_t>(charCount);
+    if (p + 1 == paragraphs_.size()) {
+        paragraphs_.back().runCount = 0;
+        return;
+    }
+    paragraphs_.erase(paragraphs_.begin() + static_cast<std::ptrdiff_t>(p));
+    for (auto q = paragraphs_.begin() + static_cast<std::ptrdiff_t>(p); q != paragraphs_.end(); ++q)
+        q->firstRun -= para.runCount;
+}
+
+void RichText::clearText(Align a) {
+    paragraphs_.assign(1, Para{a, 0, 0});
+    runs_.clear();
+    chars_.clear();
+}
+
 void RichText::shrinkToFit() {
     paragraphs_.shrink_to_fit();
     runs_.shrink_to_fit();

@@ -112,6 +112,18 @@ class RichText {
     void setAlign(Align a) { paragraphs_.back().align = a; }
     void newParagraph(Align a = Align::Left);
     void reserve(std::size_t paragraphs, std::size_t runs, std::size_t characters = 0);
+    std::size_t runCount() const { return runs_.size(); }
+    std::size_t characterCount() const { return chars_.size(); }
+
+    // Editing, as the tape edits its lines. Styles stay interned.
+    // Removes paragraph p with its mark; the last paragraph has none, it is only emptied.
+    void eraseParagraph(std::size_t p);
+    // Gives run r of paragraph p another style (runs of one style are not merged).
+    void setRunStyle(std::size_t p, std::size_t r, std::uint32_t style) {
+        runs_[paragraphs_[p].firstRun + r].style = style;
+    }
+    // One empty paragraph of the given alignment; the styles stay.
+    void clearText(Align a = Align::Left);
     // Gives back what the building reserved and did not use.
     void shrinkToFit();
 

@@ -50,15 +50,16 @@ constexpr long kMaxParam = 1L << 30;
 
 class Reader {
   public:
-    Reader(std::string_view in, const ReadDefaults& d) : in_(in), defaults_(d) {}
+    Reader(std::string_view in, const ReadDefaults& d, std::size_t maxLineBreaks)
+        : in_(in), defaults_(d), maxLineBreaks_(maxLineBreaks) {}
 
     ReadResult run() {
         ReadResult result;
         result.wasRtf = true;
-        const std::size_t marks = countParagraphMarks();
+        const std::size_t marks = std::min(countParagraphMarks(), maxLineBreaks_);
         out_.reserve(marks + 1, 0);
         bool closed = false;
-        while (pos_ < in_.size() && !closed) {
+        while (pos_ < in_.size() && !closed && !tooManyLines_) {
             const char c = in_[pos_];
             if (c == '{') {
                 ++pos_;
@@ -74,6 +75,10 @@ class Reader {
                 if (c != '\r' && c != '\n') textByte(static_cast<unsigned char>(c));
             }
         }
+        if (tooManyLines_) {
+            result.problem = ReadProblem::TooManyLines;
+            return result;
+        }
         flush();
         out_.setAlign(closed ? finalAlign_ : state().align);
         if (!closed) result.problem = ReadProblem::Truncated;
@@ -82,13 +87,16 @@ class Reader {
     }
 
   private:
-    // A cheap upper bound, so that the paragraphs are not moved again and again.
+    // A cheap upper bound (\par, and a backslash before a line break), so that the
+    // paragraphs are not moved again and again.
     std::size_t countParagraphMarks() const {
         std::size_t n = 0;
-        for (std::size_t p = in_.find("\\par"); p != std::string_view::npos;
-             p = in_.find("\\par", p + 4))
-            ++n;
-        return std::min(n, in_.size() / 4);
+        for (std::size_t p = in_.find('\\'); p != std::string_view::npos && p + 1 < in_.size();
+             p = in_.find('\\', p + 2)) {
+            const char next = in_[p + 1];
+            if (next == '\n' || next == '\r' || in_.substr(p + 1, 3) == "par") ++n;
+        }
+        return n;
     }
 
     State& state() { return stack_.empty() ? top_ : stack_.back(); }
@@ -492,6 +500,11 @@ class Reader {
 
     void paragraph() {
         if (state().dest != Dest::Text || excessSkip_ > 0) return;
+        if (lineBreaks_ == maxLineBreaks_) {
+            tooManyLines_ = true;  // the reading stops here
+            return;
+        }
+        ++lineBreaks_;
         dropLoneHighSurrogate();
         flush();
         out_.setAlign(state().align);
@@ -536,6 +549,9 @@ class Reader {
 
     std::string_view in_;
     const ReadDefaults& defaults_;
+    const std::size_t maxLineBreaks_;
+    std::size_t lineBreaks_ = 0;
+    bool tooManyLines_ = false;
     std::size_t pos_ = 0;
     std::vector<State> stack_;
     State top_;  // outside the document group
@@ -567,53 +583,10 @@ class Reader {
 
 }  // namespace
 
-bool looksLikeRtf(std::string_view bytes) {
+ReadResult readRtf(std::string_view bytes, const ReadDefaults& defaults,
+                   std::size_t maxLineBreaks) {
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    return bytes.starts_with("{\\rtf");
-}
-
-ReadResult readRtf(std::string_view bytes, const ReadDefaults& defaults) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    return Reader(bytes, defaults).run();
-}
-
-ReadResult readPlainText(std::string_view bytes, const ReadDefaults& defaults) {
-    ReadResult result;
-    if (bytes.find('\0') != std::string_view::npos) {
-        result.problem = ReadProblem::NotText;
-        return result;
-    }
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    std::string text =
-        codepage::isValidUtf8(bytes) ? std::string(bytes) : codepage::cp1252ToUtf8(bytes);
-    // Control characters have no place on a tape; line breaks and tabs stay.
-    std::erase_if(text, [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n';
-    });
-    // U+FFFE and U+FFFF are no characters: they read as an unknown one, as in rich text.
-    for (std::size_t at = text.find("\xEF\xBF"); at != std::string::npos;
-         at = text.find("\xEF\xBF", at + 1)) {
-        if (at + 2 < text.size() && (text[at + 2] == '\xBE' || text[at + 2] == '\xBF'))
-            text[at + 2] = '\xBD';
-    }
-    const std::uint32_t style = result.text.intern(defaults.style);
-    std::size_t start = 0;
-    while (true) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        result.text.setAlign(defaults.align);
-        result.text.append(std::string_view(text).substr(
-                               start, end == std::string::npos ? std::string::npos : end - start),
-                           style);
-        if (end == std::string::npos) break;
-        if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
-        start = end + 1;
-        result.text.newParagraph(defaults.align);
-    }
-    return result;
-}
-
-ReadResult readRichOrPlain(std::string_view bytes, const ReadDefaults& defaults) {
-    return looksLikeRtf(bytes) ? readRtf(bytes, defaults) : readPlainText(bytes, defaults);
+    return Reader(bytes, defaults, maxLineBreaks).run();
 }
 
 }  // namespace zumbrel::tape

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "tape/style.h"
@@ -23,22 +23,41 @@ struct TextStyleHash {
     }
 };
 
-// Styles stored once and referred to by number; a file may hold very many of them.
+// Styles stored once and referred to by number; a file may hold very many of them. Each
+// style is kept once: the index is a table of numbers, open addressing, at most half full.
 class StyleTable {
   public:
     std::uint32_t intern(const TextStyle& style) {
         if (!styles_.empty() && styles_[last_] == style) return last_;
-        auto [it, added] = index_.try_emplace(style, static_cast<std::uint32_t>(styles_.size()));
-        if (added) styles_.push_back(style);
-        last_ = it->second;
-        return last_;
+        if (2 * (styles_.size() + 1) > slots_.size()) grow();
+        std::size_t at = slotOf(style);
+        while (slots_[at] != 0) {
+            if (styles_[slots_[at] - 1] == style) return last_ = slots_[at] - 1;
+            at = (at + 1) & (slots_.size() - 1);
+        }
+        styles_.push_back(style);
+        slots_[at] = static_cast<std::uint32_t>(styles_.size());
+        return last_ = slots_[at] - 1;
     }
     const TextStyle& operator[](std::uint32_t id) const { return styles_[id]; }
     std::size_t size() const { return styles_.size(); }
 
   private:
+    std::size_t slotOf(const TextStyle& style) const {
+        return TextStyleHash{}(style) & (slots_.size() - 1);
+    }
+    void grow() {
+        slots_.assign(std::max<std::size_t>(16, 2 * slots_.size()), 0);
+        for (std::uint32_t id = 0; id < styles_.size(); ++id) {
+            std::size_t at = slotOf(styles_[id]);
+            while (slots_[at] != 0)
+                at = (at + 1) & (slots_.size() - 1);
+            slots_[at] = id + 1;
+        }
+    }
+
     std::vector<TextStyle> styles_;
-    std::unordered_map<TextStyle, std::uint32_t, TextStyleHash> index_;
+    std::vector<std::uint32_t> slots_;  // a style's number + 1; 0 is a free slot
     std::uint32_t last_ = 0;
 };
 

@@ -50,6 +50,8 @@ class Tape {
     virtual RichText richText() const = 0;
     // Replaces the whole tape; the typing style is kept.
     virtual void load(const RichText& text) = 0;
+    // The same with a text read for it: the tape may keep it rather than copy it.
+    virtual void loadTaking(RichText&& text) { load(text); }
     // Inserts rich text at the end: its first paragraph continues the open line, each of
     // its paragraph marks ends a line with that paragraph's alignment.
     virtual void insertRichText(const RichText& text) = 0;

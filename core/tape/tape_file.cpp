@@ -3,6 +3,15 @@
 #include "tape/rtf_writer.h"
 
 namespace zumbrel::tape {
+namespace {
+
+// The lines a tape holds once the text is loaded: a final empty paragraph is the open line.
+std::size_t lineCount(const RichText& text) {
+    const std::size_t last = text.paragraphCount() - 1;
+    return text.runs(last).empty() ? last : last + 1;
+}
+
+}  // namespace
 
 bool saveTapeFile(const Tape& tape, FileSystem& files, std::string_view path, std::string& error) {
     return files.writeAtomically(path, writeRtf(tape.richText()), error);
@@ -16,17 +25,20 @@ OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view pa
     };
     if (const auto size = files.size(path); size && *size > kMaxTapeFileBytes)
         return failed(OpenFailure::TooLarge);
-    const auto bytes = files.read(path, result.error);
+    auto bytes = files.read(path, result.error);
     if (!bytes) return failed(OpenFailure::Unreadable);
     // A file that grew after its size was read, or whose size could not be known.
     if (bytes->size() > kMaxTapeFileBytes) return failed(OpenFailure::TooLarge);
     ReadDefaults defaults{tape.defaultStyle(), Align::Right};
-    ReadResult read = readRichOrPlain(*bytes, defaults);
+    ReadResult read = readRichOrPlain(*bytes, defaults, kMaxTapeLines);
+    bytes.reset();  // the file is read: the tape is built without it
     result.problem = read.problem;
     if (read.problem == ReadProblem::NotText) return failed(OpenFailure::NotATape);
-    const RichText& text = read.text;
+    RichText& text = read.text;
+    if (read.problem == ReadProblem::TooManyLines || lineCount(text) > kMaxTapeLines)
+        return failed(OpenFailure::TooManyLines);
     const bool endsInsideALine = !text.runs(text.paragraphCount() - 1).empty();
-    tape.load(text);
+    tape.loadTaking(std::move(text));
     // A file whose last line has no line break: the next line of the tape starts below it.
     if (endsInsideALine) tape.addLine("");
     result.ok = true;

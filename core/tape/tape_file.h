@@ -15,13 +15,17 @@ bool saveTapeFile(const Tape& tape, FileSystem& files, std::string_view path, st
 
 // A tape file larger than this is refused before it is read.
 inline constexpr std::uint64_t kMaxTapeFileBytes = 64u << 20;
+// A tape file of more lines than this is refused; reading stops at the first line too many,
+// so the document is never built.
+inline constexpr std::size_t kMaxTapeLines = 2'000'000;
 
 // Why a file was not opened.
 enum class OpenFailure {
     None,
-    Unreadable,  // the system could not read it (error says why)
-    TooLarge,    // over kMaxTapeFileBytes: not read at all
-    NotATape,    // neither RTF nor text (a picture, an archive)
+    Unreadable,    // the system could not read it (error says why)
+    TooLarge,      // over kMaxTapeFileBytes: not read at all
+    NotATape,      // neither RTF nor text (a picture, an archive)
+    TooManyLines,  // over kMaxTapeLines lines
 };
 
 struct OpenResult {
@@ -34,7 +38,8 @@ struct OpenResult {
 // Replaces the tape by a file: RTF, or plain text in the tape's default style, right-aligned.
 // What is typed next starts a new line, even when the file's last line has no line break.
 // The typing style and the calculator are not touched. A file that cannot be read, that is
-// larger than kMaxTapeFileBytes or that is not text, leaves the tape as it was.
+// larger than kMaxTapeFileBytes, longer than kMaxTapeLines or that is not text, leaves the
+// tape as it was.
 OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view path);
 
 // LoadStrangeRTF: a header or footer file, rich text when it begins with an RTF header and

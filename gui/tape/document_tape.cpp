@@ -286,6 +286,16 @@ QTextDocument* DocumentTape::document() {
 }
 
 void DocumentTape::load(const tape::RichText& text) {
+    loadText(text, nullptr);
+}
+
+void DocumentTape::loadTaking(tape::RichText&& text) {
+    loadText(text, &text);
+}
+
+// The lines that wait to go in keep the text: taken over when it was handed over (taken),
+// copied otherwise.
+void DocumentTape::loadText(const tape::RichText& text, tape::RichText* taken) {
     clear();
     // A file read in is not an edit to undo: no undo steps for its thousands of pieces.
     const bool undo = doc_->isUndoRedoEnabled();
@@ -295,8 +305,10 @@ void DocumentTape::load(const tape::RichText& text) {
     const std::size_t waiting = lines > 2 * kLinesAtOnce ? lines - kLinesAtOnce : 0;
     // Counted as waiting before the others go in: whoever follows the document's changes
     // counts them all.
-    if (waiting > 0) waiting_ = std::make_unique<Waiting>(Waiting{text, waiting, {}});
-    insertParagraphs(text, waiting, true);
+    if (waiting > 0)
+        waiting_ = std::make_unique<Waiting>(
+            Waiting{taken ? std::move(*taken) : tape::RichText(text), waiting, {}});
+    insertParagraphs(waiting_ ? waiting_->text : text, waiting, true);
     doc_->setUndoRedoEnabled(undo);
     if (waiting > 0) filler_->start();
     // A tape opens at its end, where the latest calculation is.

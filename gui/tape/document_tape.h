@@ -39,6 +39,7 @@ class DocumentTape final : public tape::TypingStyleTape {
     void highlightOpenLine(Color background) override;
     tape::RichText richText() const override;
     void load(const tape::RichText& text) override;
+    void loadTaking(tape::RichText&& text) override;
     void insertRichText(const tape::RichText& text) override;
 
     void scrollToEnd() override;
@@ -84,6 +85,7 @@ class DocumentTape final : public tape::TypingStyleTape {
         Formats formats;
     };
 
+    void loadText(const tape::RichText& text, tape::RichText* taken);
     void insertParagraphs(const tape::RichText& text, std::size_t from, bool replacing);
     void insertSliceAbove();
     static void insertRuns(QTextCursor& c, const tape::RichText& text, std::size_t p,

@@ -19,6 +19,19 @@ RECOVERY = os.path.join(os.environ["HOME"], ".local/share/zumbrel/recovery.rtf")
 
 ERRORS = []  # what each start printed, shown when it does not come up
 
+# Every wait below ends as soon as what it waits for is seen; the ceilings are only there for
+# a machine under heavy load (two builds at once), never a delay of their own.
+CEILING = 60
+
+
+def copy_stamp():
+    """Which copy is on disk: a copy is written whole and renamed, so each has its own."""
+    try:
+        st = os.stat(RECOVERY)
+        return (st.st_ino, st.st_mtime_ns, st.st_size)
+    except FileNotFoundError:
+        return None
+
 
 def start(program):
     env = dict(os.environ)
@@ -63,16 +76,17 @@ def main():
             print("exit code %s; it said:\n%s" % (first.poll(), said_at_start()))
             return
         # The keypad must hold the focus before the keys come (slow under a loaded machine).
-        t.wait_for(lambda: any(o.getState().contains(pyatspi.STATE_FOCUSED)
-                               for o in t.walk(app)), 10)
-        t.pump(1)
+        t.check(t.wait_for(lambda: any(o.getState().contains(pyatspi.STATE_FOCUSED)
+                                       for o in t.walk(app)), CEILING), "the keypad has the focus")
         t.type_keys("7-9\n")
-        t.check(t.wait_for(lambda: os.path.exists(RECOVERY), 15),
+        t.check(t.wait_for(lambda: tape_lines(app)[1][-1:] == ["-2,00"], CEILING),
+                "the calculation is on the tape: %s" % tape_lines(app)[1])
+        t.check(t.wait_for(lambda: os.path.exists(RECOVERY), CEILING),
                 "a moment after the calculation the tape has its recovery copy")
         _, before = tape_lines(app)
     finally:
         first.send_signal(signal.SIGKILL)
-        first.wait(10)
+        first.wait(CEILING)
     t.check(os.path.exists(RECOVERY), "the copy survives the kill")
 
     second = start(program)
@@ -84,7 +98,7 @@ def main():
             return
         question = None
         if t.wait_for(lambda: any("retrouver" in (o.name or "") or "retrouver" in (
-                o.description or "") for o in t.walk(app)), 20):
+                o.description or "") for o in t.walk(app)), CEILING):
             question = True
         yes = None
         for o in t.walk(app):
@@ -92,35 +106,36 @@ def main():
                     "Oui", "Yes"):
                 yes = o
         t.check(question and yes is not None, "the next start offers the tape back")
+        offered = copy_stamp()
         if yes is not None:
             action = yes.queryAction()
             action.doAction([action.getName(i).lower()
                              for i in range(action.nActions)].index("press"))
-        t.wait_for(lambda: len(tape_lines(app)[1]) >= 4, 10)
+        t.wait_for(lambda: tape_lines(app)[1] == before, CEILING)
         text, after = tape_lines(app)
         t.check(after == before and after[-1] == "total -2,00",
                 "the tape comes back exactly: %s (was %s)" % (after, before))
         if text is not None:
             t.check(colour_at(text, "-2,00") == "255,0,0",
                     "the negative result is red again: %s" % colour_at(text, "-2,00"))
-        # A second copy of the program is refused and never touches the copy.
-        t.pump(2.5)
+        # The restored tape, unsaved, gets a copy of its own once the restoring is over; then
+        # a second copy of the program is refused and never touches it.
+        t.check(t.wait_for(lambda: copy_stamp() not in (None, offered), CEILING),
+                "the restored tape is copied again")
         kept = open(RECOVERY, "rb").read() if os.path.exists(RECOVERY) else None
         t.check(kept is not None, "the restored tape, still unsaved, keeps its copy")
         third = start(program)
         try:
-            third.wait(15)
+            third.wait(CEILING)
         except subprocess.TimeoutExpired:
             third.kill()
         t.check(third.returncode == 0, "a second copy gives way to the first")
         now = open(RECOVERY, "rb").read() if os.path.exists(RECOVERY) else None
         t.check(now == kept, "a second copy leaves the recovery copy alone")
     finally:
-        second.terminate()
-        try:
-            second.wait(10)
-        except subprocess.TimeoutExpired:
-            second.kill()
+        # Done: the unsaved tape would ask before a polite end, so the end is a kill.
+        second.kill()
+        second.wait(CEILING)
 
 
 if __name__ == "__main__":

@@ -117,6 +117,15 @@ grep -q "cannot open $tmp/big.rtf: larger than 64 MiB" "$tmp/err" || fail "too l
 full=$("$cli" --load "$tmp/full.rtf" -- 1) || fail "a file of exactly 64 MiB opens"
 printf '%s\n' "$full" | grep -q '^12,00$' || fail "the 64 MiB file's line: $full"
 rm -f "$tmp/big.rtf" "$tmp/full.rtf"
+# A file of more than 2 000 000 lines is refused before its lines are built; one of exactly
+# 2 000 000 lines is still a tape.
+head -c 2000001 /dev/zero | tr '\0' '\n' >"$tmp/long.txt"
+"$cli" --load "$tmp/long.txt" -- 1 >/dev/null 2>"$tmp/err" && fail "a file of 2000001 lines is refused"
+grep -q "cannot open $tmp/long.txt: more than 2000000 lines" "$tmp/err" || fail "too many lines: $(cat "$tmp/err")"
+{ head -c 1999999 /dev/zero | tr '\0' '\n'; echo '12,00'; } >"$tmp/long.txt"
+"$cli" --load "$tmp/long.txt" -- 1 >"$tmp/out" || fail "a file of exactly 2000000 lines opens"
+grep -q '^ *12,00$' "$tmp/out" || fail "the 2000000-line file's last line"
+rm -f "$tmp/long.txt" "$tmp/out"
 # A picture renamed x.rtf is no tape, and says so.
 printf '\x89PNG\r\n\x1a\n\0\0\0\rIHDR' >"$tmp/x.rtf"
 "$cli" --load "$tmp/x.rtf" -- 1 >/dev/null 2>"$tmp/err" && fail "a picture is refused"

@@ -238,6 +238,21 @@ TEST(TapeFiles, a_file_beyond_64_MiB_is_refused_before_it_is_read) {
     EXPECT_EQ(h.calc.documents().caption(), "Zumbrel");
 }
 
+TEST(TapeFiles, a_file_of_more_than_two_million_lines_is_refused_with_its_own_message) {
+    HeadlessCalculator h;
+    h.files.files["long.txt"] = std::string(kMaxTapeLines + 1, '\n');
+    calc::runKeys(h.calc, "12+3=");
+    const auto before = h.tape.richText();
+    h.answers = {"no", "long.txt"};
+    calc::runKeys(h.calc, "[OPEN]");
+    ASSERT_FALSE(h.log.empty());
+    EXPECT_EQ(h.log.back().detail,
+              "Ouvrir... | Ce fichier a trop de lignes pour un ruban (plus de 2 000 000) :"
+              "\r\nlong.txt");
+    EXPECT_EQ(h.tape.richText(), before);
+    EXPECT_EQ(h.calc.documents().caption(), "Zumbrel");
+}
+
 // A PNG picture renamed x.rtf: the file exists, it is just no tape.
 TEST(TapeFiles, a_picture_named_rtf_is_said_to_be_no_tape_and_the_tape_stays) {
     HeadlessCalculator h;

@@ -231,5 +231,74 @@ TEST(Surligner, highlights_the_open_line_and_what_follows) {
     EXPECT_FALSE(t.lineRuns(2)[0].style.hasBackground);
 }
 
+// ---- the line limit ---------------------------------------------------------------------------
+
+std::string repeated(std::string_view piece, std::size_t n) {
+    std::string s;
+    s.reserve(piece.size() * n);
+    for (std::size_t i = 0; i < n; ++i)
+        s += piece;
+    return s;
+}
+
+struct LineLimitCase {
+    const char* name;
+    std::string bytes;
+    bool opens;
+};
+
+// Lines counted as the tape counts them: a final line break leaves no extra line, a last
+// line without one is a line.
+std::vector<LineLimitCase> lineLimitCases() {
+    const std::size_t n = kMaxTapeLines;
+    return {
+        {"text_breaks_at_the_limit", repeated("\n", n), true},
+        {"text_breaks_one_over", repeated("\n", n + 1), false},
+        {"text_crlf_breaks_at_the_limit", repeated("\r\n", n), true},
+        {"text_lone_cr_breaks_one_over", repeated("\r", n + 1), false},
+        {"text_a_last_line_without_break_one_over", repeated("1\n", n) + "2", false},
+        {"rtf_marks_at_the_limit", "{\\rtf1 " + repeated("\\par ", n) + "}", true},
+        {"rtf_marks_one_over", "{\\rtf1 " + repeated("\\par ", n + 1) + "}", false},
+        {"rtf_backslash_breaks_one_over", "{\\rtf1 " + repeated("\\\n", n + 1) + "}", false},
+        {"rtf_a_last_line_without_mark_one_over", "{\\rtf1 " + repeated("\\par ", n) + "5}", false},
+        {"rtf_marks_in_a_skipped_group_do_not_count",
+         "{\\rtf1 {\\*\\x " + repeated("\\par ", n + 1) + "}12,00\\par}", true},
+    };
+}
+
+class TapeLineLimit : public TapeFile, public testing::WithParamInterface<LineLimitCase> {};
+
+TEST_P(TapeLineLimit, a_file_of_more_than_two_million_lines_is_refused_and_the_tape_stays) {
+    writeBytes("long.rtf", GetParam().bytes);
+    MemoryTape t;
+    t.addLine("kept");
+    const OpenResult r = openTapeFile(t, files, path("long.rtf"));
+    if (GetParam().opens) {
+        EXPECT_TRUE(r.ok);
+        EXPECT_EQ(r.failure, OpenFailure::None);
+        EXPECT_LE(t.lineCount(), kMaxTapeLines);
+        EXPECT_GE(t.lineCount(), 1u);
+    } else {
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.failure, OpenFailure::TooManyLines);
+        EXPECT_EQ(lines(t), (std::vector<std::string>{"kept"}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, TapeLineLimit, testing::ValuesIn(lineLimitCases()),
+                         [](const testing::TestParamInfo<LineLimitCase>& i) {
+                             return std::string(i.param.name);
+                         });
+
+TEST(RtfLineLimit, reading_stops_at_the_first_mark_too_many_and_keeps_nothing) {
+    const ReadResult r = readRtf("{\\rtf1 a\\par b\\par c\\par d}", {}, 2);
+    EXPECT_EQ(r.problem, ReadProblem::TooManyLines);
+    EXPECT_EQ(r.text.paragraphCount(), 1u);
+    EXPECT_TRUE(r.text.runs(0).empty());
+    EXPECT_EQ(readRtf("{\\rtf1 a\\par b\\par c}", {}, 2).problem, ReadProblem::None);
+    EXPECT_EQ(readPlainText("a\nb\nc\nd", {}, 2).problem, ReadProblem::TooManyLines);
+    EXPECT_EQ(readPlainText("a\r\nb\r\nc", {}, 2).problem, ReadProblem::None);
+}
+
 }  // namespace
 }  // namespace zumbrel::tape

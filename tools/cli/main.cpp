@@ -341,6 +341,9 @@ int main(int argc, char** argv) {
             std::string why = opened.error;
             if (opened.failure == zumbrel::tape::OpenFailure::TooLarge)
                 why = "larger than 64 MiB, the largest tape file";
+            if (opened.failure == zumbrel::tape::OpenFailure::TooManyLines)
+                why = "more than " + std::to_string(zumbrel::tape::kMaxTapeLines) +
+                      " lines, the longest tape";
             if (opened.failure == zumbrel::tape::OpenFailure::NotATape)
                 why = "not a tape (neither RTF nor text)";
             std::fprintf(stderr, "zumbrel-cli: cannot open %s: %s\n", o.loadPath.c_str(),

@@ -14,7 +14,7 @@ std::string hexColor(Color c) {
     return buf;
 }
 
-std::string ansiRun(const tape::TextStyle& st, const std::string& text) {
+std::string ansiRun(const tape::TextStyle& st, std::string_view text) {
     char buf[48];
     std::snprintf(buf, sizeof buf, "\x1b[38;2;%d;%d;%dm", st.color.red(), st.color.green(),
                   st.color.blue());
@@ -25,7 +25,8 @@ std::string ansiRun(const tape::TextStyle& st, const std::string& text) {
                       st.background.green(), st.background.blue());
         out += buf;
     }
-    return out + text + "\x1b[0m";
+    out += text;
+    return out + "\x1b[0m";
 }
 
 // Tape paragraphs are right-aligned, as on the paper roll. The roll is as wide as its widest
@@ -42,7 +43,10 @@ std::string tapeAsText(const tape::MemoryTape& t, bool ansi) {
         const std::size_t length = calc::characterCount(t.line(i));
         if (length > 0 && length < width) out.append(width - length, ' ');
         for (const auto& run : t.runs(i))
-            out += ansi ? ansiRun(t.style(run.style), run.text) : run.text;
+            if (ansi)
+                out += ansiRun(t.style(run.style), run.text);
+            else
+                out += run.text;
         out += '\n';
     }
     return out;
@@ -130,7 +134,7 @@ std::string jsonReport(const HeadlessCalculator& h) {
         if (i) out += ",";
         out += "{\"text\":" + jsonString(t.line(i));
         out += ",\"align\":" + jsonString(alignName(t.lineAlign(i))) + ",\"runs\":";
-        out += jsonArray(t.runs(i), [&](const tape::StyledRun& run) {
+        out += jsonArray(t.runs(i), [&](const tape::RichText::Run& run) {
             return "{\"text\":" + jsonString(run.text) +
                    ",\"style\":" + jsonStyle(t.style(run.style)) + "}";
         });
