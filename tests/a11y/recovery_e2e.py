@@ -79,7 +79,7 @@ def main():
         t.check(t.wait_for(lambda: any(o.getState().contains(pyatspi.STATE_FOCUSED)
                                        for o in t.walk(app)), CEILING), "the keypad has the focus")
         t.type_keys("7-9\n")
-        t.check(t.wait_for(lambda: tape_lines(app)[1][-1:] == ["-2,00"], CEILING),
+        t.check(t.wait_for(lambda: tape_lines(app)[1][-1:] == ["total -2,00"], CEILING),
                 "the calculation is on the tape: %s" % tape_lines(app)[1])
         t.check(t.wait_for(lambda: os.path.exists(RECOVERY), CEILING),
                 "a moment after the calculation the tape has its recovery copy")

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <filesystem>
 #include <fstream>
 
@@ -241,35 +243,39 @@ std::string repeated(std::string_view piece, std::size_t n) {
     return s;
 }
 
+// The file's bytes are made when the case runs, not when the cases are listed: every test
+// program's start would otherwise build some 50 MB of them.
 struct LineLimitCase {
     const char* name;
-    std::string bytes;
+    std::function<std::string()> bytes;
     bool opens;
 };
 
 // Lines counted as the tape counts them: a final line break leaves no extra line, a last
 // line without one is a line.
 std::vector<LineLimitCase> lineLimitCases() {
-    const std::size_t n = kMaxTapeLines;
+    constexpr std::size_t n = kMaxTapeLines;
     return {
-        {"text_breaks_at_the_limit", repeated("\n", n), true},
-        {"text_breaks_one_over", repeated("\n", n + 1), false},
-        {"text_crlf_breaks_at_the_limit", repeated("\r\n", n), true},
-        {"text_lone_cr_breaks_one_over", repeated("\r", n + 1), false},
-        {"text_a_last_line_without_break_one_over", repeated("1\n", n) + "2", false},
-        {"rtf_marks_at_the_limit", "{\\rtf1 " + repeated("\\par ", n) + "}", true},
-        {"rtf_marks_one_over", "{\\rtf1 " + repeated("\\par ", n + 1) + "}", false},
-        {"rtf_backslash_breaks_one_over", "{\\rtf1 " + repeated("\\\n", n + 1) + "}", false},
-        {"rtf_a_last_line_without_mark_one_over", "{\\rtf1 " + repeated("\\par ", n) + "5}", false},
+        {"text_breaks_at_the_limit", [] { return repeated("\n", n); }, true},
+        {"text_breaks_one_over", [] { return repeated("\n", n + 1); }, false},
+        {"text_crlf_breaks_at_the_limit", [] { return repeated("\r\n", n); }, true},
+        {"text_lone_cr_breaks_one_over", [] { return repeated("\r", n + 1); }, false},
+        {"text_a_last_line_without_break_one_over", [] { return repeated("1\n", n) + "2"; }, false},
+        {"rtf_marks_at_the_limit", [] { return "{\\rtf1 " + repeated("\\par ", n) + "}"; }, true},
+        {"rtf_marks_one_over", [] { return "{\\rtf1 " + repeated("\\par ", n + 1) + "}"; }, false},
+        {"rtf_backslash_breaks_one_over", [] { return "{\\rtf1 " + repeated("\\\n", n + 1) + "}"; },
+         false},
+        {"rtf_a_last_line_without_mark_one_over",
+         [] { return "{\\rtf1 " + repeated("\\par ", n) + "5}"; }, false},
         {"rtf_marks_in_a_skipped_group_do_not_count",
-         "{\\rtf1 {\\*\\x " + repeated("\\par ", n + 1) + "}12,00\\par}", true},
+         [] { return "{\\rtf1 {\\*\\x " + repeated("\\par ", n + 1) + "}12,00\\par}"; }, true},
     };
 }
 
 class TapeLineLimit : public TapeFile, public testing::WithParamInterface<LineLimitCase> {};
 
 TEST_P(TapeLineLimit, a_file_of_more_than_two_million_lines_is_refused_and_the_tape_stays) {
-    writeBytes("long.rtf", GetParam().bytes);
+    writeBytes("long.rtf", GetParam().bytes());
     MemoryTape t;
     t.addLine("kept");
     const OpenResult r = openTapeFile(t, files, path("long.rtf"));
