@@ -25,13 +25,10 @@
 namespace zumbrel::gui {
 namespace {
 
-class Business : public KeypadFixture {
+class Business : public TranslatedKeypadFixture {
   protected:
     void SetUp() override {
-        copyLanguageFiles(app);
-        KeypadFixture::SetUp();
-        keypad->setLanguageSource(app.path().toStdString(),
-                                  static_cast<int>(config::InstallCode::ZMB));
+        TranslatedKeypadFixture::SetUp();
         business().pnlTauxTVA = "20";
         keypad->business().refresh();
     }
@@ -67,8 +64,6 @@ class Business : public KeypadFixture {
             out << list->view()->model()->index(r, 0).data().toString();
         return out;
     }
-
-    QTemporaryDir app;
 };
 
 TEST_F(Business, vat_forward_writes_its_block_in_colour_and_leaves_the_total_selected) {

@@ -28,13 +28,10 @@
 namespace zumbrel::gui {
 namespace {
 
-class Clipping : public KeypadFixture {
+class Clipping : public TranslatedKeypadFixture {
   protected:
     void SetUp() override {
-        copyLanguageFiles(app);
-        KeypadFixture::SetUp();
-        keypad->setLanguageSource(app.path().toStdString(),
-                                  static_cast<int>(config::InstallCode::ZMB));
+        TranslatedKeypadFixture::SetUp();
         keypad->tapeWindow().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad->tapeWindow()));
     }
@@ -65,7 +62,6 @@ class Clipping : public KeypadFixture {
                 << what << ": " << b.text().toStdString();
         }
     }
-    QTemporaryDir app;
 };
 
 // The longest lines the program writes come from the self-employed block with a 15-digit

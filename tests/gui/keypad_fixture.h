@@ -52,4 +52,17 @@ class KeypadFixture : public testing::Test {
     std::unique_ptr<KeypadWindow> keypad;
 };
 
+// The same keypad reading the shipped language files, so that the language menu works.
+class TranslatedKeypadFixture : public KeypadFixture {
+  protected:
+    void SetUp() override {
+        copyLanguageFiles(app);
+        KeypadFixture::SetUp();
+        keypad->setLanguageSource(app.path().toStdString(),
+                                  static_cast<int>(config::InstallCode::ZMB));
+    }
+
+    QTemporaryDir app;
+};
+
 }  // namespace zumbrel::gui

@@ -26,14 +26,9 @@
 namespace zumbrel::gui {
 namespace {
 
-class ScreenReader : public KeypadFixture {
+class ScreenReader : public TranslatedKeypadFixture {
   protected:
-    void SetUp() override {
-        copyLanguageFiles(app);
-        KeypadFixture::SetUp();
-        keypad->setLanguageSource(app.path().toStdString(),
-                                  static_cast<int>(config::InstallCode::ZMB));
-    }
+    void SetUp() override { TranslatedKeypadFixture::SetUp(); }
     void type(const char* keys) { QTest::keyClicks(keypad.get(), keys); }
     void choose(const char* language) { keypad->findChild<QAction*>(language)->trigger(); }
     QWidget* control(const char* name) { return keypad->findChild<QWidget*>(name); }
@@ -54,8 +49,6 @@ class ScreenReader : public KeypadFixture {
             out << list->view()->model()->index(r, 0).data(role).toString();
         return out;
     }
-
-    QTemporaryDir app;
 };
 
 TEST_F(ScreenReader, a_question_box_describes_itself_with_its_question_on_one_line) {
