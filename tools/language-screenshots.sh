@@ -22,7 +22,7 @@ shoot() {
   chmod 700 "$dir/tmp"
   cp "$build/gui/zumbrel" "$dir/"
   cp -r "$build/gui/Resources/Language" "$dir/Resources/"
-  printf '[CONFIG]\r\nAlpha=1\r\nLANG=%s\r\nVoice=WNS\r\nRR=0\r\nModifiedWarn=0\r\nSepDec=S\r\nMemory2=1 234,57\r\nListNbr=12,50\r\n' \
+  printf '[CONFIG]\r\nAlpha=1\r\nLANG=%s\r\nVoice=WNS\r\nRR=0\r\nModifiedWarn=0\r\nRateAE=23\r\nCAMaxAE=32000\r\nSepDec=S\r\nMemory2=1 234,57\r\nListNbr=12,50\r\n' \
     "$1" >"$dir/Resources/System/Zumbrel.ini"
   HOME="$dir/home" XDG_CONFIG_HOME="$dir/home/.config" XDG_DATA_HOME="$dir/home/data" \
     XDG_RUNTIME_DIR="$dir/tmp" TMPDIR="$dir/tmp" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb \
@@ -34,7 +34,7 @@ shoot() {
     for w in $(xdotool search --pid "$app" --name 'Zumbrel' 2>/dev/null); do
       case "$(xdotool getwindowgeometry "$w")" in
         *650x577*) keypad=$w ;;
-        *405x544*) tape=$w ;;
+        *) tape=$w ;;
       esac
     done
     [ -n "$keypad" ] && [ -n "$tape" ] && break
