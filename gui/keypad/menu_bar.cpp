@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "config/language.h"
+#include "ui/accessibility.h"
 #include "ui/qt_ports.h"
 
 namespace zumbrel::gui {
@@ -20,6 +21,8 @@ MenuButton::MenuButton(const QString& caption, QMenu* menu, QWidget* parent)
     setText(caption);
     menu->setAccessibleName(QString(caption).remove('&'));
     menu->setTitle(caption);
+    // Screen readers find the menu under its button, as under a menu bar's item.
+    setAccessibleParent(*menu, this);
     setFlat(true);
     setFocusPolicy(Qt::TabFocus);
     QFont f("Arial");
@@ -42,6 +45,9 @@ void MenuButton::setText(const QString& caption) {
 }
 
 void MenuButton::drop(bool fromKeyboard) {
+    // Screen readers say a submenu's name as it is reached (the menu's own is the caption).
+    for (QAction* a : menu_->actions())
+        if (a->menu()) a->menu()->setAccessibleName(QString(a->text()).remove('&'));
     menu_->popup(mapToGlobal(QPoint(3, 20)));
     if (!fromKeyboard) return;
     for (QAction* a : menu_->actions()) {

@@ -1,5 +1,6 @@
 #include "keypad/number_list_popup.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QListView>
 #include <QPainter>
@@ -42,6 +43,8 @@ NumberListPopup::NumberListPopup(QWidget* parent, const char* name, int rows, QC
     : QFrame(parent, Qt::Popup), view_(new QListView(this)), rows_(rows) {
     setObjectName(name);
     view_->setObjectName(QString::fromLatin1(name) + "View");  // the list a reader names
+    // A reader finds the list inside the window that opened it, not in a window of its own.
+    setAccessibleParent(*this, parent);
     setFrameShape(QFrame::Box);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
@@ -65,7 +68,17 @@ void NumberListPopup::open(QAbstractItemModel* model, QWidget* anchor, int curre
     show();
     view_->setFocus();
     const int rows = model->rowCount();
-    view_->setCurrentIndex(model->index(rows > 0 ? std::clamp(current, 0, rows - 1) : 0, 0));
+    const QModelIndex target = model->index(rows > 0 ? std::clamp(current, 0, rows - 1) : 0, 0);
+    const bool moves = view_->currentIndex() != target;
+    view_->setCurrentIndex(target);
+    // The row the list opens on is said after the list's name. Taking the focus, the list
+    // made its first row current before a reader heard of the list itself: that row is told
+    // again when it stays the current one.
+    if (!moves && target.isValid() && QAccessible::isActive()) {
+        QAccessibleEvent focus(view_, QAccessible::Focus);
+        focus.setChild(target.row());
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 // As wide as its longest row, so that no rate or ceiling is cut: the text's margins, the frame

@@ -2,6 +2,10 @@
 
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPointer>
+#include <QWindow>
 #include <algorithm>
 
 #include "keypad/display_view.h"
@@ -109,10 +113,23 @@ class DisplayAccessible final : public QAccessibleWidget, public QAccessibleText
 };
 
 // A menu-bar button: a menu item with a popup, whose press action drops the menu.
+// It holds its menu, as a menu bar's item does.
 class MenuButtonAccessible final : public QAccessibleWidget {
   public:
     explicit MenuButtonAccessible(MenuButton* button)
         : QAccessibleWidget(button, QAccessible::MenuItem) {}
+
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(menu()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == menu() ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        QAccessibleInterface* m = child(0);
+        return m && m->rect().contains(x, y) ? m : nullptr;
+    }
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
@@ -123,6 +140,18 @@ class MenuButtonAccessible final : public QAccessibleWidget {
     void doAction(const QString& name) override {
         if (name == pressAction() || name == showMenuAction())
             static_cast<MenuButton*>(widget())->drop(true);
+    }
+
+  private:
+    QMenu* menu() const { return static_cast<MenuButton*>(widget())->dropMenu(); }
+};
+
+// A popup list's frame, inside the window that opened it.
+class PopupAccessible final : public QAccessibleWidget {
+  public:
+    explicit PopupAccessible(QWidget* popup) : QAccessibleWidget(popup, QAccessible::Window) {}
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(accessibleParentOf(*widget()));
     }
 };
 
@@ -137,6 +166,9 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     if (auto* label = dynamic_cast<NumberLabel*>(object)) return new NumberLabelAccessible(label);
     if (auto* tape = dynamic_cast<TapeView*>(object)) return tapeAccessible(tape);
     if (auto* action = qobject_cast<QAction*>(object)) return menuItemAccessible(action);
+    if (auto* menu = qobject_cast<QMenu*>(object)) return menuAccessible(menu);
+    if (auto* w = qobject_cast<QWidget*>(object); w && accessibleParentOf(*w))
+        return new PopupAccessible(w);
     return nullptr;
 }
 
@@ -175,9 +207,48 @@ QString nameKeptFor(const QWidget& control) {
     return {};
 }
 
+// A popup menu or list takes the keyboard focus from its window, which stays the active
+// one: Qt still tells screen readers that the window was activated again, and they name it
+// ("Calculatrice Zumbrel frame") after the popup's first item, then again when it closes.
+// The window's focus out while a popup opens, and its focus in when the popup has gone, are
+// kept from it: nothing else than that notice comes of them.
+class PopupFocusQuiet : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (!watched->isWindowType()) return false;
+        auto* window = static_cast<QWindow*>(watched);
+        if (window->type() == Qt::Popup || window->type() == Qt::ToolTip) return false;
+        if (e->type() == QEvent::FocusOut && QApplication::activePopupWidget()) {
+            quieted_ = window;
+            return true;
+        }
+        if (e->type() == QEvent::FocusIn && quieted_ == window) {
+            quieted_ = nullptr;
+            return true;
+        }
+        if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) quieted_ = nullptr;
+        return false;
+    }
+
+  private:
+    QPointer<QWindow> quieted_;
+};
+
+void setAccessibleParent(QWidget& popup, QObject* parent) {
+    popup.setProperty("zumbrelAccessibleParent", QVariant::fromValue(parent));
+}
+
+QObject* accessibleParentOf(const QWidget& popup) {
+    return popup.property("zumbrelAccessibleParent").value<QObject*>();
+}
+
 void installAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(factory);
+        if (qApp) qApp->installEventFilter(new PopupFocusQuiet(qApp));
         return true;
     }();
     (void)installed;

@@ -26,4 +26,11 @@ void nameWithValue(QWidget& w, const QString& value, const QString& caption);
 void keepNamesForLater(QWidget& window, const QVariantHash& names);
 QString nameKeptFor(const QWidget& control);
 
+// A popup (a menu, a drop-down list) found by screen readers under the control or window
+// that opens it. Qt gives a popup the application as parent, which does not count it among
+// its children: Orca took it for a dead object, never said a menu's name, and named the
+// window again ("Calculatrice Zumbrel") when the focus came back from the popup.
+void setAccessibleParent(QWidget& popup, QObject* parent);
+QObject* accessibleParentOf(const QWidget& popup);
+
 }  // namespace zumbrel::gui

@@ -1,8 +1,10 @@
 #include "ui/menu_item_accessible.h"
 
-#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QMenu>
+
+#include "ui/accessibility.h"
 
 namespace zumbrel::gui {
 namespace {
@@ -117,10 +119,65 @@ class MenuItemAccessible final : public QAccessibleInterface, public QAccessible
     QPointer<QAction> action_;
 };
 
+// The item of an open menu that holds this menu as its submenu.
+QAction* holdingItem(QMenu* menu) {
+    QAction* held = menu->menuAction();
+    for (QObject* o : held->associatedObjects()) {
+        auto* holder = qobject_cast<QMenu*>(o);
+        if (holder && holder != menu && holder->isVisible()) return held;
+    }
+    return nullptr;
+}
+
+// The control that drops it, the item that holds it, or the control whose menu it is.
+QObject* ownerOf(QMenu* menu) {
+    if (QObject* owner = accessibleParentOf(*menu)) return owner;
+    if (QAction* item = holdingItem(menu)) return item;
+    return menu->parentWidget();
+}
+
+class MenuAccessible final : public QAccessibleWidget {
+  public:
+    explicit MenuAccessible(QMenu* menu) : QAccessibleWidget(menu, QAccessible::PopupMenu) {}
+
+    QAccessibleInterface* parent() const override {
+        if (QObject* owner = ownerOf(menu())) return QAccessible::queryAccessibleInterface(owner);
+        return QAccessibleWidget::parent();
+    }
+    int childCount() const override { return static_cast<int>(menu()->actions().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QAction*> items = menu()->actions();
+        return index >= 0 && index < items.size()
+                   ? QAccessible::queryAccessibleInterface(items[index])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? static_cast<int>(
+                           menu()->actions().indexOf(qobject_cast<QAction*>(child->object())))
+                     : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        QAction* a = menu()->actionAt(menu()->mapFromGlobal(QPoint(x, y)));
+        return a ? QAccessible::queryAccessibleInterface(a) : nullptr;
+    }
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && own.isEmpty()) return withoutMnemonic(menu()->title());
+        return own;
+    }
+
+  private:
+    QMenu* menu() const { return static_cast<QMenu*>(widget()); }
+};
+
 }  // namespace
 
 QAccessibleInterface* menuItemAccessible(QAction* action) {
     return shownIn(action) ? new MenuItemAccessible(action) : nullptr;
+}
+
+QAccessibleInterface* menuAccessible(QMenu* menu) {
+    return new MenuAccessible(menu);
 }
 
 }  // namespace zumbrel::gui

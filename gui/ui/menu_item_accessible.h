@@ -2,6 +2,7 @@
 
 class QAccessibleInterface;
 class QAction;
+class QMenu;
 
 namespace zumbrel::gui {
 
@@ -10,5 +11,9 @@ namespace zumbrel::gui {
 // never says), and an item that opens a submenu a menu itself ("Langage menu"). Nothing
 // for an action that is in no menu.
 QAccessibleInterface* menuItemAccessible(QAction* action);
+
+// A popup menu whose parent a screen reader can find (see setAccessibleParent): the control
+// that drops it, the item of the open menu that holds it, or the control whose menu it is.
+QAccessibleInterface* menuAccessible(QMenu* menu);
 
 }  // namespace zumbrel::gui

@@ -30,8 +30,11 @@ cp "$exe" "$work/app/zumbrel"
 cp "$languages"/*.lng "$work/app/Resources/Language/"
 # ZUMBREL_LANG chooses the interface language (1 French, 3 English, ...).
 if [ "${ZUMBREL_TEST_SETTINGS:-}" = default ]; then
-  # The program's own voice on, as it comes (the script takes the audio device away).
-  printf '[CONFIG]\r\nAlpha=1\r\nLang=%s\r\nRR=0\r\n' "${ZUMBREL_LANG:-1}" >"$work/app/Resources/System/Zumbrel.ini"
+  # As it comes: no settings file at all (French, the program's own voice on; the script
+  # takes the audio device away). Another language needs the file, and its marker.
+  if [ "${ZUMBREL_LANG:-1}" != 1 ]; then
+    printf '[CONFIG]\r\nAlpha=1\r\nLang=%s\r\n' "$ZUMBREL_LANG" >"$work/app/Resources/System/Zumbrel.ini"
+  fi
 else
   printf '[CONFIG]\r\nAlpha=1\r\nLang=%s\r\nVoice=WNS\r\nRR=0\r\n' "${ZUMBREL_LANG:-1}" >"$work/app/Resources/System/Zumbrel.ini"
 fi

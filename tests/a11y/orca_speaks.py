@@ -200,6 +200,78 @@ def hears_results_without_audio(orca, app):
         e2e.pump(0.5)
 
 
+def display_text(app):
+    display = e2e.find(app, role="text", name="Affichage")
+    return display.queryText().getText(0, -1).strip() if display is not None else ""
+
+
+def hears_what_the_display_shows(orca, app, action, what):
+    """Does the action; checks that Orca then says what the display shows, and that the
+    focus is back on the display (whose text has changed)."""
+    before = display_text(app)
+    said = orca.heard_after(action, lambda s: (display_text(app) != before
+                                                and display_text(app) in s), what)
+    e2e.check(display_text(app) != before, "%s: the display changed (%r)" % (what, before))
+    return said
+
+
+def hears_buttons_reset_and_recalls(orca, app):
+    """Each business button, a memory's recall and a history line are heard as their result;
+    after the root of a negative number, Reset is heard and so is the next result. Needs a
+    window manager: the focus comes back to the keypad after the question box."""
+    e2e.type_keys("100")
+    hears_what_the_display_shows(orca, app, lambda: orca.press(app, "Convertir des euros"),
+                                 "the euro button's result is heard")
+    e2e.check("655,96" in display_text(app), "100 euros are 655,96 francs: %r" % display_text(app))
+    e2e.type_keys("1000")
+    hears_what_the_display_shows(
+        orca, app, lambda: orca.press(app, "AE : charges sur le chiffre d'affaires"),
+        "the self-employed charges button's result is heard")
+    # Memory 1 holds a number kept from the display's menu; its menu brings it back.
+    e2e.type_keys("1234\n")
+    e2e.pump(0.5)
+    orca.keys("shift+F10")
+    e2e.pump(0.5)
+    orca.key(0xFF54)
+    orca.key(0xFF0D)  # "Garder en mémoire 1"
+    e2e.pump(0.5)
+    orca.key(0xFF1B)  # the entry cleared
+    memory = next((o for o in e2e.walk(app) if (o.name or "").startswith("Mémoire 1")), None)
+    e2e.check(memory is not None, "memory 1 is named")
+    if memory is not None:
+        memory.queryComponent().grabFocus()
+        e2e.pump(0.3)
+
+        def recall():
+            orca.keys("shift+F10")
+            e2e.pump(0.5)
+            orca.key(0xFF54)  # "Rappeler dans l'affichage", the menu's first item
+            orca.key(0xFF0D)
+        said = hears_what_the_display_shows(orca, app, recall, "memory 1's recall is heard")
+        e2e.check(any("1 234" in s for s in said), "the recalled 1 234,00 is heard: %s" % said)
+
+    said = orca.heard_after(lambda: orca.press(app, "Historique des opérations"),
+                            orca.saying_within("12,50"), "the history opens on its first line")
+    e2e.check(not any("Calculatrice Zumbrel" in s for s in said),
+              "the window is not named again when the history opens: %s" % said)
+    hears_what_the_display_shows(orca, app, lambda: orca.key(0xFF0D),
+                                 "a history line chosen with Return is heard")
+    # The root of a negative number: a box, then the calculator waits for Reset.
+    orca.key(0xFF1B)
+    e2e.type_keys("5SR")
+    e2e.check(e2e.wait_for(lambda: e2e.find(app, role="alert") is not None, 5),
+              "the root of -5 raises a box")
+    e2e.pump(0.5)
+    orca.key(0xFF0D)
+    e2e.pump(0.8)
+    e2e.type_keys("1")  # a key while halted shows Reset
+    e2e.pump(0.5)
+    orca.heard_after(lambda: orca.press(app, "Reset"),
+                     orca.saying_within("Calculatrice Zumbrel réinitialisée"), "Reset is heard")
+    orca.heard_after(lambda: e2e.type_keys("3+4\n"), orca.saying("7,00"),
+                     "the result after Reset is heard")
+
+
 def hears_the_question_of_a_question_box(orca):
     """An unsaved tape, then a new one: the box's title, its question, then the button."""
     e2e.type_keys("1+1\n")
@@ -215,10 +287,15 @@ def hears_the_question_of_a_question_box(orca):
 
 
 def reads_the_menus(orca):
-    """F10 drops the first menu: its first item is said with its shortcut."""
-    orca.heard_after(lambda: orca.key(0xFFC7), orca.saying_within("Nouveau Ctrl+N"),
-                     "F10: Orca says the first item of the menu 'Fichier' with its shortcut")
-    e2e.press_escape()
+    """F10 drops the first menu: its first item is said with its shortcut, and not the
+    window's name again (the window stays the active one)."""
+    said = orca.heard_after(lambda: orca.key(0xFFC7), orca.saying_within("Nouveau Ctrl+N"),
+                            "F10: Orca says the first item of the menu 'Fichier' with its shortcut")
+    e2e.check(not any("Calculatrice Zumbrel" in s for s in said),
+              "the window is not named again when its menu opens: %s" % said)
+    said = orca.heard_after(e2e.press_escape, lambda s: True, "Escape closes the menu")
+    e2e.check(not any("Calculatrice Zumbrel" in s for s in said),
+              "nor when the menu closes: %s" % said)
 
 
 def reads_the_vat_rates(orca, app):
@@ -228,6 +305,8 @@ def reads_the_vat_rates(orca, app):
                             "Orca reads the rate in use in the VAT list, marked")
     e2e.check(any("Liste des taux de TVA" in s for s in said),
               "Orca names the VAT list: %s" % said)
+    e2e.check(not any("Calculatrice Zumbrel" in s for s in said),
+              "the window is not named again when the list opens: %s" % said)
     e2e.press_escape()
 
 
@@ -299,6 +378,8 @@ def main():
         # to the keypad after a question box.
         if default_settings:
             hears_results_without_audio(orca, app)
+            if os.environ.get("ZUMBREL_WM"):
+                hears_buttons_reset_and_recalls(orca, app)
         reads_the_menus(orca)
         reads_the_vat_rates(orca, app)
         hears_the_question_of_a_question_box(orca)
