@@ -21,11 +21,13 @@
 #include "headless_calculator.h"
 #include "local_file_system.h"
 #include "memory_ports.h"
+#include "render.h"
 #include "report.h"
 #include "service.h"
 #include "tape/tape_file.h"
 #include "version.h"
 #include "voice/number_words.h"
+#include "voice/speech_rate.h"
 
 namespace {
 
@@ -69,6 +71,10 @@ Options:
   --read NUMBER           print the files that read NUMBER aloud in the --lang language
                           (one a line, in playing order), and stop
   --words                 with --read: print the words those files say, on one line
+  --rate R                with --render: the voice's rate, 1 to 3 in steps of 0.25
+                          (default 1): faster speech at the same pitch
+  --render FILE.wav       with --read: write the reading as one WAV file (the voice
+                          folders of --sound-root, or the ones beside the program)
   --bmi KG METRES CENTIMETRES
                           print the body-mass index and its class ("23,94 Valeurs
                           normales"), and stop
@@ -119,6 +125,8 @@ struct Options {
     std::optional<std::string> clipboard;
     bool read = false;
     bool words = false;                      // --read prints the words the files say
+    double rate = 1;                         // --rate: the voice's speed for --render
+    std::string render;                      // --render FILE.wav
     std::vector<std::string> bmi;            // kilos, metres, centimetres
     std::optional<std::string> checkUpdate;  // the base address ("" for the build's)
     std::optional<std::string> publicIp;
@@ -211,6 +219,12 @@ Options parseOptions(int argc, char** argv) {
             o.read = true;
         } else if (a == "--words") {
             o.words = true;
+        } else if (a == "--rate") {
+            const auto rate = zumbrel::voice::parseRate(value());
+            if (!rate) fail("--rate takes 1 to 3 in steps of 0.25 (1, 1.25, ... 3)");
+            o.rate = *rate;
+        } else if (a == "--render") {
+            o.render = value();
         } else if (zumbrel::business::BusinessRegisters{}.set(a.substr(2), "")) {
             o.rates.emplace_back(a.substr(2), value());
         } else if (a == "--clipboard") {
@@ -301,7 +315,18 @@ int main(int argc, char** argv) {
     if (o.read) {
         const std::vector<std::string> files =
             zumbrel::voice::readNumberFiles(o.readNumber, o.ds, o.nbrDec, o.lang);
-        if (o.words) {
+        if (!o.render.empty()) {
+            const std::string root =
+                o.soundRoot.empty() ? zumbrel::cli::voiceRootBesideProgram() : o.soundRoot;
+            if (root.empty()) fail("no voice folders beside the program: give --sound-root");
+            const std::string folder = root + o.lang + (o.voice == "WMa" ? "M01/" : "W01/");
+            std::string error;
+            if (!zumbrel::cli::renderReading(files, folder, o.rate, o.render, error)) {
+                std::fprintf(stderr, "zumbrel-cli: cannot render %s: %s\n", o.render.c_str(),
+                             error.c_str());
+                return 1;
+            }
+        } else if (o.words) {
             std::printf("%s\n", zumbrel::voice::wordsOfFiles(files, o.lang).c_str());
         } else {
             for (const std::string& f : files)
