@@ -36,7 +36,8 @@ struct Settings {
     bool modifiedWarn = true;
     bool okBoxGum = true;
     bool shortAnnouncements =
-        false;  // [CONFIG] ShortAnnouncements: "Sous-total" for interim results
+        false;                    // [CONFIG] ShortAnnouncements: "Sous-total" for interim results
+    std::string voiceRate = "1";  // [CONFIG] VoiceRate: the voice's speed, "1" to "3"
     std::string btnFToETitle = "F > €";
     std::string btnEToFTitle = "€ > F";
     std::string exchangeOtherFr = "francs";

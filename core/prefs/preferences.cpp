@@ -50,6 +50,7 @@ Choices choicesOf(const Holders& h) {
     c.seekUpdate = h.settings.seekUpdate;
     c.voice = h.voice.kind;
     c.speakKeys = h.voice.speakKeys;
+    c.rate = h.voice.rate;
     c.vat = b.lblTauxTVA;
     c.tps = b.lblTauxTPS;
     c.tvp = b.lblTauxTVP;
@@ -74,6 +75,7 @@ void apply(const Choices& c, Holders& h) {
     h.voice.kind = c.voice;
     h.voice.voiceCode = c.voice == "WMa" ? "M01" : "W01";
     h.voice.speakKeys = c.speakKeys;
+    h.voice.rate = c.rate;
 
     business::BusinessRegisters& b = h.business;
     b.lblTauxTVA = c.vat;

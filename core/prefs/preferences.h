@@ -44,6 +44,7 @@ struct Choices {
     bool seekUpdate = false;
     std::string voice = "WWo";  // WMa, WWo, WCS, WNS
     bool speakKeys = true;
+    double rate = 1;  // the voice's speed, 1 to 3
     std::array<std::string, 6> vat;
     std::string tps;
     std::string tvp;

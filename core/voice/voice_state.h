@@ -18,6 +18,7 @@ struct VoiceState {
     std::string kind = "WWo";       // the voice kind as the settings hold it
     bool speakKeys = true;          // RR
     bool wavKeyOnly = false;
+    double rate = 1;  // VoiceRate: 1 to 3, the speech sped up at the same pitch
 
     std::string voiceFolder() const {
         return soundRoot.empty() ? std::string() : soundRoot + languageFolder + voiceCode + "/";

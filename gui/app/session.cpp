@@ -8,6 +8,7 @@
 #include "local_file_system.h"
 #include "tape/tape_window.h"
 #include "ui/qt_ports.h"
+#include "voice/speech_rate.h"
 #include "voice/voice_state.h"
 
 namespace zumbrel::gui {
@@ -41,6 +42,7 @@ void Session::attach(KeypadWindow& keypad) {
     v.voiceCode = settings_.voice == "WMa" ? "M01" : "W01";
     v.speakKeys = settings_.rr;
     v.wavKeyOnly = settings_.wavKeyOnly;
+    v.rate = voice::parseRate(settings_.voiceRate).value_or(1.0);  // any other text: as recorded
     keypad.applySettings(settings_);
     keypad.setLanguageSource(layout_.appFolder, static_cast<int>(layout_.code));
     WindowArranger* arranger = WindowArranger::of(keypad);
@@ -68,6 +70,7 @@ bool Session::save(KeypadWindow& keypad, std::string& error) {
     settings_.voice = keypad.voiceState().kind;
     settings_.rr = keypad.voiceState().speakKeys;
     settings_.wavKeyOnly = keypad.voiceState().wavKeyOnly;
+    settings_.voiceRate = voice::rateText(keypad.voiceState().rate);
     config::writeOnClose(file_, layout_.code, settings_);
     WindowArranger::of(keypad)->savePlacements(file_);
     if (layout_.settingsInUserConfig) {

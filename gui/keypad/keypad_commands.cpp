@@ -8,6 +8,14 @@
 #include "tape/header_footer_editor.h"
 #include "ui/info_windows.h"
 #include "voice/read_back.h"
+#include "voice/voice_rate.h"
+
+#include <QAction>
+
+#include "calc/calculator.h"
+#include "config/language.h"
+#include "keypad/keypad_window.h"
+#include "tape/tape_window.h"
 
 namespace zumbrel::gui {
 
@@ -20,6 +28,13 @@ void installWindowCommands(KeypadWindow& keypad) {
     installReadBack(keypad);
     AnnotationCommands::install(keypad);
     HeaderFooterEditor::install(keypad);
+    for (const char* name : {"mItemVoiceFaster", "mItemVoiceSlower"})
+        keypad.tapeWindow().addAction(keypad.findChild<QAction*>(name));  // from the tape too
+    installVoiceRate({keypad.findChild<QAction*>("mItemVoiceFaster"),
+                      keypad.findChild<QAction*>("mItemVoiceSlower"), &keypad.voiceState(),
+                      &keypad.translator(),
+                      [&keypad] { return keypad.calculator().registers().decimalSeparator; },
+                      [&keypad](const QString& text) { tellOnTheDisplay(keypad, text); }});
 }
 
 }  // namespace zumbrel::gui

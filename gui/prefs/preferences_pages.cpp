@@ -2,6 +2,7 @@
 // the voice, and the miscellaneous tab (warnings and translucency).
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,6 +18,8 @@
 #include "prefs/preferences_texts.h"
 #include "prefs/preferences_window.h"
 #include "tape/document_commands.h"
+#include "ui/qt_ports.h"
+#include "voice/speech_rate.h"
 
 namespace zumbrel::gui {
 
@@ -164,6 +167,21 @@ void PreferencesWindow::buildVoice() {
                choices_.speakKeys = i == 0;
                changed();
            });
+    // The voice's rate, 1 to 3 in quarters, written with the program's separator.
+    QGroupBox* speed = addGroup(page, "gbVoiceRate", text(kVoiceRate));
+    auto* rates = new QComboBox(speed);
+    rates->setObjectName("cbVoiceRate");
+    rates->setAccessibleName(text(kVoiceRate));
+    const char ds = keypad_.calculator().registers().decimalSeparator;
+    for (double r = voice::kSlowestRate; r <= voice::kFastestRate; r += voice::kRateStep) {
+        rates->addItem(qs(voice::rateText(r)).replace('.', QChar(ds)) + " ×", r);
+        if (r == choices_.rate) rates->setCurrentIndex(rates->count() - 1);
+    }
+    speed->layout()->addWidget(rates);
+    connect(rates, &QComboBox::currentIndexChanged, this, [this, rates](int i) {
+        choices_.rate = rates->itemData(i).toDouble();
+        changed();
+    });
     // Keys are spoken in French words only.
     const std::optional<char> letter = keypad_.languageLetter();
     keys->setEnabled(!letter || std::string_view("GESIPQ").find(*letter) == std::string_view::npos);

@@ -39,6 +39,7 @@ constexpr Message kWomanVoice{"FEMININE_VOICE", "Voix de femme"};
 constexpr Message kCommonSound{"COMMON_TONE", "Sonorité commune"};
 constexpr Message kNoSound{"NO_TONE", "Aucune sonorité"};
 constexpr Message kKeysSpoken{"VOCAL_STATEMENT_VIA_KEYBOARD", " Enoncé vocal via clavier "};
+constexpr Message kVoiceRate{"VOICE_RATE", "Vitesse de la voix"};
 constexpr Message kRate{"RATE", "Taux"};
 constexpr Message kVatRates{"RATE_OF_VAT", " Taux de TVA"};
 constexpr Message kQuebecTab{"QUEBEC_RATES_TAB", "Taux TPS et TVP"};

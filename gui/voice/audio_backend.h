@@ -11,16 +11,20 @@ namespace zumbrel::gui {
 class AudioBackend {
   public:
     virtual ~AudioBackend() = default;
-    // Plays to the end; the window keeps painting and user input waits until afterwards.
-    // False when nothing was heard: no device, or the device failed.
-    virtual bool playSync(const voice::PcmWave& wave) = 0;
+    // Plays to the end, or until cutShort() says so; the window keeps painting. User input
+    // waits until afterwards, or with cutShort given is delivered meanwhile to whoever holds
+    // it back (HeldInput). False when nothing was heard: no device, or the device failed.
+    virtual bool playSync(const voice::PcmWave& wave,
+                          const std::function<bool()>& cutShort = nullptr) = 0;
     // Starts and returns; the next play cuts it off.
     virtual void playAsync(const voice::PcmWave& wave) = 0;
 };
 
-// Runs the event loop without user input until done() or the timeout: timers and painting
-// go on, keys and clicks are handled afterwards, in order.
-void waitKeepingWindowPainted(const std::function<bool()>& done, int timeoutMs);
+// Runs the event loop until done() or the timeout: timers and painting go on; keys and clicks
+// are handled afterwards, in order, or with `withInput` delivered meanwhile (to a filter
+// that holds them back).
+void waitKeepingWindowPainted(const std::function<bool()>& done, int timeoutMs,
+                              bool withInput = false);
 
 }  // namespace zumbrel::gui
 

@@ -25,16 +25,17 @@ QAudioFormat formatOf(const voice::PcmWave& w) {
 
 class QtAudioBackend final : public AudioBackend {
   public:
-    bool playSync(const voice::PcmWave& wave) override {
+    bool playSync(const voice::PcmWave& wave, const std::function<bool()>& cutShort) override {
         auto play = start(wave);
         if (!play) return false;
         const int limit = static_cast<int>(wave.seconds() * 1000) + 2000;
         waitKeepingWindowPainted(
             [&] {
                 const QAudio::State s = play->sink->state();
-                return s == QAudio::IdleState || s == QAudio::StoppedState;
+                return s == QAudio::IdleState || s == QAudio::StoppedState ||
+                       (cutShort && cutShort());
             },
-            limit);
+            limit, cutShort != nullptr);
         const bool heard =
             play->sink->error() == QAudio::NoError && play->sink->processedUSecs() > 0;
         play->sink->stop();

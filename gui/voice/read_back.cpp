@@ -32,6 +32,12 @@ void say(KeypadWindow& keypad, const std::vector<std::string>& files, const QStr
         return;
     }
     if (keypad.speech().readAgain(files) && keypad.sound().lastReadingHeard()) return;
+    tellOnTheDisplay(keypad, text);
+}
+
+}  // namespace
+
+void tellOnTheDisplay(KeypadWindow& keypad, const QString& text) {
     keypad.statusLine().showHint(text);
     auto* display = keypad.findChild<DisplayView*>("EdtVirt");
     if (!display) return;
@@ -46,6 +52,8 @@ void say(KeypadWindow& keypad, const std::vector<std::string>& files, const QStr
     }
     display->announce(text);
 }
+
+namespace {
 
 // The line to read: the caret's in edit mode, otherwise the last one that shows a number.
 QString lineToRead(KeypadWindow& keypad, const calc::FormatOptions& opt) {

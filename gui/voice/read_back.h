@@ -1,5 +1,7 @@
 #pragma once
 
+class QString;
+
 namespace zumbrel::gui {
 
 class KeypadWindow;
@@ -10,6 +12,9 @@ class KeypadWindow;
 // reads it; with no voice (the common sound, silence) the text goes to the display as a
 // message, which a screen reader says.
 void installReadBack(KeypadWindow& keypad);
+// A text the status line shows and the screen reader says once, on the display (from the
+// tape too, which gives the display the focus back); the display keeps what it holds.
+void tellOnTheDisplay(KeypadWindow& keypad, const QString& text);
 // The two readings, for the menu items and for tests.
 void readLastResult(KeypadWindow& keypad);
 void readTapeLine(KeypadWindow& keypad);

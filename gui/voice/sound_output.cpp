@@ -2,6 +2,9 @@
 
 #include <QApplication>
 
+#include "voice/held_input.h"
+#include "voice/speech_rate.h"
+
 namespace zumbrel::gui {
 
 QtSoundOutput::~QtSoundOutput() {
@@ -34,6 +37,15 @@ const voice::PcmWave* QtSoundOutput::wave(const std::string& path) {
     return &cache_.emplace(path, std::move(*decoded)).first->second;
 }
 
+const voice::PcmWave* QtSoundOutput::spoken(const std::string& path) {
+    const voice::PcmWave* original = wave(path);
+    const double r = rate ? rate() : 1.0;
+    if (!original || r == 1.0) return original;
+    const std::string key = path + '@' + voice::rateText(r);
+    if (auto it = atRateCache_.find(key); it != atRateCache_.end()) return &it->second;
+    return &atRateCache_.emplace(key, voice::atRate(*original, r)).first->second;
+}
+
 void QtSoundOutput::playSync(std::string_view path) {
     playSyncSequence({std::string(path)});
 }
@@ -42,16 +54,22 @@ void QtSoundOutput::playSyncSequence(const std::vector<std::string>& paths) {
     lastHeard_ = false;
     std::vector<voice::PcmWave> waves;
     for (const std::string& p : paths) {
-        if (const voice::PcmWave* w = wave(p)) waves.push_back(*w);
+        if (const voice::PcmWave* w = spoken(p)) waves.push_back(*w);
     }
     if (waves.empty() || !backend()) return;
     // A word missing from the folder leaves a gap in the reading: it was not heard whole.
     bool heard = waves.size() == paths.size();
+    // What the user types or clicks meanwhile waits for the end of the reading; a key cuts
+    // it short.
+    HeldInput input;
+    const auto keyPressed = [&input] { return input.keyPressed(); };
     if (auto joined = voice::join(waves)) {
-        heard = backend()->playSync(*joined) && heard;
+        heard = backend()->playSync(*joined, keyPressed) && heard;
     } else {
-        for (const voice::PcmWave& w : waves)
-            heard = backend()->playSync(w) && heard;
+        for (const voice::PcmWave& w : waves) {
+            if (input.keyPressed()) break;
+            heard = backend()->playSync(w, keyPressed) && heard;
+        }
     }
     lastHeard_ = heard;
 }

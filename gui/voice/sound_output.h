@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLibrary>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -30,10 +31,14 @@ class QtSoundOutput final : public SoundOutput {
     // tells the screen reader what the voice could not say.
     bool lastReadingHeard() const { return lastHeard_; }
     void forgetLastReading() { lastHeard_ = false; }
+    // The voice's rate (1 to 3): readings are sped up at the same pitch, each file once per
+    // rate and kept. Clicks and beeps keep their speed.
+    std::function<double()> rate;
 
   private:
     AudioBackend* backend();
     const voice::PcmWave* wave(const std::string& path);
+    const voice::PcmWave* spoken(const std::string& path);  // at the rate
 
     const FileSystem& files_;
     std::unique_ptr<AudioBackend> backend_;
@@ -41,6 +46,7 @@ class QtSoundOutput final : public SoundOutput {
     bool triedLoading_ = false;
     bool lastHeard_ = false;
     std::unordered_map<std::string, voice::PcmWave> cache_;
+    std::unordered_map<std::string, voice::PcmWave> atRateCache_;  // "path@rate"
 };
 
 }  // namespace zumbrel::gui

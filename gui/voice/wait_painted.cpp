@@ -7,7 +7,7 @@
 
 namespace zumbrel::gui {
 
-void waitKeepingWindowPainted(const std::function<bool()>& done, int timeoutMs) {
+void waitKeepingWindowPainted(const std::function<bool()>& done, int timeoutMs, bool withInput) {
     QEventLoop loop;
     QTimer poll;
     QElapsedTimer elapsed;
@@ -17,7 +17,7 @@ void waitKeepingWindowPainted(const std::function<bool()>& done, int timeoutMs) 
         if (done() || elapsed.elapsed() > timeoutMs) loop.quit();
     });
     poll.start();
-    if (!done()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!done()) loop.exec(withInput ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace zumbrel::gui

@@ -87,6 +87,13 @@ TEST_F(SettingsFile, short_announcements_are_off_by_default_and_kept) {
     EXPECT_TRUE(read("[CONFIG]\r\nAlpha=1\r\nShortAnnouncements=1\r\n").shortAnnouncements);
 }
 
+// The voice's rate: "1" unless the file says otherwise, taken as written.
+TEST_F(SettingsFile, the_voice_rate_is_one_by_default_and_read_as_written) {
+    EXPECT_EQ(read("[CONFIG]\r\nAlpha=1\r\n").voiceRate, "1");
+    EXPECT_EQ(read("[CONFIG]\r\nAlpha=1\r\nVoiceRate=2.25\r\n").voiceRate, "2.25");
+    EXPECT_EQ(read("[CONFIG]\r\nVoiceRate=2.25\r\n").voiceRate, "1");  // no marker: first run
+}
+
 TEST_F(SettingsFile, the_number_list_stops_at_the_first_gap_and_is_written_again_whole) {
     ProfileFile f = withFile("[CONFIG]\r\nAlpha=1\r\n[LISTMEMORY]\r\nNbr0=1,5\r\nNbr2=3\r\n");
     Settings s = Settings::firstRun(',');

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QButtonGroup>
@@ -244,6 +246,23 @@ TEST_F(Prefs, the_voice_changes_at_once_and_keys_are_spoken_in_french_only) {
     click(w, "rbWavRN");
     EXPECT_FALSE(keypad->voiceState().speakKeys);
     closeWith(w);
+}
+
+// The voice's rate: nine steps from 1 to 3, the one in use chosen, a choice at once in use.
+TEST_F(Prefs, the_voice_rate_lists_one_to_three_in_quarters_and_changes_at_once) {
+    keypad->voiceState().rate = 1.75;
+    PreferencesWindow& w = open(4);
+    auto* rates = w.findChild<QComboBox*>("cbVoiceRate");
+    ASSERT_NE(rates, nullptr);
+    EXPECT_EQ(rates->count(), 9);
+    const QString ds(keypad->calculator().registers().decimalSeparator);
+    EXPECT_EQ(rates->currentText(), "1" + ds + "75 ×");
+    EXPECT_EQ(rates->itemText(8), "3 ×");
+    EXPECT_EQ(rates->accessibleName(), "Vitesse de la voix");
+    rates->setCurrentIndex(4);
+    EXPECT_EQ(keypad->voiceState().rate, 2.0);
+    closeWith(w);
+    EXPECT_EQ(keypad->voiceState().rate, 2.0);
 }
 
 TEST_F(Prefs, translucency_follows_the_bars_and_from_249_the_window_is_opaque) {

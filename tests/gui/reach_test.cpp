@@ -255,7 +255,7 @@ TEST_F(Announcements, without_the_programs_voice_the_reader_hears_each_result_on
 class Loudspeaker final : public AudioBackend {
   public:
     explicit Loudspeaker(bool works) : works_(works) {}
-    bool playSync(const voice::PcmWave&) override { return works_; }
+    bool playSync(const voice::PcmWave&, const std::function<bool()>&) override { return works_; }
     void playAsync(const voice::PcmWave&) override {}
 
   private:

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -16,6 +18,7 @@
 #include "app/single_instance.h"
 #include "calc/calculator.h"
 #include "keypad/keypad_window.h"
+#include "keypad/status_line.h"
 #include "tape/document_commands.h"
 #include "tape/tape_window.h"
 #include "voice/voice_state.h"
@@ -100,6 +103,14 @@ TEST(Session, settings_and_placements_come_back_at_the_next_start) {
         keypad.keyAction('+');  // the automatic memory holds -3,0000
         memory = "-3" + std::string(1, keypad.calculator().registers().decimalSeparator) + "0000";
         EXPECT_EQ(keypad.calculator().registers().lblMemory4, memory);
+        // The voice two steps faster, from the options menu; the rate is told.
+        EXPECT_EQ(keypad.voiceState().rate, 1.0);
+        for (int i = 0; i < 2; ++i)
+            keypad.findChild<QAction*>("mItemVoiceFaster")->trigger();
+        EXPECT_EQ(keypad.voiceState().rate, 1.5);
+        EXPECT_EQ(keypad.statusLine().label()->text(),
+                  QString("Vitesse de la voix : 1") +
+                      keypad.calculator().registers().decimalSeparator + "5");
         keypad.move(200, 150);
         keypad.tapeWindow().setGeometry(30, 40, 420, 500);
         keypad.documents().modifiedWarn = false;  // the unsaved tape is not this test's
@@ -111,6 +122,7 @@ TEST(Session, settings_and_placements_come_back_at_the_next_start) {
         Session session(app.path().toStdString(), env, ',');
         EXPECT_EQ(session.settings().nbrDec, "4");
         EXPECT_EQ(session.settings().memories[3], memory);
+        EXPECT_EQ(session.settings().voiceRate, "1.5");
         KeypadWindow keypad;
         session.attach(keypad);
         keypad.show();
@@ -118,6 +130,7 @@ TEST(Session, settings_and_placements_come_back_at_the_next_start) {
         QTest::qWait(50);
         EXPECT_EQ(keypad.calculator().registers().lblNbrDecPref, "4");
         EXPECT_EQ(keypad.calculator().registers().lblMemory4, memory);
+        EXPECT_EQ(keypad.voiceState().rate, 1.5);
         EXPECT_EQ(keypad.pos(), QPoint(200, 150));
         EXPECT_EQ(keypad.tapeWindow().geometry(), QRect(30, 40, 420, 500));
         keypad.close();

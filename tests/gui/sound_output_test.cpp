@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+#include <cmath>
 
 #include "memory_ports.h"
 
@@ -19,7 +22,7 @@ namespace {
 class SlowBackend final : public AudioBackend {
   public:
     explicit SlowBackend(int ms) : ms_(ms) {}
-    bool playSync(const voice::PcmWave& wave) override {
+    bool playSync(const voice::PcmWave& wave, const std::function<bool()>&) override {
         played.push_back(wave.data.size());
         QElapsedTimer t;
         t.start();
@@ -73,6 +76,98 @@ TEST_F(Sound, a_reading_keeps_the_window_painted_and_keys_come_in_order) {
     EXPECT_GT(ticks, 3);  // timers and painting went on meanwhile
     QCoreApplication::processEvents();
     EXPECT_EQ(edit.text(), "ab");  // keys typed meanwhile all arrive, in order
+}
+
+// A loudspeaker that plays until the end or until the reading is cut short.
+class CuttableBackend final : public AudioBackend {
+  public:
+    bool playSync(const voice::PcmWave& wave, const std::function<bool()>& cutShort) override {
+        played.push_back(wave.data.size());
+        QElapsedTimer t;
+        t.start();
+        waitKeepingWindowPainted([&] { return t.elapsed() >= 2000 || (cutShort && cutShort()); },
+                                 5000, cutShort != nullptr);
+        lasted = t.elapsed();
+        return true;
+    }
+    void playAsync(const voice::PcmWave&) override {}
+    std::vector<std::size_t> played;
+    qint64 lasted = 0;
+};
+
+void pressOn(QWindow* window, Qt::Key key, Qt::KeyboardModifiers mods, const QString& text) {
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        QCoreApplication::postEvent(window, new QKeyEvent(type, key, mods, text));
+}
+
+// A fast typist never waits for the voice: a key cuts the reading short, then it is typed,
+// and every key typed meanwhile arrives, in order.
+TEST_F(Sound, a_key_typed_during_a_reading_cuts_it_short_and_nothing_is_lost) {
+    QtSoundOutput out(files);
+    auto backend = std::make_unique<CuttableBackend>();
+    CuttableBackend* device = backend.get();
+    out.setBackend(std::move(backend));
+    QLineEdit edit;
+    edit.show();
+    edit.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    QTimer::singleShot(50, &edit, [&] {
+        pressOn(edit.windowHandle(), Qt::Key_A, Qt::NoModifier, "a");
+        pressOn(edit.windowHandle(), Qt::Key_B, Qt::NoModifier, "b");
+    });
+    out.playSync("/snd/1.wav");
+    EXPECT_LT(device->lasted, 1000);  // cut short, not the whole 2 s
+    EXPECT_EQ(edit.text(), "");       // nothing typed in the middle of the reading
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edit.text(), "ab");
+}
+
+// A shortcut pressed during a reading (Qt no longer matches it once held back) runs after it.
+TEST_F(Sound, a_shortcut_pressed_during_a_reading_runs_after_it) {
+    QtSoundOutput out(files);
+    out.setBackend(std::make_unique<CuttableBackend>());
+    QLineEdit edit;
+    QAction faster(&edit);
+    faster.setShortcut(QKeySequence("Ctrl+Shift+Up"));
+    edit.addAction(&faster);
+    int triggered = 0;
+    QObject::connect(&faster, &QAction::triggered, &edit, [&] { ++triggered; });
+    edit.show();
+    edit.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    QTimer::singleShot(50, &edit, [&] {
+        pressOn(edit.windowHandle(), Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier, "");
+    });
+    out.playSync("/snd/1.wav");
+    EXPECT_EQ(triggered, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(triggered, 1);
+    EXPECT_EQ(edit.text(), "");
+}
+
+// At rate 2 a reading lasts half as long; the same file at the same rate is made once.
+TEST_F(Sound, a_reading_at_rate_two_lasts_half_as_long) {
+    voice::PcmWave tone;
+    for (int i = 0; i < 11025; ++i) {
+        const auto v = static_cast<std::int16_t>(8000 * std::sin(i * 2 * 3.14159265 * 150 / 22050));
+        tone.data.push_back(static_cast<char>(v & 0xFF));
+        tone.data.push_back(static_cast<char>((v >> 8) & 0xFF));
+    }
+    files.files["/snd/tone.wav"] = voice::writeWav(tone);
+    QtSoundOutput out(files);
+    auto backend = std::make_unique<SlowBackend>(0);
+    SlowBackend* device = backend.get();
+    out.setBackend(std::move(backend));
+    double rate = 1;
+    out.rate = [&rate] { return rate; };
+    for (double r : {1.0, 2.0, 2.0}) {
+        rate = r;
+        out.playSync("/snd/tone.wav");
+    }
+    ASSERT_EQ(device->played.size(), 3u);
+    EXPECT_NEAR(static_cast<double>(device->played[1]) / static_cast<double>(device->played[0]),
+                0.5, 0.05);
+    EXPECT_EQ(device->played[2], device->played[1]);
 }
 
 TEST_F(Sound, the_words_of_a_reading_are_joined_into_one_sound) {
