@@ -131,4 +131,14 @@ printf '\x89PNG\r\n\x1a\n\0\0\0\rIHDR' >"$tmp/x.rtf"
 "$cli" --load "$tmp/x.rtf" -- 1 >/dev/null 2>"$tmp/err" && fail "a picture is refused"
 grep -q "cannot open $tmp/x.rtf: not a tape (neither RTF nor text)" "$tmp/err" ||
   fail "not a tape: $(cat "$tmp/err")"
+# --find: the last line names the tape lines (1-based) that hold the text or the amount,
+# whatever its grouping; "found:" alone when none does; "found" in the JSON.
+found=$("$cli" --sepdec Q --find '1234,5' '1234,5+3=1234,5+1=')
+[ "$(printf '%s\n' "$found" | tail -n1)" = "found: 1 7" ] || fail "--find an amount: $found"
+found=$("$cli" --ds . --sepdec N --find '1 234,50' '1234.5+3=')
+[ "$(printf '%s\n' "$found" | tail -n1)" = "found: 1" ] || fail "--find under a point: $found"
+found=$("$cli" --find '999' '1+1=')
+[ "$(printf '%s\n' "$found" | tail -n1)" = "found:" ] || fail "--find nothing: $found"
+json=$("$cli" --format json --find 2 '1+1=')
+echo "$json" | grep -q '"found":\[4\]}$' || fail "--find in JSON: $json"
 echo "1 passed, 0 failed"

@@ -87,6 +87,9 @@ Options:
   --ae-ceiling AMOUNT     the self-employed turnover ceiling in use (default 32000)
   --clipboard TEXT        the system clipboard's text, for [V] (paste)
   --load FILE             start from a tape file (RTF or plain text)
+  --find TEXT             after the tape, a last line "found: 1 3": the numbers of the
+                          lines that hold TEXT (an amount whatever its grouping: 1234,5
+                          finds 1 234,50)
   --save FILE             write the tape as RTF after the keys
   --export FILE           write the tape after the keys as PDF (the printed layout) or CSV,
                           by the extension
@@ -127,6 +130,7 @@ struct Options {
     bool words = false;                      // --read prints the words the files say
     double rate = 1;                         // --rate: the voice's speed for --render
     std::string render;                      // --render FILE.wav
+    std::optional<std::string> find;         // --find TEXT: the lines that hold it
     std::vector<std::string> bmi;            // kilos, metres, centimetres
     std::optional<std::string> checkUpdate;  // the base address ("" for the build's)
     std::optional<std::string> publicIp;
@@ -225,6 +229,8 @@ Options parseOptions(int argc, char** argv) {
             o.rate = *rate;
         } else if (a == "--render") {
             o.render = value();
+        } else if (a == "--find") {
+            o.find = value();
         } else if (zumbrel::business::BusinessRegisters{}.set(a.substr(2), "")) {
             o.rates.emplace_back(a.substr(2), value());
         } else if (a == "--clipboard") {
@@ -264,7 +270,7 @@ void interactive(zumbrel::HeadlessCalculator& h, const Options& o) {
     while (std::getline(std::cin, line)) {
         h.log.clear();
         zumbrel::calc::runKeys(h.calc, line);
-        std::fputs(zumbrel::cli::report(h, o.format).c_str(), stdout);
+        std::fputs(zumbrel::cli::report(h, o.format, o.find).c_str(), stdout);
         std::fputs("> ", stdout);
         std::fflush(stdout);
     }
@@ -393,7 +399,7 @@ int main(int argc, char** argv) {
         zumbrel::calc::runAction(h.calc, k);
         if (h.calc.documents().closed()) break;
     }
-    std::fputs(zumbrel::cli::report(h, o.format).c_str(), stdout);
+    std::fputs(zumbrel::cli::report(h, o.format, o.find).c_str(), stdout);
     std::string error;
     if (!o.exportPath.empty() && !zumbrel::cli::exportTape(h, o.exportPath, error)) {
         std::fprintf(stderr, "zumbrel-cli: cannot export %s: %s\n", o.exportPath.c_str(),

@@ -1,5 +1,7 @@
 #include "report.h"
 
+#include "tape/tape_search.h"
+
 #include <cstdio>
 
 #include "calc/number_text.h"
@@ -166,18 +168,42 @@ std::string jsonReport(const HeadlessCalculator& h) {
     return out + "}\n";
 }
 
+std::vector<std::size_t> foundLines(const HeadlessCalculator& h, const std::string& find) {
+    std::string line;
+    const auto at = [&](std::size_t i) -> std::string_view {
+        line = h.tape.line(i);
+        return line;
+    };
+    std::vector<std::size_t> found = tape::findLines(tape::TapeSearch(find), h.tape.lineCount(), at,
+                                                     h.calc.registers().decimalSeparator);
+    for (std::size_t& n : found)
+        ++n;  // as the line counter counts
+    return found;
+}
+
 }  // namespace
 
-std::string report(const HeadlessCalculator& h, OutputFormat format) {
-    switch (format) {
-        case OutputFormat::Json:
-            return jsonReport(h);
-        case OutputFormat::Ansi:
-            return textReport(h, true);
-        case OutputFormat::Text:
-            break;
+std::string report(const HeadlessCalculator& h, OutputFormat format,
+                   const std::optional<std::string>& find) {
+    const std::vector<std::size_t> found = find ? foundLines(h, *find) : std::vector<std::size_t>{};
+    if (format == OutputFormat::Json) {
+        std::string out = jsonReport(h);
+        if (find) {
+            out.erase(out.size() - 2);  // "}\n"
+            out +=
+                ",\"found\":" + jsonArray(found, [](std::size_t n) { return std::to_string(n); }) +
+                "}\n";
+        }
+        return out;
     }
-    return textReport(h, false);
+    std::string out = textReport(h, format == OutputFormat::Ansi);
+    if (find) {
+        out += "found:";
+        for (std::size_t n : found)
+            out += " " + std::to_string(n);
+        out += "\n";
+    }
+    return out;
 }
 
 }  // namespace zumbrel::cli

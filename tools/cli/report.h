@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "headless_calculator.h"
@@ -9,6 +10,9 @@ namespace zumbrel::cli {
 enum class OutputFormat { Text, Ansi, Json };
 
 // What the calculator shows after the keys: tape, history, entry, display, status, events.
-std::string report(const HeadlessCalculator& h, OutputFormat format);
+// With `find`, the numbers (1-based) of the tape lines that hold it: a last line "found: 1 3"
+// ("found:" alone when none does), or "found":[1,3] in JSON.
+std::string report(const HeadlessCalculator& h, OutputFormat format,
+                   const std::optional<std::string>& find = std::nullopt);
 
 }  // namespace zumbrel::cli
