@@ -5,6 +5,7 @@
 #include "net/network_services.h"
 #include "prefs/preferences_window.h"
 #include "tape/annotation_commands.h"
+#include "tape/find_bar.h"
 #include "tape/header_footer_editor.h"
 #include "ui/info_windows.h"
 #include "voice/read_back.h"
@@ -16,8 +17,28 @@
 #include "config/language.h"
 #include "keypad/keypad_window.h"
 #include "tape/tape_window.h"
+#include "ui/qt_ports.h"
 
 namespace zumbrel::gui {
+namespace {
+
+void installFind(KeypadWindow& keypad) {
+    auto key = [&keypad](const char* name, const QKeySequence& keys) {
+        auto* a = new QAction(&keypad);
+        a->setObjectName(name);
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        keypad.addAction(a);
+        return a;
+    };
+    installFindCommands({keypad.findChild<QAction*>("mItemFind"),
+                         key("actFindNext", QKeySequence(Qt::Key_F3)),
+                         key("actFindPrevious", QKeySequence(Qt::SHIFT | Qt::Key_F3)),
+                         keypad.findChild<QAction*>("mItemVisibleRibbon"), &keypad.tapeWindow(),
+                         [&keypad](const Message& m) { return qs(keypad.translator().text(m)); }});
+}
+
+}  // namespace
 
 void installWindowCommands(KeypadWindow& keypad) {
     WindowArranger::install(keypad);
@@ -28,6 +49,7 @@ void installWindowCommands(KeypadWindow& keypad) {
     installReadBack(keypad);
     AnnotationCommands::install(keypad);
     HeaderFooterEditor::install(keypad);
+    installFind(keypad);
     for (const char* name : {"mItemVoiceFaster", "mItemVoiceSlower"})
         keypad.tapeWindow().addAction(keypad.findChild<QAction*>(name));  // from the tape too
     installVoiceRate({keypad.findChild<QAction*>("mItemVoiceFaster"),

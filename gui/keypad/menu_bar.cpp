@@ -198,6 +198,7 @@ KeypadMenus buildKeypadMenus(QWidget* owner) {
                  {{"mItemColler", "Co&ller", "Ctrl+V", false},
                   {"mItemReadResult", "Relire le dernier résultat", "Ctrl+R", false},
                   {"mItemReadLine", "Lire la ligne du ruban", "Ctrl+L", false},
+                  {"mItemFind", "Rechercher…", "Ctrl+F", false},
                   {},
                   {"mItemInsertEntete", "Insérer un entête", "F4", false},
                   {"mItemInsertDate", "Insérer la date", "F5", false},

@@ -368,7 +368,9 @@ void TapeWindow::layoutChildren() {
     const int h = height();
     toolbar_->setGeometry(1, -1, std::max(0, w - 19), 29);
     ruler_->resize(std::max(10, w - 31), 10);
-    editor_->setGeometry(7, 41, std::max(10, w - 31), std::max(10, h - 124 + 0));
+    const int bar = findBar_ && findBar_->isVisible() ? 30 : 0;
+    editor_->setGeometry(7, 41, std::max(10, w - 31), std::max(10, h - 124 - bar));
+    if (bar) findBar_->setGeometry(7, 41 + editor_->height() + 2, std::max(10, w - 31), 26);
     btnClicMagic_->setGeometry(7, h - 74, std::max(10, w - 31), 27);
     fitCounterText();
 }
@@ -424,7 +426,15 @@ void TapeWindow::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
+void TapeWindow::setFindBar(QWidget* bar) {
+    findBar_ = bar;
+    bar->installEventFilter(this);
+    layoutChildren();
+}
+
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == findBar_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        layoutChildren();
     if (watched == editor_->viewport() && event->type() == QEvent::MouseButtonPress &&
         !tape_->editMode()) {
         if (onFocusBackToKeypad && windowsShown_ && !menuOpen_) onFocusBackToKeypad();

@@ -77,6 +77,8 @@ class TapeWindow final : public QWidget {
         std::vector<std::pair<QString, QString>> tools;  // button name, hint
     };
     void translateTexts(const Texts& texts);
+    // The find bar, under the text while it shows.
+    void setFindBar(QWidget* bar);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -109,6 +111,7 @@ class TapeWindow final : public QWidget {
     QString titleText_ = QStringLiteral("Zumbrel – ruban");
     bool menuOpen_ = false;
     Texts texts_;
+    QWidget* findBar_ = nullptr;
 };
 
 }  // namespace zumbrel::gui

@@ -1,0 +1,273 @@
+#include "tape/find_bar.h"
+
+#include <QAccessible>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <algorithm>
+
+#include "tape/tape_search.h"
+#include "tape/tape_view.h"
+#include "tape/tape_window.h"
+
+namespace zumbrel::gui {
+namespace {
+
+constexpr Message kField{"FIND_FIELD", "Texte ou montant à rechercher"};
+constexpr Message kNext{"FIND_NEXT", "Suivant"};
+constexpr Message kPrevious{"FIND_PREVIOUS", "Précédent"};
+constexpr Message kCount{"FIND_COUNT", "%1 sur %2"};
+constexpr Message kNone{"FIND_NONE", "Aucun résultat"};
+constexpr Message kClose{"FIND_CLOSE", "Fermer la recherche"};
+
+const QColor kMatch(255, 255, 128);
+const QColor kCurrentMatch(255, 176, 64);
+
+}  // namespace
+
+FindBar::FindBar(TapeView& view, std::function<QString(const Message&)> text, QWidget* parent)
+    : QWidget(parent),
+      view_(view),
+      text_(std::move(text)),
+      field_(new QLineEdit(this)),
+      previous_(new QPushButton(this)),
+      next_(new QPushButton(this)),
+      count_(new QLabel(this)),
+      close_(new QPushButton(QStringLiteral("×"), this)) {
+    setObjectName("pnlFind");
+    field_->setObjectName("edtFind");
+    previous_->setObjectName("btnFindPrevious");
+    next_->setObjectName("btnFindNext");
+    count_->setObjectName("lblFindCount");
+    close_->setObjectName("btnFindClose");
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
+    row->addWidget(field_, 1);
+    row->addWidget(previous_);
+    row->addWidget(next_);
+    row->addWidget(count_);
+    row->addWidget(close_);
+    close_->setFixedWidth(24);
+    field_->installEventFilter(this);
+    again_.setSingleShot(true);
+    again_.setInterval(150);
+    connect(&again_, &QTimer::timeout, this, &FindBar::search);
+    connect(field_, &QLineEdit::textChanged, this, [this] {
+        searchedBlocks_ = 0;
+        again_.start();
+    });
+    connect(field_, &QLineEdit::returnPressed, this, &FindBar::next);
+    connect(next_, &QPushButton::clicked, this, &FindBar::next);
+    connect(previous_, &QPushButton::clicked, this, &FindBar::previous);
+    connect(close_, &QPushButton::clicked, this, &FindBar::close);
+    // Lines of a long file arriving, or the calculator writing: searched again.
+    connect(view_.document(), &QTextDocument::blockCountChanged, this, [this] {
+        if (isVisible() && !field_->text().trimmed().isEmpty()) again_.start();
+    });
+    connect(view_.verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (isVisible()) highlight();
+    });
+    hide();
+}
+
+void FindBar::retranslate() {
+    field_->setPlaceholderText(text_(kField));
+    field_->setAccessibleName(text_(kField));
+    previous_->setText(text_(kPrevious));
+    next_->setText(text_(kNext));
+    close_->setAccessibleName(text_(kClose));
+    close_->setToolTip(text_(kClose));
+    previous_->setToolTip(previous_->text() + " (Maj+F3)");
+    next_->setToolTip(next_->text() + " (F3)");
+}
+
+void FindBar::open() {
+    retranslate();
+    show();
+    field_->setFocus(Qt::ShortcutFocusReason);
+    field_->selectAll();
+    if (!field_->text().trimmed().isEmpty()) search();
+}
+
+void FindBar::close() {
+    again_.stop();
+    matches_.clear();
+    current_ = -1;
+    view_.setExtraSelections({});
+    hide();
+    view_.setFocus(Qt::OtherFocusReason);
+}
+
+QString FindBar::countText() const {
+    if (field_->text().trimmed().isEmpty()) return {};
+    if (matches_.empty()) return text_(kNone);
+    return text_(kCount).arg(current_ + 1).arg(matches_.size());
+}
+
+QString FindBar::lineText(int block) const {
+    return view_.document()->findBlockByNumber(block).text().trimmed();
+}
+
+void FindBar::search() {
+    const tape::TapeSearch query(field_->text().toStdString());
+    const char ds = view_.decimalSeparator();
+    const int before = matches_.empty() || current_ < 0 ? -1 : matches_[current_];
+    matches_.clear();
+    std::string line;
+    int number = 0;
+    for (QTextBlock b = view_.document()->begin(); b.isValid(); b = b.next(), ++number) {
+        line = b.text().toStdString();
+        if (query.matches(line, ds)) matches_.push_back(number);
+    }
+    const bool firstSearch = searchedBlocks_ == 0;
+    searchedBlocks_ = number;
+    if (matches_.empty()) {
+        current_ = -1;
+        count_->setText(countText());
+        highlight();
+        if (firstSearch) announce(countText());
+        return;
+    }
+    // The current match stays where it was when more lines came; a new text starts from the
+    // first match at or after the caret's line, or from the first one (searching wraps).
+    int index = 0;
+    if (!firstSearch && before >= 0) {
+        index = static_cast<int>(std::lower_bound(matches_.begin(), matches_.end(), before) -
+                                 matches_.begin());
+    } else {
+        const int caret = view_.textCursor().blockNumber();
+        index = static_cast<int>(std::lower_bound(matches_.begin(), matches_.end(), caret) -
+                                 matches_.begin());
+    }
+    if (index == static_cast<int>(matches_.size())) index = firstSearch ? 0 : index - 1;
+    if (firstSearch) {
+        goTo(index);
+    } else {
+        current_ = index;
+        count_->setText(countText());
+        highlight();
+    }
+}
+
+void FindBar::next() {
+    if (again_.isActive()) search();
+    if (matches_.empty()) {
+        announce(countText());
+        return;
+    }
+    goTo((current_ + 1) % static_cast<int>(matches_.size()));
+}
+
+void FindBar::previous() {
+    if (again_.isActive()) search();
+    if (matches_.empty()) {
+        announce(countText());
+        return;
+    }
+    const int n = static_cast<int>(matches_.size());
+    goTo((current_ - 1 + n) % n);
+}
+
+void FindBar::goTo(int index) {
+    current_ = index;
+    QTextCursor cursor(view_.document()->findBlockByNumber(matches_[index]));
+    view_.setTextCursor(cursor);
+    view_.ensureCursorVisible();
+    count_->setText(countText());
+    highlight();
+    announce(lineText(matches_[index]) + ". " + countText());
+}
+
+// Only the matches in sight are painted: a million matches cost nothing while scrolling.
+void FindBar::highlight() {
+    QList<QTextEdit::ExtraSelection> marks;
+    if (!matches_.empty()) {
+        const int first = view_.cursorForPosition(QPoint(0, 0)).blockNumber();
+        const int shown =
+            view_.viewport()->height() / std::max(1, view_.fontMetrics().height()) + 2;
+        auto it = std::lower_bound(matches_.begin(), matches_.end(), first);
+        for (; it != matches_.end() && *it <= first + shown; ++it) {
+            QTextEdit::ExtraSelection mark;
+            mark.cursor = QTextCursor(view_.document()->findBlockByNumber(*it));
+            mark.format.setBackground(current_ >= 0 && *it == matches_[current_] ? kCurrentMatch
+                                                                                 : kMatch);
+            mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+            marks.append(mark);
+        }
+    }
+    view_.setExtraSelections(marks);
+}
+
+// Said where the focus is, in the field, as text a reader announces.
+void FindBar::announce(const QString& said) {
+    if (said.isEmpty()) return;
+    if (QAccessible::isActive()) {
+        QAccessibleTextInsertEvent inserted(field_, field_->cursorPosition(), said);
+        QAccessible::updateAccessibility(&inserted);
+    }
+    if (onAnnounced) onAnnounced(said);
+}
+
+bool FindBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == field_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            close();
+            return true;
+        }
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & Qt::ShiftModifier)) {
+            previous();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+FindBar* findBarOf(TapeWindow& tape) {
+    return tape.findChild<FindBar*>("pnlFind", Qt::FindDirectChildrenOnly);
+}
+
+void installFindCommands(const FindCommands& c) {
+    const auto bar = [c]() -> FindBar* {
+        TapeWindow& tape = *c.tape;
+        if (!tape.isVisible() && c.showTape && c.showTape->isEnabled()) c.showTape->trigger();
+        tape.show();
+        tape.raise();
+        tape.activateWindow();
+        FindBar* made = findBarOf(tape);
+        if (!made) {
+            made = new FindBar(*tape.editor(), c.text, &tape);
+            tape.setFindBar(made);
+        }
+        return made;
+    };
+    const auto onBoth = [c](QAction* a) {
+        a->setEnabled(true);
+        c.tape->addAction(a);  // the keypad has it already: from both windows
+    };
+    onBoth(c.find);
+    onBoth(c.next);
+    onBoth(c.previous);
+    QObject::connect(c.find, &QAction::triggered, c.tape, [bar] { bar()->open(); });
+    // F3 and Shift+F3 open the bar when it is closed or empty, otherwise they move.
+    const auto move = [bar](bool forward) {
+        FindBar* b = bar();
+        if (!b->isVisible() || b->field()->text().trimmed().isEmpty()) {
+            b->open();
+        } else if (forward) {
+            b->next();
+        } else {
+            b->previous();
+        }
+    };
+    QObject::connect(c.next, &QAction::triggered, c.tape, [move] { move(true); });
+    QObject::connect(c.previous, &QAction::triggered, c.tape, [move] { move(false); });
+}
+
+}  // namespace zumbrel::gui
