@@ -8,7 +8,7 @@ ZUMBREL_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format unrtf
   qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev fonts-liberation fonts-dejavu-core
-  espeak-ng libsonic-dev
+  espeak-ng libsonic-dev libglib2.0-dev
   xvfb xauth dbus at-spi2-core python3-pyatspi orca openbox xdotool x11-utils imagemagick
   qt6-translations-l10n lintian
   desktop-file-utils poppler-utils openssl appstream dpkg-dev

@@ -56,6 +56,10 @@ void Calculator::document(tape::DocumentKey key) {
     guarded([&] { documents_.run(key); });
 }
 
+void Calculator::openDocument(const std::string& path) {
+    guarded([&] { documents_.openFile(path); });
+}
+
 void Calculator::annotate(tape::AnnotationKey key) {
     guarded([&] {
         annotations_.install = business_.install;

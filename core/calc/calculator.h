@@ -32,6 +32,8 @@ class Calculator {
     business::BusinessRegisters& business() { return business_; }
     const business::BusinessRegisters& business() const { return business_; }
     // A file command: new, open, save, save as, or the close's question.
+    // Opens that tape file as [OPEN] opens the one chosen (a recent tape).
+    void openDocument(const std::string& path);
     void document(tape::DocumentKey key);
     tape::Documents& documents() { return documents_; }
     const tape::Documents& documents() const { return documents_; }

@@ -198,6 +198,8 @@ const std::vector<WindowKeys>& languageKeyLists() {
                       {"VERIFY_UPDATES", "mItemMAJ"},
                       {"VOICE_FASTER", "mItemVoiceFaster"},
                       {"FIND", "mItemFind"},
+                      {"RECENT_TAPES", "mItemRecent"},
+                      {"RECENT_CLEAR", "mItemRecentClear"},
                       {"VOICE_SLOWER", "mItemVoiceSlower"},
                       {"ZUMBREL_ON_WEB", "mItemZMBSurWeb"},
                       // The menus of the display, the memories and the clipboard panel.

@@ -8,6 +8,8 @@ constexpr std::string_view kForm = "FORM1";
 constexpr std::string_view kRibbon = "RIBBON";
 constexpr std::string_view kMemories = "MEMORYDAD";
 constexpr std::string_view kList = "LISTMEMORY";
+constexpr std::string_view kRecent = "RECENT";
+constexpr int kRecentTapes = 8;
 
 std::string rate(const char* whole, char ds, const char* fraction) {
     return std::string(whole) + ds + fraction;
@@ -135,6 +137,12 @@ void ReadSettings(const ProfileFile& f, char ds, Settings& s, ReadReport& report
         if (!item) break;
         s.listNbr.push_back(std::move(*item));
     }
+    s.recentTapes.clear();
+    for (int i = 1; i <= kRecentTapes; ++i) {
+        auto file = f.find(kRecent, "File" + std::to_string(i));
+        if (!file) break;
+        if (!file->empty()) s.recentTapes.push_back(std::move(*file));
+    }
     // Four or five decimals are spoken digit by digit.
     if (s.nbrDec == "0" || s.nbrDec == "1" || s.nbrDec == "2" || s.nbrDec == "3")
         s.wavKeyOnly = false;
@@ -233,6 +241,9 @@ void WriteSettings(ProfileFile& f, const Settings& s) {
     f.eraseSection(kList);
     for (std::size_t i = 0; i < s.listNbr.size(); ++i)
         f.writeString(kList, "Nbr" + std::to_string(i), s.listNbr[i]);
+    f.eraseSection(kRecent);
+    for (std::size_t i = 0; i < s.recentTapes.size() && i < kRecentTapes; ++i)
+        f.writeString(kRecent, "File" + std::to_string(i + 1), s.recentTapes[i]);
 }
 
 void writeOnClose(ProfileFile& f, InstallCode code, const Settings& s) {

@@ -76,6 +76,8 @@ struct Settings {
     // [MEMORYDAD] and [LISTMEMORY]
     std::array<std::string, 4> memories;
     std::vector<std::string> listNbr;
+    // [RECENT] File1…File8: the last tapes opened or saved, newest first.
+    std::vector<std::string> recentTapes;
 
     // The values before any file is read; rates use the system's decimal separator.
     static Settings firstRun(char ds);

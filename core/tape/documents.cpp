@@ -1,5 +1,7 @@
 #include "tape/documents.h"
 
+#include <optional>
+
 #include "tape/tape_file.h"
 
 namespace zumbrel::tape {
@@ -99,6 +101,7 @@ void Documents::afterSave(const std::string& path) {
     lblPathShort_ = GetShortFileName(path);
     caption_ = "Zumbrel - " + lblPathShort_;
     p_.status.show(p_.tr.text(kTapeSaved) + " " + lblPathShort_);
+    if (onFileUsed) onFileUsed(path);
 }
 
 Answer Documents::askReplace(const std::string& path) {
@@ -168,12 +171,14 @@ void Documents::NouveauClick() {
     }
 }
 
-void Documents::openChosenFile(bool setSaveDisabled) {
-    const auto chosen = p_.dialogs.openFile(dialog("OPEN_O", "Ouvrir...", currentFile_));
+void Documents::openChosenFile(bool setSaveDisabled, const std::string* path) {
+    const auto chosen = path ? std::optional<std::string>(*path)
+                             : p_.dialogs.openFile(dialog("OPEN_O", "Ouvrir...", currentFile_));
     if (!chosen) return;
     if (!p_.files.exists(*chosen)) {
         p_.prompts.messageBox(p_.tr.text(kNotFound), p_.tr.text(kMissing), Icon::Exclamation,
                               Buttons::Ok);
+        if (onFileMissing) onFileMissing(*chosen);
         return;
     }
     if (!read(*chosen)) return;
@@ -186,18 +191,27 @@ void Documents::openChosenFile(bool setSaveDisabled) {
     eraserVisible_ = false;
     p_.status.show(p_.tr.text(kTapeOpened) + " " + std::to_string(p_.tape.lineCount()) + " " +
                    p_.tr.text(kLinesWord));
+    if (onFileUsed) onFileUsed(*chosen);
 }
 
 void Documents::OuvrirClick() {
+    open(nullptr);
+}
+
+void Documents::openFile(const std::string& path) {
+    open(&path);
+}
+
+void Documents::open(const std::string* path) {
     if (tapeSaved()) {
-        openChosenFile(true);
+        openChosenFile(true, path);
         return;
     }
     if (p_.tape.isEmpty()) return;
     const Answer a = p_.prompts.messageBox(p_.tr.text(kSaveFile), p_.tr.text(kSaveTapeList),
                                            Icon::Exclamation, Buttons::YesNoCancel);
     if (a == Answer::No) {
-        openChosenFile(false);
+        openChosenFile(false, path);
     } else if (a == Answer::Yes) {
         // The tape is saved and nothing is opened: the user opens again afterwards.
         FileDialogOptions options =

@@ -38,6 +38,9 @@ class Documents {
     std::function<void(bool full)> onTapeReset;
     // Where the dialogs open (the desktop when there is one).
     std::string startFolder;
+    // A tape file opened or saved (the recent tapes), and one asked for that has gone.
+    std::function<void(const std::string& path)> onFileUsed;
+    std::function<void(const std::string& path)> onFileMissing;
 
     void run(DocumentKey key);
     // After [QUIT]: whether the program closed.
@@ -45,6 +48,9 @@ class Documents {
 
     void NouveauClick();
     void OuvrirClick();
+    // Opens that file as "Ouvrir" opens the one chosen, after the same question when the tape
+    // is not saved (a recent tape, Ctrl+1 … Ctrl+8).
+    void openFile(const std::string& path);
     void SaveClick();
     void mItemEnregistrerSousClick();
     // Asks to save an unsaved tape before the program closes; false keeps it open.
@@ -76,7 +82,8 @@ class Documents {
     Outcome overwriteQuestion(const std::string& path, bool restoreCaption);
     // Runs the save dialog titled by `options` and writes the file chosen.
     Outcome saveThroughDialog(const FileDialogOptions& options, bool restoreCaption);
-    void openChosenFile(bool setSaveDisabled);
+    void openChosenFile(bool setSaveDisabled, const std::string* path = nullptr);
+    void open(const std::string* path);
     std::string text(std::string_view key, std::string_view french) const;
 
     DocumentPorts p_;

@@ -6,6 +6,7 @@
 #include "config/language.h"
 #include "keypad/keypad_window.h"
 #include "local_file_system.h"
+#include "tape/recent_tapes_menu.h"
 #include "tape/tape_window.h"
 #include "ui/qt_ports.h"
 #include "voice/speech_rate.h"
@@ -48,6 +49,7 @@ void Session::attach(KeypadWindow& keypad) {
     WindowArranger* arranger = WindowArranger::of(keypad);
     arranger->setSkinFolders(qs(layout_.appFolder), qs(userDataFolder()));
     arranger->applySettings(settings_);
+    if (RecentTapesMenu* recent = RecentTapesMenu::of(keypad)) recent->load(settings_.recentTapes);
     if (layout_.code == config::InstallCode::ZMB) keypad.chooseLanguage(settings_.lang, false);
     keypad.placeOnFirstShow = [this](KeypadWindow& k) {
         return WindowArranger::of(k)->placeAtStart(file_, settings_);
@@ -71,6 +73,8 @@ bool Session::save(KeypadWindow& keypad, std::string& error) {
     settings_.rr = keypad.voiceState().speakKeys;
     settings_.wavKeyOnly = keypad.voiceState().wavKeyOnly;
     settings_.voiceRate = voice::rateText(keypad.voiceState().rate);
+    if (const RecentTapesMenu* recent = RecentTapesMenu::of(keypad))
+        settings_.recentTapes = recent->paths();
     config::writeOnClose(file_, layout_.code, settings_);
     WindowArranger::of(keypad)->savePlacements(file_);
     if (layout_.settingsInUserConfig) {

@@ -5,13 +5,16 @@
 #include "net/network_services.h"
 #include "prefs/preferences_window.h"
 #include "tape/annotation_commands.h"
+#include "tape/document_commands.h"
 #include "tape/find_bar.h"
 #include "tape/header_footer_editor.h"
+#include "tape/recent_tapes_menu.h"
 #include "ui/info_windows.h"
 #include "voice/read_back.h"
 #include "voice/voice_rate.h"
 
 #include <QAction>
+#include <QMenu>
 
 #include "calc/calculator.h"
 #include "config/language.h"
@@ -38,6 +41,15 @@ void installFind(KeypadWindow& keypad) {
                          [&keypad](const Message& m) { return qs(keypad.translator().text(m)); }});
 }
 
+void installRecentTapes(KeypadWindow& keypad) {
+    auto* recent = new RecentTapesMenu(
+        *keypad.findChild<QMenu*>("ppmRecent"), keypad.tapeWindow(),
+        [&keypad](const std::string& path) { keypad.documents().openFile(path); }, &keypad);
+    tape::Documents& documents = keypad.calculator().documents();
+    documents.onFileUsed = [recent](const std::string& path) { recent->used(path); };
+    documents.onFileMissing = [recent](const std::string& path) { recent->missing(path); };
+}
+
 }  // namespace
 
 void installWindowCommands(KeypadWindow& keypad) {
@@ -50,6 +62,7 @@ void installWindowCommands(KeypadWindow& keypad) {
     AnnotationCommands::install(keypad);
     HeaderFooterEditor::install(keypad);
     installFind(keypad);
+    installRecentTapes(keypad);
     for (const char* name : {"mItemVoiceFaster", "mItemVoiceSlower"})
         keypad.tapeWindow().addAction(keypad.findChild<QAction*>(name));  // from the tape too
     installVoiceRate({keypad.findChild<QAction*>("mItemVoiceFaster"),

@@ -187,12 +187,28 @@ KeypadMenus buildKeypadMenus(QWidget* owner) {
     m.ppmFiles = makeMenu(owner, "ppmFiles",
                           {{"mItemNouveau", "Nouveau", "Ctrl+N", false},
                            {"mItemOuvrir", "Ouvrir...", "Ctrl+O", false},
+                           {"mItemRecent", "Tapes récentes", nullptr, false},
                            {"mItemEnregistrer", "Enregistrer", "Ctrl+S", false},
                            {"mItemEnregistrerSous", "Enregistrer sous...", nullptr, false},
                            {"mItemPrint", "Imprimer", "Ctrl+P", false},
                            {"mItemExport", "Exporter (PDF, CSV)...", "Ctrl+E", true},
                            {},
                            {"mItemQuit", "Quitter", "Ctrl+Q", true}});
+    // The recent tapes: eight places, Ctrl+1 … Ctrl+8, shown as the list fills.
+    auto* recent = new QMenu(owner);
+    recent->setObjectName("ppmRecent");
+    recent->setToolTipsVisible(true);
+    for (int i = 1; i <= 8; ++i) {
+        QAction* a = recent->addAction(QString::number(i));
+        a->setObjectName(QStringLiteral("mItemRecent%1").arg(i));
+        a->setShortcut(QKeySequence(QStringLiteral("Ctrl+%1").arg(i)));
+        a->setShortcutContext(Qt::WindowShortcut);
+        a->setVisible(false);
+        owner->addAction(a);
+    }
+    recent->addSeparator();
+    recent->addAction(QObject::tr("Effacer la liste"))->setObjectName("mItemRecentClear");
+    m.ppmFiles->findChild<QAction*>("mItemRecent")->setMenu(recent);
     m.ppmEdit =
         makeMenu(owner, "ppmEdit",
                  {{"mItemColler", "Co&ller", "Ctrl+V", false},

@@ -83,6 +83,12 @@ void DocumentCommands::run(tape::DocumentKey key) {
     apply();
 }
 
+void DocumentCommands::openFile(const std::string& path) {
+    keypad_.calculator().openDocument(path);
+    keypad_.refresh();
+    apply();
+}
+
 void DocumentCommands::apply() {
     const calc::CommandState& c = keypad_.calculator().commands();
     TapeWindow& tape = keypad_.tapeWindow();

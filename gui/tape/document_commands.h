@@ -21,6 +21,8 @@ class DocumentCommands final : public QObject {
 
     // Shows the commands' availability, the tape window's caption.
     void apply();
+    // Opens that tape as "Ouvrir" opens the one chosen (a recent tape).
+    void openFile(const std::string& path);
     // The keypad is on screen: the tape as it starts is saved.
     void keypadShown();
     // PrintList (with the print dialog) and ToolbtnPrintClick (the default printer, or the

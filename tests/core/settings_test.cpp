@@ -87,6 +87,20 @@ TEST_F(SettingsFile, short_announcements_are_off_by_default_and_kept) {
     EXPECT_TRUE(read("[CONFIG]\r\nAlpha=1\r\nShortAnnouncements=1\r\n").shortAnnouncements);
 }
 
+// The recent tapes: File1 to File8 of [RECENT], up to the first gap, written back whole.
+TEST_F(SettingsFile, the_recent_tapes_are_read_in_order_and_written_back) {
+    ProfileFile f = withFile(
+        "[CONFIG]\r\nAlpha=1\r\n[RECENT]\r\nFile1=/a.rtf\r\nFile2=/b.rtf\r\nFile4=/d.rtf\r\n");
+    Settings s = Settings::firstRun(',');
+    ReadINI(f, InstallCode::ZMB, ',', s);
+    EXPECT_EQ(s.recentTapes, (std::vector<std::string>{"/a.rtf", "/b.rtf"}));
+    s.recentTapes = {"/c.rtf"};
+    WriteSettings(f, s);
+    EXPECT_EQ(f.find("RECENT", "File1"), std::optional<std::string>("/c.rtf"));
+    EXPECT_FALSE(f.find("RECENT", "File2"));
+    EXPECT_FALSE(f.find("RECENT", "File4"));
+}
+
 // The voice's rate: "1" unless the file says otherwise, taken as written.
 TEST_F(SettingsFile, the_voice_rate_is_one_by_default_and_read_as_written) {
     EXPECT_EQ(read("[CONFIG]\r\nAlpha=1\r\n").voiceRate, "1");

@@ -25,21 +25,6 @@
 namespace zumbrel::gui {
 namespace {
 
-// Answers the next modal window: a file dialog with `file`, a question with `button`.
-void answerNext(const QString& file, QMessageBox::StandardButton button = QMessageBox::Yes) {
-    QTimer::singleShot(0, [file, button] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) return;
-        modal->setProperty("expected", true);
-        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            dialog->selectFile(file);
-            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            box->button(button)->click();
-        }
-    });
-}
-
 class Documents : public KeypadFixture {
   protected:
     QAction* item(const char* name) { return keypad->findChild<QAction*>(name); }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFont>
+#include <QTemporaryDir>
 #include <QTimer>
 
 int main(int argc, char** argv) {
@@ -18,6 +19,9 @@ int main(int argc, char** argv) {
             "offscreen:configfile=" ZUMBREL_TEST_SCREENS_DIR "/" + screens + ".json");
     // Qt's own file dialogs, which a test can answer (a desktop's dialogs run outside Qt).
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    // The desktop's list of recent documents is the tests' own, never the user's.
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
     QApplication app(argc, argv);
     QFont::insertSubstitutions("Courier New", {"Liberation Mono", "DejaVu Sans Mono", "Monospace"});
     testing::InitGoogleTest(&argc, argv);

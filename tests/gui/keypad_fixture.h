@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "calc/calculator.h"
@@ -19,6 +24,21 @@ namespace zumbrel::gui {
 template <class Condition>
 bool eventually(Condition condition, int milliseconds = 3000) {
     return QTest::qWaitFor(condition, milliseconds);
+}
+
+// Answers the next modal window: a file dialog with `file`, a question with `button`.
+inline void answerNext(const QString& file, QMessageBox::StandardButton button = QMessageBox::Yes) {
+    QTimer::singleShot(0, [file, button] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        modal->setProperty("expected", true);
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            dialog->selectFile(file);
+            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->button(button)->click();
+        }
+    });
 }
 
 // A program folder with the eight language files, as the "ZMB" installation reads them.

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLocalSocket>
 #include <QProcess>
@@ -96,6 +97,12 @@ TEST(Session, settings_and_placements_come_back_at_the_next_start) {
         EXPECT_EQ(keypad.voiceState().kind, "WWo");  // in French, with the woman's voice
         EXPECT_EQ(keypad.voiceState().languageFolder, "Fran");
         EXPECT_EQ(keypad.findChild<QWidget*>("imgVoice")->property("shown").toString(), "ImgFemme");
+        // A tape opened: the recent tapes are kept for the next start.
+        QFile tape(app.filePath("courses.txt"));
+        ASSERT_TRUE(tape.open(QIODevice::WriteOnly));
+        tape.write("12,50\n");
+        tape.close();
+        keypad.documents().openFile(tape.fileName().toStdString());
         keypad.calculator().registers().lblNbrDecPref = "4";
         keypad.keyAction('2');
         keypad.keyAction('-');
@@ -108,6 +115,7 @@ TEST(Session, settings_and_placements_come_back_at_the_next_start) {
         for (int i = 0; i < 2; ++i)
             keypad.findChild<QAction*>("mItemVoiceFaster")->trigger();
         EXPECT_EQ(keypad.voiceState().rate, 1.5);
+        EXPECT_EQ(keypad.findChild<QAction*>("mItemRecent1")->text(), "&1 courses.txt");
         EXPECT_EQ(keypad.statusLine().label()->text(),
                   QString("Vitesse de la voix : 1") +
                       keypad.calculator().registers().decimalSeparator + "5");
@@ -123,6 +131,8 @@ TEST(Session, settings_and_placements_come_back_at_the_next_start) {
         EXPECT_EQ(session.settings().nbrDec, "4");
         EXPECT_EQ(session.settings().memories[3], memory);
         EXPECT_EQ(session.settings().voiceRate, "1.5");
+        EXPECT_EQ(session.settings().recentTapes,
+                  std::vector<std::string>{app.filePath("courses.txt").toStdString()});
         KeypadWindow keypad;
         session.attach(keypad);
         keypad.show();
