@@ -3,8 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <chrono>
 #include <optional>
@@ -16,6 +18,7 @@
 #include "local_file_system.h"
 #include "memory_ports.h"
 #include "tape/document_tape.h"
+#include "tape/find_bar.h"
 #include "tape/tape_file.h"
 #include "tape/tape_recovery.h"
 #include "tape/tape_view.h"
@@ -59,6 +62,25 @@ void BM_KeyToTapeOn100000Lines(benchmark::State& state) {
 }
 void BM_KeyToTapeWithRecoveryCopies(benchmark::State& state) {
     runChain(state, 0, true);
+}
+
+// The find bar searching a tape of 10^5 lines in the window (each line read from the view's
+// document), from a new text to the current match shown.
+void BM_FindOnTapeOf100000Lines(benchmark::State& state) {
+    KeypadWindow keypad;
+    keypad.show();
+    for (int i = 0; i < 100000; ++i)
+        keypad.tapeWindow().tape().addLine(i % 2 ? "+ 1 234,50" : "2 469,00");
+    QApplication::processEvents();
+    keypad.findChild<QAction*>("mItemFind")->trigger();
+    auto* bar = zumbrel::gui::findBarOf(keypad.tapeWindow());
+    bool second = false;
+    for (auto _ : state) {
+        second = !second;
+        bar->field()->setText(second ? "2469" : "2469 ");  // a new text, the same amount
+        bar->next();  // searches at once rather than after the typing pause
+    }
+    state.counters["matches"] = static_cast<double>(bar->matches().size());
 }
 
 // The snapshot the recovery copy takes of a tape of 10^5 lines, when the typing pauses: the
@@ -197,6 +219,7 @@ BENCHMARK(BM_EnterToFirstAudio)
 BENCHMARK(BM_KeyToTapeOnEmptyTape)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 BENCHMARK(BM_KeyToTapeOn100000Lines)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 BENCHMARK(BM_KeyToTapeWithRecoveryCopies)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+BENCHMARK(BM_FindOnTapeOf100000Lines)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_RecoverySnapshotOf100000Lines)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_SaveTapeOf100000Lines)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_OpenTapeOf100000Lines)->Unit(benchmark::kMillisecond)->Iterations(10);

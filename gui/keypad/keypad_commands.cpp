@@ -38,7 +38,8 @@ void installFind(KeypadWindow& keypad) {
                          key("actFindNext", QKeySequence(Qt::Key_F3)),
                          key("actFindPrevious", QKeySequence(Qt::SHIFT | Qt::Key_F3)),
                          keypad.findChild<QAction*>("mItemVisibleRibbon"), &keypad.tapeWindow(),
-                         [&keypad](const Message& m) { return qs(keypad.translator().text(m)); }});
+                         [&keypad](const Message& m) { return qs(keypad.translator().text(m)); },
+                         [&keypad] { return keypad.calculator().registers().decimalSeparator; }});
 }
 
 void installRecentTapes(KeypadWindow& keypad) {

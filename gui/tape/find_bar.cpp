@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <algorithm>
+#include <limits>
 
 #include "tape/tape_search.h"
 #include "tape/tape_view.h"
@@ -29,10 +30,12 @@ const QColor kCurrentMatch(255, 176, 64);
 
 }  // namespace
 
-FindBar::FindBar(TapeView& view, std::function<QString(const Message&)> text, QWidget* parent)
+FindBar::FindBar(TapeView& view, std::function<QString(const Message&)> text,
+                 std::function<char()> decimalSeparator, QWidget* parent)
     : QWidget(parent),
       view_(view),
       text_(std::move(text)),
+      decimalSeparator_(std::move(decimalSeparator)),
       field_(new QLineEdit(this)),
       previous_(new QPushButton(this)),
       next_(new QPushButton(this)),
@@ -57,6 +60,9 @@ FindBar::FindBar(TapeView& view, std::function<QString(const Message&)> text, QW
     again_.setSingleShot(true);
     again_.setInterval(150);
     connect(&again_, &QTimer::timeout, this, &FindBar::search);
+    slice_.setSingleShot(true);
+    slice_.setInterval(0);
+    connect(&slice_, &QTimer::timeout, this, &FindBar::scanSlice);
     connect(field_, &QLineEdit::textChanged, this, [this] {
         searchedBlocks_ = 0;
         again_.start();
@@ -96,6 +102,7 @@ void FindBar::open() {
 
 void FindBar::close() {
     again_.stop();
+    slice_.stop();
     matches_.clear();
     current_ = -1;
     view_.setExtraSelections({});
@@ -114,38 +121,53 @@ QString FindBar::lineText(int block) const {
 }
 
 void FindBar::search() {
-    const tape::TapeSearch query(field_->text().toStdString());
-    const char ds = view_.decimalSeparator();
-    const int before = matches_.empty() || current_ < 0 ? -1 : matches_[current_];
-    matches_.clear();
-    std::string line;
-    int number = 0;
-    for (QTextBlock b = view_.document()->begin(); b.isValid(); b = b.next(), ++number) {
-        line = b.text().toStdString();
-        if (query.matches(line, ds)) matches_.push_back(number);
+    query_.emplace(field_->text().toStdString());
+    firstSearch_ = searchedBlocks_ == 0;
+    before_ = matches_.empty() || current_ < 0 ? -1 : matches_[current_];
+    found_.clear();
+    scanned_ = 0;
+    scanSlice();
+}
+
+// A long tape is searched a slice at a time, the window answering in between.
+void FindBar::scanSlice() {
+    if (!scan(kSlice)) {
+        count_->setText(QStringLiteral("…"));
+        slice_.start();
+        return;
     }
-    const bool firstSearch = searchedBlocks_ == 0;
-    searchedBlocks_ = number;
+    finish();
+}
+
+bool FindBar::scan(int budget) {
+    const char ds = decimalSeparator_();
+    std::string line;
+    QTextBlock b = view_.document()->findBlockByNumber(scanned_);
+    for (; b.isValid() && budget > 0; b = b.next(), ++scanned_, --budget) {
+        line = b.text().toStdString();
+        if (query_->matches(line, ds)) found_.push_back(scanned_);
+    }
+    return !b.isValid();
+}
+
+void FindBar::finish() {
+    matches_ = std::move(found_);
+    found_.clear();
+    searchedBlocks_ = scanned_;
     if (matches_.empty()) {
         current_ = -1;
         count_->setText(countText());
         highlight();
-        if (firstSearch) announce(countText());
+        if (firstSearch_) announce(countText());
         return;
     }
     // The current match stays where it was when more lines came; a new text starts from the
     // first match at or after the caret's line, or from the first one (searching wraps).
-    int index = 0;
-    if (!firstSearch && before >= 0) {
-        index = static_cast<int>(std::lower_bound(matches_.begin(), matches_.end(), before) -
+    const int from = !firstSearch_ && before_ >= 0 ? before_ : view_.textCursor().blockNumber();
+    int index = static_cast<int>(std::lower_bound(matches_.begin(), matches_.end(), from) -
                                  matches_.begin());
-    } else {
-        const int caret = view_.textCursor().blockNumber();
-        index = static_cast<int>(std::lower_bound(matches_.begin(), matches_.end(), caret) -
-                                 matches_.begin());
-    }
-    if (index == static_cast<int>(matches_.size())) index = firstSearch ? 0 : index - 1;
-    if (firstSearch) {
+    if (index == static_cast<int>(matches_.size())) index = firstSearch_ ? 0 : index - 1;
+    if (firstSearch_) {
         goTo(index);
     } else {
         current_ = index;
@@ -154,8 +176,28 @@ void FindBar::search() {
     }
 }
 
+// A search typed but not yet made, or not yet through the tape, is finished first; a new
+// text's first match is then the one to go to.
+bool FindBar::settle() {
+    if (again_.isActive()) {
+        again_.stop();
+        query_.emplace(field_->text().toStdString());
+        firstSearch_ = searchedBlocks_ == 0;
+        before_ = matches_.empty() || current_ < 0 ? -1 : matches_[current_];
+        found_.clear();
+        scanned_ = 0;
+    } else if (!slice_.isActive()) {
+        return false;
+    }
+    slice_.stop();
+    scan(std::numeric_limits<int>::max());
+    const bool first = firstSearch_;
+    finish();
+    return first && !matches_.empty();
+}
+
 void FindBar::next() {
-    if (again_.isActive()) search();
+    if (settle()) return;
     if (matches_.empty()) {
         announce(countText());
         return;
@@ -164,7 +206,7 @@ void FindBar::next() {
 }
 
 void FindBar::previous() {
-    if (again_.isActive()) search();
+    if (settle()) return;
     if (matches_.empty()) {
         announce(countText());
         return;
@@ -242,7 +284,7 @@ void installFindCommands(const FindCommands& c) {
         tape.activateWindow();
         FindBar* made = findBarOf(tape);
         if (!made) {
-            made = new FindBar(*tape.editor(), c.text, &tape);
+            made = new FindBar(*tape.editor(), c.text, c.decimalSeparator, &tape);
             tape.setFindBar(made);
         }
         return made;

@@ -3,9 +3,11 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "ports.h"
+#include "tape/tape_search.h"
 
 class QAction;
 class QLabel;
@@ -23,8 +25,9 @@ class TapeView;
 // long file are searched as they come.
 class FindBar final : public QWidget {
   public:
-    // `text` gives the bar's words in the interface language.
-    FindBar(TapeView& view, std::function<QString(const Message&)> text, QWidget* parent);
+    // `text` gives the bar's words in the interface language, `decimalSeparator` the tape's.
+    FindBar(TapeView& view, std::function<QString(const Message&)> text,
+            std::function<char()> decimalSeparator, QWidget* parent);
 
     // Shows the bar with the focus in its field, its text selected.
     void open();
@@ -46,6 +49,10 @@ class FindBar final : public QWidget {
   private:
     void retranslate();
     void search();
+    void scanSlice();
+    bool scan(int budget);  // true when the last line is searched
+    void finish();
+    bool settle();
     void goTo(int index);
     void highlight();
     void announce(const QString& said);
@@ -53,12 +60,20 @@ class FindBar final : public QWidget {
 
     TapeView& view_;
     std::function<QString(const Message&)> text_;
+    std::function<char()> decimalSeparator_;
     QLineEdit* field_;
     QPushButton* previous_;
     QPushButton* next_;
     QLabel* count_;
     QPushButton* close_;
     QTimer again_;  // searches again once the text or the tape has changed
+    QTimer slice_;  // the next slice of a long tape
+    static constexpr int kSlice = 50000;
+    std::optional<tape::TapeSearch> query_;
+    std::vector<int> found_;  // the search under way
+    int scanned_ = 0;
+    bool firstSearch_ = true;
+    int before_ = -1;
     std::vector<int> matches_;
     int current_ = -1;
     int searchedBlocks_ = 0;
@@ -75,6 +90,7 @@ struct FindCommands {
     QAction* showTape = nullptr;  // "Revoir le ruban"
     TapeWindow* tape = nullptr;
     std::function<QString(const Message&)> text;
+    std::function<char()> decimalSeparator;
 };
 void installFindCommands(const FindCommands& c);
 // The tape window's find bar, once made.

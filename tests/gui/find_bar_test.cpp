@@ -8,6 +8,7 @@
 #include <QTextBlock>
 
 #include "keypad_fixture.h"
+#include "tape/document_tape.h"
 #include "tape/tape_view.h"
 #include "tape/tape_window.h"
 
@@ -74,6 +75,28 @@ TEST_F(Find, lines_written_after_the_search_are_searched_too) {
     type("7*2\n");
     EXPECT_TRUE(eventually([&] { return bar.matches().size() == 2; }));
     EXPECT_EQ(bar.countText(), "1 sur 2");  // the current match stays
+}
+
+// A long tape is searched a slice at a time; Enter typed at once goes to the first match.
+TEST_F(Find, a_long_tape_is_searched_in_slices_and_enter_at_once_goes_to_the_first_match) {
+    for (int i = 0; i < 60000; ++i)
+        keypad->tapeWindow().tape().addLine(i % 500 == 499 ? "+ 1 234,50" : "2,00");
+    QTest::keyClick(keypad.get(), Qt::Key_F, Qt::ControlModifier);
+    FindBar* bar = findBarOf(keypad->tapeWindow());
+    ASSERT_NE(bar, nullptr);
+    bar->field()->setText("1234,5");
+    QTest::keyClick(bar->field(), Qt::Key_Return);  // before the typing pause is over
+    ASSERT_EQ(bar->matches().size(), 120u);
+    EXPECT_EQ(bar->current(), 0);
+    EXPECT_EQ(bar->countText(), "1 sur 120");
+    // Another text: searched in slices, the window answering in between.
+    bar->field()->setText("2");
+    bool sliced = false;
+    EXPECT_TRUE(eventually([&] {
+        sliced = sliced || bar->findChild<QLabel*>("lblFindCount")->text() == "…";
+        return bar->matches().size() == 59880u;
+    }));
+    EXPECT_TRUE(sliced);
 }
 
 TEST_F(Find, speaks_the_interface_language) {
