@@ -1,6 +1,7 @@
 // The preferences' choices: decimals and separator, the result comment, the update check,
 // the voice, and the miscellaneous tab (warnings and translucency).
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
@@ -172,6 +173,7 @@ void PreferencesWindow::buildVoice() {
     auto* rates = new QComboBox(speed);
     rates->setObjectName("cbVoiceRate");
     rates->setAccessibleName(text(kVoiceRate));
+    rates->view()->setAccessibleName(text(kVoiceRate));  // its drop-down list
     const char ds = keypad_.calculator().registers().decimalSeparator;
     for (double r = voice::kSlowestRate; r <= voice::kFastestRate; r += voice::kRateStep) {
         rates->addItem(qs(voice::rateText(r)).replace('.', QChar(ds)) + " ×", r);
