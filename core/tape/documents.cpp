@@ -176,8 +176,10 @@ void Documents::openChosenFile(bool setSaveDisabled, const std::string* path) {
                              : p_.dialogs.openFile(dialog("OPEN_O", "Ouvrir...", currentFile_));
     if (!chosen) return;
     if (!p_.files.exists(*chosen)) {
-        p_.prompts.messageBox(p_.tr.text(kNotFound), p_.tr.text(kMissing), Icon::Exclamation,
-                              Buttons::Ok);
+        // A file asked for by its name (a recent tape) is named in the message.
+        const std::string why =
+            path ? p_.tr.text(kMissing) + std::string(kCrLf) + *chosen : p_.tr.text(kMissing);
+        p_.prompts.messageBox(p_.tr.text(kNotFound), why, Icon::Exclamation, Buttons::Ok);
         if (onFileMissing) onFileMissing(*chosen);
         return;
     }

@@ -19,7 +19,9 @@
 #include "calc/calculator.h"
 #include "config/language.h"
 #include "keypad/keypad_window.h"
+#include "keypad/status_line.h"
 #include "tape/tape_window.h"
+#include "ui/accessibility.h"
 #include "ui/qt_ports.h"
 
 namespace zumbrel::gui {
@@ -70,7 +72,14 @@ void installWindowCommands(KeypadWindow& keypad) {
                       keypad.findChild<QAction*>("mItemVoiceSlower"), &keypad.voiceState(),
                       &keypad.translator(),
                       [&keypad] { return keypad.calculator().registers().decimalSeparator; },
-                      [&keypad](const QString& text) { tellOnTheDisplay(keypad, text); }});
+                      [&keypad](const QString& text) {
+                          // Said where the user is: from the tape (its text, its find bar)
+                          // the focus stays there.
+                          if (keypad.tapeWindow().isActiveWindow() && announceInFocusedText(text))
+                              keypad.statusLine().showHint(text);
+                          else
+                              tellOnTheDisplay(keypad, text);
+                      }});
 }
 
 }  // namespace zumbrel::gui

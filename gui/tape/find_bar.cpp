@@ -1,6 +1,7 @@
 #include "tape/find_bar.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "calc/number_text.h"
 #include "tape/tape_search.h"
 #include "tape/tape_view.h"
 #include "tape/tape_window.h"
@@ -51,6 +53,7 @@ FindBar::FindBar(TapeView& view, std::function<QString(const Message&)> text,
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(4);
     row->addWidget(field_, 1);
+    field_->setMinimumWidth(80);
     row->addWidget(previous_);
     row->addWidget(next_);
     row->addWidget(count_);
@@ -67,7 +70,6 @@ FindBar::FindBar(TapeView& view, std::function<QString(const Message&)> text,
         searchedBlocks_ = 0;
         again_.start();
     });
-    connect(field_, &QLineEdit::returnPressed, this, &FindBar::next);
     connect(next_, &QPushButton::clicked, this, &FindBar::next);
     connect(previous_, &QPushButton::clicked, this, &FindBar::previous);
     connect(close_, &QPushButton::clicked, this, &FindBar::close);
@@ -75,9 +77,27 @@ FindBar::FindBar(TapeView& view, std::function<QString(const Message&)> text,
     connect(view_.document(), &QTextDocument::blockCountChanged, this, [this] {
         if (isVisible() && !field_->text().trimmed().isEmpty()) again_.start();
     });
-    connect(view_.verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
-        if (isVisible()) highlight();
+    // Lines taken away (a new tape, an open file, a hand edit): the matches found are no
+    // longer where they were. They are forgotten at once, before anything paints them, and
+    // the tape is searched again.
+    connect(view_.document(), &QTextDocument::contentsChange, this, [this](int, int removed, int) {
+        if (removed == 0 || (matches_.empty() && !slice_.isActive())) return;
+        matches_.clear();
+        current_ = -1;
+        slice_.stop();
+        found_.clear();
+        repaint_.start();
+        if (isVisible() && !field_->text().trimmed().isEmpty()) again_.start();
     });
+    connect(view_.verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (isVisible()) repaint_.start();
+    });
+    // The marks are set once the change under way is over: setting them from inside a change
+    // of the document (a scroll its layout makes) deletes cursors the document is still
+    // moving.
+    repaint_.setSingleShot(true);
+    repaint_.setInterval(0);
+    connect(&repaint_, &QTimer::timeout, this, &FindBar::highlight);
     hide();
 }
 
@@ -88,11 +108,22 @@ void FindBar::retranslate() {
     next_->setText(text_(kNext));
     close_->setAccessibleName(text_(kClose));
     close_->setToolTip(text_(kClose));
-    previous_->setToolTip(previous_->text() + " (Maj+F3)");
-    next_->setToolTip(next_->text() + " (F3)");
+    const auto keys = [](QKeyCombination k) {
+        return QKeySequence(k).toString(QKeySequence::NativeText);
+    };
+    previous_->setToolTip(previous_->text() + " (" + keys(Qt::SHIFT | Qt::Key_F3) + ")");
+    next_->setToolTip(next_->text() + " (" + keys(QKeyCombination(Qt::Key_F3)) + ")");
+    // The count keeps its width, so that the buttons never move under the pointer.
+    const QFontMetrics metrics = count_->fontMetrics();
+    count_->setMinimumWidth(std::max(metrics.horizontalAdvance(text_(kCount).arg(8888).arg(8888)),
+                                     metrics.horizontalAdvance(text_(kNone))));
 }
 
 void FindBar::open() {
+    // The active window's focus, not a menu's that is closing (Ctrl+F or the menu item).
+    QWidget* active = QApplication::activeWindow();
+    QWidget* focused = active ? active->focusWidget() : nullptr;
+    if (focused && !isAncestorOf(focused)) returnTo_ = focused;
     retranslate();
     show();
     field_->setFocus(Qt::ShortcutFocusReason);
@@ -103,11 +134,15 @@ void FindBar::open() {
 void FindBar::close() {
     again_.stop();
     slice_.stop();
+    repaint_.stop();
     matches_.clear();
     current_ = -1;
     view_.setExtraSelections({});
     hide();
-    view_.setFocus(Qt::OtherFocusReason);
+    // Back where Ctrl+F was pressed (the display, the tape).
+    QWidget* back = returnTo_ ? returnTo_.data() : &view_;
+    back->window()->activateWindow();
+    back->setFocus(Qt::OtherFocusReason);
 }
 
 QString FindBar::countText() const {
@@ -216,13 +251,17 @@ void FindBar::previous() {
 }
 
 void FindBar::goTo(int index) {
+    const QTextBlock block = view_.document()->findBlockByNumber(matches_[index]);
+    if (!block.isValid()) return;  // lines gone meanwhile: the search runs again
     current_ = index;
-    QTextCursor cursor(view_.document()->findBlockByNumber(matches_[index]));
-    view_.setTextCursor(cursor);
+    view_.setTextCursor(QTextCursor(block));
     view_.ensureCursorVisible();
     count_->setText(countText());
     highlight();
-    announce(lineText(matches_[index]) + ". " + countText());
+    // A reader hears thousands apart by spaces, whatever the tape shows.
+    const std::string line = lineText(matches_[index]).toStdString();
+    announce(QString::fromStdString(calc::spokenGrouping(line, decimalSeparator_())) + ". " +
+             countText());
 }
 
 // Only the matches in sight are painted: a million matches cost nothing while scrolling.
@@ -234,8 +273,10 @@ void FindBar::highlight() {
             view_.viewport()->height() / std::max(1, view_.fontMetrics().height()) + 2;
         auto it = std::lower_bound(matches_.begin(), matches_.end(), first);
         for (; it != matches_.end() && *it <= first + shown; ++it) {
+            const QTextBlock block = view_.document()->findBlockByNumber(*it);
+            if (!block.isValid()) break;
             QTextEdit::ExtraSelection mark;
-            mark.cursor = QTextCursor(view_.document()->findBlockByNumber(*it));
+            mark.cursor = QTextCursor(block);
             mark.format.setBackground(current_ >= 0 && *it == matches_[current_] ? kCurrentMatch
                                                                                  : kMatch);
             mark.format.setProperty(QTextFormat::FullWidthSelection, true);
@@ -255,16 +296,30 @@ void FindBar::announce(const QString& said) {
     if (onAnnounced) onAnnounced(said);
 }
 
+// Keys typed in the bar stay in it: Enter goes to the next match (Shift+Enter the previous
+// one; on a focused button, that button), Escape closes; none reaches the tape window, which
+// would hand it to the keypad.
+void FindBar::keyPressEvent(QKeyEvent* key) {
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (key->key() == Qt::Key_Escape) {
+        close();
+    } else if (enter && focusWidget() == previous_) {
+        previous();
+    } else if (enter && focusWidget() == close_) {
+        close();
+    } else if (enter) {
+        (key->modifiers() & Qt::ShiftModifier) ? previous() : next();
+    }
+    key->accept();
+}
+
 bool FindBar::eventFilter(QObject* watched, QEvent* event) {
+    // The field lets Enter through (it only signals it): the bar takes it.
     if (watched == field_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape) {
-            close();
-            return true;
-        }
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            (key->modifiers() & Qt::ShiftModifier)) {
-            previous();
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return ||
+            key->key() == Qt::Key_Enter) {
+            keyPressEvent(key);
             return true;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -44,6 +45,7 @@ class FindBar final : public QWidget {
     std::function<void(const QString&)> onAnnounced;
 
   protected:
+    void keyPressEvent(QKeyEvent* key) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -61,13 +63,15 @@ class FindBar final : public QWidget {
     TapeView& view_;
     std::function<QString(const Message&)> text_;
     std::function<char()> decimalSeparator_;
+    QPointer<QWidget> returnTo_;  // where the focus was before the bar opened
     QLineEdit* field_;
     QPushButton* previous_;
     QPushButton* next_;
     QLabel* count_;
     QPushButton* close_;
-    QTimer again_;  // searches again once the text or the tape has changed
-    QTimer slice_;  // the next slice of a long tape
+    QTimer again_;    // searches again once the text or the tape has changed
+    QTimer slice_;    // the next slice of a long tape
+    QTimer repaint_;  // the marks, set again after a scroll or a change
     static constexpr int kSlice = 50000;
     std::optional<tape::TapeSearch> query_;
     std::vector<int> found_;  // the search under way

@@ -54,6 +54,7 @@ void RecentTapesMenu::used(const std::string& path) {
 void RecentTapesMenu::missing(const std::string& path) {
     list_.remove(path);
     refresh();
+    forgetDesktopRecent(path);
 }
 
 void RecentTapesMenu::refresh() {
@@ -72,7 +73,10 @@ void RecentTapesMenu::refresh() {
     menu_.findChild<QAction*>("mItemRecentClear")->setEnabled(!paths.empty());
 }
 
-bool tellDesktopRecent(const std::string& path) {
+namespace {
+
+// The desktop's list, read (an unreadable or absent one starts anew), changed, written back.
+bool changeDesktopRecent(const std::string& path, bool add) {
     GError* error = nullptr;
     gchar* uri = g_filename_to_uri(path.c_str(), nullptr, &error);
     if (!uri) {
@@ -81,20 +85,35 @@ bool tellDesktopRecent(const std::string& path) {
     }
     gchar* xbel = g_build_filename(g_get_user_data_dir(), "recently-used.xbel", nullptr);
     GBookmarkFile* bookmarks = g_bookmark_file_new();
-    // A list that is not there yet, or unreadable, is started anew.
     if (!g_bookmark_file_load_from_file(bookmarks, xbel, &error)) g_clear_error(&error);
-    const bool rtf = g_str_has_suffix(path.c_str(), ".rtf");
-    g_bookmark_file_set_mime_type(bookmarks, uri, rtf ? "application/rtf" : "text/plain");
-    g_bookmark_file_add_application(bookmarks, uri, "Zumbrel", "zumbrel %u");
+    bool changed = true;
+    if (add) {
+        const bool rtf = g_str_has_suffix(path.c_str(), ".rtf");
+        g_bookmark_file_set_mime_type(bookmarks, uri, rtf ? "application/rtf" : "text/plain");
+        g_bookmark_file_add_application(bookmarks, uri, "Zumbrel", "zumbrel %u");
+    } else {
+        changed = g_bookmark_file_remove_item(bookmarks, uri, &error);
+        g_clear_error(&error);
+    }
     gchar* folder = g_path_get_dirname(xbel);
     g_mkdir_with_parents(folder, 0700);
-    const bool written = g_bookmark_file_to_file(bookmarks, xbel, &error);
+    const bool written = changed && g_bookmark_file_to_file(bookmarks, xbel, &error);
     g_clear_error(&error);
     g_free(folder);
     g_bookmark_file_free(bookmarks);
     g_free(xbel);
     g_free(uri);
     return written;
+}
+
+}  // namespace
+
+bool forgetDesktopRecent(const std::string& path) {
+    return changeDesktopRecent(path, false);
+}
+
+bool tellDesktopRecent(const std::string& path) {
+    return changeDesktopRecent(path, true);
 }
 
 }  // namespace zumbrel::gui

@@ -40,5 +40,7 @@ class RecentTapesMenu final : public QObject {
 // Adds the file to the desktop's recent documents (recently-used.xbel, through GLib), so the
 // file manager and the launcher list it. False when that list cannot be written.
 bool tellDesktopRecent(const std::string& path);
+// Takes a file that has gone off that list.
+bool forgetDesktopRecent(const std::string& path);
 
 }  // namespace zumbrel::gui

@@ -3,7 +3,9 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QWindow>
 #include <algorithm>
@@ -236,6 +238,17 @@ class PopupFocusQuiet : public QObject {
   private:
     QPointer<QWindow> quieted_;
 };
+
+bool announceInFocusedText(const QString& text) {
+    QWidget* focused = QApplication::focusWidget();
+    int at = -1;
+    if (auto* line = qobject_cast<QLineEdit*>(focused)) at = line->cursorPosition();
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(focused)) at = edit->textCursor().position();
+    if (at < 0 || text.isEmpty()) return false;
+    QAccessibleTextInsertEvent inserted(focused, at, text);
+    QAccessible::updateAccessibility(&inserted);
+    return true;
+}
 
 void setAccessibleParent(QWidget& popup, QObject* parent) {
     popup.setProperty("zumbrelAccessibleParent", QVariant::fromValue(parent));

@@ -31,6 +31,10 @@ QString nameKeptFor(const QWidget& control);
 // its children: Orca took it for a dead object, never said a menu's name, and named the
 // window again ("Calculatrice Zumbrel") when the focus came back from the popup.
 void setAccessibleParent(QWidget& popup, QObject* parent);
+
+// Says the text where the focus is, as text inserted in the focused line or text field,
+// which screen readers read out; false when the focus is on no such field.
+bool announceInFocusedText(const QString& text);
 QObject* accessibleParentOf(const QWidget& popup);
 
 }  // namespace zumbrel::gui

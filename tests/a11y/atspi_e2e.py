@@ -277,7 +277,7 @@ def main():
             names = [action.getName(i).lower() for i in range(action.nActions)]
             action.doAction(names.index("press"))
             check(wait_for(lambda: announced_since(mark, "119" + ds + "60")),
-                  "pressing the VAT button announces the price with tax")
+                  "pressing the VAT button announces the price with tax: %s" % inserted[mark:])
         check(find(keypad, name="Taux de TVA : 19" + ds + "6 %") is not None,
               "the VAT rate is read in the program's separator")
         rate = find(keypad, name="Taux de TVA : 19" + ds + "6 %")
@@ -342,6 +342,30 @@ def main():
             press_escape()
             check(wait_for(lambda: not showing(find(app, role="dialog", name="Préférences"))),
                   "Escape closes the preferences")
+
+        # The find bar: a match's line and the count are said in its field.
+        # Last: the bar takes the keyboard to the tape window.
+        edit = open_menu(items[1]) if len(items) > 1 else None
+        check(edit is not None and choose(edit, "Rechercher…"), "'Rechercher…' is in the menu")
+        field = None
+        if wait_for(lambda: find(app, role="text", name="Texte ou montant à rechercher",
+                                 showing=True) is not None):
+            field = find(app, role="text", name="Texte ou montant à rechercher")
+        check(field is not None, "the find bar's field is named")
+        if field is not None:
+            mark = len(inserted)
+            field.queryEditableText().setTextContents("12")
+            following = find(app, role="push button", name="Suivant", showing=True)
+            check(following is not None, "the find bar has a 'Suivant' button")
+            if following is not None:
+                following.queryAction().doAction(0)
+            check(wait_for(lambda: any(role == "text" and name == field.name and " sur " in text
+                                       for role, name, focused, text in inserted[mark:])),
+                  "the match's line and the count are said in the field: %s" % inserted[mark:])
+            closing = find(app, role="push button", name="Fermer la recherche", showing=True)
+            check(closing is not None, "the find bar's close button is named")
+            if closing is not None:
+                closing.queryAction().doAction(0)
     finally:
         app_process.terminate()
         try:

@@ -141,4 +141,6 @@ found=$("$cli" --find '999' '1+1=')
 [ "$(printf '%s\n' "$found" | tail -n1)" = "found:" ] || fail "--find nothing: $found"
 json=$("$cli" --format json --find 2 '1+1=')
 echo "$json" | grep -q '"found":\[4\]}$' || fail "--find in JSON: $json"
+"$cli" --read 12 --rate 2 >/dev/null 2>&1 && fail "--rate without --render is refused"
+"$cli" --read 12 --rate 3.5 --render /dev/null >/dev/null 2>&1 && fail "--rate 3.5 is refused"
 echo "1 passed, 0 failed"

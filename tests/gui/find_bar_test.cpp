@@ -3,10 +3,14 @@
 #include "tape/find_bar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 
+#include "keypad/status_line.h"
 #include "keypad_fixture.h"
 #include "tape/document_tape.h"
 #include "tape/tape_view.h"
@@ -47,7 +51,8 @@ TEST_F(Find, ctrl_f_finds_an_amount_whatever_its_grouping_and_f3_moves_between_m
     EXPECT_EQ(bar.countText(), "2 sur 2");
     EXPECT_EQ(caretLine(), 6);
     ASSERT_FALSE(heard.isEmpty());
-    EXPECT_EQ(heard.back(), "1'234,50. 2 sur 2");  // the line, then the count
+    // The line, as a reader hears amounts (thousands apart by a space), then the count.
+    EXPECT_EQ(heard.back(), "1 234,50. 2 sur 2");
     QTest::keyClick(bar.field(), Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_EQ(bar.countText(), "1 sur 2");
     QTest::keyClick(bar.field(), Qt::Key_Return);  // Enter: the next one too
@@ -57,6 +62,35 @@ TEST_F(Find, ctrl_f_finds_an_amount_whatever_its_grouping_and_f3_moves_between_m
     QTest::keyClick(bar.field(), Qt::Key_Escape);
     EXPECT_FALSE(bar.isVisible());
     EXPECT_TRUE(keypad->tapeWindow().editor()->extraSelections().isEmpty());
+}
+
+// Enter in the bar goes to the next match and nothing else: a calculation under way on the
+// keypad is not finished by it. Escape gives the focus back where Ctrl+F was pressed.
+TEST_F(Find, enter_stays_in_the_bar_and_escape_goes_back_where_the_user_was) {
+    type("12+112\n7+5");
+    const int lines = keypad->tapeWindow().editor()->document()->blockCount();
+    QWidget* before = QApplication::focusWidget();
+    ASSERT_NE(before, nullptr);
+    FindBar& bar = openWith(keypad.get(), "12");
+    QTest::keyClick(bar.field(), Qt::Key_Return);
+    QTest::keyClick(bar.findChild<QPushButton*>("btnFindNext"), Qt::Key_Return);
+    EXPECT_EQ(keypad->tapeWindow().editor()->document()->blockCount(), lines);
+    EXPECT_EQ(keypad->calculator().registers().edtSaisie, "5");  // still typing "7 + 5"
+    QTest::keyClick(bar.field(), Qt::Key_Escape);
+    EXPECT_TRUE(eventually([&] { return QApplication::focusWidget() == before; }));
+}
+
+// The voice made faster from the tape window is told there: the focus stays in the find
+// field (where the rate is said as text a reader reads out), the status line shows it.
+TEST_F(Find, the_voice_rate_changed_from_the_bar_leaves_the_focus_there) {
+    type("1+1\n");
+    FindBar& bar = openWith(keypad.get(), "1");
+    ASSERT_TRUE(eventually([&] { return keypad->tapeWindow().isActiveWindow(); }));
+    keypad->findChild<QAction*>("mItemVoiceFaster")->trigger();
+    EXPECT_TRUE(bar.field()->hasFocus());
+    EXPECT_EQ(keypad->statusLine().label()->text(),
+              QString("Vitesse de la voix : 1") +
+                  keypad->calculator().registers().decimalSeparator + "25");
 }
 
 TEST_F(Find, works_from_the_tape_and_finds_text) {
@@ -97,6 +131,34 @@ TEST_F(Find, a_long_tape_is_searched_in_slices_and_enter_at_once_goes_to_the_fir
         return bar->matches().size() == 59880u;
     }));
     EXPECT_TRUE(sliced);
+}
+
+// New tapes while the bar is open: the bar follows the tape it searches, and nothing of the
+// old tape's lines is kept.
+TEST_F(Find, new_tapes_while_the_bar_is_open_are_searched_as_they_fill) {
+    for (int i = 0; i < 12; ++i)
+        type("1+1\n");  // matches down to line 67
+    FindBar& bar = openWith(keypad.get(), "1");
+    bar.previous();  // the last match, far down
+    // A new tape: the matches found are forgotten before anything paints them.
+    answerNext({}, QMessageBox::No);
+    keypad->findChild<QAction*>("mItemNouveau")->trigger();
+    keypad->tapeWindow().editor()->verticalScrollBar()->setValue(0);
+    for (const auto& mark : keypad->tapeWindow().editor()->extraSelections())
+        EXPECT_TRUE(mark.cursor.block().isValid());
+    EXPECT_TRUE(bar.matches().empty());
+    for (int round = 0; round < 8; ++round) {
+        answerNext({}, QMessageBox::No);
+        keypad->findChild<QAction*>("mItemNouveau")->trigger();
+        QTest::qWait(20);
+        type("1+1\n");
+        keypad->tapeWindow().editor()->verticalScrollBar()->setValue(round % 2);
+        QTest::qWait(round % 3 == 0 ? 200 : 10);
+    }
+    EXPECT_TRUE(eventually([&] {
+        return bar.matches() == std::vector<int>{0, 1};
+    })) << keypad->tapeWindow().editor()->toPlainText().toStdString()
+        << " " << bar.matches().size();
 }
 
 TEST_F(Find, speaks_the_interface_language) {

@@ -74,8 +74,15 @@ TEST_F(Recent, a_tape_that_has_gone_is_said_missing_and_taken_off_the_list) {
         }
     });
     keypad->findChild<QAction*>("mItemRecent1")->trigger();
-    EXPECT_FALSE(said.isEmpty());
+    EXPECT_TRUE(said.contains(gone)) << said.toStdString();  // the file is named
     EXPECT_EQ(shown(), QStringList{"&1 kept.txt"});
+    // Taken off the desktop's recent documents too; the other one stays.
+    QFile xbel(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+               "/recently-used.xbel");
+    ASSERT_TRUE(xbel.open(QIODevice::ReadOnly));
+    const QByteArray desktop = xbel.readAll();
+    EXPECT_FALSE(desktop.contains(QUrl::fromLocalFile(gone).toEncoded()));
+    EXPECT_TRUE(desktop.contains(QUrl::fromLocalFile(kept).toEncoded()));
     keypad->findChild<QAction*>("mItemRecentClear")->trigger();
     EXPECT_TRUE(shown().isEmpty());
     EXPECT_FALSE(keypad->findChild<QAction*>("mItemRecentClear")->isEnabled());

@@ -318,6 +318,8 @@ int main(int argc, char** argv) {
                     zumbrel::business::categoryName(bmi->category, french).c_str());
         return 0;
     }
+    if (o.rate != 1 && o.render.empty()) fail("--rate goes with --read NUMBER --render FILE.wav");
+    if (!o.render.empty() && !o.read) fail("--render goes with --read NUMBER");
     if (o.read) {
         const std::vector<std::string> files =
             zumbrel::voice::readNumberFiles(o.readNumber, o.ds, o.nbrDec, o.lang);
