@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -81,11 +83,12 @@ TEST_F(Sound, a_reading_keeps_the_window_painted_and_keys_come_in_order) {
 // A loudspeaker that plays until the end or until the reading is cut short.
 class CuttableBackend final : public AudioBackend {
   public:
+    explicit CuttableBackend(int ms = 2000) : ms_(ms) {}
     bool playSync(const voice::PcmWave& wave, const std::function<bool()>& cutShort) override {
         played.push_back(wave.data.size());
         QElapsedTimer t;
         t.start();
-        waitKeepingWindowPainted([&] { return t.elapsed() >= 2000 || (cutShort && cutShort()); },
+        waitKeepingWindowPainted([&] { return t.elapsed() >= ms_ || (cutShort && cutShort()); },
                                  5000, cutShort != nullptr);
         lasted = t.elapsed();
         return true;
@@ -93,6 +96,9 @@ class CuttableBackend final : public AudioBackend {
     void playAsync(const voice::PcmWave&) override {}
     std::vector<std::size_t> played;
     qint64 lasted = 0;
+
+  private:
+    int ms_;
 };
 
 void pressOn(QWindow* window, Qt::Key key, Qt::KeyboardModifiers mods, const QString& text) {
@@ -120,6 +126,31 @@ TEST_F(Sound, a_key_typed_during_a_reading_cuts_it_short_and_nothing_is_lost) {
     EXPECT_EQ(edit.text(), "");       // nothing typed in the middle of the reading
     QCoreApplication::processEvents();
     EXPECT_EQ(edit.text(), "ab");
+}
+
+// A click during a reading waits for its end, then presses the button.
+TEST_F(Sound, a_click_during_a_reading_presses_the_button_afterwards) {
+    QtSoundOutput out(files);
+    out.setBackend(std::make_unique<CuttableBackend>(300));
+    QPushButton button("OK");
+    button.resize(80, 30);
+    int clicked = 0;
+    QObject::connect(&button, &QPushButton::clicked, &button, [&] { ++clicked; });
+    button.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
+    QTimer::singleShot(50, &button, [&] {
+        const QPointF at(40, 15);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(
+                button.windowHandle(),
+                new QMouseEvent(type, at, button.mapToGlobal(at), Qt::LeftButton,
+                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                Qt::NoModifier));
+    });
+    out.playSync("/snd/1.wav");
+    EXPECT_EQ(clicked, 0);  // nothing ran in the middle of the reading
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clicked, 1);
 }
 
 // A shortcut pressed during a reading (Qt no longer matches it once held back) runs after it.
