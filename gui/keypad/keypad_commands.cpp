@@ -2,6 +2,7 @@
 
 #include "arrange/window_arranger.h"
 #include "business/bmi_window.h"
+#include "config/translate_windows.h"
 #include "net/network_services.h"
 #include "prefs/preferences_window.h"
 #include "tape/annotation_commands.h"
@@ -58,8 +59,12 @@ void installRecentTapes(KeypadWindow& keypad) {
 void installWindowCommands(KeypadWindow& keypad) {
     WindowArranger::install(keypad);
     BmiWindow::install(keypad);
-    InfoWindows::install(keypad);
-    NetworkServices::install(keypad);
+    InfoWindows::install({&keypad, keypad.tapeWindow().action("ToolBtnInfo"),
+                          keypad.tapeWindow().action("mItemPrincipeRuban"),
+                          [&keypad] { return WindowTranslator::forKeypad(keypad); }});
+    NetworkServices::install(keypad, keypad.translator(), [&keypad](const QString& text) {
+        keypad.statusLine().showHint(text);
+    });
     PreferencesWindow::install(keypad);
     installReadBack(keypad);
     AnnotationCommands::install(keypad);

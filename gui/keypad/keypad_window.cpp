@@ -69,6 +69,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
       voice_(std::make_unique<voice::SpeechVoice>(*voiceState_, *sound_, *files_, *prompts_,
                                                   *translator_)) {
     installAccessibility();
+    presentAsWindow(*this);
     sound_->rate = [state = voiceState_.get()] { return state->rate; };
     setObjectName("Form1");
     setWindowTitle("Zumbrel");

@@ -16,8 +16,6 @@
 #include <QVBoxLayout>
 
 #include "config/language.h"
-#include "keypad/keypad_window.h"
-#include "keypad/status_line.h"
 #include "net/replies.h"
 #include "ui/qt_ports.h"
 #include "version.h"
@@ -53,15 +51,22 @@ QLabel* plainLabel(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-NetworkServices::NetworkServices(KeypadWindow& keypad)
-    : QObject(&keypad), base(ServiceClient::configuredBase()), keypad_(keypad), client_(this) {
+NetworkServices::NetworkServices(QWidget& window, const Translator& tr,
+                                 std::function<void(const QString&)> hint)
+    : QObject(&window),
+      base(ServiceClient::configuredBase()),
+      window_(window),
+      tr_(tr),
+      hint_(std::move(hint)),
+      client_(this) {
     setObjectName("NetworkServices");
 }
 
-NetworkServices& NetworkServices::install(KeypadWindow& keypad) {
-    auto* services = new NetworkServices(keypad);
-    const auto item = [&keypad](const char* name) {
-        QAction* a = keypad.findChild<QAction*>(name);
+NetworkServices& NetworkServices::install(QWidget& window, const Translator& tr,
+                                          std::function<void(const QString&)> hint) {
+    auto* services = new NetworkServices(window, tr, std::move(hint));
+    const auto item = [&window](const char* name) {
+        QAction* a = window.findChild<QAction*>(name);
         a->setEnabled(true);
         return a;
     };
@@ -75,7 +80,7 @@ NetworkServices& NetworkServices::install(KeypadWindow& keypad) {
         connect(item(name), &QAction::triggered, services,
                 [services, path = QString::fromLatin1(path)] { services->openPage(path); });
     }
-    if (QWidget* name = keypad.findChild<QWidget*>("imgNameHead")) {
+    if (QWidget* name = window.findChild<QWidget*>("imgNameHead")) {
         name->installEventFilter(services);
         name->setCursor(Qt::PointingHandCursor);
     }
@@ -93,18 +98,18 @@ bool NetworkServices::eventFilter(QObject* watched, QEvent* event) {
 
 bool NetworkServices::configured() {
     if (!base.isEmpty()) return true;
-    keypad_.statusLine().showHint(qs(keypad_.translator().text(kServiceNotConfigured)));
+    hint_(qs(tr_.text(kServiceNotConfigured)));
     return false;
 }
 
 void NetworkServices::busy(bool on) {
     // One check at a time: its commands wait for it.
     for (const char* name : {"mItemMAJ", "DetectIP"})
-        keypad_.findChild<QAction*>(name)->setEnabled(!on);
+        window_.findChild<QAction*>(name)->setEnabled(!on);
 }
 
 QWidget* NetworkServices::transient(const QString& caption, const QString& text, int ms) {
-    auto* w = new QDialog(&keypad_, Qt::Tool | Qt::WindowStaysOnTopHint);
+    auto* w = new QDialog(&window_, Qt::Tool | Qt::WindowStaysOnTopHint);
     w->setObjectName("TransientMessage");
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setWindowTitle(caption);
@@ -127,12 +132,12 @@ void NetworkServices::checkUpdate() {
     if (!configured() || client_.busy()) return;
     busy(true);
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    const QString caption = qs(keypad_.translator().text(kUpdateService));
+    const QString caption = qs(tr_.text(kUpdateService));
     client_.fetch(QUrl(base + "/version/v_zmb.txt"), static_cast<qint64>(net::kMaxVersionReply),
                   [this, caption](ServiceReply reply) {
                       QApplication::restoreOverrideCursor();
                       busy(false);
-                      const auto& tr = keypad_.translator();
+                      const auto& tr = tr_;
                       if (reply.kind == ServiceReply::Kind::Offline) {
                           transient(caption, qs(tr.text(kOffline)), longMs);
                           return;
@@ -153,8 +158,8 @@ void NetworkServices::checkUpdate() {
 }
 
 void NetworkServices::updateWindow(const QString& headline, const QStringList& news) {
-    const auto& tr = keypad_.translator();
-    QDialog dialog(&keypad_);
+    const auto& tr = tr_;
+    QDialog dialog(&window_);
     dialog.setObjectName("UpdateZMB");
     dialog.setWindowTitle(qs(tr.text(kUpdateService)));
     auto* layout = new QVBoxLayout(&dialog);
@@ -203,7 +208,7 @@ void NetworkServices::showAddresses() {
     if (!configured() || client_.busy()) return;
     busy(true);
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    const QString caption = qs(keypad_.translator().text(kIpService)) + " " + QUrl(base).host();
+    const QString caption = qs(tr_.text(kIpService)) + " " + QUrl(base).host();
     client_.fetch(
         QUrl(base + "/getip.php"), static_cast<qint64>(net::kMaxIpReply),
         [this, caption](ServiceReply reply) {

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "net/service_client.h"
 #include "ports.h"
@@ -10,8 +11,6 @@
 class QWidget;
 
 namespace zumbrel::gui {
-
-class KeypadWindow;
 
 // Said where a build has no web service address.
 inline constexpr Message kServiceNotConfigured{"MSG_SERVICE_NOT_CONFIGURED",
@@ -22,8 +21,13 @@ inline constexpr Message kServiceNotConfigured{"MSG_SERVICE_NOT_CONFIGURED",
 // network; the answers come in short windows that close by themselves.
 class NetworkServices final : public QObject {
   public:
-    explicit NetworkServices(KeypadWindow& keypad);
-    static NetworkServices& install(KeypadWindow& keypad);
+    // `window` holds the menu items ("mItemMAJ", "DetectIP", "mItemFAQ", "mItemZMBSurWeb") and
+    // the program's name picture, and parents the short windows; `tr` gives their words,
+    // `hint` shows a line on the status line.
+    NetworkServices(QWidget& window, const Translator& tr,
+                    std::function<void(const QString&)> hint);
+    static NetworkServices& install(QWidget& window, const Translator& tr,
+                                    std::function<void(const QString&)> hint);
 
     QString base;  // the build's, unless a test or a run gives another
 
@@ -50,7 +54,9 @@ class NetworkServices final : public QObject {
     QWidget* transient(const QString& caption, const QString& text, int ms);
     void updateWindow(const QString& headline, const QStringList& news);
 
-    KeypadWindow& keypad_;
+    QWidget& window_;
+    const Translator& tr_;
+    std::function<void(const QString&)> hint_;
     ServiceClient client_;
 };
 

@@ -69,6 +69,7 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
       btnClicMagic_(new QPushButton(this)),
       menu_(new QMenu(this)) {
     installAccessibility();
+    presentAsWindow(*this);
     setObjectName("Ribbon");
     setWindowTitle("Zumbrel");
     setAccessibleName(tr("Ruban de Zumbrel"));

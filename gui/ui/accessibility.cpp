@@ -12,11 +12,9 @@
 
 #include "keypad/display_view.h"
 #include "keypad/kept_numbers_panel.h"
-#include "keypad/keypad_window.h"
 #include "keypad/menu_bar.h"
 #include "tape/tape_accessible.h"
 #include "tape/tape_view.h"
-#include "tape/tape_window.h"
 #include "ui/menu_item_accessible.h"
 
 namespace zumbrel::gui {
@@ -158,11 +156,10 @@ class PopupAccessible final : public QAccessibleWidget {
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
-    // The two borderless top-level windows are windows, not anonymous panes.
-    if (auto* keypad = dynamic_cast<KeypadWindow*>(object))
-        return new QAccessibleWidget(keypad, QAccessible::Window);
-    if (auto* tape = dynamic_cast<TapeWindow*>(object))
-        return new QAccessibleWidget(tape, QAccessible::Window);
+    // The borderless top-level windows are windows, not anonymous panes.
+    if (auto* w = qobject_cast<QWidget*>(object);
+        w && w->property("zumbrelAccessibleWindow").toBool())
+        return new QAccessibleWidget(w, QAccessible::Window);
     if (auto* view = dynamic_cast<DisplayView*>(object)) return new DisplayAccessible(view);
     if (auto* button = dynamic_cast<MenuButton*>(object)) return new MenuButtonAccessible(button);
     if (auto* label = dynamic_cast<NumberLabel*>(object)) return new NumberLabelAccessible(label);
@@ -248,6 +245,10 @@ bool announceInFocusedText(const QString& text) {
     QAccessibleTextInsertEvent inserted(focused, at, text);
     QAccessible::updateAccessibility(&inserted);
     return true;
+}
+
+void presentAsWindow(QWidget& window) {
+    window.setProperty("zumbrelAccessibleWindow", true);
 }
 
 void setAccessibleParent(QWidget& popup, QObject* parent) {

@@ -12,6 +12,10 @@ namespace zumbrel::gui {
 // "press" action drops their menu.
 void installAccessibility();
 
+// A borderless top-level window (the keypad, the tape) shown to screen readers as a window.
+// Called first thing in its constructor, before anything asks for its accessible interface.
+void presentAsWindow(QWidget& window);
+
 // A control's name for screen readers, kept as its caption too, so that a control that
 // shows a value (the decimal places, the interim result) can be named "caption : value".
 void setAccessibleCaption(QWidget& w, const QString& caption);

@@ -22,10 +22,8 @@
 
 #include "config/language.h"
 #include "config/translate_windows.h"
-#include "keypad/keypad_window.h"
 #include "local_file_system.h"
 #include "net/network_services.h"
-#include "tape/tape_window.h"
 #include "ui/licence_text.h"
 #include "ui/qt_ports.h"
 #include "version.h"
@@ -255,10 +253,10 @@ void InfoWindows::licence(QWidget* parent, const Translator& texts) {
                french + QString::fromUtf8(kLicenceText));
 }
 
-void InfoWindows::install(KeypadWindow& keypad) {
-    const auto open = [&keypad](void (*window)(QWidget*, const Translator&, bool)) {
-        const auto texts = WindowTranslator::forKeypad(keypad);
-        window(&keypad, *texts, texts->french());
+void InfoWindows::install(const InfoCommands& c) {
+    const auto open = [c](void (*window)(QWidget*, const Translator&, bool)) {
+        const auto texts = c.texts();
+        window(c.window, *texts, texts->french());
     };
     const std::pair<const char*, void (*)(QWidget*, const Translator&, bool)> items[] = {
         {"mItemAPropos", [](QWidget* p, const Translator& t, bool f) { about(p, t, f); }},
@@ -267,16 +265,15 @@ void InfoWindows::install(KeypadWindow& keypad) {
         {"mItemPrincipeFonction", [](QWidget* p, const Translator& t, bool) { principle(p, t); }},
     };
     for (const auto& [name, window] : items) {
-        QAction* item = keypad.findChild<QAction*>(name);
+        QAction* item = c.window->findChild<QAction*>(name);
         item->setEnabled(true);
-        QObject::connect(item, &QAction::triggered, &keypad,
+        QObject::connect(item, &QAction::triggered, c.window,
                          [open, window = window] { open(window); });
     }
     // The tape's toolbar button and its right-click menu item open the principle as well.
-    for (QAction* info : {keypad.tapeWindow().action("ToolBtnInfo"),
-                          keypad.tapeWindow().action("mItemPrincipeRuban")}) {
+    for (QAction* info : {c.tapeInfo, c.tapePrinciple}) {
         info->setEnabled(true);
-        QObject::connect(info, &QAction::triggered, &keypad, [open] {
+        QObject::connect(info, &QAction::triggered, c.window, [open] {
             open([](QWidget* p, const Translator& t, bool) { principle(p, t); });
         });
     }

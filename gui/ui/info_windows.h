@@ -1,7 +1,11 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+
 #include "info/machine.h"
 
+class QAction;
 class QDialog;
 class QWidget;
 
@@ -11,7 +15,17 @@ class Translator;
 
 namespace zumbrel::gui {
 
-class KeypadWindow;
+class WindowTranslator;
+
+// What opens the information windows: `window` holds the help menu's items and parents the
+// windows; the tape's information button and its menu item open the principle; `texts`
+// gives the words of a window about to open, in the interface language.
+struct InfoCommands {
+    QWidget* window = nullptr;
+    QAction* tapeInfo = nullptr;
+    QAction* tapePrinciple = nullptr;
+    std::function<std::unique_ptr<WindowTranslator>()> texts;
+};
 
 // The windows that tell about the program: About (with the machine's figures), the voice
 // notice, the principle of functioning, the acknowledgements and the licence. Each is created
@@ -19,7 +33,7 @@ class KeypadWindow;
 class InfoWindows {
   public:
     // The help menu's items and the tape toolbar's information button open them.
-    static void install(KeypadWindow& keypad);
+    static void install(const InfoCommands& c);
 
     // The figures of this machine; what cannot be read stays unknown.
     static info::MachineFigures readMachineFigures();
