@@ -4,12 +4,12 @@
 
 #include <QApplication>
 
-#include "keypad/keypad_window.h"
-#include "local_file_system.h"
-#include "tape/document_tape.h"
-#include "tape/tape_file.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
+#include "core/local_file_system.h"
+#include "core/tape/tape_file.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

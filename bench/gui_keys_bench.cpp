@@ -11,21 +11,21 @@
 #include <chrono>
 #include <optional>
 
-#include "calc/key_script.h"
-#include "keypad/kept_numbers_panel.h"
-#include "keypad/keypad_window.h"
-#include "keypad/number_list_popup.h"
-#include "local_file_system.h"
-#include "memory_ports.h"
-#include "tape/document_tape.h"
-#include "tape/find_bar.h"
-#include "tape/tape_file.h"
-#include "tape/tape_recovery.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
-#include "voice/audio_backend.h"
-#include "voice/sound_output.h"
-#include "voice/voice_state.h"
+#include "core/calc/key_script.h"
+#include "core/local_file_system.h"
+#include "core/memory_ports.h"
+#include "core/tape/tape_file.h"
+#include "core/voice/voice_state.h"
+#include "gui/keypad/kept_numbers_panel.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/keypad/number_list_popup.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/find_bar.h"
+#include "gui/tape/tape_recovery.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
+#include "gui/voice/audio_backend.h"
+#include "gui/voice/sound_output.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "calc/key_script.h"
-#include "headless_calculator.h"
+#include "core/calc/key_script.h"
+#include "core/headless_calculator.h"
 
 namespace {
 

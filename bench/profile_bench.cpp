@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "config/language.h"
-#include "config/language_keys.h"
-#include "config/profile_file.h"
-#include "config/settings.h"
-#include "local_file_system.h"
-#include "memory_ports.h"
+#include "core/config/language.h"
+#include "core/config/language_keys.h"
+#include "core/config/profile_file.h"
+#include "core/config/settings.h"
+#include "core/local_file_system.h"
+#include "core/memory_ports.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 
 #include <random>
 
-#include "calc/key_script.h"
-#include "headless_calculator.h"
-#include "tape/rtf_reader.h"
-#include "tape/rtf_writer.h"
-#include "tape/tape_file.h"
+#include "core/calc/key_script.h"
+#include "core/headless_calculator.h"
+#include "core/tape/rtf_reader.h"
+#include "core/tape/rtf_writer.h"
+#include "core/tape/tape_file.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tape/tape_search.h"
+#include "core/tape/tape_search.h"
 
 namespace {
 

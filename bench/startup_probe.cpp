@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "keypad/keypad_window.h"
+#include "gui/keypad/keypad_window.h"
 
 namespace {
 

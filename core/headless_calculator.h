@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calc/calculator.h"
-#include "memory_ports.h"
-#include "tape/memory_tape.h"
-#include "voice/speech_voice.h"
+#include "core/calc/calculator.h"
+#include "core/memory_ports.h"
+#include "core/tape/memory_tape.h"
+#include "core/voice/speech_voice.h"
 
 namespace zumbrel {
 

@@ -1,4 +1,4 @@
-#include "local_file_system.h"
+#include "core/local_file_system.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "ports.h"
+#include "core/ports.h"
 
 namespace zumbrel {
 

@@ -1,6 +1,6 @@
-#include "memory_ports.h"
+#include "core/memory_ports.h"
 
-#include "calc/registers.h"
+#include "core/calc/registers.h"
 
 namespace zumbrel {
 

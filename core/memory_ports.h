@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "ports.h"
-#include "tape/open_lines.h"
+#include "core/ports.h"
+#include "core/tape/open_lines.h"
 
 namespace zumbrel {
 

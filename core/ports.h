@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tape/tape.h"
+#include "core/tape/tape.h"
 
 namespace zumbrel {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "headless_calculator.h"
+#include "core/headless_calculator.h"
 
 namespace {
 

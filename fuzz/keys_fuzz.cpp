@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "calc/key_script.h"
+#include "core/calc/key_script.h"
+#include "core/headless_calculator.h"
 #include "fuzz_checks.h"
-#include "headless_calculator.h"
 
 namespace {
 

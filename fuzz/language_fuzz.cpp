@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "config/codepage.h"
-#include "config/language.h"
-#include "config/language_keys.h"
-#include "config/profile_file.h"
-#include "memory_ports.h"
+#include "core/config/codepage.h"
+#include "core/config/language.h"
+#include "core/config/language_keys.h"
+#include "core/config/profile_file.h"
+#include "core/memory_ports.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace zumbrel;

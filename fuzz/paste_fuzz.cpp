@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/kept_numbers.h"
+#include "core/calc/kept_numbers.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "config/profile_text.h"
+#include "core/config/profile_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace zumbrel::config;

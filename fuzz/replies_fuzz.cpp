@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "config/codepage.h"
-#include "net/replies.h"
+#include "core/config/codepage.h"
+#include "core/net/replies.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view reply(reinterpret_cast<const char*>(data), size);

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "config/codepage.h"
-#include "tape/rtf_reader.h"
-#include "tape/rtf_writer.h"
+#include "core/config/codepage.h"
+#include "core/tape/rtf_reader.h"
+#include "core/tape/rtf_writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace zumbrel::tape;

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "voice/wav.h"
+#include "core/voice/wav.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace zumbrel::voice;

@@ -1,4 +1,4 @@
-#include "arrange/arrangement.h"
+#include "core/arrange/arrangement.h"
 
 #include <algorithm>
 

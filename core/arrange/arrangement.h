@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "arrange/geometry.h"
+#include "core/arrange/geometry.h"
 
 namespace zumbrel::arrange {
 

@@ -1,4 +1,4 @@
-#include "arrange/geometry.h"
+#include "core/arrange/geometry.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
-#include "business/block.h"
+#include "core/business/block.h"
 
 #include <cmath>
 
-#include "business/panel_texts.h"
-#include "calc/decimal.h"
-#include "calc/messages.h"
-#include "calc/number_text.h"
-#include "config/language.h"
+#include "core/business/panel_texts.h"
+#include "core/calc/decimal.h"
+#include "core/calc/messages.h"
+#include "core/calc/number_text.h"
+#include "core/config/language.h"
 
 namespace zumbrel::business {
 

@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
-#include "business/business_registers.h"
-#include "business/exact.h"
-#include "calc/context.h"
-#include "calc/entry.h"
-#include "tape/style.h"
+#include "core/business/business_registers.h"
+#include "core/business/exact.h"
+#include "core/calc/context.h"
+#include "core/calc/entry.h"
+#include "core/tape/style.h"
 
 namespace zumbrel::business {
 

@@ -1,8 +1,8 @@
-#include "business/bmi.h"
+#include "core/business/bmi.h"
 
 #include <algorithm>
 
-#include "business/exact.h"
+#include "core/business/exact.h"
 
 namespace zumbrel::business {
 namespace {

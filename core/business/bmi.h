@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "ports.h"
+#include "core/ports.h"
 
 namespace zumbrel::business {
 

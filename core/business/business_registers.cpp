@@ -1,4 +1,4 @@
-#include "business/business_registers.h"
+#include "core/business/business_registers.h"
 
 #include <utility>
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/settings.h"
+#include "core/config/settings.h"
 
 namespace zumbrel::business {
 

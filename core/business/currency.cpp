@@ -1,8 +1,8 @@
-#include "business/currency.h"
+#include "core/business/currency.h"
 
-#include "business/messages.h"
-#include "calc/messages.h"
-#include "calc/number_text.h"
+#include "core/business/messages.h"
+#include "core/calc/messages.h"
+#include "core/calc/number_text.h"
 
 namespace zumbrel::business {
 namespace {

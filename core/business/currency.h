@@ -1,6 +1,6 @@
 #pragma once
 
-#include "business/block.h"
+#include "core/business/block.h"
 
 namespace zumbrel::business {
 

@@ -1,4 +1,4 @@
-#include "business/exact.h"
+#include "core/business/exact.h"
 
 #include <array>
 #include <cmath>

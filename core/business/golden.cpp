@@ -1,9 +1,9 @@
-#include "business/golden.h"
+#include "core/business/golden.h"
 
 #include <cmath>
 
-#include "business/messages.h"
-#include "calc/messages.h"
+#include "core/business/messages.h"
+#include "core/calc/messages.h"
 
 namespace zumbrel::business {
 

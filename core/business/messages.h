@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports.h"
+#include "core/ports.h"
 
 // The words of the business blocks: language-file key and built-in French text.
 namespace zumbrel::business::msg {

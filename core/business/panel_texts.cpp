@@ -1,7 +1,7 @@
-#include "business/panel_texts.h"
+#include "core/business/panel_texts.h"
 
-#include "business/messages.h"
-#include "config/language.h"
+#include "core/business/messages.h"
+#include "core/config/language.h"
 
 namespace zumbrel::business {
 namespace {

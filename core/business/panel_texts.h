@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "business/business_registers.h"
-#include "ports.h"
+#include "core/business/business_registers.h"
+#include "core/ports.h"
 
 namespace zumbrel::business {
 

@@ -1,9 +1,9 @@
-#include "business/run_block.h"
+#include "core/business/run_block.h"
 
-#include "business/currency.h"
-#include "business/golden.h"
-#include "business/self_employed.h"
-#include "business/vat.h"
+#include "core/business/currency.h"
+#include "core/business/golden.h"
+#include "core/business/self_employed.h"
+#include "core/business/vat.h"
 
 namespace zumbrel::business {
 

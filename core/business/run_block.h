@@ -1,7 +1,7 @@
 #pragma once
 
-#include "business/business_key.h"
-#include "business/business_registers.h"
+#include "core/business/business_key.h"
+#include "core/business/business_registers.h"
 
 namespace zumbrel::business {
 

@@ -1,9 +1,9 @@
-#include "business/self_employed.h"
+#include "core/business/self_employed.h"
 
 #include <algorithm>
 
-#include "business/messages.h"
-#include "calc/number_text.h"
+#include "core/business/messages.h"
+#include "core/calc/number_text.h"
 
 namespace zumbrel::business {
 namespace {

@@ -1,8 +1,8 @@
-#include "business/vat.h"
+#include "core/business/vat.h"
 
-#include "business/messages.h"
-#include "calc/messages.h"
-#include "calc/number_text.h"
+#include "core/business/messages.h"
+#include "core/calc/messages.h"
+#include "core/calc/number_text.h"
 
 #include <utility>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "calc/calculator.h"
+#include "core/calc/calculator.h"
 
-#include "business/block.h"
-#include "business/run_block.h"
-#include "calc/messages.h"
+#include "core/business/block.h"
+#include "core/business/run_block.h"
+#include "core/calc/messages.h"
 
 namespace zumbrel::calc {
 

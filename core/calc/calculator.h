@@ -1,15 +1,15 @@
 #pragma once
 
-#include "business/business_key.h"
-#include "business/business_registers.h"
-#include "calc/commands.h"
-#include "calc/context.h"
-#include "calc/engine.h"
-#include "calc/entry.h"
-#include "calc/input_line.h"
-#include "calc/kept_places.h"
-#include "tape/annotations.h"
-#include "tape/documents.h"
+#include "core/business/business_key.h"
+#include "core/business/business_registers.h"
+#include "core/calc/commands.h"
+#include "core/calc/context.h"
+#include "core/calc/engine.h"
+#include "core/calc/entry.h"
+#include "core/calc/input_line.h"
+#include "core/calc/kept_places.h"
+#include "core/tape/annotations.h"
+#include "core/tape/documents.h"
 
 namespace zumbrel::calc {
 

@@ -3,8 +3,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "calc/registers.h"
-#include "ports.h"
+#include "core/calc/registers.h"
+#include "core/ports.h"
 
 namespace zumbrel::calc {
 

@@ -1,5 +1,5 @@
-#include "calc/decimal.h"
-#include "text_util.h"
+#include "core/calc/decimal.h"
+#include "core/text_util.h"
 
 #include <charconv>
 #include <cmath>

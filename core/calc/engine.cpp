@@ -1,10 +1,10 @@
-#include "calc/engine.h"
+#include "core/calc/engine.h"
 
 #include <cmath>
 
-#include "calc/decimal.h"
-#include "calc/messages.h"
-#include "text_util.h"
+#include "core/calc/decimal.h"
+#include "core/calc/messages.h"
+#include "core/text_util.h"
 
 namespace zumbrel::calc {
 namespace {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "calc/context.h"
-#include "calc/entry.h"
+#include "core/calc/context.h"
+#include "core/calc/entry.h"
 
 namespace zumbrel::calc {
 

@@ -1,10 +1,10 @@
-#include "calc/entry.h"
+#include "core/calc/entry.h"
 
 #include <algorithm>
 
-#include "calc/decimal.h"
-#include "calc/messages.h"
-#include "text_util.h"
+#include "core/calc/decimal.h"
+#include "core/calc/messages.h"
+#include "core/text_util.h"
 
 namespace zumbrel::calc {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/context.h"
+#include "core/calc/context.h"
 
 namespace zumbrel::calc {
 

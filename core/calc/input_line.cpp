@@ -1,9 +1,9 @@
-#include "calc/input_line.h"
+#include "core/calc/input_line.h"
 
 #include <algorithm>
 
-#include "calc/messages.h"
-#include "calc/number_text.h"
+#include "core/calc/messages.h"
+#include "core/calc/number_text.h"
 
 namespace zumbrel::calc {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calc/commands.h"
-#include "calc/engine.h"
-#include "calc/entry.h"
+#include "core/calc/commands.h"
+#include "core/calc/engine.h"
+#include "core/calc/entry.h"
 
 namespace zumbrel::calc {
 

@@ -1,9 +1,9 @@
-#include "calc/kept_numbers.h"
+#include "core/calc/kept_numbers.h"
 
 #include <algorithm>
 
-#include "calc/decimal.h"
-#include "calc/number_text.h"
+#include "core/calc/decimal.h"
+#include "core/calc/number_text.h"
 
 namespace zumbrel::calc {
 namespace {

@@ -1,7 +1,7 @@
-#include "calc/kept_places.h"
+#include "core/calc/kept_places.h"
 
-#include "calc/kept_numbers.h"
-#include "calc/messages.h"
+#include "core/calc/kept_numbers.h"
+#include "core/calc/messages.h"
 
 namespace zumbrel::calc {
 

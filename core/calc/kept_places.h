@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/context.h"
-#include "calc/entry.h"
+#include "core/calc/context.h"
+#include "core/calc/entry.h"
 
 namespace zumbrel::calc {
 

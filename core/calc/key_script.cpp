@@ -1,6 +1,6 @@
-#include "calc/key_script.h"
+#include "core/calc/key_script.h"
 
-#include "calc/calculator.h"
+#include "core/calc/calculator.h"
 
 #include <optional>
 

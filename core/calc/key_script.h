@@ -5,11 +5,11 @@
 #include <variant>
 #include <vector>
 
-#include "business/business_key.h"
-#include "calc/input_line.h"
-#include "calc/kept_places.h"
-#include "tape/annotations.h"
-#include "tape/documents.h"
+#include "core/business/business_key.h"
+#include "core/calc/input_line.h"
+#include "core/calc/kept_places.h"
+#include "core/tape/annotations.h"
+#include "core/tape/documents.h"
 
 namespace zumbrel::calc {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports.h"
+#include "core/ports.h"
 
 // The calculator's own texts: language-file key and built-in French text.
 namespace zumbrel::calc::msg {

@@ -1,8 +1,8 @@
-#include "calc/number_text.h"
+#include "core/calc/number_text.h"
 
 #include <algorithm>
 
-#include "calc/decimal.h"
+#include "core/calc/decimal.h"
 
 namespace zumbrel::calc {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/number_text.h"
-#include "tape/style.h"
+#include "core/calc/number_text.h"
+#include "core/tape/style.h"
 
 namespace zumbrel::calc {
 

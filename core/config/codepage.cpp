@@ -1,4 +1,4 @@
-#include "config/codepage.h"
+#include "core/config/codepage.h"
 
 #include <iconv.h>
 

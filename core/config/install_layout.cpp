@@ -1,6 +1,6 @@
-#include "config/install_layout.h"
+#include "core/config/install_layout.h"
 
-#include "config/profile_text.h"
+#include "core/config/profile_text.h"
 
 namespace zumbrel::config {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "config/settings.h"
-#include "ports.h"
+#include "core/config/settings.h"
+#include "core/ports.h"
 
 namespace zumbrel::config {
 

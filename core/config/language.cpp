@@ -1,8 +1,8 @@
-#include "config/language.h"
+#include "core/config/language.h"
 
 #include <unordered_map>
 
-#include "config/install_layout.h"
+#include "core/config/install_layout.h"
 
 namespace zumbrel::config {
 namespace {

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "config/profile_file.h"
-#include "config/settings.h"
-#include "ports.h"
+#include "core/config/profile_file.h"
+#include "core/config/settings.h"
+#include "core/ports.h"
 
 namespace zumbrel::config {
 

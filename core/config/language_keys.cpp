@@ -1,4 +1,4 @@
-#include "config/language_keys.h"
+#include "core/config/language_keys.h"
 
 #include <algorithm>
 #include <string>

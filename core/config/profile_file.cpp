@@ -1,12 +1,12 @@
-#include "config/profile_file.h"
+#include "core/config/profile_file.h"
 
 #include <algorithm>
 #include <charconv>
 
-#include "config/codepage.h"
-#include "config/profile_index.h"
-#include "config/profile_text.h"
-#include "text_util.h"
+#include "core/config/codepage.h"
+#include "core/config/profile_index.h"
+#include "core/config/profile_text.h"
+#include "core/text_util.h"
 
 namespace zumbrel::config {
 namespace {

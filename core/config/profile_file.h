@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "ports.h"
+#include "core/ports.h"
 
 namespace zumbrel::config {
 class ProfileIndex;

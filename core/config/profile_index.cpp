@@ -1,10 +1,10 @@
-#include "config/profile_index.h"
+#include "core/config/profile_index.h"
 
 #include <cstdint>
 
-#include "config/codepage.h"
-#include "config/profile_lines.h"
-#include "text_util.h"
+#include "core/config/codepage.h"
+#include "core/config/profile_lines.h"
+#include "core/text_util.h"
 
 namespace zumbrel::config {
 namespace {

@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "config/profile_text.h"
+#include "core/config/profile_text.h"
 
 namespace zumbrel::config {
 

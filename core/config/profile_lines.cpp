@@ -1,8 +1,8 @@
-#include "config/profile_lines.h"
+#include "core/config/profile_lines.h"
 
 #include <algorithm>
 
-#include "config/codepage.h"
+#include "core/config/codepage.h"
 
 namespace zumbrel::config::profile {
 namespace {

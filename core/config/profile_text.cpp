@@ -1,11 +1,11 @@
-#include "config/profile_text.h"
+#include "core/config/profile_text.h"
 
 #include <algorithm>
 
-#include "config/codepage.h"
-#include "config/profile_index.h"
-#include "config/profile_lines.h"
-#include "text_util.h"
+#include "core/config/codepage.h"
+#include "core/config/profile_index.h"
+#include "core/config/profile_lines.h"
+#include "core/text_util.h"
 
 namespace zumbrel::config {
 namespace {

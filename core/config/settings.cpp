@@ -1,4 +1,4 @@
-#include "config/settings.h"
+#include "core/config/settings.h"
 
 namespace zumbrel::config {
 namespace {

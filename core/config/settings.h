@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "config/profile_file.h"
+#include "core/config/profile_file.h"
 
 namespace zumbrel::config {
 

@@ -1,4 +1,4 @@
-#include "info/machine.h"
+#include "core/info/machine.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "net/replies.h"
+#include "core/net/replies.h"
 
-#include "config/profile_file.h"
-#include "text_util.h"
+#include "core/config/profile_file.h"
+#include "core/text_util.h"
 
 namespace zumbrel::net {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "version.h"
+#include "core/version.h"
 
 // The two replies of the maker's web server, read in memory (never through a file that
 // someone else could have put in the temporary folder).

@@ -1,9 +1,9 @@
-#include "prefs/preferences.h"
+#include "core/prefs/preferences.h"
 
-#include "business/business_registers.h"
-#include "calc/context.h"
-#include "calc/registers.h"
-#include "voice/voice_state.h"
+#include "core/business/business_registers.h"
+#include "core/calc/context.h"
+#include "core/calc/registers.h"
+#include "core/voice/voice_state.h"
 
 namespace zumbrel::prefs {
 namespace {

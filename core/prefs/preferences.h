@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/settings.h"
+#include "core/config/settings.h"
 
 namespace zumbrel {
 namespace calc {

@@ -1,4 +1,4 @@
-#include "prefs/rate_field.h"
+#include "core/prefs/rate_field.h"
 
 namespace zumbrel::prefs {
 namespace {

@@ -1,9 +1,9 @@
-#include "tape/annotations.h"
+#include "core/tape/annotations.h"
 
-#include "calc/context.h"
-#include "calc/registers.h"
-#include "tape/documents.h"
-#include "tape/rtf_reader.h"
+#include "core/calc/context.h"
+#include "core/calc/registers.h"
+#include "core/tape/documents.h"
+#include "core/tape/rtf_reader.h"
 
 namespace zumbrel::tape {
 namespace {

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <utility>
 
-#include "config/settings.h"
-#include "ports.h"
-#include "tape/tape.h"
+#include "core/config/settings.h"
+#include "core/ports.h"
+#include "core/tape/tape.h"
 
 namespace zumbrel::calc {
 struct CalcSettings;

@@ -1,8 +1,8 @@
-#include "tape/documents.h"
+#include "core/tape/documents.h"
 
 #include <optional>
 
-#include "tape/tape_file.h"
+#include "core/tape/tape_file.h"
 
 namespace zumbrel::tape {
 namespace {

@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "calc/commands.h"
-#include "ports.h"
-#include "tape/tape.h"
-#include "tape/tape_file.h"
+#include "core/calc/commands.h"
+#include "core/ports.h"
+#include "core/tape/tape.h"
+#include "core/tape/tape_file.h"
 
 namespace zumbrel::tape {
 

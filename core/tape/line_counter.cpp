@@ -1,4 +1,4 @@
-#include "tape/line_counter.h"
+#include "core/tape/line_counter.h"
 
 namespace zumbrel::tape {
 

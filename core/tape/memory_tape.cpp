@@ -1,4 +1,4 @@
-#include "tape/memory_tape.h"
+#include "core/tape/memory_tape.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "tape/rich_text.h"
-#include "tape/typing_style.h"
+#include "core/tape/rich_text.h"
+#include "core/tape/typing_style.h"
 
 namespace zumbrel::tape {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "config/codepage.h"
-#include "tape/rtf_reader.h"
+#include "core/config/codepage.h"
+#include "core/tape/rtf_reader.h"
 
 namespace zumbrel::tape {
 namespace {

@@ -1,4 +1,4 @@
-#include "tape/recent_tapes.h"
+#include "core/tape/recent_tapes.h"
 
 #include <algorithm>
 

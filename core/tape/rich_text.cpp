@@ -1,4 +1,4 @@
-#include "tape/rich_text.h"
+#include "core/tape/rich_text.h"
 
 #include <algorithm>
 

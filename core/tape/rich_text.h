@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tape/style.h"
-#include "tape/style_table.h"
+#include "core/tape/style.h"
+#include "core/tape/style_table.h"
 
 namespace zumbrel::tape {
 

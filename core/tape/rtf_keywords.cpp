@@ -1,4 +1,4 @@
-#include "tape/rtf_keywords.h"
+#include "core/tape/rtf_keywords.h"
 
 #include <array>
 #include <initializer_list>

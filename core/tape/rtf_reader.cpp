@@ -1,11 +1,11 @@
-#include "tape/rtf_reader.h"
+#include "core/tape/rtf_reader.h"
 
 #include <algorithm>
 #include <array>
 #include <map>
 
-#include "config/codepage.h"
-#include "tape/rtf_keywords.h"
+#include "core/config/codepage.h"
+#include "core/tape/rtf_keywords.h"
 
 namespace zumbrel::tape {
 namespace {

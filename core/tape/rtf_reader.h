@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tape/rich_text.h"
+#include "core/tape/rich_text.h"
 
 namespace zumbrel::tape {
 

@@ -1,9 +1,9 @@
-#include "tape/rtf_writer.h"
+#include "core/tape/rtf_writer.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "config/codepage.h"
+#include "core/config/codepage.h"
 
 namespace zumbrel::tape {
 namespace {

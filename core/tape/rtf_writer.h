@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tape/rich_text.h"
+#include "core/tape/rich_text.h"
 
 namespace zumbrel::tape {
 

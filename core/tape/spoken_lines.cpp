@@ -1,4 +1,4 @@
-#include "tape/spoken_lines.h"
+#include "core/tape/spoken_lines.h"
 
 namespace zumbrel::tape {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tape/style.h"
+#include "core/tape/style.h"
 
 namespace zumbrel::tape {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tape/rich_text.h"
-#include "tape/style.h"
+#include "core/tape/rich_text.h"
+#include "core/tape/style.h"
 
 namespace zumbrel::tape {
 

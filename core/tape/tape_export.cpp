@@ -1,9 +1,9 @@
-#include "tape/tape_export.h"
+#include "core/tape/tape_export.h"
 
 #include <cmath>
 
-#include "calc/decimal.h"
-#include "text_util.h"
+#include "core/calc/decimal.h"
+#include "core/text_util.h"
 
 namespace zumbrel::tape {
 namespace {

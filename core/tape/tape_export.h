@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/number_text.h"
-#include "tape/tape.h"
+#include "core/calc/number_text.h"
+#include "core/tape/tape.h"
 
 namespace zumbrel::tape {
 

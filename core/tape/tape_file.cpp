@@ -1,6 +1,6 @@
-#include "tape/tape_file.h"
+#include "core/tape/tape_file.h"
 
-#include "tape/rtf_writer.h"
+#include "core/tape/rtf_writer.h"
 
 namespace zumbrel::tape {
 namespace {

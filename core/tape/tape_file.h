@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "ports.h"
-#include "tape/rtf_reader.h"
-#include "tape/tape.h"
+#include "core/ports.h"
+#include "core/tape/rtf_reader.h"
+#include "core/tape/tape.h"
 
 namespace zumbrel::tape {
 

@@ -1,4 +1,4 @@
-#include "tape/tape_search.h"
+#include "core/tape/tape_search.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tape/tape.h"
+#include "core/tape/tape.h"
 
 namespace zumbrel::tape {
 

@@ -2,7 +2,7 @@
 // as the files of a voice folder. Each language reads groups of three digits below a
 // thousand, then puts the powers after them in its own way.
 
-#include "voice/number_readers.h"
+#include "core/voice/number_readers.h"
 
 namespace zumbrel::voice {
 namespace {

@@ -1,9 +1,9 @@
-#include "voice/number_words.h"
+#include "core/voice/number_words.h"
 
 #include <algorithm>
 
-#include "voice/number_readers.h"
-#include "voice/word_table.h"
+#include "core/voice/number_readers.h"
+#include "core/voice/word_table.h"
 
 namespace zumbrel::voice {
 namespace {

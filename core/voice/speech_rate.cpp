@@ -1,4 +1,4 @@
-#include "voice/speech_rate.h"
+#include "core/voice/speech_rate.h"
 
 #include <sonic.h>
 

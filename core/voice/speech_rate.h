@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "voice/wav.h"
+#include "core/voice/wav.h"
 
 namespace zumbrel::voice {
 

@@ -1,7 +1,7 @@
-#include "voice/speech_voice.h"
+#include "core/voice/speech_voice.h"
 
-#include "calc/registers.h"
-#include "voice/number_words.h"
+#include "core/calc/registers.h"
+#include "core/voice/number_words.h"
 
 namespace zumbrel::voice {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "ports.h"
-#include "voice/voice_state.h"
+#include "core/ports.h"
+#include "core/voice/voice_state.h"
 
 namespace zumbrel::voice {
 

@@ -1,8 +1,8 @@
-#include "voice/tape_line.h"
+#include "core/voice/tape_line.h"
 
-#include "tape/tape_export.h"
-#include "text_util.h"
-#include "voice/number_words.h"
+#include "core/tape/tape_export.h"
+#include "core/text_util.h"
+#include "core/voice/number_words.h"
 
 namespace zumbrel::voice {
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/number_text.h"
+#include "core/calc/number_text.h"
 
 namespace zumbrel::voice {
 

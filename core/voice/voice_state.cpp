@@ -1,4 +1,4 @@
-#include "voice/voice_state.h"
+#include "core/voice/voice_state.h"
 
 namespace zumbrel::voice {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "config/settings.h"
+#include "core/config/settings.h"
 
 namespace zumbrel::voice {
 

@@ -1,4 +1,4 @@
-#include "voice/wav.h"
+#include "core/voice/wav.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "voice/word_table.h"
+#include "core/voice/word_table.h"
 
 namespace zumbrel::voice {
 

@@ -8,16 +8,16 @@
 #include <cstdio>
 #include <string_view>
 
-#include "app/session.h"
-#include "app/single_instance.h"
-#include "app/termination.h"
-#include "config/install_layout.h"
-#include "config/qt_translations.h"
-#include "keypad/keypad_window.h"
-#include "net/network_services.h"
-#include "tape/tape_recovery.h"
-#include "tape/tape_window.h"
-#include "version.h"
+#include "core/config/install_layout.h"
+#include "core/version.h"
+#include "gui/app/session.h"
+#include "gui/app/single_instance.h"
+#include "gui/app/termination.h"
+#include "gui/config/qt_translations.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/net/network_services.h"
+#include "gui/tape/tape_recovery.h"
+#include "gui/tape/tape_window.h"
 
 namespace {
 

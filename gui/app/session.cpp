@@ -1,16 +1,16 @@
-#include "app/session.h"
+#include "gui/app/session.h"
 
 #include <QMessageBox>
 
-#include "arrange/window_arranger.h"
-#include "config/language.h"
-#include "keypad/keypad_window.h"
-#include "local_file_system.h"
-#include "tape/recent_tapes_menu.h"
-#include "tape/tape_window.h"
-#include "ui/qt_ports.h"
-#include "voice/speech_rate.h"
-#include "voice/voice_state.h"
+#include "core/config/language.h"
+#include "core/local_file_system.h"
+#include "core/voice/speech_rate.h"
+#include "core/voice/voice_state.h"
+#include "gui/arrange/window_arranger.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/tape/recent_tapes_menu.h"
+#include "gui/tape/tape_window.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 

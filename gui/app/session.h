@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "config/install_layout.h"
-#include "config/settings.h"
+#include "core/config/install_layout.h"
+#include "core/config/settings.h"
 
 namespace zumbrel {
 class LocalFileSystem;

@@ -1,4 +1,4 @@
-#include "app/termination.h"
+#include "gui/app/termination.h"
 
 #include <unistd.h>
 

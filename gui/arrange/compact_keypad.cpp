@@ -1,9 +1,9 @@
-#include "arrange/compact_keypad.h"
+#include "gui/arrange/compact_keypad.h"
 
 #include <QVariant>
 #include <QWidget>
 
-#include "ui/artwork.h"
+#include "gui/ui/artwork.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -1,9 +1,9 @@
-#include "arrange/keypad_skin.h"
+#include "gui/arrange/keypad_skin.h"
 
 #include <QBitmap>
 #include <QPainter>
 
-#include "ui/artwork.h"
+#include "gui/ui/artwork.h"
 
 namespace zumbrel::gui {
 namespace {

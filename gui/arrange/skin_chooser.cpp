@@ -1,4 +1,4 @@
-#include "arrange/skin_chooser.h"
+#include "gui/arrange/skin_chooser.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -9,13 +9,13 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/session.h"
-#include "arrange/skins.h"
-#include "arrange/window_arranger.h"
-#include "config/language.h"
-#include "keypad/keypad_window.h"
-#include "ui/artwork.h"
-#include "ui/qt_ports.h"
+#include "core/config/language.h"
+#include "gui/app/session.h"
+#include "gui/arrange/skins.h"
+#include "gui/arrange/window_arranger.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/ui/artwork.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 namespace {

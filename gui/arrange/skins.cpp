@@ -1,11 +1,11 @@
-#include "arrange/skins.h"
+#include "gui/arrange/skins.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <map>
 
-#include "ui/artwork.h"
+#include "gui/ui/artwork.h"
 
 namespace zumbrel::gui {
 namespace {

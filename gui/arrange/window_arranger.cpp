@@ -1,4 +1,4 @@
-#include "arrange/window_arranger.h"
+#include "gui/arrange/window_arranger.h"
 
 #include <QAction>
 #include <QApplication>
@@ -8,20 +8,20 @@
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
-#include "arrange/compact_keypad.h"
-#include "arrange/keypad_skin.h"
-#include "arrange/skin_chooser.h"
-#include "arrange/skins.h"
-#include "calc/calculator.h"
-#include "config/language.h"
-#include "config/settings.h"
-#include "keypad/keypad_window.h"
-#include "keypad/status_line.h"
-#include "tape/tape_window.h"
-#include "ui/qt_ports.h"
-#include "voice/sound_output.h"
-#include "voice/speech_voice.h"
-#include "voice/voice_state.h"
+#include "core/calc/calculator.h"
+#include "core/config/language.h"
+#include "core/config/settings.h"
+#include "core/voice/speech_voice.h"
+#include "core/voice/voice_state.h"
+#include "gui/arrange/compact_keypad.h"
+#include "gui/arrange/keypad_skin.h"
+#include "gui/arrange/skin_chooser.h"
+#include "gui/arrange/skins.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/keypad/status_line.h"
+#include "gui/tape/tape_window.h"
+#include "gui/ui/qt_ports.h"
+#include "gui/voice/sound_output.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "arrange/arrangement.h"
+#include "core/arrange/arrangement.h"
 
 class QAction;
 class QWidget;

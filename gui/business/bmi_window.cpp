@@ -1,4 +1,4 @@
-#include "business/bmi_window.h"
+#include "gui/business/bmi_window.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -9,15 +9,15 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "business/bmi.h"
-#include "calc/calculator.h"
-#include "config/language.h"
-#include "config/translate_windows.h"
-#include "keypad/keypad_window.h"
-#include "local_file_system.h"
-#include "ui/painted_widgets.h"
-#include "ui/qt_ports.h"
-#include "voice/sound_output.h"
+#include "core/business/bmi.h"
+#include "core/calc/calculator.h"
+#include "core/config/language.h"
+#include "core/local_file_system.h"
+#include "gui/config/translate_windows.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/ui/painted_widgets.h"
+#include "gui/ui/qt_ports.h"
+#include "gui/voice/sound_output.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "ports.h"
+#include "core/ports.h"
 
 class QGridLayout;
 class QLabel;

@@ -1,18 +1,18 @@
-#include "business/business_panel.h"
+#include "gui/business/business_panel.h"
 
 #include <QFontMetrics>
 #include <QStandardItemModel>
 #include <QStringListModel>
 
-#include "business/messages.h"
-#include "business/panel_texts.h"
-#include "business/rate_panel.h"
-#include "calc/calculator.h"
-#include "config/language_keys.h"
-#include "keypad/number_list_popup.h"
-#include "ui/accessibility.h"
-#include "ui/painted_widgets.h"
-#include "ui/qt_ports.h"
+#include "core/business/messages.h"
+#include "core/business/panel_texts.h"
+#include "core/calc/calculator.h"
+#include "core/config/language_keys.h"
+#include "gui/business/rate_panel.h"
+#include "gui/keypad/number_list_popup.h"
+#include "gui/ui/accessibility.h"
+#include "gui/ui/painted_widgets.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 namespace {

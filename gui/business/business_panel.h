@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "business/business_key.h"
+#include "core/business/business_key.h"
 
 class QPushButton;
 class QStandardItemModel;

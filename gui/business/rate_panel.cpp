@@ -1,11 +1,11 @@
-#include "business/rate_panel.h"
+#include "gui/business/rate_panel.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
-#include "ui/painted_widgets.h"
+#include "gui/ui/painted_widgets.h"
 
 namespace zumbrel::gui {
 

@@ -1,11 +1,11 @@
-#include "config/qt_translations.h"
+#include "gui/config/qt_translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
 
-#include "config/language.h"
+#include "core/config/language.h"
 
 namespace zumbrel::gui {
 

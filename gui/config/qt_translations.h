@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "config/settings.h"
+#include "core/config/settings.h"
 
 namespace zumbrel::gui {
 

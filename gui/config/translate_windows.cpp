@@ -1,4 +1,4 @@
-#include "config/translate_windows.h"
+#include "gui/config/translate_windows.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -8,16 +8,16 @@
 #include <QPushButton>
 #include <QVariant>
 
-#include "config/language_keys.h"
-#include "keypad/kept_numbers_panel.h"
-#include "keypad/keypad_window.h"
-#include "keypad/menu_bar.h"
-#include "keypad/status_line.h"
-#include "local_file_system.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
-#include "ui/accessibility.h"
-#include "ui/qt_ports.h"
+#include "core/config/language_keys.h"
+#include "core/local_file_system.h"
+#include "gui/keypad/kept_numbers_panel.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/keypad/menu_bar.h"
+#include "gui/keypad/status_line.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
+#include "gui/ui/accessibility.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 namespace {

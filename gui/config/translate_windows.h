@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "config/language.h"
-#include "config/profile_file.h"
+#include "core/config/language.h"
+#include "core/config/profile_file.h"
 
 class QWidget;
 

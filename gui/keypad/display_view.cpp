@@ -1,8 +1,8 @@
-#include "keypad/display_view.h"
+#include "gui/keypad/display_view.h"
 
-#include "calc/number_text.h"
-#include "keypad/number_drag.h"
-#include "ui/painted_widgets.h"
+#include "core/calc/number_text.h"
+#include "gui/keypad/number_drag.h"
+#include "gui/ui/painted_widgets.h"
 
 #include <QAccessible>
 #include <QApplication>

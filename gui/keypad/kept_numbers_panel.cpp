@@ -1,4 +1,4 @@
-#include "keypad/kept_numbers_panel.h"
+#include "gui/keypad/kept_numbers_panel.h"
 
 #include <QAbstractListModel>
 #include <QAction>
@@ -12,13 +12,13 @@
 #include <QStyleOptionFrame>
 #include <QToolButton>
 
-#include "calc/calculator.h"
-#include "calc/number_text.h"
-#include "keypad/display_view.h"
-#include "keypad/number_drag.h"
-#include "keypad/number_list_popup.h"
-#include "ui/painted_widgets.h"
-#include "ui/qt_ports.h"
+#include "core/calc/calculator.h"
+#include "core/calc/number_text.h"
+#include "gui/keypad/display_view.h"
+#include "gui/keypad/number_drag.h"
+#include "gui/keypad/number_list_popup.h"
+#include "gui/ui/painted_widgets.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 

@@ -1,4 +1,4 @@
-#include "keypad/keypad_keys.h"
+#include "gui/keypad/keypad_keys.h"
 
 #include <QKeyEvent>
 

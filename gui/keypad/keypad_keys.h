@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "calc/key_script.h"
+#include "core/calc/key_script.h"
 
 class QKeyEvent;
 

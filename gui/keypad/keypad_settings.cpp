@@ -3,19 +3,19 @@
 
 #include <QLabel>
 
-#include "business/business_panel.h"
-#include "calc/calculator.h"
-#include "calc/kept_numbers.h"
-#include "config/settings.h"
-#include "keypad/display_view.h"
-#include "keypad/keypad_window.h"
-#include "keypad/status_line.h"
-#include "tape/document_commands.h"
-#include "tape/document_tape.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
-#include "ui/painted_widgets.h"
-#include "ui/qt_ports.h"
+#include "core/calc/calculator.h"
+#include "core/calc/kept_numbers.h"
+#include "core/config/settings.h"
+#include "gui/business/business_panel.h"
+#include "gui/keypad/display_view.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/keypad/status_line.h"
+#include "gui/tape/document_commands.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
+#include "gui/ui/painted_widgets.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "arrange/keypad_skin.h"
-#include "calc/key_script.h"
-#include "keypad/menu_bar.h"
+#include "core/calc/key_script.h"
+#include "gui/arrange/keypad_skin.h"
+#include "gui/keypad/menu_bar.h"
 
 class QLabel;
 class QMenu;

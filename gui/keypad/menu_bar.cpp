@@ -1,4 +1,4 @@
-#include "keypad/menu_bar.h"
+#include "gui/keypad/menu_bar.h"
 
 #include <QActionGroup>
 #include <QFontMetrics>
@@ -7,9 +7,9 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "config/language.h"
-#include "ui/accessibility.h"
-#include "ui/qt_ports.h"
+#include "core/config/language.h"
+#include "gui/ui/accessibility.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 

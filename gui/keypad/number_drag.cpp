@@ -1,4 +1,4 @@
-#include "keypad/number_drag.h"
+#include "gui/keypad/number_drag.h"
 
 #include <QApplication>
 #include <QDrag>

@@ -1,4 +1,4 @@
-#include "keypad/number_list_popup.h"
+#include "gui/keypad/number_list_popup.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/accessibility.h"
+#include "gui/ui/accessibility.h"
 
 namespace zumbrel::gui {
 namespace {

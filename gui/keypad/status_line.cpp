@@ -1,9 +1,9 @@
-#include "keypad/status_line.h"
+#include "gui/keypad/status_line.h"
 
 #include <QAccessible>
 #include <QLabel>
 
-#include "ui/qt_ports.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 

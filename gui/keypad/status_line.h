@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "ports.h"
+#include "core/ports.h"
 
 class QLabel;
 

@@ -1,4 +1,4 @@
-#include "net/network_services.h"
+#include "gui/net/network_services.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,10 +15,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "config/language.h"
-#include "net/replies.h"
-#include "ui/qt_ports.h"
-#include "version.h"
+#include "core/config/language.h"
+#include "core/net/replies.h"
+#include "core/version.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <functional>
 
-#include "net/service_client.h"
-#include "ports.h"
+#include "core/ports.h"
+#include "gui/net/service_client.h"
 
 class QWidget;
 

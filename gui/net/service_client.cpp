@@ -1,4 +1,4 @@
-#include "net/service_client.h"
+#include "gui/net/service_client.h"
 
 #include <QHostAddress>
 #include <QNetworkAccessManager>

@@ -1,4 +1,4 @@
-#include "prefs/font_choice.h"
+#include "gui/prefs/font_choice.h"
 
 #include <QFontDialog>
 #include <QFontInfo>

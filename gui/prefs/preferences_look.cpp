@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "keypad/keypad_window.h"
-#include "prefs/font_choice.h"
-#include "prefs/preferences_texts.h"
-#include "prefs/preferences_window.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/prefs/font_choice.h"
+#include "gui/prefs/preferences_texts.h"
+#include "gui/prefs/preferences_window.h"
 
 namespace zumbrel::gui {
 

@@ -12,15 +12,15 @@
 #include <QSlider>
 #include <QTabWidget>
 
-#include "arrange/window_arranger.h"
-#include "calc/calculator.h"
-#include "keypad/keypad_window.h"
-#include "net/network_services.h"
-#include "prefs/preferences_texts.h"
-#include "prefs/preferences_window.h"
-#include "tape/document_commands.h"
-#include "ui/qt_ports.h"
-#include "voice/speech_rate.h"
+#include "core/calc/calculator.h"
+#include "core/voice/speech_rate.h"
+#include "gui/arrange/window_arranger.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/net/network_services.h"
+#include "gui/prefs/preferences_texts.h"
+#include "gui/prefs/preferences_window.h"
+#include "gui/tape/document_commands.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 

@@ -10,12 +10,12 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include "business/messages.h"
-#include "keypad/keypad_window.h"
-#include "prefs/preferences_texts.h"
-#include "prefs/preferences_window.h"
-#include "prefs/rate_edit.h"
-#include "ui/qt_ports.h"
+#include "core/business/messages.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/prefs/preferences_texts.h"
+#include "gui/prefs/preferences_window.h"
+#include "gui/prefs/rate_edit.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports.h"
+#include "core/ports.h"
 
 // The preferences window's texts: the language files' keys and the built-in French.
 namespace zumbrel::gui::prefs_texts {

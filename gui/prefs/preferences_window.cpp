@@ -1,4 +1,4 @@
-#include "prefs/preferences_window.h"
+#include "gui/prefs/preferences_window.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -13,15 +13,15 @@
 #include <QVBoxLayout>
 #include <tuple>
 
-#include "business/business_panel.h"
-#include "calc/calculator.h"
-#include "config/language.h"
-#include "config/translate_windows.h"
-#include "keypad/keypad_window.h"
-#include "prefs/preferences_texts.h"
-#include "prefs/rate_edit.h"
-#include "ui/qt_ports.h"
-#include "voice/voice_state.h"
+#include "core/calc/calculator.h"
+#include "core/config/language.h"
+#include "core/voice/voice_state.h"
+#include "gui/business/business_panel.h"
+#include "gui/config/translate_windows.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/prefs/preferences_texts.h"
+#include "gui/prefs/rate_edit.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 

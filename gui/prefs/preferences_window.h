@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "prefs/preferences.h"
+#include "core/prefs/preferences.h"
 
 class QAbstractButton;
 class QButtonGroup;

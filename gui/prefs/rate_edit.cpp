@@ -1,9 +1,9 @@
-#include "prefs/rate_edit.h"
+#include "gui/prefs/rate_edit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "prefs/rate_field.h"
+#include "core/prefs/rate_field.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "tape/annotation_commands.h"
+#include "gui/tape/annotation_commands.h"
 
 #include <QAction>
 #include <QDate>
@@ -10,14 +10,14 @@
 #include <QMenu>
 #include <QToolBar>
 
-#include "app/session.h"
-#include "arrange/skins.h"
-#include "calc/calculator.h"
-#include "keypad/keypad_window.h"
-#include "tape/document_tape.h"
-#include "tape/tape_window.h"
-#include "ui/artwork.h"
-#include "ui/qt_ports.h"
+#include "core/calc/calculator.h"
+#include "gui/app/session.h"
+#include "gui/arrange/skins.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_window.h"
+#include "gui/ui/artwork.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 namespace {

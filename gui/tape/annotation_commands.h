@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-#include "tape/annotations.h"
+#include "core/tape/annotations.h"
 
 class QLineEdit;
 

@@ -1,4 +1,4 @@
-#include "tape/document_commands.h"
+#include "gui/tape/document_commands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -11,16 +11,16 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
-#include "calc/calculator.h"
-#include "config/language.h"
-#include "keypad/keypad_window.h"
-#include "keypad/status_line.h"
-#include "local_file_system.h"
-#include "tape/document_tape.h"
-#include "tape/tape_export.h"
-#include "tape/tape_printer.h"
-#include "tape/tape_window.h"
-#include "ui/qt_ports.h"
+#include "core/calc/calculator.h"
+#include "core/config/language.h"
+#include "core/local_file_system.h"
+#include "core/tape/tape_export.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/keypad/status_line.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_printer.h"
+#include "gui/tape/tape_window.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 

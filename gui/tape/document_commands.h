@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-#include "tape/documents.h"
+#include "core/tape/documents.h"
 
 namespace zumbrel::gui {
 

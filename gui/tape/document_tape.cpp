@@ -1,6 +1,6 @@
-#include "tape/document_tape.h"
+#include "gui/tape/document_tape.h"
 
-#include "ui/qt_ports.h"
+#include "gui/ui/qt_ports.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

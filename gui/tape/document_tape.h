@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "tape/typing_style.h"
+#include "core/tape/typing_style.h"
 
 class QTextCursor;
 class QTextDocument;

@@ -1,4 +1,4 @@
-#include "tape/find_bar.h"
+#include "gui/tape/find_bar.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -12,10 +12,10 @@
 #include <algorithm>
 #include <limits>
 
-#include "calc/number_text.h"
-#include "tape/tape_search.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
+#include "core/calc/number_text.h"
+#include "core/tape/tape_search.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
 
 namespace zumbrel::gui {
 namespace {

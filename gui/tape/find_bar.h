@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "ports.h"
-#include "tape/tape_search.h"
+#include "core/ports.h"
+#include "core/tape/tape_search.h"
 
 class QAction;
 class QLabel;

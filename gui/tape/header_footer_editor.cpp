@@ -1,4 +1,4 @@
-#include "tape/header_footer_editor.h"
+#include "gui/tape/header_footer_editor.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -16,17 +16,17 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/session.h"
-#include "config/translate_windows.h"
-#include "keypad/keypad_window.h"
-#include "local_file_system.h"
-#include "tape/annotation_commands.h"
-#include "tape/document_tape.h"
-#include "tape/rtf_reader.h"
-#include "tape/rtf_writer.h"
-#include "tape/tape_window.h"
-#include "ui/artwork.h"
-#include "ui/qt_ports.h"
+#include "core/local_file_system.h"
+#include "core/tape/rtf_reader.h"
+#include "core/tape/rtf_writer.h"
+#include "gui/app/session.h"
+#include "gui/config/translate_windows.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/tape/annotation_commands.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_window.h"
+#include "gui/ui/artwork.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 namespace {

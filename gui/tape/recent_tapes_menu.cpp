@@ -1,4 +1,4 @@
-#include "tape/recent_tapes_menu.h"
+#include "gui/tape/recent_tapes_menu.h"
 
 #include <glib.h>
 
@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "ui/qt_ports.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tape/recent_tapes.h"
+#include "core/tape/recent_tapes.h"
 
 class QAction;
 class QMenu;

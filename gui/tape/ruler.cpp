@@ -1,4 +1,4 @@
-#include "tape/ruler.h"
+#include "gui/tape/ruler.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "tape/tape_accessible.h"
+#include "gui/tape/tape_accessible.h"
 
-#include "calc/number_text.h"
+#include "core/calc/number_text.h"
 
 #include <QAccessibleWidget>
 #include <QScrollBar>
@@ -9,8 +9,8 @@
 #include <QTextCursor>
 #include <algorithm>
 
-#include "tape/spoken_lines.h"
-#include "tape/tape_view.h"
+#include "core/tape/spoken_lines.h"
+#include "gui/tape/tape_view.h"
 
 namespace zumbrel::gui {
 namespace {

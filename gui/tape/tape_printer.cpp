@@ -1,4 +1,4 @@
-#include "tape/tape_printer.h"
+#include "gui/tape/tape_printer.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>

@@ -1,18 +1,18 @@
-#include "tape/tape_recovery.h"
+#include "gui/tape/tape_recovery.h"
 
 #include <QTextDocument>
 #include <cstdio>
 
-#include "calc/calculator.h"
-#include "config/language.h"
-#include "keypad/keypad_window.h"
-#include "local_file_system.h"
-#include "tape/document_commands.h"
-#include "tape/document_tape.h"
-#include "tape/rtf_writer.h"
-#include "tape/tape_file.h"
-#include "tape/tape_window.h"
-#include "ui/qt_ports.h"
+#include "core/calc/calculator.h"
+#include "core/config/language.h"
+#include "core/local_file_system.h"
+#include "core/tape/rtf_writer.h"
+#include "core/tape/tape_file.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/tape/document_commands.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_window.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "tape/rich_text.h"
+#include "core/tape/rich_text.h"
 
 namespace zumbrel::gui {
 

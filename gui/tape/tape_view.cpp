@@ -1,4 +1,4 @@
-#include "tape/tape_view.h"
+#include "gui/tape/tape_view.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -9,8 +9,8 @@
 #include <QTextDocumentFragment>
 #include <QTextLayout>
 
-#include "tape/tape_accessible.h"
-#include "ui/accessibility.h"
+#include "gui/tape/tape_accessible.h"
+#include "gui/ui/accessibility.h"
 
 namespace zumbrel::gui {
 namespace {

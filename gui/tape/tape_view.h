@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <functional>
 
-#include "tape/spoken_lines.h"
+#include "core/tape/spoken_lines.h"
 
 namespace zumbrel::gui {
 

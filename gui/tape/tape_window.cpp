@@ -1,4 +1,4 @@
-#include "tape/tape_window.h"
+#include "gui/tape/tape_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,15 +13,15 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "config/translate_windows.h"
-#include "ports.h"
-#include "tape/document_tape.h"
-#include "tape/ruler.h"
-#include "tape/tape_view.h"
-#include "ui/accessibility.h"
-#include "ui/artwork.h"
-#include "ui/painted_widgets.h"
-#include "ui/qt_ports.h"
+#include "core/ports.h"
+#include "gui/config/translate_windows.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/ruler.h"
+#include "gui/tape/tape_view.h"
+#include "gui/ui/accessibility.h"
+#include "gui/ui/artwork.h"
+#include "gui/ui/painted_widgets.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "tape/line_counter.h"
+#include "core/tape/line_counter.h"
 
 class QAction;
 class QMenu;

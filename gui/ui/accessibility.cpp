@@ -1,4 +1,4 @@
-#include "ui/accessibility.h"
+#include "gui/ui/accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
@@ -10,12 +10,12 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "keypad/display_view.h"
-#include "keypad/kept_numbers_panel.h"
-#include "keypad/menu_bar.h"
-#include "tape/tape_accessible.h"
-#include "tape/tape_view.h"
-#include "ui/menu_item_accessible.h"
+#include "gui/keypad/display_view.h"
+#include "gui/keypad/kept_numbers_panel.h"
+#include "gui/keypad/menu_bar.h"
+#include "gui/tape/tape_accessible.h"
+#include "gui/tape/tape_view.h"
+#include "gui/ui/menu_item_accessible.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/artwork.h"
+#include "gui/ui/artwork.h"
 
 #include <QHash>
 

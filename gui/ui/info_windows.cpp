@@ -1,4 +1,4 @@
-#include "ui/info_windows.h"
+#include "gui/ui/info_windows.h"
 
 #include <unistd.h>
 
@@ -20,13 +20,13 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "config/language.h"
-#include "config/translate_windows.h"
-#include "local_file_system.h"
-#include "net/network_services.h"
-#include "ui/licence_text.h"
-#include "ui/qt_ports.h"
-#include "version.h"
+#include "core/config/language.h"
+#include "core/local_file_system.h"
+#include "core/version.h"
+#include "gui/config/translate_windows.h"
+#include "gui/net/network_services.h"
+#include "gui/ui/licence_text.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 namespace {

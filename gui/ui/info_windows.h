@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "info/machine.h"
+#include "core/info/machine.h"
 
 class QAction;
 class QDialog;

@@ -1,10 +1,10 @@
-#include "ui/menu_item_accessible.h"
+#include "gui/ui/menu_item_accessible.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QMenu>
 
-#include "ui/accessibility.h"
+#include "gui/ui/accessibility.h"
 
 namespace zumbrel::gui {
 namespace {

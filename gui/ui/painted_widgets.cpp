@@ -1,4 +1,4 @@
-#include "ui/painted_widgets.h"
+#include "gui/ui/painted_widgets.h"
 
 #include <QFontMetrics>
 #include <QPainter>

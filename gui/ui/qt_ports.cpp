@@ -1,4 +1,4 @@
-#include "ui/qt_ports.h"
+#include "gui/ui/qt_ports.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

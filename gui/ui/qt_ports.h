@@ -4,8 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "ports.h"
-#include "tape/style.h"
+#include "core/ports.h"
+#include "core/tape/style.h"
 
 namespace zumbrel::gui {
 

@@ -1,4 +1,4 @@
-#include "ui/window_mover.h"
+#include "gui/ui/window_mover.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "voice/wav.h"
+#include "core/voice/wav.h"
 
 namespace zumbrel::gui {
 

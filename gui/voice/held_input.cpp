@@ -1,4 +1,4 @@
-#include "voice/held_input.h"
+#include "gui/voice/held_input.h"
 
 #include <QAction>
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include <QMediaDevices>
 #include <memory>
 
-#include "voice/audio_backend.h"
+#include "gui/voice/audio_backend.h"
 
 namespace zumbrel::gui {
 namespace {

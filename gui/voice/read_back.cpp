@@ -1,4 +1,4 @@
-#include "voice/read_back.h"
+#include "gui/voice/read_back.h"
 
 #include <QAction>
 #include <QApplication>
@@ -6,20 +6,20 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "calc/calculator.h"
-#include "calc/number_text.h"
-#include "keypad/display_view.h"
-#include "keypad/keypad_window.h"
-#include "keypad/status_line.h"
-#include "tape/document_tape.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
-#include "ui/qt_ports.h"
-#include "voice/number_words.h"
-#include "voice/sound_output.h"
-#include "voice/speech_voice.h"
-#include "voice/tape_line.h"
-#include "voice/voice_state.h"
+#include "core/calc/calculator.h"
+#include "core/calc/number_text.h"
+#include "core/voice/number_words.h"
+#include "core/voice/speech_voice.h"
+#include "core/voice/tape_line.h"
+#include "core/voice/voice_state.h"
+#include "gui/keypad/display_view.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/keypad/status_line.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
+#include "gui/ui/qt_ports.h"
+#include "gui/voice/sound_output.h"
 
 namespace zumbrel::gui {
 namespace {

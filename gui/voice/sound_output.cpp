@@ -1,9 +1,9 @@
-#include "voice/sound_output.h"
+#include "gui/voice/sound_output.h"
 
 #include <QApplication>
 
-#include "voice/held_input.h"
-#include "voice/speech_rate.h"
+#include "core/voice/speech_rate.h"
+#include "gui/voice/held_input.h"
 
 namespace zumbrel::gui {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "ports.h"
-#include "voice/audio_backend.h"
+#include "core/ports.h"
+#include "gui/voice/audio_backend.h"
 
 namespace zumbrel::gui {
 

@@ -1,11 +1,11 @@
-#include "voice/voice_rate.h"
+#include "gui/voice/voice_rate.h"
 
 #include <QAction>
 
-#include "ports.h"
-#include "ui/qt_ports.h"
-#include "voice/speech_rate.h"
-#include "voice/voice_state.h"
+#include "core/ports.h"
+#include "core/voice/speech_rate.h"
+#include "core/voice/voice_state.h"
+#include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
 

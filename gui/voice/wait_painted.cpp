@@ -3,7 +3,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "voice/audio_backend.h"
+#include "gui/voice/audio_backend.h"
 
 namespace zumbrel::gui {
 

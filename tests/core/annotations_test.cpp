@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "calc/key_script.h"
-#include "headless_calculator.h"
-#include "tape/annotations.h"
-#include "tape/rtf_writer.h"
+#include "core/calc/key_script.h"
+#include "core/headless_calculator.h"
+#include "core/tape/annotations.h"
+#include "core/tape/rtf_writer.h"
 
 namespace zumbrel::tape {
 namespace {

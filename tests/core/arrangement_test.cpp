@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "arrange/arrangement.h"
+#include "core/arrange/arrangement.h"
 
 namespace zumbrel::arrange {
 namespace {

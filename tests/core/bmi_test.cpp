@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "business/bmi.h"
-#include "memory_ports.h"
+#include "core/business/bmi.h"
+#include "core/memory_ports.h"
 #include "test_names.h"
 
 namespace zumbrel::business {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "business/business_registers.h"
-#include "business/currency.h"
-#include "business/exact.h"
-#include "business/self_employed.h"
-#include "business/vat.h"
+#include "core/business/business_registers.h"
+#include "core/business/currency.h"
+#include "core/business/exact.h"
+#include "core/business/self_employed.h"
+#include "core/business/vat.h"
 #include "test_names.h"
 
 namespace zumbrel::business {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/key_script.h"
-#include "headless_calculator.h"
+#include "core/calc/key_script.h"
+#include "core/headless_calculator.h"
 
 namespace zumbrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "calc/decimal.h"
+#include "core/calc/decimal.h"
 
 #include <gtest/gtest.h>
 #include "test_names.h"

@@ -42,10 +42,10 @@
 #include <optional>
 #include <sstream>
 
-#include "calc/key_script.h"
-#include "config/language.h"
-#include "headless_calculator.h"
-#include "tape/rtf_reader.h"
+#include "core/calc/key_script.h"
+#include "core/config/language.h"
+#include "core/headless_calculator.h"
+#include "core/tape/rtf_reader.h"
 
 namespace zumbrel {
 namespace {

@@ -1,9 +1,9 @@
-#include "calc/kept_numbers.h"
+#include "core/calc/kept_numbers.h"
 
 #include <gtest/gtest.h>
 
-#include "calc/key_script.h"
-#include "headless_calculator.h"
+#include "core/calc/key_script.h"
+#include "core/headless_calculator.h"
 #include "test_names.h"
 
 namespace zumbrel::calc {

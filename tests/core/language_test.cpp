@@ -1,15 +1,15 @@
-#include "config/language.h"
+#include "core/config/language.h"
 
 #include <gtest/gtest.h>
 #include "test_names.h"
 
 #include <algorithm>
 
-#include "config/codepage.h"
-#include "config/language_keys.h"
-#include "config/profile_text.h"
-#include "local_file_system.h"
-#include "memory_ports.h"
+#include "core/config/codepage.h"
+#include "core/config/language_keys.h"
+#include "core/config/profile_text.h"
+#include "core/local_file_system.h"
+#include "core/memory_ports.h"
 
 namespace zumbrel::config {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "info/machine.h"
+#include "core/info/machine.h"
 
 namespace zumbrel::info {
 namespace {

@@ -1,6 +1,6 @@
-#include "tape/memory_tape.h"
+#include "core/tape/memory_tape.h"
 
-#include "memory_ports.h"
+#include "core/memory_ports.h"
 #include "tape_contract.h"
 
 namespace zumbrel::tape {

@@ -7,9 +7,9 @@
 #include <set>
 #include <string>
 
-#include "voice/number_words.h"
-#include "voice/tape_line.h"
-#include "voice/word_table.h"
+#include "core/voice/number_words.h"
+#include "core/voice/tape_line.h"
+#include "core/voice/word_table.h"
 
 namespace zumbrel::voice {
 namespace {

@@ -1,4 +1,4 @@
-#include "calc/number_text.h"
+#include "core/calc/number_text.h"
 
 #include <gtest/gtest.h>
 #include "test_names.h"

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "business/business_registers.h"
-#include "calc/context.h"
-#include "calc/registers.h"
-#include "prefs/preferences.h"
-#include "prefs/rate_field.h"
-#include "voice/voice_state.h"
+#include "core/business/business_registers.h"
+#include "core/calc/context.h"
+#include "core/calc/registers.h"
+#include "core/prefs/preferences.h"
+#include "core/prefs/rate_field.h"
+#include "core/voice/voice_state.h"
 
 namespace zumbrel::prefs {
 namespace {

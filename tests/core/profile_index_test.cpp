@@ -1,17 +1,17 @@
 // The index a file is read into once: it answers every read as a scan of the file does,
 // hostile files included, and a file's reads follow its writes.
 
-#include "config/profile_index.h"
+#include "core/config/profile_index.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
-#include "config/codepage.h"
-#include "config/profile_file.h"
-#include "memory_ports.h"
-#include "text_util.h"
+#include "core/config/codepage.h"
+#include "core/config/profile_file.h"
+#include "core/memory_ports.h"
+#include "core/text_util.h"
 
 namespace zumbrel::config {
 namespace {

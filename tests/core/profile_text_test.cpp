@@ -3,7 +3,7 @@
 // V21 is the one deliberate departure: a UTF-8 byte-order mark is skipped, as Wine does,
 // so that files saved by Linux editors keep their first section.
 
-#include "config/profile_text.h"
+#include "core/config/profile_text.h"
 
 #include <gtest/gtest.h>
 

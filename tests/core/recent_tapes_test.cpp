@@ -1,5 +1,5 @@
 // The recent tapes: newest first, each once, eight at most; kept in [RECENT] File1…File8.
-#include "tape/recent_tapes.h"
+#include "core/tape/recent_tapes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "net/replies.h"
+#include "core/net/replies.h"
 #include "test_names.h"
 
 namespace zumbrel::net {

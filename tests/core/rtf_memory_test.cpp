@@ -15,10 +15,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "local_file_system.h"
-#include "tape/memory_tape.h"
-#include "tape/rtf_reader.h"
-#include "tape/tape_file.h"
+#include "core/local_file_system.h"
+#include "core/tape/memory_tape.h"
+#include "core/tape/rtf_reader.h"
+#include "core/tape/tape_file.h"
 #include "test_names.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tape/rtf_reader.h"
+#include "core/tape/rtf_reader.h"
 
 #include <gtest/gtest.h>
 #include "test_names.h"
@@ -8,9 +8,9 @@
 #include <random>
 #include <sstream>
 
-#include "calc/key_script.h"
-#include "headless_calculator.h"
-#include "tape/rtf_writer.h"
+#include "core/calc/key_script.h"
+#include "core/headless_calculator.h"
+#include "core/tape/rtf_writer.h"
 
 namespace zumbrel::tape {
 namespace {

@@ -1,4 +1,4 @@
-#include "tape/rtf_writer.h"
+#include "core/tape/rtf_writer.h"
 
 #include <gtest/gtest.h>
 #include "test_names.h"

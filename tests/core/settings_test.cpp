@@ -1,4 +1,4 @@
-#include "config/settings.h"
+#include "core/config/settings.h"
 
 #include <gtest/gtest.h>
 #include "test_names.h"
@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "config/install_layout.h"
-#include "local_file_system.h"
-#include "memory_ports.h"
+#include "core/config/install_layout.h"
+#include "core/local_file_system.h"
+#include "core/memory_ports.h"
 
 namespace zumbrel::config {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "voice/speech_rate.h"
+#include "core/voice/speech_rate.h"
 
 namespace zumbrel::voice {
 namespace {

@@ -1,7 +1,7 @@
 // What a screen reader is given for the tape's drawn lines: the rule in words, the total
 // under it, the root with the number it is the root of; every other line as it stands.
 
-#include "tape/spoken_lines.h"
+#include "core/tape/spoken_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "tape/tape.h"
+#include "core/tape/tape.h"
 
 namespace zumbrel::tape {
 

@@ -2,11 +2,11 @@
 
 #include <random>
 
-#include "calc/key_script.h"
-#include "headless_calculator.h"
-#include "tape/documents.h"
-#include "tape/tape_export.h"
-#include "tape/tape_file.h"
+#include "core/calc/key_script.h"
+#include "core/headless_calculator.h"
+#include "core/tape/documents.h"
+#include "core/tape/tape_export.h"
+#include "core/tape/tape_file.h"
 #include "test_names.h"
 
 namespace zumbrel::tape {

@@ -1,4 +1,4 @@
-#include "tape/tape_file.h"
+#include "core/tape/tape_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "calc/key_script.h"
-#include "headless_calculator.h"
-#include "local_file_system.h"
+#include "core/calc/key_script.h"
+#include "core/headless_calculator.h"
+#include "core/local_file_system.h"
 
 namespace zumbrel::tape {
 namespace {

@@ -1,5 +1,5 @@
 // Searching the tape: amounts by value whatever their grouping, other text as written.
-#include "tape/tape_search.h"
+#include "core/tape/tape_search.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 #include "test_names.h"
 
-#include "calc/key_script.h"
-#include "headless_calculator.h"
-#include "voice/number_words.h"
-#include "voice/speech_voice.h"
+#include "core/calc/key_script.h"
+#include "core/headless_calculator.h"
+#include "core/voice/number_words.h"
+#include "core/voice/speech_voice.h"
 
 namespace zumbrel::voice {
 namespace {

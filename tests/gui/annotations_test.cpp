@@ -15,12 +15,12 @@
 #include <QTextDocument>
 #include <QTimer>
 
-#include "config/install_layout.h"
+#include "core/config/install_layout.h"
+#include "gui/tape/annotation_commands.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
 #include "keypad_fixture.h"
-#include "tape/annotation_commands.h"
-#include "tape/document_tape.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
 
 namespace zumbrel::gui {
 namespace {

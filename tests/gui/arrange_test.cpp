@@ -9,12 +9,12 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include "app/session.h"
-#include "arrange/window_arranger.h"
-#include "keypad/status_line.h"
+#include "gui/app/session.h"
+#include "gui/arrange/window_arranger.h"
+#include "gui/keypad/status_line.h"
+#include "gui/tape/document_commands.h"
+#include "gui/tape/tape_window.h"
 #include "keypad_fixture.h"
-#include "tape/document_commands.h"
-#include "tape/tape_window.h"
 
 namespace zumbrel::gui {
 namespace {

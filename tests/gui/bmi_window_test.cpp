@@ -11,10 +11,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "business/bmi_window.h"
-#include "config/settings.h"
+#include "core/config/settings.h"
+#include "core/memory_ports.h"
+#include "gui/business/bmi_window.h"
 #include "keypad_fixture.h"
-#include "memory_ports.h"
 
 namespace zumbrel::gui {
 namespace {

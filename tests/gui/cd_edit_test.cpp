@@ -1,4 +1,4 @@
-#include "ui/cd_edit.h"
+#include "gui/ui/cd_edit.h"
 
 #include <gtest/gtest.h>
 

@@ -16,14 +16,14 @@
 #include <QTextDocument>
 #include <QTimer>
 
-#include "business/business_panel.h"
-#include "calc/calculator.h"
-#include "config/settings.h"
-#include "keypad/number_list_popup.h"
+#include "core/calc/calculator.h"
+#include "core/config/settings.h"
+#include "gui/business/business_panel.h"
+#include "gui/keypad/number_list_popup.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
 #include "keypad_fixture.h"
-#include "tape/document_tape.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -1,10 +1,10 @@
-#include "tape/document_tape.h"
+#include "gui/tape/document_tape.h"
 
 #include <QTextDocument>
 
 #include "../core/tape_contract.h"
-#include "calc/key_script.h"
-#include "headless_calculator.h"
+#include "core/calc/key_script.h"
+#include "core/headless_calculator.h"
 
 namespace zumbrel::tape {
 namespace {

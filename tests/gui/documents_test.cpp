@@ -15,12 +15,12 @@
 #include <QTextDocument>
 #include <QTimer>
 
-#include "calc/calculator.h"
+#include "core/calc/calculator.h"
+#include "gui/tape/document_commands.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_printer.h"
+#include "gui/tape/tape_window.h"
 #include "keypad_fixture.h"
-#include "tape/document_commands.h"
-#include "tape/document_tape.h"
-#include "tape/tape_printer.h"
-#include "tape/tape_window.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -27,20 +27,20 @@
 #include <map>
 #include <set>
 
-#include "config/profile_file.h"
+#include "core/config/profile_file.h"
 
-#include "arrange/skin_chooser.h"
-#include "arrange/window_arranger.h"
-#include "calc/calculator.h"
-#include "config/codepage.h"
-#include "config/qt_translations.h"
-#include "config/settings.h"
-#include "keypad/keypad_window.h"
+#include "core/calc/calculator.h"
+#include "core/config/codepage.h"
+#include "core/config/settings.h"
+#include "gui/arrange/skin_chooser.h"
+#include "gui/arrange/window_arranger.h"
+#include "gui/config/qt_translations.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/prefs/preferences_window.h"
+#include "gui/tape/header_footer_editor.h"
+#include "gui/tape/tape_window.h"
+#include "gui/ui/qt_ports.h"
 #include "keypad_fixture.h"
-#include "prefs/preferences_window.h"
-#include "tape/header_footer_editor.h"
-#include "tape/tape_window.h"
-#include "ui/qt_ports.h"
 
 namespace zumbrel::gui {
 namespace {

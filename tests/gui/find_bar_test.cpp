@@ -1,6 +1,6 @@
 // The tape's find bar: Ctrl+F from either window, amounts whatever their grouping, F3 and
 // Shift+F3, the count and what a screen reader hears, Escape, lines still arriving.
-#include "tape/find_bar.h"
+#include "gui/tape/find_bar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,11 +10,11 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
-#include "keypad/status_line.h"
+#include "gui/keypad/status_line.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
 #include "keypad_fixture.h"
-#include "tape/document_tape.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
 
 namespace zumbrel::gui {
 namespace {

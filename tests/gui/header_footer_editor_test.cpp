@@ -13,10 +13,10 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "config/install_layout.h"
+#include "core/config/install_layout.h"
+#include "core/tape/rtf_reader.h"
+#include "gui/tape/header_footer_editor.h"
 #include "keypad_fixture.h"
-#include "tape/header_footer_editor.h"
-#include "tape/rtf_reader.h"
 
 namespace zumbrel::gui {
 namespace {

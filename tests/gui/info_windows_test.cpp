@@ -11,9 +11,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "config/settings.h"
+#include "core/config/settings.h"
+#include "gui/tape/tape_window.h"
 #include "keypad_fixture.h"
-#include "tape/tape_window.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -13,15 +13,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/session.h"
-#include "calc/calculator.h"
-#include "keypad/display_view.h"
-#include "keypad/kept_numbers_panel.h"
-#include "keypad/number_drag.h"
-#include "keypad/number_list_popup.h"
+#include "core/calc/calculator.h"
+#include "gui/app/session.h"
+#include "gui/keypad/display_view.h"
+#include "gui/keypad/kept_numbers_panel.h"
+#include "gui/keypad/number_drag.h"
+#include "gui/keypad/number_list_popup.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
 #include "keypad_fixture.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <memory>
 
-#include "calc/calculator.h"
-#include "config/install_layout.h"
-#include "keypad/keypad_window.h"
+#include "core/calc/calculator.h"
+#include "core/config/install_layout.h"
+#include "gui/keypad/keypad_window.h"
 
 namespace zumbrel::gui {
 

@@ -1,6 +1,6 @@
 // The real windows, driven by clicks and keys on the offscreen platform.
 
-#include "keypad/keypad_window.h"
+#include "gui/keypad/keypad_window.h"
 
 #include <gtest/gtest.h>
 #include "test_names.h"
@@ -14,15 +14,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "calc/calculator.h"
-#include "keypad/display_view.h"
-#include "keypad/keypad_keys.h"
-#include "keypad/menu_bar.h"
-#include "keypad/status_line.h"
+#include "core/calc/calculator.h"
+#include "gui/keypad/display_view.h"
+#include "gui/keypad/keypad_keys.h"
+#include "gui/keypad/menu_bar.h"
+#include "gui/keypad/status_line.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
 #include "keypad_fixture.h"
-#include "tape/document_tape.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -11,19 +11,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "business/business_panel.h"
-#include "business/messages.h"
-#include "calc/calculator.h"
-#include "calc/key_script.h"
-#include "config/language.h"
-#include "config/settings.h"
-#include "keypad/keypad_window.h"
-#include "keypad/menu_bar.h"
-#include "keypad/status_line.h"
+#include "core/business/messages.h"
+#include "core/calc/calculator.h"
+#include "core/calc/key_script.h"
+#include "core/config/language.h"
+#include "core/config/settings.h"
+#include "core/voice/voice_state.h"
+#include "gui/business/business_panel.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/keypad/menu_bar.h"
+#include "gui/keypad/status_line.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_window.h"
 #include "keypad_fixture.h"
-#include "tape/document_tape.h"
-#include "tape/tape_window.h"
-#include "voice/voice_state.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -13,12 +13,12 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include "core/local_file_system.h"
+#include "core/tape/tape_file.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
 #include "keypad_fixture.h"
-#include "local_file_system.h"
-#include "tape/document_tape.h"
-#include "tape/tape_file.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
 
 namespace zumbrel::gui {
 namespace {

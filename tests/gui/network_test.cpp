@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <optional>
 
-#include "keypad/status_line.h"
+#include "gui/keypad/status_line.h"
+#include "gui/net/network_services.h"
 #include "keypad_fixture.h"
-#include "net/network_services.h"
 
 namespace zumbrel::gui {
 namespace {

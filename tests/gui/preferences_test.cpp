@@ -24,17 +24,17 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "app/session.h"
-#include "arrange/window_arranger.h"
-#include "business/business_panel.h"
-#include "calc/calculator.h"
-#include "config/install_layout.h"
-#include "config/settings.h"
+#include "core/calc/calculator.h"
+#include "core/config/install_layout.h"
+#include "core/config/settings.h"
+#include "core/voice/voice_state.h"
+#include "gui/app/session.h"
+#include "gui/arrange/window_arranger.h"
+#include "gui/business/business_panel.h"
+#include "gui/prefs/font_choice.h"
+#include "gui/prefs/preferences_window.h"
+#include "gui/tape/document_commands.h"
 #include "keypad_fixture.h"
-#include "prefs/font_choice.h"
-#include "prefs/preferences_window.h"
-#include "tape/document_commands.h"
-#include "voice/voice_state.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -17,19 +17,19 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "calc/calculator.h"
-#include "keypad/display_view.h"
-#include "keypad/keypad_window.h"
-#include "keypad/menu_bar.h"
-#include "keypad/status_line.h"
+#include "core/calc/calculator.h"
+#include "core/voice/number_words.h"
+#include "core/voice/voice_state.h"
+#include "core/voice/wav.h"
+#include "gui/keypad/display_view.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/keypad/menu_bar.h"
+#include "gui/keypad/status_line.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
+#include "gui/voice/audio_backend.h"
+#include "gui/voice/sound_output.h"
 #include "keypad_fixture.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
-#include "voice/audio_backend.h"
-#include "voice/number_words.h"
-#include "voice/sound_output.h"
-#include "voice/voice_state.h"
-#include "voice/wav.h"
 
 namespace zumbrel::gui {
 namespace {

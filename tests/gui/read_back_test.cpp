@@ -7,13 +7,13 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "keypad/display_view.h"
-#include "keypad/status_line.h"
+#include "gui/keypad/display_view.h"
+#include "gui/keypad/status_line.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
+#include "gui/voice/read_back.h"
 #include "keypad_fixture.h"
-#include "tape/document_tape.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
-#include "voice/read_back.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -1,7 +1,7 @@
 // "Fichier > Tapes récentes": the tapes opened or saved, newest first, Ctrl+1 … Ctrl+8, a
 // tape that has gone taken off the list, the list kept in the settings and given to the
 // desktop's recent documents.
-#include "tape/recent_tapes_menu.h"
+#include "gui/tape/recent_tapes_menu.h"
 
 #include <QAction>
 #include <QFile>
@@ -11,9 +11,9 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "gui/tape/document_commands.h"
+#include "gui/tape/tape_window.h"
 #include "keypad_fixture.h"
-#include "tape/document_commands.h"
-#include "tape/tape_window.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -14,14 +14,14 @@
 #include <QTextBlock>
 #include <QTimer>
 
-#include "business/business_panel.h"
-#include "keypad/kept_numbers_panel.h"
-#include "keypad/number_list_popup.h"
+#include "gui/business/business_panel.h"
+#include "gui/keypad/kept_numbers_panel.h"
+#include "gui/keypad/number_list_popup.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
+#include "gui/ui/accessibility.h"
 #include "keypad_fixture.h"
-#include "tape/document_tape.h"
-#include "tape/tape_view.h"
-#include "tape/tape_window.h"
-#include "ui/accessibility.h"
 
 namespace zumbrel::gui {
 namespace {

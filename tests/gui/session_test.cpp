@@ -1,6 +1,6 @@
 // Start-up and shut-down: one copy per user, and settings and placements kept between runs.
 
-#include "app/session.h"
+#include "gui/app/session.h"
 #include "keypad_fixture.h"
 
 #include <gtest/gtest.h>
@@ -16,13 +16,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/single_instance.h"
-#include "calc/calculator.h"
-#include "keypad/keypad_window.h"
-#include "keypad/status_line.h"
-#include "tape/document_commands.h"
-#include "tape/tape_window.h"
-#include "voice/voice_state.h"
+#include "core/calc/calculator.h"
+#include "core/voice/voice_state.h"
+#include "gui/app/single_instance.h"
+#include "gui/keypad/keypad_window.h"
+#include "gui/keypad/status_line.h"
+#include "gui/tape/document_commands.h"
+#include "gui/tape/tape_window.h"
 
 namespace zumbrel::gui {
 namespace {

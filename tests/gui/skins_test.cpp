@@ -7,11 +7,11 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "arrange/skin_chooser.h"
-#include "arrange/skins.h"
-#include "arrange/window_arranger.h"
-#include "config/install_layout.h"
-#include "keypad/status_line.h"
+#include "core/config/install_layout.h"
+#include "gui/arrange/skin_chooser.h"
+#include "gui/arrange/skins.h"
+#include "gui/arrange/window_arranger.h"
+#include "gui/keypad/status_line.h"
 #include "keypad_fixture.h"
 
 namespace zumbrel::gui {

@@ -1,6 +1,6 @@
 // Sound through the audio backend: a reading keeps the window alive and holds keys back.
 
-#include "voice/sound_output.h"
+#include "gui/voice/sound_output.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 #include <QWindow>
 #include <cmath>
 
-#include "memory_ports.h"
+#include "core/memory_ports.h"
 
 namespace zumbrel::gui {
 namespace {

@@ -4,14 +4,14 @@
 #include <cctype>
 #include <cstdio>
 
-#include "local_file_system.h"
-#include "tape/tape_export.h"
+#include "core/local_file_system.h"
+#include "core/tape/tape_export.h"
 
 #ifdef ZUMBREL_CLI_PDF
 #include <QGuiApplication>
 
-#include "tape/document_tape.h"
-#include "tape/tape_printer.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_printer.h"
 #endif
 
 namespace zumbrel::cli {

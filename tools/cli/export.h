@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "headless_calculator.h"
+#include "core/headless_calculator.h"
 
 namespace zumbrel::cli {
 

@@ -14,20 +14,20 @@
 #include <utility>
 #include <vector>
 
-#include "business/bmi.h"
-#include "calc/key_script.h"
-#include "config/language.h"
+#include "core/business/bmi.h"
+#include "core/calc/key_script.h"
+#include "core/config/language.h"
+#include "core/headless_calculator.h"
+#include "core/local_file_system.h"
+#include "core/memory_ports.h"
+#include "core/tape/tape_file.h"
+#include "core/version.h"
+#include "core/voice/number_words.h"
+#include "core/voice/speech_rate.h"
 #include "export.h"
-#include "headless_calculator.h"
-#include "local_file_system.h"
-#include "memory_ports.h"
 #include "render.h"
 #include "report.h"
 #include "service.h"
-#include "tape/tape_file.h"
-#include "version.h"
-#include "voice/number_words.h"
-#include "voice/speech_rate.h"
 
 namespace {
 

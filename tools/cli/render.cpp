@@ -4,10 +4,10 @@
 
 #include <climits>
 
-#include "config/install_layout.h"
-#include "local_file_system.h"
-#include "voice/speech_rate.h"
-#include "voice/wav.h"
+#include "core/config/install_layout.h"
+#include "core/local_file_system.h"
+#include "core/voice/speech_rate.h"
+#include "core/voice/wav.h"
 
 namespace zumbrel::cli {
 

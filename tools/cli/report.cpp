@@ -1,10 +1,10 @@
 #include "report.h"
 
-#include "tape/tape_search.h"
+#include "core/tape/tape_search.h"
 
 #include <cstdio>
 
-#include "calc/number_text.h"
+#include "core/calc/number_text.h"
 #include "json_writer.h"
 
 namespace zumbrel::cli {

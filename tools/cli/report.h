@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "headless_calculator.h"
+#include "core/headless_calculator.h"
 
 namespace zumbrel::cli {
 

@@ -3,8 +3,8 @@
 #ifdef ZUMBREL_CLI_NETWORK
 #include <QCoreApplication>
 
-#include "net/replies.h"
-#include "net/service_client.h"
+#include "core/net/replies.h"
+#include "gui/net/service_client.h"
 
 namespace zumbrel::cli {
 namespace {

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "ui/artwork.h"
+#include "gui/ui/artwork.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <cstdio>
 
-#include "ui/artwork.h"
+#include "gui/ui/artwork.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "voice/wav.h"
-#include "voice/word_table.h"
+#include "core/voice/wav.h"
+#include "core/voice/word_table.h"
 
 extern char** environ;
 
