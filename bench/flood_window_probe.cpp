@@ -6,6 +6,7 @@
 
 #include "core/local_file_system.h"
 #include "core/tape/tape_file.h"
+#include "gui/app/composition.h"
 #include "gui/keypad/keypad_window.h"
 #include "gui/tape/document_tape.h"
 #include "gui/tape/tape_view.h"
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2) return 2;
-    zumbrel::gui::KeypadWindow keypad;
+    zumbrel::gui::KeypadWindow keypad(zumbrel::gui::composeFeatures);
     keypad.show();
     keypad.tapeWindow().show();
     zumbrel::LocalFileSystem files;

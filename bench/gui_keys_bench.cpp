@@ -16,29 +16,33 @@
 #include "core/memory_ports.h"
 #include "core/tape/tape_file.h"
 #include "core/voice/voice_state.h"
+#include "gui/app/composition.h"
 #include "gui/keypad/kept_numbers_panel.h"
 #include "gui/keypad/keypad_window.h"
-#include "gui/keypad/number_list_popup.h"
 #include "gui/tape/document_tape.h"
 #include "gui/tape/find_bar.h"
 #include "gui/tape/tape_recovery.h"
 #include "gui/tape/tape_view.h"
 #include "gui/tape/tape_window.h"
+#include "gui/ui/number_list_popup.h"
 #include "gui/voice/audio_backend.h"
 #include "gui/voice/sound_output.h"
 
 namespace {
 
+using zumbrel::gui::composeFeatures;
 using zumbrel::gui::KeypadWindow;
 
 void runChain(benchmark::State& state, int prefilled, bool recovering = false) {
-    KeypadWindow keypad;
+    KeypadWindow keypad(composeFeatures);
     keypad.show();
     // The recovery copy of an unsaved tape, as the program makes it; its copies are made
     // while the keys go on.
     std::optional<zumbrel::gui::TapeRecovery> recovery;
     QTemporaryDir folder;
-    if (recovering) recovery.emplace(keypad, folder.filePath("recovery.rtf").toStdString());
+    if (recovering)
+        recovery.emplace(zumbrel::gui::recoveryParts(keypad),
+                         folder.filePath("recovery.rtf").toStdString());
     for (int i = 0; i < prefilled; ++i)
         keypad.tapeWindow().tape().addLine("1 234,50");
     QApplication::processEvents();
@@ -67,7 +71,7 @@ void BM_KeyToTapeWithRecoveryCopies(benchmark::State& state) {
 // The find bar searching a tape of 10^5 lines in the window (each line read from the view's
 // document), from a new text to the current match shown.
 void BM_FindOnTapeOf100000Lines(benchmark::State& state) {
-    KeypadWindow keypad;
+    KeypadWindow keypad(composeFeatures);
     keypad.show();
     for (int i = 0; i < 100000; ++i)
         keypad.tapeWindow().tape().addLine(i % 2 ? "+ 1 234,50" : "2 469,00");
@@ -86,7 +90,7 @@ void BM_FindOnTapeOf100000Lines(benchmark::State& state) {
 // The snapshot the recovery copy takes of a tape of 10^5 lines, when the typing pauses: the
 // longest a key pressed at that moment can wait (the writing is the copy's own thread's).
 void BM_RecoverySnapshotOf100000Lines(benchmark::State& state) {
-    KeypadWindow keypad;
+    KeypadWindow keypad(composeFeatures);
     for (int i = 0; i < 100000; ++i)
         keypad.tapeWindow().tape().addLine(i % 2 ? "+ 1 234,50" : "2 469,00");
     for (auto _ : state)
@@ -96,7 +100,7 @@ void BM_RecoverySnapshotOf100000Lines(benchmark::State& state) {
 // Saving and opening a tape of 10^5 lines from the windows: the file commands' own work,
 // without their dialogs.
 std::string longTapeFile(QTemporaryDir& folder) {
-    KeypadWindow keypad;
+    KeypadWindow keypad(composeFeatures);
     for (int i = 0; i < 100000; ++i)
         keypad.tapeWindow().tape().addLine(i % 2 ? "+ 1 234,50" : "2 469,00");
     const std::string path = folder.filePath("long.rtf").toStdString();
@@ -109,7 +113,7 @@ std::string longTapeFile(QTemporaryDir& folder) {
 void BM_SaveTapeOf100000Lines(benchmark::State& state) {
     QTemporaryDir folder;
     const std::string path = longTapeFile(folder);
-    KeypadWindow keypad;
+    KeypadWindow keypad(composeFeatures);
     zumbrel::LocalFileSystem files;
     zumbrel::tape::openTapeFile(keypad.tapeWindow().tape(), files, path);
     keypad.tapeWindow().tape().finishReading();  // saved from the document, not the file read
@@ -125,7 +129,7 @@ void BM_SaveTapeOf100000Lines(benchmark::State& state) {
 void openLongTape(benchmark::State& state, bool allIn) {
     QTemporaryDir folder;
     const std::string path = longTapeFile(folder);
-    KeypadWindow keypad;
+    KeypadWindow keypad(composeFeatures);
     keypad.show();
     zumbrel::LocalFileSystem files;
     auto& tape = keypad.tapeWindow().tape();
@@ -171,7 +175,7 @@ void BM_EnterToFirstAudio(benchmark::State& state) {
         state.SkipWithError("no voice folders (espeak-ng missing at build time)");
         return;
     }
-    KeypadWindow keypad;
+    KeypadWindow keypad(composeFeatures);
     auto& v = keypad.voiceState();
     v.install = zumbrel::config::InstallCode::ZMB;
     v.soundRoot = wav.toStdString();
@@ -193,7 +197,7 @@ void BM_EnterToFirstAudio(benchmark::State& state) {
 // Opening the history list on 10^5 lines, to its first painted rows: the list reads the
 // history lazily, so this stays within a frame whatever the history's length.
 void BM_OpenHistoryOf100000Lines(benchmark::State& state) {
-    KeypadWindow keypad;
+    KeypadWindow keypad(composeFeatures);
     keypad.show();
     for (int i = 0; i < 100000; ++i)
         keypad.history().addLine(i % 2 ? "1 234,50 +" : "= 2 469,00");

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "gui/app/composition.h"
 #include "gui/keypad/keypad_window.h"
 
 namespace {
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
         window->installEventFilter(&probe);
         window->show();
     } else {
-        auto* keypad = new zumbrel::gui::KeypadWindow;
+        auto* keypad = new zumbrel::gui::KeypadWindow(zumbrel::gui::composeFeatures);
         keypad->installEventFilter(&probe);
         keypad->show();
     }

@@ -10,6 +10,7 @@
 
 #include "core/config/install_layout.h"
 #include "core/version.h"
+#include "gui/app/composition.h"
 #include "gui/app/session.h"
 #include "gui/app/single_instance.h"
 #include "gui/app/termination.h"
@@ -18,6 +19,7 @@
 #include "gui/net/network_services.h"
 #include "gui/tape/tape_recovery.h"
 #include "gui/tape/tape_window.h"
+#include "gui/ui/user_folders.h"
 
 namespace {
 
@@ -73,10 +75,10 @@ int main(int argc, char** argv) {
     const char ds = QLocale::system().decimalPoint() == QStringLiteral(".") ? '.' : ',';
 
     zumbrel::gui::Session session(QApplication::applicationDirPath().toStdString(),
-                                  zumbrel::gui::Session::environment(), ds);
+                                  zumbrel::gui::desktopEnvironment(), ds);
     // The program is born French, and Qt's own windows with it; a chosen language follows.
     zumbrel::gui::useQtTranslations(zumbrel::config::InstallCode::ZMB, 'F');
-    zumbrel::gui::KeypadWindow keypad;
+    zumbrel::gui::KeypadWindow keypad(zumbrel::gui::composeFeatures);
     session.attach(keypad);
     instance.onAnotherStart = [&keypad] {
         for (QWidget* w :
@@ -88,8 +90,8 @@ int main(int argc, char** argv) {
     };
     zumbrel::gui::closeOnTermination(&keypad, [&keypad] { keypad.close(); });
     // The first copy keeps the tape safe from crashes; a second one never got this far.
-    zumbrel::gui::TapeRecovery recovery(keypad,
-                                        zumbrel::gui::Session::userDataFolder() + "recovery.rtf");
+    zumbrel::gui::TapeRecovery recovery(zumbrel::gui::recoveryParts(keypad),
+                                        zumbrel::gui::userDataFolder() + "recovery.rtf");
     QObject::connect(&app, &QApplication::aboutToQuit, &keypad,
                      [&recovery] { recovery.closeCleanly(); });
     keypad.show();

@@ -11,6 +11,7 @@
 #include "gui/tape/recent_tapes_menu.h"
 #include "gui/tape/tape_window.h"
 #include "gui/ui/qt_ports.h"
+#include "gui/ui/user_folders.h"
 
 namespace zumbrel::gui {
 
@@ -23,16 +24,6 @@ Session::Session(std::string appFolder, config::Environment env, char decimalSep
 }
 
 Session::~Session() = default;
-
-config::Environment Session::environment() {
-    return {qEnvironmentVariable("HOME").toStdString(),
-            qEnvironmentVariable("XDG_DATA_HOME").toStdString(),
-            qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()};
-}
-
-std::string Session::userDataFolder() {
-    return config::userDataFolder(environment());
-}
 
 void Session::attach(KeypadWindow& keypad) {
     voice::VoiceState& v = keypad.voiceState();

@@ -30,10 +30,6 @@ class Session {
     // Writes the settings; false, with the reason, when the file cannot be written.
     bool save(KeypadWindow& keypad, std::string& error);
 
-    static config::Environment environment();
-    // The user's data folder of this environment, with its trailing "/".
-    static std::string userDataFolder();
-
   private:
     std::unique_ptr<LocalFileSystem> files_;
     config::InstallLayout layout_;

@@ -10,12 +10,11 @@
 #include <QVBoxLayout>
 
 #include "core/config/language.h"
-#include "gui/app/session.h"
 #include "gui/arrange/skins.h"
 #include "gui/arrange/window_arranger.h"
-#include "gui/keypad/keypad_window.h"
 #include "gui/ui/artwork.h"
 #include "gui/ui/qt_ports.h"
+#include "gui/ui/user_folders.h"
 
 namespace zumbrel::gui {
 namespace {
@@ -37,11 +36,11 @@ QIcon preview(const QImage& picture) {
 
 }  // namespace
 
-SkinChooser::SkinChooser(KeypadWindow& keypad, WindowArranger& arranger)
-    : QDialog(&keypad), keypad_(keypad), arranger_(arranger), list_(new QListWidget(this)) {
+SkinChooser::SkinChooser(QWidget& window, WindowArranger& arranger)
+    : QDialog(&window), arranger_(arranger), list_(new QListWidget(this)) {
     setObjectName("SkinChooser");
     setAttribute(Qt::WA_DeleteOnClose);
-    const auto text = [&keypad](const Message& m) { return qs(keypad.translator().text(m)); };
+    const auto text = [&arranger](const Message& m) { return qs(arranger.texts().text(m)); };
     setWindowTitle(text(kTitle));
     list_->setObjectName("lstSkins");
     list_->setAccessibleName(text(kTitle));
@@ -79,12 +78,12 @@ SkinChooser::SkinChooser(KeypadWindow& keypad, WindowArranger& arranger)
 }
 
 QString SkinChooser::userSkinsFolder() {
-    return QDir(qs(Session::userDataFolder())).filePath("skins");
+    return QDir(qs(userDataFolder())).filePath("skins");
 }
 
-SkinChooser& SkinChooser::open(KeypadWindow& keypad, WindowArranger& arranger) {
-    auto* chooser = static_cast<SkinChooser*>(keypad.findChild<QDialog*>("SkinChooser"));
-    if (!chooser) chooser = new SkinChooser(keypad, arranger);
+SkinChooser& SkinChooser::open(QWidget& window, WindowArranger& arranger) {
+    auto* chooser = static_cast<SkinChooser*>(window.findChild<QDialog*>("SkinChooser"));
+    if (!chooser) chooser = new SkinChooser(window, arranger);
     chooser->show();
     chooser->raise();
     chooser->activateWindow();
@@ -94,10 +93,10 @@ SkinChooser& SkinChooser::open(KeypadWindow& keypad, WindowArranger& arranger) {
 void SkinChooser::fill() {
     const QString current = arranger_.skinName();
     auto* builtIn = new QListWidgetItem(preview(artwork::keypadSkin()),
-                                        qs(keypad_.translator().text(kBuiltIn)), list_);
+                                        qs(arranger_.texts().text(kBuiltIn)), list_);
     builtIn->setData(Qt::UserRole, QString());
     list_->setCurrentItem(builtIn);
-    const QString app = qs(keypad_.appFolder());
+    const QString app = qs(arranger_.appFolder());
     for (const SkinEntry& skin : findSkins(skinFolders(app, QFileInfo(userSkinsFolder()).path()))) {
         QString error;
         const QImage picture = readSkinPicture(skin.keyboard, artwork::kKeypadSkinSize, error);

@@ -6,7 +6,6 @@ class QListWidget;
 
 namespace zumbrel::gui {
 
-class KeypadWindow;
 class WindowArranger;
 
 // "Galerie de skins": the skins found in the skins folders, each with its picture; choosing
@@ -15,17 +14,16 @@ class WindowArranger;
 class SkinChooser final : public QDialog {
   public:
     // Opens the window, or brings the open one to the front.
-    static SkinChooser& open(KeypadWindow& keypad, WindowArranger& arranger);
+    static SkinChooser& open(QWidget& window, WindowArranger& arranger);
     QListWidget* list() const { return list_; }
     // Puts the selected skin on the keypad.
     void useSelected();
     static QString userSkinsFolder();
 
   private:
-    SkinChooser(KeypadWindow& keypad, WindowArranger& arranger);
+    SkinChooser(QWidget& window, WindowArranger& arranger);
     void fill();
 
-    KeypadWindow& keypad_;
     WindowArranger& arranger_;
     QListWidget* list_;
 };

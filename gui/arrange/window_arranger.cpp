@@ -17,9 +17,6 @@
 #include "gui/arrange/keypad_skin.h"
 #include "gui/arrange/skin_chooser.h"
 #include "gui/arrange/skins.h"
-#include "gui/keypad/keypad_window.h"
-#include "gui/keypad/status_line.h"
-#include "gui/tape/tape_window.h"
 #include "gui/ui/qt_ports.h"
 #include "gui/voice/sound_output.h"
 
@@ -76,8 +73,12 @@ void showPair(QWidget& owner, const char* shown, const char* hidden) {
 
 }  // namespace
 
-WindowArranger::WindowArranger(KeypadWindow& keypad)
-    : QObject(&keypad), keypad_(keypad), tape_(keypad.tapeWindow()), arrangement_([&] {
+WindowArranger::WindowArranger(ArrangedWindows windows)
+    : QObject(&windows.keypad),
+      p_(std::move(windows)),
+      keypad_(p_.keypad),
+      tape_(p_.tape),
+      arrangement_([&] {
           arrange::KeypadShape shape;
           KeypadSkin skin;
           const QSize full = skin.windowSize();
@@ -90,17 +91,17 @@ WindowArranger::WindowArranger(KeypadWindow& keypad)
           shape.compactHeight = skin.windowSize().height();
           shape.compactSkinTop = KeypadSkin::kOrigin.y() + 3;
           shape.compactSkinHeight = skin.pictureSize().height();
-          shape.tapeDesignWidth = keypad.tapeWindow().designWidth();
+          shape.tapeDesignWidth = p_.tapeDesignWidth;
           return shape;
       }()) {
     setObjectName("windowArranger");
 }
 
-WindowArranger& WindowArranger::install(KeypadWindow& keypad) {
-    auto* arranger = new WindowArranger(keypad);
+WindowArranger& WindowArranger::install(ArrangedWindows windows) {
+    auto* arranger = new WindowArranger(std::move(windows));
     arranger->connectMenus();
-    keypad.installEventFilter(arranger);
-    keypad.tapeWindow().installEventFilter(arranger);
+    arranger->keypad_.installEventFilter(arranger);
+    arranger->tape_.installEventFilter(arranger);
     arranger->syncMenus();
     return *arranger;
 }
@@ -146,7 +147,7 @@ void WindowArranger::connectMenus() {
 }
 
 void WindowArranger::reportPlacementUnavailable() {
-    keypad_.statusLine().showHint(qs(keypad_.translator().text(kNeedsX11)));
+    p_.hint(qs(p_.texts.text(kNeedsX11)));
 }
 
 void WindowArranger::syncMenus() {
@@ -191,7 +192,7 @@ arrange::Screens WindowArranger::screens() const {
 }
 
 bool WindowArranger::tapeCommandsAllowed() const {
-    return keypad_.windowsShown() && placementUnavailableReason().isEmpty();
+    return p_.windowsShown() && placementUnavailableReason().isEmpty();
 }
 
 void WindowArranger::apply(const arrange::Change& change) {
@@ -209,8 +210,7 @@ void WindowArranger::apply(const arrange::Change& change) {
         }
     }
     placing_ = false;
-    if (change.goodbye && keypad_.voiceState().saysGoodbye(keypad_.calculator().registers().halted))
-        keypad_.speech().commonClick(true);
+    if (change.goodbye) p_.sayGoodbye();
     syncMenus();
 }
 
@@ -247,10 +247,10 @@ void WindowArranger::setStayOnTop(bool on) {
 }
 
 void WindowArranger::setKeypadForm(bool compact) {
-    keypad_.skin().setCompact(compact);
-    keypad_.skinChanged();
+    p_.skin.setCompact(compact);
+    p_.skinChanged();
     layOutKeypadPanel(*keypad_.findChild<QWidget*>("PanelClavier"), compact);
-    keypad_.AdjustMenus();
+    p_.adjustMenus();
 }
 
 void WindowArranger::hideKeyboard() {
@@ -286,7 +286,7 @@ bool WindowArranger::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == &tape_ && (type == QEvent::Move || type == QEvent::Resize) &&
                !(tape_.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) {
         tapeFrameOffset_ = tape_.geometry().topLeft() - tape_.frameGeometry().topLeft();
-    } else if (type == QEvent::WindowStateChange && !placing_ && keypad_.windowsShown()) {
+    } else if (type == QEvent::WindowStateChange && !placing_ && p_.windowsShown()) {
         const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
         if (watched == &tape_) tapeStateChanged(before);
         if (watched == &keypad_) keypadStateChanged(before);
@@ -339,7 +339,7 @@ void WindowArranger::setSkinFolders(const QString& appFolder, const QString& use
 }
 
 QString WindowArranger::skinName() const {
-    return keypad_.skin().name();
+    return p_.skin.name();
 }
 
 bool WindowArranger::useSkin(const QString& name) {
@@ -359,14 +359,14 @@ bool WindowArranger::useSkin(const QString& name) {
     if (!entry.keyboard.isEmpty()) pictures = readSkin(entry);
     if (!pictures.error.isEmpty()) error = pictures.error;
     if (!error.isEmpty()) {
-        keypad_.statusLine().setMessage(qs(keypad_.translator().text(kSkinNotRead)) + " " + error);
+        p_.message(qs(p_.texts.text(kSkinNotRead)) + " " + error);
         pictures = {};
         entry = {};
     }
     // The built-in skin staying (the usual start) has its outline already.
-    if (entry.keyboard.isEmpty() && keypad_.skin().builtIn()) return error.isEmpty();
-    keypad_.skin().use(entry.name, pictures.full, pictures.small);
-    keypad_.skinChanged();
+    if (entry.keyboard.isEmpty() && p_.skin.builtIn()) return error.isEmpty();
+    p_.skin.use(entry.name, pictures.full, pictures.small);
+    p_.skinChanged();
     return error.isEmpty();
 }
 

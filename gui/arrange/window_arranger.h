@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <functional>
 #include <string>
 
 #include "core/arrange/arrangement.h"
@@ -11,15 +12,35 @@
 class QAction;
 class QWidget;
 
-namespace zumbrel::config {
+namespace zumbrel {
+class Translator;
+namespace config {
 class ProfileFile;
 struct Settings;
-}  // namespace zumbrel::config
+}  // namespace config
+}  // namespace zumbrel
 
 namespace zumbrel::gui {
 
-class KeypadWindow;
-class TapeWindow;
+class KeypadSkin;
+
+// What arranging uses: the two windows (the keypad holds the window menu's items), the tape's
+// width as designed, the keypad's skin and what redraws it, the status line, the words of its
+// messages, whether the windows were shown yet, the menus laid out again, and the goodbye.
+struct ArrangedWindows {
+    QWidget& keypad;
+    QWidget& tape;
+    int tapeDesignWidth;
+    KeypadSkin& skin;
+    const Translator& texts;
+    std::function<bool()> windowsShown;
+    std::function<void()> skinChanged;
+    std::function<void()> adjustMenus;
+    std::function<void(const QString&)> hint;
+    std::function<void(const QString&)> message;
+    std::function<void()> sayGoodbye;
+    std::function<std::string()> appFolder;  // where the skins shipped with the program are
+};
 
 // The two windows together: the window menu's commands and the tape's hide and show items,
 // the magnet, stay on top, the compact keypad, minimising and restoring both windows, the
@@ -27,7 +48,7 @@ class TapeWindow;
 // Where they go is the core's arithmetic; this class reads and moves the real windows.
 class WindowArranger final : public QObject {
   public:
-    static WindowArranger& install(KeypadWindow& keypad);
+    static WindowArranger& install(ArrangedWindows windows);
     static WindowArranger* of(const QWidget& keypad);
 
     // Where skins are looked for: the program's folder and the user's data folder.
@@ -62,12 +83,15 @@ class WindowArranger final : public QObject {
     // line, when its pictures cannot be read.
     bool useSkin(const QString& name);
     QString skinName() const;
+    // The words of the arranger's windows (the skins' gallery), and the program's folder.
+    const Translator& texts() const { return p_.texts; }
+    std::string appFolder() const { return p_.appFolder(); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    explicit WindowArranger(KeypadWindow& keypad);
+    explicit WindowArranger(ArrangedWindows windows);
     void connectMenus();
     void apply(const arrange::Change& change);
     void setKeypadForm(bool compact);
@@ -80,8 +104,9 @@ class WindowArranger final : public QObject {
     void reportPlacementUnavailable();
     void applyOpacity();
 
-    KeypadWindow& keypad_;
-    TapeWindow& tape_;
+    ArrangedWindows p_;
+    QWidget& keypad_;
+    QWidget& tape_;
     arrange::Arrangement arrangement_;
     QPoint tapeFrameOffset_;  // the tape's inside from its frame's corner, while it is normal
     bool placing_ = false;    // a state change made here, not by the user

@@ -14,7 +14,6 @@
 #include "core/config/language.h"
 #include "core/local_file_system.h"
 #include "gui/config/translate_windows.h"
-#include "gui/keypad/keypad_window.h"
 #include "gui/ui/painted_widgets.h"
 #include "gui/ui/qt_ports.h"
 #include "gui/voice/sound_output.h"
@@ -263,17 +262,6 @@ bool BmiWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void BmiWindow::install(KeypadWindow& keypad) {
-    QAction* item = keypad.findChild<QAction*>("mItemIMC");
-    item->setEnabled(true);
-    QObject::connect(item, &QAction::triggered, &keypad, [&keypad] {
-        const auto texts = WindowTranslator::forKeypad(keypad);
-        BmiWindow window(&keypad, *texts, keypad.languageLetter(), keypad.sound(),
-                         keypad.calculator().registers().decimalSeparator);
-        window.exec();
-    });
 }
 
 }  // namespace zumbrel::gui

@@ -12,8 +12,6 @@ class QPushButton;
 
 namespace zumbrel::gui {
 
-class KeypadWindow;
-
 // TIMC: the body-mass index from a weight and a height in metres and centimetres, with its
 // class and, but for the normal one, the advice to see a doctor. Created when opened, gone
 // when closed; nothing to do with the tape.
@@ -22,9 +20,6 @@ class BmiWindow final : public QDialog {
     // `texts`: the language's texts (French for French and Quebec French).
     BmiWindow(QWidget* parent, const Translator& texts, std::optional<char> letter,
               SoundOutput& sound, char decimalSeparator);
-
-    // The keypad's "Indice de Masse Corporelle" (the name's right-click menu) opens it.
-    static void install(KeypadWindow& keypad);
 
     // btnCalculIMCClick.
     void calculate();

@@ -9,8 +9,8 @@
 #include "core/calc/calculator.h"
 #include "core/config/language_keys.h"
 #include "gui/business/rate_panel.h"
-#include "gui/keypad/number_list_popup.h"
 #include "gui/ui/accessibility.h"
+#include "gui/ui/number_list_popup.h"
 #include "gui/ui/painted_widgets.h"
 #include "gui/ui/qt_ports.h"
 

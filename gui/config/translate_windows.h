@@ -9,12 +9,10 @@
 #include "core/config/language.h"
 #include "core/config/profile_file.h"
 
+class QObject;
 class QWidget;
 
 namespace zumbrel::gui {
-
-class KeypadWindow;
-class TapeWindow;
 
 // The translation operations of the two windows: captions, hints and message variables
 // from the language file of the chosen language (or the built-in French texts). The file is
@@ -23,6 +21,8 @@ class TapeWindow;
 // names are the built-in ones.
 void applyAccessibleNames(QWidget& window, const std::function<QString(std::string_view)>& text);
 void applyFrenchAccessibleNames(QWidget& window);
+// Whether an object belongs to the window itself and not to a window it owns.
+bool ownedByWindow(const QObject* o, const QWidget& window);
 
 class WindowTranslator final : public Translator {
   public:
@@ -31,24 +31,19 @@ class WindowTranslator final : public Translator {
     WindowTranslator(const WindowTranslator&) = delete;  // the translation points at the file
     WindowTranslator& operator=(const WindowTranslator&) = delete;
 
-    // TranslateMainWindow: the keypad's captions and hints, and the message variables.
-    void TranslateMainWindow(KeypadWindow& keypad, config::LanguageTranslator& messages) const;
-    // TranslateRibbon: the tape window's menu, toolbar hints, line counter and captions.
-    void TranslateRibbon(TapeWindow& tape) const;
     // A text of a window created later (the body-mass index): its French text for French and
     // Quebec French, otherwise the language file's.
     std::string text(const Message& m) const override;
 
-    // The texts of a window the keypad opens later, in the keypad's language (French when
-    // none is chosen).
-    static std::unique_ptr<WindowTranslator> forKeypad(const KeypadWindow& keypad);
     // Whether those texts are the built-in French ones.
     bool french() const { return french_; }
-
-  private:
+    // The language file's texts, as they are (captions, which French keeps too).
+    const config::Translation& translation() const { return t_; }
+    // A screen reader's name for a control, and all the names of a window.
     QString accessibleText(std::string_view key) const;
     void setAccessibleNames(QWidget& window) const;
 
+  private:
     const config::ProfileFile file_;
     const config::Translation t_;
     const bool french_;  // hints and the tape's messages keep their built-in French texts

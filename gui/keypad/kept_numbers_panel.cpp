@@ -16,7 +16,7 @@
 #include "core/calc/number_text.h"
 #include "gui/keypad/display_view.h"
 #include "gui/keypad/number_drag.h"
-#include "gui/keypad/number_list_popup.h"
+#include "gui/ui/number_list_popup.h"
 #include "gui/ui/painted_widgets.h"
 #include "gui/ui/qt_ports.h"
 

@@ -27,7 +27,6 @@
 #include "gui/keypad/display_view.h"
 #include "gui/keypad/kept_numbers_panel.h"
 #include "gui/keypad/keypad_colors.h"
-#include "gui/keypad/keypad_commands.h"
 #include "gui/keypad/keypad_keys.h"
 #include "gui/keypad/menu_bar.h"
 #include "gui/keypad/status_line.h"

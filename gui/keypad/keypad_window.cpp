@@ -25,13 +25,15 @@
 #include "gui/config/translate_windows.h"
 #include "gui/keypad/display_view.h"
 #include "gui/keypad/kept_numbers_panel.h"
+#include "gui/keypad/keypad_accessible.h"
 #include "gui/keypad/keypad_colors.h"
-#include "gui/keypad/keypad_commands.h"
 #include "gui/keypad/keypad_keys.h"
+#include "gui/keypad/keypad_translation.h"
 #include "gui/keypad/menu_bar.h"
 #include "gui/keypad/status_line.h"
 #include "gui/tape/document_commands.h"
 #include "gui/tape/document_tape.h"
+#include "gui/tape/tape_translation.h"
 #include "gui/tape/tape_view.h"
 #include "gui/tape/tape_window.h"
 #include "gui/ui/accessibility.h"
@@ -53,7 +55,7 @@ using keypad_colors::kNavy;
 
 }  // namespace
 
-KeypadWindow::KeypadWindow(QWidget* parent)
+KeypadWindow::KeypadWindow(const std::function<void(KeypadWindow&)>& compose, QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Window),
       files_(std::make_unique<LocalFileSystem>()),
       sound_(std::make_unique<QtSoundOutput>(*files_)),
@@ -69,6 +71,7 @@ KeypadWindow::KeypadWindow(QWidget* parent)
       voice_(std::make_unique<voice::SpeechVoice>(*voiceState_, *sound_, *files_, *prompts_,
                                                   *translator_)) {
     installAccessibility();
+    installKeypadAccessibility();
     presentAsWindow(*this);
     sound_->rate = [state = voiceState_.get()] { return state->rate; };
     setObjectName("Form1");
@@ -121,8 +124,11 @@ KeypadWindow::KeypadWindow(QWidget* parent)
     };
     tape_->onHint = [this](const QString& text) { status_->showHint(text); };
     tape_->onCloseRequested = [this] { close(); };
-    documents_ = new DocumentCommands(*this);
-    installWindowCommands(*this);
+    documents_ = new DocumentCommands({*this, *tape_, *calc_, *translator_,
+                                       [this](const calc::KeyAction& key) { keyAction(key); },
+                                       [this] { refresh(); },
+                                       [this](const QString& text) { status_->showHint(text); }});
+    if (compose) compose(*this);
 
     skinChanged();
     applyFrenchAccessibleNames(*this);
@@ -285,14 +291,34 @@ void KeypadWindow::chooseLanguage(int lang, bool fromMenu) {
         calc_->business().install = code;
         calc_->business().letter = row->letter;
         const WindowTranslator translate(*files_, appFolder_, code, *row);
-        if (fromMenu || row->letter != 'F') translate.TranslateMainWindow(*this, *translator_);
-        translate.TranslateRibbon(*tape_);
+        if (fromMenu || row->letter != 'F') translateKeypad(*this, translate, *translator_);
+        translateTape(*tape_, translate);
     }
     AdjustMenus();
     kept_->updatePanelHint();
     business_->refresh();
     if (fromMenu) QApplication::restoreOverrideCursor();
     refresh();
+}
+
+void KeypadWindow::tellOnTheDisplay(const QString& text) {
+    status_->showHint(text);
+    // From the tape (outside its edit mode), the reading is said on the display, which takes
+    // the focus back as a click on the tape gives it back.
+    if (tape_->isActiveWindow() && !tape_->tape().editMode()) {
+        activateWindow();
+        edtVirt_->setFocus(Qt::OtherFocusReason);
+        edtVirt_->announceWhenFocused(text);
+        return;
+    }
+    edtVirt_->announce(text);
+}
+
+std::unique_ptr<WindowTranslator> KeypadWindow::windowTexts() const {
+    const config::LanguageRow* row = config::languageOfNumber(lang_);
+    return std::make_unique<WindowTranslator>(*files_, appFolder_,
+                                              static_cast<config::InstallCode>(installCode_),
+                                              row ? *row : *config::languageOfNumber(1));
 }
 
 bool KeypadWindow::handleKey(QKeyEvent* e) {

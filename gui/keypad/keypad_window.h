@@ -13,6 +13,7 @@
 #include "core/calc/key_script.h"
 #include "gui/arrange/keypad_skin.h"
 #include "gui/keypad/menu_bar.h"
+#include "gui/ui/looks.h"
 
 class QLabel;
 class QMenu;
@@ -55,12 +56,16 @@ class StatusLineWidget;
 class TCDEdit;
 class TapeWindow;
 class WindowMover;
+class WindowTranslator;
 
 // TForm1: the keypad window. Borderless and shaped by its skin; it owns the calculator and
 // the tape window, turns clicks and keys into the calculator's keys, and shows its state.
 class KeypadWindow final : public QWidget {
   public:
-    explicit KeypadWindow(QWidget* parent = nullptr);
+    // `compose` gives the features the parts of the two windows they use, once both are
+    // built (the program's composition root); without it the windows stand alone.
+    explicit KeypadWindow(const std::function<void(KeypadWindow&)>& compose = {},
+                          QWidget* parent = nullptr);
     ~KeypadWindow() override;
 
     calc::Calculator& calculator() { return *calc_; }
@@ -110,28 +115,22 @@ class KeypadWindow final : public QWidget {
     int installCode() const { return installCode_; }
     const LocalFileSystem& files() const { return *files_; }
     std::optional<char> languageLetter() const { return letter_; }
+    // The texts of a window opened later, in the keypad's language (French when none is
+    // chosen).
+    std::unique_ptr<WindowTranslator> windowTexts() const;
+
+    // A text the status line shows and the screen reader says once, on the display (from the
+    // tape too, which gives the display the focus back); the display keeps what it holds.
+    void tellOnTheDisplay(const QString& text);
 
     // The settings the windows and the calculator hold, in and out.
     void applySettings(const config::Settings& s);
     void collectSettings(config::Settings& s) const;
 
-    // The display's font, ink and background, its top and height (as the settings count them).
-    struct DisplayLook {
-        QFont font;
-        QColor ink;
-        QColor back;
-        int top = 35;
-        int height = 33;
-    };
+    using DisplayLook = gui::DisplayLook;
     DisplayLook displayLook() const;
     void setDisplayLook(const DisplayLook& look);
-    // The tape's font, its ink and its paper.
-    struct TapeLook {
-        QString fontName = QStringLiteral("Courier New");
-        int pointSize = 12;
-        QColor ink = Qt::black;
-        QColor paper{0xD7, 0xD7, 0xFF};
-    };
+    using TapeLook = gui::TapeLook;
     TapeLook tapeLook() const;
     void setTapeLook(const TapeLook& look);
     // Runs after each refresh, for the panels that show more of the registers.

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "gui/keypad/keypad_window.h"
 #include "gui/prefs/font_choice.h"
 #include "gui/prefs/preferences_texts.h"
 #include "gui/prefs/preferences_window.h"
@@ -44,7 +43,7 @@ void PreferencesWindow::buildFonts() {
     QGroupBox* display = addGroup(page, "gbDisplay", text(kDisplayFont));
     connect(button(display, "btnFontChangeDisplay", text(kChangeDisplayFont)),
             &QPushButton::clicked, this, [this] {
-                const KeypadWindow::DisplayLook look = keypad_.displayLook();
+                const DisplayLook look = p_.displayLook();
                 const std::optional<QFont> font = askFont(look.font, this);
                 if (!font) return;
                 const QColor ink = QColorDialog::getColor(look.ink, this);
@@ -52,7 +51,7 @@ void PreferencesWindow::buildFonts() {
             });
     connect(button(display, "btnBackDisplay", text(kChangeDisplayColour)), &QPushButton::clicked,
             this, [this] {
-                const QColor back = QColorDialog::getColor(keypad_.displayLook().back, this);
+                const QColor back = QColorDialog::getColor(p_.displayLook().back, this);
                 if (back.isValid()) chooseDisplayBack(back);
             });
     for (const SpinDef& d : kSpins) {
@@ -65,7 +64,7 @@ void PreferencesWindow::buildFonts() {
         spin->setRange(d.low, d.high);
         spin->setAccessibleName(text(d.label));
         label->setBuddy(spin);
-        const KeypadWindow::DisplayLook look = keypad_.displayLook();
+        const DisplayLook look = p_.displayLook();
         spin->setValue(d.emptied == 34 ? look.top : look.height);
         hintAtOnce(spin);
         line->addWidget(label);
@@ -74,16 +73,16 @@ void PreferencesWindow::buildFonts() {
         display->layout()->addWidget(row);
         const bool top = d.emptied == 34;
         connect(spin, &QSpinBox::valueChanged, this, [this, top](int v) {
-            KeypadWindow::DisplayLook look = keypad_.displayLook();
+            DisplayLook look = p_.displayLook();
             (top ? look.top : look.height) = v;
-            keypad_.setDisplayLook(look);
+            p_.setDisplayLook(look);
         });
     }
 
     QGroupBox* tape = addGroup(page, "gbRibbon", text(kTapeFont));
     connect(button(tape, "btnFontChangeRibbon", text(kChangeTapeFont)), &QPushButton::clicked, this,
             [this] {
-                const KeypadWindow::TapeLook look = keypad_.tapeLook();
+                const TapeLook look = p_.tapeLook();
                 QFont current(look.fontName);
                 current.setPointSize(look.pointSize);
                 const std::optional<QFont> font = askFont(current, this);
@@ -93,7 +92,7 @@ void PreferencesWindow::buildFonts() {
             });
     connect(button(tape, "btnBackRibbon", text(kChangeTapeColour)), &QPushButton::clicked, this,
             [this] {
-                const QColor paper = QColorDialog::getColor(keypad_.tapeLook().paper, this);
+                const QColor paper = QColorDialog::getColor(p_.tapeLook().paper, this);
                 if (paper.isValid()) chooseTapeBack(paper);
             });
     defaultFont_ = new QCheckBox(text(kDefaultFont), tape);
@@ -101,7 +100,7 @@ void PreferencesWindow::buildFonts() {
     hintAtOnce(defaultFont_);
     tape->layout()->addWidget(defaultFont_);
     connect(defaultFont_, &QCheckBox::clicked, this, [this] {
-        keypad_.setTapeLook(KeypadWindow::TapeLook{});  // Courier New, 12 points, black
+        p_.setTapeLook(TapeLook{});  // Courier New, 12 points, black
         QApplication::beep();
         updateDefaultFontBox();
     });
@@ -110,38 +109,38 @@ void PreferencesWindow::buildFonts() {
 
 // The box is offered only while the tape's font is not the default one.
 void PreferencesWindow::updateDefaultFontBox() {
-    const KeypadWindow::TapeLook look = keypad_.tapeLook();
+    const TapeLook look = p_.tapeLook();
     defaultFont_->setChecked(false);
     defaultFont_->setVisible(
         !(look.fontName == "Courier New" && look.pointSize == 12 && look.ink == QColor(Qt::black)));
 }
 
 void PreferencesWindow::chooseDisplayFont(const QFont& font, const QColor& ink) {
-    KeypadWindow::DisplayLook look = keypad_.displayLook();
+    DisplayLook look = p_.displayLook();
     look.font = font;
     look.ink = ink;
-    keypad_.setDisplayLook(look);
+    p_.setDisplayLook(look);
 }
 
 void PreferencesWindow::chooseDisplayBack(const QColor& back) {
-    KeypadWindow::DisplayLook look = keypad_.displayLook();
+    DisplayLook look = p_.displayLook();
     look.back = back;
-    keypad_.setDisplayLook(look);
+    p_.setDisplayLook(look);
 }
 
 void PreferencesWindow::chooseTapeFont(const QFont& font, const QColor& ink) {
-    KeypadWindow::TapeLook look = keypad_.tapeLook();
+    TapeLook look = p_.tapeLook();
     look.fontName = font.family();
     look.pointSize = font.pointSize() > 0 ? font.pointSize() : look.pointSize;
     look.ink = ink;
-    keypad_.setTapeLook(look);
+    p_.setTapeLook(look);
     updateDefaultFontBox();
 }
 
 void PreferencesWindow::chooseTapeBack(const QColor& paper) {
-    KeypadWindow::TapeLook look = keypad_.tapeLook();
+    TapeLook look = p_.tapeLook();
     look.paper = paper;
-    keypad_.setTapeLook(look);
+    p_.setTapeLook(look);
 }
 
 }  // namespace zumbrel::gui

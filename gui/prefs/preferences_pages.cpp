@@ -15,11 +15,9 @@
 #include "core/calc/calculator.h"
 #include "core/voice/speech_rate.h"
 #include "gui/arrange/window_arranger.h"
-#include "gui/keypad/keypad_window.h"
 #include "gui/net/network_services.h"
 #include "gui/prefs/preferences_texts.h"
 #include "gui/prefs/preferences_window.h"
-#include "gui/tape/document_commands.h"
 #include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
@@ -136,7 +134,7 @@ void PreferencesWindow::buildUpdate() {
            });
     // Without an update service there is nothing to look for.
     const auto* services =
-        static_cast<const NetworkServices*>(keypad_.findChild<QObject*>("NetworkServices"));
+        static_cast<const NetworkServices*>(p_.window.findChild<QObject*>("NetworkServices"));
     if (!services || services->base.isEmpty()) {
         box->setEnabled(false);
         auto* note = new QLabel(text(kServiceNotConfigured), page);
@@ -174,7 +172,7 @@ void PreferencesWindow::buildVoice() {
     rates->setObjectName("cbVoiceRate");
     rates->setAccessibleName(text(kVoiceRate));
     rates->view()->setAccessibleName(text(kVoiceRate));  // its drop-down list
-    const char ds = keypad_.calculator().registers().decimalSeparator;
+    const char ds = p_.calculator.registers().decimalSeparator;
     for (double r = voice::kSlowestRate; r <= voice::kFastestRate; r += voice::kRateStep) {
         rates->addItem(qs(voice::rateText(r)).replace('.', QChar(ds)) + " ×", r);
         if (r == choices_.rate) rates->setCurrentIndex(rates->count() - 1);
@@ -185,7 +183,7 @@ void PreferencesWindow::buildVoice() {
         changed();
     });
     // Keys are spoken in French words only.
-    const std::optional<char> letter = keypad_.languageLetter();
+    const std::optional<char> letter = p_.letter();
     keys->setEnabled(!letter || std::string_view("GESIPQ").find(*letter) == std::string_view::npos);
 }
 
@@ -193,19 +191,18 @@ void PreferencesWindow::buildMiscellaneous() {
     QWidget* page = addTab("TabSheet7", text(kMiscellaneous));
     QGroupBox* quit = addGroup(page, "gbAvertirQuit", text(kWarnQuit));
     radios(quit, {{"rbWarnModifiedOK", text(kYes)}, {"rbWarnModifiedNo", text(kNo)}},
-           keypad_.documents().modifiedWarn ? 0 : 1,
-           [this](int i) { keypad_.documents().modifiedWarn = i == 0; });
+           p_.modifiedWarn ? 0 : 1, [this](int i) { p_.modifiedWarn = i == 0; });
     QGroupBox* erase = addGroup(page, "gbAvertirDelRuban", text(kWarnErase));
     radios(erase, {{"rbWarnDelListOK", text(kYes)}, {"rbWarnDelListNo", text(kNo)}},
-           keypad_.calculator().settings().okBoxGum ? 0 : 1,
-           [this](int i) { keypad_.calculator().settings().okBoxGum = i == 0; });
+           p_.calculator.settings().okBoxGum ? 0 : 1,
+           [this](int i) { p_.calculator.settings().okBoxGum = i == 0; });
     QGroupBox* interim = addGroup(page, "gbInterimSaid", text(kInterimSaid));
     radios(interim,
            {{"rbInterimLong", text(kInterimLong)}, {"rbInterimShort", text(kInterimShort)}},
-           keypad_.calculator().settings().shortInterim ? 1 : 0,
-           [this](int i) { keypad_.calculator().settings().shortInterim = i == 1; });
+           p_.calculator.settings().shortInterim ? 1 : 0,
+           [this](int i) { p_.calculator.settings().shortInterim = i == 1; });
     QGroupBox* alpha = addGroup(page, "gbAlphaBlend", text(kTranslucency));
-    WindowArranger& arranger = *WindowArranger::of(keypad_);
+    WindowArranger& arranger = *WindowArranger::of(p_.window);
     const std::pair<const char*, Message> bars[] = {{"tbTranspKeyboard", kKeypad},
                                                     {"tbTranspRibbon", kTape}};
     for (const auto& [name, caption] : bars) {

@@ -11,7 +11,6 @@
 #include <QTabWidget>
 
 #include "core/business/messages.h"
-#include "gui/keypad/keypad_window.h"
 #include "gui/prefs/preferences_texts.h"
 #include "gui/prefs/preferences_window.h"
 #include "gui/prefs/rate_edit.h"
@@ -41,7 +40,7 @@ void restColour(RateEdit* e, const QColor& c) {
 }  // namespace
 
 void PreferencesWindow::buildRates() {
-    const bool quebec = keypad_.languageLetter() == 'Q';
+    const bool quebec = p_.letter() == 'Q';
     QWidget* page =
         addTab("TabSheet5", quebec ? text(kQuebecTab)
                                    : text(prefs_texts::kRate) + " " + text(business::msg::kTVA));

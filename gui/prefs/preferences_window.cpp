@@ -18,9 +18,9 @@
 #include "core/voice/voice_state.h"
 #include "gui/business/business_panel.h"
 #include "gui/config/translate_windows.h"
-#include "gui/keypad/keypad_window.h"
 #include "gui/prefs/preferences_texts.h"
 #include "gui/prefs/rate_edit.h"
+#include "gui/ui/installed_parts.h"
 #include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
@@ -29,6 +29,7 @@ using namespace prefs_texts;
 
 namespace {
 
+constexpr const char* kParts = "PreferencesParts";
 const QColor kFocusYellow(0xF8, 0xF8, 0x58);  // 5830904
 
 // A control of the keypad that shows a setting: a double click opens where it is changed;
@@ -63,7 +64,7 @@ class SettingOpener final : public QObject {
 };
 
 // The language menu dropped below the language letter, on the language in use.
-void dropLanguageMenu(KeypadWindow& keypad, QWidget& letter) {
+void dropLanguageMenu(QWidget& keypad, QWidget& letter) {
     auto* menu = keypad.findChild<QMenu*>("ppmLangage");
     const QAction* item = keypad.findChild<QAction*>("mItemLangage");
     if (!menu || (item && !item->isVisible())) return;
@@ -75,7 +76,9 @@ void dropLanguageMenu(KeypadWindow& keypad, QWidget& letter) {
 
 }  // namespace
 
-void PreferencesWindow::install(KeypadWindow& keypad) {
+void PreferencesWindow::install(PreferencesParts parts) {
+    QWidget& keypad = parts.window;
+    new InstalledParts<PreferencesParts>(keypad, kParts, std::move(parts));
     QAction* item = keypad.findChild<QAction*>("mItemPreferences");
     item->setEnabled(true);
     connect(item, &QAction::triggered, &keypad, [&keypad] { open(keypad, 1); });
@@ -89,16 +92,15 @@ void PreferencesWindow::install(KeypadWindow& keypad) {
     if (auto* letter = keypad.findChild<QWidget*>("SymbolLang"))
         new SettingOpener(
             *letter, [&keypad, letter] { dropLanguageMenu(keypad, *letter); }, true);
-    keypad.business().onPreferences = [&keypad](int page) { open(keypad, page); };
 }
 
-PreferencesWindow::PreferencesWindow(KeypadWindow& keypad)
-    : QDialog(&keypad),
-      keypad_(keypad),
-      tr_(WindowTranslator::forKeypad(keypad)),
-      holders_{keypad.calculator().registers(), keypad.calculator().settings(),
-               keypad.calculator().business(), keypad.voiceState()},
-      ds_(keypad.calculator().registers().decimalSeparator),
+PreferencesWindow::PreferencesWindow(const PreferencesParts& parts)
+    : QDialog(&parts.window),
+      p_(parts),
+      tr_(parts.texts()),
+      holders_{parts.calculator.registers(), parts.calculator.settings(),
+               parts.calculator.business(), parts.voiceState},
+      ds_(parts.calculator.registers().decimalSeparator),
       tabs_(new QTabWidget(this)) {
     setObjectName("Preferences");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -119,7 +121,7 @@ PreferencesWindow::PreferencesWindow(KeypadWindow& keypad)
     buildSelfEmployed();
     buildMiscellaneous();
     buildFonts();
-    const auto code = static_cast<config::InstallCode>(keypad.installCode());
+    const auto code = static_cast<config::InstallCode>(p_.installCode());
     for (int i = tabs_->count() - 1; i >= 0; --i) {
         if (prefs::tabHidden(tabs_->widget(i)->objectName().toStdString(), code))
             tabs_->setTabVisible(i, false);
@@ -130,10 +132,10 @@ PreferencesWindow::PreferencesWindow(KeypadWindow& keypad)
     setFixedSize(sizeHint().expandedTo(QSize(520, 380)));
 }
 
-PreferencesWindow& PreferencesWindow::open(KeypadWindow& keypad, int indicator) {
+PreferencesWindow& PreferencesWindow::open(QWidget& keypad, int indicator) {
     auto* window = static_cast<PreferencesWindow*>(keypad.findChild<QDialog*>("Preferences"));
     if (!window) {
-        window = new PreferencesWindow(keypad);
+        window = new PreferencesWindow(*InstalledParts<PreferencesParts>::of(keypad, kParts));
         window->setWindowModality(Qt::ApplicationModal);
         window->move(keypad.frameGeometry().topLeft() + QPoint(2, 200));
     }
@@ -252,8 +254,7 @@ void PreferencesWindow::colourGroup(RateEdit* focused) {
 
 void PreferencesWindow::changed() {
     prefs::apply(choices_, holders_);
-    keypad_.business().refresh();
-    keypad_.refresh();
+    p_.refresh();
 }
 
 void PreferencesWindow::done(int result) {
@@ -262,8 +263,7 @@ void PreferencesWindow::done(int result) {
         setObjectName("PreferencesClosed");  // the next opening makes a new window
         blink_.stop();
         prefs::close(choices_, holders_, ds_);
-        keypad_.business().refresh();
-        keypad_.refresh();
+        p_.refresh();
     }
     QDialog::done(result);
 }

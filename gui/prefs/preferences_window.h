@@ -5,9 +5,11 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/prefs/preferences.h"
+#include "gui/ui/looks.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -21,13 +23,37 @@ class QVBoxLayout;
 
 namespace zumbrel {
 struct Message;
+namespace calc {
+class Calculator;
 }
+namespace voice {
+struct VoiceState;
+}
+}  // namespace zumbrel
 
 namespace zumbrel::gui {
 
-class KeypadWindow;
 class RateEdit;
 class WindowTranslator;
+
+// What the preferences use: the window whose menu and controls open them (it parents them
+// and holds the other features' objects), the calculator and the voice whose settings they
+// change, the keypad's language and installation, the file commands' close question, the
+// fonts and colours of the display and the tape, and the refresh of the windows.
+struct PreferencesParts {
+    QWidget& window;
+    calc::Calculator& calculator;
+    voice::VoiceState& voiceState;
+    std::function<std::unique_ptr<WindowTranslator>()> texts;
+    std::function<std::optional<char>()> letter;
+    std::function<int()> installCode;  // config::InstallCode
+    bool& modifiedWarn;
+    std::function<DisplayLook()> displayLook;
+    std::function<void(const DisplayLook&)> setDisplayLook;
+    std::function<TapeLook()> tapeLook;
+    std::function<void(const TapeLook&)> setTapeLook;
+    std::function<void()> refresh;
+};
 
 // TPreferences: every setting in nine tabs. Each change takes effect at once on the open
 // windows (the calculator's registers, the panels, the voice, translucency, fonts); closing
@@ -37,10 +63,10 @@ class PreferencesWindow final : public QDialog {
   public:
     // Opens the window on a tab, by the indicator the panels give ("1" to "8"); a window
     // already open comes to the front on that tab.
-    static PreferencesWindow& open(KeypadWindow& keypad, int indicator = 1);
+    static PreferencesWindow& open(QWidget& window, int indicator = 1);
     // The ways in: the options menu, and a double click on the decimals indicator, the voice
     // picture and the display; the business panels ask on their own tabs.
-    static void install(KeypadWindow& keypad);
+    static void install(PreferencesParts parts);
 
     QTabWidget* tabs() const { return tabs_; }
     void showTab(const QString& name);
@@ -56,7 +82,7 @@ class PreferencesWindow final : public QDialog {
     ~PreferencesWindow() override;
 
   private:
-    explicit PreferencesWindow(KeypadWindow& keypad);
+    explicit PreferencesWindow(const PreferencesParts& parts);
     QString text(const Message& m) const;
     // A tab page by name, its caption and its groups.
     QWidget* addTab(const char* name, const QString& caption);
@@ -86,7 +112,7 @@ class PreferencesWindow final : public QDialog {
     void resetCurrencyLabels();
     void updateDefaultFontBox();
 
-    KeypadWindow& keypad_;
+    const PreferencesParts& p_;
     std::unique_ptr<WindowTranslator> tr_;  // the keypad's language, read when opened
     prefs::Choices choices_;
     prefs::Holders holders_;

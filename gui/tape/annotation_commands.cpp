@@ -11,13 +11,12 @@
 #include <QToolBar>
 
 #include "core/calc/calculator.h"
-#include "gui/app/session.h"
 #include "gui/arrange/skins.h"
-#include "gui/keypad/keypad_window.h"
 #include "gui/tape/document_tape.h"
 #include "gui/tape/tape_window.h"
 #include "gui/ui/artwork.h"
 #include "gui/ui/qt_ports.h"
+#include "gui/ui/user_folders.h"
 
 namespace zumbrel::gui {
 namespace {
@@ -50,14 +49,15 @@ const QColor kGreen(0, 128, 0);
 
 }  // namespace
 
-AnnotationCommands::AnnotationCommands(KeypadWindow& keypad)
-    : QObject(&keypad), keypad_(keypad), edtComResult_(nullptr) {
+AnnotationCommands::AnnotationCommands(AnnotationParts parts)
+    : QObject(&parts.window), p_(std::move(parts)), edtComResult_(nullptr) {
     setObjectName("AnnotationCommands");
 }
 
-AnnotationCommands& AnnotationCommands::install(KeypadWindow& keypad) {
-    auto* commands = new AnnotationCommands(keypad);
-    TapeWindow& tape = keypad.tapeWindow();
+AnnotationCommands& AnnotationCommands::install(AnnotationParts parts) {
+    auto* commands = new AnnotationCommands(std::move(parts));
+    QWidget& keypad = commands->p_.window;
+    TapeWindow& tape = commands->p_.tape;
     // The tape's eraser, shown once the tape holds something.
     QAction* eraser = tape.toolbar()->addAction(artwork::icon(artwork::Glyph::Eraser),
                                                 QObject::tr("Effacer toute la liste du ruban"));
@@ -95,10 +95,6 @@ AnnotationCommands& AnnotationCommands::install(KeypadWindow& keypad) {
     field->setFocusPolicy(Qt::TabFocus);
     field->installEventFilter(commands);
     field->hide();
-    keypad.onRefresh = [commands] {
-        commands->showWaitingComment();
-        commands->showEraser();
-    };
     commands->showWaitingComment();
     return *commands;
 }
@@ -132,35 +128,40 @@ tape::DateParts AnnotationCommands::today() {
 }
 
 void AnnotationCommands::run(AnnotationKey key) {
-    tape::Annotations& notes = keypad_.calculator().annotations();
+    tape::Annotations& notes = p_.calculator.annotations();
     notes.today = [] { return today(); };
     if (key == AnnotationKey::Header || key == AnnotationKey::Footer) {
         const QString name = key == AnnotationKey::Header ? "Header.rtf" : "Footer.rtf";
-        const QString user = qs(Session::userDataFolder());
-        QString found = headerFooterFile(qs(keypad_.appFolder()), user, name);
+        const QString user = qs(userDataFolder());
+        QString found = headerFooterFile(qs(p_.appFolder()), user, name);
         // Where it was looked for, when it is nowhere: the user's folder.
         if (found.isEmpty()) found = QDir(user).filePath(name);
         (key == AnnotationKey::Header ? notes.headerPath : notes.footerPath) = found.toStdString();
     }
-    keypad_.keyAction(key);
+    p_.key(key);
+}
+
+void AnnotationCommands::refreshed() {
+    showWaitingComment();
+    showEraser();
 }
 
 void AnnotationCommands::showWaitingComment() {
     // Every key refreshes the keypad: the field changes only when the comment does.
-    const QString comment = qs(keypad_.calculator().registers().edtComResult);
+    const QString comment = qs(p_.calculator.registers().edtComResult);
     if (edtComResult_->text() != comment) edtComResult_->setText(comment);
     edtComResult_->setVisible(!comment.isEmpty());
 }
 
 void AnnotationCommands::showEraser() {
-    TapeWindow& tape = keypad_.tapeWindow();
-    tape::Documents& documents = keypad_.calculator().documents();
+    TapeWindow& tape = p_.tape;
+    tape::Documents& documents = p_.calculator.documents();
     if (!tape.tape().isEmpty() && tape.tape().isModified()) documents.setEraserVisible(true);
     if (tape.tape().isEmpty()) documents.setEraserVisible(false);
     const bool eraser = documents.eraserVisible();
     tape.action("ToolBtnGomme")->setVisible(eraser);
     // The menus always hold the eraser; it works when the toolbar shows it.
-    keypad_.findChild<QAction*>("mItemEraseTape")->setEnabled(eraser);
+    p_.window.findChild<QAction*>("mItemEraseTape")->setEnabled(eraser);
     tape.contextMenu()->findChild<QAction*>("mItemEraseRuban")->setEnabled(eraser);
 }
 

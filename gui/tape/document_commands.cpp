@@ -15,8 +15,6 @@
 #include "core/config/language.h"
 #include "core/local_file_system.h"
 #include "core/tape/tape_export.h"
-#include "gui/keypad/keypad_window.h"
-#include "gui/keypad/status_line.h"
 #include "gui/tape/document_tape.h"
 #include "gui/tape/tape_printer.h"
 #include "gui/tape/tape_window.h"
@@ -29,21 +27,22 @@ QString startFolder() {
     return QDir(desktop).exists() ? desktop : QDir::homePath();
 }
 
-DocumentCommands::DocumentCommands(KeypadWindow& keypad) : QObject(&keypad), keypad_(keypad) {
+DocumentCommands::DocumentCommands(DocumentParts parts)
+    : QObject(&parts.window), p_(std::move(parts)) {
     using tape::DocumentKey;
-    tape::Documents& documents = keypad_.calculator().documents();
+    tape::Documents& documents = p_.calculator.documents();
     documents.startFolder = startFolder().toStdString();
     documents.onTapeReset = [this](bool) {
-        QPushButton* counter = keypad_.tapeWindow().lineCounter();
+        QPushButton* counter = p_.tape.lineCounter();
         counter->setText(QString());
         counter->hide();
-        keypad_.statusLine().showHint(QString());
+        p_.hint(QString());
     };
     connectAction("mItemNouveau", DocumentKey::New);
     connectAction("mItemOuvrir", DocumentKey::Open);
     connectAction("mItemEnregistrer", DocumentKey::Save);
     connectAction("mItemEnregistrerSous", DocumentKey::SaveAs);
-    TapeWindow& tape = keypad_.tapeWindow();
+    TapeWindow& tape = p_.tape;
     const std::pair<const char*, DocumentKey> tools[] = {{"ToolBtnNouveau", DocumentKey::New},
                                                          {"ToolBtnOuvrir", DocumentKey::Open},
                                                          {"ToolBtnSave", DocumentKey::Save}};
@@ -52,56 +51,56 @@ DocumentCommands::DocumentCommands(KeypadWindow& keypad) : QObject(&keypad), key
         a->setEnabled(true);
         connect(a, &QAction::triggered, this, [this, key = key] { run(key); });
     }
-    connect(keypad_.findChild<QAction*>("mItemPrint"), &QAction::triggered, this,
+    connect(p_.window.findChild<QAction*>("mItemPrint"), &QAction::triggered, this,
             [this] { print(true); });
     connect(tape.action("ToolbtnPrint"), &QAction::triggered, this, [this] { print(false); });
-    connect(keypad_.findChild<QAction*>("mItemExport"), &QAction::triggered, this,
+    connect(p_.window.findChild<QAction*>("mItemExport"), &QAction::triggered, this,
             [this] { exportTape(); });
     connect(tape.action("ToolBtnExport"), &QAction::triggered, this, [this] { exportTape(); });
     tape.onTextChanged = [this] {
-        keypad_.calculator().commands().btnEnabled(true, keypad_.tapeWindow().tape().isEmpty());
+        p_.calculator.commands().btnEnabled(true, p_.tape.tape().isEmpty());
         apply();
     };
-    keypad_.installEventFilter(this);
+    p_.window.installEventFilter(this);
     apply();
 }
 
 void DocumentCommands::keypadShown() {
-    keypad_.calculator().commands().btnNotEnabled(true, keypad_.tapeWindow().tape().isEmpty());
-    keypad_.tapeWindow().tape().setModified(false);
+    p_.calculator.commands().btnNotEnabled(true, p_.tape.tape().isEmpty());
+    p_.tape.tape().setModified(false);
     apply();
 }
 
 void DocumentCommands::connectAction(const char* name, tape::DocumentKey key) {
-    QAction* a = keypad_.findChild<QAction*>(name);
+    QAction* a = p_.window.findChild<QAction*>(name);
     a->setEnabled(true);
     connect(a, &QAction::triggered, this, [this, key] { run(key); });
 }
 
 void DocumentCommands::run(tape::DocumentKey key) {
-    keypad_.keyAction(key);
+    p_.key(key);
     apply();
 }
 
 void DocumentCommands::openFile(const std::string& path) {
-    keypad_.calculator().openDocument(path);
-    keypad_.refresh();
+    p_.calculator.openDocument(path);
+    p_.refresh();
     apply();
 }
 
 void DocumentCommands::apply() {
-    const calc::CommandState& c = keypad_.calculator().commands();
-    TapeWindow& tape = keypad_.tapeWindow();
+    const calc::CommandState& c = p_.calculator.commands();
+    TapeWindow& tape = p_.tape;
     const std::pair<QAction*, bool> states[] = {
-        {keypad_.findChild<QAction*>("mItemPrint"), c.mItemPrint},
-        {keypad_.findChild<QAction*>("mItemEnregistrer"), c.mItemEnregistrer},
-        {keypad_.findChild<QAction*>("mItemEnregistrerSous"), c.mItemEnregistrerSous},
+        {p_.window.findChild<QAction*>("mItemPrint"), c.mItemPrint},
+        {p_.window.findChild<QAction*>("mItemEnregistrer"), c.mItemEnregistrer},
+        {p_.window.findChild<QAction*>("mItemEnregistrerSous"), c.mItemEnregistrerSous},
         {tape.action("ToolBtnSave"), c.ToolBtnSave},
         {tape.action("ToolbtnPrint"), c.ToolbtnPrint},
     };
     for (const auto& [action, on] : states)
         action->setEnabled(on);
-    const std::string& caption = keypad_.calculator().documents().caption();
+    const std::string& caption = p_.calculator.documents().caption();
     tape.setDocumentCaption(caption == "Zumbrel" ? QString() : qs(caption));
 }
 
@@ -109,19 +108,18 @@ void DocumentCommands::print(bool withDialog) {
     QPrinter printer(QPrinter::HighResolution);
     // Most Linux desktops have no default printer: the dialog offers printing to a file.
     if (withDialog || QPrinterInfo::defaultPrinter().isNull()) {
-        QPrintDialog dialog(&printer, &keypad_);
+        QPrintDialog dialog(&printer, &p_.window);
         if (dialog.exec() != QDialog::Accepted) return;
     }
-    printTape(*keypad_.tapeWindow().tape().document(), printer);
+    printTape(*p_.tape.tape().document(), printer);
 }
 
 bool DocumentCommands::exportTo(const QString& path, QString& error) {
-    TapeWindow& tape = keypad_.tapeWindow();
+    TapeWindow& tape = p_.tape;
     if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
         LocalFileSystem files;
         std::string why;
-        const std::string csv =
-            tape::exportCsv(tape.tape(), keypad_.calculator().registers().format());
+        const std::string csv = tape::exportCsv(tape.tape(), p_.calculator.registers().format());
         if (files.writeAtomically(path.toStdString(), csv, why)) return true;
         error = qs(why);
         return false;
@@ -130,8 +128,8 @@ bool DocumentCommands::exportTo(const QString& path, QString& error) {
 }
 
 void DocumentCommands::exportTape() {
-    const config::LanguageTranslator& words = keypad_.translator();
-    QFileDialog dialog(&keypad_, qs(words.text({"EXPORT_O", "Exporter (PDF, CSV)..."})),
+    const Translator& words = p_.texts;
+    QFileDialog dialog(&p_.window, qs(words.text({"EXPORT_O", "Exporter (PDF, CSV)..."})),
                        startFolder(), QStringLiteral("PDF (*.pdf *.PDF);;CSV (*.csv *.CSV)"));
     dialog.setObjectName("ExportDlg");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -143,14 +141,14 @@ void DocumentCommands::exportTape() {
     QString error;
     if (!exportTo(dialog.selectedFiles().first(), error))
         QMessageBox::warning(
-            &keypad_, QStringLiteral("Zumbrel"),
+            &p_.window, QStringLiteral("Zumbrel"),
             qs(words.text({"MSG_FILE_NOT_WRITTEN", "Le fichier n'a pas pu être enregistré :"})) +
                 "\n" + dialog.selectedFiles().first() + "\n" + error);
 }
 
 bool DocumentCommands::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &keypad_ && event->type() == QEvent::Close && modifiedWarn &&
-        !keypad_.calculator().documents().SaveClose()) {
+    if (watched == &p_.window && event->type() == QEvent::Close && modifiedWarn &&
+        !p_.calculator.documents().SaveClose()) {
         // The tape is not saved and the user keeps the program open.
         event->ignore();
         return true;

@@ -19,17 +19,19 @@
 #include "core/local_file_system.h"
 #include "core/tape/rtf_reader.h"
 #include "core/tape/rtf_writer.h"
-#include "gui/app/session.h"
 #include "gui/config/translate_windows.h"
-#include "gui/keypad/keypad_window.h"
 #include "gui/tape/annotation_commands.h"
 #include "gui/tape/document_tape.h"
 #include "gui/tape/tape_window.h"
 #include "gui/ui/artwork.h"
+#include "gui/ui/installed_parts.h"
 #include "gui/ui/qt_ports.h"
+#include "gui/ui/user_folders.h"
 
 namespace zumbrel::gui {
 namespace {
+
+constexpr const char* kParts = "HeaderFooterParts";
 
 const QColor kUnchanged(0, 0, 255);  // 16711680
 const QColor kChanged(255, 0, 0);
@@ -82,10 +84,10 @@ QIcon alignIcon(Qt::Alignment a) {
 
 }  // namespace
 
-HeaderFooterEditor::HeaderFooterEditor(KeypadWindow& keypad)
-    : QDialog(&keypad),
-      keypad_(keypad),
-      tr_(WindowTranslator::forKeypad(keypad)),
+HeaderFooterEditor::HeaderFooterEditor(const HeaderFooterParts& parts)
+    : QDialog(&parts.window),
+      p_(parts),
+      tr_(parts.texts()),
       toolbar_(new QToolBar(this)),
       indicator_(new QFrame(this)),
       editor_(new PlainPasteEdit(this)),
@@ -318,11 +320,11 @@ void HeaderFooterEditor::align(Qt::Alignment a) {
 }
 
 QString HeaderFooterEditor::userFolder() {
-    return qs(Session::userDataFolder());
+    return qs(userDataFolder());
 }
 
 bool HeaderFooterEditor::askToSave() {
-    const Answer answer = keypad_.prompts().messageBox(
+    const Answer answer = p_.prompts.messageBox(
         text("SAVE_FILE", "Enregistrer").toStdString(),
         (text("MSG_RTFE_019", "Texte modifié") + "...\r\n\r\n" +
          text("MSG_RTFE_020", "Souhaitez-vous enregistrer ces modifications") + " ?")
@@ -335,20 +337,19 @@ bool HeaderFooterEditor::askToSave() {
 
 // A file that could not be read or written: the message, the path and the system's reason.
 void HeaderFooterEditor::tell(const Message& m, const QString& path, const std::string& error) {
-    keypad_.prompts().messageBox(
-        "Zumbrel", keypad_.translator().text(m) + "\n" + path.toStdString() + "\n" + error,
-        Icon::Exclamation, Buttons::Ok);
+    p_.prompts.messageBox("Zumbrel", p_.messages.text(m) + "\n" + path.toStdString() + "\n" + error,
+                          Icon::Exclamation, Buttons::Ok);
 }
 
 void HeaderFooterEditor::openFile(bool header) {
     if (modified() && !askToSave()) return;
     const QString name = header ? "Header.rtf" : "Footer.rtf";
     const QString path =
-        AnnotationCommands::headerFooterFile(qs(keypad_.appFolder()), userFolder(), name);
+        AnnotationCommands::headerFooterFile(qs(p_.appFolder()), userFolder(), name);
     if (path.isEmpty()) {
         const auto [title, message] = tape::missingFileMessage(
             *tr_, name.toStdString(), QDir(userFolder()).filePath(name).toStdString());
-        keypad_.prompts().messageBox(title, message, Icon::Exclamation, Buttons::Ok);
+        p_.prompts.messageBox(title, message, Icon::Exclamation, Buttons::Ok);
         return;
     }
     LocalFileSystem files;
@@ -393,21 +394,25 @@ void HeaderFooterEditor::done(int result) {
     QDialog::done(result);
 }
 
-HeaderFooterEditor& HeaderFooterEditor::open(KeypadWindow& keypad) {
-    auto* editor = static_cast<HeaderFooterEditor*>(keypad.findChild<QDialog*>("RTF_Editor"));
-    if (!editor) editor = new HeaderFooterEditor(keypad);
+HeaderFooterEditor& HeaderFooterEditor::open(QWidget& window) {
+    auto* editor = static_cast<HeaderFooterEditor*>(window.findChild<QDialog*>("RTF_Editor"));
+    if (!editor)
+        editor = new HeaderFooterEditor(*InstalledParts<HeaderFooterParts>::of(window, kParts));
     editor->show();
     editor->raise();
     editor->activateWindow();
     return *editor;
 }
 
-void HeaderFooterEditor::install(KeypadWindow& keypad) {
-    for (QAction* a : {keypad.findChild<QAction*>("mItemEditRTF"),
-                       keypad.tapeWindow().contextMenu()->findChild<QAction*>("mItemEditorRTF")}) {
+void HeaderFooterEditor::install(HeaderFooterParts parts) {
+    QWidget& window = parts.window;
+    QMenu& tapeMenu = parts.tapeMenu;
+    new InstalledParts<HeaderFooterParts>(window, kParts, std::move(parts));
+    for (QAction* a : {window.findChild<QAction*>("mItemEditRTF"),
+                       tapeMenu.findChild<QAction*>("mItemEditorRTF")}) {
         if (!a) continue;
         a->setEnabled(true);
-        QObject::connect(a, &QAction::triggered, &keypad, [&keypad] { open(keypad); });
+        QObject::connect(a, &QAction::triggered, &window, [&window] { open(window); });
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,13 +17,26 @@ class QToolBar;
 
 namespace zumbrel {
 struct Message;
-}
+class Prompts;
+class Translator;
+}  // namespace zumbrel
 
 namespace zumbrel::gui {
 
 class DocumentTape;
-class KeypadWindow;
 class WindowTranslator;
+
+// What the editor uses: the window whose menu opens it and that parents it, the tape's
+// right-click menu (its second item), the question boxes and their words, the texts of the
+// editor in the interface language, and the program's folder (the shipped files).
+struct HeaderFooterParts {
+    QWidget& window;
+    QMenu& tapeMenu;
+    Prompts& prompts;
+    const Translator& messages;
+    std::function<std::unique_ptr<WindowTranslator>()> texts;
+    std::function<std::string()> appFolder;
+};
 
 // TRTF_Editor, the "Mini-éditeur RTF": edits the header and the footer that the tape's
 // commands insert, and nothing else. It opens the user's copy of a file, otherwise the one
@@ -31,9 +45,10 @@ class WindowTranslator;
 // text is as saved, red once it is changed.
 class HeaderFooterEditor final : public QDialog {
   public:
-    // Opens the editor over the keypad, modal; an open one comes to the front.
-    static HeaderFooterEditor& open(KeypadWindow& keypad);
-    static void install(KeypadWindow& keypad);
+    // Opens the editor over the window it was installed on, modal; an open one comes to
+    // the front.
+    static HeaderFooterEditor& open(QWidget& window);
+    static void install(HeaderFooterParts parts);
 
     // ItemEnteteClick / ItemPiedClick: the header or the footer into the editor, after the
     // save question when the text is changed.
@@ -52,7 +67,7 @@ class HeaderFooterEditor final : public QDialog {
     ~HeaderFooterEditor() override;
 
   private:
-    explicit HeaderFooterEditor(KeypadWindow& keypad);
+    explicit HeaderFooterEditor(const HeaderFooterParts& parts);
     QString text(const char* key, const char* french) const;
     void buildToolbar();
     void enableTools(bool on);
@@ -64,7 +79,7 @@ class HeaderFooterEditor final : public QDialog {
     bool askToSave();
     void tell(const Message& m, const QString& path, const std::string& error);
 
-    KeypadWindow& keypad_;
+    const HeaderFooterParts& p_;
     std::unique_ptr<WindowTranslator> tr_;
     QToolBar* toolbar_;
     QFrame* indicator_;

@@ -200,4 +200,17 @@ bool isTapeAccessible(const QAccessibleInterface* iface) {
     return dynamic_cast<const TapeAccessible*>(iface) != nullptr;
 }
 
+namespace {
+
+QAccessibleInterface* tapeFactory(const QString&, QObject* object) {
+    if (auto* view = dynamic_cast<TapeView*>(object)) return tapeAccessible(view);
+    return nullptr;
+}
+
+}  // namespace
+
+void installTapeAccessibility() {
+    QAccessible::installFactory(tapeFactory);  // Qt keeps each factory once
+}
+
 }  // namespace zumbrel::gui

@@ -10,6 +10,8 @@ class TapeView;
 // rule is "trait", the result under it "total 108,00", a root names its number). Offsets
 // in that text follow the view's caret and selection line by line.
 QAccessibleInterface* tapeAccessible(TapeView* view);
+// Installs, once, the interface above for every tape view.
+void installTapeAccessibility();
 // Whether an interface is that one (and not the plain text view's of Qt).
 bool isTapeAccessible(const QAccessibleInterface* iface);
 

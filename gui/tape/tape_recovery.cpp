@@ -3,15 +3,11 @@
 #include <QTextDocument>
 #include <cstdio>
 
-#include "core/calc/calculator.h"
 #include "core/config/language.h"
 #include "core/local_file_system.h"
 #include "core/tape/rtf_writer.h"
 #include "core/tape/tape_file.h"
-#include "gui/keypad/keypad_window.h"
-#include "gui/tape/document_commands.h"
 #include "gui/tape/document_tape.h"
-#include "gui/tape/tape_window.h"
 #include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
@@ -23,13 +19,13 @@ constexpr Message kRestore{"MSG_RECOVER_TAPE",
 
 }  // namespace
 
-TapeRecovery::TapeRecovery(KeypadWindow& keypad, std::string path, int delayMs)
-    : QObject(&keypad), keypad_(keypad), path_(std::move(path)), thread_([this] { writer(); }) {
+TapeRecovery::TapeRecovery(RecoveryParts parts, std::string path, int delayMs)
+    : parts_(std::move(parts)), path_(std::move(path)), thread_([this] { writer(); }) {
     debounce_.setSingleShot(true);
     debounce_.setInterval(delayMs);
     connect(&debounce_, &QTimer::timeout, this, [this] { copyNow(); });
     if (path_.empty()) return;  // no home folder: nowhere to keep a copy
-    QTextDocument* document = keypad_.tapeWindow().tape().document();
+    QTextDocument* document = parts_.tape.document();
     connect(document, &QTextDocument::contentsChanged, this, [this] { tapeChanged(); });
     // A save makes the copy useless.
     connect(document, &QTextDocument::modificationChanged, this, [this] { tapeChanged(); });
@@ -45,13 +41,13 @@ TapeRecovery::~TapeRecovery() {
 }
 
 void TapeRecovery::tapeChanged() {
-    if (keypad_.tapeWindow().tape().fillingIn()) return;  // a file's lines going in
+    if (parts_.tape.fillingIn()) return;  // a file's lines going in
     // A key costs a timer restart; the copy waits until the typing pauses.
     debounce_.start();
 }
 
 void TapeRecovery::copyNow() {
-    const DocumentTape& tape = keypad_.tapeWindow().tape();
+    const DocumentTape& tape = parts_.tape;
     {
         std::lock_guard lock(mutex_);
         if (!tape.isModified() || tape.isEmpty()) {
@@ -117,15 +113,13 @@ void TapeRecovery::closeCleanly() {
 bool TapeRecovery::offerRestore() {
     LocalFileSystem files;
     if (path_.empty() || !files.exists(path_)) return false;
-    calc::Calculator& calc = keypad_.calculator();
-    const Answer a = keypad_.prompts().messageBox("Zumbrel", keypad_.translator().text(kRestore),
-                                                  Icon::Question, Buttons::YesNo);
-    DocumentTape& tape = keypad_.tapeWindow().tape();
+    const Answer a = parts_.prompts.messageBox("Zumbrel", parts_.texts.text(kRestore),
+                                               Icon::Question, Buttons::YesNo);
+    DocumentTape& tape = parts_.tape;
     if (a == Answer::Yes && tape::openTapeFile(tape, files, path_).ok) {
         // The restored tape is in no file yet: it stays unsaved, and keeps its copy.
         tape.setModified(true);
-        calc.commands().btnEnabled(true, tape.isEmpty());
-        keypad_.documents().apply();
+        if (parts_.restored) parts_.restored();
         return true;
     }
     std::remove(path_.c_str());

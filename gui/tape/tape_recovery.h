@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QTimer>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -10,9 +11,23 @@
 
 #include "core/tape/rich_text.h"
 
+namespace zumbrel {
+class Prompts;
+class Translator;
+}  // namespace zumbrel
+
 namespace zumbrel::gui {
 
-class KeypadWindow;
+class DocumentTape;
+
+// What the recovery watches and asks with: the tape, the question box and its words, and
+// what the windows do once a tape was restored.
+struct RecoveryParts {
+    DocumentTape& tape;
+    Prompts& prompts;
+    const Translator& texts;
+    std::function<void()> restored;
+};
 
 // A tape that is never lost: a moment after every change, an unsaved tape is copied to a
 // recovery file in the user's data folder; a normal close removes it. After a crash or a
@@ -21,7 +36,7 @@ class KeypadWindow;
 // one that keeps the windows) makes one.
 class TapeRecovery final : public QObject {
   public:
-    TapeRecovery(KeypadWindow& keypad, std::string path, int delayMs = 1000);
+    TapeRecovery(RecoveryParts parts, std::string path, int delayMs = 1000);
     ~TapeRecovery() override;
 
     // At start, once the windows show: a recovery file left by a session that did not close
@@ -38,7 +53,7 @@ class TapeRecovery final : public QObject {
     void copyNow();
     void writer();
 
-    KeypadWindow& keypad_;
+    RecoveryParts parts_;
     std::string path_;
     QTimer debounce_;
     std::mutex mutex_;

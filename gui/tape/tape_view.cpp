@@ -55,6 +55,7 @@ TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
     // screen reader: the plain view's was made while the base was built, before the
     // program's interfaces were installed. The tape's own takes its place.
     installAccessibility();
+    installTapeAccessibility();
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(this);
     if (made && !isTapeAccessible(made))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
@@ -80,6 +81,11 @@ void TapeView::insertFromMimeData(const QMimeData* source) {
     }
     textCursor().insertFragment(QTextDocumentFragment::fromHtml(source->html(), document()));
     ensureCursorVisible();
+}
+
+void TapeView::takeAccessibleTexts(const std::function<QString(std::string_view)>& text) {
+    setSpokenWords({text("A11Y_TAPE_RULE").toStdString(), text("A11Y_TAPE_TOTAL").toStdString(),
+                    text("A11Y_TAPE_ROOT_OF").toStdString(), text("A11Y_TAPE_ROOT").toStdString()});
 }
 
 }  // namespace zumbrel::gui

@@ -4,13 +4,14 @@
 #include <functional>
 
 #include "core/tape/spoken_lines.h"
+#include "gui/ui/accessibility.h"
 
 namespace zumbrel::gui {
 
 // The tape's view. A plain text view lays out only the lines in sight, so a tape of 10^5 lines
 // shows and scrolls at once; its layout keeps each line's own alignment (numbers on the right,
 // a header's title centred) and the view pastes formatted text as a rich view does.
-class TapeView final : public QPlainTextEdit {
+class TapeView final : public QPlainTextEdit, public TakesAccessibleTexts {
   public:
     explicit TapeView(QWidget* parent);
 
@@ -23,6 +24,7 @@ class TapeView final : public QPlainTextEdit {
         words_ = std::move(words);
         ++wordsVersion_;
     }
+    void takeAccessibleTexts(const std::function<QString(std::string_view)>& text) override;
     int wordsVersion() const { return wordsVersion_; }
     // The decimal separator: a reader hears thousands apart by spaces, never an apostrophe.
     char decimalSeparator() const { return ds_; }

@@ -17,6 +17,7 @@
 #include "gui/config/translate_windows.h"
 #include "gui/tape/document_tape.h"
 #include "gui/tape/ruler.h"
+#include "gui/tape/tape_accessible.h"
 #include "gui/tape/tape_view.h"
 #include "gui/ui/accessibility.h"
 #include "gui/ui/artwork.h"
@@ -69,6 +70,7 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
       btnClicMagic_(new QPushButton(this)),
       menu_(new QMenu(this)) {
     installAccessibility();
+    installTapeAccessibility();
     presentAsWindow(*this);
     setObjectName("Ribbon");
     setWindowTitle("Zumbrel");

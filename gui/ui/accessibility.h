@@ -1,11 +1,23 @@
 #pragma once
 
 #include <QVariantHash>
+#include <functional>
+#include <string_view>
 
 class QWidget;
 class QString;
 
 namespace zumbrel::gui {
+
+// A control that takes more words than its name when a window's names are given (the tape
+// view: its words for rules, totals and roots).
+class TakesAccessibleTexts {
+  public:
+    virtual void takeAccessibleTexts(const std::function<QString(std::string_view)>& text) = 0;
+
+  protected:
+    ~TakesAccessibleTexts() = default;
+};
 
 // Installs, once, the accessible interfaces of the program's own controls: the display as a
 // read-only text that screen readers follow, and the menu-bar buttons as menu items whose

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include "gui/app/composition.h"
 #include "gui/app/session.h"
 #include "gui/arrange/window_arranger.h"
 #include "gui/keypad/status_line.h"
@@ -179,7 +180,7 @@ TEST(ArrangeSession, flags_and_the_compact_keypad_survive_a_restart) {
     const config::Environment env = programFolder(app);
     {
         Session session(app.path().toStdString(), env, ',');
-        KeypadWindow keypad;
+        KeypadWindow keypad(composeFeatures);
         session.attach(keypad);
         keypad.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
@@ -191,7 +192,7 @@ TEST(ArrangeSession, flags_and_the_compact_keypad_survive_a_restart) {
     }
     Session session(app.path().toStdString(), env, ',');
     EXPECT_TRUE(session.settings().magnet);
-    KeypadWindow keypad;
+    KeypadWindow keypad(composeFeatures);
     session.attach(keypad);
     keypad.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
@@ -216,7 +217,7 @@ TEST(ArrangeSession, an_opacity_below_100_is_raised_but_the_file_keeps_it) {
         "Height=500\r\nMaximized=0\r\n");
     ini.close();
     Session session(app.path().toStdString(), env, ',');
-    KeypadWindow keypad;
+    KeypadWindow keypad(composeFeatures);
     session.attach(keypad);
     keypad.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));

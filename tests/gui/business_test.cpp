@@ -17,9 +17,9 @@
 #include "core/config/settings.h"
 #include "gui/business/business_panel.h"
 #include "gui/business/rate_panel.h"
-#include "gui/keypad/number_list_popup.h"
 #include "gui/tape/document_tape.h"
 #include "gui/tape/tape_window.h"
+#include "gui/ui/number_list_popup.h"
 #include "keypad_fixture.h"
 
 namespace zumbrel::gui {

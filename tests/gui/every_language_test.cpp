@@ -28,6 +28,7 @@
 #include <set>
 
 #include "core/config/profile_file.h"
+#include "gui/app/composition.h"
 
 #include "core/calc/calculator.h"
 #include "core/config/codepage.h"
@@ -167,7 +168,7 @@ class EveryWindow {
         QDir(app.path()).mkpath("Resources/Language");
         for (const QString& f : QDir(languageFiles).entryList({"*.lng"}))
             QFile::copy(languageFiles + "/" + f, app.filePath("Resources/Language/" + f));
-        keypad = std::make_unique<KeypadWindow>();
+        keypad = std::make_unique<KeypadWindow>(composeFeatures);
         keypad->setLanguageSource(app.path().toStdString(),
                                   static_cast<int>(config::InstallCode::ZMB));
         keypad->calculator().registers().decimalSeparator = ',';

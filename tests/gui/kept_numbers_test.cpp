@@ -14,13 +14,14 @@
 #include <QTest>
 
 #include "core/calc/calculator.h"
+#include "gui/app/composition.h"
 #include "gui/app/session.h"
 #include "gui/keypad/display_view.h"
 #include "gui/keypad/kept_numbers_panel.h"
 #include "gui/keypad/number_drag.h"
-#include "gui/keypad/number_list_popup.h"
 #include "gui/tape/tape_view.h"
 #include "gui/tape/tape_window.h"
+#include "gui/ui/number_list_popup.h"
 #include "keypad_fixture.h"
 
 namespace zumbrel::gui {
@@ -201,7 +202,7 @@ TEST(KeptAcrossStarts, memories_and_the_list_come_back_at_the_next_start) {
     const config::Environment env = programFolder(app);
     {
         Session session(app.path().toStdString(), env, ',');
-        KeypadWindow keypad;
+        KeypadWindow keypad(composeFeatures);
         session.attach(keypad);
         keypad.calculator().registers().decimalSeparator = ',';
         auto& kept = keypad.calculator().kept();
@@ -211,7 +212,7 @@ TEST(KeptAcrossStarts, memories_and_the_list_come_back_at_the_next_start) {
         keypad.close();
     }
     Session session(app.path().toStdString(), env, ',');
-    KeypadWindow keypad;
+    KeypadWindow keypad(composeFeatures);
     session.attach(keypad);
     const calc::KeptValues& r = keypad.calculator().kept().values();
     EXPECT_EQ(r.lblMemory[2], "-4,5");

@@ -15,6 +15,7 @@
 
 #include "core/calc/calculator.h"
 #include "core/config/install_layout.h"
+#include "gui/app/composition.h"
 #include "gui/keypad/keypad_window.h"
 
 namespace zumbrel::gui {
@@ -62,7 +63,7 @@ inline config::Environment programFolder(const QTemporaryDir& app) {
 class KeypadFixture : public testing::Test {
   protected:
     void SetUp() override {
-        keypad = std::make_unique<KeypadWindow>();
+        keypad = std::make_unique<KeypadWindow>(composeFeatures);
         keypad->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(keypad.get()));
         keypad->calculator().registers().decimalSeparator = ',';

@@ -17,6 +17,7 @@
 #include "core/config/language.h"
 #include "core/config/settings.h"
 #include "core/voice/voice_state.h"
+#include "gui/app/composition.h"
 #include "gui/business/business_panel.h"
 #include "gui/keypad/keypad_window.h"
 #include "gui/keypad/menu_bar.h"
@@ -32,7 +33,7 @@ class Languages : public testing::Test {
   protected:
     void SetUp() override {
         copyLanguageFiles(app);
-        keypad = std::make_unique<KeypadWindow>();
+        keypad = std::make_unique<KeypadWindow>(composeFeatures);
         keypad->setLanguageSource(app.path().toStdString(),
                                   static_cast<int>(config::InstallCode::ZMB));
         keypad->calculator().registers().decimalSeparator = ',';

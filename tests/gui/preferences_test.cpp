@@ -28,6 +28,7 @@
 #include "core/config/install_layout.h"
 #include "core/config/settings.h"
 #include "core/voice/voice_state.h"
+#include "gui/app/composition.h"
 #include "gui/app/session.h"
 #include "gui/arrange/window_arranger.h"
 #include "gui/business/business_panel.h"
@@ -437,7 +438,7 @@ TEST(PrefsSession, the_changes_come_back_at_the_next_start) {
     std::string typed;
     {
         Session session(app.path().toStdString(), env, ',');
-        KeypadWindow keypad;
+        KeypadWindow keypad(composeFeatures);
         session.attach(keypad);
         keypad.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
@@ -466,7 +467,7 @@ TEST(PrefsSession, the_changes_come_back_at_the_next_start) {
     EXPECT_EQ(s.displayFontSize, 20);
     EXPECT_TRUE(typed == "7,7" || typed == "7.7") << typed;
     EXPECT_EQ(s.rateTVA[0], typed);
-    KeypadWindow keypad;
+    KeypadWindow keypad(composeFeatures);
     session.attach(keypad);
     EXPECT_EQ(keypad.displayLook().font.family(), "DejaVu Serif");
     EXPECT_EQ(keypad.displayLook().ink, QColor(Qt::darkGreen));

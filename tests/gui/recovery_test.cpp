@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "core/calc/calculator.h"
+#include "gui/app/composition.h"
 #include "gui/tape/document_tape.h"
 #include "gui/tape/tape_recovery.h"
 #include "gui/tape/tape_window.h"
@@ -29,16 +30,16 @@ class Recovery : public KeypadFixture {
 
 TEST_F(Recovery, an_unsaved_tape_is_copied_and_comes_back_with_its_colours) {
     {
-        TapeRecovery recovery(*keypad, path(), 10);
+        TapeRecovery recovery(recoveryParts(*keypad), path(), 10);
         type("7-9\r");
         recovery.flush();
         ASSERT_TRUE(QFile::exists(QString::fromStdString(path())));
     }
     // The next start: a fresh window finds the copy and, answered Yes, restores it.
-    auto next = std::make_unique<KeypadWindow>();
+    auto next = std::make_unique<KeypadWindow>(composeFeatures);
     next->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(next.get()));
-    TapeRecovery recovery(*next, path(), 10);
+    TapeRecovery recovery(recoveryParts(*next), path(), 10);
     QString question;
     QTimer::singleShot(0, [&question] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -61,7 +62,7 @@ TEST_F(Recovery, an_unsaved_tape_is_copied_and_comes_back_with_its_colours) {
 }
 
 TEST_F(Recovery, a_saved_tape_needs_no_copy) {
-    TapeRecovery recovery(*keypad, path(), 10);
+    TapeRecovery recovery(recoveryParts(*keypad), path(), 10);
     type("1+1\r");
     recovery.flush();
     ASSERT_TRUE(QFile::exists(QString::fromStdString(path())));
@@ -77,7 +78,7 @@ TEST_F(Recovery, declining_the_restore_removes_the_copy) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("12,00\n");
     old.close();
-    TapeRecovery recovery(*keypad, path(), 10);
+    TapeRecovery recovery(recoveryParts(*keypad), path(), 10);
     QTimer::singleShot(0, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             box->setProperty("expected", true);

@@ -16,11 +16,11 @@
 
 #include "gui/business/business_panel.h"
 #include "gui/keypad/kept_numbers_panel.h"
-#include "gui/keypad/number_list_popup.h"
 #include "gui/tape/document_tape.h"
 #include "gui/tape/tape_view.h"
 #include "gui/tape/tape_window.h"
 #include "gui/ui/accessibility.h"
+#include "gui/ui/number_list_popup.h"
 #include "keypad_fixture.h"
 
 namespace zumbrel::gui {

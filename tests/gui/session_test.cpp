@@ -1,6 +1,7 @@
 // Start-up and shut-down: one copy per user, and settings and placements kept between runs.
 
 #include "gui/app/session.h"
+#include "gui/app/composition.h"
 #include "keypad_fixture.h"
 
 #include <gtest/gtest.h>
@@ -87,7 +88,7 @@ TEST(Session, settings_and_placements_come_back_at_the_next_start) {
     {
         Session session(app.path().toStdString(), env, ',');
         EXPECT_EQ(session.layout().code, config::InstallCode::ZMB);
-        KeypadWindow keypad;
+        KeypadWindow keypad(composeFeatures);
         session.attach(keypad);
         keypad.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
@@ -133,7 +134,7 @@ TEST(Session, settings_and_placements_come_back_at_the_next_start) {
         EXPECT_EQ(session.settings().voiceRate, "1.5");
         EXPECT_EQ(session.settings().recentTapes,
                   std::vector<std::string>{app.filePath("courses.txt").toStdString()});
-        KeypadWindow keypad;
+        KeypadWindow keypad(composeFeatures);
         session.attach(keypad);
         keypad.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
@@ -153,7 +154,7 @@ TEST(Session, an_unwritable_settings_file_is_said_once) {
     QDir(app.path())
         .mkpath("Resources/System/Zumbrel.ini/blocked");  // a folder where the file should be
     Session session(app.path().toStdString(), {app.path().toStdString(), "", ""}, ',');
-    KeypadWindow keypad;
+    KeypadWindow keypad(composeFeatures);
     session.attach(keypad);
     std::string error;
     EXPECT_FALSE(session.save(keypad, error));

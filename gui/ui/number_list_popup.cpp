@@ -1,4 +1,4 @@
-#include "gui/keypad/number_list_popup.h"
+#include "gui/ui/number_list_popup.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "gui/ui/info_windows.h"
+#include "gui/info/info_windows.h"
 
 #include <unistd.h>
 
