@@ -14,6 +14,7 @@
 
 #include "gui/app/composition.h"
 #include "gui/keypad/keypad_window.h"
+#include "gui/ui/fonts.h"
 
 namespace {
 
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
         window->installEventFilter(&probe);
         window->show();
     } else {
+        zumbrel::gui::installFontSubstitutes();  // as the program does before its windows
         auto* keypad = new zumbrel::gui::KeypadWindow(zumbrel::gui::composeFeatures);
         keypad->installEventFilter(&probe);
         keypad->show();

@@ -19,6 +19,7 @@
 #include "gui/net/network_services.h"
 #include "gui/tape/tape_recovery.h"
 #include "gui/tape/tape_window.h"
+#include "gui/ui/fonts.h"
 #include "gui/ui/user_folders.h"
 
 namespace {
@@ -70,8 +71,7 @@ int main(int argc, char** argv) {
     zumbrel::gui::SingleInstance instance;
     if (!instance.becomePrimary()) return 0;
 
-    // The tape's font: "Courier New" where it is installed, a metric twin where it is not.
-    QFont::insertSubstitutions("Courier New", {"Liberation Mono", "DejaVu Sans Mono", "Monospace"});
+    zumbrel::gui::installFontSubstitutes();
     const char ds = QLocale::system().decimalPoint() == QStringLiteral(".") ? '.' : ',';
 
     zumbrel::gui::Session session(QApplication::applicationDirPath().toStdString(),

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "gui/ui/fonts.h"
+
 int main(int argc, char** argv) {
     // One 1920 x 1080 screen, unless ZUMBREL_TEST_SCREENS names another layout (small: one
     // 1024 x 768 screen, two: two 1920 x 1080 monitors side by side).
@@ -23,7 +25,7 @@ int main(int argc, char** argv) {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
     QApplication app(argc, argv);
-    QFont::insertSubstitutions("Courier New", {"Liberation Mono", "DejaVu Sans Mono", "Monospace"});
+    zumbrel::gui::installFontSubstitutes();  // as the program does before its windows
     testing::InitGoogleTest(&argc, argv);
     QTimer watchdog;
     watchdog.setInterval(100);
