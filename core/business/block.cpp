@@ -4,6 +4,7 @@
 
 #include "core/business/panel_texts.h"
 #include "core/calc/decimal.h"
+#include "core/calc/grand_total.h"
 #include "core/calc/messages.h"
 #include "core/calc/number_text.h"
 #include "core/config/language.h"
@@ -135,6 +136,7 @@ void Block::finish(std::optional<std::string> entryText, long double value) {
     if (entryText) {
         entry_.set(*entryText);
         regs_.lblResultat = *entryText;
+        calc::addToGrandTotal(regs_, value);
     }
     regs_.resultValue = value;
     regs_.extraDecimals = false;

@@ -27,6 +27,7 @@ Calculator::Calculator(Ports ports, CalcSettings settings)
         regs_.setLatest(0);
         regs_.lblResultat.clear();
         regs_.resultValue = 0;
+        regs_.grandTotal.clear();
         entry_.set("");
     };
 }
@@ -34,6 +35,7 @@ Calculator::Calculator(Ports ports, CalcSettings settings)
 template <class Action>
 void Calculator::guarded(Action&& action) {
     const Registers before = regs_;
+    regs_.grandTotalShown = false;  // GT twice in a row clears only with no key between
     try {
         action();
     } catch (const CalcError& e) {
@@ -79,6 +81,8 @@ PasteOutcome Calculator::keep(const KeptKey& key) {
     using Kind = KeptKey::Kind;
     PasteOutcome outcome = PasteOutcome::Nothing;
     const auto shown = [&] { return kept_.displayCanBeDragged(); };
+    const bool grandTotalShown = regs_.grandTotalShown;
+    const int memory = static_cast<int>(key.index) - 1;
     guarded([&] {
         switch (key.kind) {
             case Kind::DisplayToMemory:
@@ -109,6 +113,19 @@ PasteOutcome Calculator::keep(const KeptKey& key) {
                 break;
             case Kind::Paste:
                 outcome = kept_.mItemCollerClick();
+                break;
+            case Kind::MemoryPlus:
+            case Kind::MemoryMinus:
+                kept_.memoryArithmetic(memory, key.kind == Kind::MemoryMinus);
+                break;
+            case Kind::MemoryClear:
+                kept_.memoryClear(memory);
+                break;
+            case Kind::GrandTotal:
+                kept_.grandTotalKey(grandTotalShown);
+                break;
+            case Kind::GrandTotalClear:
+                regs_.grandTotal.clear();
                 break;
         }
         const bool fromDisplay = key.kind == Kind::DisplayToMemory ||

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/calc/decimal.h"
+#include "core/calc/grand_total.h"
 #include "core/calc/messages.h"
 #include "core/text_util.h"
 
@@ -321,6 +322,7 @@ void Engine::GetResult() {
     for (int i = 0; i < 3; ++i)
         tape.addLine("");
     regs_.lblPosNeg = false;
+    addToGrandTotal(regs_, regs_.resultValue);
 
     if (characterCount(regs_.lblResultat) > 19) {
         ports_.prompts.messageBox(msg::kErrorTitle, text(msg::kOverflow19), Icon::Exclamation,

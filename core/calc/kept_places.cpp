@@ -1,7 +1,13 @@
 #include "core/calc/kept_places.h"
 
+#include <cmath>
+#include <optional>
+
+#include "core/calc/decimal.h"
+#include "core/calc/grand_total.h"
 #include "core/calc/kept_numbers.h"
 #include "core/calc/messages.h"
+#include "core/calc/number_text.h"
 
 namespace zumbrel::calc {
 
@@ -101,6 +107,63 @@ PasteOutcome KeptPlaces::mItemCollerClick() {
         return PasteOutcome::Refused;
     }
     return putInEntry(pasted.text) ? PasteOutcome::Entry : PasteOutcome::Refused;
+}
+
+void KeptPlaces::memoryArithmetic(int memory, bool subtract) {
+    if (memory < 0 || memory > 2) return;
+    const std::string& shown = regs_.edtSaisie;
+    const std::optional<long double> value =
+        regs_.halted ? std::nullopt : parseNumber(shown, regs_.decimalSeparator);
+    if (!value || shown.find_first_of("0123456789") == std::string::npos) {
+        ports_.sound.beep(Beep::Default);  // nothing shown to keep, or halted until Reset
+        return;
+    }
+    std::string& kept = values_.lblMemory[static_cast<std::size_t>(memory)];
+    const long double before =
+        kept.empty() ? 0 : parseNumber(kept, regs_.decimalSeparator).value_or(0);
+    const long double sum = subtract ? before - *value : before + *value;
+    const std::string total = GetResultConv(sum, regs_.format(), true);
+    // The memory must go back into the entry whole: no more digits than the entry takes.
+    if (!std::isfinite(sum) || significantDigits(total) > kEntryCapacity) {
+        ports_.prompts.messageBox(msg::kErrorTitle, ports_.tr.text(msg::kOverflow19),
+                                  Icon::Exclamation, Buttons::Ok);
+        return;
+    }
+    kept = normalisedValue(total, regs_.decimalSeparator);
+    const std::string line =
+        AddSepToMil(GetResultConv(*value, regs_.format(), regs_.extraDecimals), regs_.format()) +
+        (subtract ? " M\u2212" : " M+");
+    ports_.tape.restoreDefaultStyle();
+    ports_.tape.setTypingColor(colors::kNavy);
+    ports_.tape.addLine(line);
+    ports_.tape.restoreDefaultStyle();
+    ports_.history.addLine(line);
+    displayKept();
+}
+
+void KeptPlaces::memoryClear(int memory) {
+    if (memory >= 0 && memory <= 2) values_.lblMemory[static_cast<std::size_t>(memory)].clear();
+}
+
+void KeptPlaces::grandTotalKey(bool again) {
+    if (regs_.halted || regs_.lblTamponSign2 == '%') {
+        ports_.sound.beep(Beep::Default);
+        return;
+    }
+    if (again) {
+        regs_.grandTotal.clear();
+        return;
+    }
+    const std::string value = grandTotalText(regs_);
+    const std::string line = "G.T. " + AddSepToMil(value, regs_.format());
+    ports_.tape.restoreDefaultStyle();
+    ports_.tape.setTypingBold(true);
+    if (grandTotalValue(regs_) < 0) ports_.tape.setTypingColor(colors::kRed);
+    ports_.tape.addLine(line);
+    ports_.tape.restoreDefaultStyle();
+    ports_.history.addLine(line);
+    putInEntry(value);
+    regs_.grandTotalShown = true;
 }
 
 }  // namespace zumbrel::calc

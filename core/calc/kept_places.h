@@ -21,6 +21,11 @@ struct KeptKey {
         DisplayToPanel,   // [>PP]
         PanelToDisplay,   // [PP>]
         Paste,            // [V]
+        MemoryPlus,       // [M+] [M2+] [M3+]: the number shown added to the memory
+        MemoryMinus,      // [M-] [M2-] [M3-]: subtracted from it
+        MemoryClear,      // [MC] [M2C] [M3C]
+        GrandTotal,       // [GT]: the grand total on the tape and in the entry
+        GrandTotalClear,  // [GTC]
     };
     Kind kind;
     std::size_t index = 0;
@@ -73,6 +78,15 @@ class KeptPlaces {
     void cbbListHistorOpeChange(std::string_view line);
     void pnlPPDblClick();
     PasteOutcome mItemCollerClick();
+
+    // M+ and M−: the number shown (the entry, or the result just computed) added to or
+    // subtracted from memory 0 to 2, written on the tape and in the history ("12,50 M+").
+    // Nothing to add, or a sum beyond the display's capacity, leaves the memory as it was.
+    void memoryArithmetic(int memory, bool subtract);
+    void memoryClear(int memory);
+    // GT: the grand total written on the tape ("G.T. 1 234,00", bold) and put in the entry;
+    // `again` (GT pressed twice in a row) clears it instead.
+    void grandTotalKey(bool again);
 
   private:
     // A kept value goes into the entry with its sign; refused (a beep) after a percent.

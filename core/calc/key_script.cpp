@@ -21,6 +21,21 @@ std::optional<KeptKey> keptKey(std::string_view token) {
     if (token == ">PP") return KeptKey{Kind::DisplayToPanel};
     if (token == "PP>") return KeptKey{Kind::PanelToDisplay};
     if (token == "V") return KeptKey{Kind::Paste};
+    if (token == "GT") return KeptKey{Kind::GrandTotal};
+    if (token == "GTC") return KeptKey{Kind::GrandTotalClear};
+    // [M+] [M-] [MR] [MC] for memory 1, [M2+] … [M3C] for the others.
+    if (token.size() >= 2 && token.size() <= 3 && token[0] == 'M') {
+        std::size_t memory = 1;
+        std::string_view op = token.substr(1);
+        if (token.size() == 3 && token[1] >= '2' && token[1] <= '3') {
+            memory = static_cast<std::size_t>(token[1] - '0');
+            op = token.substr(2);
+        }
+        if (op == "+") return KeptKey{Kind::MemoryPlus, memory};
+        if (op == "-") return KeptKey{Kind::MemoryMinus, memory};
+        if (op == "R") return KeptKey{Kind::MemoryToDisplay, memory};
+        if (op == "C") return KeptKey{Kind::MemoryClear, memory};
+    }
     if (token.size() == 3 && token.starts_with(">M") && token[2] >= '1' && token[2] <= '3')
         return KeptKey{Kind::DisplayToMemory, static_cast<std::size_t>(token[2] - '0')};
     if (token.size() == 3 && token[0] == 'M' && token[1] >= '1' && token[1] <= '3' &&

@@ -25,6 +25,8 @@ namespace zumbrel::calc {
 //                       n-th item chosen, 1-based
 //   [>PP] [PP>] [V]     the display dropped on the clipboard panel, the panel double-clicked,
 //                       paste
+//   [M+] [M-] [MR] [MC] memory 1 plus, minus, recall, clear; [M2+] … [M3C] memories 2, 3
+//   [GT] [GTC]          the grand total (twice in a row: cleared), and its clear
 //   [TVA+] [TVA-]       VAT forwards and backwards (the Quebec taxes in Quebec French)
 //   [E>F] [F>E]         euros to the other currency and back
 //   [AE] [AEC]          self-employed: turnover still allowed, charges

@@ -48,6 +48,9 @@ struct Registers {
 
     std::string edtComResult;  // a result comment waiting for the next result
 
+    std::string grandTotal;        // every result added up since the tape began; "" is zero
+    bool grandTotalShown = false;  // the last key was GT: pressed again, it clears the total
+
     std::string lblMemory4;  // the automatic memory
     Color memory4Color = colors::kNavy;
 

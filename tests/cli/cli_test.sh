@@ -13,6 +13,19 @@ echo "$json" | grep -q '"text":"-2,00","align":"right","runs":\[{"text":"-2,00",
 echo "$json" | grep -q '"entry":"-2,00"' || fail "entry: $json"
 echo "$json" | grep -q '"kind":"voice","detail":"read -2,00"' || fail "voice: $json"
 
+# The adding machine's keys: memory arithmetic, the grand total in the report and the JSON.
+adding=$("$cli" --sepdec S '12,5[M+]7,5[M+]2[M-]x[MR]')
+printf '%s\n' "$adding" | grep -q '12,50 M+$' || fail "M+ on the tape: $adding"
+printf '%s\n' "$adding" | grep -q ' 2,00 M−$' || fail "M− on the tape: $adding"
+printf '%s\n' "$adding" | grep -q '^memory 1: 18$' || fail "memory 1 after M+ M+ M−: $adding"
+printf '%s\n' "$adding" | grep -q '^entry: 18$' || fail "MR into the entry: $adding"
+gt=$("$cli" --sepdec S --tva 20 --format json '100[TVA+]x12+3=[GT]')
+echo "$gt" | grep -q '"text":"G.T. 135,00"' || fail "G.T. line: $gt"
+echo "$gt" | grep -q '"grandTotal":"135"' || fail "grandTotal in JSON: $gt"
+gtc=$("$cli" '12+3=[GTC]')
+printf '%s\n' "$gtc" | grep -q '^grand total:' && fail "GTC clears the grand total: $gtc"
+printf '%s\n' "$("$cli" '12+3=')" | grep -q '^grand total: 15$' || fail "grand total in the report"
+
 ansi=$("$cli" --format ansi '7-9=')
 printf '%s' "$ansi" | grep -q $'\x1b\[38;2;255;0;0m-2,00' || fail "ansi colour: $ansi"
 

@@ -233,6 +233,7 @@ TEST_P(Golden, shows_what_the_scenario_expects) {
     actual["display"] = {regs.EdtVirt};
     actual["status"] = {h.status.text()};
     actual["memory"] = {regs.lblMemory4};
+    actual["grandtotal"] = {regs.grandTotal};
     actual["halted"] = {regs.halted ? "yes" : "no"};
     const calc::KeptValues& kept = h.calc.kept().values();
     actual["memories"] = {kept.lblMemory.begin(), kept.lblMemory.end()};

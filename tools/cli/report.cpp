@@ -63,6 +63,7 @@ std::string textReport(const HeadlessCalculator& h, bool ansi) {
     out += "display: " + r.EdtVirt + "\n";
     out += "status: " + h.status.text() + "\n";
     if (!r.lblMemory4.empty()) out += "memory: " + r.lblMemory4 + "\n";
+    if (!r.grandTotal.empty()) out += "grand total: " + r.grandTotal + "\n";
     for (std::size_t i = 0; i < kept.lblMemory.size(); ++i) {
         if (!kept.lblMemory[i].empty())
             out += "memory " + std::to_string(i + 1) + ": " + kept.lblMemory[i] + "\n";
@@ -149,6 +150,7 @@ std::string jsonReport(const HeadlessCalculator& h) {
     out += ",\"display\":" + jsonString(r.EdtVirt);
     out += ",\"status\":" + jsonString(h.status.text());
     out += ",\"memory\":" + jsonString(r.lblMemory4);
+    out += ",\"grandTotal\":" + jsonString(r.grandTotal);
     out += ",\"halted\":" + std::string(r.halted ? "true" : "false");
     const auto strings = [](const auto& items) {
         return jsonArray(items, [](const std::string& s) { return jsonString(s); });
