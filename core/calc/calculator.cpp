@@ -28,6 +28,7 @@ Calculator::Calculator(Ports ports, CalcSettings settings)
         regs_.lblResultat.clear();
         regs_.resultValue = 0;
         regs_.grandTotal.clear();
+        regs_.itemCount = 0;
         entry_.set("");
     };
 }

@@ -30,6 +30,9 @@ struct CalcSettings {
     // Interim results said shortly ("Sous-total : 15,00"): a long sum read by a screen reader
     // is heard in fewer words.
     bool shortInterim = false;
+    // "Compter les articles": each result line shows on its left how many amounts were added
+    // or subtracted since the last result ("n 3"), as printing calculators do.
+    bool countItems = false;
 };
 
 // An operation that cannot go on: a register text that is no number, or a value out of range.

@@ -150,6 +150,7 @@ void Engine::arithmeticStep(char op) {
         return;
     }
     if (!entry_.text().empty()) {
+        if (op == '+' || op == '-') ++regs_.itemCount;
         if (startsWith(regs_.lblsTemp, regs_.decimalSeparator)) entry_.set("0" + entry_.text());
         entry_.AddZerosDec();
         if (!regs_.lblTamponNum1.empty()) {
@@ -273,6 +274,7 @@ void Engine::GetResult() {
     const long double first = number(regs_.lblTamponNum1);
     const long double second = entry_.text().empty() ? regs_.operand2 : number(entry_.text());
     const char op = latest ? latest : pending;
+    const bool addsAnAmount = (op == '+' || op == '-') && !entry_.text().empty();
     const bool bothPercent = pending == '%' && latest == '%';
     bool byZero = false;
     std::optional<long double> value;
@@ -307,6 +309,7 @@ void Engine::GetResult() {
         regs_.resultValue = *value;
         regs_.lblResultat = resultFormat(*value);
     }
+    if (addsAnAmount) ++regs_.itemCount;
 
     clearChain();
     entry_.set("");
@@ -317,7 +320,9 @@ void Engine::GetResult() {
     if (regs_.resultValue < 0) tape.setTypingColor(colors::kRed);
     std::string s = resultFormat(regs_.resultValue);
     if (!regs_.extraDecimals && regs_.lblSepDec != "N") s = withSeparators(s);
-    writeResultLine(s);
+    // With the item count, the number of amounts stands on the result line's left.
+    writeResultLine(settings_.countItems ? "n " + std::to_string(regs_.itemCount) + "  " + s : s);
+    regs_.itemCount = 0;
     tape.restoreDefaultStyle();
     for (int i = 0; i < 3; ++i)
         tape.addLine("");
@@ -359,6 +364,7 @@ void Engine::writeResultLine(const std::string& s) {
 
 void Engine::divisionByZero() {
     zeroDivisorMet_ = true;
+    regs_.itemCount = 0;  // the chain stops: its amounts count no more
     entry_.set("0");
     ports_.sound.beep(Beep::Default);
     ports_.status.show(text(msg::kDivisionByZero));

@@ -48,6 +48,7 @@ struct Registers {
 
     std::string edtComResult;  // a result comment waiting for the next result
 
+    int itemCount = 0;             // amounts added or subtracted since the last result
     std::string grandTotal;        // every result added up since the tape began; "" is zero
     bool grandTotalShown = false;  // the last key was GT: pressed again, it clears the total
 

@@ -417,6 +417,7 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                               "PREFS_INTERIM_SAID",
                                               "PREFS_INTERIM_LONG",
                                               "PREFS_INTERIM_SHORT",
+                                              "PREFS_COUNT_ITEMS",
                                               "VOICE_RATE",
                                               "TRANSPARENCY",
                                               "KEYBOARD",

@@ -100,6 +100,7 @@ void ReadSettings(const ProfileFile& f, char ds, Settings& s, ReadReport& report
     s.modifiedWarn = f.readBool(kConfig, "ModifiedWarn", true);
     s.okBoxGum = f.readBool(kConfig, "OKBoxGum", true);
     s.shortAnnouncements = f.readBool(kConfig, "ShortAnnouncements", false);
+    s.countItems = f.readBool(kConfig, "CountItems", false);
     s.voiceRate = f.readString(kConfig, "VoiceRate", "1");
     s.btnFToETitle = f.readString(kConfig, "BtnFToETitle", "F > €");
     s.btnEToFTitle = f.readString(kConfig, "BtnEToFTitle", "€ > F");
@@ -215,6 +216,7 @@ void WriteSettings(ProfileFile& f, const Settings& s) {
     f.writeBool(kConfig, "ModifiedWarn", s.modifiedWarn);
     f.writeBool(kConfig, "OKBoxGum", s.okBoxGum);
     f.writeBool(kConfig, "ShortAnnouncements", s.shortAnnouncements);
+    f.writeBool(kConfig, "CountItems", s.countItems);
     f.writeString(kConfig, "VoiceRate", s.voiceRate);
     f.writeString(kConfig, "BtnFToETitle", s.btnFToETitle);
     f.writeString(kConfig, "BtnEToFTitle", s.btnEToFTitle);

@@ -37,6 +37,7 @@ struct Settings {
     bool okBoxGum = true;
     bool shortAnnouncements =
         false;                    // [CONFIG] ShortAnnouncements: "Sous-total" for interim results
+    bool countItems = false;      // [CONFIG] CountItems: result lines show their item count
     std::string voiceRate = "1";  // [CONFIG] VoiceRate: the voice's speed, "1" to "3"
     std::string btnFToETitle = "F > €";
     std::string btnEToFTitle = "€ > F";

@@ -62,6 +62,7 @@ void KeypadWindow::applySettings(const config::Settings& s) {
     calc_->settings().okBoxGum = s.okBoxGum;
     calc_->settings().seekUpdate = s.seekUpdate;
     calc_->settings().shortInterim = s.shortAnnouncements;
+    calc_->settings().countItems = s.countItems;
 
     setTapeLook({qs(s.ribbonFontName), s.ribbonFontSize, colorOf(s.ribbonFontColor),
                  colorOf(s.ribbonBackColor)});
@@ -87,6 +88,7 @@ void KeypadWindow::collectSettings(config::Settings& s) const {
     s.okBoxGum = calc_->settings().okBoxGum;
     s.seekUpdate = calc_->settings().seekUpdate;
     s.shortAnnouncements = calc_->settings().shortInterim;
+    s.countItems = calc_->settings().countItems;
     s.modifiedWarn = documents_->modifiedWarn;
 
     const DisplayLook display = displayLook();

@@ -201,6 +201,10 @@ void PreferencesWindow::buildMiscellaneous() {
            {{"rbInterimLong", text(kInterimLong)}, {"rbInterimShort", text(kInterimShort)}},
            p_.calculator.settings().shortInterim ? 1 : 0,
            [this](int i) { p_.calculator.settings().shortInterim = i == 1; });
+    QGroupBox* items = addGroup(page, "gbCountItems", text(kCountItems));
+    radios(items, {{"rbCountItemsYes", text(kYes)}, {"rbCountItemsNo", text(kNo)}},
+           p_.calculator.settings().countItems ? 0 : 1,
+           [this](int i) { p_.calculator.settings().countItems = i == 0; });
     QGroupBox* alpha = addGroup(page, "gbAlphaBlend", text(kTranslucency));
     WindowArranger& arranger = *WindowArranger::of(p_.window);
     const std::pair<const char*, Message> bars[] = {{"tbTranspKeyboard", kKeypad},

@@ -59,6 +59,7 @@ constexpr Message kWarnErase{"REQUEST_DEL_RIBBON", " Avertir avant d'effacer le 
 constexpr Message kInterimSaid{"PREFS_INTERIM_SAID", " Résultats intermédiaires annoncés "};
 constexpr Message kInterimLong{"PREFS_INTERIM_LONG", "Résultat intermédiaire : 15,00"};
 constexpr Message kInterimShort{"PREFS_INTERIM_SHORT", "Sous-total : 15,00"};
+constexpr Message kCountItems{"PREFS_COUNT_ITEMS", " Compter les articles "};
 constexpr Message kTranslucency{"TRANSPARENCY", "Transparence "};
 constexpr Message kKeypad{"KEYBOARD", "Clavier"};
 constexpr Message kTape{"RIBBON", "Ruban"};

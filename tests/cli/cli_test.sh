@@ -26,6 +26,9 @@ gtc=$("$cli" '12+3=[GTC]')
 printf '%s\n' "$gtc" | grep -q '^grand total:' && fail "GTC clears the grand total: $gtc"
 printf '%s\n' "$("$cli" '12+3=')" | grep -q '^grand total: 15$' || fail "grand total in the report"
 
+items=$("$cli" --items --sepdec S '1234+10*2+5=')
+printf '%s\n' "$items" | grep -q '^n 3  2 493,00$' || fail "--items counts the amounts added: $items"
+
 ansi=$("$cli" --format ansi '7-9=')
 printf '%s' "$ansi" | grep -q $'\x1b\[38;2;255;0;0m-2,00' || fail "ansi colour: $ansi"
 

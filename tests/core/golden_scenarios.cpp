@@ -219,6 +219,7 @@ TEST_P(Golden, shows_what_the_scenario_expects) {
     notes.footerPath = setting("footer", "");
     h.calc.settings().okBoxGum = setting("okboxgum", "1") == "1";
     h.calc.settings().shortInterim = setting("shortinterim", "0") == "1";
+    h.calc.settings().countItems = setting("items", "0") == "1";
     if (setting("install", "ZMB") == "E") business.install = config::InstallCode::E;
     if (const std::string letter = setting("letter", ""); !letter.empty())
         business.letter = letter[0];

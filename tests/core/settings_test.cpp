@@ -87,6 +87,17 @@ TEST_F(SettingsFile, short_announcements_are_off_by_default_and_kept) {
     EXPECT_TRUE(read("[CONFIG]\r\nAlpha=1\r\nShortAnnouncements=1\r\n").shortAnnouncements);
 }
 
+// The item count: off unless the file says so, and written back.
+TEST_F(SettingsFile, the_item_count_is_off_by_default_and_written_back) {
+    EXPECT_FALSE(read("[CONFIG]\r\nAlpha=1\r\n").countItems);
+    EXPECT_TRUE(read("[CONFIG]\r\nAlpha=1\r\nCountItems=1\r\n").countItems);
+    ProfileFile f = withFile("[CONFIG]\r\nAlpha=1\r\n");
+    Settings s = Settings::firstRun(',');
+    s.countItems = true;
+    WriteSettings(f, s);
+    EXPECT_EQ(f.find("CONFIG", "CountItems"), std::optional<std::string>("1"));
+}
+
 // The recent tapes: File1 to File8 of [RECENT], up to the first gap, written back whole.
 TEST_F(SettingsFile, the_recent_tapes_are_read_in_order_and_written_back) {
     ProfileFile f = withFile(

@@ -25,6 +25,7 @@
 #include <QTabWidget>
 
 #include "core/calc/calculator.h"
+#include "core/calc/key_script.h"
 #include "core/config/install_layout.h"
 #include "core/config/settings.h"
 #include "core/voice/voice_state.h"
@@ -35,6 +36,8 @@
 #include "gui/prefs/font_choice.h"
 #include "gui/prefs/preferences_window.h"
 #include "gui/tape/document_commands.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_window.h"
 #include "keypad_fixture.h"
 
 namespace zumbrel::gui {
@@ -283,7 +286,14 @@ TEST_F(Prefs, translucency_follows_the_bars_and_from_249_the_window_is_opaque) {
     EXPECT_FALSE(keypad->documents().modifiedWarn);
     click(w, "rbWarnDelListNo");
     EXPECT_FALSE(keypad->calculator().settings().okBoxGum);
+    // The item count, off as the program comes, shows on the next result once chosen.
+    EXPECT_TRUE(control<QRadioButton>(w, "rbCountItemsNo")->isChecked());
+    click(w, "rbCountItemsYes");
+    EXPECT_TRUE(keypad->calculator().settings().countItems);
     closeWith(w);
+    calc::runKeys(keypad->calculator(), "2+3=");
+    EXPECT_TRUE(keypad->tapeWindow().tape().line(3).starts_with("n 2"))
+        << keypad->tapeWindow().tape().line(3);
 }
 
 TEST_F(Prefs, opening_the_window_changes_nothing_even_from_a_value_out_of_range) {

@@ -54,6 +54,7 @@ Options:
   --nbrdec TEXT           NbrDec: decimal places of results (default 2)
   --sepdec S|Q|C|P|N      SepDec: thousands separator (default Q)
   --warncr                ask before writing a waiting result comment
+  --items                 each result line shows the number of amounts added or subtracted
   --comment TEXT          a result comment waiting for the next result
   --answer yes|no         the answer to every question (default yes)
   --format text|ansi|json output (default text)
@@ -108,6 +109,7 @@ struct Options {
     std::string nbrDec = "2";
     std::string sepDec = "Q";
     bool warnCR = false;
+    bool items = false;
     std::string comment;
     zumbrel::Answer answer = zumbrel::Answer::Yes;
     zumbrel::cli::OutputFormat format = zumbrel::cli::OutputFormat::Text;
@@ -179,6 +181,8 @@ Options parseOptions(int argc, char** argv) {
             o.sepDec = value();
         } else if (a == "--warncr") {
             o.warnCR = true;
+        } else if (a == "--items") {
+            o.items = true;
         } else if (a == "--comment") {
             o.comment = value();
         } else if (a == "--answer") {
@@ -344,7 +348,10 @@ int main(int argc, char** argv) {
     }
     zumbrel::LocalFileSystem voiceFiles;
     zumbrel::LocalFileSystem files;
-    zumbrel::HeadlessCalculator h(o.ds, zumbrel::calc::CalcSettings{o.warnCR}, !o.voice.empty(),
+    zumbrel::calc::CalcSettings settings;
+    settings.warnCR = o.warnCR;
+    settings.countItems = o.items;
+    zumbrel::HeadlessCalculator h(o.ds, settings, !o.voice.empty(),
                                   o.soundRoot.empty() ? nullptr : &voiceFiles, &files);
     h.answers.assign(o.answers.begin(), o.answers.end());
     h.calc.annotations().today = [date = o.date] { return dayOf(date); };
