@@ -213,6 +213,15 @@ const std::vector<WindowKeys>& languageKeyLists() {
                       {"RECALL_MEMORY", "mItemRecallMemory"},
                       {"STORE_MEMORY", "mItemStoreMemory"},
                       {"CLEAR_MEMORY", "mItemClearMemory"},
+                      {"MEMORY_ADD", "mItemAddToMemory"},
+                      {"MEMORY_SUBTRACT", "mItemSubtractFromMemory"},
+                      // The adding machine's commands of the edit menu.
+                      {"MEMORY_PLUS", "mItemMemoryPlus"},
+                      {"MEMORY_MINUS", "mItemMemoryMinus"},
+                      {"MEMORY_RECALL", "mItemMemoryRecall"},
+                      {"MEMORY_CLEAR", "mItemMemoryClear"},
+                      {"GRAND_TOTAL", "mItemGrandTotal"},
+                      {"GRAND_TOTAL_CLEAR", "mItemGrandTotalClear"},
                       {"PANEL_TO_DISPLAY", "mItemPanelToDisplay"},
                       // The captions of the memories and of the clipboard panel.
                       {"MEMORY_1", "lblMemory1"},

@@ -199,7 +199,22 @@ KeptNumbersPanel::KeptNumbersPanel(QWidget* parent, calc::Calculator& calc, cons
             calc_.kept().values().lblMemory[static_cast<std::size_t>(i)].clear();
             done();
         });
-        m->addActions({recall, store, clear});
+        // M+ and M−: the number shown added to this memory or taken from it, on the tape.
+        const auto arithmetic = [this, i, m](const QString& caption, const char* name,
+                                             calc::KeptKey::Kind kind) {
+            auto* a = new QAction(caption, m);
+            a->setObjectName(name);
+            connect(a, &QAction::triggered, this, [this, i, kind] {
+                if (onKey) onKey(calc::KeptKey{kind, static_cast<std::size_t>(i + 1)});
+            });
+            return a;
+        };
+        m->addActions({recall, store,
+                       arithmetic(tr("Ajouter l'affichage (M+)"), "mItemAddToMemory",
+                                  calc::KeptKey::Kind::MemoryPlus),
+                       arithmetic(tr("Soustraire l'affichage (M-)"), "mItemSubtractFromMemory",
+                                  calc::KeptKey::Kind::MemoryMinus),
+                       clear});
     }
 
     listButton_->setObjectName("BMemCombo");

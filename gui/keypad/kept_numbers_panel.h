@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "core/calc/kept_places.h"
+
 class QStringListModel;
 class QToolButton;
 
@@ -84,6 +86,8 @@ class KeptNumbersPanel final : public QWidget {
 
     // After anything that changed the registers: the keypad redraws.
     std::function<void()> changed;
+    // A key of the adding machine from a memory's menu (M+, M−), run as any key is.
+    std::function<void(const calc::KeptKey&)> onKey;
     // After a number was brought back into the entry (a memory, the panel, the list, the
     // history, a drop on the display): the keypad shows and tells it.
     std::function<void()> recalled;

@@ -313,6 +313,21 @@ void KeypadWindow::buildKeptNumbers() {
     kept_ = new KeptNumbersPanel(command, *calc_, *history_);
     kept_->move(8, 168);
     kept_->changed = [this] { refresh(); };
+    kept_->onKey = [this](const calc::KeptKey& key) { keyAction(key); };
+    // The adding machine's commands of the edit menu: memory 1 and the grand total.
+    using Kind = calc::KeptKey::Kind;
+    const std::pair<const char*, calc::KeptKey> adding[] = {
+        {"mItemMemoryPlus", {Kind::MemoryPlus, 1}},
+        {"mItemMemoryMinus", {Kind::MemoryMinus, 1}},
+        {"mItemMemoryRecall", {Kind::MemoryToDisplay, 1}},
+        {"mItemMemoryClear", {Kind::MemoryClear, 1}},
+        {"mItemGrandTotal", {Kind::GrandTotal, 0}},
+        {"mItemGrandTotalClear", {Kind::GrandTotalClear, 0}}};
+    for (const auto& [name, key] : adding) {
+        QAction* a = findChild<QAction*>(name);
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, [this, key = key] { keyAction(key); });
+    }
     kept_->recalled = [this] {
         edtVirt_->setFocus(Qt::OtherFocusReason);
         refresh();

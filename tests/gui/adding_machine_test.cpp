@@ -1,0 +1,89 @@
+// The adding machine's commands in the windows: memory arithmetic from the edit menu, its
+// shortcuts and each memory's own menu; the grand total.
+
+#include "core/calc/key_script.h"
+#include "gui/keypad/kept_numbers_panel.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_window.h"
+#include "keypad_fixture.h"
+
+namespace zumbrel::gui {
+namespace {
+
+class AddingMachine : public KeypadFixture {
+  protected:
+    void type(const char* keys) {
+        for (const calc::KeyAction& k : calc::parseKeys(keys))
+            keypad->keyAction(k);
+    }
+    void trigger(const char* item) {
+        QAction* a = keypad->findChild<QAction*>(item);
+        ASSERT_NE(a, nullptr) << item;
+        ASSERT_TRUE(a->isEnabled()) << item;
+        a->trigger();
+    }
+    std::string lastLine() const {
+        const DocumentTape& tape = keypad->tapeWindow().tape();
+        for (std::size_t i = tape.lineCount(); i-- > 0;) {
+            if (!tape.line(i).empty()) return tape.line(i);
+        }
+        return {};
+    }
+    const std::string& memory(int i) const {
+        return keypad->calculator().kept().values().lblMemory[static_cast<std::size_t>(i)];
+    }
+};
+
+TEST_F(AddingMachine, the_edit_menu_adds_subtracts_recalls_and_clears_memory_one) {
+    type("12,5");
+    trigger("mItemMemoryPlus");
+    EXPECT_EQ(memory(0), "12,5");
+    EXPECT_EQ(lastLine(), "12,50 M+");
+    type("2,5");
+    trigger("mItemMemoryMinus");
+    EXPECT_EQ(memory(0), "10");
+    EXPECT_EQ(lastLine(), "2,50 M−");
+    // The memory's label shows the value, as after a drop.
+    EXPECT_TRUE(keypad->keptNumbers().memory(0)->accessibleName().contains("10"))
+        << keypad->keptNumbers().memory(0)->accessibleName().toStdString();
+    type("x");
+    trigger("mItemMemoryRecall");
+    EXPECT_EQ(keypad->calculator().registers().edtSaisie, "10");
+    trigger("mItemMemoryClear");
+    EXPECT_EQ(memory(0), "");
+}
+
+TEST_F(AddingMachine, the_shortcuts_reach_memory_one_and_the_grand_total) {
+    type("7");
+    QTest::keyClick(keypad.get(), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(memory(0), "7");
+    QTest::keyClick(keypad.get(), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(memory(0), "0");
+    type("3+4=");
+    QTest::keyClick(keypad.get(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(lastLine(), "G.T. 7,00");
+    QTest::keyClick(keypad.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(keypad->calculator().registers().grandTotal, "");
+}
+
+TEST_F(AddingMachine, memories_two_and_three_add_and_subtract_from_their_own_menus) {
+    type("8");
+    keypad->keptNumbers().memory(1)->findChild<QAction*>("mItemAddToMemory")->trigger();
+    type("5");
+    keypad->keptNumbers().memory(2)->findChild<QAction*>("mItemSubtractFromMemory")->trigger();
+    EXPECT_EQ(memory(0), "");
+    EXPECT_EQ(memory(1), "8");
+    EXPECT_EQ(memory(2), "-5");
+}
+
+TEST_F(AddingMachine, the_grand_total_adds_every_result_and_twice_clears_it) {
+    type("12+3=10+5=");
+    trigger("mItemGrandTotal");
+    EXPECT_EQ(lastLine(), "G.T. 30,00");
+    EXPECT_EQ(keypad->calculator().registers().edtSaisie, "30,00");
+    trigger("mItemGrandTotal");
+    EXPECT_EQ(keypad->calculator().registers().grandTotal, "");
+}
+
+}  // namespace
+}  // namespace zumbrel::gui
