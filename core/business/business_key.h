@@ -11,6 +11,11 @@ enum class BusinessKey {
     AeRemaining,  // BtnCAResteAE
     AeCharges,    // BtnChargesAE
     Golden,       // btnNbrGold
+    // The cost, sale price and margin block.
+    Cost,        // Coût: the cost before tax
+    Sale,        // Vente: the sale price before tax
+    MarginRate,  // Marge %: the taux de marge (the margin over the cost)
+    MarkonRate,  // its long press: the taux de marque (the margin over the sale price)
 };
 
 }  // namespace zumbrel::business

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/business/margin.h"
 #include "core/config/settings.h"
 
 namespace zumbrel::business {
@@ -37,6 +38,9 @@ struct BusinessRegisters {
     std::string lblTauxAE = "23";
     std::string lblCAMaxAE = "32000";
     std::string lblProfilAE = "3";
+
+    // The cost, sale price and rate given so far to the margin block.
+    MarginValues margin;
 
     bool quebec() const { return letter == 'Q'; }
     std::string pnlTauxTPSTVP() const { return lblTauxTPS + "   " + lblTauxTVP; }

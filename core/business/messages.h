@@ -33,4 +33,19 @@ inline constexpr Message kRateNotValid{"MSG_RATE_NOT_VALID",
 inline constexpr Message kCeilingNotValid{"MSG_CEILING_NOT_VALID",
                                           "Plafond de CA non valide, calcul impossible :"};
 
+// The cost, sale price and margin block (not in the original set).
+inline constexpr Message kMarginCost{"MARGIN_COST", "Coût HT"};
+inline constexpr Message kMarginAmount{"MARGIN_AMOUNT", "Marge"};
+inline constexpr Message kMarginSale{"MARGIN_SALE", "Prix de vente HT"};
+inline constexpr Message kMarginRateOnCost{"MARGIN_RATE_ON_COST", "Taux de marge (%)"};
+inline constexpr Message kMarginRateOnSale{"MARGIN_RATE_ON_SALE", "Taux de marque (%)"};
+inline constexpr Message kMarginZeroCost{
+    "MSG_MARGIN_ZERO_COST", "Un coût nul ne donne aucun taux de marge : rien n'est calculé."};
+inline constexpr Message kMarginZeroSale{
+    "MSG_MARGIN_ZERO_SALE",
+    "Un prix de vente nul ne donne aucun taux de marque : rien n'est calculé."};
+inline constexpr Message kMarginRateOnSaleTooHigh{
+    "MSG_MARGIN_RATE_ON_SALE_TOO_HIGH",
+    "Un taux de marque de 100 % ou plus est impossible : rien n'est calculé."};
+
 }  // namespace zumbrel::business::msg

@@ -2,12 +2,13 @@
 
 #include "core/business/currency.h"
 #include "core/business/golden.h"
+#include "core/business/margin.h"
 #include "core/business/self_employed.h"
 #include "core/business/vat.h"
 
 namespace zumbrel::business {
 
-void runBusinessBlock(BusinessKey key, Block& block, const BusinessRegisters& b) {
+void runBusinessBlock(BusinessKey key, Block& block, BusinessRegisters& b) {
     switch (key) {
         case BusinessKey::TvaPlus:
             b.quebec() ? CalculTaxesPlus(block, b) : CalculTVAPlus(block, b);
@@ -29,6 +30,18 @@ void runBusinessBlock(BusinessKey key, Block& block, const BusinessRegisters& b)
             break;
         case BusinessKey::Golden:
             btnNbrGoldClick(block);
+            break;
+        case BusinessKey::Cost:
+            marginKey(MarginKey::Cost, block, b);
+            break;
+        case BusinessKey::Sale:
+            marginKey(MarginKey::Sale, block, b);
+            break;
+        case BusinessKey::MarginRate:
+            marginKey(MarginKey::RateOnCost, block, b);
+            break;
+        case BusinessKey::MarkonRate:
+            marginKey(MarginKey::RateOnSale, block, b);
             break;
     }
 }

@@ -8,6 +8,6 @@ namespace zumbrel::business {
 class Block;
 
 // One business button pressed: the block it writes, under the rates in use.
-void runBusinessBlock(BusinessKey key, Block& block, const BusinessRegisters& b);
+void runBusinessBlock(BusinessKey key, Block& block, BusinessRegisters& b);
 
 }  // namespace zumbrel::business

@@ -52,6 +52,8 @@ void Calculator::key(char c) {
 }
 
 void Calculator::run(Command command) {
+    // Escape and Reset forget what the margin block was given.
+    if (command == Command::Escape || command == Command::Reset) business_.margin = {};
     guarded([&] { inputLine_.run(command); });
 }
 

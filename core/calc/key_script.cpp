@@ -52,10 +52,12 @@ std::optional<KeptKey> keptKey(std::string_view token) {
 std::optional<business::BusinessKey> businessKey(std::string_view token) {
     using business::BusinessKey;
     static constexpr std::pair<std::string_view, BusinessKey> kNames[] = {
-        {"TVA+", BusinessKey::TvaPlus},    {"TVA-", BusinessKey::TvaMinus},
-        {"E>F", BusinessKey::EuroToOther}, {"F>E", BusinessKey::OtherToEuro},
-        {"AE", BusinessKey::AeRemaining},  {"AEC", BusinessKey::AeCharges},
-        {"OR", BusinessKey::Golden},
+        {"TVA+", BusinessKey::TvaPlus},      {"TVA-", BusinessKey::TvaMinus},
+        {"E>F", BusinessKey::EuroToOther},   {"F>E", BusinessKey::OtherToEuro},
+        {"AE", BusinessKey::AeRemaining},    {"AEC", BusinessKey::AeCharges},
+        {"OR", BusinessKey::Golden},         {"COST", BusinessKey::Cost},
+        {"SELL", BusinessKey::Sale},         {"MARGIN", BusinessKey::MarginRate},
+        {"MARKON", BusinessKey::MarkonRate},
     };
     for (const auto& [name, key] : kNames) {
         if (token == name) return key;

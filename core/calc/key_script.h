@@ -31,6 +31,8 @@ namespace zumbrel::calc {
 //   [E>F] [F>E]         euros to the other currency and back
 //   [AE] [AEC]          self-employed: turnover still allowed, charges
 //   [OR]                the golden number
+//   [COST] [SELL] [MARGIN] [MARKON]   the margin block: cost, sale price, taux de marge,
+//                       taux de marque (two of them write the block)
 //   [NEW] [OPEN] [SAVE] [SAVEAS] [QUIT]   the file commands and the close (their dialogs
 //                       and questions answer from the script of answers)
 //   [DATE] [TITLE] [LINE] [RESULT] [HEADER] [FOOTER] [ERASE]   the date, the operation title,

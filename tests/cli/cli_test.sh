@@ -26,6 +26,10 @@ gtc=$("$cli" '12+3=[GTC]')
 printf '%s\n' "$gtc" | grep -q '^grand total:' && fail "GTC clears the grand total: $gtc"
 printf '%s\n' "$("$cli" '12+3=')" | grep -q '^grand total: 15$' || fail "grand total in the report"
 
+margin=$("$cli" --sepdec S '80[COST]100[SELL]')
+printf '%s\n' "$margin" | grep -q 'Taux de marque (%) : 20,00$' || fail "margin block: $margin"
+waiting=$("$cli" --format json '80[COST]')
+echo "$waiting" | grep -q '"margin":{"cost":"80","sale":null,"rate":null,"rateOnSale":false}' || fail "margin values in JSON: $waiting"
 items=$("$cli" --items --sepdec S '1234+10*2+5=')
 printf '%s\n' "$items" | grep -q '^n 3  2 493,00$' || fail "--items counts the amounts added: $items"
 

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "core/business/exact.h"
 #include "core/calc/number_text.h"
 #include "json_writer.h"
 
@@ -151,6 +152,14 @@ std::string jsonReport(const HeadlessCalculator& h) {
     out += ",\"status\":" + jsonString(h.status.text());
     out += ",\"memory\":" + jsonString(r.lblMemory4);
     out += ",\"grandTotal\":" + jsonString(r.grandTotal);
+    // What the margin block was given so far: null where nothing was.
+    const business::MarginValues& margin = h.calc.business().margin;
+    const auto given = [&](const std::optional<business::Exact>& v) {
+        return v ? jsonString(business::formatShortest(*v, r.decimalSeparator)) : "null";
+    };
+    out += ",\"margin\":{\"cost\":" + given(margin.cost) + ",\"sale\":" + given(margin.sale) +
+           ",\"rate\":" + given(margin.rate) +
+           ",\"rateOnSale\":" + (margin.rateOnSale ? "true" : "false") + "}";
     out += ",\"halted\":" + std::string(r.halted ? "true" : "false");
     const auto strings = [](const auto& items) {
         return jsonArray(items, [](const std::string& s) { return jsonString(s); });
