@@ -39,6 +39,11 @@ inline constexpr Message kMarginAmount{"MARGIN_AMOUNT", "Marge"};
 inline constexpr Message kMarginSale{"MARGIN_SALE", "Prix de vente HT"};
 inline constexpr Message kMarginRateOnCost{"MARGIN_RATE_ON_COST", "Taux de marge (%)"};
 inline constexpr Message kMarginRateOnSale{"MARGIN_RATE_ON_SALE", "Taux de marque (%)"};
+// The block's keys: their captions, and the margin key's second value (long press, menu).
+inline constexpr Message kMarginCostButton{"MARGIN_COST_BUTTON", "Coût"};
+inline constexpr Message kMarginSaleButton{"MARGIN_SALE_BUTTON", "Vente"};
+inline constexpr Message kMarginRateButton{"MARGIN_RATE_BUTTON", "Marge %"};
+inline constexpr Message kMarginMarkonItem{"MARGIN_MARKON_ITEM", "Taux de marque (%)"};
 inline constexpr Message kMarginZeroCost{
     "MSG_MARGIN_ZERO_COST", "Un coût nul ne donne aucun taux de marge : rien n'est calculé."};
 inline constexpr Message kMarginZeroSale{

@@ -1,8 +1,11 @@
 #include "gui/business/business_panel.h"
 
+#include <QAction>
 #include <QFontMetrics>
+#include <QPushButton>
 #include <QStandardItemModel>
 #include <QStringListModel>
+#include <QTimer>
 
 #include "core/business/messages.h"
 #include "core/business/panel_texts.h"
@@ -83,6 +86,19 @@ BusinessPanel::BusinessPanel(QWidget* parent, calc::Calculator& calc, const Tran
                                     cell(kSecondGroup + panelX + kPanel - kButton, kRow2, kButton),
                                     BusinessKey::Golden);
     setTextLook(golden, kBusinessColors.text, 20, true, true);
+    // The margin block's keys, between the self-employed panel and the golden number.
+    const int marginX = panelX + kPanel + 20 + kGap;
+    constexpr int kSmall = 54;
+    hint(addButton("btnCost", "Coût", cell(marginX, kRow2, kSmall), BusinessKey::Cost),
+         "Marge : coût hors taxes");
+    hint(addButton("btnSale", "Vente", cell(marginX + kSmall + kGap, kRow2, kSmall),
+                   BusinessKey::Sale),
+         "Marge : prix de vente hors taxes");
+    QPushButton* rate =
+        addButton("btnMarginRate", "Marge %", cell(marginX + 2 * (kSmall + kGap), kRow2, kSmall),
+                  BusinessKey::MarginRate);
+    hint(rate, "Marge : taux de marge (sur le coût) ; appui long : taux de marque");
+    addMarkonRate(*rate);
     hint(golden, "Calcul du Nombre d'Or");
     resize(kSecondGroup + panelX + kPanel, kRow2 + kHeight);
 
@@ -123,6 +139,27 @@ QPushButton* BusinessPanel::addButton(const char* name, const QString& caption, 
         if (onKey) onKey(key);
     });
     return b;
+}
+
+// The taux de marque, the margin key's second value: a long press, or its menu (right click,
+// Shift+F10), for the mouse, the keyboard and screen readers alike.
+void BusinessPanel::addMarkonRate(QPushButton& rate) {
+    auto* markon = new QAction(qs(tr_.text(business::msg::kMarginMarkonItem)), &rate);
+    markon->setObjectName("mItemMarkonRate");
+    connect(markon, &QAction::triggered, this, [this] {
+        if (onKey) onKey(BusinessKey::MarkonRate);
+    });
+    rate.addAction(markon);
+    rate.setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* held = new QTimer(&rate);
+    held->setSingleShot(true);
+    held->setInterval(600);
+    connect(&rate, &QPushButton::pressed, held, qOverload<>(&QTimer::start));
+    connect(held, &QTimer::timeout, this, [&rate, markon] {
+        rate.setDown(false);  // the release that follows is no click
+        markon->trigger();
+    });
+    connect(&rate, &QPushButton::released, held, &QTimer::stop);
 }
 
 RatePanel* BusinessPanel::addPanel(const char* name, QRect where) {
@@ -172,6 +209,7 @@ void BusinessPanel::refresh() {
     };
     for (const auto& [name, caption] : buttons)
         fitCaption(*findChild<QPushButton*>(name), qs(caption));
+    showMarginValues(b.margin);
     vatRate_->setVisible(!captions.quebecPanel);
     quebecRates_->setVisible(captions.quebecPanel);
 
@@ -193,6 +231,28 @@ void BusinessPanel::refresh() {
             w->setProperty("zumbrelHint", qs(text));
             w->setAccessibleDescription(qs(text));
         }
+    }
+}
+
+// The margin keys show what waits for the block: "Coût 80", "Marge % 25".
+void BusinessPanel::showMarginValues(const business::MarginValues& m) {
+    const char ds = calc_.registers().decimalSeparator;
+    const auto waiting = [ds](const std::optional<business::Exact>& v) {
+        return v ? " " + qs(business::formatShortest(*v, ds)) : QString();
+    };
+    const QString rateCaption = m.rateOnSale ? qs(tr_.text(business::msg::kMarginMarkonItem))
+                                             : qs(tr_.text(business::msg::kMarginRateButton));
+    const std::pair<const char*, QString> keys[] = {
+        {"btnCost", qs(tr_.text(business::msg::kMarginCostButton)) + waiting(m.cost)},
+        {"btnSale", qs(tr_.text(business::msg::kMarginSaleButton)) + waiting(m.sale)},
+        {"btnMarginRate",
+         (m.rate ? rateCaption : qs(tr_.text(business::msg::kMarginRateButton))) + waiting(m.rate)},
+    };
+    for (const auto& [name, caption] : keys) {
+        auto* b = findChild<QPushButton*>(name);
+        if (b->accessibleName() == caption) continue;  // most keys change nothing here
+        fitCaption(*b, caption);
+        b->setAccessibleName(caption);
     }
 }
 

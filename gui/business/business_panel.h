@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/business/business_key.h"
+#include "core/business/margin.h"
 
 class QPushButton;
 class QStandardItemModel;
@@ -42,7 +43,11 @@ class BusinessPanel final : public QWidget {
     // a language or a settings change, and after a choice in a list.
     void refresh();
 
+    // The margin keys show what waits for the block ("Coût 80"); after every key.
+    void showMarginValues(const business::MarginValues& m);
+
   private:
+    void addMarkonRate(QPushButton& rate);
     QPushButton* addButton(const char* name, const QString& caption, QRect where,
                            business::BusinessKey key);
     RatePanel* addPanel(const char* name, QRect where);

@@ -24,6 +24,7 @@
 #include "core/voice/speech_voice.h"
 #include "gui/business/business_panel.h"
 #include "gui/config/translate_windows.h"
+#include "gui/keypad/adding_machine_marks.h"
 #include "gui/keypad/display_view.h"
 #include "gui/keypad/kept_numbers_panel.h"
 #include "gui/keypad/keypad_colors.h"
@@ -313,6 +314,7 @@ void KeypadWindow::buildKeptNumbers() {
     kept_ = new KeptNumbersPanel(command, *calc_, *history_);
     kept_->move(8, 168);
     kept_->changed = [this] { refresh(); };
+    marks_ = std::make_unique<AddingMachineMarks>(*findChild<QWidget*>("PanelTop"), *command);
     kept_->onKey = [this](const calc::KeptKey& key) { keyAction(key); };
     // The adding machine's commands of the edit menu: memory 1 and the grand total.
     using Kind = calc::KeptKey::Kind;

@@ -23,6 +23,7 @@
 #include "gui/business/business_panel.h"
 #include "gui/config/qt_translations.h"
 #include "gui/config/translate_windows.h"
+#include "gui/keypad/adding_machine_marks.h"
 #include "gui/keypad/display_view.h"
 #include "gui/keypad/kept_numbers_panel.h"
 #include "gui/keypad/keypad_accessible.h"
@@ -216,6 +217,10 @@ void KeypadWindow::refresh() {
     lblNbrDecPref_->setText(QString::fromStdString(r.lblNbrDecPref));
     lblMemory4_->setText(QString::fromStdString(r.lblMemory4));
     kept_->present(calc_->kept().values(), history_->lineCount() == 0);
+    business_->showMarginValues(calc_->business().margin);
+    marks_->show(
+        r, calc_->kept().values(),
+        {kept_->memory(0)->caption(), kept_->memory(1)->caption(), kept_->memory(2)->caption()});
     // The command panel's values are read with their names.
     nameWithValue(*lblNbrDecPref_, lblNbrDecPref_->text());
     nameWithValue(*lblMemory4_, lblMemory4_->text());

@@ -42,6 +42,7 @@ struct Settings;
 
 namespace zumbrel::gui {
 
+class AddingMachineMarks;
 class BusinessPanel;
 class DisplayView;
 class DocumentCommands;
@@ -189,6 +190,7 @@ class KeypadWindow final : public QWidget {
     QLabel* imgVoice_ = nullptr;
     QPushButton* btnReset_ = nullptr;
     KeptNumbersPanel* kept_ = nullptr;
+    std::unique_ptr<AddingMachineMarks> marks_;
     BusinessPanel* business_ = nullptr;
     DocumentCommands* documents_ = nullptr;
     std::vector<MenuButton*> menuButtons_;

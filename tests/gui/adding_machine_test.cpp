@@ -1,6 +1,8 @@
 // The adding machine's commands in the windows: memory arithmetic from the edit menu, its
 // shortcuts and each memory's own menu; the grand total.
 
+#include <QLabel>
+
 #include "core/calc/key_script.h"
 #include "gui/keypad/kept_numbers_panel.h"
 #include "gui/tape/document_tape.h"
@@ -83,6 +85,67 @@ TEST_F(AddingMachine, the_grand_total_adds_every_result_and_twice_clears_it) {
     EXPECT_EQ(keypad->calculator().registers().edtSaisie, "30,00");
     trigger("mItemGrandTotal");
     EXPECT_EQ(keypad->calculator().registers().grandTotal, "");
+}
+
+TEST_F(AddingMachine, a_memory_holding_a_value_shows_m_on_the_display_named_with_its_value) {
+    auto* flag = keypad->findChild<QLabel*>("lblMemoryFlag");
+    ASSERT_NE(flag, nullptr);
+    EXPECT_FALSE(flag->isVisible());
+    type("1234,5");
+    trigger("mItemMemoryPlus");
+    EXPECT_TRUE(flag->isVisible());
+    EXPECT_EQ(flag->accessibleName(), QStringLiteral("Mémoire 1 : 1 234,5"));
+    trigger("mItemMemoryClear");
+    EXPECT_FALSE(flag->isVisible());
+}
+
+TEST_F(AddingMachine, the_command_panel_shows_the_grand_total_while_it_is_not_zero) {
+    auto* total = keypad->findChild<QLabel*>("lblGrandTotal");
+    ASSERT_NE(total, nullptr);
+    EXPECT_FALSE(total->isVisible());
+    type("1000+234=");
+    EXPECT_TRUE(total->isVisible());
+    EXPECT_EQ(total->accessibleName(), QStringLiteral("G.T. : 1 234,00"));
+    trigger("mItemGrandTotalClear");
+    EXPECT_FALSE(total->isVisible());
+}
+
+TEST_F(AddingMachine, the_margin_keys_show_what_waits_and_write_the_block) {
+    auto* cost = keypad->findChild<QPushButton*>("btnCost");
+    auto* sale = keypad->findChild<QPushButton*>("btnSale");
+    ASSERT_NE(cost, nullptr);
+    ASSERT_NE(sale, nullptr);
+    type("80");
+    cost->click();
+    EXPECT_EQ(cost->accessibleName(), QStringLiteral("Coût 80"));
+    type("100");
+    sale->click();
+    EXPECT_EQ(lastLine(), "Taux de marque (%) : 20,00");
+    EXPECT_EQ(cost->accessibleName(), QStringLiteral("Coût"));
+    EXPECT_EQ(keypad->calculator().registers().edtSaisie, "20,00");
+}
+
+TEST_F(AddingMachine, the_margin_keys_menu_gives_the_taux_de_marque) {
+    type("80");
+    keypad->findChild<QPushButton*>("btnCost")->click();
+    type("20");
+    QAction* markon =
+        keypad->findChild<QPushButton*>("btnMarginRate")->findChild<QAction*>("mItemMarkonRate");
+    ASSERT_NE(markon, nullptr);
+    markon->trigger();
+    EXPECT_EQ(keypad->calculator().registers().edtSaisie, "100,00");
+}
+
+TEST_F(AddingMachine, a_long_press_on_the_margin_key_gives_the_taux_de_marque) {
+    type("100");
+    keypad->findChild<QPushButton*>("btnSale")->click();
+    type("20");
+    auto* rate = keypad->findChild<QPushButton*>("btnMarginRate");
+    QTest::mousePress(rate, Qt::LeftButton);
+    QTest::qWait(700);
+    QTest::mouseRelease(rate, Qt::LeftButton);
+    EXPECT_EQ(keypad->calculator().registers().edtSaisie, "80,00");
+    EXPECT_EQ(lastLine(), "Taux de marque (%) : 20,00");
 }
 
 }  // namespace

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+class QLabel;
+class QWidget;
+
+namespace zumbrel::calc {
+struct KeptValues;
+struct Registers;
+}  // namespace zumbrel::calc
+
+namespace zumbrel::gui {
+
+// What an adding machine shows beside its keys: a small "M" on the display while a memory
+// holds a value, and the grand total on the command panel while it is not zero. Both are
+// named for screen readers with their values, and hidden otherwise.
+class AddingMachineMarks {
+  public:
+    AddingMachineMarks(QWidget& displayArea, QWidget& commandPanel);
+
+    // `memoryCaptions`: the memories' names in the interface language ("Mémoire 1").
+    void show(const calc::Registers& r, const calc::KeptValues& kept,
+              const std::array<QString, 3>& memoryCaptions);
+
+  private:
+    QLabel* memoryFlag_;
+    QLabel* grandTotal_;
+};
+
+}  // namespace zumbrel::gui
