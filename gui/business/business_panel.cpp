@@ -210,6 +210,8 @@ void BusinessPanel::refresh() {
     for (const auto& [name, caption] : buttons)
         fitCaption(*findChild<QPushButton*>(name), qs(caption));
     showMarginValues(b.margin);
+    if (auto* markon = findChild<QAction*>("mItemMarkonRate"))
+        markon->setText(qs(tr_.text(business::msg::kMarginMarkonItem)));
     vatRate_->setVisible(!captions.quebecPanel);
     quebecRates_->setVisible(captions.quebecPanel);
 

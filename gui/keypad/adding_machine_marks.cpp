@@ -60,7 +60,8 @@ void AddingMachineMarks::show(const calc::Registers& r, const calc::KeptValues& 
             held << memoryCaptions[i] + " : " +
                         qs(calc::AddSepToMil(kept.lblMemory[i], r.format()));
     }
-    const QString memories = held.join(QStringLiteral(" ; "));
+    // Named after the mark first ("M : Mémoire 1 : 1 234,5"), never as a memory itself.
+    const QString memories = "M : " + held.join(QStringLiteral(" ; "));
     if (memoryFlag_->accessibleName() != memories) {
         memoryFlag_->setAccessibleName(memories);
         memoryFlag_->setToolTip(memories);

@@ -94,7 +94,7 @@ TEST_F(AddingMachine, a_memory_holding_a_value_shows_m_on_the_display_named_with
     type("1234,5");
     trigger("mItemMemoryPlus");
     EXPECT_TRUE(flag->isVisible());
-    EXPECT_EQ(flag->accessibleName(), QStringLiteral("Mémoire 1 : 1 234,5"));
+    EXPECT_EQ(flag->accessibleName(), QStringLiteral("M : Mémoire 1 : 1 234,5"));
     trigger("mItemMemoryClear");
     EXPECT_FALSE(flag->isVisible());
 }
