@@ -134,9 +134,11 @@ void Block::close() {
 
 void Block::finish(std::optional<std::string> entryText, long double value) {
     if (entryText) {
+        regs_.lblPosNeg = true;  // a negative amount (a loss) keeps its sign in the entry
         entry_.set(*entryText);
+        regs_.lblPosNeg = false;
         regs_.lblResultat = *entryText;
-        calc::addToGrandTotal(regs_, value);
+        calc::addToGrandTotal(regs_, *entryText);
     }
     regs_.resultValue = value;
     regs_.extraDecimals = false;

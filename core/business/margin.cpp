@@ -63,6 +63,11 @@ Message refusalMessage(MarginRefusal why) {
     return msg::kRateNotValid;
 }
 
+void refuse(Block& block, MarginRefusal why) {
+    block.ports().prompts.messageBox(calc::msg::kErrorTitle, block.text(refusalMessage(why)),
+                                     Icon::Exclamation, Buttons::Ok);
+}
+
 void writeMarginBlock(Block& block, const MarginValues& given, const MarginAmounts& a) {
     const std::string sp = block.spacer() + ": ";
     const char ds = block.regs().decimalSeparator;
@@ -116,6 +121,11 @@ std::optional<MarginAmounts> computeMargin(const MarginValues& v, int places,
 void marginKey(MarginKey key, Block& block, BusinessRegisters& b) {
     if (!block.start(Block::NegativeReport::MessageAndStatus)) return;
     const Exact value = block.entryValue();
+    // A zero cost or sale price can give no rate: refused at once, whatever comes first.
+    if (value.isZero() && (key == MarginKey::Cost || key == MarginKey::Sale)) {
+        refuse(block, key == MarginKey::Cost ? MarginRefusal::ZeroCost : MarginRefusal::ZeroSale);
+        return;
+    }
     MarginValues& m = b.margin;
     const MarginValues before = m;
     switch (key) {
@@ -132,7 +142,14 @@ void marginKey(MarginKey key, Block& block, BusinessRegisters& b) {
             break;
     }
     if (!m.complete()) {
-        // One value so far: it stands whole in the entry, and waits for the second.
+        // One value so far: it stands whole in the entry, waits for the second, and the status
+        // line tells it ("Coût HT : 80,00").
+        const Message& label = key == MarginKey::Cost         ? msg::kMarginCost
+                               : key == MarginKey::Sale       ? msg::kMarginSale
+                               : key == MarginKey::RateOnCost ? msg::kMarginRateOnCost
+                                                              : msg::kMarginRateOnSale;
+        block.ports().status.show(block.text(label) + block.spacer() + ": " +
+                                  block.grouped(block.amount(value)));
         block.finish(std::nullopt, block.regs().resultValue);
         return;
     }
@@ -140,8 +157,7 @@ void marginKey(MarginKey key, Block& block, BusinessRegisters& b) {
     const auto amounts = computeMargin(m, block.places(), why);
     if (!amounts) {
         m = before;  // the value just given goes; the ones before stay
-        block.ports().prompts.messageBox(calc::msg::kErrorTitle, block.text(refusalMessage(why)),
-                                         Icon::Exclamation, Buttons::Ok);
+        refuse(block, why);
         return;
     }
     const MarginValues given = m;

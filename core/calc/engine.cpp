@@ -327,7 +327,7 @@ void Engine::GetResult() {
     for (int i = 0; i < 3; ++i)
         tape.addLine("");
     regs_.lblPosNeg = false;
-    addToGrandTotal(regs_, regs_.resultValue);
+    addToGrandTotal(regs_, regs_.lblResultat);
 
     if (characterCount(regs_.lblResultat) > 19) {
         ports_.prompts.messageBox(msg::kErrorTitle, text(msg::kOverflow19), Icon::Exclamation,

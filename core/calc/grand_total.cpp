@@ -1,7 +1,8 @@
 #include "core/calc/grand_total.h"
 
-#include <cmath>
+#include <string>
 
+#include "core/business/exact.h"
 #include "core/calc/decimal.h"
 #include "core/calc/number_text.h"
 
@@ -12,11 +13,20 @@ long double grandTotalValue(const Registers& regs) {
     return parseNumber(regs.grandTotal, regs.decimalSeparator).value_or(0);
 }
 
-void addToGrandTotal(Registers& regs, long double result) {
-    const long double sum = grandTotalValue(regs) + result;
-    // A total beyond what a number holds keeps the last one that was.
-    if (!std::isfinite(sum)) return;
-    regs.grandTotal = GetResultConv(sum, regs.format(), true);
+void addToGrandTotal(Registers& regs, std::string_view resultText) {
+    // The result as shown, without its thousands separators.
+    std::string plain;
+    for (char c : resultText) {
+        if ((c >= '0' && c <= '9') || c == '-' || c == regs.decimalSeparator) plain += c;
+    }
+    const auto result = business::parseExact(plain);
+    const auto before =
+        business::parseExact(regs.grandTotal.empty() ? std::string("0") : regs.grandTotal);
+    const auto sum = result && before ? business::add(*before, *result) : std::nullopt;
+    // A total beyond what the entry can hold back keeps the last one that was.
+    if (!sum) return;
+    const std::string text = business::formatShortest(*sum, regs.decimalSeparator);
+    if (significantDigits(text) <= kEntryCapacity) regs.grandTotal = text;
 }
 
 std::string grandTotalText(const Registers& regs) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/business/exact.h"
 #include "core/calc/decimal.h"
 #include "core/calc/grand_total.h"
 #include "core/calc/kept_numbers.h"
@@ -119,20 +120,26 @@ void KeptPlaces::memoryArithmetic(int memory, bool subtract) {
         return;
     }
     std::string& kept = values_.lblMemory[static_cast<std::size_t>(memory)];
-    const long double before =
-        kept.empty() ? 0 : parseNumber(kept, regs_.decimalSeparator).value_or(0);
-    const long double sum = subtract ? before - *value : before + *value;
-    const std::string total = GetResultConv(sum, regs_.format(), true);
+    // In exact decimals: a memory keeps every digit the entry can take back.
+    const auto amount = business::parseExact(shown);
+    const auto before = business::parseExact(kept.empty() ? std::string("0") : kept);
+    const auto sum = amount && before ? (subtract ? business::subtract(*before, *amount)
+                                                  : business::add(*before, *amount))
+                                      : std::nullopt;
+    const std::string total =
+        sum ? business::formatShortest(*sum, regs_.decimalSeparator) : std::string();
     // The memory must go back into the entry whole: no more digits than the entry takes.
-    if (!std::isfinite(sum) || significantDigits(total) > kEntryCapacity) {
+    if (!sum || significantDigits(total) > kEntryCapacity) {
         ports_.prompts.messageBox(msg::kErrorTitle, ports_.tr.text(msg::kOverflow19),
                                   Icon::Exclamation, Buttons::Ok);
         return;
     }
-    kept = normalisedValue(total, regs_.decimalSeparator);
+    kept = total;
+    // "12,50 M+" for memory 1, "12,50 M2+" for the others.
+    const std::string name = memory == 0 ? "M" : "M" + std::to_string(memory + 1);
     const std::string line =
         AddSepToMil(GetResultConv(*value, regs_.format(), regs_.extraDecimals), regs_.format()) +
-        (subtract ? " M\u2212" : " M+");
+        " " + name + (subtract ? "\u2212" : "+");
     ports_.tape.restoreDefaultStyle();
     ports_.tape.setTypingColor(colors::kNavy);
     ports_.tape.addLine(line);
@@ -161,6 +168,8 @@ void KeptPlaces::grandTotalKey(bool again) {
     if (grandTotalValue(regs_) < 0) ports_.tape.setTypingColor(colors::kRed);
     ports_.tape.addLine(line);
     ports_.tape.restoreDefaultStyle();
+    ports_.tape.addLine("");
+    ports_.tape.addLine("");
     ports_.history.addLine(line);
     putInEntry(value);
     regs_.grandTotalShown = true;

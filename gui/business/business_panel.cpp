@@ -6,6 +6,8 @@
 #include <QStandardItemModel>
 #include <QStringListModel>
 #include <QTimer>
+#include <algorithm>
+#include <vector>
 
 #include "core/business/messages.h"
 #include "core/business/panel_texts.h"
@@ -82,10 +84,6 @@ BusinessPanel::BusinessPanel(QWidget* parent, calc::Calculator& calc, const Tran
          "Option AE : calcul des charges suivant CA effectué");
     profile_ = addPanel("pnlAE", cell(panelX, kRow2, kPanel + 20));
     hint(profile_, "Option AE : taux de charges et CA maximum (Clic et double-clic)");
-    QPushButton* golden = addButton("btnNbrGold", QStringLiteral("φ"),
-                                    cell(kSecondGroup + panelX + kPanel - kButton, kRow2, kButton),
-                                    BusinessKey::Golden);
-    setTextLook(golden, kBusinessColors.text, 20, true, true);
     // The margin block's keys, between the self-employed panel and the golden number.
     const int marginX = panelX + kPanel + 20 + kGap;
     constexpr int kSmall = 54;
@@ -99,6 +97,10 @@ BusinessPanel::BusinessPanel(QWidget* parent, calc::Calculator& calc, const Tran
                   BusinessKey::MarginRate);
     hint(rate, "Marge : taux de marge (sur le coût) ; appui long : taux de marque");
     addMarkonRate(*rate);
+    QPushButton* golden = addButton("btnNbrGold", QStringLiteral("φ"),
+                                    cell(kSecondGroup + panelX + kPanel - kButton, kRow2, kButton),
+                                    BusinessKey::Golden);
+    setTextLook(golden, kBusinessColors.text, 20, true, true);
     hint(golden, "Calcul du Nombre d'Or");
     resize(kSecondGroup + panelX + kPanel, kRow2 + kHeight);
 
@@ -236,25 +238,63 @@ void BusinessPanel::refresh() {
     }
 }
 
+// A small key's caption in the largest size from 13 pixels down to 8 that fits, on one line,
+// or on two (split at its last space) when one is too wide; a value waiting goes on a line
+// of its own under the caption, or a check mark when it is too long to be drawn whole.
+void fitSmallCaption(QPushButton& b, const QString& caption, const QString& value) {
+    QFont f = b.font();
+    const auto fitsAt = [&](int size, const QStringList& lines) {
+        f.setPixelSize(size);
+        const QFontMetrics m(f);
+        int widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, m.horizontalAdvance(line));
+        return widest <= b.width() - 6 && m.lineSpacing() * lines.size() <= b.height() - 2;
+    };
+    const qsizetype space = caption.lastIndexOf(' ');
+    std::vector<QStringList> candidates;
+    if (!value.isEmpty()) {
+        candidates.push_back({caption, value});
+        // A value too long for the key is only marked there; the status line and the key's
+        // name tell it whole.
+        candidates.push_back({caption, QStringLiteral("✓")});
+    } else {
+        candidates.push_back({caption});
+        if (space > 0) candidates.push_back({caption.left(space), caption.mid(space + 1)});
+    }
+    for (const QStringList& lines : candidates) {
+        for (int size = 13; size >= 8; --size) {
+            if (!fitsAt(size, lines)) continue;
+            b.setFont(f);
+            b.setText(lines.join('\n'));
+            return;
+        }
+    }
+    fitsAt(8, candidates.back());  // the smallest size, whatever does not fit
+    b.setFont(f);
+    b.setText(candidates.back().join('\n'));
+}
+
 // The margin keys show what waits for the block: "Coût 80", "Marge % 25".
 void BusinessPanel::showMarginValues(const business::MarginValues& m) {
     const char ds = calc_.registers().decimalSeparator;
     const auto waiting = [ds](const std::optional<business::Exact>& v) {
-        return v ? " " + qs(business::formatShortest(*v, ds)) : QString();
+        return v ? qs(business::formatShortest(*v, ds)) : QString();
     };
     const QString rateCaption = m.rateOnSale ? qs(tr_.text(business::msg::kMarginMarkonItem))
                                              : qs(tr_.text(business::msg::kMarginRateButton));
-    const std::pair<const char*, QString> keys[] = {
-        {"btnCost", qs(tr_.text(business::msg::kMarginCostButton)) + waiting(m.cost)},
-        {"btnSale", qs(tr_.text(business::msg::kMarginSaleButton)) + waiting(m.sale)},
-        {"btnMarginRate",
-         (m.rate ? rateCaption : qs(tr_.text(business::msg::kMarginRateButton))) + waiting(m.rate)},
+    const std::tuple<const char*, QString, QString> keys[] = {
+        {"btnCost", qs(tr_.text(business::msg::kMarginCostButton)), waiting(m.cost)},
+        {"btnSale", qs(tr_.text(business::msg::kMarginSaleButton)), waiting(m.sale)},
+        {"btnMarginRate", m.rate ? rateCaption : qs(tr_.text(business::msg::kMarginRateButton)),
+         waiting(m.rate)},
     };
-    for (const auto& [name, caption] : keys) {
+    for (const auto& [name, caption, value] : keys) {
         auto* b = findChild<QPushButton*>(name);
-        if (b->accessibleName() == caption) continue;  // most keys change nothing here
-        fitCaption(*b, caption);
-        b->setAccessibleName(caption);
+        const QString spoken = value.isEmpty() ? caption : caption + " " + value;
+        if (b->accessibleName() == spoken) continue;  // most keys change nothing here
+        fitSmallCaption(*b, caption, value);
+        b->setAccessibleName(spoken);
     }
 }
 

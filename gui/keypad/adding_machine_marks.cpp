@@ -1,5 +1,6 @@
 #include "gui/keypad/adding_machine_marks.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPainter>
 #include <QStringList>
@@ -9,6 +10,7 @@
 #include "core/calc/number_text.h"
 #include "core/calc/registers.h"
 #include "gui/ui/accessibility.h"
+#include "gui/ui/painted_widgets.h"
 #include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
@@ -48,17 +50,45 @@ QLabel* mark(QLabel* l, const char* name, QRect where, bool bold) {
 
 }  // namespace
 
+void addAddingMachineKeys(QWidget& panel) {
+    const KeyButton::Colors colors{QColor("#e6ecf8"), QColor("#cfd9ef"), QColor("#a9b6d6"),
+                                   QColor("#1c3266")};
+    const std::pair<const char*, QString> keys[] = {{"mItemMemoryPlus", QStringLiteral("M+")},
+                                                    {"mItemMemoryMinus", QStringLiteral("M−")},
+                                                    {"mItemMemoryRecall", QStringLiteral("MR")},
+                                                    {"mItemMemoryClear", QStringLiteral("MC")},
+                                                    {"mItemGrandTotal", QStringLiteral("GT")}};
+    constexpr int kLeft = 398, kWidth = 38, kGap = 3;
+    int x = kLeft;
+    for (const auto& [item, caption] : keys) {
+        QAction* action = panel.window()->findChild<QAction*>(item);
+        auto* key = new KeyButton(caption, colors, 12, &panel);
+        key->setObjectName(QString(item).replace("mItem", "btn"));
+        key->setGeometry(x, 46, kWidth, 22);
+        key->setFocusPolicy(Qt::TabFocus);
+        x += kWidth + kGap;
+        // Named as its menu item, in the interface language ("Mémoire plus (M+)").
+        const auto name = [key, action] { key->setAccessibleName(action->text().remove('&')); };
+        name();
+        QObject::connect(action, &QAction::changed, key, name);
+        QObject::connect(key, &QPushButton::clicked, action, &QAction::trigger);
+    }
+}
+
 AddingMachineMarks::AddingMachineMarks(QWidget& displayArea, QWidget& commandPanel)
     : memoryFlag_(mark(new MemoryFlag(&displayArea), "lblMemoryFlag", {12, 38, 18, 20}, true)),
       grandTotal_(mark(new QLabel(&commandPanel), "lblGrandTotal", {14, 236, 160, 20}, false)) {}
 
 void AddingMachineMarks::show(const calc::Registers& r, const calc::KeptValues& kept,
                               const std::array<QString, 3>& memoryCaptions) {
+    // Screen readers hear thousands apart by spaces, whatever separator the display shows.
+    calc::FormatOptions spoken = r.format();
+    spoken.sepDec = "S";
     QStringList held;
     for (std::size_t i = 0; i < kept.lblMemory.size(); ++i) {
         if (!kept.lblMemory[i].empty())
             held << memoryCaptions[i] + " : " +
-                        qs(calc::AddSepToMil(kept.lblMemory[i], r.format()));
+                        qs(calc::AddSepToMil(kept.lblMemory[i], spoken));
     }
     // Named after the mark first ("M : Mémoire 1 : 1 234,5"), never as a memory itself.
     const QString memories = "M : " + held.join(QStringLiteral(" ; "));
@@ -69,11 +99,12 @@ void AddingMachineMarks::show(const calc::Registers& r, const calc::KeptValues& 
     memoryFlag_->setVisible(!held.isEmpty());
 
     const bool total = calc::grandTotalValue(r) != 0;
-    const QString text =
-        total ? "G.T. : " + qs(calc::AddSepToMil(calc::grandTotalText(r), r.format())) : QString();
+    const std::string value = total ? calc::grandTotalText(r) : std::string();
+    const QString text = total ? "G.T. : " + qs(calc::AddSepToMil(value, r.format())) : QString();
     if (grandTotal_->text() != text) {
         grandTotal_->setText(text);
-        grandTotal_->setAccessibleName(text);
+        grandTotal_->setAccessibleName(total ? "G.T. : " + qs(calc::AddSepToMil(value, spoken))
+                                             : QString());
     }
     grandTotal_->setVisible(total);
 }

@@ -16,6 +16,10 @@ namespace zumbrel::gui {
 // What an adding machine shows beside its keys: a small "M" on the display while a memory
 // holds a value, and the grand total on the command panel while it is not zero. Both are
 // named for screen readers with their values, and hidden otherwise.
+// The adding machine's keys, engraved as on a printing calculator (M+ M− MR MC GT), in a
+// row right of the menu bar; each presses its edit-menu item and is named after it.
+void addAddingMachineKeys(QWidget& panel);
+
 class AddingMachineMarks {
   public:
     AddingMachineMarks(QWidget& displayArea, QWidget& commandPanel);

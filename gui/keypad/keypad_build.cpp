@@ -315,6 +315,7 @@ void KeypadWindow::buildKeptNumbers() {
     kept_->move(8, 168);
     kept_->changed = [this] { refresh(); };
     marks_ = std::make_unique<AddingMachineMarks>(*findChild<QWidget*>("PanelTop"), *command);
+    addAddingMachineKeys(*panelClavier_);
     kept_->onKey = [this](const calc::KeptKey& key) { keyAction(key); };
     // The adding machine's commands of the edit menu: memory 1 and the grand total.
     using Kind = calc::KeptKey::Kind;

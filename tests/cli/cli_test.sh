@@ -30,6 +30,10 @@ margin=$("$cli" --sepdec S '80[COST]100[SELL]')
 printf '%s\n' "$margin" | grep -q 'Taux de marque (%) : 20,00$' || fail "margin block: $margin"
 waiting=$("$cli" --format json '80[COST]')
 echo "$waiting" | grep -q '"margin":{"cost":"80","sale":null,"rate":null,"rateOnSale":false}' || fail "margin values in JSON: $waiting"
+help=$("$cli" --help)
+for key in '[M+]' '[M2+]' '[GT]' '[GTC]' '[COST]' '[SELL]' '[MARGIN]' '[MARKON]' '[ERASE]'; do
+    printf '%s\n' "$help" | grep -qF "$key" || fail "--help lists $key"
+done
 items=$("$cli" --items --sepdec S '1234+10*2+5=')
 printf '%s\n' "$items" | grep -q '^n 3  2 493,00$' || fail "--items counts the amounts added: $items"
 

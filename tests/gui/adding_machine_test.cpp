@@ -1,6 +1,7 @@
 // The adding machine's commands in the windows: memory arithmetic from the edit menu, its
 // shortcuts and each memory's own menu; the grand total.
 
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "core/calc/key_script.h"
@@ -146,6 +147,30 @@ TEST_F(AddingMachine, a_long_press_on_the_margin_key_gives_the_taux_de_marque) {
     QTest::mouseRelease(rate, Qt::LeftButton);
     EXPECT_EQ(keypad->calculator().registers().edtSaisie, "80,00");
     EXPECT_EQ(lastLine(), "Taux de marque (%) : 20,00");
+}
+
+class MarginKeysInEveryLanguage : public TranslatedKeypadFixture {};
+
+// Each language's captions of the margin keys, and a long amount waiting under them, are
+// drawn whole inside their key.
+TEST_F(MarginKeysInEveryLanguage, the_captions_and_a_waiting_amount_fit_their_keys) {
+    for (int lang = 1; lang <= 8; ++lang) {
+        keypad->chooseLanguage(lang, false);
+        for (const char* keys : {"", "1234567,89[COST]", "x12345,67[MARGIN]x"}) {
+            for (const calc::KeyAction& k : calc::parseKeys(keys))
+                keypad->keyAction(k);
+            for (const char* name : {"btnCost", "btnSale", "btnMarginRate"}) {
+                auto* key = keypad->findChild<QPushButton*>(name);
+                const QFontMetrics m(key->font());
+                const QStringList lines = key->text().split('\n');
+                for (const QString& line : lines)
+                    EXPECT_LE(m.horizontalAdvance(line), key->width() - 6)
+                        << "language " << lang << ", " << name << ": " << line.toStdString();
+                EXPECT_LE(m.lineSpacing() * lines.size(), key->height() - 2)
+                    << "language " << lang << ", " << name;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -130,13 +130,14 @@ void walkInto(Walk& out, QObject& root, const QString& name) {
 bool sameInEveryLanguage(const QString& text) {
     static const QRegularExpression numbersAndSigns(
         QStringLiteral("^[\\d\\s.,'’%:;+\\-−–—×÷/()<>=!?φ√±≡⟲€$£¥FX]*$"));
-    // The program's name and version, the keys' "Reset" (engraved on the key, as on an
-    // adding machine), the "IP" item and "OK", which every language writes so, the language
-    // names of the language menu, the voice synthesiser's name, and "kilos", the weight's
-    // unit in the body-mass index window of English and German as of French.
+    // The program's name and version, the keys' "Reset" and the memory and grand-total keys
+    // (engraved on the keys, as on an adding machine), the "IP" item and "OK", which every language
+    // writes so, the language names of the language menu, the voice synthesiser's name, and
+    // "kilos", the weight's unit in the body-mass index window of English and German as of French.
     static const QStringList names = {"Zumbrel",   "Reset",   "IP",        "OK",       "Français",
                                       "Corse",     "English", "Deutsch",   "Italiano", "Português",
-                                      "Québécois", "Español", "espeak-ng", "kilos"};
+                                      "Québécois", "Español", "espeak-ng", "kilos",    "M+",
+                                      "M−",        "MR",      "MC",        "GT"};
     return numbersAndSigns.match(text).hasMatch() || names.contains(text) ||
            text.startsWith("Zumbrel ") || text.startsWith("v ") || text.startsWith('/');
 }

@@ -48,6 +48,11 @@ Keys:  0-9 , . + - * / %   as typed       = or Enter   equals
        [E>F] [F>E]  euros to the other currency and back   [OR]  the golden number
        [AE]  self-employed turnover still allowed   [AEC]  self-employed charges
        [NEW] [OPEN] [SAVE] [SAVEAS]  the file commands   [QUIT]  the close's question
+       [DATE] [TITLE] [LINE] [RESULT] [HEADER] [FOOTER] [ERASE]  writing on the tape
+       [M+] [M-] [MR] [MC]  memory 1 plus, minus, recall, clear; [M2+] … [M3C]  memories 2, 3
+       [GT] [GTC]  the grand total (twice in a row: cleared); its clear
+       [COST] [SELL] [MARGIN] [MARKON]  the margin block: cost, sale price, taux de marge,
+                      taux de marque (two of them write the block)
 
 Options:
   --ds , | .              decimal separator (default ",")
