@@ -149,6 +149,20 @@ TEST_F(AddingMachine, a_long_press_on_the_margin_key_gives_the_taux_de_marque) {
     EXPECT_EQ(lastLine(), "Taux de marque (%) : 20,00");
 }
 
+TEST_F(AddingMachine, the_key_row_presses_the_edit_menu_items_and_is_named_after_them) {
+    auto* plus = keypad->findChild<QPushButton*>("btnMemoryPlus");
+    auto* total = keypad->findChild<QPushButton*>("btnGrandTotal");
+    ASSERT_NE(plus, nullptr);
+    ASSERT_NE(total, nullptr);
+    EXPECT_EQ(plus->accessibleName(), QStringLiteral("Mémoire plus (M+)"));
+    type("40");
+    plus->click();
+    EXPECT_EQ(memory(0), "40");
+    type("1+2=");
+    total->click();
+    EXPECT_EQ(lastLine(), "G.T. 3,00");
+}
+
 class MarginKeysInEveryLanguage : public TranslatedKeypadFixture {};
 
 // Each language's captions of the margin keys, and a long amount waiting under them, are
