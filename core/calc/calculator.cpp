@@ -18,6 +18,11 @@ Calculator::Calculator(Ports ports, CalcSettings settings)
                  commands_),
       annotations_({ports_.tape, ports_.prompts, ports_.sound, ports_.tr, ports_.files}, regs_,
                    settings_, documents_) {
+    // A tape opened starts the grand total and the item count again.
+    documents_.onTapeOpened = [this] {
+        regs_.grandTotal.clear();
+        regs_.itemCount = 0;
+    };
     // The tape reset starts the calculation afresh: no operation, no result, no entry.
     documents_.clearCalculator = [this] {
         regs_.lblTampon.clear();

@@ -191,6 +191,7 @@ void Documents::openChosenFile(bool setSaveDisabled, const std::string* path) {
     if (setSaveDisabled) commands_.mItemEnregistrer = false;
     p_.tape.setModified(false);
     eraserVisible_ = false;
+    if (onTapeOpened) onTapeOpened();
     p_.status.show(p_.tr.text(kTapeOpened) + " " + std::to_string(p_.tape.lineCount()) + " " +
                    p_.tr.text(kLinesWord));
     if (onFileUsed) onFileUsed(*chosen);

@@ -33,6 +33,8 @@ class Documents {
 
     // The tape reset's work on the calculator (its registers and entry)...
     std::function<void()> clearCalculator;
+    // A tape file was opened in place of the tape (the grand total starts again).
+    std::function<void()> onTapeOpened;
     // ... and on the windows (line counter, status line); `full` is false for the eraser,
     // which keeps the names.
     std::function<void(bool full)> onTapeReset;
