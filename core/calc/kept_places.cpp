@@ -171,7 +171,7 @@ void KeptPlaces::grandTotalKey(bool again) {
     ports_.tape.addLine("");
     ports_.tape.addLine("");
     ports_.history.addLine(line);
-    putInEntry(value);
+    if (putInEntry(value)) ports_.voice.readResult(regs_);  // read aloud as any result
     regs_.grandTotalShown = true;
 }
 
