@@ -52,8 +52,6 @@ BusinessPanel::BusinessPanel(QWidget* parent, calc::Calculator& calc, const Tran
     : QWidget(parent),
       calc_(calc),
       tr_(tr),
-      vatList_(new NumberListPopup(this, "cbbListTVA", 7, kListStripe)),
-      profileList_(new NumberListPopup(this, "cbbListProfilAE", 7, kListStripe)),
       rows_(new QStringListModel(this)),
       vatRates_(new QStandardItemModel(this)) {
     setObjectName("PanelBusiness");
@@ -118,17 +116,32 @@ BusinessPanel::BusinessPanel(QWidget* parent, calc::Calculator& calc, const Tran
     profile_->onDoubleClick = [this] {
         if (onPreferences) onPreferences(6);
     };
-    vatList_->onChosen = [this](int row) {
-        calc_.business().chooseVatRate(static_cast<std::size_t>(row));
-        refresh();
-    };
-    vatList_->onClosed = [this] { vatRate_->setFocus(); };
-    profileList_->onChosen = [this](int row) {
-        calc_.business().chooseProfile(static_cast<std::size_t>(row));
-        refresh();
-    };
-    profileList_->onClosed = [this] { profile_->setFocus(); };
     refresh();
+}
+
+// The two lists are made when first opened: the start draws none of them.
+NumberListPopup& BusinessPanel::vatList() {
+    if (!vatList_) {
+        vatList_ = new NumberListPopup(this, "cbbListTVA", 7, kListStripe);
+        vatList_->onChosen = [this](int row) {
+            calc_.business().chooseVatRate(static_cast<std::size_t>(row));
+            refresh();
+        };
+        vatList_->onClosed = [this] { vatRate_->setFocus(); };
+    }
+    return *vatList_;
+}
+
+NumberListPopup& BusinessPanel::profileList() {
+    if (!profileList_) {
+        profileList_ = new NumberListPopup(this, "cbbListProfilAE", 7, kListStripe);
+        profileList_->onChosen = [this](int row) {
+            calc_.business().chooseProfile(static_cast<std::size_t>(row));
+            refresh();
+        };
+        profileList_->onClosed = [this] { profile_->setFocus(); };
+    }
+    return *profileList_;
 }
 
 QPushButton* BusinessPanel::addButton(const char* name, const QString& caption, QRect where,
@@ -185,7 +198,7 @@ void BusinessPanel::openVatRates() {
         }
         vatRates_->appendRow(row);
     }
-    vatList_->open(vatRates_, vatRate_, std::max(current, 0));
+    vatList().open(vatRates_, vatRate_, std::max(current, 0));
 }
 
 std::string BusinessPanel::rateShown(std::string_view rate) const {
@@ -198,7 +211,7 @@ void BusinessPanel::openProfiles() {
                                                              tr_.text(business::msg::kSE)))
         rows << qs(r);
     rows_->setStringList(rows);
-    profileList_->open(rows_, profile_);
+    profileList().open(rows_, profile_);
 }
 
 void BusinessPanel::refresh() {

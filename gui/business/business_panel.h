@@ -47,6 +47,8 @@ class BusinessPanel final : public QWidget {
     void showMarginValues(const business::MarginValues& m);
 
   private:
+    NumberListPopup& vatList();
+    NumberListPopup& profileList();
     void addMarkonRate(QPushButton& rate);
     QPushButton* addButton(const char* name, const QString& caption, QRect where,
                            business::BusinessKey key);
@@ -61,8 +63,8 @@ class BusinessPanel final : public QWidget {
     RatePanel* quebecRates_;
     RatePanel* moneyRate_;
     RatePanel* profile_;
-    NumberListPopup* vatList_;
-    NumberListPopup* profileList_;
+    NumberListPopup* vatList_ = nullptr;
+    NumberListPopup* profileList_ = nullptr;
     QStringListModel* rows_;
     QStandardItemModel* vatRates_;
 };
