@@ -87,8 +87,7 @@ void AddingMachineMarks::show(const calc::Registers& r, const calc::KeptValues& 
     QStringList held;
     for (std::size_t i = 0; i < kept.lblMemory.size(); ++i) {
         if (!kept.lblMemory[i].empty())
-            held << memoryCaptions[i] + " : " +
-                        qs(calc::AddSepToMil(kept.lblMemory[i], spoken));
+            held << memoryCaptions[i] + " : " + qs(calc::AddSepToMil(kept.lblMemory[i], spoken));
     }
     // Named after the mark first ("M : Mémoire 1 : 1 234,5"), never as a memory itself.
     const QString memories = "M : " + held.join(QStringLiteral(" ; "));
