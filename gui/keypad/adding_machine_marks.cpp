@@ -82,8 +82,7 @@ AddingMachineMarks::AddingMachineMarks(QWidget& displayArea, QWidget& commandPan
 void AddingMachineMarks::show(const calc::Registers& r, const calc::KeptValues& kept,
                               const std::array<QString, 3>& memoryCaptions) {
     // Screen readers hear thousands apart by spaces, whatever separator the display shows.
-    calc::FormatOptions spoken = r.format();
-    spoken.sepDec = "S";
+    const calc::FormatOptions spoken{r.decimalSeparator, r.lblNbrDecPref, std::string(1, 'S')};
     QStringList held;
     for (std::size_t i = 0; i < kept.lblMemory.size(); ++i) {
         if (!kept.lblMemory[i].empty())
