@@ -21,6 +21,7 @@ struct MarginValues {
 
     // Two of the three are set: the block can be written.
     bool complete() const { return (cost ? 1 : 0) + (sale ? 1 : 0) + (rate ? 1 : 0) >= 2; }
+    friend bool operator==(const MarginValues&, const MarginValues&) = default;
 };
 
 struct MarginAmounts {

@@ -14,12 +14,7 @@ long double grandTotalValue(const Registers& regs) {
 }
 
 void addToGrandTotal(Registers& regs, std::string_view resultText) {
-    // The result as shown, without its thousands separators.
-    std::string plain;
-    for (char c : resultText) {
-        if ((c >= '0' && c <= '9') || c == '-' || c == regs.decimalSeparator) plain += c;
-    }
-    const auto result = business::parseExact(plain);
+    const auto result = business::parseExact(resultText);
     const auto before =
         business::parseExact(regs.grandTotal.empty() ? std::string("0") : regs.grandTotal);
     const auto sum = result && before ? business::add(*before, *result) : std::nullopt;

@@ -119,29 +119,20 @@ BusinessPanel::BusinessPanel(QWidget* parent, calc::Calculator& calc, const Tran
     refresh();
 }
 
-// The two lists are made when first opened: the start draws none of them.
-NumberListPopup& BusinessPanel::vatList() {
-    if (!vatList_) {
-        vatList_ = new NumberListPopup(this, "cbbListTVA", 7, kListStripe);
-        vatList_->onChosen = [this](int row) {
-            calc_.business().chooseVatRate(static_cast<std::size_t>(row));
+// The two lists are made when first opened: the start draws none of them. A row chosen
+// becomes the one in use; closed, the list gives the focus back to its panel.
+NumberListPopup& BusinessPanel::list(NumberListPopup*& made, const char* name,
+                                     void (business::BusinessRegisters::*choose)(std::size_t),
+                                     QWidget* panel) {
+    if (!made) {
+        made = new NumberListPopup(this, name, 7, kListStripe);
+        made->onChosen = [this, choose](int row) {
+            (calc_.business().*choose)(static_cast<std::size_t>(row));
             refresh();
         };
-        vatList_->onClosed = [this] { vatRate_->setFocus(); };
+        made->onClosed = [panel] { panel->setFocus(); };
     }
-    return *vatList_;
-}
-
-NumberListPopup& BusinessPanel::profileList() {
-    if (!profileList_) {
-        profileList_ = new NumberListPopup(this, "cbbListProfilAE", 7, kListStripe);
-        profileList_->onChosen = [this](int row) {
-            calc_.business().chooseProfile(static_cast<std::size_t>(row));
-            refresh();
-        };
-        profileList_->onClosed = [this] { profile_->setFocus(); };
-    }
-    return *profileList_;
+    return *made;
 }
 
 QPushButton* BusinessPanel::addButton(const char* name, const QString& caption, QRect where,
@@ -198,7 +189,8 @@ void BusinessPanel::openVatRates() {
         }
         vatRates_->appendRow(row);
     }
-    vatList().open(vatRates_, vatRate_, std::max(current, 0));
+    list(vatList_, "cbbListTVA", &business::BusinessRegisters::chooseVatRate, vatRate_)
+        .open(vatRates_, vatRate_, std::max(current, 0));
 }
 
 std::string BusinessPanel::rateShown(std::string_view rate) const {
@@ -211,7 +203,8 @@ void BusinessPanel::openProfiles() {
                                                              tr_.text(business::msg::kSE)))
         rows << qs(r);
     rows_->setStringList(rows);
-    profileList().open(rows_, profile_);
+    list(profileList_, "cbbListProfilAE", &business::BusinessRegisters::chooseProfile, profile_)
+        .open(rows_, profile_);
 }
 
 void BusinessPanel::refresh() {
@@ -224,6 +217,7 @@ void BusinessPanel::refresh() {
     };
     for (const auto& [name, caption] : buttons)
         fitCaption(*findChild<QPushButton*>(name), qs(caption));
+    marginShown_.reset();  // the language may have changed: the captions are made again
     showMarginValues(b.margin);
     if (auto* markon = findChild<QAction*>("mItemMarkonRate"))
         markon->setText(qs(tr_.text(business::msg::kMarginMarkonItem)));
@@ -290,6 +284,8 @@ void fitSmallCaption(QPushButton& b, const QString& caption, const QString& valu
 
 // The margin keys show what waits for the block: "Coût 80", "Marge % 25".
 void BusinessPanel::showMarginValues(const business::MarginValues& m) {
+    if (marginShown_ && *marginShown_ == m) return;  // the keys already show it
+    marginShown_ = m;
     const char ds = calc_.registers().decimalSeparator;
     const auto waiting = [ds](const std::optional<business::Exact>& v) {
         return v ? qs(business::formatShortest(*v, ds)) : QString();

@@ -2,11 +2,16 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/business/business_key.h"
 #include "core/business/margin.h"
+
+namespace zumbrel::business {
+struct BusinessRegisters;
+}
 
 class QPushButton;
 class QStandardItemModel;
@@ -47,8 +52,8 @@ class BusinessPanel final : public QWidget {
     void showMarginValues(const business::MarginValues& m);
 
   private:
-    NumberListPopup& vatList();
-    NumberListPopup& profileList();
+    NumberListPopup& list(NumberListPopup*& made, const char* name,
+                          void (business::BusinessRegisters::*choose)(std::size_t), QWidget* panel);
     void addMarkonRate(QPushButton& rate);
     QPushButton* addButton(const char* name, const QString& caption, QRect where,
                            business::BusinessKey key);
@@ -63,6 +68,7 @@ class BusinessPanel final : public QWidget {
     RatePanel* quebecRates_;
     RatePanel* moneyRate_;
     RatePanel* profile_;
+    std::optional<business::MarginValues> marginShown_;  // what the margin keys show
     NumberListPopup* vatList_ = nullptr;
     NumberListPopup* profileList_ = nullptr;
     QStringListModel* rows_;

@@ -81,6 +81,14 @@ AddingMachineMarks::AddingMachineMarks(QWidget& displayArea, QWidget& commandPan
 
 void AddingMachineMarks::show(const calc::Registers& r, const calc::KeptValues& kept,
                               const std::array<QString, 3>& memoryCaptions) {
+    const std::string format =
+        r.decimalSeparator + r.lblNbrDecPref + r.lblSepDec + memoryCaptions[0].toStdString();
+    if (kept.lblMemory == memoriesShown_ && r.grandTotal == grandTotalShown_ &&
+        format == formatShown_)
+        return;
+    memoriesShown_ = kept.lblMemory;
+    grandTotalShown_ = r.grandTotal;
+    formatShown_ = format;
     // Screen readers hear thousands apart by spaces, whatever separator the display shows.
     const calc::FormatOptions spoken{r.decimalSeparator, r.lblNbrDecPref, std::string(1, 'S')};
     QStringList held;

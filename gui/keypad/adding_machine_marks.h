@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <string>
 
 class QLabel;
 class QWidget;
@@ -30,6 +31,10 @@ class AddingMachineMarks {
 
   private:
     QLabel* memoryFlag_;
+    // What the marks show now: most keys change neither the memories nor the grand total.
+    std::array<std::string, 3> memoriesShown_;
+    std::string grandTotalShown_;
+    std::string formatShown_;
     QLabel* grandTotal_;
 };
 
