@@ -22,6 +22,7 @@ Calculator::Calculator(Ports ports, CalcSettings settings)
     documents_.onTapeOpened = [this] {
         regs_.grandTotal.clear();
         regs_.itemCount = 0;
+        restartJournal();
     };
     // The tape reset starts the calculation afresh: no operation, no result, no entry.
     documents_.clearCalculator = [this] {
@@ -35,7 +36,9 @@ Calculator::Calculator(Ports ports, CalcSettings settings)
         regs_.grandTotal.clear();
         regs_.itemCount = 0;
         entry_.set("");
+        restartJournal();
     };
+    restartJournal();
 }
 
 template <class Action>
@@ -52,14 +55,22 @@ void Calculator::guarded(Action&& action) {
     }
 }
 
+void Calculator::recallNumber(const std::string& number) {
+    guarded([&] { kept_.EdtVirtDragDrop(number); });
+}
+
 void Calculator::key(char c) {
+    const StepMark mark = beginStep();
     guarded([&] { inputLine_.edtSaisieKeyPress(c); });
+    endStep(mark, {live::Step::Kind::Char, static_cast<std::uint8_t>(c)});
 }
 
 void Calculator::run(Command command) {
+    const StepMark mark = beginStep();
     // Escape and Reset forget what the margin block was given.
     if (command == Command::Escape || command == Command::Reset) business_.margin = {};
     guarded([&] { inputLine_.run(command); });
+    endStep(mark, {live::Step::Kind::Command, static_cast<std::uint8_t>(command)});
 }
 
 void Calculator::document(tape::DocumentKey key) {
@@ -71,18 +82,23 @@ void Calculator::openDocument(const std::string& path) {
 }
 
 void Calculator::annotate(tape::AnnotationKey key) {
+    const StepMark mark = beginStep();
+    const std::string commentBefore = regs_.edtComResult;
     guarded([&] {
         annotations_.install = business_.install;
         annotations_.letter = business_.letter;
         annotations_.run(key);
     });
+    journalAnnotation(key, mark, commentBefore);
 }
 
 void Calculator::businessBlock(business::BusinessKey key) {
+    const StepMark mark = beginStep();
     guarded([&] {
         business::Block block(regs_, entry_, ports_, business_);
         business::runBusinessBlock(key, block, business_);
     });
+    endStep(mark, {live::Step::Kind::Business, static_cast<std::uint8_t>(key)});
 }
 
 PasteOutcome Calculator::keep(const KeptKey& key) {
@@ -91,6 +107,7 @@ PasteOutcome Calculator::keep(const KeptKey& key) {
     const auto shown = [&] { return kept_.displayCanBeDragged(); };
     const bool grandTotalShown = regs_.grandTotalShown;
     const int memory = static_cast<int>(key.index) - 1;
+    const StepMark mark = beginStep();
     guarded([&] {
         switch (key.kind) {
             case Kind::DisplayToMemory:
@@ -141,6 +158,7 @@ PasteOutcome Calculator::keep(const KeptKey& key) {
                                  key.kind == Kind::DisplayToPanel;
         if (fromDisplay && shown()) kept_.displayKept();
     });
+    journalKept(key, mark);
     return outcome;
 }
 

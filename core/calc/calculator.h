@@ -8,6 +8,8 @@
 #include "core/calc/entry.h"
 #include "core/calc/input_line.h"
 #include "core/calc/kept_places.h"
+#include "core/live/corrections.h"
+#include "core/live/journal.h"
 #include "core/tape/annotations.h"
 #include "core/tape/documents.h"
 
@@ -43,6 +45,22 @@ class Calculator {
     KeptPlaces& kept() { return kept_; }
     const KeptPlaces& kept() const { return kept_; }
 
+    // The journal of the tape: every step since the tape was started or opened, each with the
+    // lines it wrote; what a correction edits and replays.
+    live::Journal& journal() { return journal_; }
+    const live::Journal& journal() const { return journal_; }
+    // Starts the journal again at the tape's end, from the present state: what came before
+    // can no longer be corrected.
+    void restartJournal();
+    // Runs one step of a journal again and journals it, as typing it would have.
+    void replayStep(const live::Step& step, const live::Journal& from);
+    // A correction of an earlier line ([FIX 2=4] …): the status line says the new total, and
+    // the voice reads it; a line that cannot be corrected beeps and the status says why.
+    live::CorrectionOutcome correct(const live::CorrectionKey& key);
+    live::Corrections& corrections() { return corrections_; }
+    // What the calculator writes to and asks: corrections rewrite the tape and the history.
+    const Ports& ports() const { return ports_; }
+
     const Registers& registers() const { return regs_; }
     Registers& registers() { return regs_; }
     CalcSettings& settings() { return settings_; }
@@ -52,6 +70,22 @@ class Calculator {
   private:
     template <class Action>
     void guarded(Action&& action);
+
+    // Journaling: a step's mark before it runs, the step journaled after it.
+    struct StepMark {
+        std::uint32_t operands = 0;
+        std::uint32_t recalls = 0;
+        std::size_t openLine = 0;
+        std::size_t openLineBytes = 0;
+    };
+    StepMark beginStep();
+    void recallNumber(const std::string& number);
+    void endStep(const StepMark& mark, live::Step step);
+    // Lines something not replayed wrote since the mark, journaled as they stand.
+    void journalForeignLines(const StepMark& mark);
+    void journalKept(const KeptKey& key, const StepMark& mark);
+    void journalAnnotation(tape::AnnotationKey key, const StepMark& mark,
+                           const std::string& commentBefore);
 
     Ports ports_;
     CalcSettings settings_;
@@ -64,6 +98,8 @@ class Calculator {
     business::BusinessRegisters business_;
     tape::Documents documents_;
     tape::Annotations annotations_;
+    live::Journal journal_;
+    live::Corrections corrections_{*this};
 };
 
 }  // namespace zumbrel::calc

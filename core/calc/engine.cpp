@@ -437,6 +437,7 @@ bool Engine::directRoot() {
     entry_.AddZerosDec();
     auto& tape = ports_.tape;
     tape.addLine(regs_.EdtVirt);
+    noteOperandLine();
     tape.addLine(msg::kRuleLine);
     const std::string r = rootFormat(root);
     regs_.lblResultat = r;
@@ -504,6 +505,12 @@ void Engine::writeOperand() {
     }
     tape.append(regs_.EdtVirt);
     tape.restoreDefaultStyle();
+    noteOperandLine();
+}
+
+void Engine::noteOperandLine() {
+    regs_.operandLine = ports_.tape.lineCount() - 1;
+    ++regs_.operandsWritten;
 }
 
 void Engine::showInterimResult(bool colourMemory) {

@@ -38,6 +38,7 @@ class Engine {
     void refuseNegativeValue();
 
     void writeOperand();
+    void noteOperandLine();
     void showInterimResult(bool colourMemory);
     void writeResultLine(const std::string& s);
     void clearChain();

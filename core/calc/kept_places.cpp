@@ -32,6 +32,8 @@ bool KeptPlaces::putInEntry(const std::string& value) {
     regs_.lblPosNeg = false;
     // A number brought back stands whole, as a result does: the next digit starts a new one.
     entry_.selectAll();
+    lastRecalled_ = value;
+    ++recalls_;
     return true;
 }
 

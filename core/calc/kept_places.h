@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,9 +89,16 @@ class KeptPlaces {
     // `again` (GT pressed twice in a row) clears it instead.
     void grandTotalKey(bool again);
 
+    // The number the last recall put in the entry, and how many recalls did: the journal
+    // keeps the number, never where it came from.
+    const std::string& lastRecalled() const { return lastRecalled_; }
+    std::uint32_t recalls() const { return recalls_; }
+
   private:
     // A kept value goes into the entry with its sign; refused (a beep) after a percent.
     bool putInEntry(const std::string& value);
+    std::string lastRecalled_;
+    std::uint32_t recalls_ = 0;
 
     Registers& regs_;
     Entry& entry_;

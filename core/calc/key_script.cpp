@@ -115,6 +115,11 @@ std::vector<KeyAction> parseKeys(std::string_view s) {
                 i += close;
                 continue;
             }
+            if (auto fix = live::parseCorrectionKey(rest.substr(1, close - 1))) {
+                out.emplace_back(std::move(*fix));
+                i += close;
+                continue;
+            }
             if (auto note = annotationKey(rest.substr(1, close - 1))) {
                 out.emplace_back(*note);
                 i += close;
@@ -181,6 +186,8 @@ void runAction(Calculator& calc, const KeyAction& action) {
         calc.keep(*kept);
     } else if (const auto* business = std::get_if<business::BusinessKey>(&action)) {
         calc.businessBlock(*business);
+    } else if (const auto* fix = std::get_if<live::CorrectionKey>(&action)) {
+        calc.correct(*fix);
     } else if (const auto* note = std::get_if<tape::AnnotationKey>(&action)) {
         calc.annotate(*note);
     } else {

@@ -8,6 +8,7 @@
 #include "core/business/business_key.h"
 #include "core/calc/input_line.h"
 #include "core/calc/kept_places.h"
+#include "core/live/corrections.h"
 #include "core/tape/annotations.h"
 #include "core/tape/documents.h"
 
@@ -38,9 +39,12 @@ namespace zumbrel::calc {
 //   [DATE] [TITLE] [LINE] [RESULT] [HEADER] [FOOTER] [ERASE]   the date, the operation title,
 //                       the line and result comments (answered from the script of answers),
 //                       the header and footer files, the eraser of the whole tape
+//   [FIX n=TEXT] [FIXOP n=OP] [DEL n] [INS n=OPTEXT] [UNDO] [REDO]   corrections of tape
+//                       line n (from 1): its amount, its operator, the line deleted, an
+//                       operand inserted after it ([INS 1=+3]); undo and redo
 //   spaces are ignored; any other character is typed as it is (and refused by the input line).
 using KeyAction = std::variant<char, Command, KeptKey, business::BusinessKey, tape::DocumentKey,
-                               tape::AnnotationKey>;
+                               tape::AnnotationKey, live::CorrectionKey>;
 
 std::vector<KeyAction> parseKeys(std::string_view script);
 

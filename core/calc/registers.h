@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,11 @@ struct Registers {
     std::string grandTotal;        // every result added up since the tape began; "" is zero
     bool grandTotalShown = false;  // the last key was GT: pressed again, it clears the total
 
+    // The tape line (from 0) of the operand written last, and how many were written: the
+    // journal learns from them which key put which amount on the tape.
+    std::size_t operandLine = 0;
+    std::uint32_t operandsWritten = 0;
+
     std::string lblMemory4;  // the automatic memory
     Color memory4Color = colors::kNavy;
 
@@ -65,6 +72,7 @@ struct Registers {
         lblTamponSign2 = op;
         latestShowsEquals = false;
     }
+    friend bool operator==(const Registers&, const Registers&) = default;
 };
 
 }  // namespace zumbrel::calc

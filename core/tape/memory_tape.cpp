@@ -134,4 +134,18 @@ void MemoryTape::insertRichText(const RichText& text) {
     modified_ = true;
 }
 
+RichText MemoryTape::richTextFrom(std::size_t first) const {
+    RichText out;
+    if (first < lines_.paragraphCount())
+        appendParagraphs(out, lines_, first, lines_.paragraphCount() - first, true);
+    return out;
+}
+
+void MemoryTape::replaceLines(std::size_t first, std::size_t count, const RichText& lines,
+                              std::size_t from, std::size_t fromCount) {
+    lines_ = withLinesReplaced(lines_, first, count, lines, from, fromCount);
+    typingChanged();
+    modified_ = true;
+}
+
 }  // namespace zumbrel::tape

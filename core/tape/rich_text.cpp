@@ -106,4 +106,27 @@ void RichText::shrinkToFit() {
     chars_.shrink_to_fit();
 }
 
+void appendParagraphs(RichText& to, const RichText& from, std::size_t first, std::size_t count,
+                      bool join, std::size_t skip) {
+    constexpr std::uint32_t kUnmapped = 0xFFFFFFFFu;
+    std::vector<std::uint32_t> styleMap;
+    for (std::size_t p = first; p < first + count && p < from.paragraphCount(); ++p) {
+        if (p > first || !join) to.newParagraph(from.align(p));
+        to.setAlign(from.align(p));
+        for (const RichText::Run& r : from.runs(p)) {
+            std::string_view text = r.text;
+            if (p == first && skip > 0) {
+                const std::size_t cut = std::min(skip, text.size());
+                text.remove_prefix(cut);
+                skip -= cut;
+            }
+            if (text.empty()) continue;
+            if (r.style >= styleMap.size()) styleMap.resize(r.style + 1, kUnmapped);
+            std::uint32_t& id = styleMap[r.style];
+            if (id == kUnmapped) id = to.intern(from.style(r.style));
+            to.append(text, id);
+        }
+    }
+}
+
 }  // namespace zumbrel::tape

@@ -146,4 +146,11 @@ class RichText {
     StyleTable styles_;
 };
 
+// Paragraphs [first, first + count) of `from` added at the end of `to`: the first of them
+// continues `to`'s last paragraph when `join`, each one after starts a new paragraph; the
+// first one's leading `skip` bytes are left out. `to`'s last paragraph takes the alignment
+// of the last one copied.
+void appendParagraphs(RichText& to, const RichText& from, std::size_t first, std::size_t count,
+                      bool join, std::size_t skip = 0);
+
 }  // namespace zumbrel::tape

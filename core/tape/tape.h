@@ -56,6 +56,16 @@ class Tape {
     // its paragraph marks ends a line with that paragraph's alignment.
     virtual void insertRichText(const RichText& text) = 0;
 
+    // Lines stored, the open line counted even when empty.
+    virtual std::size_t storedLines() const { return richText().paragraphCount(); }
+    // The tape from line `first` (the open line last).
+    virtual RichText richTextFrom(std::size_t first) const;
+    // Lines [first, first + count) replaced by lines [from, from + fromCount) of `lines`; when
+    // the open line is among those replaced, the last line put is the open line. The typing
+    // style is kept. Only the lines replaced are redrawn.
+    virtual void replaceLines(std::size_t first, std::size_t count, const RichText& lines,
+                              std::size_t from, std::size_t fromCount);
+
     virtual void scrollToEnd() = 0;
     virtual bool isModified() const = 0;
     virtual void setModified(bool modified) = 0;
@@ -64,5 +74,9 @@ class Tape {
     virtual bool editMode() const = 0;
     virtual void setEditMode(bool on) = 0;
 };
+
+// replaceLines on a whole copy of the tape: for tapes that have nothing faster.
+RichText withLinesReplaced(const RichText& tape, std::size_t first, std::size_t count,
+                           const RichText& lines, std::size_t from, std::size_t fromCount);
 
 }  // namespace zumbrel::tape

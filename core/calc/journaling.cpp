@@ -1,0 +1,169 @@
+// What the calculator journals of each step, and how a journaled step runs again.
+
+#include "core/business/block.h"
+#include "core/business/run_block.h"
+#include "core/calc/calculator.h"
+
+namespace zumbrel::calc {
+
+using live::Step;
+
+void Calculator::restartJournal() {
+    live::JournalStart start;
+    start.regs = regs_;
+    start.margin = business_.margin;
+    const std::size_t stored = ports_.tape.storedLines();
+    start.firstLine = stored - 1;
+    start.openLine = ports_.tape.richTextFrom(stored - 1);
+    start.historyLines = ports_.history.lineCount();
+    journal_.restart(std::move(start));
+}
+
+Calculator::StepMark Calculator::beginStep() {
+    // Decimals or grouping changed since the last step (the preferences): journaled first, so
+    // that a replay writes the lines after it as they were written.
+    if (std::string key = live::formatKeyOf(regs_); key != journal_.formatKey()) {
+        Step format{Step::Kind::Format};
+        format.arg = journal_.addText(key);
+        format.linesAfter = static_cast<std::uint32_t>(ports_.tape.lineCount());
+        journal_.push(format);
+        journal_.noteFormat(std::move(key));
+    }
+    const std::size_t open = ports_.tape.storedLines() - 1;
+    return {regs_.operandsWritten, kept_.recalls(), open, ports_.tape.line(open).size()};
+}
+
+void Calculator::endStep(const StepMark& mark, Step step) {
+    step.linesAfter = static_cast<std::uint32_t>(ports_.tape.lineCount());
+    if (regs_.operandsWritten != mark.operands)
+        step.arg = static_cast<std::uint32_t>(regs_.operandLine + 1);
+    journal_.push(step);
+}
+
+void Calculator::journalForeignLines(const StepMark& mark) {
+    const std::size_t stored = ports_.tape.storedLines();
+    if (stored - 1 == mark.openLine && ports_.tape.line(mark.openLine).size() == mark.openLineBytes)
+        return;  // nothing written
+    if (stored - 1 < mark.openLine) {  // lines went away: nothing before can be trusted
+        restartJournal();
+        return;
+    }
+    const tape::RichText from = ports_.tape.richTextFrom(mark.openLine);
+    tape::RichText fragment;
+    appendParagraphs(fragment, from, 0, from.paragraphCount(), true, mark.openLineBytes);
+    Step step{Step::Kind::Foreign};
+    step.arg = journal_.addFragment(std::move(fragment));
+    step.linesAfter = static_cast<std::uint32_t>(ports_.tape.lineCount());
+    journal_.push(step);
+}
+
+void Calculator::journalKept(const KeptKey& key, const StepMark& mark) {
+    using Kind = KeptKey::Kind;
+    switch (key.kind) {
+        case Kind::GrandTotal:
+        case Kind::GrandTotalClear:
+            endStep(mark, {Step::Kind::GrandTotal, static_cast<std::uint8_t>(key.kind == Kind::GrandTotal ? 0 : 1)});
+            return;
+        case Kind::MemoryPlus:
+        case Kind::MemoryMinus:
+            // The memory's line says what the memory was given: it stays as it stands.
+            journalForeignLines(mark);
+            return;
+        default:
+            break;
+    }
+    // A number brought back is journaled as that number: a replay never depends on what
+    // the memories, the list or the clipboard hold later.
+    if (kept_.recalls() != mark.recalls) {
+        Step step{Step::Kind::Number};
+        step.arg = journal_.addText(kept_.lastRecalled());
+        step.linesAfter = static_cast<std::uint32_t>(ports_.tape.lineCount());
+        journal_.push(step);
+    }
+}
+
+void Calculator::journalAnnotation(tape::AnnotationKey key, const StepMark& mark,
+                                   const std::string& commentBefore) {
+    if (key == tape::AnnotationKey::Erase) {
+        if (ports_.tape.isEmpty()) restartJournal();
+        return;
+    }
+    if (key == tape::AnnotationKey::Result) {
+        if (regs_.edtComResult != commentBefore) {
+            Step step{Step::Kind::Comment};
+            step.arg = journal_.addText(regs_.edtComResult);
+            step.linesAfter = static_cast<std::uint32_t>(ports_.tape.lineCount());
+            journal_.push(step);
+        }
+        return;
+    }
+    journalForeignLines(mark);
+}
+
+live::CorrectionOutcome Calculator::correct(const live::CorrectionKey& key) {
+    live::CorrectionOutcome out = corrections_.run(key);
+    const std::string message = out.message(ports_.tr);
+    ports_.status.show(message);
+    if (!out.done) {
+        ports_.sound.beep(Beep::Default);
+        return out;
+    }
+    ports_.tape.scrollToEnd();
+    // The new total is read as a result is.
+    if (!out.correction.totalAfter.empty()) {
+        Registers total = regs_;
+        total.edtSaisie.clear();
+        for (const char c : out.correction.totalAfter)
+            if ((c >= '0' && c <= '9') || c == '-' || c == regs_.decimalSeparator)
+                total.edtSaisie += c;
+        ports_.voice.readResult(total);
+    }
+    return out;
+}
+
+void Calculator::replayStep(const Step& step, const live::Journal& from) {
+    switch (step.kind) {
+        case Step::Kind::Char:
+            key(static_cast<char>(step.code));
+            return;
+        case Step::Kind::Command:
+            run(static_cast<Command>(step.code));
+            return;
+        case Step::Kind::Business:
+            businessBlock(static_cast<business::BusinessKey>(step.code));
+            return;
+        case Step::Kind::GrandTotal:
+            keep({step.code == 0 ? KeptKey::Kind::GrandTotal : KeptKey::Kind::GrandTotalClear});
+            return;
+        case Step::Kind::Number: {
+            const StepMark mark = beginStep();
+            recallNumber(from.text(step));
+            journalKept({KeptKey::Kind::MemoryToDisplay, 1}, mark);
+            return;
+        }
+        case Step::Kind::Comment: {
+            regs_.edtComResult = from.text(step);
+            Step copy = step;
+            copy.arg = journal_.addText(regs_.edtComResult);
+            copy.linesAfter = static_cast<std::uint32_t>(ports_.tape.lineCount());
+            journal_.push(copy);
+            return;
+        }
+        case Step::Kind::Format: {
+            const std::string& key = from.text(step);
+            const std::size_t tab = key.find('\t');
+            regs_.lblNbrDecPref = key.substr(0, tab);
+            regs_.lblSepDec = tab == std::string::npos ? std::string() : key.substr(tab + 1);
+            return;  // journaled by the next step's beginning
+        }
+        case Step::Kind::Foreign: {
+            const StepMark mark = beginStep();
+            ports_.tape.insertRichText(from.fragment(step));
+            ports_.tape.restoreDefaultStyle();
+            journalForeignLines(mark);
+            return;
+        }
+    }
+}
+
+}  // namespace zumbrel::calc

@@ -1,0 +1,457 @@
+#include "core/live/corrections.h"
+
+#include <algorithm>
+
+#include "core/calc/calculator.h"
+#include "core/calc/input_line.h"
+#include "core/calc/number_text.h"
+#include "core/live/replay.h"
+#include "core/tape/memory_tape.h"
+
+namespace zumbrel::live {
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+Step charStep(char c) {
+    return {Step::Kind::Char, static_cast<std::uint8_t>(c)};
+}
+
+// The number a result line ends with ("n 3  1 249,00" and "Total 1 249,00" give "1 249,00"):
+// digits, separators and single spaces, back from the end.
+std::string trailingAmount(std::string_view line) {
+    while (!line.empty() && line.back() == ' ')
+        line.remove_suffix(1);
+    std::size_t b = line.size();
+    while (b > 0) {
+        const char c = line[b - 1];
+        const bool part = isDigit(c) || c == ',' || c == '.' || c == '\'' || c == '-' ||
+                          (c == ' ' && b >= 2 && isDigit(line[b - 2]));
+        if (!part) break;
+        --b;
+    }
+    std::string_view amount = line.substr(b);
+    while (!amount.empty() && amount.front() == ' ')
+        amount.remove_prefix(1);
+    return std::string(amount);
+}
+
+// The result a correction changed: the last amount written by the first step from `first` on
+// that gives a result, in a tape read through `lineText`.
+template <class LineText>
+std::string resultAfter(const std::vector<Step>& steps, std::size_t first, std::size_t lineOffset,
+                        LineText lineText) {
+    for (std::size_t i = first; i < steps.size(); ++i) {
+        const Step& s = steps[i];
+        const bool result = (s.kind == Step::Kind::Char && s.code == '\r') ||
+                            s.kind == Step::Kind::Business || s.kind == Step::Kind::GrandTotal ||
+                            (s.kind == Step::Kind::Command &&
+                             s.code == static_cast<std::uint8_t>(calc::Command::SquareRoot));
+        if (!result) continue;
+        const std::size_t begin = i > 0 ? steps[i - 1].linesAfter : 0;
+        for (std::size_t l = s.linesAfter; l > begin && l > lineOffset; --l) {
+            const std::string amount = trailingAmount(lineText(l - 1 - lineOffset));
+            if (!amount.empty()) return amount;
+        }
+        return {};
+    }
+    return {};
+}
+
+std::string interim(const calc::Registers& r) {
+    const std::string& v = r.lblTamponNum1.empty() ? r.edtSaisie : r.lblTamponNum1;
+    return calc::AddSepToMil(v, r.format());
+}
+
+}  // namespace
+
+bool amountKeys(std::string_view amount, std::vector<Step>& keys) {
+    keys.clear();
+    bool negative = false;
+    bool separator = false;
+    std::size_t digits = 0;
+    for (std::size_t i = 0; i < amount.size(); ++i) {
+        const char c = amount[i];
+        if (isDigit(c)) {
+            keys.push_back(charStep(c));
+            ++digits;
+        } else if (c == ',' || c == '.') {
+            if (separator) return false;
+            separator = true;
+            keys.push_back(charStep(','));
+        } else if (c == '-' && !negative && (i == 0 || i + 1 == amount.size())) {
+            negative = true;
+        } else if (c == ' ' || c == '\'') {
+            continue;  // grouping
+        } else if (static_cast<unsigned char>(c) == 0xC2 && i + 1 < amount.size() &&
+                   static_cast<unsigned char>(amount[i + 1]) == 0xA0) {
+            ++i;  // a no-break space
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0 || digits > calc::kEntryCapacity) return false;
+    if (negative)
+        keys.push_back({Step::Kind::Command, static_cast<std::uint8_t>(calc::Command::SignChange)});
+    return true;
+}
+
+std::string CorrectionOutcome::message(const Translator& tr) const {
+    if (!done) return tr.text(refusal) + (detail.empty() ? "" : " " + detail);
+    if (correction.totalAfter.empty()) return {};
+    std::string m = tr.text(msg::kRecalculated) + " " + correction.totalAfter;
+    if (!correction.totalBefore.empty())
+        m += " (" + tr.text(msg::kBefore) + " " + correction.totalBefore + ")";
+    return m;
+}
+
+std::optional<CorrectionKey> parseCorrectionKey(std::string_view token) {
+    using Kind = CorrectionKey::Kind;
+    const auto plain = [](Kind kind) {
+        CorrectionKey key;
+        key.kind = kind;
+        return key;
+    };
+    if (token == "UNDO") return plain(Kind::Undo);
+    if (token == "REDO") return plain(Kind::Redo);
+    static constexpr std::pair<std::string_view, Kind> kNames[] = {
+        {"FIXOP ", Kind::FixOperator}, {"FIX ", Kind::Fix}, {"DEL ", Kind::Delete},
+        {"INS ", Kind::Insert}};
+    for (const auto& [name, kind] : kNames) {
+        if (!token.starts_with(name)) continue;
+        std::string_view rest = token.substr(name.size());
+        const std::size_t eq = rest.find('=');
+        const std::string_view number = rest.substr(0, eq);
+        if (number.empty() || number.size() > 9 ||
+            number.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::nullopt;
+        CorrectionKey key = plain(kind);
+        key.line = std::stoul(std::string(number));
+        if (key.line == 0) return std::nullopt;
+        if (kind == Kind::Delete) return eq == std::string_view::npos ? std::optional(key) : std::nullopt;
+        if (eq == std::string_view::npos) return std::nullopt;
+        std::string_view value = rest.substr(eq + 1);
+        if (kind == Kind::FixOperator || kind == Kind::Insert) {
+            if (value.empty()) return std::nullopt;
+            key.op = value.front();
+            value.remove_prefix(1);
+            if (kind == Kind::FixOperator && !value.empty()) return std::nullopt;
+        }
+        key.text = std::string(value);
+        return key;
+    }
+    return std::nullopt;
+}
+
+CorrectionOutcome Corrections::run(const CorrectionKey& key) {
+    using Kind = CorrectionKey::Kind;
+    const std::size_t line = key.line - (key.line > 0 ? 1 : 0);
+    CorrectionOutcome out;
+    switch (key.kind) {
+        case Kind::Fix:
+            out = fixAmount(line, key.text);
+            break;
+        case Kind::FixOperator:
+            out = fixOperator(line, key.op);
+            break;
+        case Kind::Delete:
+            out = remove(line);
+            break;
+        case Kind::Insert:
+            out = insertAfter(line, key.op, key.text);
+            break;
+        case Kind::Undo:
+            out = undo();
+            break;
+        case Kind::Redo:
+            out = redo();
+            break;
+    }
+    outcomes_.push_back(out);
+    return out;
+}
+
+void Corrections::forgetOtherJournals() {
+    if (calc_.journal().generation() == generation_) return;
+    generation_ = calc_.journal().generation();
+    undo_.clear();
+    redo_.clear();
+}
+
+Message Corrections::refusalFor(std::size_t line) const {
+    std::size_t step = 0;
+    CorrectionOutcome why;
+    return findOperand(line, step, why) ? Message{} : why.refusal;
+}
+
+bool Corrections::findOperand(std::size_t line, std::size_t& step,
+                              CorrectionOutcome& refusal) const {
+    const Journal& j = calc_.journal();
+    const tape::Tape& tape = calc_.ports().tape;
+    if (line >= tape.lineCount()) {
+        refusal.refusal = msg::kNoSuchLine;
+        refusal.detail = std::to_string(line + 1);
+        return false;
+    }
+    const std::optional<std::size_t> found = j.operandStep(line);
+    if (!found) {
+        const bool written = line >= j.start().firstLine && !j.steps().empty() &&
+                             line < j.steps().back().linesAfter;
+        refusal.refusal = written ? msg::kNotAnOperand : msg::kNotJournaled;
+        return false;
+    }
+    if (j.entryBegin(*found) == *found) {
+        refusal.refusal = msg::kFromResult;
+        return false;
+    }
+    step = *found;
+    return true;
+}
+
+std::string Corrections::amountOn(std::size_t line) const {
+    std::string text = calc_.ports().tape.line(line);
+    std::string amount = trailingAmount(text);
+    if (amount.empty()) return {};
+    return amount;
+}
+
+std::vector<Corrections::SavedStep> Corrections::saved(std::size_t first,
+                                                       std::size_t count) const {
+    const Journal& j = calc_.journal();
+    std::vector<SavedStep> out;
+    for (std::size_t i = first; i < first + count && i < j.size(); ++i) {
+        const Step& s = j.steps()[i];
+        const bool hasText = s.kind == Step::Kind::Number || s.kind == Step::Kind::Comment ||
+                             s.kind == Step::Kind::Format;
+        out.push_back({s, hasText ? j.text(s) : std::string()});
+    }
+    return out;
+}
+
+CorrectionOutcome Corrections::fixAmount(std::size_t line, std::string_view amount) {
+    forgetOtherJournals();
+    CorrectionOutcome out;
+    std::size_t k = 0;
+    if (!findOperand(line, k, out)) return out;
+    std::vector<Step> keys;
+    if (!amountKeys(amount, keys)) {
+        out.refusal = msg::kNotANumber;
+        out.detail = std::string(amount);
+        return out;
+    }
+    const std::size_t g = calc_.journal().entryBegin(k);
+    std::vector<SavedStep> steps;
+    for (const Step& s : keys)
+        steps.push_back({s, {}});
+    return apply(g, k - g, std::move(steps), line, Record::Undo);
+}
+
+CorrectionOutcome Corrections::fixOperator(std::size_t line, char op) {
+    forgetOtherJournals();
+    CorrectionOutcome out;
+    if (op != '+' && op != '-' && op != '*' && op != '/' && op != '%') {
+        out.refusal = msg::kNotAnOperator;
+        out.detail = std::string(1, op);
+        return out;
+    }
+    std::size_t k = 0;
+    if (!findOperand(line, k, out)) return out;
+    const Journal& j = calc_.journal();
+    if (op == '%') {
+        const Step& consumer = j.steps()[k];
+        if (consumer.kind == Step::Kind::Char && consumer.code == '%') {
+            out.refusal = msg::kNotAnOperator;
+            out.detail = "%";
+            return out;
+        }
+        return apply(k, 0, {{charStep('%'), {}}}, line, Record::Undo);
+    }
+    const std::size_t g = j.entryBegin(k);
+    if (g == 0 || !j.steps()[g - 1].isOperator()) {
+        out.refusal = msg::kFirstOperand;
+        return out;
+    }
+    return apply(g - 1, 1, {{charStep(op), {}}}, line, Record::Undo);
+}
+
+CorrectionOutcome Corrections::remove(std::size_t line) {
+    forgetOtherJournals();
+    CorrectionOutcome out;
+    std::size_t k = 0;
+    if (!findOperand(line, k, out)) return out;
+    const Journal& j = calc_.journal();
+    const std::size_t g = j.entryBegin(k);
+    // "+ 3,00" goes with its operator; the first amount of a calculation goes with the key
+    // that took it, so that the next amount becomes the first.
+    if (g > 0 && j.steps()[g - 1].isOperator()) return apply(g - 1, k - g + 1, {}, line, Record::Undo);
+    return apply(g, k - g + 1, {}, line, Record::Undo);
+}
+
+CorrectionOutcome Corrections::insertAfter(std::size_t line, char op, std::string_view amount) {
+    forgetOtherJournals();
+    CorrectionOutcome out;
+    if (op != '+' && op != '-' && op != '*' && op != '/') {
+        out.refusal = msg::kNotAnOperator;
+        out.detail = std::string(1, op);
+        return out;
+    }
+    std::size_t k = 0;
+    if (!findOperand(line, k, out)) return out;
+    std::vector<Step> keys;
+    if (!amountKeys(amount, keys)) {
+        out.refusal = msg::kNotANumber;
+        out.detail = std::string(amount);
+        return out;
+    }
+    std::vector<SavedStep> steps{{charStep(op), {}}};
+    for (const Step& s : keys)
+        steps.push_back({s, {}});
+    return apply(k, 0, std::move(steps), line, Record::Undo);
+}
+
+bool Corrections::canUndo() {
+    forgetOtherJournals();
+    return !undo_.empty();
+}
+
+bool Corrections::canRedo() {
+    forgetOtherJournals();
+    return !redo_.empty();
+}
+
+CorrectionOutcome Corrections::undo() {
+    forgetOtherJournals();
+    if (undo_.empty()) {
+        CorrectionOutcome out;
+        out.refusal = msg::kNothingToUndo;
+        return out;
+    }
+    Edit e = std::move(undo_.back());
+    undo_.pop_back();
+    return apply(e.first, e.inserted, std::move(e.removed), e.line, Record::Redo);
+}
+
+CorrectionOutcome Corrections::redo() {
+    forgetOtherJournals();
+    if (redo_.empty()) {
+        CorrectionOutcome out;
+        out.refusal = msg::kNothingToRedo;
+        return out;
+    }
+    Edit e = std::move(redo_.back());
+    redo_.pop_back();
+    return apply(e.first, e.inserted, std::move(e.removed), e.line, Record::RedoKept);
+}
+
+// The journal's steps [first, first + count) become `steps`; a fresh calculator replays the
+// whole journal, and the lines that differ, the history, the registers and the journal are
+// taken from it.
+CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
+                                     std::vector<SavedStep> steps, std::size_t line,
+                                     Record record) {
+    Journal& journal = calc_.journal();
+    tape::Tape& tape = calc_.ports().tape;
+    History& history = calc_.ports().history;
+    const JournalStart& start = journal.start();
+    const std::size_t offset = start.firstLine;
+
+    std::vector<Step> edited;
+    edited.reserve(journal.size() - count + steps.size());
+    edited.insert(edited.end(), journal.steps().begin(),
+                  journal.steps().begin() + static_cast<std::ptrdiff_t>(first));
+    for (SavedStep& s : steps) {
+        if (!s.text.empty() || s.step.kind == Step::Kind::Number ||
+            s.step.kind == Step::Kind::Comment || s.step.kind == Step::Kind::Format)
+            s.step.arg = journal.addText(s.text);
+        edited.push_back(s.step);
+    }
+    edited.insert(edited.end(),
+                  journal.steps().begin() + static_cast<std::ptrdiff_t>(first + count),
+                  journal.steps().end());
+
+    Replay replay(journal, {calc_.settings(), calc_.business(), calc_.ports().tr,
+                            tape.defaultStyle()});
+    replay.run(edited, 0, edited.size(), journal);
+    calc::Calculator& fresh = replay.calculator();
+    const tape::MemoryTape& now = replay.tape();
+
+    CorrectionOutcome out;
+    out.done = true;
+    Correction& c = out.correction;
+    c.line = line;
+    c.oldText = tape.line(line);
+    c.totalBefore = resultAfter(journal.steps(), first, offset,
+                                [&](std::size_t l) { return tape.line(l + offset); });
+    const std::vector<Step>& redone = fresh.journal().steps();
+    c.totalAfter = resultAfter(redone, first, 0, [&](std::size_t l) { return now.line(l); });
+    if (c.totalAfter.empty()) {
+        c.totalBefore = interim(calc_.registers());
+        c.totalAfter = interim(fresh.registers());
+    }
+
+    // The lines that differ: what both tapes share at their start and at their end stays.
+    const std::size_t oldCount = tape.storedLines() - offset;
+    const std::size_t newCount = now.storedLines();
+    // Lines are the same when their text and every run's style are.
+    const auto sameLine = [&](std::size_t oldLine, std::size_t newLine) {
+        return tape.line(offset + oldLine) == now.line(newLine) &&
+               tape.lineRuns(offset + oldLine) == now.lineRuns(newLine);
+    };
+    std::size_t same = 0;
+    while (same < oldCount && same < newCount && sameLine(same, same))
+        ++same;
+    std::size_t tail = 0;
+    while (tail < oldCount - same && tail < newCount - same &&
+           sameLine(oldCount - 1 - tail, newCount - 1 - tail))
+        ++tail;
+    c.firstChanged = offset + same;
+    c.changedCount = newCount - same - tail;
+    for (std::size_t i = same; i < newCount - tail; ++i) {
+        if (i >= oldCount - tail || !sameLine(i, i))
+            c.changedLines.push_back(offset + i);
+    }
+    if (oldCount - same - tail > 0 || newCount - same - tail > 0)
+        tape.replaceLines(offset + same, oldCount - same - tail, now.text(), same,
+                          newCount - same - tail);
+    const tape::TextStyle typing = now.typingStyle();
+    tape.setTypingColor(typing.color);
+    tape.setTypingBold(typing.bold);
+    c.newText = tape.line(std::min(line, tape.lineCount() == 0 ? 0 : tape.lineCount() - 1));
+
+    // The history since the journal's start, when it changed.
+    const std::vector<std::string> redoneHistory = replay.history();
+    bool historyChanged = history.lineCount() != start.historyLines + redoneHistory.size();
+    for (std::size_t i = 0; !historyChanged && i < redoneHistory.size(); ++i)
+        historyChanged = history.line(start.historyLines + i) != redoneHistory[i];
+    if (historyChanged) {
+        std::vector<std::string> lines;
+        for (std::size_t i = 0; i < start.historyLines; ++i)
+            lines.push_back(history.line(i));
+        history.clear();
+        for (const std::string& l : lines)
+            history.addLine(l);
+        for (const std::string& l : redoneHistory)
+            history.addLine(l);
+    }
+
+    // The calculation under way goes on from what the replay left.
+    calc_.registers() = fresh.registers();
+    calc_.business().margin = fresh.business().margin;
+
+    // Undo gives back the steps removed; redo the ones put.
+    Edit back{first, steps.size(), saved(first, count), line};
+    journal.takeSteps(std::move(fresh.journal()), offset);
+    if (record == Record::Undo) {
+        undo_.push_back(std::move(back));
+        redo_.clear();
+    } else if (record == Record::Redo) {
+        redo_.push_back(std::move(back));
+    } else {
+        undo_.push_back(std::move(back));
+    }
+    return out;
+}
+
+}  // namespace zumbrel::live

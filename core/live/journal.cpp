@@ -1,0 +1,100 @@
+#include "core/live/journal.h"
+
+#include <algorithm>
+
+#include "core/calc/input_line.h"
+
+namespace zumbrel::live {
+
+bool Step::buildsEntry() const {
+    switch (kind) {
+        case Kind::Number:
+            return true;
+        case Kind::Char:
+            return (code >= '0' && code <= '9') || code == ',' || code == '.';
+        case Kind::Command:
+            switch (static_cast<calc::Command>(code)) {
+                case calc::Command::Backspace:
+                case calc::Command::Delete:
+                case calc::Command::Escape:
+                case calc::Command::DoubleZero:
+                case calc::Command::TripleZero:
+                case calc::Command::SignChange:
+                    return true;
+                default:
+                    return false;
+            }
+        default:
+            return false;
+    }
+}
+
+bool Step::isOperator() const {
+    return kind == Kind::Char && (code == '+' || code == '-' || code == '*' || code == '/');
+}
+
+void Journal::restart(JournalStart start) {
+    start_ = std::move(start);
+    steps_.clear();
+    texts_.clear();
+    fragments_.clear();
+    format_ = formatKeyOf(start_.regs);
+    ++generation_;
+}
+
+void Journal::takeSteps(Journal&& replayed, std::size_t lineOffset) {
+    steps_ = std::move(replayed.steps_);
+    texts_ = std::move(replayed.texts_);
+    fragments_ = std::move(replayed.fragments_);
+    format_ = std::move(replayed.format_);
+    if (lineOffset == 0) return;
+    const auto offset = static_cast<std::uint32_t>(lineOffset);
+    for (Step& s : steps_) {
+        s.linesAfter += offset;
+        if (s.isKey() && s.arg != 0) s.arg += offset;
+    }
+}
+
+std::uint32_t Journal::addText(std::string text) {
+    texts_.push_back(std::move(text));
+    return static_cast<std::uint32_t>(texts_.size() - 1);
+}
+
+std::uint32_t Journal::addFragment(tape::RichText fragment) {
+    fragments_.push_back(std::move(fragment));
+    return static_cast<std::uint32_t>(fragments_.size() - 1);
+}
+
+std::size_t Journal::bytes() const {
+    std::size_t n = sizeof(*this) + steps_.capacity() * sizeof(Step);
+    for (const std::string& t : texts_) n += sizeof(t) + t.capacity();
+    for (const tape::RichText& f : fragments_)
+        n += sizeof(f) + f.characterCount() + f.runCount() * 12 + f.paragraphCount() * 12;
+    return n;
+}
+
+// Lines only grow from one step to the next (the eraser starts a new journal), so the steps
+// are searched by halves, then the few that end on the line are looked through.
+std::optional<std::size_t> Journal::operandStep(std::size_t line) const {
+    auto it = std::partition_point(steps_.begin(), steps_.end(),
+                                   [&](const Step& s) { return s.linesAfter <= line; });
+    for (; it != steps_.end(); ++it) {
+        const std::optional<std::size_t> l = it->operandLine();
+        if (!l) continue;
+        if (*l == line) return static_cast<std::size_t>(it - steps_.begin());
+        if (*l > line) break;
+    }
+    return std::nullopt;
+}
+
+std::size_t Journal::entryBegin(std::size_t step) const {
+    std::size_t b = step;
+    while (b > 0 && steps_[b - 1].buildsEntry()) --b;
+    return b;
+}
+
+std::string formatKeyOf(const calc::Registers& regs) {
+    return regs.lblNbrDecPref + '\t' + regs.lblSepDec;
+}
+
+}  // namespace zumbrel::live

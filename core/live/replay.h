@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+#include "core/live/journal.h"
+#include "core/ports.h"
+#include "core/tape/style.h"
+
+namespace zumbrel::business {
+struct BusinessRegisters;
+}
+namespace zumbrel::calc {
+class Calculator;
+struct CalcSettings;
+}  // namespace zumbrel::calc
+namespace zumbrel::tape {
+class MemoryTape;
+}
+
+namespace zumbrel::live {
+
+// What a replay takes from the calculator it replays for.
+struct ReplaySetup {
+    const calc::CalcSettings& settings;
+    const business::BusinessRegisters& business;  // the rates, the language
+    const Translator& tr;
+    const tape::TextStyle& tapeStyle;  // the tape's default style
+};
+
+// A fresh calculator that runs a journal again from the journal's start: it asks nobody
+// anything, says nothing, and journals what it runs, with the lines it writes now.
+class Replay {
+  public:
+    Replay(const Journal& journal, const ReplaySetup& setup);
+    ~Replay();
+    Replay(const Replay&) = delete;
+    Replay& operator=(const Replay&) = delete;
+
+    // Runs the steps [from, to) of `steps` (the journal's own, or edited ones).
+    void run(const std::vector<Step>& steps, std::size_t from, std::size_t to,
+             const Journal& texts);
+
+    calc::Calculator& calculator();
+    // The lines written, the journal's first line being line 0 here.
+    const tape::MemoryTape& tape() const;
+    // The history lines written since the journal's start.
+    std::vector<std::string> history() const;
+
+  private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
+
+}  // namespace zumbrel::live
