@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <system_error>
 
@@ -32,6 +33,56 @@ bool incrementDigits(std::string& digits) {
 // Every digit of the value: a long double m x 2^q (m below 2^64) has at most about
 // 20 + 0.7 |q| significant digits when q < 0 and 20 + 0.31 q when q >= 0, so asking for
 // that many gives the expansion itself, with nothing rounded away.
+// The same digits by integer arithmetic, for a value m x 2^q with -124 <= q <= 63 (every
+// amount a calculation meets): the fraction's digits come one by one from m's low bits,
+// and stop when the fraction is spent. False for any other value.
+bool exactDigitsByIntegers(long double mantissa, int exp2, int precision, Digits& d) {
+    const int q = exp2 - 64;
+    if (q < -124 || q > 63) return false;
+    __extension__ using Wide = unsigned __int128;
+    const bool negative = mantissa < 0;
+    const auto m = static_cast<std::uint64_t>(std::ldexp(std::fabs(mantissa), 64));
+    d.negative = negative;
+    Wide whole = 0;
+    Wide fraction = 0;
+    const int s = q < 0 ? -q : 0;
+    if (q >= 0) {
+        whole = static_cast<Wide>(m) << q;
+    } else {
+        whole = s < 64 ? static_cast<Wide>(m >> s) : 0;
+        fraction =
+            s < 64 ? static_cast<Wide>(m & ((std::uint64_t{1} << s) - 1)) : static_cast<Wide>(m);
+    }
+    const Wide mask = s > 0 ? (Wide{1} << s) - 1 : 0;
+    char wholeDigits[40];
+    int n = 0;
+    Wide w = whole;
+    for (; w > ~std::uint64_t{0}; w /= 10)
+        wholeDigits[n++] = static_cast<char>('0' + static_cast<int>(w % 10));
+    for (auto small = static_cast<std::uint64_t>(w); small != 0; small /= 10)
+        wholeDigits[n++] = static_cast<char>('0' + static_cast<int>(small % 10));
+    d.digits.clear();
+    d.digits.reserve(static_cast<std::size_t>(precision) + 1);
+    for (int i = n - 1; i >= 0; --i)
+        d.digits.push_back(wholeDigits[i]);
+    d.pointPos = n;
+    while (fraction != 0) {
+        fraction *= 10;
+        const auto digit = static_cast<char>('0' + static_cast<int>(fraction >> s));
+        fraction &= mask;
+        if (d.digits.empty() && digit == '0') {
+            --d.pointPos;  // a leading zero of a value below 1
+            continue;
+        }
+        d.digits.push_back(digit);
+    }
+    if (d.digits.empty()) {  // cannot be: the value is not zero
+        d.digits = "0";
+        d.pointPos = 1;
+    }
+    return d.digits.size() <= static_cast<std::size_t>(precision) + 1;
+}
+
 Digits exactDigits(long double value) {
     Digits d;
     if (value == 0) {
@@ -40,9 +91,11 @@ Digits exactDigits(long double value) {
         return d;
     }
     int exp2 = 0;
-    std::frexp(value, &exp2);
+    const long double mantissa = std::frexp(value, &exp2);
     const int q = exp2 - 64;
     const int precision = 24 + (q < 0 ? (-q * 7) / 10 : (q * 31) / 100);
+    if (std::isfinite(value) && exactDigitsByIntegers(mantissa, exp2, precision, d)) return d;
+    d = {};
     std::string buf(static_cast<std::size_t>(precision) + 32, '\0');
     const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
                                    std::chars_format::scientific, precision);
@@ -114,6 +167,13 @@ std::string positional(bool negative, const std::string& digits, int pointPos, i
 }
 
 }  // namespace
+
+std::string exactExpansion(long double value) {
+    Digits d = exactDigits(value);
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    return (d.negative ? "-" : "") + d.digits + "e" + std::to_string(d.pointPos);
+}
 
 std::optional<long double> parseNumber(std::string_view text, char ds) {
     text = trimSpaces(text);

@@ -24,4 +24,8 @@ std::string formatFixed(long double value, int decimals, char ds);
 // first, then half away from zero to `significant`.
 std::string formatGeneral(long double value, int significant, char ds);
 
+// Every decimal digit of a value, trailing zeros dropped, and where the point goes:
+// 12.5 gives "125e2" (0.125 x 10^2), -0.03 gives "-3e-1".
+std::string exactExpansion(long double value);
+
 }  // namespace zumbrel::calc

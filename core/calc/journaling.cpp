@@ -22,7 +22,8 @@ void Calculator::restartJournal() {
 Calculator::StepMark Calculator::beginStep() {
     // Decimals or grouping changed since the last step (the preferences): journaled first, so
     // that a replay writes the lines after it as they were written.
-    if (std::string key = live::formatKeyOf(regs_); key != journal_.formatKey()) {
+    if (!journal_.formatIs(regs_)) {
+        std::string key = live::formatKeyOf(regs_);
         Step format{Step::Kind::Format};
         format.arg = journal_.addText(key);
         format.linesAfter = static_cast<std::uint32_t>(ports_.tape.lineCount());
@@ -43,7 +44,7 @@ void Calculator::endStep(const StepMark& mark, Step step) {
 void Calculator::journalForeignLines(const StepMark& mark) {
     const std::size_t stored = ports_.tape.storedLines();
     if (stored - 1 == mark.openLine && ports_.tape.line(mark.openLine).size() == mark.openLineBytes)
-        return;  // nothing written
+        return;                        // nothing written
     if (stored - 1 < mark.openLine) {  // lines went away: nothing before can be trusted
         restartJournal();
         return;
@@ -62,7 +63,8 @@ void Calculator::journalKept(const KeptKey& key, const StepMark& mark) {
     switch (key.kind) {
         case Kind::GrandTotal:
         case Kind::GrandTotalClear:
-            endStep(mark, {Step::Kind::GrandTotal, static_cast<std::uint8_t>(key.kind == Kind::GrandTotal ? 0 : 1)});
+            endStep(mark, {Step::Kind::GrandTotal,
+                           static_cast<std::uint8_t>(key.kind == Kind::GrandTotal ? 0 : 1)});
             return;
         case Kind::MemoryPlus:
         case Kind::MemoryMinus:

@@ -116,9 +116,10 @@ std::optional<CorrectionKey> parseCorrectionKey(std::string_view token) {
     };
     if (token == "UNDO") return plain(Kind::Undo);
     if (token == "REDO") return plain(Kind::Redo);
-    static constexpr std::pair<std::string_view, Kind> kNames[] = {
-        {"FIXOP ", Kind::FixOperator}, {"FIX ", Kind::Fix}, {"DEL ", Kind::Delete},
-        {"INS ", Kind::Insert}};
+    static constexpr std::pair<std::string_view, Kind> kNames[] = {{"FIXOP ", Kind::FixOperator},
+                                                                   {"FIX ", Kind::Fix},
+                                                                   {"DEL ", Kind::Delete},
+                                                                   {"INS ", Kind::Insert}};
     for (const auto& [name, kind] : kNames) {
         if (!token.starts_with(name)) continue;
         std::string_view rest = token.substr(name.size());
@@ -130,7 +131,8 @@ std::optional<CorrectionKey> parseCorrectionKey(std::string_view token) {
         CorrectionKey key = plain(kind);
         key.line = std::stoul(std::string(number));
         if (key.line == 0) return std::nullopt;
-        if (kind == Kind::Delete) return eq == std::string_view::npos ? std::optional(key) : std::nullopt;
+        if (kind == Kind::Delete)
+            return eq == std::string_view::npos ? std::optional(key) : std::nullopt;
         if (eq == std::string_view::npos) return std::nullopt;
         std::string_view value = rest.substr(eq + 1);
         if (kind == Kind::FixOperator || kind == Kind::Insert) {
@@ -197,8 +199,8 @@ bool Corrections::findOperand(std::size_t line, std::size_t& step,
     }
     const std::optional<std::size_t> found = j.operandStep(line);
     if (!found) {
-        const bool written = line >= j.start().firstLine && !j.steps().empty() &&
-                             line < j.steps().back().linesAfter;
+        const bool written =
+            line >= j.start().firstLine && !j.steps().empty() && line < j.steps().back().linesAfter;
         refusal.refusal = written ? msg::kNotAnOperand : msg::kNotJournaled;
         return false;
     }
@@ -217,8 +219,7 @@ std::string Corrections::amountOn(std::size_t line) const {
     return amount;
 }
 
-std::vector<Corrections::SavedStep> Corrections::saved(std::size_t first,
-                                                       std::size_t count) const {
+std::vector<Corrections::SavedStep> Corrections::saved(std::size_t first, std::size_t count) const {
     const Journal& j = calc_.journal();
     std::vector<SavedStep> out;
     for (std::size_t i = first; i < first + count && i < j.size(); ++i) {
@@ -285,7 +286,8 @@ CorrectionOutcome Corrections::remove(std::size_t line) {
     const std::size_t g = j.entryBegin(k);
     // "+ 3,00" goes with its operator; the first amount of a calculation goes with the key
     // that took it, so that the next amount becomes the first.
-    if (g > 0 && j.steps()[g - 1].isOperator()) return apply(g - 1, k - g + 1, {}, line, Record::Undo);
+    if (g > 0 && j.steps()[g - 1].isOperator())
+        return apply(g - 1, k - g + 1, {}, line, Record::Undo);
     return apply(g, k - g + 1, {}, line, Record::Undo);
 }
 
@@ -371,8 +373,9 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
                   journal.steps().begin() + static_cast<std::ptrdiff_t>(first + count),
                   journal.steps().end());
 
-    Replay replay(journal, {calc_.settings(), calc_.business(), calc_.ports().tr,
-                            tape.defaultStyle()});
+    Replay replay(journal,
+                  {calc_.settings(), calc_.business(), calc_.ports().tr, tape.defaultStyle()},
+                  tape.storedLines() - offset);
     replay.run(edited, 0, edited.size(), journal);
     calc::Calculator& fresh = replay.calculator();
     const tape::MemoryTape& now = replay.tape();
@@ -409,8 +412,7 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
     c.firstChanged = offset + same;
     c.changedCount = newCount - same - tail;
     for (std::size_t i = same; i < newCount - tail; ++i) {
-        if (i >= oldCount - tail || !sameLine(i, i))
-            c.changedLines.push_back(offset + i);
+        if (i >= oldCount - tail || !sameLine(i, i)) c.changedLines.push_back(offset + i);
     }
     if (oldCount - same - tail > 0 || newCount - same - tail > 0)
         tape.replaceLines(offset + same, oldCount - same - tail, now.text(), same,

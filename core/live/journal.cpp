@@ -67,7 +67,8 @@ std::uint32_t Journal::addFragment(tape::RichText fragment) {
 
 std::size_t Journal::bytes() const {
     std::size_t n = sizeof(*this) + steps_.capacity() * sizeof(Step);
-    for (const std::string& t : texts_) n += sizeof(t) + t.capacity();
+    for (const std::string& t : texts_)
+        n += sizeof(t) + t.capacity();
     for (const tape::RichText& f : fragments_)
         n += sizeof(f) + f.characterCount() + f.runCount() * 12 + f.paragraphCount() * 12;
     return n;
@@ -89,7 +90,8 @@ std::optional<std::size_t> Journal::operandStep(std::size_t line) const {
 
 std::size_t Journal::entryBegin(std::size_t step) const {
     std::size_t b = step;
-    while (b > 0 && steps_[b - 1].buildsEntry()) --b;
+    while (b > 0 && steps_[b - 1].buildsEntry())
+        --b;
     return b;
 }
 

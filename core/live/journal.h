@@ -53,9 +53,9 @@ struct Step {
 struct JournalStart {
     calc::Registers regs;
     business::MarginValues margin;
-    std::size_t firstLine = 0;      // tape lines before the journal: they are not replayed
-    tape::RichText openLine;        // the tape's open line when the journal began
-    std::size_t historyLines = 0;   // history lines before the journal
+    std::size_t firstLine = 0;     // tape lines before the journal: they are not replayed
+    tape::RichText openLine;       // the tape's open line when the journal began
+    std::size_t historyLines = 0;  // history lines before the journal
 };
 
 // The tape's journal: every step the calculator was told since the tape was started or
@@ -67,6 +67,7 @@ class Journal {
     const JournalStart& start() const { return start_; }
 
     void push(Step step) { steps_.push_back(step); }
+    void reserve(std::size_t steps) { steps_.reserve(steps); }
     std::uint32_t addText(std::string text);
     std::uint32_t addFragment(tape::RichText fragment);
     const std::string& text(const Step& s) const { return texts_[s.arg]; }
@@ -91,6 +92,13 @@ class Journal {
     // The format last journaled: a change before the next step is journaled with it.
     const std::string& formatKey() const { return format_; }
     void noteFormat(std::string key) { format_ = std::move(key); }
+    // Whether the registers' NbrDec and SepDec are the format last journaled.
+    bool formatIs(const calc::Registers& regs) const {
+        const std::size_t n = regs.lblNbrDecPref.size();
+        return format_.size() == n + 1 + regs.lblSepDec.size() &&
+               format_.compare(0, n, regs.lblNbrDecPref) == 0 && format_[n] == '\t' &&
+               format_.compare(n + 1, std::string::npos, regs.lblSepDec) == 0;
+    }
 
   private:
     JournalStart start_;

@@ -5,22 +5,39 @@
 #include "core/tape/memory_tape.h"
 
 namespace zumbrel::live {
+namespace {
+
+// A replay asks nothing, plays nothing and shows nothing: what the user was told when the
+// keys were typed stays told.
+class Unheard final : public StatusLine, public SoundOutput, public Prompts {
+  public:
+    void show(std::string_view) override {}
+    std::string text() const override { return {}; }
+    void playSync(std::string_view) override {}
+    void playAsync(std::string_view) override {}
+    void beep(Beep) override {}
+    Answer messageBox(std::string_view, std::string_view, Icon, Buttons) override {
+        return Answer::No;
+    }
+    std::optional<std::string> inputBox(std::string_view, std::string_view,
+                                        std::string_view) override {
+        return std::nullopt;
+    }
+};
+
+}  // namespace
 
 struct Replay::Parts {
     Parts(const ReplaySetup& setup)
         : tr(setup.tr),
-          calc(calc::Ports{tape, history, status, prompts, sound, voice, tr, clipboard, files,
+          calc(calc::Ports{tape, history, unheard, unheard, unheard, voice, tr, clipboard, files,
                            dialogs},
-               setup.settings) {
-        prompts.setDefaultAnswer(Answer::No);
-    }
+               setup.settings) {}
 
     EventLog log;
     tape::MemoryTape tape;
     MemoryHistory history;
-    MemoryStatusLine status;
-    ScriptedPrompts prompts{log};
-    RecordingSound sound{log};
+    Unheard unheard;
     SilentVoice voice;
     const Translator& tr;
     MemoryClipboard clipboard;
@@ -30,8 +47,10 @@ struct Replay::Parts {
     calc::Calculator calc;
 };
 
-Replay::Replay(const Journal& journal, const ReplaySetup& setup)
+Replay::Replay(const Journal& journal, const ReplaySetup& setup, std::size_t expectedLines)
     : parts_(std::make_unique<Parts>(setup)) {
+    parts_->tape.reserve(expectedLines + 8, expectedLines * 2 + 8, expectedLines * 12 + 64);
+    parts_->calc.journal().reserve(journal.size() + 8);
     const JournalStart& start = journal.start();
     calc::Calculator& c = parts_->calc;
     c.business() = setup.business;

@@ -32,7 +32,8 @@ struct ReplaySetup {
 // anything, says nothing, and journals what it runs, with the lines it writes now.
 class Replay {
   public:
-    Replay(const Journal& journal, const ReplaySetup& setup);
+    // `expectedLines`: about how many lines the replay will write (room is made for them).
+    Replay(const Journal& journal, const ReplaySetup& setup, std::size_t expectedLines = 0);
     ~Replay();
     Replay(const Replay&) = delete;
     Replay& operator=(const Replay&) = delete;

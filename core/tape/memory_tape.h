@@ -44,13 +44,17 @@ class MemoryTape final : public TypingStyleTape {
     Align lineAlign(std::size_t i) const {
         return i < lines_.paragraphCount() ? lines_.align(i) : Align::Right;
     }
+    // Room for a tape of that many lines, runs and characters.
+    void reserve(std::size_t lines, std::size_t runs, std::size_t characters) {
+        lines_.reserve(lines, runs, characters);
+    }
     // The lines as they are kept, the open line last.
     const RichText& text() const { return lines_; }
     // Lines stored, the open line included even when empty.
     std::size_t storedLines() const override { return lines_.paragraphCount(); }
     RichText richTextFrom(std::size_t first) const override;
-    void replaceLines(std::size_t first, std::size_t count, const RichText& lines,
-                      std::size_t from, std::size_t fromCount) override;
+    void replaceLines(std::size_t first, std::size_t count, const RichText& lines, std::size_t from,
+                      std::size_t fromCount) override;
 
   private:
     bool openLineEmpty() const { return lines_.runs(lines_.paragraphCount() - 1).empty(); }

@@ -4,6 +4,8 @@
 #include "test_names.h"
 
 #include <cmath>
+#include <cstdio>
+#include <random>
 
 namespace zumbrel::calc {
 namespace {
@@ -132,6 +134,45 @@ TEST(ParseNumber, round_trips_with_fixed_formatting) {
     for (const char* t : {"0,01", "123456789,12", "-0,50", "99999999999999999,00"}) {
         EXPECT_EQ(formatFixed(*parseNumber(t, ','), 2, ','), t);
     }
+}
+
+}  // namespace
+}  // namespace zumbrel::calc
+
+namespace zumbrel::calc {
+namespace {
+
+// The digits the calculator rounds from are every digit of the value: checked against the C
+// library's own exact conversion, for values of every magnitude a calculation meets and far
+// beyond it.
+TEST(ExactExpansion, gives_every_digit_of_the_value) {
+    std::mt19937_64 rng(42);
+    const auto reference = [](long double v) {
+        char buf[512];
+        std::snprintf(buf, sizeof buf, "%.300Le", v);
+        std::string s(buf);
+        std::string sign;
+        if (s.front() == '-') {
+            sign = "-";
+            s.erase(0, 1);
+        }
+        const std::size_t e = s.find('e');
+        std::string digits = s.substr(0, 1) + s.substr(2, e - 2);
+        while (digits.size() > 1 && digits.back() == '0')
+            digits.pop_back();
+        return sign + digits + "e" + std::to_string(std::stoi(s.substr(e + 1)) + 1);
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const int exponent = static_cast<int>(rng() % 260) - 140;
+        long double v = std::ldexp(static_cast<long double>(rng()), exponent - 64);
+        if (rng() % 2) v = -v;
+        if (i % 4 == 0) v = std::round(v * 100) / 100;  // amounts to the cent
+        if (v == 0) continue;
+        ASSERT_EQ(exactExpansion(v), reference(v)) << static_cast<double>(v);
+    }
+    EXPECT_EQ(exactExpansion(12.5L), "125e2");
+    EXPECT_EQ(exactExpansion(-0.03125L), "-3125e-1");
+    EXPECT_EQ(exactExpansion(0), "0e1");
 }
 
 }  // namespace

@@ -19,10 +19,8 @@ using live::Step;
 // The keys of the sequences: digits weigh most, so that amounts are made.
 std::vector<KeyAction> randomKeys(std::mt19937& rng, std::size_t n, bool business) {
     static const std::string kChars = "0123456789012345678901234567890123456789,,++--**//%==";
-    static const calc::Command kCommands[] = {calc::Command::SquareRoot,
-                                              calc::Command::SignChange,
-                                              calc::Command::DoubleZero,
-                                              calc::Command::Backspace};
+    static const calc::Command kCommands[] = {calc::Command::SquareRoot, calc::Command::SignChange,
+                                              calc::Command::DoubleZero, calc::Command::Backspace};
     std::vector<KeyAction> keys;
     for (std::size_t i = 0; i < n; ++i) {
         const unsigned pick = rng() % 100;
@@ -81,8 +79,8 @@ std::string describe(const std::vector<KeyAction>& keys) {
         if (const char* c = std::get_if<char>(&k))
             s += *c == '\r' ? '=' : *c;
         else if (const auto* cmd = std::get_if<calc::Command>(&k))
-            s += std::array<const char*, 9>{"b", "d", "x", "[00]", "[000]", "p", "s", "r",
-                                            "R"}[static_cast<std::size_t>(*cmd)];
+            s += std::array<const char*, 9>{
+                "b", "d", "x", "[00]", "[000]", "p", "s", "r", "R"}[static_cast<std::size_t>(*cmd)];
         else
             s += "[B]";
     }
@@ -140,8 +138,7 @@ void checkOne(std::mt19937& rng, Change change, bool business) {
             expected.emplace_back(op);
             append(expected, amountActions(amount));
             append(expected, keys, k);
-            outcome =
-                live.calc.correct({live::CorrectionKey::Kind::Insert, line + 1, op, amount});
+            outcome = live.calc.correct({live::CorrectionKey::Kind::Insert, line + 1, op, amount});
             break;
         }
     }
