@@ -3,6 +3,7 @@
 #include "core/business/block.h"
 #include "core/business/run_block.h"
 #include "core/calc/messages.h"
+#include "core/live/journal_file.h"
 
 namespace zumbrel::calc {
 
@@ -23,7 +24,9 @@ Calculator::Calculator(Ports ports, CalcSettings settings)
         regs_.grandTotal.clear();
         regs_.itemCount = 0;
         restartJournal();
+        live::journalOpenedTape(*this, documents_.openedJournal());
     };
+    documents_.journalText = [this] { return live::journalText(journal_); };
     // The tape reset starts the calculation afresh: no operation, no result, no entry.
     documents_.clearCalculator = [this] {
         regs_.lblTampon.clear();

@@ -158,6 +158,14 @@ void Calculator::replayStep(const Step& step, const live::Journal& from) {
             regs_.lblSepDec = tab == std::string::npos ? std::string() : key.substr(tab + 1);
             return;  // journaled by the next step's beginning
         }
+        case Step::Kind::State: {
+            regs_ = from.state(step);
+            Step copy = step;
+            copy.arg = journal_.addState(regs_);
+            copy.linesAfter = static_cast<std::uint32_t>(ports_.tape.lineCount());
+            journal_.push(copy);
+            return;
+        }
         case Step::Kind::Foreign: {
             const StepMark mark = beginStep();
             ports_.tape.insertRichText(from.fragment(step));

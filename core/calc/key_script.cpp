@@ -48,18 +48,19 @@ std::optional<KeptKey> keptKey(std::string_view token) {
     return std::nullopt;
 }
 
+// The business buttons as scripts name them.
+constexpr std::pair<std::string_view, business::BusinessKey> kBusinessNames[] = {
+    {"TVA+", business::BusinessKey::TvaPlus},      {"TVA-", business::BusinessKey::TvaMinus},
+    {"E>F", business::BusinessKey::EuroToOther},   {"F>E", business::BusinessKey::OtherToEuro},
+    {"AE", business::BusinessKey::AeRemaining},    {"AEC", business::BusinessKey::AeCharges},
+    {"OR", business::BusinessKey::Golden},         {"COST", business::BusinessKey::Cost},
+    {"SELL", business::BusinessKey::Sale},         {"MARGIN", business::BusinessKey::MarginRate},
+    {"MARKON", business::BusinessKey::MarkonRate},
+};
+
 // "[TVA+]" and the other business buttons, or nothing.
 std::optional<business::BusinessKey> businessKey(std::string_view token) {
-    using business::BusinessKey;
-    static constexpr std::pair<std::string_view, BusinessKey> kNames[] = {
-        {"TVA+", BusinessKey::TvaPlus},      {"TVA-", BusinessKey::TvaMinus},
-        {"E>F", BusinessKey::EuroToOther},   {"F>E", BusinessKey::OtherToEuro},
-        {"AE", BusinessKey::AeRemaining},    {"AEC", BusinessKey::AeCharges},
-        {"OR", BusinessKey::Golden},         {"COST", BusinessKey::Cost},
-        {"SELL", BusinessKey::Sale},         {"MARGIN", BusinessKey::MarginRate},
-        {"MARKON", BusinessKey::MarkonRate},
-    };
-    for (const auto& [name, key] : kNames) {
+    for (const auto& [name, key] : kBusinessNames) {
         if (token == name) return key;
     }
     return std::nullopt;
@@ -92,6 +93,13 @@ std::optional<tape::AnnotationKey> annotationKey(std::string_view token) {
 }
 
 }  // namespace
+
+std::string_view businessKeyName(business::BusinessKey key) {
+    for (const auto& [name, k] : kBusinessNames) {
+        if (k == key) return name;
+    }
+    return {};
+}
 
 std::vector<KeyAction> parseKeys(std::string_view s) {
     std::vector<KeyAction> out;

@@ -47,6 +47,8 @@ using KeyAction = std::variant<char, Command, KeptKey, business::BusinessKey, ta
                                tape::AnnotationKey, live::CorrectionKey>;
 
 std::vector<KeyAction> parseKeys(std::string_view script);
+// "TVA+" for BusinessKey::TvaPlus: a business button's name in scripts.
+std::string_view businessKeyName(business::BusinessKey key);
 
 class Calculator;
 void runAction(Calculator& calc, const KeyAction& action);

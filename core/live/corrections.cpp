@@ -197,6 +197,12 @@ bool Corrections::findOperand(std::size_t line, std::size_t& step,
         refusal.detail = std::to_string(line + 1);
         return false;
     }
+    // A tape changed behind the journal's back (a file loaded into it, a hand edit that
+    // added or removed lines) is not corrected from keys that no longer match it.
+    if (!j.steps().empty() && j.steps().back().linesAfter != tape.lineCount()) {
+        refusal.refusal = msg::kNotJournaled;
+        return false;
+    }
     const std::optional<std::size_t> found = j.operandStep(line);
     if (!found) {
         const bool written =
@@ -424,8 +430,10 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
 
     // The history since the journal's start, when it changed.
     const std::vector<std::string> redoneHistory = replay.history();
-    bool historyChanged = history.lineCount() != start.historyLines + redoneHistory.size();
-    for (std::size_t i = 0; !historyChanged && i < redoneHistory.size(); ++i)
+    bool historyChanged =
+        start.rewritesHistory && history.lineCount() != start.historyLines + redoneHistory.size();
+    for (std::size_t i = 0; start.rewritesHistory && !historyChanged && i < redoneHistory.size();
+         ++i)
         historyChanged = history.line(start.historyLines + i) != redoneHistory[i];
     if (historyChanged) {
         std::vector<std::string> lines;

@@ -38,6 +38,7 @@ void Journal::restart(JournalStart start) {
     steps_.clear();
     texts_.clear();
     fragments_.clear();
+    states_.clear();
     format_ = formatKeyOf(start_.regs);
     ++generation_;
 }
@@ -46,6 +47,7 @@ void Journal::takeSteps(Journal&& replayed, std::size_t lineOffset) {
     steps_ = std::move(replayed.steps_);
     texts_ = std::move(replayed.texts_);
     fragments_ = std::move(replayed.fragments_);
+    states_ = std::move(replayed.states_);
     format_ = std::move(replayed.format_);
     if (lineOffset == 0) return;
     const auto offset = static_cast<std::uint32_t>(lineOffset);
@@ -65,10 +67,16 @@ std::uint32_t Journal::addFragment(tape::RichText fragment) {
     return static_cast<std::uint32_t>(fragments_.size() - 1);
 }
 
+std::uint32_t Journal::addState(const calc::Registers& regs) {
+    states_.push_back(regs);
+    return static_cast<std::uint32_t>(states_.size() - 1);
+}
+
 std::size_t Journal::bytes() const {
     std::size_t n = sizeof(*this) + steps_.capacity() * sizeof(Step);
     for (const std::string& t : texts_)
         n += sizeof(t) + t.capacity();
+    n += states_.size() * sizeof(calc::Registers);
     for (const tape::RichText& f : fragments_)
         n += sizeof(f) + f.characterCount() + f.runCount() * 12 + f.paragraphCount() * 12;
     return n;

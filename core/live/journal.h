@@ -26,6 +26,8 @@ struct Step {
         Format,      // the decimals and grouping changed (text arg: NbrDec, then SepDec)
         Foreign,     // lines written by something that is not replayed: a title, a comment,
                      // the date, a header, M+ (fragment arg)
+        State,       // the registers as they were here (state arg): a tape opened in the
+                     // middle of another calculation goes on from that calculation
     };
     Kind kind = Kind::Char;
     std::uint8_t code = 0;
@@ -56,6 +58,9 @@ struct JournalStart {
     std::size_t firstLine = 0;     // tape lines before the journal: they are not replayed
     tape::RichText openLine;       // the tape's open line when the journal began
     std::size_t historyLines = 0;  // history lines before the journal
+    // A journal read from a file or rebuilt from a tape's lines wrote no history line here: a
+    // correction leaves the history alone.
+    bool rewritesHistory = true;
 };
 
 // The tape's journal: every step the calculator was told since the tape was started or
@@ -72,6 +77,8 @@ class Journal {
     std::uint32_t addFragment(tape::RichText fragment);
     const std::string& text(const Step& s) const { return texts_[s.arg]; }
     const tape::RichText& fragment(const Step& s) const { return fragments_[s.arg]; }
+    std::uint32_t addState(const calc::Registers& regs);
+    const calc::Registers& state(const Step& s) const { return states_[s.arg]; }
 
     const std::vector<Step>& steps() const { return steps_; }
     std::vector<Step>& steps() { return steps_; }
@@ -105,6 +112,7 @@ class Journal {
     std::vector<Step> steps_;
     std::vector<std::string> texts_;
     std::vector<tape::RichText> fragments_;
+    std::vector<calc::Registers> states_;
     std::string format_;
     std::uint64_t generation_ = 0;
 };

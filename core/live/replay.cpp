@@ -79,6 +79,10 @@ const tape::MemoryTape& Replay::tape() const {
     return parts_->tape;
 }
 
+tape::MemoryTape& Replay::tape() {
+    return parts_->tape;
+}
+
 std::vector<std::string> Replay::history() const {
     return parts_->history.lines();
 }

@@ -45,6 +45,7 @@ class Replay {
     calc::Calculator& calculator();
     // The lines written, the journal's first line being line 0 here.
     const tape::MemoryTape& tape() const;
+    tape::MemoryTape& tape();
     // The history lines written since the journal's start.
     std::vector<std::string> history() const;
 

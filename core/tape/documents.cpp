@@ -59,7 +59,8 @@ FileDialogOptions Documents::dialog(std::string_view titleKey, std::string_view 
 
 bool Documents::write(const std::string& path) {
     std::string error;
-    if (saveTapeFile(p_.tape, p_.files, path, error)) return true;
+    if (saveTapeFile(p_.tape, p_.files, path, error, journalText ? journalText() : std::string()))
+        return true;
     // The old file is intact (the write is atomic) and the tape stays unsaved.
     p_.prompts.messageBox(
         p_.tr.text(kSaving),
@@ -86,8 +87,11 @@ std::string Documents::whyNotOpened(const OpenResult& opened, const std::string&
 }
 
 bool Documents::read(const std::string& path) {
-    const OpenResult opened = openTapeFile(p_.tape, p_.files, path);
-    if (opened.ok) return true;
+    OpenResult opened = openTapeFile(p_.tape, p_.files, path);
+    if (opened.ok) {
+        openedJournal_ = std::move(opened.journal);
+        return true;
+    }
     p_.prompts.messageBox(p_.tr.text(kOpenTitle), whyNotOpened(opened, path), Icon::Error,
                           Buttons::Ok);
     return false;

@@ -35,6 +35,9 @@ class Documents {
     std::function<void()> clearCalculator;
     // A tape file was opened in place of the tape (the grand total starts again).
     std::function<void()> onTapeOpened;
+    // The calculator's journal, saved with the tape; and the one the tape opened last kept.
+    std::function<std::string()> journalText;
+    const std::string& openedJournal() const { return openedJournal_; }
     // ... and on the windows (line counter, status line); `full` is false for the eraser,
     // which keeps the names.
     std::function<void(bool full)> onTapeReset;
@@ -70,6 +73,7 @@ class Documents {
     void setEraserVisible(bool on) { eraserVisible_ = on; }
 
   private:
+    std::string openedJournal_;
     enum class Outcome { Written, NotWritten, Failed };
 
     FileDialogOptions dialog(std::string_view titleKey, std::string_view titleFrench,

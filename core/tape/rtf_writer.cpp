@@ -90,7 +90,7 @@ std::string fontFamily(const std::string& name) {
 
 }  // namespace
 
-std::string writeRtf(const RichText& text) {
+std::string writeRtf(const RichText& text, std::string_view journal) {
     Tables tables(text);
     std::string body;
     body.reserve(text.paragraphCount() * 48);
@@ -132,9 +132,24 @@ std::string writeRtf(const RichText& text) {
                "\\blue" + std::to_string((c >> 16) & 0xFF) + ";";
     }
     out += "}\n\\viewkind4\n";
+    if (!journal.empty()) {
+        out += "{\\*\\zumbreljournal ";
+        out += journal;
+        out += "}\n";
+    }
     out += body;
     out += "\n}\n";
     return out;
+}
+
+std::string_view journalDestination(std::string_view rtf) {
+    constexpr std::string_view kOpen = "{\\*\\zumbreljournal ";
+    const std::size_t at = rtf.find(kOpen);
+    if (at == std::string_view::npos) return {};
+    const std::size_t begin = at + kOpen.size();
+    const std::size_t end = rtf.find('}', begin);
+    if (end == std::string_view::npos) return {};
+    return rtf.substr(begin, end - begin);
 }
 
 }  // namespace zumbrel::tape

@@ -13,8 +13,9 @@ std::size_t lineCount(const RichText& text) {
 
 }  // namespace
 
-bool saveTapeFile(const Tape& tape, FileSystem& files, std::string_view path, std::string& error) {
-    return files.writeAtomically(path, writeRtf(tape.richText()), error);
+bool saveTapeFile(const Tape& tape, FileSystem& files, std::string_view path, std::string& error,
+                  std::string_view journal) {
+    return files.writeAtomically(path, writeRtf(tape.richText(), journal), error);
 }
 
 OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view path) {
@@ -31,6 +32,7 @@ OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view pa
     if (bytes->size() > kMaxTapeFileBytes) return failed(OpenFailure::TooLarge);
     ReadDefaults defaults{tape.defaultStyle(), Align::Right};
     ReadResult read = readRichOrPlain(*bytes, defaults, kMaxTapeLines);
+    if (read.wasRtf) result.journal = std::string(journalDestination(*bytes));
     bytes.reset();  // the file is read: the tape is built without it
     result.problem = read.problem;
     if (read.problem == ReadProblem::NotText) return failed(OpenFailure::NotATape);

@@ -11,7 +11,9 @@
 namespace zumbrel::tape {
 
 // Writes the whole tape as an RTF file, atomically. False, with the reason, on failure.
-bool saveTapeFile(const Tape& tape, FileSystem& files, std::string_view path, std::string& error);
+// `journal`: the calculator's journal of the tape, kept where word processors skip it.
+bool saveTapeFile(const Tape& tape, FileSystem& files, std::string_view path, std::string& error,
+                  std::string_view journal = {});
 
 // A tape file larger than this is refused before it is read.
 inline constexpr std::uint64_t kMaxTapeFileBytes = 64u << 20;
@@ -32,7 +34,8 @@ struct OpenResult {
     bool ok = false;
     ReadProblem problem = ReadProblem::None;
     OpenFailure failure = OpenFailure::None;
-    std::string error;  // the system's reason, for an unreadable file
+    std::string error;    // the system's reason, for an unreadable file
+    std::string journal;  // the calculator's journal the file keeps, if any
 };
 
 // Replaces the tape by a file: RTF, or plain text in the tape's default style, right-aligned.

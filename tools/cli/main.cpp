@@ -18,6 +18,7 @@
 #include "core/calc/key_script.h"
 #include "core/config/language.h"
 #include "core/headless_calculator.h"
+#include "core/live/journal_file.h"
 #include "core/local_file_system.h"
 #include "core/memory_ports.h"
 #include "core/tape/tape_file.h"
@@ -398,6 +399,9 @@ int main(int argc, char** argv) {
         if (opened.problem == zumbrel::tape::ReadProblem::Truncated)
             std::fprintf(stderr, "zumbrel-cli: %s ends early; what it holds was read\n",
                          o.loadPath.c_str());
+        // The tape's journal, or one rebuilt from its lines: its amounts can be corrected.
+        h.calc.restartJournal();
+        zumbrel::live::journalOpenedTape(h.calc, opened.journal);
     }
 
     if (!o.haveKeys && isatty(STDIN_FILENO)) {
@@ -420,7 +424,9 @@ int main(int argc, char** argv) {
                      error.c_str());
         return 1;
     }
-    if (!o.savePath.empty() && !zumbrel::tape::saveTapeFile(h.tape, files, o.savePath, error)) {
+    if (!o.savePath.empty() &&
+        !zumbrel::tape::saveTapeFile(h.tape, files, o.savePath, error,
+                                     zumbrel::live::journalText(h.calc.journal()))) {
         std::fprintf(stderr, "zumbrel-cli: cannot write %s: %s\n", o.savePath.c_str(),
                      error.c_str());
         return 1;
