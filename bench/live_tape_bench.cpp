@@ -30,8 +30,11 @@ void BM_CorrectLineOneOfAChainedTape(benchmark::State& state) {
     const std::size_t bytes = h.calc.journal().bytes();
     int amount = 13;
     for (auto _ : state) {
-        const auto outcome = h.calc.correct(
-            {zumbrel::live::CorrectionKey::Kind::Fix, 1, 0, std::to_string(amount++)});
+        zumbrel::live::CorrectionKey fix;
+        fix.kind = zumbrel::live::CorrectionKey::Kind::Fix;
+        fix.line = 1;
+        fix.text = std::to_string(amount++);
+        const auto outcome = h.calc.correct(fix);
         if (!outcome.done) state.SkipWithError("the correction was refused");
         benchmark::DoNotOptimize(outcome);
     }

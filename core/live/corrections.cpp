@@ -104,6 +104,7 @@ std::string CorrectionOutcome::message(const Translator& tr) const {
     std::string m = tr.text(msg::kRecalculated) + " " + correction.totalAfter;
     if (!correction.totalBefore.empty())
         m += " (" + tr.text(msg::kBefore) + " " + correction.totalBefore + ")";
+    if (!correction.warning.empty()) m += ". " + correction.warning;
     return m;
 }
 
@@ -395,6 +396,7 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
                                 [&](std::size_t l) { return tape.line(l + offset); });
     const std::vector<Step>& redone = fresh.journal().steps();
     c.totalAfter = resultAfter(redone, first, 0, [&](std::size_t l) { return now.line(l); });
+    c.warning = replay.firstAlertFrom(first);
     if (c.totalAfter.empty()) {
         c.totalBefore = interim(calc_.registers());
         c.totalAfter = interim(fresh.registers());

@@ -58,6 +58,7 @@ struct Correction {
     std::string newText;
     std::string totalBefore;
     std::string totalAfter;
+    std::string warning;  // what the recalculation met: a division by zero, a negative root
     // The lines rewritten: [firstChanged, firstChanged + changedCount) of the new tape.
     std::size_t firstChanged = 0;
     std::size_t changedCount = 0;

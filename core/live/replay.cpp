@@ -1,6 +1,7 @@
 #include "core/live/replay.h"
 
 #include "core/calc/calculator.h"
+#include "core/calc/messages.h"
 #include "core/memory_ports.h"
 #include "core/tape/memory_tape.h"
 
@@ -11,25 +12,42 @@ namespace {
 // keys were typed stays told.
 class Unheard final : public StatusLine, public SoundOutput, public Prompts {
   public:
-    void show(std::string_view) override {}
+    explicit Unheard(const Translator& tr)
+        : stops_{tr.text(calc::msg::kDivisionByZero), tr.text(calc::msg::kNegativeValue),
+                 tr.text(calc::msg::kOutOfRange), tr.text(calc::msg::kOverflow19)} {}
+
+    // The warnings a step gave (a division by zero, a root of a negative value), by step.
+    std::vector<std::pair<std::size_t, std::string>> alerts;
+    std::size_t step = 0;
+
+    void show(std::string_view text) override {
+        for (const std::string& stop : stops_) {
+            if (text == stop) alerts.emplace_back(step, stop);
+        }
+    }
     std::string text() const override { return {}; }
     void playSync(std::string_view) override {}
     void playAsync(std::string_view) override {}
     void beep(Beep) override {}
-    Answer messageBox(std::string_view, std::string_view, Icon, Buttons) override {
+    Answer messageBox(std::string_view, std::string_view text, Icon, Buttons) override {
+        alerts.emplace_back(step, std::string(text));
         return Answer::No;
     }
     std::optional<std::string> inputBox(std::string_view, std::string_view,
                                         std::string_view) override {
         return std::nullopt;
     }
+
+  private:
+    std::string stops_[4];
 };
 
 }  // namespace
 
 struct Replay::Parts {
     Parts(const ReplaySetup& setup)
-        : tr(setup.tr),
+        : unheard(setup.tr),
+          tr(setup.tr),
           calc(calc::Ports{tape, history, unheard, unheard, unheard, voice, tr, clipboard, files,
                            dialogs},
                setup.settings) {}
@@ -67,8 +85,17 @@ Replay::~Replay() = default;
 void Replay::run(const std::vector<Step>& steps, std::size_t from, std::size_t to,
                  const Journal& texts) {
     parts_->log.clear();
-    for (std::size_t i = from; i < to && i < steps.size(); ++i)
+    for (std::size_t i = from; i < to && i < steps.size(); ++i) {
+        parts_->unheard.step = i;
         parts_->calc.replayStep(steps[i], texts);
+    }
+}
+
+std::string Replay::firstAlertFrom(std::size_t step) const {
+    for (const auto& [at, text] : parts_->unheard.alerts) {
+        if (at >= step) return text;
+    }
+    return {};
 }
 
 calc::Calculator& Replay::calculator() {

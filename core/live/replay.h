@@ -25,7 +25,7 @@ struct ReplaySetup {
     const calc::CalcSettings& settings;
     const business::BusinessRegisters& business;  // the rates, the language
     const Translator& tr;
-    const tape::TextStyle& tapeStyle;  // the tape's default style
+    tape::TextStyle tapeStyle;  // the tape's default style
 };
 
 // A fresh calculator that runs a journal again from the journal's start: it asks nobody
@@ -41,6 +41,9 @@ class Replay {
     // Runs the steps [from, to) of `steps` (the journal's own, or edited ones).
     void run(const std::vector<Step>& steps, std::size_t from, std::size_t to,
              const Journal& texts);
+
+    // The first warning a step from `step` on gave (what typing would have shown), or "".
+    std::string firstAlertFrom(std::size_t step) const;
 
     calc::Calculator& calculator();
     // The lines written, the journal's first line being line 0 here.

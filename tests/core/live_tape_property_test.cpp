@@ -89,6 +89,16 @@ std::string describe(const std::vector<KeyAction>& keys) {
 
 enum class Change { Fix, Delete, Insert };
 
+live::CorrectionKey correction(live::CorrectionKey::Kind kind, std::size_t line = 0, char op = 0,
+                               std::string text = {}) {
+    live::CorrectionKey key;
+    key.kind = kind;
+    key.line = line;
+    key.op = op;
+    key.text = std::move(text);
+    return key;
+}
+
 // One random sequence, one random operand line, one change: the correction against typing.
 void checkOne(std::mt19937& rng, Change change, bool business) {
     const std::vector<KeyAction> keys = randomKeys(rng, 6 + rng() % 30, business);
@@ -123,14 +133,14 @@ void checkOne(std::mt19937& rng, Change change, bool business) {
             expected = before(g);
             append(expected, amountActions(amount));
             append(expected, keys, k);
-            outcome = live.calc.correct({live::CorrectionKey::Kind::Fix, line + 1, 0, amount});
+            outcome = live.calc.correct(correction(live::CorrectionKey::Kind::Fix, line + 1, 0, amount));
             break;
         }
         case Change::Delete: {
             const bool withOperator = g > 0 && journal.steps()[g - 1].isOperator();
             expected = before(withOperator ? g - 1 : g);
             append(expected, keys, withOperator ? k : k + 1);
-            outcome = live.calc.correct({live::CorrectionKey::Kind::Delete, line + 1});
+            outcome = live.calc.correct(correction(live::CorrectionKey::Kind::Delete, line + 1));
             break;
         }
         case Change::Insert: {
@@ -138,7 +148,7 @@ void checkOne(std::mt19937& rng, Change change, bool business) {
             expected.emplace_back(op);
             append(expected, amountActions(amount));
             append(expected, keys, k);
-            outcome = live.calc.correct({live::CorrectionKey::Kind::Insert, line + 1, op, amount});
+            outcome = live.calc.correct(correction(live::CorrectionKey::Kind::Insert, line + 1, op, amount));
             break;
         }
     }
@@ -152,9 +162,9 @@ void checkOne(std::mt19937& rng, Change change, bool business) {
     // Undone, the tape is the one typed first.
     HeadlessCalculator original;
     typeAll(original, keys);
-    ASSERT_TRUE(live.calc.correct({live::CorrectionKey::Kind::Undo}).done);
+    ASSERT_TRUE(live.calc.correct(correction(live::CorrectionKey::Kind::Undo)).done);
     expectSame(live, original, "undo of " + why);
-    ASSERT_TRUE(live.calc.correct({live::CorrectionKey::Kind::Redo}).done);
+    ASSERT_TRUE(live.calc.correct(correction(live::CorrectionKey::Kind::Redo)).done);
     expectSame(live, typed, "redo of " + why);
 }
 
