@@ -226,6 +226,12 @@ const std::vector<WindowKeys>& languageKeyLists() {
                       {"GRAND_TOTAL", "mItemGrandTotal"},
                       {"GRAND_TOTAL_CLEAR", "mItemGrandTotalClear"},
                       {"PANEL_TO_DISPLAY", "mItemPanelToDisplay"},
+                      // The corrections of earlier lines.
+                      {"LIVE_CORRECT", "mItemCorrectLine"},
+                      {"LIVE_DELETE", "mItemDeleteLine"},
+                      {"LIVE_INSERT", "mItemInsertAfterLine"},
+                      {"LIVE_UNDO", "mItemUndoCorrection"},
+                      {"LIVE_REDO", "mItemRedoCorrection"},
                       // The captions of the memories and of the clipboard panel.
                       {"MEMORY_1", "lblMemory1"},
                       {"MEMORY_2", "lblMemory2"},
@@ -328,7 +334,20 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                                             "MSG_FILE_TOO_MANY_LINES",
                                                             "SE_REMAINING_BUTTON",
                                                             "SE_CHARGES_BUTTON",
-                                                            "QUEBEC_PANEL_DOUBLE_CLICK"});
+                                                            "QUEBEC_PANEL_DOUBLE_CLICK",
+                                                            "LIVE_EDITOR",
+                                                            "LIVE_INSERT_EDITOR",
+                                                            "MSG_LIVE_RECALCULATED",
+                                                            "MSG_LIVE_BEFORE",
+                                                            "MSG_LIVE_NOT_JOURNALED",
+                                                            "MSG_LIVE_NOT_OPERAND",
+                                                            "MSG_LIVE_FROM_RESULT",
+                                                            "MSG_LIVE_NOT_NUMBER",
+                                                            "MSG_LIVE_NOT_OPERATOR",
+                                                            "MSG_LIVE_FIRST_OPERAND",
+                                                            "MSG_LIVE_NOTHING_UNDO",
+                                                            "MSG_LIVE_NOTHING_REDO",
+                                                            "MSG_LIVE_NO_LINE"});
         for (const LanguageKey& h : kHints)
             keypadMessages.push_back({h.key, {}});
         for (std::string_view k : {"OASD_MF_003", "OASD_MF_005", "OASD_MF_006"})
@@ -350,6 +369,11 @@ const std::vector<WindowKeys>& languageKeyLists() {
                       {"PASTE", "mItemPasteToEditor"},
                       {"MSG_RF_MM_012", "mItemEraseRuban"},
                       {"PRINCIPLE_OF_FUNCTIONING", "mItemPrincipeRuban"},
+                      {"LIVE_CORRECT", "mItemCorrectLine"},
+                      {"LIVE_DELETE", "mItemDeleteLine"},
+                      {"LIVE_INSERT", "mItemInsertAfterLine"},
+                      {"LIVE_UNDO", "mItemUndoCorrection"},
+                      {"LIVE_REDO", "mItemRedoCorrection"},
                       {"EXIT", "mItemQuitter"}}});
         l.push_back({"tape messages", messages({"INDICATE_NUMBER_LINES_0",
                                                 "INDICATE_NUMBER_LINES_1",

@@ -381,7 +381,8 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
                   journal.steps().end());
 
     Replay replay(journal,
-                  {calc_.settings(), calc_.business(), calc_.ports().tr, tape.defaultStyle()},
+                  {calc_.settings(), calc_.business(), calc_.ports().tr, tape.defaultStyle(),
+                   calc_.registers().decimalSeparator},
                   tape.storedLines() - offset);
     replay.run(edited, 0, edited.size(), journal);
     calc::Calculator& fresh = replay.calculator();

@@ -81,7 +81,7 @@ class Opened {
         : calc_(calc),
           loaded_(loaded),
           setup_{calc.settings(), calc.business(), calc.ports().tr,
-                 calc.ports().tape.defaultStyle()} {
+                 calc.ports().tape.defaultStyle(), calc.registers().decimalSeparator} {
         start_.historyLines = calc.ports().history.lineCount();
         start_.rewritesHistory = false;
         const calc::Registers& live = calc.registers();

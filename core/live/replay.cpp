@@ -74,6 +74,7 @@ Replay::Replay(const Journal& journal, const ReplaySetup& setup, std::size_t exp
     c.business() = setup.business;
     c.business().margin = start.margin;
     c.registers() = start.regs;
+    c.registers().decimalSeparator = setup.decimalSeparator;
     parts_->tape.setDefaultStyle(setup.tapeStyle);
     parts_->tape.restoreDefaultStyle();
     parts_->tape.load(start.openLine);

@@ -25,7 +25,8 @@ struct ReplaySetup {
     const calc::CalcSettings& settings;
     const business::BusinessRegisters& business;  // the rates, the language
     const Translator& tr;
-    tape::TextStyle tapeStyle;  // the tape's default style
+    tape::TextStyle tapeStyle;    // the tape's default style
+    char decimalSeparator = ',';  // the system's, whatever the journal began with
 };
 
 // A fresh calculator that runs a journal again from the journal's start: it asks nobody

@@ -17,6 +17,7 @@
 #include "gui/net/network_services.h"
 #include "gui/prefs/preferences_window.h"
 #include "gui/tape/annotation_commands.h"
+#include "gui/tape/correction_commands.h"
 #include "gui/tape/document_commands.h"
 #include "gui/tape/document_tape.h"
 #include "gui/tape/find_bar.h"
@@ -108,6 +109,17 @@ void installAnnotations(KeypadWindow& keypad) {
     keypad.onRefresh = [&notes] { notes.refreshed(); };
 }
 
+void installCorrections(KeypadWindow& keypad) {
+    CorrectionCommands& corrections = CorrectionCommands::install(
+        {keypad, keypad.tapeWindow(), keypad.calculator(), keypad.translator(),
+         [&keypad](const calc::KeyAction& key) { keypad.keyAction(key); }});
+    std::function<void()> before = keypad.onRefresh;
+    keypad.onRefresh = [before, &corrections] {
+        if (before) before();
+        corrections.refreshed();
+    };
+}
+
 void installHeaderFooterEditor(KeypadWindow& keypad) {
     HeaderFooterEditor::install({keypad, *keypad.tapeWindow().contextMenu(), keypad.prompts(),
                                  keypad.translator(), textsOf(keypad), appFolderOf(keypad)});
@@ -165,6 +177,7 @@ void composeFeatures(KeypadWindow& keypad) {
     installPreferences(keypad);
     installReading(keypad);
     installAnnotations(keypad);
+    installCorrections(keypad);
     installHeaderFooterEditor(keypad);
     installFind(keypad);
     installRecentTapes(keypad);

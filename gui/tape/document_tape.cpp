@@ -337,4 +337,39 @@ void DocumentTape::setEditMode(bool on) {
     if (onEditModeChanged) onEditModeChanged(on);
 }
 
+std::size_t DocumentTape::storedLines() const {
+    return linesWaiting() + static_cast<std::size_t>(doc_->blockCount());
+}
+
+// Only the blocks replaced change: the view redraws those, whatever the tape's length.
+void DocumentTape::replaceLines(std::size_t first, std::size_t count, const tape::RichText& lines,
+                                std::size_t from, std::size_t fromCount) {
+    finishReading();
+    const auto blocks = static_cast<std::size_t>(doc_->blockCount());
+    if (first > blocks) return;
+    count = std::min(count, blocks - first);
+    const bool toTheEnd = first + count == blocks;
+    QTextCursor c(doc_);
+    c.beginEditBlock();
+    c.setPosition(doc_->findBlockByNumber(static_cast<int>(first)).position());
+    QTextBlockFormat rest = blockFormat(tape::Align::Right);
+    if (toTheEnd) {
+        c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    } else {
+        const QTextBlock after = doc_->findBlockByNumber(static_cast<int>(first + count));
+        rest = after.blockFormat();
+        c.setPosition(after.position(), QTextCursor::KeepAnchor);
+    }
+    c.removeSelectedText();
+    Formats formats;
+    for (std::size_t p = from; p < from + fromCount && p < lines.paragraphCount(); ++p) {
+        insertRuns(c, lines, p, formats);
+        c.setBlockFormat(blockFormat(lines.align(p)));
+        // The last line put is the open line when the open line was among those replaced.
+        const bool last = p + 1 == from + fromCount;
+        if (!last || !toTheEnd) c.insertBlock(rest);
+    }
+    c.endEditBlock();
+}
+
 }  // namespace zumbrel::gui

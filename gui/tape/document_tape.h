@@ -41,6 +41,9 @@ class DocumentTape final : public tape::TypingStyleTape {
     void load(const tape::RichText& text) override;
     void loadTaking(tape::RichText&& text) override;
     void insertRichText(const tape::RichText& text) override;
+    std::size_t storedLines() const override;
+    void replaceLines(std::size_t first, std::size_t count, const tape::RichText& lines,
+                      std::size_t from, std::size_t fromCount) override;
 
     void scrollToEnd() override;
     bool isModified() const override;

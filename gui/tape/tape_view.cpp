@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -59,6 +60,40 @@ TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(this);
     if (made && !isTapeAccessible(made))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void TapeView::markChangedLines(std::vector<int> blocks) {
+    changed_ = std::move(blocks);
+    viewport()->update();
+}
+
+QRectF TapeView::lineBox(int block) const {
+    const QTextBlock b = document()->findBlockByNumber(block);
+    if (!b.isValid()) return {};
+    return blockBoundingGeometry(b).translated(contentOffset());
+}
+
+void TapeView::clearChangedLines() {
+    if (changed_.empty()) return;
+    changed_.clear();
+    viewport()->update();
+}
+
+// The change bars: a narrow bar in the navy of the tape's comments, in the right margin
+// beside each line a correction rewrote (the amounts are on the right).
+void TapeView::paintEvent(QPaintEvent* event) {
+    QPlainTextEdit::paintEvent(event);
+    if (changed_.empty()) return;
+    QPainter painter(viewport());
+    const QPointF offset = contentOffset();
+    for (const int number : changed_) {
+        const QTextBlock block = document()->findBlockByNumber(number);
+        if (!block.isValid()) continue;
+        const QRectF box = blockBoundingGeometry(block).translated(offset);
+        if (box.bottom() < 0 || box.top() > viewport()->height()) continue;
+        const qreal x = viewport()->width() - 3;
+        painter.fillRect(QRectF(x, box.top() + 1, 3, box.height() - 2), QColor(0, 0, 128));
+    }
 }
 
 void TapeView::keyPressEvent(QKeyEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <functional>
+#include <vector>
 
 #include "core/tape/spoken_lines.h"
 #include "gui/ui/accessibility.h"
@@ -34,7 +35,15 @@ class TapeView final : public QPlainTextEdit, public TakesAccessibleTexts {
         ++wordsVersion_;
     }
 
+    // Lines a correction changed: a bar in the left margin marks each until the next key.
+    void markChangedLines(std::vector<int> blocks);
+    void clearChangedLines();
+    const std::vector<int>& changedLines() const { return changed_; }
+    // Where line `block` shows in the viewport.
+    QRectF lineBox(int block) const;
+
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
@@ -43,6 +52,7 @@ class TapeView final : public QPlainTextEdit, public TakesAccessibleTexts {
     tape::SpokenWords words_;
     int wordsVersion_ = 0;
     char ds_ = ',';
+    std::vector<int> changed_;
 };
 
 }  // namespace zumbrel::gui

@@ -167,7 +167,42 @@ TYPED_TEST_P(TapeContract, inserted_rich_text_continues_the_open_line) {
     EXPECT_EQ(this->t->richText().align(1), Align::Right);
 }
 
+// A correction rewrites a stretch of lines: the middle of the tape, or its end with the open
+// line; nothing, or more lines than were there.
+struct ReplaceCase {
+    std::size_t first, count;
+    std::vector<std::string> put;
+    bool putOpenLine;  // the last one put is the open line
+    std::vector<std::string> want;
+    std::string openLine;
+};
+
+TYPED_TEST_P(TapeContract, replaced_lines_take_the_place_of_those_they_replace) {
+    const ReplaceCase cases[] = {
+        {1, 1, {"+ 4,00"}, false, {"12,00", "+ 4,00", "15,00"}, ""},
+        {1, 0, {"+ 7,00"}, false, {"12,00", "+ 7,00", "+ 3,00", "15,00"}, ""},
+        {1, 1, {}, false, {"12,00", "15,00"}, ""},
+        {2, 2, {"16,00", "x"}, true, {"12,00", "+ 3,00", "16,00", "x"}, "x"},
+        {0, 1, {"a", "b"}, false, {"a", "b", "+ 3,00", "15,00"}, ""},
+    };
+    for (const ReplaceCase& c : cases) {
+        this->t->clear();
+        for (const char* l : {"12,00", "+ 3,00", "15,00"})
+            this->t->addLine(l);
+        std::vector<Paragraph> ps;
+        for (const std::string& l : c.put)
+            ps.push_back({Align::Right, {{l, TextStyle{}}}});
+        if (!c.putOpenLine) ps.push_back({});
+        const RichText lines(ps);
+        this->t->replaceLines(c.first, c.count, lines, 0, c.put.size());
+        EXPECT_EQ(this->lines(), c.want) << c.first << " " << c.count;
+        EXPECT_EQ(this->t->storedLines(), c.want.size() + (c.openLine.empty() ? 1 : 0));
+        EXPECT_EQ(this->t->line(this->t->storedLines() - 1), c.openLine);
+    }
+}
+
 REGISTER_TYPED_TEST_SUITE_P(TapeContract, rich_text_holds_every_line_and_the_open_one,
+                            replaced_lines_take_the_place_of_those_they_replace,
                             load_replaces_everything_and_keeps_alignment,
                             inserted_rich_text_continues_the_open_line, starts_empty,
                             append_continues_the_open_line,

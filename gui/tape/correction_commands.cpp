@@ -1,0 +1,335 @@
+#include "gui/tape/correction_commands.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "core/calc/calculator.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
+#include "gui/ui/accessibility.h"
+
+namespace zumbrel::gui {
+namespace {
+
+using Kind = live::CorrectionKey::Kind;
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+struct Item {
+    const char* name;
+    const char* caption;
+    const char* shortcut;
+};
+constexpr Item kItems[] = {
+    {"mItemCorrectLine", "Corriger la ligne…", "F2"},
+    {"mItemDeleteLine", "Supprimer la ligne", nullptr},
+    {"mItemInsertAfterLine", "Insérer un montant après la ligne…", nullptr},
+    {"mItemUndoCorrection", "Annuler la correction", "Ctrl+Z"},
+    {"mItemRedoCorrection", "Rétablir la correction", "Ctrl+Y"},
+};
+
+constexpr Message kEditorName{"LIVE_EDITOR", "Corriger la ligne"};
+constexpr Message kInsertName{"LIVE_INSERT_EDITOR", "Montant à insérer après la ligne"};
+
+// An operator as the tape and the keyboard write it, as the calculator takes it.
+char operatorOf(QChar c) {
+    switch (c.unicode()) {
+        case '+':
+            return '+';
+        case '-':
+        case 0x2013:  // the tape's minus
+        case 0x2212:
+            return '-';
+        case '*':
+        case 0x00D7:
+        case 'x':
+            return '*';
+        case '/':
+        case 0x00F7:
+        case ':':
+            return '/';
+        default:
+            return 0;
+    }
+}
+
+// "+ 3,00" as operator and amount ("3,00"); a line without operator is all amount.
+void splitLine(const QString& line, bool hasOperator, char& op, QString& amount) {
+    QString t = line.trimmed();
+    op = 0;
+    if (hasOperator && !t.isEmpty() && operatorOf(t.front()) != 0) {
+        op = operatorOf(t.front());
+        t = t.mid(1).trimmed();
+    }
+    amount = t;
+}
+
+// An amount as the keys type it: no grouping, no percent sign.
+QString plainAmount(QString amount) {
+    amount.remove(' ').remove('\'').remove(QChar(0x00A0)).remove(QChar(0x202F));
+    if (amount.endsWith('%')) amount.chop(1);
+    return amount;
+}
+
+}  // namespace
+
+CorrectionCommands::CorrectionCommands(CorrectionParts parts)
+    : QObject(&parts.window), p_(std::move(parts)) {}
+
+CorrectionCommands& CorrectionCommands::install(CorrectionParts parts) {
+    auto* commands = new CorrectionCommands(std::move(parts));
+    CorrectionParts& p = commands->p_;
+    QMenu* edit = p.window.findChild<QMenu*>("ppmEdit");
+    QMenu* tapeMenu = p.tape.contextMenu();
+    QAction* before = tapeMenu->findChild<QAction*>("mItemEraseRuban");
+    if (edit) edit->addSeparator();
+    tapeMenu->insertSeparator(before);
+    for (const Item& item : kItems) {
+        for (const bool inTape : {false, true}) {
+            auto* a = new QAction(tr(item.caption), inTape ? static_cast<QObject*>(tapeMenu)
+                                                           : static_cast<QObject*>(&p.window));
+            a->setObjectName(item.name);
+            a->setProperty("zumbrelFrench", a->text());
+            if (item.shortcut) {
+                a->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+                a->setShortcutContext(Qt::WindowShortcut);
+            }
+            if (inTape) {
+                tapeMenu->insertAction(before, a);
+                p.tape.addAction(a);
+            } else if (edit) {
+                edit->addAction(a);
+                p.window.addAction(a);
+            }
+            const std::string name = item.name;
+            connect(a, &QAction::triggered, commands, [commands, name, inTape] {
+                int line = inTape && commands->menuLine_ >= 0 ? commands->menuLine_
+                                                              : commands->currentLine();
+                commands->menuLine_ = -1;
+                if (name == "mItemCorrectLine") commands->editLine(line);
+                if (name == "mItemInsertAfterLine") commands->editLine(line, true);
+                live::CorrectionKey key;
+                key.line = static_cast<std::size_t>(line + 1);
+                if (name == "mItemDeleteLine") key.kind = Kind::Delete;
+                if (name == "mItemUndoCorrection") key.kind = Kind::Undo;
+                if (name == "mItemRedoCorrection") key.kind = Kind::Redo;
+                if (name == "mItemDeleteLine" || name == "mItemUndoCorrection" ||
+                    name == "mItemRedoCorrection")
+                    commands->run(key);
+            });
+        }
+    }
+    TapeView* view = p.tape.editor();
+    view->viewport()->installEventFilter(commands);
+    connect(view->document(), &QTextDocument::contentsChange, commands, [commands, view] {
+        if (commands->p_.tape.tape().editMode() && view->hasFocus()) commands->editedByHand_ = true;
+    });
+    commands->refreshed();
+    return *commands;
+}
+
+QString CorrectionCommands::text(const Message& m) const {
+    return qs(p_.tr.text(m));
+}
+
+int CorrectionCommands::currentLine() const {
+    DocumentTape& tape = p_.tape.tape();
+    tape.finishReading();
+    const int caret = p_.tape.editor()->textCursor().blockNumber();
+    if (static_cast<std::size_t>(caret) + 1 < tape.storedLines()) return caret;
+    // At the end of the tape: the last amount typed.
+    const live::Journal& journal = p_.calculator.journal();
+    for (auto it = journal.steps().rbegin(); it != journal.steps().rend(); ++it) {
+        if (const auto line = it->operandLine()) return static_cast<int>(*line);
+    }
+    return caret;
+}
+
+void CorrectionCommands::refuse(const Message& why) {
+    const QString message = text(why);
+    p_.calculator.ports().sound.beep(Beep::Default);
+    p_.calculator.ports().status.show(message.toStdString());
+    announceInFocusedText(message);
+}
+
+bool CorrectionCommands::editLine(int line, bool inserting) {
+    DocumentTape& tape = p_.tape.tape();
+    tape.finishReading();
+    settleHandEdits();
+    if (tape.editMode() || line < 0) return false;
+    const Message why = p_.calculator.corrections().refusalFor(static_cast<std::size_t>(line));
+    if (!why.key.empty()) {
+        refuse(why);
+        return false;
+    }
+    TapeView* view = p_.tape.editor();
+    const QTextBlock block = view->document()->findBlockByNumber(line);
+    QTextCursor caret(block);
+    view->setTextCursor(caret);
+    view->ensureCursorVisible();
+    if (!editor_) {
+        editor_ = new QLineEdit(view->viewport());
+        editor_->setObjectName("edtCorrectLine");
+        editor_->setAlignment(Qt::AlignRight);
+        editor_->installEventFilter(this);
+        connect(editor_, &QLineEdit::returnPressed, this, [this] { apply(); });
+    }
+    editedLine_ = line;
+    inserting_ = inserting;
+    shownText_ = inserting ? QStringLiteral("+ ") : block.text().trimmed();
+    editor_->setFont(view->font());
+    editor_->setText(shownText_);
+    editor_->setAccessibleName((inserting ? text(kInsertName) : text(kEditorName)) + " " +
+                               QString::number(line + 1));
+    const QRectF box = view->lineBox(line);
+    const int height = std::max(static_cast<int>(box.height()) + 6, editor_->sizeHint().height());
+    const int top = inserting ? static_cast<int>(box.bottom()) : static_cast<int>(box.top()) - 3;
+    editor_->setGeometry(view->viewport()->width() / 3, std::max(0, top),
+                         view->viewport()->width() * 2 / 3 - 2, height);
+    editor_->show();
+    editor_->raise();
+    editor_->setFocus(Qt::OtherFocusReason);
+    // The amount is selected: typing replaces it, the operator stays.
+    char op = 0;
+    QString amount;
+    splitLine(shownText_, true, op, amount);
+    const int at = static_cast<int>(shownText_.lastIndexOf(amount));
+    if (amount.isEmpty())
+        editor_->end(false);
+    else
+        editor_->setSelection(at, static_cast<int>(amount.size()));
+    return true;
+}
+
+void CorrectionCommands::closeEditor() {
+    if (!editor_ || !editor_->isVisible()) return;
+    editor_->hide();
+    p_.tape.editor()->setFocus(Qt::OtherFocusReason);
+}
+
+void CorrectionCommands::apply() {
+    const QString typed = editor_->text();
+    const int line = editedLine_;
+    closeEditor();
+    const std::string original = p_.tape.tape().line(static_cast<std::size_t>(line));
+    const QString shown = qs(original).trimmed();
+    const bool hasOperator = inserting_ || (!shown.isEmpty() && operatorOf(shown.front()) != 0);
+    char oldOp = 0, newOp = 0;
+    QString oldAmount, newAmount;
+    splitLine(shownText_, hasOperator, oldOp, oldAmount);
+    splitLine(typed, hasOperator, newOp, newAmount);
+    const bool percent = newAmount.endsWith('%') && !oldAmount.endsWith('%');
+    live::CorrectionKey key;
+    key.line = static_cast<std::size_t>(line + 1);
+    if (inserting_) {
+        key.kind = Kind::Insert;
+        key.op = newOp ? newOp : '+';
+        key.text = plainAmount(newAmount).toStdString();
+        run(key);
+        return;
+    }
+    if (hasOperator && newOp && newOp != oldOp) {
+        key.kind = Kind::FixOperator;
+        key.op = newOp;
+        run(key);
+    }
+    if (plainAmount(newAmount) != plainAmount(oldAmount)) {
+        key.kind = Kind::Fix;
+        key.text = plainAmount(newAmount).toStdString();
+        run(key);
+    }
+    if (percent) {
+        key.kind = Kind::FixOperator;
+        key.op = '%';
+        run(key);
+    }
+}
+
+void CorrectionCommands::run(const live::CorrectionKey& key) {
+    p_.tape.tape().finishReading();
+    settleHandEdits();
+    justCorrected_ = true;
+    p_.key(key);
+    const auto& outcomes = p_.calculator.corrections().outcomes();
+    if (outcomes.empty()) return;
+    const live::CorrectionOutcome& outcome = outcomes.back();
+    if (outcome.done) {
+        std::vector<int> blocks;
+        for (const std::size_t l : outcome.correction.changedLines)
+            blocks.push_back(static_cast<int>(l));
+        p_.tape.editor()->markChangedLines(std::move(blocks));
+        QTextCursor caret(p_.tape.editor()->document()->findBlockByNumber(
+            static_cast<int>(std::min(outcome.correction.line, p_.tape.tape().storedLines() - 1))));
+        p_.tape.editor()->setTextCursor(caret);
+    }
+    announceInFocusedText(qs(outcome.message(p_.tr)));
+}
+
+void CorrectionCommands::refreshed() {
+    settleHandEdits();
+    if (justCorrected_)
+        justCorrected_ = false;
+    else
+        p_.tape.editor()->clearChangedLines();
+    const bool edit = p_.tape.tape().editMode();
+    live::Corrections& corrections = p_.calculator.corrections();
+    for (QObject* owner :
+         {static_cast<QObject*>(&p_.window), static_cast<QObject*>(p_.tape.contextMenu())}) {
+        for (const Item& item : kItems) {
+            auto* a = owner->findChild<QAction*>(item.name, Qt::FindDirectChildrenOnly);
+            if (!a) continue;
+            const std::string_view name = item.name;
+            if (name == "mItemUndoCorrection")
+                a->setEnabled(!edit && corrections.canUndo());
+            else if (name == "mItemRedoCorrection")
+                a->setEnabled(!edit && corrections.canRedo());
+            else
+                a->setEnabled(!edit);
+        }
+    }
+}
+
+// A line changed by hand in the edit mode leaves the journal: what was typed before it can
+// no longer be corrected from keys that would not match it.
+void CorrectionCommands::settleHandEdits() {
+    if (!editedByHand_ || p_.tape.tape().editMode()) return;
+    editedByHand_ = false;
+    p_.calculator.restartJournal();
+}
+
+bool CorrectionCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editor_) {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            closeEditor();
+            return true;
+        }
+        if (event->type() == QEvent::FocusOut && editor_->isVisible()) editor_->hide();
+        return QObject::eventFilter(watched, event);
+    }
+    TapeView* view = p_.tape.editor();
+    if (watched == view->viewport() && !p_.tape.tape().editMode()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (event->type() == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
+            p_.tape.tape().finishReading();
+            editLine(view->cursorForPosition(mouse->position().toPoint()).blockNumber());
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
+            p_.tape.tape().finishReading();
+            menuLine_ = view->cursorForPosition(mouse->position().toPoint()).blockNumber();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace zumbrel::gui

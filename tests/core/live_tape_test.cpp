@@ -1,0 +1,147 @@
+// The live tape's journal, its files and its refusals, beyond the golden scenarios.
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/calc/key_script.h"
+#include "core/headless_calculator.h"
+#include "core/live/journal_file.h"
+#include "core/tape/rtf_reader.h"
+#include "core/tape/rtf_writer.h"
+
+namespace zumbrel {
+namespace {
+
+live::CorrectionKey fix(std::size_t line, std::string text) {
+    live::CorrectionKey key;
+    key.kind = live::CorrectionKey::Kind::Fix;
+    key.line = line;
+    key.text = std::move(text);
+    return key;
+}
+
+std::vector<std::string> lines(const tape::MemoryTape& t) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < t.lineCount(); ++i)
+        out.push_back(t.line(i));
+    return out;
+}
+
+// The system's separator is set once the calculator is made, as the windows do: a correction
+// writes with it, not with the one the calculator was made with.
+TEST(LiveTape, a_correction_writes_with_the_systems_decimal_separator) {
+    HeadlessCalculator h('.');
+    calc::runKeys(h.calc, "1250+300=");
+    ASSERT_TRUE(h.calc.correct(fix(2, "310")).done);
+    EXPECT_EQ(lines(h.tape),
+              (std::vector<std::string>{"1'250.00", "+ 310.00", "——————————", "1'560.00", "", ""}));
+}
+
+TEST(LiveTape, the_journal_costs_about_sixteen_bytes_a_key) {
+    HeadlessCalculator h;
+    for (int i = 0; i < 20000; ++i)
+        calc::runKeys(h.calc, "12,5+");
+    calc::runKeys(h.calc, "=");
+    const double perKey = static_cast<double>(h.calc.journal().bytes()) /
+                          static_cast<double>(h.calc.journal().size());
+    EXPECT_LE(perKey, 16.5);
+}
+
+// A line changed behind the journal's back (lines loaded or removed without the calculator)
+// is never recomputed from keys that no longer match it.
+TEST(LiveTape, a_tape_changed_behind_the_journal_is_not_corrected) {
+    HeadlessCalculator h;
+    calc::runKeys(h.calc, "12+3=");
+    h.tape.deleteLine(0);
+    const live::CorrectionOutcome out = h.calc.correct(fix(1, "4"));
+    EXPECT_FALSE(out.done);
+    EXPECT_EQ(out.refusal.key, live::msg::kNotJournaled.key);
+    EXPECT_EQ(h.tape.line(0), "+ 3,00");
+}
+
+// The edit mode's hand edits start the journal again: the lines above can no longer be
+// corrected, the ones typed after can.
+TEST(LiveTape, after_a_restart_only_the_lines_typed_since_are_corrected) {
+    HeadlessCalculator h;
+    calc::runKeys(h.calc, "12+3=");
+    h.calc.restartJournal();
+    calc::runKeys(h.calc, "7+8=");
+    EXPECT_EQ(h.calc.correct(fix(2, "4")).refusal.key, live::msg::kNotJournaled.key);
+    ASSERT_TRUE(h.calc.correct(fix(8, "9")).done);
+    EXPECT_EQ(h.tape.line(7), "+ 9,00");
+    EXPECT_EQ(h.tape.line(9), "16,00");
+    EXPECT_EQ(h.tape.line(3), "15,00");
+}
+
+TEST(LiveTape, a_saved_journal_sits_in_a_destination_word_processors_skip) {
+    HeadlessCalculator h;
+    h.prompts.queueInput("Loyer {été}");
+    calc::runKeys(h.calc, "[TITLE]12+3=");
+    const std::string journal = live::journalText(h.calc.journal());
+    EXPECT_EQ(journal.find_first_of("\\{}"), std::string::npos) << journal;
+    const std::string rtf = tape::writeRtf(h.tape.richText(), journal);
+    EXPECT_EQ(tape::journalDestination(rtf), journal);
+    const tape::ReadResult read = tape::readRtf(rtf, {});
+    EXPECT_EQ(read.text.text(0), "Loyer {été}");
+    EXPECT_EQ(read.text.text(3), "+ 3,00");
+}
+
+TEST(LiveTape, a_journal_read_back_gives_the_same_steps) {
+    HeadlessCalculator h;
+    h.clipboard.setText("42,5");
+    h.prompts.queueInput("Total");
+    calc::runKeys(h.calc, "12+[V]=[RESULT]9s*2=[TVA+][GT]x00b[000]p√R");
+    const std::string text = live::journalText(h.calc.journal());
+    const auto read = live::readJournalText(text);
+    ASSERT_TRUE(read);
+    std::size_t keys = 0;
+    for (const live::Step& s : h.calc.journal().steps())
+        keys += s.kind != live::Step::Kind::State ? 1 : 0;
+    ASSERT_EQ(read->items.size(), keys) << text;
+    EXPECT_EQ(read->items[3].text, "42,5");
+}
+
+// Hostile journals: cut anywhere, bytes changed at random, never a crash, never accepted
+// half-read.
+TEST(LiveTape, a_damaged_journal_is_refused_whole) {
+    const std::string good = "1 0 2%09Q;12+3=[N=42,5][C=Total][#2.0][TVA+]";
+    ASSERT_TRUE(live::readJournalText(good));
+    for (std::size_t cut = 0; cut < good.size(); ++cut)
+        (void)live::readJournalText(good.substr(0, cut));
+    for (const char* bad :
+         {"", "1 ", "1 0;", "2 0 2%09Q;1", "1 0 2%09Q;[N=%G1]", "1 0 2%09Q;[#x.1]",
+          "1 0 2%09Q;[TVA", "1 0 2%09Q;q", "1 99999999999 2%09Q;1"})
+        EXPECT_FALSE(live::readJournalText(bad)) << bad;
+    std::mt19937 rng(7);
+    for (int i = 0; i < 20000; ++i) {
+        std::string s = good;
+        for (int k = 0; k < 3; ++k)
+            s[rng() % s.size()] = static_cast<char>(rng() % 256);
+        (void)live::readJournalText(s);
+    }
+}
+
+// A file whose journal does not replay to its own lines (a hand-changed amount) is rebuilt
+// from its lines instead.
+TEST(LiveTape, a_journal_that_does_not_match_its_lines_is_rebuilt_from_them) {
+    HeadlessCalculator h;
+    calc::runKeys(h.calc, "12+3=");
+    const std::string journal = live::journalText(h.calc.journal());
+    tape::RichText text = h.tape.richText();
+    HeadlessCalculator other;
+    other.tape.load(tape::RichText({{tape::Align::Right, {{"12,00", {}}}},
+                                    {tape::Align::Right, {{"+ 5,00", {}}}},
+                                    {tape::Align::Right, {{"——————————", {}}}},
+                                    {tape::Align::Right, {{"17,00", {}}}},
+                                    {},
+                                    {},
+                                    {}}));
+    other.calc.restartJournal();
+    live::journalOpenedTape(other.calc, journal);
+    ASSERT_TRUE(other.calc.correct(fix(2, "6")).done);
+    EXPECT_EQ(other.tape.line(3), "18,00");
+}
+
+}  // namespace
+}  // namespace zumbrel
