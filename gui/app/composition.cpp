@@ -5,6 +5,7 @@
 
 #include "core/calc/calculator.h"
 #include "core/config/language.h"
+#include "core/live/journal_file.h"
 #include "core/voice/speech_voice.h"
 #include "core/voice/voice_state.h"
 #include "gui/arrange/window_arranger.h"
@@ -187,6 +188,9 @@ void composeFeatures(KeypadWindow& keypad) {
 RecoveryParts recoveryParts(KeypadWindow& keypad) {
     DocumentTape& tape = keypad.tapeWindow().tape();
     return {tape, keypad.prompts(), keypad.translator(), [&keypad, &tape] {
+                // The restored tape's calculations are read back from its lines.
+                keypad.calculator().restartJournal();
+                live::journalOpenedTape(keypad.calculator(), {});
                 keypad.calculator().commands().btnEnabled(true, tape.isEmpty());
                 keypad.documents().apply();
             }};

@@ -130,9 +130,12 @@ CorrectionCommands& CorrectionCommands::install(CorrectionParts parts) {
     }
     TapeView* view = p.tape.editor();
     view->viewport()->installEventFilter(commands);
-    connect(view->document(), &QTextDocument::contentsChange, commands, [commands, view] {
-        if (commands->p_.tape.tape().editMode() && view->hasFocus()) commands->editedByHand_ = true;
-    });
+    // What the user types, pastes or drops in the edit mode changes the tape by hand.
+    view->installEventFilter(commands);
+    if (QAction* paste = tapeMenu->findChild<QAction*>("mItemPasteToEditor"))
+        connect(paste, &QAction::triggered, commands, [commands] {
+            if (commands->p_.tape.tape().editMode()) commands->editedByHand_ = true;
+        });
     commands->refreshed();
     return *commands;
 }
@@ -181,7 +184,6 @@ bool CorrectionCommands::editLine(int line, bool inserting) {
         editor_->setObjectName("edtCorrectLine");
         editor_->setAlignment(Qt::AlignRight);
         editor_->installEventFilter(this);
-        connect(editor_, &QLineEdit::returnPressed, this, [this] { apply(); });
     }
     editedLine_ = line;
     inserting_ = inserting;
@@ -308,16 +310,27 @@ void CorrectionCommands::settleHandEdits() {
 
 bool CorrectionCommands::eventFilter(QObject* watched, QEvent* event) {
     if (watched == editor_) {
-        if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        const int key =
+            event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+        if (key == Qt::Key_Escape) {
             closeEditor();
+            return true;
+        }
+        // Enter is taken here: it must not go on to the calculator as "=".
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            apply();
             return true;
         }
         if (event->type() == QEvent::FocusOut && editor_->isVisible()) editor_->hide();
         return QObject::eventFilter(watched, event);
     }
     TapeView* view = p_.tape.editor();
-    if (watched == view->viewport() && !p_.tape.tape().editMode()) {
+    const bool editMode = p_.tape.tape().editMode();
+    if (editMode && ((watched == view && event->type() == QEvent::KeyPress &&
+                      !static_cast<QKeyEvent*>(event)->text().isEmpty()) ||
+                     (watched == view->viewport() && event->type() == QEvent::Drop)))
+        editedByHand_ = true;
+    if (watched == view->viewport() && !editMode) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (event->type() == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
             p_.tape.tape().finishReading();

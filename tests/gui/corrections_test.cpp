@@ -1,0 +1,160 @@
+// Correcting an earlier line from the windows: the editor on the line (double click, F2),
+// Enter and Escape, the menus, undo and redo, the change bars.
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTextBlock>
+
+#include "core/calc/key_script.h"
+#include "gui/tape/correction_commands.h"
+#include "gui/tape/document_tape.h"
+#include "gui/tape/tape_view.h"
+#include "gui/tape/tape_window.h"
+#include "keypad_fixture.h"
+
+namespace zumbrel::gui {
+namespace {
+
+class Corrections : public KeypadFixture {
+  protected:
+    void type(const char* keys) {
+        for (const calc::KeyAction& k : calc::parseKeys(keys))
+            keypad->keyAction(k);
+    }
+    TapeView& view() { return *keypad->tapeWindow().editor(); }
+    std::string line(std::size_t i) { return keypad->tapeWindow().tape().line(i); }
+    QLineEdit* editor() { return view().viewport()->findChild<QLineEdit*>("edtCorrectLine"); }
+    // A double click on tape line `i` (from 0).
+    void doubleClick(int i) {
+        const QRectF box = view().lineBox(i);
+        const QPoint at(view().viewport()->width() - 20, static_cast<int>(box.center().y()));
+        QTest::mouseDClick(view().viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+    void caretTo(int i) {
+        view().setTextCursor(QTextCursor(view().document()->findBlockByNumber(i)));
+    }
+    QAction* tapeItem(const char* name) {
+        return keypad->tapeWindow().contextMenu()->findChild<QAction*>(name);
+    }
+    QAction* keypadItem(const char* name) {
+        QMenu* edit = keypad->findChild<QMenu*>("ppmEdit");
+        for (QAction* a : edit->actions())
+            if (a->objectName() == name) return a;
+        return nullptr;
+    }
+};
+
+TEST_F(Corrections, a_double_click_on_an_amount_opens_the_editor_and_enter_applies_it) {
+    type("12+3+5=");
+    doubleClick(1);
+    ASSERT_NE(editor(), nullptr);
+    ASSERT_TRUE(editor()->isVisible());
+    EXPECT_EQ(editor()->text(), "+ 3,00");
+    EXPECT_EQ(editor()->selectedText(), "3,00");  // typing replaces the amount
+    EXPECT_EQ(editor()->accessibleName(), "Corriger la ligne 2");
+    QTest::keyClicks(editor(), "4");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_EQ(line(1), "+ 4,00");
+    EXPECT_EQ(line(4), "21,00");
+    EXPECT_EQ(keypad->calculator().ports().status.text(),
+              "Total recalculé : 21,00 (avant : 20,00)");
+    // The lines that changed carry a bar until the next key.
+    EXPECT_EQ(view().changedLines(), (std::vector<int>{1, 4}));
+    type("7");
+    EXPECT_TRUE(view().changedLines().empty());
+}
+
+TEST_F(Corrections, escape_leaves_everything_as_it_was) {
+    type("12+3=");
+    doubleClick(1);
+    ASSERT_TRUE(editor() && editor()->isVisible());
+    QTest::keyClicks(editor(), "99");
+    QTest::keyClick(editor(), Qt::Key_Escape);
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_EQ(line(1), "+ 3,00");
+    EXPECT_EQ(line(3), "15,00");
+    EXPECT_FALSE(keypad->calculator().corrections().canUndo());
+}
+
+TEST_F(Corrections, f2_edits_the_line_at_the_caret_and_the_operator_can_change) {
+    type("12+3+5=");
+    keypad->tapeWindow().activateWindow();
+    view().setFocus();
+    caretTo(2);
+    QTest::keyClick(&view(), Qt::Key_F2);
+    ASSERT_TRUE(editor() && editor()->isVisible());
+    editor()->setText("- 5");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(line(2), "– 5,00");
+    EXPECT_EQ(line(4), "10,00");
+}
+
+TEST_F(Corrections, a_line_that_is_no_amount_opens_no_editor_and_says_why) {
+    type("12+3=");
+    doubleClick(2);  // the rule
+    EXPECT_TRUE(editor() == nullptr || !editor()->isVisible());
+    EXPECT_EQ(keypad->calculator().ports().status.text(),
+              "Seule une ligne de montant saisi peut être corrigée.");
+}
+
+TEST_F(Corrections, the_menus_delete_insert_undo_and_redo) {
+    type("12+3+5=");
+    caretTo(1);
+    ASSERT_NE(keypadItem("mItemDeleteLine"), nullptr);
+    keypadItem("mItemDeleteLine")->trigger();
+    EXPECT_EQ(line(1), "+ 5,00");
+    EXPECT_EQ(line(3), "17,00");
+    ASSERT_TRUE(keypadItem("mItemUndoCorrection")->isEnabled());
+    keypadItem("mItemUndoCorrection")->trigger();
+    EXPECT_EQ(line(1), "+ 3,00");
+    EXPECT_EQ(line(4), "20,00");
+    ASSERT_TRUE(tapeItem("mItemRedoCorrection")->isEnabled());
+    tapeItem("mItemRedoCorrection")->trigger();
+    EXPECT_EQ(line(3), "17,00");
+    caretTo(0);
+    tapeItem("mItemInsertAfterLine")->trigger();
+    ASSERT_TRUE(editor() && editor()->isVisible());
+    EXPECT_EQ(editor()->text(), "+ ");
+    QTest::keyClicks(editor(), "8");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(line(1), "+ 8,00");
+    EXPECT_EQ(line(4), "25,00");
+}
+
+TEST_F(Corrections, ctrl_z_and_ctrl_y_undo_and_redo_from_the_keypad) {
+    type("12+3=");
+    caretTo(1);
+    keypadItem("mItemCorrectLine")->trigger();
+    ASSERT_TRUE(editor() && editor()->isVisible());
+    QTest::keyClicks(editor(), "4");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(line(3), "16,00");
+    keypad->activateWindow();
+    keypad->setFocus();
+    QTest::keyClick(keypad.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(line(3), "15,00");
+    QTest::keyClick(keypad.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(line(3), "16,00");
+}
+
+TEST_F(Corrections, a_hand_edit_takes_the_lines_above_out_of_the_journal) {
+    type("12+3=");
+    keypad->tapeWindow().EditRibbonClick();
+    ASSERT_TRUE(keypad->tapeWindow().tape().editMode());
+    view().setFocus();
+    QTextCursor c(view().document()->findBlockByNumber(1));
+    c.movePosition(QTextCursor::EndOfBlock);
+    view().setTextCursor(c);
+    QTest::keyClick(&view(), Qt::Key_Backspace);
+    keypad->tapeWindow().EditRibbonClick();
+    type("x");
+    caretTo(0);
+    keypadItem("mItemCorrectLine")->trigger();
+    EXPECT_TRUE(editor() == nullptr || !editor()->isVisible());
+    EXPECT_EQ(line(3), "15,00");
+}
+
+}  // namespace
+}  // namespace zumbrel::gui
