@@ -58,6 +58,7 @@ class Calculator {
     // the voice reads it; a line that cannot be corrected beeps and the status says why.
     live::CorrectionOutcome correct(const live::CorrectionKey& key);
     live::Corrections& corrections() { return corrections_; }
+    const live::Corrections& corrections() const { return corrections_; }
     // What the calculator writes to and asks: corrections rewrite the tape and the history.
     const Ports& ports() const { return ports_; }
 

@@ -172,6 +172,7 @@ CorrectionOutcome Corrections::run(const CorrectionKey& key) {
             out = redo();
             break;
     }
+    if (!out.done && key.kind != Kind::Undo && key.kind != Kind::Redo) out.correction.line = line;
     outcomes_.push_back(out);
     return out;
 }

@@ -91,8 +91,8 @@ void TapeView::paintEvent(QPaintEvent* event) {
         if (!block.isValid()) continue;
         const QRectF box = blockBoundingGeometry(block).translated(offset);
         if (box.bottom() < 0 || box.top() > viewport()->height()) continue;
-        const qreal x = viewport()->width() - 3;
-        painter.fillRect(QRectF(x, box.top() + 1, 3, box.height() - 2), QColor(0, 0, 128));
+        const qreal x = viewport()->width() - 2;
+        painter.fillRect(QRectF(x, box.top() + 1, 2, box.height() - 2), QColor(0, 0, 128));
     }
 }
 

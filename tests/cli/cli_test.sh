@@ -167,4 +167,20 @@ json=$("$cli" --format json --find 2 '1+1=')
 echo "$json" | grep -q '"found":\[4\]}$' || fail "--find in JSON: $json"
 "$cli" --read 12 --rate 2 >/dev/null 2>&1 && fail "--rate without --render is refused"
 "$cli" --read 12 --rate 3.5 --render /dev/null >/dev/null 2>&1 && fail "--rate 3.5 is refused"
+# Corrections: the keys as scripts write them, the JSON report, a tape saved with its journal
+# and corrected after --load, a file without one rebuilt from its lines.
+fixed=$("$cli" '12+3+5=[FIX 2=4]')
+printf '%s\n' "$fixed" | grep -q '^ *21,00$' || fail "[FIX 2=4]: $fixed"
+json=$("$cli" --format json '12+3=[FIX 2=4][DEL 9]')
+echo "$json" | grep -q '"corrections":\[{"done":true,"line":2,"message":"Total recalculé : 16,00 (avant : 15,00)","old":"+ 3,00","new":"+ 4,00","totalBefore":"15,00","totalAfter":"16,00","changedLines":\[2,4\]},{"done":false,"line":9,' ||
+  fail "corrections in JSON: $json"
+ops=$("$cli" '12+3+5=[FIXOP 2=*][INS 1=+3][UNDO][UNDO][REDO]')
+printf '%s\n' "$ops" | grep -q '^ *41,00$' || fail "[FIXOP] [INS] [UNDO] [REDO]: $ops"
+"$cli" --save "$tmp/live.rtf" '12+3+5=' >/dev/null || fail "save a tape with its journal"
+grep -q '{\\\*\\zumbreljournal 1 0 2%09Q;12+3+5=}' "$tmp/live.rtf" || fail "the journal in the file: $(cat "$tmp/live.rtf")"
+reopened=$("$cli" --load "$tmp/live.rtf" '[FIX 3=10]')
+printf '%s\n' "$reopened" | grep -q '^ *25,00$' || fail "a tape reopened and corrected: $reopened"
+printf '     12,00\n    + 3,00\n\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\n     15,00\n\n\n' >"$tmp/plain.txt"
+rebuilt=$("$cli" --load "$tmp/plain.txt" '[FIX 1=2]')
+printf '%s\n' "$rebuilt" | grep -q '^ *5,00$' || fail "a text tape rebuilt and corrected: $rebuilt"
 echo "1 passed, 0 failed"

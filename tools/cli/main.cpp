@@ -54,6 +54,10 @@ Keys:  0-9 , . + - * / %   as typed       = or Enter   equals
        [GT] [GTC]  the grand total (twice in a row: cleared); its clear
        [COST] [SELL] [MARGIN] [MARKON]  the margin block: cost, sale price, taux de marge,
                       taux de marque (two of them write the block)
+       [FIX n=TEXT]  correct the amount on tape line n (1-based) to TEXT
+       [FIXOP n=OP]  change the operator of line n to OP (+ - * / %)
+       [DEL n]  delete operand line n   [INS n=OPTEXT]  insert an operand after line n
+                      ([INS 1=+3] inserts "+ 3" after line 1)   [UNDO] [REDO]  corrections
 
 Options:
   --ds , | .              decimal separator (default ",")

@@ -160,6 +160,23 @@ std::string jsonReport(const HeadlessCalculator& h) {
     out += ",\"margin\":{\"cost\":" + given(margin.cost) + ",\"sale\":" + given(margin.sale) +
            ",\"rate\":" + given(margin.rate) +
            ",\"rateOnSale\":" + (margin.rateOnSale ? "true" : "false") + "}";
+    // Each correction asked for: done or refused, its line, what the line showed before and
+    // after, the total it changed and the lines rewritten.
+    out += ",\"corrections\":" +
+           jsonArray(h.calc.corrections().outcomes(), [&](const live::CorrectionOutcome& o) {
+               const live::Correction& c = o.correction;
+               std::string item = "{\"done\":" + std::string(o.done ? "true" : "false");
+               item += ",\"line\":" + std::to_string(c.line + 1);
+               item += ",\"message\":" + jsonString(o.message(h.translator));
+               if (!o.done) return item + "}";
+               item += ",\"old\":" + jsonString(c.oldText) + ",\"new\":" + jsonString(c.newText);
+               item += ",\"totalBefore\":" + jsonString(c.totalBefore) +
+                       ",\"totalAfter\":" + jsonString(c.totalAfter);
+               item += ",\"changedLines\":" + jsonArray(c.changedLines, [](std::size_t l) {
+                           return std::to_string(l + 1);
+                       });
+               return item + "}";
+           });
     out += ",\"halted\":" + std::string(r.halted ? "true" : "false");
     const auto strings = [](const auto& items) {
         return jsonArray(items, [](const std::string& s) { return jsonString(s); });
