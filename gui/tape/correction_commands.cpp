@@ -199,6 +199,10 @@ bool CorrectionCommands::editLine(int line, bool inserting) {
                          view->viewport()->width() * 2 / 3 - 2, height);
     editor_->show();
     editor_->raise();
+    // From the keypad (F2, the edit menu) the tape window comes forward with its editor.
+    p_.tape.show();
+    p_.tape.raise();
+    p_.tape.activateWindow();
     editor_->setFocus(Qt::OtherFocusReason);
     // The amount is selected: typing replaces it, the operator stays.
     char op = 0;

@@ -166,6 +166,19 @@ def hears_results_with_its_voice_off(orca):
                      "Orca says the division-by-zero message")
 
 
+def hears_a_corrected_total(orca):
+    """F2 from the keypad opens the editor on the last amount typed; Enter applies it and the
+    new total is heard with the one before."""
+    e2e.type_keys("12+3+5\n")
+    orca.heard_after(lambda: orca.key(0xFFBF), orca.saying_within("Corriger la ligne"),
+                     "Orca names the line's editor")
+    orca.heard_after(lambda: e2e.type_keys("4\n"),
+                     orca.saying_within("Total recalculé : 19,00 (avant : 20,00)"),
+                     "Orca says the corrected total")
+    e2e.check(e2e.wait_for(lambda: "Affichage read only text." in orca.said()[-6:], 5),
+              "the keypad has the focus again")
+
+
 def hears_results_without_audio(orca, app):
     """The program's voice is on (the default) but no audio device works: every result
     reaches the reader, once; buttons and recalls are heard on the display; a read-back is
@@ -380,6 +393,7 @@ def main():
             hears_results_without_audio(orca, app)
             if os.environ.get("ZUMBREL_WM"):
                 hears_buttons_reset_and_recalls(orca, app)
+                hears_a_corrected_total(orca)
         reads_the_menus(orca)
         reads_the_vat_rates(orca, app)
         hears_the_question_of_a_question_box(orca)
