@@ -43,6 +43,16 @@ void BM_CorrectLineOneOfAChainedTape(benchmark::State& state) {
         static_cast<double>(bytes) / static_cast<double>(keys);
 }
 
+// The same tape typed from the start: a correction costs about what typing it all again does.
+void BM_TypeAChainedTape(benchmark::State& state) {
+    for (auto _ : state) {
+        HeadlessCalculator h;
+        typeChain(h, static_cast<std::size_t>(state.range(0)));
+        benchmark::DoNotOptimize(h.tape.lineCount());
+    }
+}
+
+BENCHMARK(BM_TypeAChainedTape)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CorrectLineOneOfAChainedTape)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
