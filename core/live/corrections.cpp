@@ -1,6 +1,8 @@
 #include "core/live/corrections.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "core/calc/calculator.h"
 #include "core/calc/input_line.h"
@@ -38,24 +40,36 @@ std::string trailingAmount(std::string_view line) {
     return std::string(amount);
 }
 
-// The result a correction changed: the last amount written by the first step from `first` on
-// that gives a result, in a tape read through `lineText`.
-template <class LineText>
-std::string resultAfter(const std::vector<Step>& steps, std::size_t first, std::size_t lineOffset,
-                        LineText lineText) {
+bool givesResult(const Step& s) {
+    return (s.kind == Step::Kind::Char && s.code == '\r') || s.kind == Step::Kind::Business ||
+           s.kind == Step::Kind::GrandTotal ||
+           (s.kind == Step::Kind::Command &&
+            s.code == static_cast<std::uint8_t>(calc::Command::SquareRoot));
+}
+
+// The steps from `first` on that write a result.
+std::vector<std::size_t> resultSteps(const std::vector<Step>& steps, std::size_t first) {
+    std::vector<std::size_t> out;
     for (std::size_t i = first; i < steps.size(); ++i) {
-        const Step& s = steps[i];
-        const bool result = (s.kind == Step::Kind::Char && s.code == '\r') ||
-                            s.kind == Step::Kind::Business || s.kind == Step::Kind::GrandTotal ||
-                            (s.kind == Step::Kind::Command &&
-                             s.code == static_cast<std::uint8_t>(calc::Command::SquareRoot));
-        if (!result) continue;
-        const std::size_t begin = i > 0 ? steps[i - 1].linesAfter : 0;
-        for (std::size_t l = s.linesAfter; l > begin && l > lineOffset; --l) {
-            const std::string amount = trailingAmount(lineText(l - 1 - lineOffset));
-            if (!amount.empty()) return amount;
-        }
-        return {};
+        if (givesResult(steps[i])) out.push_back(i);
+    }
+    return out;
+}
+
+// The lines step i wrote, [begin, end), in the numbering of its journal.
+std::pair<std::size_t, std::size_t> linesOf(const std::vector<Step>& steps, std::size_t i) {
+    return {i > 0 ? steps[i - 1].linesAfter : 0, steps[i].linesAfter};
+}
+
+// The last amount result step i wrote, its lines read through `lineText` (lines before
+// `lineOffset` are not the journal's).
+template <class LineText>
+std::string resultText(const std::vector<Step>& steps, std::size_t i, std::size_t lineOffset,
+                       LineText lineText) {
+    const auto [begin, end] = linesOf(steps, i);
+    for (std::size_t l = end; l > begin && l > lineOffset; --l) {
+        std::string amount = trailingAmount(lineText(l - 1 - lineOffset));
+        if (!amount.empty()) return amount;
     }
     return {};
 }
@@ -100,6 +114,7 @@ bool amountKeys(std::string_view amount, std::vector<Step>& keys) {
 
 std::string CorrectionOutcome::message(const Translator& tr) const {
     if (!done) return tr.text(refusal) + (detail.empty() ? "" : " " + detail);
+
     if (correction.totalAfter.empty()) return {};
     std::string m = tr.text(msg::kRecalculated) + " " + correction.totalAfter;
     if (!correction.totalBefore.empty())
@@ -171,6 +186,9 @@ CorrectionOutcome Corrections::run(const CorrectionKey& key) {
         case Kind::Redo:
             out = redo();
             break;
+        case Kind::FixLine:
+            out = fixLine(line, key.op, key.text);
+            break;
     }
     if (!out.done && key.kind != Kind::Undo && key.kind != Kind::Redo) out.correction.line = line;
     outcomes_.push_back(out);
@@ -212,7 +230,7 @@ bool Corrections::findOperand(std::size_t line, std::size_t& step,
         refusal.refusal = written ? msg::kNotAnOperand : msg::kNotJournaled;
         return false;
     }
-    if (j.entryBegin(*found) == *found) {
+    if (!j.buildsEntry(j.entryBegin(*found), *found)) {
         refusal.refusal = msg::kFromResult;
         return false;
     }
@@ -234,9 +252,18 @@ std::vector<Corrections::SavedStep> Corrections::saved(std::size_t first, std::s
         const Step& s = j.steps()[i];
         const bool hasText = s.kind == Step::Kind::Number || s.kind == Step::Kind::Comment ||
                              s.kind == Step::Kind::Format;
-        out.push_back({s, hasText ? j.text(s) : std::string()});
+        SavedStep saved{s, hasText ? j.text(s) : std::string(), {}};
+        if (s.kind == Step::Kind::Foreign) saved.fragment = j.fragment(s);
+        out.push_back(std::move(saved));
     }
     return out;
+}
+
+std::vector<Corrections::SavedStep> Corrections::asides(std::size_t first,
+                                                        std::size_t count) const {
+    std::vector<SavedStep> all = saved(first, count);
+    std::erase_if(all, [](const SavedStep& s) { return !s.step.isAside(); });
+    return all;
 }
 
 CorrectionOutcome Corrections::fixAmount(std::size_t line, std::string_view amount) {
@@ -251,10 +278,37 @@ CorrectionOutcome Corrections::fixAmount(std::size_t line, std::string_view amou
         return out;
     }
     const std::size_t g = calc_.journal().entryBegin(k);
-    std::vector<SavedStep> steps;
+    std::vector<SavedStep> steps = asides(g, k - g);
     for (const Step& s : keys)
-        steps.push_back({s, {}});
+        steps.push_back({s, {}, {}});
     return apply(g, k - g, std::move(steps), line, Record::Undo);
+}
+
+CorrectionOutcome Corrections::fixLine(std::size_t line, char op, std::string_view amount) {
+    forgetOtherJournals();
+    CorrectionOutcome out;
+    std::size_t k = 0;
+    if (!findOperand(line, k, out)) return out;
+    std::vector<Step> keys;
+    if (!amountKeys(amount, keys)) {
+        out.refusal = msg::kNotANumber;
+        out.detail = std::string(amount);
+        return out;
+    }
+    const Journal& j = calc_.journal();
+    const std::size_t g = j.entryBegin(k);
+    if (g == 0 || !j.steps()[g - 1].isOperator() ||
+        (op != '+' && op != '-' && op != '*' && op != '/')) {
+        out.refusal =
+            g == 0 || !j.steps()[g - 1].isOperator() ? msg::kFirstOperand : msg::kNotAnOperator;
+        return out;
+    }
+    std::vector<SavedStep> steps{{charStep(op), {}, {}}};
+    for (SavedStep& a : asides(g, k - g))
+        steps.push_back(std::move(a));
+    for (const Step& s : keys)
+        steps.push_back({s, {}, {}});
+    return apply(g - 1, k - g + 1, std::move(steps), line, Record::Undo);
 }
 
 CorrectionOutcome Corrections::fixOperator(std::size_t line, char op) {
@@ -275,14 +329,14 @@ CorrectionOutcome Corrections::fixOperator(std::size_t line, char op) {
             out.detail = "%";
             return out;
         }
-        return apply(k, 0, {{charStep('%'), {}}}, line, Record::Undo);
+        return apply(k, 0, {{charStep('%'), {}, {}}}, line, Record::Undo);
     }
     const std::size_t g = j.entryBegin(k);
     if (g == 0 || !j.steps()[g - 1].isOperator()) {
         out.refusal = msg::kFirstOperand;
         return out;
     }
-    return apply(g - 1, 1, {{charStep(op), {}}}, line, Record::Undo);
+    return apply(g - 1, 1, {{charStep(op), {}, {}}}, line, Record::Undo);
 }
 
 CorrectionOutcome Corrections::remove(std::size_t line) {
@@ -315,9 +369,9 @@ CorrectionOutcome Corrections::insertAfter(std::size_t line, char op, std::strin
         out.detail = std::string(amount);
         return out;
     }
-    std::vector<SavedStep> steps{{charStep(op), {}}};
+    std::vector<SavedStep> steps{{charStep(op), {}, {}}};
     for (const Step& s : keys)
-        steps.push_back({s, {}});
+        steps.push_back({s, {}, {}});
     return apply(k, 0, std::move(steps), line, Record::Undo);
 }
 
@@ -372,9 +426,10 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
     edited.insert(edited.end(), journal.steps().begin(),
                   journal.steps().begin() + static_cast<std::ptrdiff_t>(first));
     for (SavedStep& s : steps) {
-        if (!s.text.empty() || s.step.kind == Step::Kind::Number ||
-            s.step.kind == Step::Kind::Comment || s.step.kind == Step::Kind::Format)
+        if (s.step.kind == Step::Kind::Number || s.step.kind == Step::Kind::Comment ||
+            s.step.kind == Step::Kind::Format)
             s.step.arg = journal.addText(s.text);
+        if (s.step.kind == Step::Kind::Foreign) s.step.arg = journal.addFragment(s.fragment);
         edited.push_back(s.step);
     }
     edited.insert(edited.end(),
@@ -394,15 +449,8 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
     Correction& c = out.correction;
     c.line = line;
     c.oldText = tape.line(line);
-    c.totalBefore = resultAfter(journal.steps(), first, offset,
-                                [&](std::size_t l) { return tape.line(l + offset); });
-    const std::vector<Step>& redone = fresh.journal().steps();
-    c.totalAfter = resultAfter(redone, first, 0, [&](std::size_t l) { return now.line(l); });
     c.warning = replay.firstAlertFrom(first);
-    if (c.totalAfter.empty()) {
-        c.totalBefore = interim(calc_.registers());
-        c.totalAfter = interim(fresh.registers());
-    }
+    const std::vector<Step>& redone = fresh.journal().steps();
 
     // The lines that differ: what both tapes share at their start and at their end stays.
     const std::size_t oldCount = tape.storedLines() - offset;
@@ -421,8 +469,34 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
         ++tail;
     c.firstChanged = offset + same;
     c.changedCount = newCount - same - tail;
+    // A line is marked when it matches neither the old line at its place nor the one that
+    // its place had counted from the end (lines moved by an insertion or a deletion).
     for (std::size_t i = same; i < newCount - tail; ++i) {
-        if (i >= oldCount - tail || !sameLine(i, i)) c.changedLines.push_back(offset + i);
+        const bool asBefore = i < oldCount - tail && sameLine(i, i);
+        const std::size_t fromEnd = i + oldCount - newCount;
+        const bool moved = i + oldCount >= newCount && fromEnd >= same &&
+                           fromEnd < oldCount - tail && sameLine(fromEnd, i);
+        if (!asBefore && !moved) c.changedLines.push_back(offset + i);
+    }
+    // The total the correction changed: the last result written again, read before the lines
+    // are replaced; the running total of a calculation still under way otherwise.
+    const std::vector<std::size_t> newResults = resultSteps(redone, first);
+    const std::vector<std::size_t> oldResults = resultSteps(journal.steps(), first);
+    std::optional<std::size_t> changedResult;
+    for (std::size_t r = 0; r < newResults.size(); ++r) {
+        const auto [begin, end] = linesOf(redone, newResults[r]);
+        if (begin < newCount - tail && end > same) changedResult = r;
+    }
+    if (changedResult) {
+        c.totalAfter = resultText(redone, newResults[*changedResult], 0,
+                                  [&](std::size_t l) { return now.line(l); });
+        if (*changedResult < oldResults.size())
+            c.totalBefore = resultText(journal.steps(), oldResults[*changedResult], offset,
+                                       [&](std::size_t l) { return tape.line(l + offset); });
+    }
+    if (c.totalAfter.empty()) {
+        c.totalBefore = interim(calc_.registers());
+        c.totalAfter = interim(fresh.registers());
     }
     if (oldCount - same - tail > 0 || newCount - same - tail > 0)
         tape.replaceLines(offset + same, oldCount - same - tail, now.text(), same,

@@ -30,7 +30,7 @@ inline constexpr Message kFromResult{
     "Ce montant reprend un résultat : corrigez les lignes qui l'ont calculé."};
 inline constexpr Message kNotANumber{"MSG_LIVE_NOT_NUMBER", "Ce montant n'est pas un nombre :"};
 inline constexpr Message kNotAnOperator{"MSG_LIVE_NOT_OPERATOR",
-                                        "L'opérateur doit être + - * / ou %."};
+                                        "L'opérateur doit être + - * / ou % :"};
 inline constexpr Message kFirstOperand{
     "MSG_LIVE_FIRST_OPERAND", "Le premier montant d'un calcul n'a pas d'opérateur à changer."};
 inline constexpr Message kNothingToUndo{"MSG_LIVE_NOTHING_UNDO", "Aucune correction à annuler."};
@@ -41,7 +41,8 @@ inline constexpr Message kNoSuchLine{"MSG_LIVE_NO_LINE", "Le ruban n'a pas de li
 // A correction as scripts write it: [FIX n=TEXT] [FIXOP n=OP] [DEL n] [INS n=OPTEXT] [UNDO]
 // [REDO]; n counts the tape's lines from 1, as the line counter does.
 struct CorrectionKey {
-    enum class Kind { Fix, FixOperator, Delete, Insert, Undo, Redo };
+    // FixLine (the windows' editor): the operator and the amount of a line at once.
+    enum class Kind { Fix, FixOperator, Delete, Insert, Undo, Redo, FixLine };
     Kind kind = Kind::Undo;
     std::size_t line = 0;  // from 1
     char op = 0;
@@ -84,6 +85,8 @@ class Corrections {
 
     CorrectionOutcome fixAmount(std::size_t line, std::string_view amount);
     CorrectionOutcome fixOperator(std::size_t line, char op);
+    // The operator and the amount together: one correction, one undo.
+    CorrectionOutcome fixLine(std::size_t line, char op, std::string_view amount);
     CorrectionOutcome remove(std::size_t line);
     // Inserts "op amount" after the operand on `line`.
     CorrectionOutcome insertAfter(std::size_t line, char op, std::string_view amount);
@@ -104,7 +107,8 @@ class Corrections {
   private:
     struct SavedStep {
         Step step;
-        std::string text;  // a Number's, a Comment's or a Format's
+        std::string text;         // a Number's, a Comment's or a Format's
+        tape::RichText fragment;  // a Foreign step's lines
     };
     struct Edit {
         std::size_t first = 0;  // the step where the change begins
@@ -117,6 +121,9 @@ class Corrections {
     CorrectionOutcome apply(std::size_t first, std::size_t count, std::vector<SavedStep> steps,
                             std::size_t line, Record record);
     std::vector<SavedStep> saved(std::size_t first, std::size_t count) const;
+    // The asides of [first, first + count) (a line comment among an amount's keys), kept when
+    // the amount is typed again.
+    std::vector<SavedStep> asides(std::size_t first, std::size_t count) const;
     bool findOperand(std::size_t line, std::size_t& step, CorrectionOutcome& refusal) const;
     void forgetOtherJournals();
 

@@ -98,9 +98,16 @@ std::optional<std::size_t> Journal::operandStep(std::size_t line) const {
 
 std::size_t Journal::entryBegin(std::size_t step) const {
     std::size_t b = step;
-    while (b > 0 && steps_[b - 1].buildsEntry())
+    while (b > 0 && (steps_[b - 1].buildsEntry() || steps_[b - 1].isAside()))
         --b;
     return b;
+}
+
+bool Journal::buildsEntry(std::size_t begin, std::size_t end) const {
+    for (std::size_t i = begin; i < end && i < steps_.size(); ++i) {
+        if (steps_[i].buildsEntry()) return true;
+    }
+    return false;
 }
 
 std::string formatKeyOf(const calc::Registers& regs) {

@@ -49,6 +49,10 @@ struct Step {
     bool buildsEntry() const;
     // Whether it is one of + - * /.
     bool isOperator() const;
+    // Whether it writes nothing of the calculation: a comment, a result comment, a format.
+    bool isAside() const {
+        return kind == Kind::Foreign || kind == Kind::Comment || kind == Kind::Format;
+    }
 };
 
 // Where the journal began and what the calculator held then.
@@ -88,8 +92,11 @@ class Journal {
 
     // The step that wrote an operand on `line` (from 0), if any.
     std::optional<std::size_t> operandStep(std::size_t line) const;
-    // The first step of the entry that `step` consumed: `step` itself when no key built one.
+    // The first step of the entry that `step` consumed, asides typed among its keys (a line
+    // comment) included: `step` itself when nothing came between.
     std::size_t entryBegin(std::size_t step) const;
+    // Whether a key of [begin, end) built the entry.
+    bool buildsEntry(std::size_t begin, std::size_t end) const;
 
     // Counts the restarts: corrections made on an earlier journal cannot be undone.
     std::uint64_t generation() const { return generation_; }

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "core/calc/calculator.h"
 #include "gui/tape/document_tape.h"
@@ -37,8 +38,8 @@ constexpr Item kItems[] = {
     {"mItemRedoCorrection", "Rétablir la correction", "Ctrl+Y"},
 };
 
-constexpr Message kEditorName{"LIVE_EDITOR", "Corriger la ligne"};
-constexpr Message kInsertName{"LIVE_INSERT_EDITOR", "Montant à insérer après la ligne"};
+constexpr Message kEditorName{"LIVE_EDITOR", "Corriger la ligne %1"};
+constexpr Message kInsertName{"LIVE_INSERT_EDITOR", "Montant à insérer après la ligne %1"};
 
 // An operator as the tape and the keyboard write it, as the calculator takes it.
 char operatorOf(QChar c) {
@@ -115,8 +116,13 @@ CorrectionCommands& CorrectionCommands::install(CorrectionParts parts) {
                 int line = inTape && commands->menuLine_ >= 0 ? commands->menuLine_
                                                               : commands->currentLine();
                 commands->menuLine_ = -1;
-                if (name == "mItemCorrectLine") commands->editLine(line);
-                if (name == "mItemInsertAfterLine") commands->editLine(line, true);
+                // The editor opens once the menu has closed and given the focus back.
+                if (name == "mItemCorrectLine" || name == "mItemInsertAfterLine") {
+                    const bool inserting = name == "mItemInsertAfterLine";
+                    QTimer::singleShot(0, commands, [commands, line, inserting] {
+                        commands->editLine(line, inserting);
+                    });
+                }
                 live::CorrectionKey key;
                 key.line = static_cast<std::size_t>(line + 1);
                 if (name == "mItemDeleteLine") key.kind = Kind::Delete;
@@ -190,8 +196,11 @@ bool CorrectionCommands::editLine(int line, bool inserting) {
     shownText_ = inserting ? QStringLiteral("+ ") : block.text().trimmed();
     editor_->setFont(view->font());
     editor_->setText(shownText_);
-    editor_->setAccessibleName((inserting ? text(kInsertName) : text(kEditorName)) + " " +
-                               QString::number(line + 1));
+    // "Corriger la ligne 3", "Zeile 3 korrigieren": the number where the language puts it.
+    QString name = inserting ? text(kInsertName) : text(kEditorName);
+    const QString number = QString::number(line + 1);
+    name = name.contains("%1") ? name.arg(number) : name + " " + number;
+    editor_->setAccessibleName(name);
     const QRectF box = view->lineBox(line);
     const int height = std::max(static_cast<int>(box.height()) + 6, editor_->sizeHint().height());
     const int top = inserting ? static_cast<int>(box.bottom()) : static_cast<int>(box.top()) - 3;
@@ -243,16 +252,18 @@ void CorrectionCommands::apply() {
         run(key);
         return;
     }
-    if (hasOperator && newOp && newOp != oldOp) {
+    const bool operatorChanged = hasOperator && newOp && newOp != oldOp;
+    const bool amountChanged = plainAmount(newAmount) != plainAmount(oldAmount);
+    key.op = newOp;
+    key.text = plainAmount(newAmount).toStdString();
+    // The operator and the amount changed in one edit are one correction, undone at once.
+    if (operatorChanged && amountChanged)
+        key.kind = Kind::FixLine;
+    else if (operatorChanged)
         key.kind = Kind::FixOperator;
-        key.op = newOp;
-        run(key);
-    }
-    if (plainAmount(newAmount) != plainAmount(oldAmount)) {
+    else if (amountChanged)
         key.kind = Kind::Fix;
-        key.text = plainAmount(newAmount).toStdString();
-        run(key);
-    }
+    if (operatorChanged || amountChanged) run(key);
     if (percent) {
         key.kind = Kind::FixOperator;
         key.op = '%';
@@ -261,6 +272,7 @@ void CorrectionCommands::apply() {
 }
 
 void CorrectionCommands::run(const live::CorrectionKey& key) {
+    closeEditor();  // a correction from a menu never leaves an editor over a line it changed
     p_.tape.tape().finishReading();
     settleHandEdits();
     justCorrected_ = true;
