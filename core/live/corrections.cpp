@@ -266,17 +266,23 @@ std::vector<Corrections::SavedStep> Corrections::asides(std::size_t first,
     return all;
 }
 
-CorrectionOutcome Corrections::fixAmount(std::size_t line, std::string_view amount) {
+// The step that took the amount on `line`, and the keys that type `amount`; false with the
+// refusal when either is wanting.
+bool Corrections::operandAndKeys(std::size_t line, std::string_view amount, std::size_t& step,
+                                 std::vector<Step>& keys, CorrectionOutcome& refusal) {
     forgetOtherJournals();
+    if (!findOperand(line, step, refusal)) return false;
+    if (amountKeys(amount, keys)) return true;
+    refusal.refusal = msg::kNotANumber;
+    refusal.detail = std::string(amount);
+    return false;
+}
+
+CorrectionOutcome Corrections::fixAmount(std::size_t line, std::string_view amount) {
     CorrectionOutcome out;
     std::size_t k = 0;
-    if (!findOperand(line, k, out)) return out;
     std::vector<Step> keys;
-    if (!amountKeys(amount, keys)) {
-        out.refusal = msg::kNotANumber;
-        out.detail = std::string(amount);
-        return out;
-    }
+    if (!operandAndKeys(line, amount, k, keys, out)) return out;
     const std::size_t g = calc_.journal().entryBegin(k);
     std::vector<SavedStep> steps = asides(g, k - g);
     for (const Step& s : keys)
@@ -285,16 +291,10 @@ CorrectionOutcome Corrections::fixAmount(std::size_t line, std::string_view amou
 }
 
 CorrectionOutcome Corrections::fixLine(std::size_t line, char op, std::string_view amount) {
-    forgetOtherJournals();
     CorrectionOutcome out;
     std::size_t k = 0;
-    if (!findOperand(line, k, out)) return out;
     std::vector<Step> keys;
-    if (!amountKeys(amount, keys)) {
-        out.refusal = msg::kNotANumber;
-        out.detail = std::string(amount);
-        return out;
-    }
+    if (!operandAndKeys(line, amount, k, keys, out)) return out;
     const Journal& j = calc_.journal();
     const std::size_t g = j.entryBegin(k);
     if (g == 0 || !j.steps()[g - 1].isOperator() ||
@@ -362,13 +362,8 @@ CorrectionOutcome Corrections::insertAfter(std::size_t line, char op, std::strin
         return out;
     }
     std::size_t k = 0;
-    if (!findOperand(line, k, out)) return out;
     std::vector<Step> keys;
-    if (!amountKeys(amount, keys)) {
-        out.refusal = msg::kNotANumber;
-        out.detail = std::string(amount);
-        return out;
-    }
+    if (!operandAndKeys(line, amount, k, keys, out)) return out;
     std::vector<SavedStep> steps{{charStep(op), {}, {}}};
     for (const Step& s : keys)
         steps.push_back({s, {}, {}});

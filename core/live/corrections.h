@@ -125,6 +125,8 @@ class Corrections {
     // the amount is typed again.
     std::vector<SavedStep> asides(std::size_t first, std::size_t count) const;
     bool findOperand(std::size_t line, std::size_t& step, CorrectionOutcome& refusal) const;
+    bool operandAndKeys(std::size_t line, std::string_view amount, std::size_t& step,
+                        std::vector<Step>& keys, CorrectionOutcome& refusal);
     void forgetOtherJournals();
 
     calc::Calculator& calc_;
