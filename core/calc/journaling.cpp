@@ -12,6 +12,7 @@ void Calculator::restartJournal() {
     live::JournalStart start;
     start.regs = regs_;
     start.margin = business_.margin;
+    start.business = business_;
     const std::size_t stored = ports_.tape.storedLines();
     start.firstLine = stored - 1;
     start.openLine = ports_.tape.richTextFrom(stored - 1);
@@ -29,6 +30,14 @@ Calculator::StepMark Calculator::beginStep() {
         format.linesAfter = static_cast<std::uint32_t>(ports_.tape.lineCount());
         journal_.push(format);
         journal_.noteFormat(std::move(key));
+    }
+    // The rates changed (the rate panels, the preferences): a replay writes the blocks after
+    // this with the new ones, and the blocks before with the old.
+    if (!live::sameRates(business_, journal_.ratesInForce())) {
+        Step rates{Step::Kind::Rates};
+        rates.arg = journal_.addRates(business_);
+        rates.linesAfter = static_cast<std::uint32_t>(ports_.tape.lineCount());
+        journal_.push(rates);
     }
     const std::size_t open = ports_.tape.storedLines() - 1;
     return {regs_.operandsWritten, kept_.recalls(), open, ports_.tape.line(open).size()};
@@ -156,6 +165,12 @@ void Calculator::replayStep(const Step& step, const live::Journal& from) {
             const std::size_t tab = key.find('\t');
             regs_.lblNbrDecPref = key.substr(0, tab);
             regs_.lblSepDec = tab == std::string::npos ? std::string() : key.substr(tab + 1);
+            return;  // journaled by the next step's beginning
+        }
+        case Step::Kind::Rates: {
+            const business::MarginValues waiting = business_.margin;
+            business_ = from.rates(step);
+            business_.margin = waiting;
             return;  // journaled by the next step's beginning
         }
         case Step::Kind::State: {

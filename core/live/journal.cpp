@@ -39,6 +39,9 @@ void Journal::restart(JournalStart start) {
     texts_.clear();
     fragments_.clear();
     states_.clear();
+    rates_.clear();
+    ratesInForce_ = start_.business;
+    ratesInForce_.margin = {};
     format_ = formatKeyOf(start_.regs);
     ++generation_;
 }
@@ -48,6 +51,8 @@ void Journal::takeSteps(Journal&& replayed, std::size_t lineOffset) {
     texts_ = std::move(replayed.texts_);
     fragments_ = std::move(replayed.fragments_);
     states_ = std::move(replayed.states_);
+    rates_ = std::move(replayed.rates_);
+    ratesInForce_ = std::move(replayed.ratesInForce_);
     format_ = std::move(replayed.format_);
     if (lineOffset == 0) return;
     const auto offset = static_cast<std::uint32_t>(lineOffset);
@@ -67,6 +72,21 @@ std::uint32_t Journal::addFragment(tape::RichText fragment) {
     return static_cast<std::uint32_t>(fragments_.size() - 1);
 }
 
+std::uint32_t Journal::addRates(const business::BusinessRegisters& rates) {
+    rates_.push_back(rates);
+    rates_.back().margin = {};
+    ratesInForce_ = rates_.back();
+    return static_cast<std::uint32_t>(rates_.size() - 1);
+}
+
+bool sameRates(const business::BusinessRegisters& a, const business::BusinessRegisters& b) {
+    return a.pnlTauxTVA == b.pnlTauxTVA && a.lblTauxTPS == b.lblTauxTPS &&
+           a.lblTauxTVP == b.lblTauxTVP && a.lblQuebTVP == b.lblQuebTVP &&
+           a.lblTauxEuro == b.lblTauxEuro && a.lblRefMoneyEuros == b.lblRefMoneyEuros &&
+           a.lblRefMoneyFrancs == b.lblRefMoneyFrancs && a.lblTauxAE == b.lblTauxAE &&
+           a.lblCAMaxAE == b.lblCAMaxAE && a.install == b.install && a.letter == b.letter;
+}
+
 std::uint32_t Journal::addState(const calc::Registers& regs) {
     states_.push_back(regs);
     return static_cast<std::uint32_t>(states_.size() - 1);
@@ -77,6 +97,7 @@ std::size_t Journal::bytes() const {
     for (const std::string& t : texts_)
         n += sizeof(t) + t.capacity();
     n += states_.size() * sizeof(calc::Registers);
+    n += rates_.size() * sizeof(business::BusinessRegisters);
     for (const tape::RichText& f : fragments_)
         n += sizeof(f) + f.characterCount() + f.runCount() * 12 + f.paragraphCount() * 12;
     return n;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/business/business_registers.h"
 #include "core/business/margin.h"
 #include "core/calc/registers.h"
 #include "core/tape/rich_text.h"
@@ -28,6 +29,8 @@ struct Step {
                      // the date, a header, M+ (fragment arg)
         State,       // the registers as they were here (state arg): a tape opened in the
                      // middle of another calculation goes on from that calculation
+        Rates,       // the business rates changed (rates arg): blocks after it are replayed
+                     // with the rates they were written with
     };
     Kind kind = Kind::Char;
     std::uint8_t code = 0;
@@ -59,9 +62,10 @@ struct Step {
 struct JournalStart {
     calc::Registers regs;
     business::MarginValues margin;
-    std::size_t firstLine = 0;     // tape lines before the journal: they are not replayed
-    tape::RichText openLine;       // the tape's open line when the journal began
-    std::size_t historyLines = 0;  // history lines before the journal
+    business::BusinessRegisters business;  // the rates in force
+    std::size_t firstLine = 0;             // tape lines before the journal: they are not replayed
+    tape::RichText openLine;               // the tape's open line when the journal began
+    std::size_t historyLines = 0;          // history lines before the journal
     // A journal read from a file or rebuilt from a tape's lines wrote no history line here: a
     // correction leaves the history alone.
     bool rewritesHistory = true;
@@ -82,6 +86,10 @@ class Journal {
     const std::string& text(const Step& s) const { return texts_[s.arg]; }
     const tape::RichText& fragment(const Step& s) const { return fragments_[s.arg]; }
     std::uint32_t addState(const calc::Registers& regs);
+    std::uint32_t addRates(const business::BusinessRegisters& rates);
+    const business::BusinessRegisters& rates(const Step& s) const { return rates_[s.arg]; }
+    // The rates last journaled: a change before the next step is journaled with it.
+    const business::BusinessRegisters& ratesInForce() const { return ratesInForce_; }
     const calc::Registers& state(const Step& s) const { return states_[s.arg]; }
 
     const std::vector<Step>& steps() const { return steps_; }
@@ -120,9 +128,15 @@ class Journal {
     std::vector<std::string> texts_;
     std::vector<tape::RichText> fragments_;
     std::vector<calc::Registers> states_;
+    std::vector<business::BusinessRegisters> rates_;
+    business::BusinessRegisters ratesInForce_;
     std::string format_;
     std::uint64_t generation_ = 0;
 };
+
+// Whether two sets of business registers compute alike (what waits for the margin block
+// aside).
+bool sameRates(const business::BusinessRegisters& a, const business::BusinessRegisters& b);
 
 // The registers' NbrDec and SepDec as a Format step keeps them.
 std::string formatKeyOf(const calc::Registers& regs);

@@ -86,7 +86,8 @@ void appendStep(std::string& out, const Journal& journal, const Step& s) {
             return;
         }
         case Step::Kind::State:
-            return;  // the registers of another calculation: not kept in files
+        case Step::Kind::Rates:
+            return;  // not kept in files: a tape reopened is checked against its lines
     }
 }
 

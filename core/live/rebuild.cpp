@@ -83,6 +83,7 @@ class Opened {
           setup_{calc.settings(), calc.business(), calc.ports().tr,
                  calc.ports().tape.defaultStyle(), calc.registers().decimalSeparator} {
         start_.historyLines = calc.ports().history.lineCount();
+        start_.business = calc.business();
         start_.rewritesHistory = false;
         const calc::Registers& live = calc.registers();
         start_.regs.decimalSeparator = live.decimalSeparator;

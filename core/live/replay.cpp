@@ -71,7 +71,7 @@ Replay::Replay(const Journal& journal, const ReplaySetup& setup, std::size_t exp
     parts_->calc.journal().reserve(journal.size() + 8);
     const JournalStart& start = journal.start();
     calc::Calculator& c = parts_->calc;
-    c.business() = setup.business;
+    c.business() = start.business;
     c.business().margin = start.margin;
     c.registers() = start.regs;
     c.registers().decimalSeparator = setup.decimalSeparator;

@@ -218,10 +218,14 @@ bool CorrectionCommands::editLine(int line, bool inserting) {
     QString amount;
     splitLine(shownText_, true, op, amount);
     const int at = static_cast<int>(shownText_.lastIndexOf(amount));
-    if (amount.isEmpty())
-        editor_->end(false);
+    if (inserting || amount.isEmpty())
+        editor_->selectAll();  // "5" or "+5" alike
     else
         editor_->setSelection(at, static_cast<int>(amount.size()));
+    // A menu closing gives the focus back to where it was: the editor takes it again.
+    QTimer::singleShot(0, editor_, [e = editor_] {
+        if (e->isVisible()) e->setFocus(Qt::OtherFocusReason);
+    });
     return true;
 }
 
@@ -294,10 +298,13 @@ void CorrectionCommands::run(const live::CorrectionKey& key) {
 
 void CorrectionCommands::refreshed() {
     settleHandEdits();
-    if (justCorrected_)
+    if (justCorrected_) {
         justCorrected_ = false;
-    else
+    } else {
         p_.tape.editor()->clearChangedLines();
+        // A key typed on the keypad meanwhile: the editor goes, changing nothing.
+        if (editor_ && editor_->isVisible()) editor_->hide();
+    }
     const bool edit = p_.tape.tape().editMode();
     live::Corrections& corrections = p_.calculator.corrections();
     for (QObject* owner :
@@ -337,7 +344,6 @@ bool CorrectionCommands::eventFilter(QObject* watched, QEvent* event) {
             apply();
             return true;
         }
-        if (event->type() == QEvent::FocusOut && editor_->isVisible()) editor_->hide();
         return QObject::eventFilter(watched, event);
     }
     TapeView* view = p_.tape.editor();
@@ -353,6 +359,7 @@ bool CorrectionCommands::eventFilter(QObject* watched, QEvent* event) {
             editLine(view->cursorForPosition(mouse->position().toPoint()).blockNumber());
             return true;
         }
+        if (event->type() == QEvent::MouseButtonPress) closeEditor();
         if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
             p_.tape.tape().finishReading();
             menuLine_ = view->cursorForPosition(mouse->position().toPoint()).blockNumber();

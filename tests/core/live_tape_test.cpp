@@ -145,3 +145,29 @@ TEST(LiveTape, a_journal_that_does_not_match_its_lines_is_rebuilt_from_them) {
 
 }  // namespace
 }  // namespace zumbrel
+
+namespace zumbrel {
+namespace {
+
+// A rate changed between two blocks: a correction above them writes each block again with
+// the rate it was written with.
+TEST(LiveTape, each_block_is_replayed_with_the_rate_it_was_written_with) {
+    HeadlessCalculator h;
+    calc::runKeys(h.calc, "100+20=[TVA+]");
+    h.calc.business().pnlTauxTVA = "20";
+    calc::runKeys(h.calc, "50=[TVA+]");
+    live::CorrectionKey key;
+    key.kind = live::CorrectionKey::Kind::Fix;
+    key.line = 1;
+    key.text = "200";
+    ASSERT_TRUE(h.calc.correct(key).done);
+    std::vector<std::string> vat;
+    for (std::size_t i = 0; i < h.tape.lineCount(); ++i) {
+        if (h.tape.line(i).starts_with("TVA")) vat.push_back(h.tape.line(i));
+    }
+    EXPECT_EQ(vat, (std::vector<std::string>{"TVA 19,6 % :  43,12", "TVA 20 % : 10,00"}));
+    EXPECT_EQ(h.calc.business().pnlTauxTVA, "20");  // the rate in use stays
+}
+
+}  // namespace
+}  // namespace zumbrel
