@@ -133,7 +133,8 @@ void checkOne(std::mt19937& rng, Change change, bool business) {
             expected = before(g);
             append(expected, amountActions(amount));
             append(expected, keys, k);
-            outcome = live.calc.correct(correction(live::CorrectionKey::Kind::Fix, line + 1, 0, amount));
+            outcome =
+                live.calc.correct(correction(live::CorrectionKey::Kind::Fix, line + 1, 0, amount));
             break;
         }
         case Change::Delete: {
@@ -148,7 +149,8 @@ void checkOne(std::mt19937& rng, Change change, bool business) {
             expected.emplace_back(op);
             append(expected, amountActions(amount));
             append(expected, keys, k);
-            outcome = live.calc.correct(correction(live::CorrectionKey::Kind::Insert, line + 1, op, amount));
+            outcome = live.calc.correct(
+                correction(live::CorrectionKey::Kind::Insert, line + 1, op, amount));
             break;
         }
     }
