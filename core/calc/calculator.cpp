@@ -85,7 +85,7 @@ void Calculator::openDocument(const std::string& path) {
 }
 
 void Calculator::annotate(tape::AnnotationKey key) {
-    const StepMark mark = beginStep();
+    const StepMark mark = beginStep(OpenLine::Marked);
     const std::string commentBefore = regs_.edtComResult;
     guarded([&] {
         annotations_.install = business_.install;
@@ -110,7 +110,7 @@ PasteOutcome Calculator::keep(const KeptKey& key) {
     const auto shown = [&] { return kept_.displayCanBeDragged(); };
     const bool grandTotalShown = regs_.grandTotalShown;
     const int memory = static_cast<int>(key.index) - 1;
-    const StepMark mark = beginStep();
+    const StepMark mark = beginStep(OpenLine::Marked);  // M+ writes its line
     guarded([&] {
         switch (key.kind) {
             case Kind::DisplayToMemory:

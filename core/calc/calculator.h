@@ -79,7 +79,8 @@ class Calculator {
         std::size_t openLine = 0;
         std::size_t openLineBytes = 0;
     };
-    StepMark beginStep();
+    enum class OpenLine { Unmarked, Marked };
+    StepMark beginStep(OpenLine openLine = OpenLine::Unmarked);
     void recallNumber(const std::string& number);
     void endStep(const StepMark& mark, live::Step step);
     // Lines something not replayed wrote since the mark, journaled as they stand.

@@ -20,7 +20,7 @@ void Calculator::restartJournal() {
     journal_.restart(std::move(start));
 }
 
-Calculator::StepMark Calculator::beginStep() {
+Calculator::StepMark Calculator::beginStep(OpenLine openLine) {
     // Decimals or grouping changed since the last step (the preferences): journaled first, so
     // that a replay writes the lines after it as they were written.
     if (!journal_.formatIs(regs_)) {
@@ -39,8 +39,13 @@ Calculator::StepMark Calculator::beginStep() {
         rates.linesAfter = static_cast<std::uint32_t>(ports_.tape.lineCount());
         journal_.push(rates);
     }
-    const std::size_t open = ports_.tape.storedLines() - 1;
-    return {regs_.operandsWritten, kept_.recalls(), open, ports_.tape.line(open).size()};
+    StepMark mark{regs_.operandsWritten, kept_.recalls()};
+    // Where the open line stood: only what may write foreign lines needs it, never a key.
+    if (openLine == OpenLine::Marked) {
+        mark.openLine = ports_.tape.storedLines() - 1;
+        mark.openLineBytes = ports_.tape.line(mark.openLine).size();
+    }
+    return mark;
 }
 
 void Calculator::endStep(const StepMark& mark, Step step) {
@@ -182,7 +187,7 @@ void Calculator::replayStep(const Step& step, const live::Journal& from) {
             return;
         }
         case Step::Kind::Foreign: {
-            const StepMark mark = beginStep();
+            const StepMark mark = beginStep(OpenLine::Marked);
             ports_.tape.insertRichText(from.fragment(step));
             ports_.tape.restoreDefaultStyle();
             journalForeignLines(mark);

@@ -135,10 +135,7 @@ void MemoryTape::insertRichText(const RichText& text) {
 }
 
 RichText MemoryTape::richTextFrom(std::size_t first) const {
-    RichText out;
-    if (first < lines_.paragraphCount())
-        appendParagraphs(out, lines_, first, lines_.paragraphCount() - first, true);
-    return out;
+    return paragraphsFrom(lines_, first);
 }
 
 void MemoryTape::replaceLines(std::size_t first, std::size_t count, const RichText& lines,

@@ -5,10 +5,13 @@
 namespace zumbrel::tape {
 
 RichText Tape::richTextFrom(std::size_t first) const {
-    const RichText all = richText();
+    return paragraphsFrom(richText(), first);
+}
+
+RichText paragraphsFrom(const RichText& text, std::size_t first) {
     RichText out;
-    if (first < all.paragraphCount())
-        appendParagraphs(out, all, first, all.paragraphCount() - first, true);
+    if (first < text.paragraphCount())
+        appendParagraphs(out, text, first, text.paragraphCount() - first, true);
     return out;
 }
 

@@ -75,6 +75,9 @@ class Tape {
     virtual void setEditMode(bool on) = 0;
 };
 
+// Paragraphs [first, end) of a text: what richTextFrom gives.
+RichText paragraphsFrom(const RichText& text, std::size_t first);
+
 // replaceLines on a whole copy of the tape: for tapes that have nothing faster.
 RichText withLinesReplaced(const RichText& tape, std::size_t first, std::size_t count,
                            const RichText& lines, std::size_t from, std::size_t fromCount);
