@@ -47,8 +47,10 @@ void checkShown(const zumbrel::HeadlessCalculator& h, char ds) {
     // A message may quote what the user wrote (« 1e9 »): that is no number of ours.
     std::string status = h.status.text();
     for (auto open = status.find("«"); open != std::string::npos; open = status.find("«")) {
-        const auto close = status.find("»", open);
-        status.erase(open, close == std::string::npos ? std::string::npos : close - open + 2);
+        // The text quoted may hold a » of its own: the quote ends at the last one.
+        const auto close = status.rfind("»");
+        status.erase(open, close == std::string::npos || close < open ? std::string::npos
+                                                                      : close - open + 2);
     }
     if (printsNonNumber(status)) fail("status", h.status.text());
 }
