@@ -14,7 +14,7 @@
 
 #include "gui/app/composition.h"
 #include "gui/keypad/keypad_window.h"
-#include "gui/ui/fonts.h"
+#include "gui/ui/program_looks.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         window->installEventFilter(&probe);
         window->show();
     } else {
-        zumbrel::gui::installFontSubstitutes();  // as the program does before its windows
+        zumbrel::gui::installProgramLooks();  // as the program does before its windows
         auto* keypad = new zumbrel::gui::KeypadWindow(zumbrel::gui::composeFeatures);
         keypad->installEventFilter(&probe);
         keypad->show();

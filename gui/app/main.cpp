@@ -19,7 +19,7 @@
 #include "gui/net/network_services.h"
 #include "gui/tape/tape_recovery.h"
 #include "gui/tape/tape_window.h"
-#include "gui/ui/fonts.h"
+#include "gui/ui/program_looks.h"
 #include "gui/ui/user_folders.h"
 
 namespace {
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     zumbrel::gui::SingleInstance instance;
     if (!instance.becomePrimary()) return 0;
 
-    zumbrel::gui::installFontSubstitutes();
+    zumbrel::gui::installProgramLooks();
     const char ds = QLocale::system().decimalPoint() == QStringLiteral(".") ? '.' : ',';
 
     zumbrel::gui::Session session(QApplication::applicationDirPath().toStdString(),

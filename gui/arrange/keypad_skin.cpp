@@ -34,8 +34,10 @@ QImage KeypadSkin::picture() const {
 }
 
 QRegion KeypadSkin::shape() const {
+    const QImage& own = compact_ ? small_ : full_;
+    if (own.isNull()) return artwork::keypadSkinShape(pictureSize()).translated(kOrigin);
     const QBitmap mask = QBitmap::fromImage(
-        picture().createMaskFromColor(artwork::kTransparentKey, Qt::MaskInColor), Qt::MonoOnly);
+        own.createMaskFromColor(artwork::kTransparentKey, Qt::MaskInColor), Qt::MonoOnly);
     return QRegion(mask).translated(kOrigin);
 }
 

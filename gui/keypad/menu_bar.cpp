@@ -9,6 +9,7 @@
 
 #include "core/config/language.h"
 #include "gui/ui/accessibility.h"
+#include "gui/ui/fonts.h"
 #include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
@@ -25,7 +26,7 @@ MenuButton::MenuButton(const QString& caption, QMenu* menu, QWidget* parent)
     setAccessibleParent(*menu, this);
     setFlat(true);
     setFocusPolicy(Qt::TabFocus);
-    QFont f("Arial");
+    QFont f(installedFamily(QStringLiteral("Arial")));
     f.setPixelSize(16);
     setFont(f);
     setFixedHeight(22);

@@ -1,5 +1,6 @@
 #include "gui/tape/document_tape.h"
 
+#include "gui/ui/fonts.h"
 #include "gui/ui/qt_ports.h"
 
 #include <QTextBlock>
@@ -175,12 +176,15 @@ void DocumentTape::clear() {
     QTextCursor(doc_).setBlockFormat(blockFormat(tape::Align::Right));
 }
 
-void DocumentTape::defaultChanged() {
-    const tape::TextStyle& style = default_;
-    QFont f(qs(style.fontName));
+QFont DocumentTape::defaultFont(const tape::TextStyle& style) {
+    QFont f(installedFamily(qs(style.fontName)));
     f.setPointSizeF(style.sizePt());
     f.setStyleHint(QFont::Monospace);
-    doc_->setDefaultFont(f);
+    return f;
+}
+
+void DocumentTape::defaultChanged() {
+    doc_->setDefaultFont(defaultFont(default_));
 }
 
 void DocumentTape::highlightOpenLine(Color background) {

@@ -75,6 +75,8 @@ class DocumentTape final : public tape::TypingStyleTape {
 
     static QTextCharFormat toFormat(const tape::TextStyle& style);
     static tape::TextStyle fromFormat(const QTextCharFormat& format);
+    // The font of a tape in that style where no line says otherwise (the empty tape's).
+    static QFont defaultFont(const tape::TextStyle& style);
 
   private:
     void typingChanged() override { typingFormat_ = toFormat(typing_); }

@@ -145,8 +145,8 @@ void HeaderFooterEditor::buildToolbar() {
         const char* french;
         QKeySequence keys;
         std::function<void()> run;
-        QIcon icon;
-        QString hintEnd;
+        QIcon icon = {};
+        QString hintEnd = {};
     };
     const Def defs[] = {
         {"OpenBtn", "OPEN_O", "Ouvrir", QKeySequence::Open,

@@ -383,9 +383,7 @@ void TapeWindow::resizeEvent(QResizeEvent*) {
 }
 
 int TapeWindow::designWidth() const {
-    const tape::TextStyle look = tape_->defaultStyle();
-    QFont font(qs(look.fontName));
-    font.setPointSizeF(look.sizePt());
+    const QFont font = DocumentTape::defaultFont(tape_->defaultStyle());
     const int text =
         QFontMetrics(font).horizontalAdvance(QString(kLongestLineCharacters, QLatin1Char('0')));
     // The view sits 7 pixels from the left and 24 from the right; the document has its margins

@@ -3,6 +3,8 @@
 #include <QHash>
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include <QIconEngine>
 #include <QLinearGradient>
@@ -125,6 +127,19 @@ void paintGlyph(QPainter& p, Glyph g) {
             p.drawPolygon(QPolygonF({QPointF(-3, 6), QPointF(3, 6), QPointF(0, 10)}));
             p.restore();
             break;
+        case Glyph::MoreToolsRight:
+        case Glyph::MoreToolsDown: {  // two chevrons: the tools that did not fit
+            p.save();
+            if (g == Glyph::MoreToolsDown) {
+                p.translate(24, 0);
+                p.rotate(90);
+            }
+            p.setPen(QPen(kInk, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            for (const qreal x : {5.0, 12.0})
+                p.drawPolyline(QPolygonF({QPointF(x, 6), QPointF(x + 6, 12), QPointF(x, 18)}));
+            p.restore();
+            break;
+        }
         case Glyph::Info:
             p.setBrush(QColor(60, 110, 210));
             p.setPen(Qt::NoPen);
@@ -294,12 +309,68 @@ QPainterPath skinOutline(const QRectF& r, qreal corner, bool chamfered) {
     return path;
 }
 
+qreal cornerRadius(QSize size, const SkinTheme& theme) {
+    return std::min<qreal>(theme.radius, size.height() / 4.0);
+}
+
+// The rows' runs of set bytes, as rectangles; rows with the same runs share one rectangle.
+QRegion regionOfSetBytes(const QImage& cover) {
+    std::vector<QRect> rects;
+    std::size_t bandStart = 0;  // the first rectangle of the band above
+    std::vector<QRect> row;
+    const int width = cover.width();
+    for (int y = 0; y < cover.height(); ++y) {
+        const uchar* const line = cover.constScanLine(y);
+        const uchar* const end = line + width;
+        row.clear();
+        for (const uchar* at = line; at != end;) {
+            const uchar* const from = std::find_if(at, end, [](uchar c) { return c != 0; });
+            if (from == end) break;
+            const auto* const to = static_cast<const uchar*>(
+                std::memchr(from, 0, static_cast<std::size_t>(end - from)));
+            at = to ? to : end;
+            row.emplace_back(static_cast<int>(from - line), y, static_cast<int>(at - from), 1);
+        }
+        const std::size_t band = rects.size() - bandStart;
+        const bool sameAsAbove =
+            band == row.size() && band > 0 && rects[bandStart].bottom() == y - 1 &&
+            std::equal(row.begin(), row.end(),
+                       rects.begin() + static_cast<std::ptrdiff_t>(bandStart),
+                       [](const QRect& a, const QRect& b) {
+                           return a.left() == b.left() && a.right() == b.right();
+                       });
+        if (sameAsAbove) {
+            for (std::size_t i = bandStart; i < rects.size(); ++i)
+                rects[i].setBottom(y);
+        } else {
+            bandStart = rects.size();
+            rects.insert(rects.end(), row.begin(), row.end());
+        }
+    }
+    QRegion region;
+    region.setRects(rects.data(), static_cast<int>(rects.size()));
+    return region;
+}
+
 }  // namespace
+
+QRegion keypadSkinShape(QSize size, const SkinTheme& theme) {
+    // The body's fill as the skin paints it, one byte a pixel instead of a whole picture.
+    QImage cover(size, QImage::Format_Alpha8);
+    cover.fill(0);
+    QPainter p(&cover);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawPath(
+        skinOutline(QRectF(QPointF(0, 0), size), cornerRadius(size, theme), theme.chamfered));
+    p.end();
+    return regionOfSetBytes(cover);
+}
 
 void paintKeypadSkin(QPainter& p, QSize size, const SkinTheme& theme) {
     // No antialiasing on the outline: a half-blended pixel would be neither skin nor hole.
     const QRectF body(0, 0, size.width(), size.height());
-    const qreal r = std::min<qreal>(theme.radius, size.height() / 4.0);
+    const qreal r = cornerRadius(size, theme);
     QLinearGradient grad(0, 0, 0, size.height());
     grad.setColorAt(0.0, theme.top);
     grad.setColorAt(0.5, theme.middle);

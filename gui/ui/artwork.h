@@ -5,6 +5,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QRegion>
 
 class QPainter;
 
@@ -36,6 +37,8 @@ QImage keypadSkin(QSize size = kKeypadSkinSize, const SkinTheme& theme = builtIn
 // The same skin painted straight onto a device (at its origin), without keeping a picture.
 void paintKeypadSkin(QPainter& p, QSize size = kKeypadSkinSize,
                      const SkinTheme& theme = builtInTheme());
+// What of that skin is not fuchsia, without painting the picture.
+QRegion keypadSkinShape(QSize size = kKeypadSkinSize, const SkinTheme& theme = builtInTheme());
 
 enum class Glyph {
     NewTape,
@@ -59,7 +62,9 @@ enum class Glyph {
     VoiceManSilentKeys,
     VoiceWomanSilentKeys,
     SoundClick,
-    SoundNone
+    SoundNone,
+    MoreToolsRight,  // a toolbar's button for the tools it has no room for
+    MoreToolsDown
 };
 
 // Toolbar and keypad glyphs, painted at the size asked for, so they stay crisp at any scale.

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "gui/ui/fonts.h"
+#include "gui/ui/program_looks.h"
 
 int main(int argc, char** argv) {
     // One 1920 x 1080 screen, unless ZUMBREL_TEST_SCREENS names another layout (small: one
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
     QApplication app(argc, argv);
-    zumbrel::gui::installFontSubstitutes();  // as the program does before its windows
+    zumbrel::gui::installProgramLooks();  // as the program does before its windows
     testing::InitGoogleTest(&argc, argv);
     QTimer watchdog;
     watchdog.setInterval(100);

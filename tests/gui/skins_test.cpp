@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QBitmap>
 #include <QListWidget>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 #include "gui/arrange/skins.h"
 #include "gui/arrange/window_arranger.h"
 #include "gui/keypad/status_line.h"
+#include "gui/ui/artwork.h"
 #include "keypad_fixture.h"
 
 namespace zumbrel::gui {
@@ -46,6 +48,27 @@ class Skins : public KeypadFixture {
     QTemporaryDir app;
     QTemporaryDir data;
 };
+
+// The window's outline of a painted skin is worked out without painting the picture; it
+// must be exactly what is not fuchsia in the picture, corner pixel for corner pixel.
+TEST(PaintedSkinShape, is_what_the_painted_picture_leaves_of_the_fuchsia) {
+    const std::pair<const char*, artwork::SkinTheme> themes[] = {
+        {"blue", artwork::builtInTheme()}, {"graphite", artwork::graphiteTheme()}};
+    for (const auto& [name, theme] : themes) {
+        for (const QSize size : {artwork::kKeypadSkinSize, artwork::kCompactSkinSize, QSize(97, 61),
+                                 QSize(626 * 3 / 2, 560 * 3 / 2)}) {
+            const QImage painted = artwork::keypadSkin(size, theme);
+            const QRegion expected(QBitmap::fromImage(
+                painted.createMaskFromColor(artwork::kTransparentKey, Qt::MaskInColor)));
+            const QRegion shape = artwork::keypadSkinShape(size, theme);
+            EXPECT_TRUE(shape.xored(expected).isEmpty())
+                << name << " " << size.width() << "x" << size.height() << ": "
+                << shape.xored(expected).rectCount() << " rectangles differ";
+            EXPECT_FALSE(shape.contains(QPoint(0, 0)));
+            EXPECT_TRUE(shape.contains(QPoint(size.width() / 2, size.height() / 2)));
+        }
+    }
+}
 
 TEST_F(Skins, a_skin_folder_is_found_without_regard_to_case_and_put_on_the_keypad) {
     makeSkin(app.filePath("resources/SKINS/Vert"), "SKINKEYBOARD.PNG", kGreen);
