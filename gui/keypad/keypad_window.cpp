@@ -81,8 +81,6 @@ KeypadWindow::KeypadWindow(const std::function<void(KeypadWindow&)>& compose, QW
     setAttribute(Qt::WA_TranslucentBackground, false);
     setFixedSize(skin_.windowSize());
     setFocusPolicy(Qt::StrongFocus);
-    setWindowIcon(artwork::icon(artwork::Glyph::AppIcon));
-    tape_->setWindowIcon(windowIcon());  // a window of its own: its own icon too
 
     panelClavier_ = new RoundedPanel(this, Qt::white, QColor(190, 200, 225), 18);
     panelClavier_->setObjectName("PanelClavier");
@@ -161,6 +159,17 @@ void KeypadWindow::skinChanged() {
 void KeypadWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     skin_.paint(p);
+    if (!firstPainted_) {
+        firstPainted_ = true;
+        QTimer::singleShot(0, this, [this] { giveWindowIcons(); });
+    }
+}
+
+// Once the keypad is on screen: the windows' icons, painted in four sizes up to 128 pixels
+// for the window manager.
+void KeypadWindow::giveWindowIcons() {
+    setWindowIcon(artwork::icon(artwork::Glyph::AppIcon));
+    tape_->setWindowIcon(windowIcon());  // a window of its own: its own icon too
 }
 
 void KeypadWindow::AdjustMenus() {

@@ -147,6 +147,7 @@ class KeypadWindow final : public QWidget {
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void giveWindowIcons();
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -198,6 +199,7 @@ class KeypadWindow final : public QWidget {
     bool resultReadAloud_ = false;  // the program's voice reads the result of this key
     int messagesShown_ = 0;         // the status line's message count the display last showed
     bool windowsShown_ = false;
+    bool firstPainted_ = false;
     int lang_ = 0;
     std::optional<char> letter_;
     std::string appFolder_;

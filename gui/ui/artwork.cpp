@@ -313,58 +313,74 @@ qreal cornerRadius(QSize size, const SkinTheme& theme) {
     return std::min<qreal>(theme.radius, size.height() / 4.0);
 }
 
-// The rows' runs of set bytes, as rectangles; rows with the same runs share one rectangle.
-QRegion regionOfSetBytes(const QImage& cover) {
-    std::vector<QRect> rects;
-    std::size_t bandStart = 0;  // the first rectangle of the band above
-    std::vector<QRect> row;
-    const int width = cover.width();
-    for (int y = 0; y < cover.height(); ++y) {
-        const uchar* const line = cover.constScanLine(y);
+// A region built row by row from runs of set bytes; rows with the same runs as the row above
+// widen that row's rectangles downwards instead of adding their own.
+class RegionRows {
+  public:
+    void addRow(int y, const uchar* line, int width) {
+        row_.clear();
         const uchar* const end = line + width;
-        row.clear();
         for (const uchar* at = line; at != end;) {
             const uchar* const from = std::find_if(at, end, [](uchar c) { return c != 0; });
             if (from == end) break;
             const auto* const to = static_cast<const uchar*>(
                 std::memchr(from, 0, static_cast<std::size_t>(end - from)));
             at = to ? to : end;
-            row.emplace_back(static_cast<int>(from - line), y, static_cast<int>(at - from), 1);
+            row_.emplace_back(static_cast<int>(from - line), y, static_cast<int>(at - from), 1);
         }
-        const std::size_t band = rects.size() - bandStart;
-        const bool sameAsAbove =
-            band == row.size() && band > 0 && rects[bandStart].bottom() == y - 1 &&
-            std::equal(row.begin(), row.end(),
-                       rects.begin() + static_cast<std::ptrdiff_t>(bandStart),
-                       [](const QRect& a, const QRect& b) {
-                           return a.left() == b.left() && a.right() == b.right();
-                       });
-        if (sameAsAbove) {
-            for (std::size_t i = bandStart; i < rects.size(); ++i)
-                rects[i].setBottom(y);
-        } else {
-            bandStart = rects.size();
-            rects.insert(rects.end(), row.begin(), row.end());
+        if (sameAsBandAbove(y)) {
+            for (std::size_t i = bandStart_; i < rects_.size(); ++i)
+                rects_[i].setBottom(y);
+            return;
         }
+        bandStart_ = rects_.size();
+        rects_.insert(rects_.end(), row_.begin(), row_.end());
     }
-    QRegion region;
-    region.setRects(rects.data(), static_cast<int>(rects.size()));
-    return region;
-}
+
+    QRegion region() const {
+        QRegion r;
+        r.setRects(rects_.data(), static_cast<int>(rects_.size()));
+        return r;
+    }
+
+  private:
+    bool sameAsBandAbove(int y) const {
+        const std::size_t band = rects_.size() - bandStart_;
+        return band == row_.size() && band > 0 && rects_[bandStart_].bottom() == y - 1 &&
+               std::equal(row_.begin(), row_.end(),
+                          rects_.begin() + static_cast<std::ptrdiff_t>(bandStart_),
+                          [](const QRect& a, const QRect& b) {
+                              return a.left() == b.left() && a.right() == b.right();
+                          });
+    }
+
+    std::vector<QRect> rects_;
+    std::vector<QRect> row_;
+    std::size_t bandStart_ = 0;  // the first rectangle of the last band
+};
 
 }  // namespace
 
 QRegion keypadSkinShape(QSize size, const SkinTheme& theme) {
-    // The body's fill as the skin paints it, one byte a pixel instead of a whole picture.
-    QImage cover(size, QImage::Format_Alpha8);
-    cover.fill(0);
-    QPainter p(&cover);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    p.drawPath(
-        skinOutline(QRectF(QPointF(0, 0), size), cornerRadius(size, theme), theme.chamfered));
-    p.end();
-    return regionOfSetBytes(cover);
+    // The body filled as the skin fills it, a strip of rows at a time into a few pages of one
+    // byte a pixel: a whole picture of the skin would cost far more to touch than to fill.
+    constexpr int kStrip = 16;
+    const QPainterPath body =
+        skinOutline(QRectF(QPointF(0, 0), size), cornerRadius(size, theme), theme.chamfered);
+    QImage strip(size.width(), kStrip, QImage::Format_Alpha8);
+    RegionRows rows;
+    for (int top = 0; top < size.height(); top += kStrip) {
+        strip.fill(0);
+        QPainter p(&strip);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        p.translate(0, -top);
+        p.drawPath(body);
+        p.end();
+        for (int y = top; y < std::min(top + kStrip, size.height()); ++y)
+            rows.addRow(y, strip.constScanLine(y - top), size.width());
+    }
+    return rows.region();
 }
 
 void paintKeypadSkin(QPainter& p, QSize size, const SkinTheme& theme) {

@@ -63,5 +63,22 @@ TEST(FirstPicture, the_keypad_and_the_tape_look_as_they_did_before_the_start_was
     expectAsKept(pictureOf(keypad.tapeWindow()), QStringLiteral("first_tape.png"));
 }
 
+// The icons for the window manager are painted once the keypad is on screen; both windows
+// get the program's own.
+TEST(FirstPicture, both_windows_get_the_programs_icon_once_the_keypad_shows) {
+    KeypadWindow keypad(composeFeatures);
+    keypad.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
+    for (int i = 0; i < 50 && keypad.tapeWindow().windowIcon().isNull(); ++i)
+        QTest::qWait(10);
+    for (QWidget* w :
+         {static_cast<QWidget*>(&keypad), static_cast<QWidget*>(&keypad.tapeWindow())}) {
+        const QImage icon = w->windowIcon().pixmap(32, 32).toImage();
+        ASSERT_FALSE(icon.isNull()) << w->objectName().toStdString();
+        EXPECT_EQ(icon.size(), QSize(32, 32));
+        EXPECT_NE(qAlpha(icon.pixel(16, 16)), 0) << "the icon is painted in its middle";
+    }
+}
+
 }  // namespace
 }  // namespace zumbrel::gui
