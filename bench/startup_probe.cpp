@@ -1,6 +1,8 @@
 // Starts either Zumbrel's keypad window or a plain Qt window of comparable weight (a main
 // window with a rich-text edit and 20 buttons), prints "shown" when the window is first
 // painted, and its resident memory one second later. bench/startup.py compares the two.
+// --baseline-area gives the plain window the keypad's size and adds an empty window of the
+// tape's: the same pixels to fill and to keep, to tell them from the program's own work.
 
 #include <QApplication>
 #include <QFile>
@@ -50,7 +52,8 @@ class FirstPaint final : public QObject {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     FirstPaint probe;
-    const bool baseline = argc > 1 && std::strcmp(argv[1], "--baseline") == 0;
+    const bool sameArea = argc > 1 && std::strcmp(argv[1], "--baseline-area") == 0;
+    const bool baseline = sameArea || (argc > 1 && std::strcmp(argv[1], "--baseline") == 0);
     if (baseline) {
         auto* window = new QMainWindow;
         auto* central = new QWidget;
@@ -60,6 +63,13 @@ int main(int argc, char** argv) {
             grid->addWidget(new QPushButton(QString::number(i)), 1 + i / 5, i % 5);
         window->setCentralWidget(central);
         window->installEventFilter(&probe);
+        if (sameArea) {
+            // The keypad's window and the tape window as Zumbrel opens them.
+            window->setFixedSize(650, 577);
+            auto* second = new QWidget;
+            second->resize(671, 544);
+            second->show();
+        }
         window->show();
     } else {
         zumbrel::gui::installProgramLooks();  // as the program does before its windows
