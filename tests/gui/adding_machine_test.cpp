@@ -166,7 +166,7 @@ TEST_F(AddingMachine, the_key_row_presses_the_edit_menu_items_and_is_named_after
 class MarginKeysInEveryLanguage : public TranslatedKeypadFixture {};
 
 // Each language's captions of the margin keys, and a long amount waiting under them, are
-// drawn whole inside their key.
+// drawn whole inside their key, in the largest size that fits.
 TEST_F(MarginKeysInEveryLanguage, the_captions_and_a_waiting_amount_fit_their_keys) {
     for (int lang = 1; lang <= 8; ++lang) {
         keypad->chooseLanguage(lang, false);
@@ -182,6 +182,16 @@ TEST_F(MarginKeysInEveryLanguage, the_captions_and_a_waiting_amount_fit_their_ke
                         << "language " << lang << ", " << name << ": " << line.toStdString();
                 EXPECT_LE(m.lineSpacing() * lines.size(), key->height() - 2)
                     << "language " << lang << ", " << name;
+                // and in the largest size that does
+                QFont larger = key->font();
+                larger.setPixelSize(larger.pixelSize() + 1);
+                const QFontMetrics l(larger);
+                bool fitsLarger =
+                    larger.pixelSize() <= 13 && l.lineSpacing() * lines.size() <= key->height() - 2;
+                for (const QString& line : lines)
+                    fitsLarger = fitsLarger && l.horizontalAdvance(line) <= key->width() - 6;
+                EXPECT_FALSE(fitsLarger) << "language " << lang << ", " << name << " could be "
+                                         << larger.pixelSize() << " pixels";
             }
         }
     }

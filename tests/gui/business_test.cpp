@@ -158,6 +158,34 @@ TEST_F(Business, english_captions_and_hints) {
     EXPECT_EQ(keypad->findChild<QWidget*>("btnNbrGold")->accessibleName(), "Golden number");
 }
 
+// In every language each business caption is drawn in the largest size from 14 pixels down
+// to 10 that fits its button, or in 9 when none does.
+TEST_F(Business, captions_take_the_largest_size_that_fits_in_every_language) {
+    for (int lang = 1; lang <= 8; ++lang) {
+        keypad->chooseLanguage(lang, false);
+        for (const char* name : {"btnTVAPlus", "btnTVAMoins", "BtnCAResteAE", "BtnChargesAE",
+                                 "btnEuroToFranc", "btnFrancToEuro"}) {
+            auto* b = keypad->findChild<QPushButton*>(name);
+            const auto width = [&](int size) {
+                QFont f = b->font();
+                f.setPixelSize(size);
+                return QFontMetrics(f).horizontalAdvance(b->text());
+            };
+            const int size = b->font().pixelSize();
+            const int room = b->width() - 10;
+            ASSERT_GE(size, 9);
+            ASSERT_LE(size, 14);
+            if (size > 9) {
+                EXPECT_LE(width(size), room) << "language " << lang << ", " << name;
+            }
+            if (size < 14) {
+                EXPECT_GT(width(size + 1), room)
+                    << "language " << lang << ", " << name << " could be " << size + 1;
+            }
+        }
+    }
+}
+
 TEST_F(Business, the_currency_panel_shows_the_rate_the_conversion_uses) {
     EXPECT_EQ(panel("pnlEuro")->text(), "6,55957");
     type("100");
