@@ -31,29 +31,42 @@ constexpr Message kSkinNotRead{"MSG_SKIN_NOT_READ",
 // The least opacity a window takes: below it a window could no longer be found.
 constexpr int kLeastOpacity = 100;
 
-arrange::Box frameBox(const QWidget& w) {
-    const QRect f = w.frameGeometry();
-    return {f.x(), f.y(), f.width(), f.height()};
+arrange::Box boxOf(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
 }
 
-enum class Size { Kept, OfFrame, OfClient };
+arrange::Box frameBox(const QWidget& w) {
+    return boxOf(w.frameGeometry());
+}
+
+// What the window manager adds around a window's inside (title bar, borders).
+QMargins frameMargins(const QWidget& w) {
+    const QRect f = w.frameGeometry();
+    const QRect g = w.geometry();
+    return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
+}
+
+using Size = WindowArranger::Size;
 
 // Moves a window so that its frame, title bar included, stands at the box, and sizes it.
-void placeFrame(QWidget& w, const arrange::Box& b, Size size) {
-    const QSize frameExtra = w.frameGeometry().size() - w.geometry().size();
-    w.move(b.left, b.top);
+// A window hidden after it was on screen has lost its frame, and Qt then takes a position for
+// its inside: `hiddenFrame`, the frame it had, puts the inside where that frame leaves it.
+void placeFrame(QWidget& w, const arrange::Box& b, Size size, const QMargins& hiddenFrame = {}) {
+    const bool frameLost = !w.isVisible() && frameMargins(w).isNull() && !hiddenFrame.isNull();
+    const QMargins m = frameLost ? hiddenFrame : frameMargins(w);
+    if (frameLost)
+        w.move(b.left + m.left(), b.top + m.top());
+    else
+        w.move(b.left, b.top);
     if (size == Size::OfFrame)
-        w.resize(b.width - frameExtra.width(), b.height - frameExtra.height());
+        w.resize(b.width - m.left() - m.right(), b.height - m.top() - m.bottom());
     if (size == Size::OfClient) w.resize(b.width, b.height);
 }
 
 // The settings keep a window's frame position and the size of its inside: the frame's size
 // is known only once the window is on screen, and a size read back must not grow each run.
-arrange::Box settingsBox(const QWidget& w, const QRect& inside) {
-    const QRect f = w.frameGeometry();
-    const QRect g = w.geometry();
-    return {inside.x() - (g.x() - f.x()), inside.y() - (g.y() - f.y()), inside.width(),
-            inside.height()};
+arrange::Box settingsBox(const QRect& inside, const QMargins& frame) {
+    return {inside.x() - frame.left(), inside.y() - frame.top(), inside.width(), inside.height()};
 }
 
 void setStaysOnTop(QWidget& w, bool on) {
@@ -174,7 +187,32 @@ void WindowArranger::syncMenus() {
 }
 
 arrange::Windows WindowArranger::windows() const {
-    return {frameBox(keypad_), frameBox(tape_)};
+    return {frameBox(keypad_), tapeFrameBox()};
+}
+
+// A hidden window has no frame, and the window manager may have moved its inside to where
+// the frame was: a hidden tape stands where its frame stood when it was hidden, or was last
+// placed since.
+arrange::Box WindowArranger::tapeFrameBox() const {
+    if (!tape_.isVisible() && hiddenTapeFrame_) return *hiddenTapeFrame_;
+    return frameBox(tape_);
+}
+
+// The frame of the tape in its normal state. Once hidden, a window may have no frame at all.
+void WindowArranger::rememberTapeFrame() {
+    if (tape_.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) return;
+    const QMargins m = frameMargins(tape_);
+    if (tape_.isVisible() || !m.isNull()) tapeFrame_ = m;
+}
+
+void WindowArranger::placeTape(const arrange::Box& frame, Size size) {
+    placeFrame(tape_, frame, size, tapeFrame_);
+    if (tape_.isVisible() || !hiddenTapeFrame_) return;
+    hiddenTapeFrame_ = frame;
+    if (size == Size::OfClient) {
+        hiddenTapeFrame_->width += tapeFrame_.left() + tapeFrame_.right();
+        hiddenTapeFrame_->height += tapeFrame_.top() + tapeFrame_.bottom();
+    }
 }
 
 arrange::Screens WindowArranger::screens() const {
@@ -199,8 +237,12 @@ void WindowArranger::apply(const arrange::Change& change) {
     if (change.beep) QApplication::beep();
     placing_ = true;
     if (change.keypad) placeFrame(keypad_, *change.keypad, Size::Kept);
-    if (change.tape && !change.maximizeTape) placeFrame(tape_, *change.tape, Size::OfFrame);
-    if (change.tapeVisible == false) tape_.hide();
+    if (change.tape && !change.maximizeTape) placeTape(*change.tape, Size::OfFrame);
+    if (change.tapeVisible == false && tape_.isVisible()) {
+        rememberTapeFrame();
+        hiddenTapeFrame_ = frameBox(tape_);
+        tape_.hide();
+    }
     if (change.tapeVisible == true) {
         if (change.maximizeTape) {
             tape_.move(change.tape->left, change.tape->top);
@@ -278,14 +320,13 @@ bool WindowArranger::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &keypad_ && type == QEvent::Move && !keypad_.isMinimized()) {
         // The magnet: the tape follows each move of the keypad reported by the system.
         const arrange::Box at = frameBox(keypad_);
-        if (const auto tape = arrangement_.keypadMoved(at.topLeft(), frameBox(tape_))) {
+        if (const auto tape = arrangement_.keypadMoved(at.topLeft(), tapeFrameBox())) {
             placing_ = true;
-            placeFrame(tape_, *tape, Size::Kept);
+            placeTape(*tape, Size::Kept);
             placing_ = false;
         }
-    } else if (watched == &tape_ && (type == QEvent::Move || type == QEvent::Resize) &&
-               !(tape_.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) {
-        tapeFrameOffset_ = tape_.geometry().topLeft() - tape_.frameGeometry().topLeft();
+    } else if (watched == &tape_ && (type == QEvent::Move || type == QEvent::Resize)) {
+        rememberTapeFrame();
     } else if (type == QEvent::WindowStateChange && !placing_ && p_.windowsShown()) {
         const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
         if (watched == &tape_) tapeStateChanged(before);
@@ -304,15 +345,13 @@ void WindowArranger::tapeStateChanged(Qt::WindowStates before) {
         if (keypad_.isMinimized()) keypad_.showNormal();
     } else if ((now & Qt::WindowMaximized) && !(before & Qt::WindowMaximized)) {
         const QRect normal = tape_.normalGeometry();
-        arrangement_.tapeMaximizing({normal.x() - tapeFrameOffset_.x(),
-                                     normal.y() - tapeFrameOffset_.y(), normal.width(),
-                                     normal.height()});
+        arrangement_.tapeMaximizing(settingsBox(normal, tapeFrame_));
     } else if (!(now & Qt::WindowMaximized) && (before & Qt::WindowMaximized)) {
         // After the system has put the window back in its normal state.
         if (const auto normal = arrangement_.tapeRestoring()) {
             QTimer::singleShot(0, this, [this, box = *normal] {
                 placing_ = true;
-                placeFrame(tape_, box, Size::OfClient);
+                placeTape(box, Size::OfClient);
                 placing_ = false;
             });
         }
@@ -423,10 +462,21 @@ void WindowArranger::setOpacityValue(bool keypad, int position) {
 void WindowArranger::savePlacements(config::ProfileFile& file) const {
     const arrange::Box keypad = frameBox(keypad_);
     config::SaveFormPlacement(file, {keypad.left, keypad.top});
-    const arrange::Box tape = settingsBox(
-        tape_, tape_.normalGeometry().isValid() ? tape_.normalGeometry() : tape_.geometry());
+    const arrange::Box tape = tapeSettingsBox();
     const bool maximized = tape_.isMaximized() || arrangement_.flags().tapeMaximized;
     config::SaveRibbonPlacement(file, {maximized, {tape.left, tape.top, tape.width, tape.height}});
+}
+
+// The tape's frame position and the size of its inside, as the settings keep them.
+arrange::Box WindowArranger::tapeSettingsBox() const {
+    if (!tape_.isVisible() && hiddenTapeFrame_) {
+        arrange::Box b = *hiddenTapeFrame_;
+        b.width -= tapeFrame_.left() + tapeFrame_.right();
+        b.height -= tapeFrame_.top() + tapeFrame_.bottom();
+        return b;
+    }
+    return settingsBox(tape_.normalGeometry().isValid() ? tape_.normalGeometry() : tape_.geometry(),
+                       tapeFrame_.isNull() ? frameMargins(tape_) : tapeFrame_);
 }
 
 bool WindowArranger::placeAtStart(const config::ProfileFile& file, const config::Settings& s) {
@@ -449,7 +499,7 @@ bool WindowArranger::placeAtStart(const config::ProfileFile& file, const config:
     const arrange::StartPlacement p = arrangement_.start(in, screens());
     placing_ = true;
     placeFrame(keypad_, p.windows.keypad, Size::Kept);
-    placeFrame(tape_, p.windows.tape, Size::OfClient);
+    placeTape(p.windows.tape, Size::OfClient);
     if (p.tapeMaximized) tape_.setWindowState(Qt::WindowMaximized);
     placing_ = false;
     syncMenus();

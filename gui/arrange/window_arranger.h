@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QMargins>
 #include <QObject>
-#include <QPoint>
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/arrange/arrangement.h"
@@ -87,6 +88,9 @@ class WindowArranger final : public QObject {
     const Translator& texts() const { return p_.texts; }
     std::string appFolder() const { return p_.appFolder(); }
 
+    // What a placing does to a window's size.
+    enum class Size { Kept, OfFrame, OfClient };
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -98,6 +102,10 @@ class WindowArranger final : public QObject {
     void syncMenus();
     bool tapeCommandsAllowed() const;
     arrange::Windows windows() const;
+    arrange::Box tapeFrameBox() const;
+    arrange::Box tapeSettingsBox() const;
+    void placeTape(const arrange::Box& frame, Size size);
+    void rememberTapeFrame();
     arrange::Screens screens() const;
     void tapeStateChanged(Qt::WindowStates before);
     void keypadStateChanged(Qt::WindowStates before);
@@ -108,8 +116,9 @@ class WindowArranger final : public QObject {
     QWidget& keypad_;
     QWidget& tape_;
     arrange::Arrangement arrangement_;
-    QPoint tapeFrameOffset_;  // the tape's inside from its frame's corner, while it is normal
-    bool placing_ = false;    // a state change made here, not by the user
+    QMargins tapeFrame_;  // the tape's frame around its inside, as last seen on screen and normal
+    std::optional<arrange::Box> hiddenTapeFrame_;  // where a tape hidden here stands
+    bool placing_ = false;                         // a state change made here, not by the user
     QString appFolder_;
     QString userDataFolder_;
     // KeyboardAlphaBlendBool/Value and RibbonAlphaBlendBool/Value, as the settings hold them.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -138,6 +139,21 @@ TEST_F(Arrange, a_hidden_tape_is_really_hidden_and_comes_back_beside_the_keypad)
     EXPECT_TRUE(item(*keypad, "mItemHideRibbon")->isVisible());
 }
 
+// A window manager may put a hidden window's inside where its frame stood (Openbox does):
+// shown again, the tape keeps the top of its frame, and with it its title bar on screen.
+TEST_F(Arrange, a_tape_shown_again_keeps_its_frames_top_wherever_the_system_left_its_inside) {
+    choose(*keypad, "mItemHideKeyboard");  // the compact keypad, in the upper left corner
+    const QRect before = tape().frameGeometry();
+    choose(*keypad, "mItemHideRibbon");
+    tape().setGeometry(QRect(before.topLeft(), tape().size()));  // as Openbox leaves it
+    QTest::qWait(20);
+    choose(*keypad, "mItemVisibleRibbon");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&tape()));
+    EXPECT_EQ(tape().frameGeometry().top(), before.top());
+    EXPECT_EQ(tape().frameGeometry().size(), before.size());
+    EXPECT_GT(tape().frameGeometry().left(), keypad->frameGeometry().right());
+}
+
 TEST_F(Arrange, stay_on_top_holds_both_windows_above_the_others) {
     choose(*keypad, "mItemAuDevant");
     EXPECT_TRUE(keypad->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -204,6 +220,35 @@ TEST(ArrangeSession, flags_and_the_compact_keypad_survive_a_restart) {
     EXPECT_TRUE(keypad.findChild<QAction*>("mItemVisibleRibbon")->isVisible());
     EXPECT_TRUE(keypad.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     keypad.close();
+}
+
+// A tape hidden at shut-down keeps, in the settings, the place it had on screen.
+TEST(ArrangeSession, a_hidden_tape_is_saved_where_it_stood) {
+    QTemporaryDir app;
+    const config::Environment env = programFolder(app);
+    Session session(app.path().toStdString(), env, ',');
+    KeypadWindow keypad(composeFeatures);
+    session.attach(keypad);
+    keypad.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
+    TapeWindow& tape = keypad.tapeWindow();
+    ASSERT_TRUE(eventually([&] { return tape.isVisible(); }));
+    const QRect frame = tape.frameGeometry();
+    const QSize inside = tape.size();
+    keypad.findChild<QAction*>("mItemHideRibbon")->trigger();
+    tape.setGeometry(QRect(frame.topLeft(), inside));  // as Openbox leaves it
+    QTest::qWait(20);
+    keypad.documents().modifiedWarn = false;
+    keypad.close();
+    QFile ini(app.filePath("Resources/System/Zumbrel.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray text = ini.readAll();
+    for (const QByteArray& kept :
+         {"Left=" + QByteArray::number(frame.left()), "Top=" + QByteArray::number(frame.top()),
+          "Width=" + QByteArray::number(inside.width()),
+          "Height=" + QByteArray::number(inside.height())})
+        EXPECT_TRUE(text.contains("\r\n" + kept + "\r\n")) << kept.toStdString() << "\n"
+                                                           << text.toStdString();
 }
 
 TEST(ArrangeSession, an_opacity_below_100_is_raised_but_the_file_keeps_it) {
