@@ -191,27 +191,35 @@ TEST_F(Arrange, maximising_the_tape_releases_the_magnet_and_the_placing_commands
         << "x" << normal.height();
 }
 
-TEST(ArrangeSession, flags_and_the_compact_keypad_survive_a_restart) {
-    QTemporaryDir app;
-    const config::Environment env = programFolder(app);
-    {
-        Session session(app.path().toStdString(), env, ',');
-        KeypadWindow keypad(composeFeatures);
+// The program started from its folder: the settings read, the keypad on screen.
+struct StartedProgram {
+    explicit StartedProgram(const QTemporaryDir& app)
+        : env(programFolder(app)), session(app.path().toStdString(), env, ',') {
         session.attach(keypad);
         keypad.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
-        for (const char* name :
-             {"mItemMagnet", "mItemAuDevant", "mItemHideKeyboard", "mItemHideRibbon"})
-            keypad.findChild<QAction*>(name)->trigger();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&keypad));
+    }
+    void close() {
         keypad.documents().modifiedWarn = false;
         keypad.close();
     }
-    Session session(app.path().toStdString(), env, ',');
-    EXPECT_TRUE(session.settings().magnet);
-    KeypadWindow keypad(composeFeatures);
-    session.attach(keypad);
-    keypad.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
+    config::Environment env;
+    Session session;
+    KeypadWindow keypad{composeFeatures};
+};
+
+TEST(ArrangeSession, flags_and_the_compact_keypad_survive_a_restart) {
+    QTemporaryDir app;
+    {
+        StartedProgram first(app);
+        for (const char* name :
+             {"mItemMagnet", "mItemAuDevant", "mItemHideKeyboard", "mItemHideRibbon"})
+            first.keypad.findChild<QAction*>(name)->trigger();
+        first.close();
+    }
+    StartedProgram again(app);
+    EXPECT_TRUE(again.session.settings().magnet);
+    KeypadWindow& keypad = again.keypad;
     QTest::qWait(50);
     const arrange::Flags& f = WindowArranger::of(keypad)->flags();
     EXPECT_TRUE(f.magnet && f.stayOnTop && f.keyboardHidden && f.tapeHidden);
@@ -219,27 +227,21 @@ TEST(ArrangeSession, flags_and_the_compact_keypad_survive_a_restart) {
     EXPECT_FALSE(keypad.tapeWindow().isVisible());
     EXPECT_TRUE(keypad.findChild<QAction*>("mItemVisibleRibbon")->isVisible());
     EXPECT_TRUE(keypad.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    keypad.close();
+    again.close();
 }
 
 // A tape hidden at shut-down keeps, in the settings, the place it had on screen.
 TEST(ArrangeSession, a_hidden_tape_is_saved_where_it_stood) {
     QTemporaryDir app;
-    const config::Environment env = programFolder(app);
-    Session session(app.path().toStdString(), env, ',');
-    KeypadWindow keypad(composeFeatures);
-    session.attach(keypad);
-    keypad.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
-    TapeWindow& tape = keypad.tapeWindow();
+    StartedProgram program(app);
+    TapeWindow& tape = program.keypad.tapeWindow();
     ASSERT_TRUE(eventually([&] { return tape.isVisible(); }));
     const QRect frame = tape.frameGeometry();
     const QSize inside = tape.size();
-    keypad.findChild<QAction*>("mItemHideRibbon")->trigger();
+    program.keypad.findChild<QAction*>("mItemHideRibbon")->trigger();
     tape.setGeometry(QRect(frame.topLeft(), inside));  // as Openbox leaves it
     QTest::qWait(20);
-    keypad.documents().modifiedWarn = false;
-    keypad.close();
+    program.close();
     QFile ini(app.filePath("Resources/System/Zumbrel.ini"));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     const QByteArray text = ini.readAll();
