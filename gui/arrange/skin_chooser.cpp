@@ -29,9 +29,20 @@ constexpr Message kHowTo{"SKINS_HOWTO",
                          "SkinSmall (400 × 156), en GIF ou en PNG ; le fuchsia est transparent."};
 constexpr QSize kPreview{140, 125};
 
+// The skin as the window shows it: see-through where the picture is fuchsia.
 QIcon preview(const QImage& picture) {
-    return QIcon(QPixmap::fromImage(
-        picture.scaled(kPreview, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    QImage seeThrough = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < seeThrough.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(seeThrough.scanLine(y));
+        for (int x = 0; x < seeThrough.width(); ++x) {
+            if (qRgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x])) == artwork::kTransparentKey)
+                line[x] = 0;
+        }
+    }
+    // Premultiplied, the smoothing blends no fuchsia into the edges.
+    return QIcon(
+        QPixmap::fromImage(seeThrough.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                               .scaled(kPreview, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 }  // namespace

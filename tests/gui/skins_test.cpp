@@ -167,6 +167,19 @@ TEST_F(Skins, the_skins_window_lists_the_skins_and_puts_the_chosen_one_on) {
     ASSERT_EQ(list->count(), 3);  // the built-in one, then by name
     EXPECT_EQ(list->item(1)->text(), "Autre");
     EXPECT_EQ(list->item(2)->text(), "Vert");
+    // The previews show through the fuchsia corners, as the window does, with no pink edge.
+    for (int row = 0; row < list->count(); ++row) {
+        const QImage preview = list->item(row)->icon().pixmap(140, 125).toImage().convertToFormat(
+            QImage::Format_ARGB32);
+        ASSERT_FALSE(preview.isNull()) << row;
+        EXPECT_EQ(qAlpha(preview.pixel(0, 0)), 0) << "row " << row;
+        for (int y = 0; y < preview.height(); ++y)
+            for (int x = 0; x < preview.width(); ++x) {
+                const QRgb p = preview.pixel(x, y);
+                ASSERT_FALSE(qAlpha(p) > 0 && qRed(p) > 200 && qBlue(p) > 200 && qGreen(p) < 60)
+                    << "fuchsia at " << x << ", " << y << " of row " << row;
+            }
+    }
     EXPECT_EQ(list->currentRow(), 0);
     list->setCurrentRow(2);
     chooser.useSelected();
