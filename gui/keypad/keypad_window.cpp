@@ -453,21 +453,30 @@ bool KeypadWindow::overHintedControl(QWidget* panel, QMouseEvent* event) const {
     return false;
 }
 
+// The windows take their places before the keypad first goes on screen: a window moved
+// while the system maps it can stand in one place while Qt believes it in another, and
+// open its menus there.
+void KeypadWindow::setVisible(bool visible) {
+    if (visible && !placed_) {
+        placed_ = true;
+        if (placeOnFirstShow)
+            showTapeAtStart_ = placeOnFirstShow(*this);
+        else
+            tape_->move(10, 10);
+    }
+    QWidget::setVisible(visible);
+}
+
 void KeypadWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (windowsShown_) return;
     windowsShown_ = true;
     tape_->setWindowsShown(true);
-    bool showTape = true;
-    if (placeOnFirstShow)
-        showTape = placeOnFirstShow(*this);
-    else
-        tape_->move(10, 10);
     documents_->keypadShown();
     activateWindow();
     setFocus();
     // The tape follows once the keypad is on screen, so the keypad shows at once.
-    if (!showTape) return;
+    if (!showTapeAtStart_) return;
     QTimer::singleShot(0, this, [this] {
         tape_->show();
         activateWindow();

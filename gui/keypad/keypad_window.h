@@ -140,6 +140,7 @@ class KeypadWindow final : public QWidget {
     // hidden), and the close.
     std::function<bool(KeypadWindow&)> placeOnFirstShow;
     std::function<void(KeypadWindow&)> onClosing;
+    void setVisible(bool visible) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -199,6 +200,8 @@ class KeypadWindow final : public QWidget {
     bool resultReadAloud_ = false;  // the program's voice reads the result of this key
     int messagesShown_ = 0;         // the status line's message count the display last showed
     bool windowsShown_ = false;
+    bool placed_ = false;  // the windows have their places from the settings
+    bool showTapeAtStart_ = true;
     bool firstPainted_ = false;
     int lang_ = 0;
     std::optional<char> letter_;

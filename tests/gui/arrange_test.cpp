@@ -256,6 +256,34 @@ TEST(ArrangeSession, a_hidden_tape_is_saved_where_it_stood) {
                                                            << text.toStdString();
 }
 
+// The keypad is at its place when it goes on screen. Moved while the system maps it, it
+// could stand in one place while Qt believed it in another, and open its menus there.
+TEST(ArrangeSession, the_keypad_is_at_its_saved_place_when_it_goes_on_screen) {
+    QTemporaryDir app;
+    const config::Environment env = programFolder(app);
+    QFile ini(app.filePath("Resources/System/Zumbrel.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[CONFIG]\r\nAlpha=1\r\nHideRibbon=1\r\n[FORM1]\r\nLeft=300\r\nTop=120\r\n");
+    ini.close();
+    Session session(app.path().toStdString(), env, ',');
+    KeypadWindow keypad(composeFeatures);
+    session.attach(keypad);
+    struct AtShow : QObject {
+        QPoint at{-1, -1};
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::Show) at = static_cast<QWidget*>(o)->pos();
+            return false;
+        }
+    } watcher;
+    keypad.installEventFilter(&watcher);
+    keypad.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&keypad));
+    EXPECT_EQ(watcher.at, QPoint(300, 120));
+    EXPECT_EQ(keypad.pos(), QPoint(300, 120));
+    keypad.documents().modifiedWarn = false;
+    keypad.close();
+}
+
 TEST(ArrangeSession, an_opacity_below_100_is_raised_but_the_file_keeps_it) {
     QTemporaryDir app;
     const config::Environment env = programFolder(app);
