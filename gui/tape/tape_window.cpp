@@ -96,6 +96,7 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
     pal.setColor(QPalette::Text, kTapeInk);
     editor_->setPalette(pal);
     editor_->viewport()->installEventFilter(this);
+    editor_->viewport()->setMouseTracking(true);  // the paper empties the status line
     tape_ = std::make_unique<DocumentTape>(editor_->document());
     tape_->setDefaultStyle(tape::TextStyle{});
     tape_->restoreDefaultStyle();
@@ -436,6 +437,9 @@ void TapeWindow::setFindBar(QWidget* bar) {
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == findBar_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
         layoutChildren();
+    // Over the paper, in either mode, the status line no longer tells of a tool.
+    if (watched == editor_->viewport() && event->type() == QEvent::MouseMove && onHint)
+        onHint(QString());
     if (watched == editor_->viewport() && event->type() == QEvent::MouseButtonPress &&
         !tape_->editMode()) {
         if (onFocusBackToKeypad && windowsShown_ && !menuOpen_) onFocusBackToKeypad();

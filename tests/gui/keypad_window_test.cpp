@@ -231,6 +231,21 @@ TEST_F(Windows, the_status_line_scrolls_a_long_hint) {
     EXPECT_EQ(status.label()->x(), 5);
 }
 
+// A tool of the tape tells what it does in the status line; over the paper, it is gone.
+TEST_F(Windows, the_tapes_tools_hint_in_the_status_line_until_the_mouse_is_over_the_paper) {
+    TapeWindow& tape = keypad->tapeWindow();
+    ASSERT_TRUE(eventually([&] { return tape.isVisible(); }));
+    QAction* date = tape.findChild<QAction*>("ToolbtnInsertDate");
+    ASSERT_NE(date, nullptr);
+    date->hover();
+    EXPECT_EQ(keypad->statusLine().label()->text(), "Insérer la date");
+    QWidget* paper = tape.editor()->viewport();
+    QMouseEvent move(QEvent::MouseMove, QPointF(20, 20), paper->mapToGlobal(QPointF(20, 20)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(paper, &move);
+    EXPECT_EQ(keypad->statusLine().label()->text(), "");
+}
+
 TEST_F(Windows, every_key_is_named_for_screen_readers_and_reached_by_tab) {
     for (const KeyDef& k : kKeys) {
         QPushButton* b = button(k.name);
