@@ -40,9 +40,13 @@ QIcon preview(const QImage& picture) {
         }
     }
     // Premultiplied, the smoothing blends no fuchsia into the edges.
-    return QIcon(
+    const QPixmap shown =
         QPixmap::fromImage(seeThrough.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                               .scaled(kPreview, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+                               .scaled(kPreview, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Chosen, a skin keeps its colours: its name is highlighted, not its picture tinted.
+    QIcon icon(shown);
+    icon.addPixmap(shown, QIcon::Selected);
+    return icon;
 }
 
 }  // namespace

@@ -173,6 +173,13 @@ TEST_F(Skins, the_skins_window_lists_the_skins_and_puts_the_chosen_one_on) {
             QImage::Format_ARGB32);
         ASSERT_FALSE(preview.isNull()) << row;
         EXPECT_EQ(qAlpha(preview.pixel(0, 0)), 0) << "row " << row;
+        // chosen, a skin keeps its colours
+        const QImage chosen = list->item(row)
+                                  ->icon()
+                                  .pixmap(140, 125, QIcon::Selected)
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(chosen.pixel(70, 60), preview.pixel(70, 60)) << "row " << row;
         for (int y = 0; y < preview.height(); ++y)
             for (int x = 0; x < preview.width(); ++x) {
                 const QRgb p = preview.pixel(x, y);
