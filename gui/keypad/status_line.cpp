@@ -45,6 +45,9 @@ std::string StatusLineAdapter::text() const {
 }
 
 void StatusLineWidget::showHint(const QString& text) {
+    // Emptying an empty line changes nothing, and tells the screen reader nothing.
+    if (text.isEmpty() && label_->text().isEmpty() && !timer_.isActive() && label_->x() == 5)
+        return;
     setLabelText(text);
     if (label_->width() < kScrollWidth) {
         timer_.stop();
