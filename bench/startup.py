@@ -4,7 +4,8 @@
 Usage: bench/startup.py [build folder] [runs]
 Needs a display (Xvfb works); prints the median time to the first painted window, the
 resident memory one second later, and the ratios. A third line starts the plain window at the
-size of Zumbrel's two windows: the ratio to it leaves out the cost of their pixels."""
+size of Zumbrel's two windows: the ratio to it leaves out the cost of their pixels. The last line
+tells when both windows have been painted, Zumbrel's keypad and tape and the plain pair."""
 import statistics
 import subprocess
 import sys
@@ -19,14 +20,17 @@ def one(args):
     start = time.monotonic()
     p = subprocess.Popen([probe] + args, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     shown = None
+    both = None
     rss = None
     for line in p.stdout:
         if line.startswith("shown") and shown is None:
             shown = (time.monotonic() - start) * 1000
+        elif line.startswith("both shown") and both is None:
+            both = (time.monotonic() - start) * 1000
         elif line.startswith("rss_kb"):
             rss = int(line.split()[1])
     p.wait()
-    return shown, rss
+    return shown, rss, both
 
 
 results = {"zumbrel": [], "baseline": [], "same area": []}
@@ -44,3 +48,8 @@ for name, values in results.items():
 for name in ("baseline", "same area"):
     print(f"ratio to {name:9s} time {summary['zumbrel'][0] / summary[name][0]:.2f}   "
           f"memory {summary['zumbrel'][1] / summary[name][1]:.2f}")
+# Both windows on screen: Zumbrel's keypad and tape against the plain window and its second one.
+both = {name: statistics.median(v[2] for v in results[name] if v[2] is not None)
+        for name in ("zumbrel", "same area")}
+print(f"both windows painted: zumbrel {both['zumbrel']:.1f} ms, same area {both['same area']:.1f} ms, "
+      f"ratio {both['zumbrel'] / both['same area']:.2f}")

@@ -3,6 +3,7 @@
 // painted, and its resident memory one second later. bench/startup.py compares the two.
 // --baseline-area gives the plain window the keypad's size and adds an empty window of the
 // tape's: the same pixels to fill and to keep, to tell them from the program's own work.
+// With two windows, "both shown" tells when the second one is first painted too.
 
 #include <QApplication>
 #include <QFile>
@@ -16,18 +17,22 @@
 
 #include "gui/app/composition.h"
 #include "gui/keypad/keypad_window.h"
+#include "gui/tape/tape_window.h"
 #include "gui/ui/program_looks.h"
 
 namespace {
 
-// Reports the first paint of the watched widget.
+// Reports the first paint of the watched widget; the first window's also starts the memory
+// reading a second later.
 class FirstPaint final : public QObject {
   public:
+    explicit FirstPaint(const char* report) : report_(report) {}
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && !seen_) {
             seen_ = true;
-            std::printf("shown\n");
+            std::printf("%s\n", report_);
             std::fflush(stdout);
+            if (std::strcmp(report_, "shown") != 0) return false;
             QTimer::singleShot(1000, [] {
                 QFile status("/proc/self/status");
                 status.open(QIODevice::ReadOnly);
@@ -44,6 +49,7 @@ class FirstPaint final : public QObject {
     }
 
   private:
+    const char* report_;
     bool seen_ = false;
 };
 
@@ -51,7 +57,8 @@ class FirstPaint final : public QObject {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    FirstPaint probe;
+    FirstPaint probe("shown");
+    FirstPaint secondProbe("both shown");  // the second window's first paint
     const bool sameArea = argc > 1 && std::strcmp(argv[1], "--baseline-area") == 0;
     const bool baseline = sameArea || (argc > 1 && std::strcmp(argv[1], "--baseline") == 0);
     if (baseline) {
@@ -68,6 +75,7 @@ int main(int argc, char** argv) {
             window->setFixedSize(650, 577);
             auto* second = new QWidget;
             second->resize(671, 544);
+            second->installEventFilter(&secondProbe);
             second->show();
         }
         window->show();
@@ -75,6 +83,10 @@ int main(int argc, char** argv) {
         zumbrel::gui::installProgramLooks();  // as the program does before its windows
         auto* keypad = new zumbrel::gui::KeypadWindow(zumbrel::gui::composeFeatures);
         keypad->installEventFilter(&probe);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window != keypad && dynamic_cast<zumbrel::gui::TapeWindow*>(window))
+                window->installEventFilter(&secondProbe);
+        }
         keypad->show();
     }
     return app.exec();
