@@ -60,6 +60,22 @@ std::optional<long double> applyOperator(char op, long double a, long double b) 
     }
 }
 
+// A percent completes the operation waiting before it as an adding machine does: 200 + 5 %
+// is 210 and 200 - 5 % is 190 (the base and its percentage), 200 * 5 % is the percentage
+// itself, 10, and 200 / 5 % is 200 / 0.05 = 4 000. Empty for a division by a zero rate.
+std::optional<long double> percentResult(char op, long double base, long double rate) {
+    const long double share = finite(base / 100 * rate);
+    switch (op) {
+        case '*':
+            return share;
+        case '/':
+            if (rate == 0) return std::nullopt;
+            return finite(base * 100 / rate);
+        default:
+            return applyOperator(op, base, share);
+    }
+}
+
 // ---- formatting helpers -------------------------------------------------------------------
 
 std::string Engine::resultFormat(long double v) const {
@@ -184,13 +200,13 @@ void Engine::divisionStep() {
 
 void Engine::percentStep() {
     if (!regs_.lblTamponNum1.empty()) {
-        const long double base = number(regs_.lblTampon);
-        const long double p = finite(base / 100 * number(regs_.lblTamponNum2));
-        if (regs_.lblTamponSign == '/' && p == 0) {
+        const char op = regs_.lblTamponSign;
+        const auto r = percentResult(op, number(regs_.lblTampon), number(regs_.lblTamponNum2));
+        if (op == '/' && !r) {
             divisionByZero();
             return;
         }
-        if (auto r = applyOperator(regs_.lblTamponSign, base, p)) regs_.resultValue = *r;
+        if (r) regs_.resultValue = *r;
         regs_.lblResultat = resultFormat(regs_.resultValue);
         regs_.lblTamponNum2 = entry_.text();
         regs_.lblTamponNum1 = resultFormat(regs_.resultValue);
@@ -284,13 +300,8 @@ void Engine::GetResult() {
         value = applyOperator(op, first, second);
     }
     if (!byZero && !bothPercent && latest == '%') {
-        const long double base = number(regs_.lblTampon);
-        const long double p = finite(base / 100 * number(regs_.lblTamponNum2));
-        if (pending == '/' && p == 0) {
-            byZero = true;
-        } else {
-            value = applyOperator(pending, base, p);
-        }
+        value = percentResult(pending, number(regs_.lblTampon), number(regs_.lblTamponNum2));
+        byZero = pending == '/' && !value;
     }
 
     ports_.history.addLine(regs_.EdtVirt);

@@ -58,5 +58,8 @@ class Engine {
 
 // a op b for + - * /, or nothing for any other operator. Out-of-range results throw CalcError.
 std::optional<long double> applyOperator(char op, long double a, long double b);
+// The operation op completed by a percent of rate on base (empty for "/" at a zero rate, and
+// for an op that is not an arithmetic operator).
+std::optional<long double> percentResult(char op, long double base, long double rate);
 
 }  // namespace zumbrel::calc
