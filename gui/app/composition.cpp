@@ -44,6 +44,17 @@ std::function<void(const QString&)> hintOf(KeypadWindow& keypad) {
     return [&keypad](const QString& text) { keypad.statusLine().showHint(text); };
 }
 
+// A short message said where the user is, to the eye and to the screen reader: from the tape
+// (its text, its find bar) the focus stays there; otherwise the display says it.
+std::function<void(const QString&)> tellOf(KeypadWindow& keypad) {
+    return [&keypad](const QString& text) {
+        if (keypad.tapeWindow().isActiveWindow() && announceInFocusedText(text))
+            keypad.statusLine().showHint(text);
+        else
+            keypad.tellOnTheDisplay(text);
+    };
+}
+
 std::function<std::unique_ptr<WindowTranslator>()> textsOf(KeypadWindow& keypad) {
     return [&keypad] { return keypad.windowTexts(); };
 }
@@ -157,14 +168,7 @@ void installVoiceRateCommands(KeypadWindow& keypad) {
     installVoiceRate({item(keypad, "mItemVoiceFaster"), item(keypad, "mItemVoiceSlower"),
                       &keypad.voiceState(), &keypad.translator(),
                       [&keypad] { return keypad.calculator().registers().decimalSeparator; },
-                      [&keypad](const QString& text) {
-                          // Said where the user is: from the tape (its text, its find bar)
-                          // the focus stays there.
-                          if (keypad.tapeWindow().isActiveWindow() && announceInFocusedText(text))
-                              keypad.statusLine().showHint(text);
-                          else
-                              keypad.tellOnTheDisplay(text);
-                      }});
+                      tellOf(keypad)});
 }
 
 }  // namespace
@@ -174,7 +178,7 @@ void composeFeatures(KeypadWindow& keypad) {
     installBmi(keypad);
     InfoWindows::install({&keypad, keypad.tapeWindow().action("ToolBtnInfo"),
                           keypad.tapeWindow().action("mItemPrincipeRuban"), textsOf(keypad)});
-    NetworkServices::install(keypad, keypad.translator(), hintOf(keypad));
+    NetworkServices::install(keypad, keypad.translator(), tellOf(keypad));
     installPreferences(keypad);
     installReading(keypad);
     installAnnotations(keypad);

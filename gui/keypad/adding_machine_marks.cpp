@@ -58,8 +58,8 @@ void addAddingMachineKeys(QWidget& panel) {
                                                     {"mItemMemoryRecall", QStringLiteral("MR")},
                                                     {"mItemMemoryClear", QStringLiteral("MC")},
                                                     {"mItemGrandTotal", QStringLiteral("GT")}};
-    constexpr int kLeft = 398, kWidth = 38, kGap = 3;
-    int x = kLeft;
+    constexpr int kWidth = 38, kGap = 3;
+    int x = kAddingMachineKeysLeft;
     for (const auto& [item, caption] : keys) {
         QAction* action = panel.window()->findChild<QAction*>(item);
         auto* key = new KeyButton(caption, colors, 12, &panel);

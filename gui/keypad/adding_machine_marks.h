@@ -20,6 +20,7 @@ namespace zumbrel::gui {
 // The adding machine's keys, engraved as on a printing calculator (M+ M− MR MC GT), in a
 // row right of the menu bar; each presses its edit-menu item and is named after it.
 void addAddingMachineKeys(QWidget& panel);
+inline constexpr int kAddingMachineKeysLeft = 398;  // on the panel, as the menu bar
 
 class AddingMachineMarks {
   public:

@@ -112,8 +112,10 @@ void translateKeypad(KeypadWindow& keypad, const WindowTranslator& words,
     keypad.setVoiceNames(
         {words.accessibleText("A11Y_VOICE_MAN"), words.accessibleText("A11Y_VOICE_WOMAN"),
          words.accessibleText("A11Y_VOICE_CLICK"), words.accessibleText("A11Y_VOICE_NONE")});
-    for (MenuButton* b : keypad.menuButtons())
+    for (MenuButton* b : keypad.menuButtons()) {
         b->setAccessibleDescription(words.accessibleText("A11Y_MENU"));
+        b->nameSubmenus();
+    }
     keypad.AdjustMenus();
 }
 

@@ -48,6 +48,8 @@
 namespace zumbrel::gui {
 namespace {
 
+constexpr int kMenuBarGap = 6;  // between the last menu and the adding machine's keys
+
 constexpr QPoint kPanelOrigin{14, 13};  // PanelClavier, inside the skin's frame
 // PanelClavier fills the skin inside its frame.
 constexpr QSize kPanelSize = artwork::kKeypadSkinSize - QSize(18, 18);
@@ -173,7 +175,7 @@ void KeypadWindow::giveWindowIcons() {
 }
 
 void KeypadWindow::AdjustMenus() {
-    gui::AdjustMenus(menuButtons_);
+    gui::AdjustMenus(menuButtons_, kAddingMachineKeysLeft - kMenuBarGap);
 }
 
 void KeypadWindow::pasteNumber() {
@@ -193,8 +195,9 @@ void KeypadWindow::keyAction(const calc::KeyAction& action) {
     calc::runAction(*calc_, action);
     refresh();
     // No device, a device that failed, a word missing from the folder: what the voice could
-    // not say goes to the screen reader.
-    if (resultReadAloud_ && !sound_->lastReadingHeard()) edtVirt_->announce(edtVirt_->spokenText());
+    // not say goes to the screen reader (a message was told as it showed).
+    if (resultReadAloud_ && status_->calculatorMessage().isEmpty() && !sound_->lastReadingHeard())
+        edtVirt_->announce(edtVirt_->spokenText());
     resultReadAloud_ = false;
 }
 

@@ -45,10 +45,13 @@ void MenuButton::setText(const QString& caption) {
     }
 }
 
-void MenuButton::drop(bool fromKeyboard) {
-    // Screen readers say a submenu's name as it is reached (the menu's own is the caption).
+void MenuButton::nameSubmenus() {
     for (QAction* a : menu_->actions())
         if (a->menu()) a->menu()->setAccessibleName(QString(a->text()).remove('&'));
+}
+
+void MenuButton::drop(bool fromKeyboard) {
+    nameSubmenus();  // the recent tapes' submenu may be new
     menu_->popup(mapToGlobal(QPoint(3, 20)));
     if (!fromKeyboard) return;
     for (QAction* a : menu_->actions()) {
@@ -140,14 +143,23 @@ bool popupWidgetMenu(QWidget* control) {
     return true;
 }
 
-void AdjustMenus(const std::vector<MenuButton*>& buttons) {
-    int x = buttons.empty() ? 0 : buttons.front()->x();
+void AdjustMenus(const std::vector<MenuButton*>& buttons, int right) {
+    if (buttons.empty()) return;
+    std::vector<int> captions;
+    int total = 0;
     for (MenuButton* b : buttons) {
         // The caption as drawn: mnemonic markers take no room.
         const QString shown = QString(b->text()).remove('&');
-        const int width = QFontMetrics(b->font()).horizontalAdvance(shown) + 20;
-        b->setFixedWidth(width);
-        b->move(x, b->y());
+        captions.push_back(QFontMetrics(b->font()).horizontalAdvance(shown));
+        total += captions.back();
+    }
+    int x = buttons.front()->x();
+    const int room = right - x - total;
+    const int padding = std::clamp(room / static_cast<int>(buttons.size()), 6, 20);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const int width = captions[i] + padding;
+        buttons[i]->setFixedWidth(width);
+        buttons[i]->move(x, buttons[i]->y());
         x += width;
     }
 }

@@ -18,6 +18,9 @@ class MenuButton final : public QPushButton {
     // Drops the menu; from the keyboard (or a screen reader) its first available item is
     // made current, so that a reader announces it and the arrows start from it.
     void drop(bool fromKeyboard = false);
+    // Each submenu takes its item's caption as its name, which a screen reader says as the
+    // submenu is reached: when the menu drops, and after the captions change language.
+    void nameSubmenus();
 
   protected:
     void mousePressEvent(QMouseEvent* e) override;
@@ -55,8 +58,9 @@ class MenuBarKeyboard {
 bool popupWidgetMenu(QWidget* control);
 
 // AdjustMenus: each button as wide as its caption plus 20 pixels, edge to edge from the
-// first one's left.
-void AdjustMenus(const std::vector<MenuButton*>& buttons);
+// first one's left; when the captions would then reach `right` (where the adding machine's
+// keys begin), the 20 pixels shrink alike on every button, down to 6.
+void AdjustMenus(const std::vector<MenuButton*>& buttons, int right);
 
 // The five menus of the keypad window, their items (by the controls' names), captions and
 // shortcuts. Items whose actions are not built yet are disabled.

@@ -52,19 +52,19 @@ QLabel* plainLabel(const QString& text, QWidget* parent) {
 }  // namespace
 
 NetworkServices::NetworkServices(QWidget& window, const Translator& tr,
-                                 std::function<void(const QString&)> hint)
+                                 std::function<void(const QString&)> tell)
     : QObject(&window),
       base(ServiceClient::configuredBase()),
       window_(window),
       tr_(tr),
-      hint_(std::move(hint)),
+      tell_(std::move(tell)),
       client_(this) {
     setObjectName("NetworkServices");
 }
 
 NetworkServices& NetworkServices::install(QWidget& window, const Translator& tr,
-                                          std::function<void(const QString&)> hint) {
-    auto* services = new NetworkServices(window, tr, std::move(hint));
+                                          std::function<void(const QString&)> tell) {
+    auto* services = new NetworkServices(window, tr, std::move(tell));
     const auto item = [&window](const char* name) {
         QAction* a = window.findChild<QAction*>(name);
         a->setEnabled(true);
@@ -98,7 +98,7 @@ bool NetworkServices::eventFilter(QObject* watched, QEvent* event) {
 
 bool NetworkServices::configured() {
     if (!base.isEmpty()) return true;
-    hint_(qs(tr_.text(kServiceNotConfigured)));
+    tell_(qs(tr_.text(kServiceNotConfigured)));
     return false;
 }
 

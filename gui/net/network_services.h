@@ -23,11 +23,11 @@ class NetworkServices final : public QObject {
   public:
     // `window` holds the menu items ("mItemMAJ", "DetectIP", "mItemFAQ", "mItemZMBSurWeb") and
     // the program's name picture, and parents the short windows; `tr` gives their words,
-    // `hint` shows a line on the status line.
+    // `tell` says a line to the user (the status line, and the screen reader).
     NetworkServices(QWidget& window, const Translator& tr,
-                    std::function<void(const QString&)> hint);
+                    std::function<void(const QString&)> tell);
     static NetworkServices& install(QWidget& window, const Translator& tr,
-                                    std::function<void(const QString&)> hint);
+                                    std::function<void(const QString&)> tell);
 
     QString base;  // the build's, unless a test or a run gives another
 
@@ -56,7 +56,7 @@ class NetworkServices final : public QObject {
 
     QWidget& window_;
     const Translator& tr_;
-    std::function<void(const QString&)> hint_;
+    std::function<void(const QString&)> tell_;
     ServiceClient client_;
 };
 

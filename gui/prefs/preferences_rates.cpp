@@ -90,7 +90,8 @@ void PreferencesWindow::buildCurrencies() {
         auto* b = new QPushButton(qs(field), row);
         b->setObjectName(preview);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setAccessibleName(text(kButtonTitles).trimmed());
+        // The preview is read as the key it shows, its caption, under the group's title.
+        b->setAccessibleDescription(text(kButtonTitles).trimmed());
         e->setAccessibleName(text(kButtonTitles).trimmed() + " " + qs(field));
         line->addWidget(e);
         line->addWidget(b);

@@ -37,7 +37,9 @@ void translateTape(TapeWindow& tape, const WindowTranslator& words) {
         texts.tools = {{"ToolBtnNouveau", qs(t_.text("MSG_RF_MM_000"))},
                        {"ToolBtnOuvrir", qs(t_.text("MSG_RF_MM_001"))},
                        {"ToolBtnSave", qs(t_.text("MSG_RF_MM_002"))},
-                       {"ToolbtnPrint", qs(t_.text("MSG_RF_MM_003"))},
+                       // "Print with" waits for a printer's name, which only the print
+                       // dialog knows: the tool is named as the print command.
+                       {"ToolbtnPrint", qs(t_.text("PRINT"))},
                        {"ToolBtnExport", qs(t_.text("EXPORT_O"))},
                        {"ToolBtnInsertHeader", qs(t_.text("MSG_RTFE_002"))},
                        {"ToolbtnInsertDate", qs(t_.text("INSERT_DATE"))},

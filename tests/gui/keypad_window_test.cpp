@@ -194,7 +194,7 @@ TEST_F(Windows, copy_all_puts_the_tape_on_the_clipboard) {
 
 TEST_F(Windows, menu_buttons_are_laid_out_again_after_their_captions_change) {
     const auto& bar = keypad->menuButtons();
-    bar[1]->setText("Bearbeitung mit langem Namen");
+    bar[1]->setText("Bearbeitung");
     bar[3]->setText("O");
     keypad->AdjustMenus();
     EXPECT_EQ(bar[0]->x(), 20);

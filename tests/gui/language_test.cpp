@@ -89,8 +89,14 @@ TEST_F(Languages, screen_reader_names_and_titles_follow_the_language) {
     EXPECT_EQ(keypad->tapeWindow().windowTitle(), "Zumbrel – tape");
     EXPECT_EQ(keypad->tapeWindow().accessibleName(), "Zumbrel tape");
     EXPECT_EQ(keypad->findChild<QMenu*>("ppmFiles")->accessibleName(), "File");
+    // Submenus are named in the new language before any menu is opened again.
+    EXPECT_EQ(keypad->findChild<QMenu*>("ppmLangage")->accessibleName(), "Language");
+    EXPECT_EQ(keypad->findChild<QMenu*>("ppmRecent")->accessibleName(),
+              QString(keypad->findChild<QAction*>("mItemRecent")->text()).remove('&'));
+    EXPECT_NE(keypad->findChild<QMenu*>("ppmRecent")->accessibleName(), "Tapes récentes");
     EXPECT_EQ(name("lblNbrDecPref"), "Decimal places : 2");
     choose("FRAN");
+    EXPECT_EQ(keypad->findChild<QMenu*>("ppmLangage")->accessibleName(), "Langage");
     EXPECT_EQ(name("btn7"), "Sept");
     EXPECT_EQ(name("lblNbrDecPref"), "Nombre de décimales : 2");
     EXPECT_EQ(keypad->tapeWindow().windowTitle(), "Zumbrel – ruban");
@@ -103,6 +109,7 @@ TEST_F(Languages, english_translates_both_windows_and_the_messages) {
     EXPECT_EQ(caption("mItemLangage"), "Language");
     EXPECT_EQ(keypad->tapeWindow().action("mItemQuitter")->text(), "Quit Zumbrel");
     EXPECT_EQ(keypad->tapeWindow().action("ToolBtnNouveau")->toolTip(), "New tape");
+    EXPECT_EQ(keypad->tapeWindow().action("ToolbtnPrint")->text(), "Print");  // not "Print with"
     EXPECT_EQ(hint("GommeClean"), "Clear the digits of the entry");
     // Screen readers hear the same words.
     EXPECT_EQ(keypad->findChild<QPushButton*>("mmFichier")->accessibleName(), "File");
@@ -184,6 +191,23 @@ TEST_F(Languages, german_captions_fit_the_menu_bar) {
     }
     EXPECT_EQ(keypad->findChild<QLabel*>("lblDecimalsCaption")->text(), "Nachkommastellen");
     EXPECT_EQ(keypad->findChild<QLabel*>("lblMemoryCaption")->text(), "Zwischenergebnis");
+}
+
+// In every language the menu bar ends before the adding machine's keys, with a gap.
+TEST_F(Languages, the_menu_bar_stays_clear_of_the_adding_machine_keys) {
+    for (const char* item : {"CORS", "GERM", "ENGL", "SPAN", "FRAN", "ITAL", "PORT", "QUEB"}) {
+        choose(item);
+        const auto& bar = keypad->menuButtons();
+        const QWidget* first = bar.front();
+        const QWidget* last = bar.back();
+        const int keys = keypad->findChild<QWidget*>("btnMemoryPlus")->x();
+        EXPECT_LE(last->x() + last->width() + 6, keys) << item;
+        for (const QPushButton* b : bar) {  // each caption whole on its button
+            const QString shown = QString(b->text()).remove('&');
+            EXPECT_LE(b->fontMetrics().horizontalAdvance(shown), b->width()) << item;
+        }
+        EXPECT_EQ(first->x(), 20) << item;
+    }
 }
 
 struct LangCase {

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <optional>
 
+#include "gui/keypad/display_view.h"
 #include "gui/keypad/status_line.h"
 #include "gui/net/network_services.h"
 #include "keypad_fixture.h"
@@ -107,10 +108,18 @@ TEST_F(Network, the_addresses_window_shows_the_public_address) {
     EXPECT_TRUE(shortWindowText().startsWith("203.0.113.7\n")) << shortWindowText().toStdString();
 }
 
-TEST_F(Network, without_a_service_the_commands_say_so) {
+TEST_F(Network, without_a_service_the_commands_say_so_to_the_eye_and_to_the_screen_reader) {
+    QStringList heard;
+    keypad->findChild<DisplayView*>("EdtVirt")->onAnnounced = [&heard](const QString& text) {
+        heard.push_back(text);
+    };
     services->base.clear();
-    services->checkUpdate();
-    EXPECT_EQ(keypad->statusLine().message().toStdString(), "Service non configuré");
+    for (const char* command : {"mItemMAJ", "DetectIP", "mItemFAQ"}) {
+        heard.clear();
+        keypad->findChild<QAction*>(command)->trigger();
+        EXPECT_EQ(keypad->statusLine().message().toStdString(), "Service non configuré") << command;
+        EXPECT_EQ(heard, QStringList{"Service non configuré"}) << command;
+    }
 }
 
 // HTTPS with a certificate made for this test: refused until the test trusts it.

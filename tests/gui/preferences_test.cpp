@@ -7,6 +7,7 @@
 #include <QComboBox>
 
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -386,6 +387,21 @@ TEST_F(Prefs, every_control_has_a_name_a_reader_can_say) {
                 << c->metaObject()->className() << " " << c->objectName().toStdString();
         }
     }
+    closeWith(w);
+}
+
+// The two previews of the currency keys are read as the keys they show, each its own.
+TEST_F(Prefs, the_currency_key_previews_are_read_by_their_captions) {
+    PreferencesWindow& w = open();
+    QStringList names;
+    for (const char* name : {"btnEuroToFrancPreview", "btnFrancToEuroPreview"}) {
+        auto* preview = control<QPushButton>(w, name);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(preview);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), preview->text()) << name;
+        names << a->text(QAccessible::Name);
+    }
+    EXPECT_NE(names[0], names[1]);
     closeWith(w);
 }
 

@@ -311,6 +311,9 @@ TEST_F(WithVoice, a_result_the_voice_could_not_say_goes_to_the_reader_once) {
     speak(true, {"4", "4,00"});
     type("6+6\n");  // "12" is missing from this voice folder
     EXPECT_TRUE(heardOnce("12,00"));
+    speak(false, {"5"});
+    type("5/0\n");  // a message is told as it shows, never again for the silent voice
+    EXPECT_TRUE(heardOnce("Division par zéro, opération stoppée ! 5,00"));
 }
 
 // Reset, pressed from the keyboard: the display takes the focus and says the calculator is
