@@ -160,9 +160,11 @@ void AnnotationCommands::showEraser() {
     if (tape.tape().isEmpty()) documents.setEraserVisible(false);
     const bool eraser = documents.eraserVisible();
     tape.action("ToolBtnGomme")->setVisible(eraser);
-    // The menus always hold the eraser; it works when the toolbar shows it.
-    p_.window.findChild<QAction*>("mItemEraseTape")->setEnabled(eraser);
-    tape.contextMenu()->findChild<QAction*>("mItemEraseRuban")->setEnabled(eraser);
+    // The menus always hold the eraser; it works whenever the tape holds something, also
+    // once saved, when the toolbar no longer shows it.
+    const bool something = !tape.tape().isEmpty();
+    p_.window.findChild<QAction*>("mItemEraseTape")->setEnabled(something);
+    tape.contextMenu()->findChild<QAction*>("mItemEraseRuban")->setEnabled(something);
 }
 
 }  // namespace zumbrel::gui

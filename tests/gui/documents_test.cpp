@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
@@ -56,6 +57,25 @@ TEST_F(Documents, saving_names_the_window_and_the_commands_follow_the_tape) {
     answerNext(path);
     tool("ToolBtnOuvrir")->trigger();
     EXPECT_EQ(keypad->tapeWindow().tape().line(3), "15,00");
+}
+
+// A saved tape hides the toolbar's eraser (nothing new to erase), but the menus still erase
+// it, after the question.
+TEST_F(Documents, a_saved_tape_can_still_be_erased_from_the_menus) {
+    type("12+3\r");
+    answerNext(folder.filePath("compte.rtf"));
+    item("mItemEnregistrer")->trigger();
+    EXPECT_FALSE(tool("ToolBtnGomme")->isVisible());
+    QAction* erase = item("mItemEraseTape");
+    QAction* eraseFromTape =
+        keypad->tapeWindow().contextMenu()->findChild<QAction*>("mItemEraseRuban");
+    ASSERT_TRUE(erase->isEnabled());
+    EXPECT_TRUE(eraseFromTape->isEnabled());
+    answerNext({}, QMessageBox::Yes);
+    erase->trigger();
+    EXPECT_TRUE(keypad->tapeWindow().tape().isEmpty());
+    EXPECT_FALSE(erase->isEnabled());  // nothing left to erase
+    EXPECT_FALSE(eraseFromTape->isEnabled());
 }
 
 TEST_F(Documents, closing_an_unsaved_tape_asks_and_cancel_keeps_the_program) {
