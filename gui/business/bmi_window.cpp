@@ -47,6 +47,21 @@ constexpr const char* kNotice =
     "IMC égal ou supérieur à 40,00 : Obésité classe III\n\n"
     "Pour de plus amples conseils, consultez votre médecin ! ";
 
+// A character the field would refuse: a decimal point in the weight, a letter, a fourth
+// digit. It is refused with a beep, so that "70.5" does not silently become 705.
+bool refusesTyping(const QLineEdit& field, const QString& typed) {
+    if (typed.isEmpty() || !typed.front().isPrint() || !field.validator()) return false;
+    QString text = field.text();
+    int at = field.cursorPosition();
+    if (field.hasSelectedText()) {
+        at = field.selectionStart();
+        text.remove(at, field.selectedText().size());
+    }
+    text.insert(at, typed);
+    int pos = at + static_cast<int>(typed.size());
+    return field.validator()->validate(text, pos) == QValidator::Invalid;
+}
+
 }  // namespace
 
 BmiWindow::BmiWindow(QWidget* parent, const Translator& texts, std::optional<char> letter,
@@ -241,6 +256,11 @@ void BmiWindow::showNotice() {
 bool BmiWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (field && event->type() == QEvent::MouseMove) field->selectAll();
+    if (field && event->type() == QEvent::KeyPress &&
+        refusesTyping(*field, static_cast<QKeyEvent*>(event)->text())) {
+        sound_.beep(Beep::Default);
+        return true;
+    }
     if (field && event->type() == QEvent::KeyPress) {
         // The arrows go from field to field.
         const int key = static_cast<QKeyEvent*>(event)->key();

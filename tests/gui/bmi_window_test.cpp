@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/config/settings.h"
 #include "core/memory_ports.h"
@@ -109,6 +110,32 @@ TEST_F(Bmi, refills_empty_fields_and_keeps_a_leading_zero_in_the_centimetres) {
     EXPECT_EQ(value("edtMetres"), "1");
     enter("edtMetres", "2");
     EXPECT_EQ(text("lblMetre"), "mètres");
+}
+
+// Whole kilos only: a decimal point, a letter or a fourth digit is refused with a beep, and the
+// weight stays what it was.
+TEST_F(Bmi, a_refused_character_beeps_and_changes_nothing) {
+    struct Case {
+        const char* field;
+        const char* typed;
+        const char* stays;
+    };
+    for (const Case& c : {Case{"edtPoids", "70.5", "705"}, Case{"edtPoids", "7a0", "70"},
+                          Case{"edtPoids", "1000", "100"}, Case{"edtCentimetres", "7,", "7"},
+                          Case{"edtMetres", "3", "1"}}) {
+        field(c.field)->setFocus();
+        log.clear();
+        enter(c.field, c.typed);
+        EXPECT_EQ(value(c.field), c.stays) << c.typed;
+        EXPECT_EQ(
+            std::count_if(log.begin(), log.end(), [](const Event& e) { return e.kind == "beep"; }),
+            1)
+            << c.typed;
+    }
+    log.clear();
+    enter("edtPoids", "82");  // digits alone are taken in silence
+    EXPECT_EQ(value("edtPoids"), "82");
+    EXPECT_TRUE(log.empty());
 }
 
 TEST_F(Bmi, the_notice_in_french_and_in_quebec_typography) {
