@@ -61,7 +61,7 @@ std::optional<BodyMassIndex> bodyMassIndex(std::string_view kilos, std::string_v
     const auto w = wholeNumber(kilos);
     const auto m = wholeNumber(metres);
     const auto cm = wholeNumber(centimetres);
-    if (!w || !m || !cm || *cm > 99) return std::nullopt;
+    if (!w || !m || !cm || *cm > 99 || *w == 0) return std::nullopt;
     const long height = *m * 100 + *cm;  // in centimetres
     if (height == 0) return std::nullopt;
     // W / (H/100)² = W × 10 000 / H², exactly, to the hundredth.

@@ -27,8 +27,8 @@ struct BodyMassIndex {
 
 // The index of a weight in kilograms and a height of `metres` and `centimetres` (1 and "5"
 // is 1,05 m), computed exactly and rounded half up to two decimals; the class is the one of
-// the number shown, so they always agree. Nothing when a field is no whole number or the
-// height is zero.
+// the number shown, so they always agree. Nothing when a field is no whole number, or the
+// weight or the height is zero.
 std::optional<BodyMassIndex> bodyMassIndex(std::string_view kilos, std::string_view metres,
                                            std::string_view centimetres, char ds);
 

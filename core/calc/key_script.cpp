@@ -101,6 +101,34 @@ std::string_view businessKeyName(business::BusinessKey key) {
     return {};
 }
 
+namespace {
+
+// A key written in brackets, by its name between them ("TVA+", "FIX 3=12", "000").
+std::optional<KeyAction> bracketKey(std::string_view name) {
+    if (name == "000") return KeyAction{Command::TripleZero};
+    if (name == "00") return KeyAction{Command::DoubleZero};
+    if (auto kept = keptKey(name)) return KeyAction{*kept};
+    if (auto file = documentKey(name)) return KeyAction{*file};
+    if (auto business = businessKey(name)) return KeyAction{*business};
+    if (auto fix = live::parseCorrectionKey(name)) return KeyAction{std::move(*fix)};
+    if (auto note = annotationKey(name)) return KeyAction{*note};
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> unknownKey(std::string_view s) {
+    for (std::size_t open = s.find('['); open != std::string_view::npos;) {
+        const std::size_t close = s.find(']', open);
+        if (close == std::string_view::npos)
+            return "\"" + std::string(s.substr(open, 24)) + "\" has no closing ]";
+        const std::string_view name = s.substr(open + 1, close - open - 1);
+        if (!bracketKey(name)) return "unknown key [" + std::string(name) + "]";
+        open = s.find('[', close);
+    }
+    return std::nullopt;
+}
+
 std::vector<KeyAction> parseKeys(std::string_view s) {
     std::vector<KeyAction> out;
     out.reserve(s.size());
@@ -108,39 +136,13 @@ std::vector<KeyAction> parseKeys(std::string_view s) {
         const std::string_view rest = s.substr(i);
         const std::size_t close = rest.starts_with('[') ? rest.find(']') : std::string_view::npos;
         if (close != std::string_view::npos) {
-            if (auto kept = keptKey(rest.substr(1, close - 1))) {
-                out.emplace_back(*kept);
-                i += close;
-                continue;
-            }
-            if (auto file = documentKey(rest.substr(1, close - 1))) {
-                out.emplace_back(*file);
-                i += close;
-                continue;
-            }
-            if (auto business = businessKey(rest.substr(1, close - 1))) {
-                out.emplace_back(*business);
-                i += close;
-                continue;
-            }
-            if (auto fix = live::parseCorrectionKey(rest.substr(1, close - 1))) {
-                out.emplace_back(std::move(*fix));
-                i += close;
-                continue;
-            }
-            if (auto note = annotationKey(rest.substr(1, close - 1))) {
-                out.emplace_back(*note);
+            if (auto key = bracketKey(rest.substr(1, close - 1))) {
+                out.push_back(std::move(*key));
                 i += close;
                 continue;
             }
         }
-        if (rest.starts_with("[000]")) {
-            out.emplace_back(Command::TripleZero);
-            i += 4;
-        } else if (rest.starts_with("[00]")) {
-            out.emplace_back(Command::DoubleZero);
-            i += 3;
-        } else if (rest.starts_with("√")) {
+        if (rest.starts_with("√")) {
             out.emplace_back(Command::SquareRoot);
             i += std::string_view("√").size() - 1;
         } else if (rest.starts_with("±")) {

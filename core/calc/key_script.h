@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -47,6 +48,10 @@ using KeyAction = std::variant<char, Command, KeptKey, business::BusinessKey, ta
                                tape::AnnotationKey, live::CorrectionKey>;
 
 std::vector<KeyAction> parseKeys(std::string_view script);
+// The first bracket that names no key ("[tva+]", "[FIX x=5]", a "[" never closed), as a
+// message; nothing when every bracket is a key. parseKeys types such brackets character by
+// character, so that scripts must be checked first.
+std::optional<std::string> unknownKey(std::string_view script);
 // "TVA+" for BusinessKey::TvaPlus: a business button's name in scripts.
 std::string_view businessKeyName(business::BusinessKey key);
 

@@ -185,4 +185,38 @@ grep -q '^ *25,00$' <<<"$reopened" || fail "a tape reopened and corrected: $reop
 printf '     12,00\n    + 3,00\n\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\xe2\x80\x94\n     15,00\n\n\n' >"$tmp/plain.txt"
 rebuilt=$("$cli" --load "$tmp/plain.txt" '[FIX 1=2]')
 grep -q '^ *5,00$' <<<"$rebuilt" || fail "a text tape rebuilt and corrected: $rebuilt"
+# Refused before any key runs, with a message and status 2: a bracket that names no key (it
+# would be typed letter by letter: "[m2r]" as 2 and a root), and an option's value out of its
+# range. Each line: the message expected, then the arguments.
+while IFS='|' read -r message args; do
+  set +e
+  # shellcheck disable=SC2086
+  "$cli" $args >"$tmp/out" 2>"$tmp/err"
+  status=$?
+  set -e
+  [ "$status" = 2 ] || fail "status $status for: $args"
+  grep -qF -- "$message" "$tmp/err" || fail "message for $args: $(cat "$tmp/err")"
+  if [ -s "$tmp/out" ]; then fail "nothing printed for: $args"; fi
+done <<'CASES'
+unknown key [tva+]|100[tva+]5=
+unknown key [m2r]|100[m2r]5=
+unknown key [FIX0=5]|1+1=[FIX 0=5]
+has no closing ]|1+[TVA+
+--nbrdec takes 0 to 5|--nbrdec 9 1+1=
+--nbrdec takes 0 to 5|--nbrdec abc 1+1=
+--sepdec takes S, Q, C, P or N|--sepdec Z 1+1=
+--lang takes Fran|--lang Klingon 1+1=
+--rr takes 0 or 1|--rr 2 1+1=
+--net-timeout takes a number|--net-timeout abc 1+1=
+--date takes a day of the calendar|--date 2026-13-45 [DATE]
+--date takes a day of the calendar|--date 2026-02-29 [DATE]
+--words goes with --read|--words 5
+--bmi takes whole kilos (not 0)|--bmi 0 1 77
+CASES
+printf '1+[tva+]2=\n' | "$cli" >/dev/null 2>&1 && fail "an unknown key on standard input is refused"
+# The last line break of standard input ends the keys; one between keys is Enter.
+[ "$(echo '12+3=' | "$cli")" = "$("$cli" '12+3=')" ] || fail "a final line break is no Enter"
+grep -q '^ *10,00$' <<<"$(printf '5*2\n1+1=\n' | "$cli")" || fail "a line break between keys is Enter"
+leap=$("$cli" --date 2028-02-29 '[DATE]') || fail "--date 2028-02-29 is a day"
+grep -q ' 29 ' <<<"$leap" || fail "the leap day on the tape: $leap"
 echo "1 passed, 0 failed"

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -37,7 +39,8 @@ const char* kUsage = R"(Usage: zumbrel-cli [OPTIONS] [KEYS...]
 Runs the calculator on KEYS (or on standard input) and prints the tape.
 Without KEYS on a terminal, reads one line of keys at a time.
 
-Keys:  0-9 , . + - * / %   as typed       = or Enter   equals
+Keys:  0-9 , . + - * / %   as typed       =  equals (so is a line break between keys; the
+       last line break of standard input, and each line's on a terminal, only end it)
        r or √  square root   s or ±  sign change   p  percent button
        R  Reset   x  Escape   b  Backspace   d  Delete   [00] [000]  extra zeros
        [>M1] [>M2] [>M3]  the display dropped on a memory   [M1>] …  a memory on the display
@@ -61,7 +64,7 @@ Keys:  0-9 , . + - * / %   as typed       = or Enter   equals
 
 Options:
   --ds , | .              decimal separator (default ",")
-  --nbrdec TEXT           NbrDec: decimal places of results (default 2)
+  --nbrdec 0-5            NbrDec: decimal places of results (default 2)
   --sepdec S|Q|C|P|N      SepDec: thousands separator (default Q)
   --warncr                ask before writing a waiting result comment
   --items                 each result line shows the number of amounts added or subtracted
@@ -107,8 +110,9 @@ Options:
   --date YYYY-MM-DD       the day [DATE] writes (today otherwise); its names in the system's
                           language (LC_TIME)
   --header FILE, --footer FILE   the files [HEADER] and [FOOTER] insert
-  --answers LIST          the answers, in order, to the questions and file dialogs of
-                          [NEW] [OPEN] [SAVE] [SAVEAS] [QUIT]: yes, no, cancel or a file name
+  --answers LIST          the answers, in order, to the questions, input boxes and file
+                          dialogs ([NEW] [OPEN] [SAVE] [SAVEAS] [QUIT] [ERASE], [TITLE] [LINE]
+                          [RESULT]): yes, no, cancel, a text typed or a file name
   -h, --help              this text
   --version               the version
   --                      ends the options: what follows is keys, even "--5"
@@ -150,6 +154,18 @@ struct Options {
     std::vector<std::pair<std::string, std::string>> rates;  // option name, text
 };
 
+// "2026-02-29" is no day; "2028-02-29" is.
+bool isCalendarDay(const std::string& date) {
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-') return false;
+    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (date[i] < '0' || date[i] > '9') return false;
+    const int y = std::stoi(date.substr(0, 4)), m = std::stoi(date.substr(5, 2)),
+              d = std::stoi(date.substr(8, 2));
+    const std::chrono::year_month_day day{std::chrono::year(y), std::chrono::month(m),
+                                          std::chrono::day(d)};
+    return day.ok();
+}
+
 [[noreturn]] void fail(const std::string& why) {
     std::fprintf(stderr, "zumbrel-cli: %s\n(see zumbrel-cli --help)\n", why.c_str());
     std::exit(2);
@@ -187,8 +203,13 @@ Options parseOptions(int argc, char** argv) {
             o.ds = v[0];
         } else if (a == "--nbrdec") {
             o.nbrDec = value();
+            if (o.nbrDec.size() != 1 || o.nbrDec[0] < '0' || o.nbrDec[0] > '5')
+                fail("--nbrdec takes 0 to 5");
         } else if (a == "--sepdec") {
             o.sepDec = value();
+            if (o.sepDec.size() != 1 ||
+                std::string_view("SQCPN").find(o.sepDec[0]) == std::string_view::npos)
+                fail("--sepdec takes S, Q, C, P or N");
         } else if (a == "--warncr") {
             o.warnCR = true;
         } else if (a == "--items") {
@@ -214,11 +235,17 @@ Options parseOptions(int argc, char** argv) {
             if (o.voice != "WMa" && o.voice != "WWo" && o.voice != "WCS" && o.voice != "WNS")
                 fail("--voice takes WMa, WWo, WCS or WNS");
         } else if (a == "--rr") {
-            o.rr = value() != "0";
+            const std::string v = value();
+            if (v != "0" && v != "1") fail("--rr takes 0 or 1");
+            o.rr = v == "1";
         } else if (a == "--wavkeyonly") {
             o.wavKeyOnly = true;
         } else if (a == "--lang") {
             o.lang = value();
+            const auto& table = zumbrel::config::languageTable();
+            if (std::none_of(table.begin(), table.end(),
+                             [&](const auto& row) { return row.folderCode == o.lang; }))
+                fail("--lang takes Fran, Cors, Engl, Germ, Ital, Port, Span or Queb");
         } else if (a == "--sound-root") {
             o.soundRoot = value();
             if (!o.soundRoot.empty() && o.soundRoot.back() != '/') o.soundRoot += '/';
@@ -228,7 +255,11 @@ Options parseOptions(int argc, char** argv) {
             if (i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0) base = argv[++i];
             (a == "--check-update" ? o.checkUpdate : o.publicIp) = base;
         } else if (a == "--net-timeout") {
-            o.netTimeout = std::max(1, std::atoi(value().c_str()));
+            const std::string v = value();
+            if (v.empty() || v.size() > 7 ||
+                v.find_first_not_of("0123456789") != std::string::npos || std::stoi(v) == 0)
+                fail("--net-timeout takes a number of milliseconds, 1 to 9999999");
+            o.netTimeout = std::stoi(v);
         } else if (a == "--bmi") {
             for (int k = 0; k < 3; ++k)
                 o.bmi.push_back(value());
@@ -257,8 +288,7 @@ Options parseOptions(int argc, char** argv) {
             o.exportPath = value();
         } else if (a == "--date") {
             o.date = value();
-            if (o.date.size() != 10 || o.date[4] != '-' || o.date[7] != '-')
-                fail("--date takes a day written YYYY-MM-DD");
+            if (!isCalendarDay(o.date)) fail("--date takes a day of the calendar, YYYY-MM-DD");
         } else if (a == "--header") {
             o.header = value();
         } else if (a == "--footer") {
@@ -283,6 +313,12 @@ void interactive(zumbrel::HeadlessCalculator& h, const Options& o) {
     std::fflush(stdout);
     while (std::getline(std::cin, line)) {
         h.log.clear();
+        if (const auto unknown = zumbrel::calc::unknownKey(line)) {
+            std::fprintf(stderr, "zumbrel-cli: %s: the line was not run\n", unknown->c_str());
+            std::fputs("> ", stdout);
+            std::fflush(stdout);
+            continue;
+        }
         zumbrel::calc::runKeys(h.calc, line);
         std::fputs(zumbrel::cli::report(h, o.format, o.find).c_str(), stdout);
         std::fputs("> ", stdout);
@@ -326,12 +362,15 @@ int main(int argc, char** argv) {
     if (!o.bmi.empty()) {
         const auto bmi = zumbrel::business::bodyMassIndex(o.bmi[0], o.bmi[1], o.bmi[2], o.ds);
         if (!bmi)
-            fail("--bmi takes whole kilos, metres and centimetres (0 to 99), not a zero height");
+            fail(
+                "--bmi takes whole kilos (not 0), metres and centimetres (0 to 99), not a zero "
+                "height");
         const zumbrel::FrenchTranslator french;
         std::printf("%s %s\n", bmi->index.c_str(),
                     zumbrel::business::categoryName(bmi->category, french).c_str());
         return 0;
     }
+    if (o.words && !o.read) fail("--words goes with --read NUMBER");
     if (o.rate != 1 && o.render.empty()) fail("--rate goes with --read NUMBER --render FILE.wav");
     if (!o.render.empty() && !o.read) fail("--render goes with --read NUMBER");
     if (o.read) {
@@ -416,6 +455,8 @@ int main(int argc, char** argv) {
     // A final line break ends the input, it is not an Enter key.
     while (!o.haveKeys && !o.keys.empty() && (o.keys.back() == '\n' || o.keys.back() == '\r'))
         o.keys.pop_back();
+    // A mistyped key name would otherwise be typed letter by letter: "[m2r]" as 2 and a root.
+    if (const auto unknown = zumbrel::calc::unknownKey(o.keys)) fail(*unknown);
     // The keys stop where a [QUIT] closes the program.
     for (const auto& k : zumbrel::calc::parseKeys(o.keys)) {
         zumbrel::calc::runAction(h.calc, k);
