@@ -56,6 +56,18 @@ std::vector<std::size_t> resultSteps(const std::vector<Step>& steps, std::size_t
     return out;
 }
 
+// How many results the steps from `first` on wrote (an Enter after a lone amount writes none);
+// `lineBase` is the line the journal's first step began on.
+std::size_t writtenResults(const std::vector<Step>& steps, std::size_t first,
+                           std::size_t lineBase) {
+    std::size_t n = 0;
+    for (std::size_t i = first; i < steps.size(); ++i) {
+        const std::size_t before = i > 0 ? steps[i - 1].linesAfter : lineBase;
+        if (givesResult(steps[i]) && steps[i].linesAfter > before) ++n;
+    }
+    return n;
+}
+
 // The lines step i wrote, [begin, end), in the numbering of its journal.
 std::pair<std::size_t, std::size_t> linesOf(const std::vector<Step>& steps, std::size_t i) {
     return {i > 0 ? steps[i - 1].linesAfter : 0, steps[i].linesAfter};
@@ -346,11 +358,14 @@ CorrectionOutcome Corrections::remove(std::size_t line) {
     if (!findOperand(line, k, out)) return out;
     const Journal& j = calc_.journal();
     const std::size_t g = j.entryBegin(k);
+    // What stands on lines of its own above the amount (a date, a title, a header) stays; a
+    // comment written before the amount, on its line, goes with it.
+    std::vector<SavedStep> kept = asides(g, k - g);
+    std::erase_if(kept, [line](const SavedStep& s) { return s.step.linesAfter > line; });
     // "+ 3,00" goes with its operator; the first amount of a calculation goes with the key
     // that took it, so that the next amount becomes the first.
-    if (g > 0 && j.steps()[g - 1].isOperator())
-        return apply(g - 1, k - g + 1, {}, line, Record::Undo);
-    return apply(g, k - g + 1, {}, line, Record::Undo);
+    const std::size_t first = g > 0 && j.steps()[g - 1].isOperator() ? g - 1 : g;
+    return apply(first, k - g + 1, std::move(kept), line, Record::Undo, true);
 }
 
 CorrectionOutcome Corrections::insertAfter(std::size_t line, char op, std::string_view amount) {
@@ -408,8 +423,8 @@ CorrectionOutcome Corrections::redo() {
 // whole journal, and the lines that differ, the history, the registers and the journal are
 // taken from it.
 CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
-                                     std::vector<SavedStep> steps, std::size_t line,
-                                     Record record) {
+                                     std::vector<SavedStep> steps, std::size_t line, Record record,
+                                     bool keepResults) {
     Journal& journal = calc_.journal();
     tape::Tape& tape = calc_.ports().tape;
     History& history = calc_.ports().history;
@@ -438,6 +453,13 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
     replay.run(edited, 0, edited.size(), journal);
     calc::Calculator& fresh = replay.calculator();
     const tape::MemoryTape& now = replay.tape();
+    const std::vector<Step>& redone = fresh.journal().steps();
+    if (keepResults &&
+        writtenResults(redone, first, 0) < writtenResults(journal.steps(), first, offset)) {
+        CorrectionOutcome refused;
+        refused.refusal = msg::kLastTwoAmounts;
+        return refused;
+    }
 
     CorrectionOutcome out;
     out.done = true;
@@ -445,7 +467,6 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
     c.line = line;
     c.oldText = tape.line(line);
     c.warning = replay.firstAlertFrom(first);
-    const std::vector<Step>& redone = fresh.journal().steps();
 
     // The lines that differ: what both tapes share at their start and at their end stays.
     const std::size_t oldCount = tape.storedLines() - offset;

@@ -36,6 +36,9 @@ inline constexpr Message kFirstOperand{
 inline constexpr Message kNothingToUndo{"MSG_LIVE_NOTHING_UNDO", "Aucune correction à annuler."};
 inline constexpr Message kNothingToRedo{"MSG_LIVE_NOTHING_REDO", "Aucune correction à rétablir."};
 inline constexpr Message kNoSuchLine{"MSG_LIVE_NO_LINE", "Le ruban n'a pas de ligne"};
+inline constexpr Message kLastTwoAmounts{
+    "MSG_LIVE_LAST_TWO_AMOUNTS",
+    "Un calcul garde au moins deux montants : corrigez celui-ci plutôt que de le supprimer."};
 }  // namespace msg
 
 // A correction as scripts write it: [FIX n=TEXT] [FIXOP n=OP] [DEL n] [INS n=OPTEXT] [UNDO]
@@ -118,8 +121,11 @@ class Corrections {
     };
     enum class Record { Undo, Redo, RedoKept };
 
+    // Replaces [first, first + count) of the journal by `steps` and writes the tape again.
+    // With keepResults, an edit that would leave a result unwritten (a calculation left with
+    // one amount) is refused and changes nothing.
     CorrectionOutcome apply(std::size_t first, std::size_t count, std::vector<SavedStep> steps,
-                            std::size_t line, Record record);
+                            std::size_t line, Record record, bool keepResults = false);
     std::vector<SavedStep> saved(std::size_t first, std::size_t count) const;
     // The asides of [first, first + count) (a line comment among an amount's keys), kept when
     // the amount is typed again.
