@@ -21,16 +21,29 @@ Step charStep(char c) {
     return {Step::Kind::Char, static_cast<std::uint8_t>(c)};
 }
 
-// The number a result line ends with ("n 3  1 249,00" and "Total 1 249,00" give "1 249,00"):
-// digits, separators and single spaces, back from the end.
+// Whether the space at `at` groups thousands: a digit before it, exactly three after it.
+bool groupsThousands(std::string_view line, std::size_t at) {
+    if (at == 0 || !isDigit(line[at - 1]) || at + 3 >= line.size()) return false;
+    for (std::size_t i = at + 1; i <= at + 3; ++i)
+        if (!isDigit(line[i])) return false;
+    return at + 4 == line.size() || !isDigit(line[at + 4]);
+}
+
+// The number a result line ends with ("n 3  1 249,00" and "Total 1 249,00" give "1 249,00",
+// "Total Q3 -3,12" gives "-3,12"): digits, separators, spaces between groups of thousands and
+// a leading minus, back from the end.
 std::string trailingAmount(std::string_view line) {
     while (!line.empty() && line.back() == ' ')
         line.remove_suffix(1);
     std::size_t b = line.size();
     while (b > 0) {
         const char c = line[b - 1];
-        const bool part = isDigit(c) || c == ',' || c == '.' || c == '\'' || c == '-' ||
-                          (c == ' ' && b >= 2 && isDigit(line[b - 2]));
+        if (c == '-') {  // the sign opens the amount
+            --b;
+            break;
+        }
+        const bool part = isDigit(c) || c == ',' || c == '.' || c == '\'' ||
+                          (c == ' ' && groupsThousands(line, b - 1));
         if (!part) break;
         --b;
     }
