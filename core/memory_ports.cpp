@@ -59,6 +59,7 @@ std::optional<std::string> ScriptedPrompts::inputBox(std::string_view title,
 
 std::optional<std::string> ScriptedDialogs::answer(std::string_view kind,
                                                    const FileDialogOptions& options) {
+    proposed.push_back(options.fileName);
     std::optional<std::string> chosen;
     if (!script_.empty()) {
         if (script_.front() != "cancel") chosen = script_.front();

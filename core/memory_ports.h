@@ -101,6 +101,7 @@ class ScriptedDialogs final : public FileDialogs {
     std::optional<std::string> openFile(const FileDialogOptions& options) override;
     std::optional<std::string> saveFile(const FileDialogOptions& options) override;
     std::string folder;
+    std::vector<std::string> proposed;  // the name each dialog proposed, in order
 
   private:
     std::optional<std::string> answer(std::string_view kind, const FileDialogOptions& options);

@@ -57,6 +57,16 @@ FileDialogOptions Documents::dialog(std::string_view titleKey, std::string_view 
             startFolder, name, "rtf"};
 }
 
+std::string Documents::proposedName() const {
+    if (!saveName_.empty() || textFile_.empty()) return saveName_;
+    // "notes.txt" proposes "notes.rtf"; a dot in a folder's name is no extension.
+    const std::size_t slash = textFile_.find_last_of('/');
+    const std::size_t dot = textFile_.find_last_of('.');
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
+    return (hasExtension ? textFile_.substr(0, dot) : textFile_) + ".rtf";
+}
+
 bool Documents::write(const std::string& path) {
     std::string error;
     if (saveTapeFile(p_.tape, p_.files, path, error, journalText ? journalText() : std::string()))
@@ -90,6 +100,7 @@ bool Documents::read(const std::string& path) {
     OpenResult opened = openTapeFile(p_.tape, p_.files, path);
     if (opened.ok) {
         openedJournal_ = std::move(opened.journal);
+        readRtf_ = opened.rtf;
         return true;
     }
     p_.prompts.messageBox(p_.tr.text(kOpenTitle), whyNotOpened(opened, path), Icon::Error,
@@ -98,6 +109,7 @@ bool Documents::read(const std::string& path) {
 }
 
 void Documents::afterSave(const std::string& path) {
+    textFile_.clear();
     p_.tape.setModified(false);
     eraserVisible_ = false;
     lblSaveDlg_ = path;
@@ -152,6 +164,7 @@ void Documents::tapeReset(bool full) {
     if (!full) return;
     currentFile_.clear();
     saveName_.clear();
+    textFile_.clear();
     lblSaveDlg_.clear();
     caption_ = "Zumbrel";
     p_.status.show(p_.tr.text(kNewTapeDone));
@@ -188,7 +201,8 @@ void Documents::openChosenFile(bool setSaveDisabled, const std::string* path) {
         return;
     }
     if (!read(*chosen)) return;
-    saveName_ = *chosen;
+    saveName_ = readRtf_ ? *chosen : std::string();
+    textFile_ = readRtf_ ? std::string() : *chosen;
     lblPathShort_ = GetShortFileName(*chosen);
     caption_ = "Zumbrel - " + lblPathShort_;
     currentFile_ = *chosen;
@@ -254,7 +268,7 @@ void Documents::SaveClick() {
         p_.sound.beep(Beep::Default);
         return;
     }
-    const FileDialogOptions options = dialog("SAVE_FILE", "Enregistrer", saveName_);
+    const FileDialogOptions options = dialog("SAVE_FILE", "Enregistrer", proposedName());
     if (!saveName_.empty()) {
         currentFile_ = saveName_;
         if (write(saveName_)) afterSave(saveName_);
@@ -268,7 +282,7 @@ void Documents::mItemEnregistrerSousClick() {
         p_.sound.beep(Beep::Default);
         return;
     }
-    saveThroughDialog(dialog("SAVE_AS_O", "Enregistrer sous...", saveName_), true);
+    saveThroughDialog(dialog("SAVE_AS_O", "Enregistrer sous...", proposedName()), true);
 }
 
 bool Documents::SaveClose() {
@@ -282,7 +296,8 @@ bool Documents::SaveClose() {
     if (!saveName_.empty()) return write(saveName_);  // a failed write keeps the program open
     // A file chosen and not replaced asks for another name; nothing is lost by a close.
     for (;;) {
-        const FileDialogOptions options = dialog("SAVE_AS_O", "Enregistrer sous...", saveName_);
+        const FileDialogOptions options =
+            dialog("SAVE_AS_O", "Enregistrer sous...", proposedName());
         lastSave_ = options;
         const auto chosen = p_.dialogs.saveFile(options);
         if (!chosen) return false;

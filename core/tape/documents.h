@@ -96,6 +96,12 @@ class Documents {
     calc::CommandState& commands_;
     std::string currentFile_;  // the open dialog's file, mirrored in lblOpenDlg
     std::string saveName_;     // the save dialog's file
+    // A plain-text file opened: Save asks for a name (its own with .rtf proposed) rather than
+    // write RTF over the text.
+    std::string textFile_;
+    bool readRtf_ = false;  // the file read last was RTF
+    // The name the save dialogs propose.
+    std::string proposedName() const;
     std::string lblSaveDlg_;
     std::string lblPathShort_;
     std::string caption_ = "Zumbrel";

@@ -32,6 +32,7 @@ OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view pa
     if (bytes->size() > kMaxTapeFileBytes) return failed(OpenFailure::TooLarge);
     ReadDefaults defaults{tape.defaultStyle(), Align::Right};
     ReadResult read = readRichOrPlain(*bytes, defaults, kMaxTapeLines);
+    result.rtf = read.wasRtf;
     if (read.wasRtf) result.journal = std::string(journalDestination(*bytes));
     bytes.reset();  // the file is read: the tape is built without it
     result.problem = read.problem;

@@ -36,6 +36,7 @@ struct OpenResult {
     OpenFailure failure = OpenFailure::None;
     std::string error;    // the system's reason, for an unreadable file
     std::string journal;  // the calculator's journal the file keeps, if any
+    bool rtf = false;     // the file was RTF (a text file is not saved over as RTF unasked)
 };
 
 // Replaces the tape by a file: RTF, or plain text in the tape's default style, right-aligned.

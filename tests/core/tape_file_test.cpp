@@ -198,6 +198,36 @@ TEST_F(TapeFile, header_files_are_rich_or_plain_text) {
     EXPECT_FALSE(LoadStrangeRTF(files, path("none.rtf"), ReadDefaults{}, error));
 }
 
+// A plain-text tape is saved as RTF only under a name asked for: its own with .rtf proposed.
+TEST_F(TapeFile, a_text_file_opened_proposes_its_name_with_rtf_when_saved) {
+    struct Case {
+        const char* opened;
+        const char* proposed;
+    };
+    for (const Case& c : {Case{"notes.txt", "notes.rtf"}, Case{"compte", "compte.rtf"},
+                          Case{"v1.2/compte", "v1.2/compte.rtf"}, Case{"old.rtf", "old.rtf"}}) {
+        HeadlessCalculator h;
+        std::string error;
+        h.files.files[c.opened] = "7,00\n";
+        h.answers = {c.opened, "cancel"};
+        calc::runKeys(h.calc, "[OPEN]1+1=[SAVE]");
+        ASSERT_EQ(h.dialogs.proposed.size(), 2u) << c.opened;
+        EXPECT_EQ(h.dialogs.proposed[1], c.proposed);
+        EXPECT_EQ(*h.files.read(c.opened, error), "7,00\n");  // cancelled: the text untouched
+    }
+    // An RTF tape saves over itself, without a dialog.
+    HeadlessCalculator first;
+    calc::runKeys(first.calc, "5+5=");
+    std::string error;
+    ASSERT_TRUE(saveTapeFile(first.tape, first.files, "t.rtf", error, {}));
+    HeadlessCalculator h;
+    h.files.files = first.files.files;
+    h.answers = {"t.rtf"};
+    calc::runKeys(h.calc, "[OPEN]1+1=[SAVE]");
+    EXPECT_EQ(h.dialogs.proposed.size(), 1u);  // the open dialog only
+    EXPECT_NE(h.files.files["t.rtf"], first.files.files["t.rtf"]);
+}
+
 TEST_F(TapeFile, a_header_inserted_after_a_result_keeps_its_paragraphs) {
     HeadlessCalculator h;
     calc::runKeys(h.calc, "1+1=");
