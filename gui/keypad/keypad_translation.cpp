@@ -99,7 +99,9 @@ void translateKeypad(KeypadWindow& keypad, const WindowTranslator& words,
                 else
                     setCaption(keypad, k.control, text);
             }
-        } else if (w.window == "keypad messages") {
+        } else if (w.window == "keypad messages" || w.window == "tape messages") {
+            // The tape's messages too: the calculator asks the tape's questions (the title,
+            // the comments) and says its messages.
             for (const config::LanguageKey& k : w.keys)
                 messages.setVariable(std::string(k.key), t_.text(k.key));
         }

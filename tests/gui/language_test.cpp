@@ -126,6 +126,19 @@ TEST_F(Languages, english_translates_both_windows_and_the_messages) {
         EXPECT_EQ(bar[i]->x(), bar[i - 1]->x() + bar[i - 1]->width());
 }
 
+// The questions the calculator asks for the tape (a title, the comments) follow the language.
+TEST_F(Languages, the_tapes_questions_are_asked_in_the_language) {
+    const auto asked = [&](const char* key, const char* french) {
+        return keypad->translator().text(Message{key, french});
+    };
+    choose("ENGL");
+    EXPECT_EQ(asked("MSG_BOX_ADD_TITLE", "AJOUTER TITRE"), "ADD A TITLE");
+    EXPECT_EQ(asked("MSG_BOX_ADD_TITLE_LINE", "AJOUTER COMMENTAIRE DE LIGNE"),
+              "ADD A LINE COMMENT");
+    choose("FRAN");
+    EXPECT_EQ(asked("MSG_BOX_ADD_TITLE", "AJOUTER TITRE"), "AJOUTER TITRE");
+}
+
 TEST_F(Languages, the_words_written_after_the_switch_are_english) {
     choose("ENGL");
     for (const calc::KeyAction& key : calc::parseKeys("9√"))
