@@ -101,6 +101,14 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
     tape_->setDefaultStyle(tape::TextStyle{});
     tape_->restoreDefaultStyle();
     tape_->onScrollToEnd = [this] {
+        // What the keys just wrote is where the caret goes (outside the hand edit): the view
+        // follows it even after a correction left the caret on an earlier line, and F2 from
+        // the keypad takes the last amount typed.
+        if (!tape_->editMode() && !editor_->textCursor().atEnd()) {
+            QTextCursor end(editor_->document());
+            end.movePosition(QTextCursor::End);
+            editor_->setTextCursor(end);
+        }
         editor_->verticalScrollBar()->setValue(editor_->verticalScrollBar()->maximum());
         showEndOfWideLine();
     };

@@ -99,6 +99,19 @@ TEST_F(Corrections, f2_edits_the_line_at_the_caret_and_the_operator_can_change) 
     EXPECT_FALSE(keypadItem("mItemUndoCorrection")->isEnabled());
 }
 
+// After a correction the caret stands on the corrected line; the next keys bring it back to
+// what they write, so that F2 from the keypad takes the last amount typed.
+TEST_F(Corrections, keys_typed_after_a_correction_bring_the_caret_back_to_the_end) {
+    type("12+3+5=");
+    caretTo(1);
+    type("100+200+");
+    EXPECT_TRUE(view().textCursor().atEnd());
+    keypad->findChild<QAction*>("mItemCorrectLine")->trigger();
+    ASSERT_TRUE(editorOpens());
+    EXPECT_EQ(editor()->text(), "+ 200,00");
+    QTest::keyClick(editor(), Qt::Key_Escape);
+}
+
 TEST_F(Corrections, enter_in_the_editor_never_reaches_the_calculation_under_way) {
     type("12+3+5");
     doubleClick(1);
