@@ -193,11 +193,7 @@ void Documents::openChosenFile(bool setSaveDisabled, const std::string* path) {
                              : p_.dialogs.openFile(dialog("OPEN_O", "Ouvrir...", currentFile_));
     if (!chosen) return;
     if (!p_.files.exists(*chosen)) {
-        // A file asked for by its name (a recent tape) is named in the message.
-        const std::string why =
-            path ? p_.tr.text(kMissing) + std::string(kCrLf) + *chosen : p_.tr.text(kMissing);
-        p_.prompts.messageBox(p_.tr.text(kNotFound), why, Icon::Exclamation, Buttons::Ok);
-        if (onFileMissing) onFileMissing(*chosen);
+        reportMissing(*chosen, path != nullptr);
         return;
     }
     if (!read(*chosen)) return;
@@ -223,7 +219,20 @@ void Documents::openFile(const std::string& path) {
     open(&path);
 }
 
+void Documents::reportMissing(const std::string& path, bool named) {
+    // A file asked for by its name (a recent tape) is named in the message.
+    const std::string why =
+        named ? p_.tr.text(kMissing) + std::string(kCrLf) + path : p_.tr.text(kMissing);
+    p_.prompts.messageBox(p_.tr.text(kNotFound), why, Icon::Exclamation, Buttons::Ok);
+    if (onFileMissing) onFileMissing(path);
+}
+
 void Documents::open(const std::string* path) {
+    // A recent tape that has gone is said at once: no question about the tape first.
+    if (path && !p_.files.exists(*path)) {
+        reportMissing(*path, true);
+        return;
+    }
     if (tapeSaved()) {
         openChosenFile(true, path);
         return;

@@ -90,6 +90,8 @@ class Documents {
     Outcome saveThroughDialog(const FileDialogOptions& options, bool restoreCaption);
     void openChosenFile(bool setSaveDisabled, const std::string* path = nullptr);
     void open(const std::string* path);
+    // Says that a file is not there (`named`: with its name) and forgets it as a recent tape.
+    void reportMissing(const std::string& path, bool named);
     std::string text(std::string_view key, std::string_view french) const;
 
     DocumentPorts p_;

@@ -228,6 +228,22 @@ TEST_F(TapeFile, a_text_file_opened_proposes_its_name_with_rtf_when_saved) {
     EXPECT_NE(h.files.files["t.rtf"], first.files.files["t.rtf"]);
 }
 
+// A recent tape that has gone is said missing at once, with no question about the unsaved
+// tape first, and the tape stays.
+TEST_F(TapeFile, a_recent_tape_gone_is_said_missing_before_any_question) {
+    HeadlessCalculator h;
+    calc::runKeys(h.calc, "12+3=");
+    h.log.clear();
+    std::string missing;
+    h.calc.documents().onFileMissing = [&](const std::string& path) { missing = path; };
+    h.calc.documents().openFile("gone.rtf");
+    ASSERT_EQ(h.log.size(), 1u);
+    EXPECT_EQ(h.log[0].kind, "message");
+    EXPECT_NE(h.log[0].detail.find("gone.rtf"), std::string::npos) << h.log[0].detail;
+    EXPECT_EQ(missing, "gone.rtf");
+    EXPECT_EQ(h.tape.line(3), "15,00");
+}
+
 TEST_F(TapeFile, a_header_inserted_after_a_result_keeps_its_paragraphs) {
     HeadlessCalculator h;
     calc::runKeys(h.calc, "1+1=");
