@@ -38,7 +38,7 @@ inline constexpr Message kNothingToRedo{"MSG_LIVE_NOTHING_REDO", "Aucune correct
 inline constexpr Message kNoSuchLine{"MSG_LIVE_NO_LINE", "Le ruban n'a pas de ligne"};
 inline constexpr Message kLastTwoAmounts{
     "MSG_LIVE_LAST_TWO_AMOUNTS",
-    "Un calcul garde au moins deux montants : corrigez celui-ci plutôt que de le supprimer."};
+    "Un calcul garde au moins deux montants : corrigez plutôt celui-ci."};
 }  // namespace msg
 
 // A correction as scripts write it: [FIX n=TEXT] [FIXOP n=OP] [DEL n] [INS n=OPTEXT] [UNDO]
