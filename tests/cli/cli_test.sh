@@ -8,6 +8,13 @@ out=$("$cli" --ds , --nbrdec 2 --sepdec S '12+3*2=')
 expected=$(printf '     12,00\n    + 3,00\n    * 2,00\n——————————\n     30,00\n\n')
 [ "$(printf '%s\n' "$out" | sed -n '1,7p')" = "$expected" ] || fail "tape of 12+3*2=: $out"
 
+# After the tape: a line "--", then the calculator's state and the voice's requests.
+state=$(printf '%s\n' "$out" | sed -n '8,$p')
+for want in '--' 'entry: 30,00' 'display: 30,00' 'grand total: 30' 'voice: read 30,00'; do
+  grep -qxF -- "$want" <<<"$state" || fail "the state after the tape has \"$want\": $state"
+done
+grep -q '^status:' <<<"$state" || fail "the status line after the tape: $state"
+
 json=$("$cli" --sepdec S --format json '7-9=')
 grep -q '"text":"-2,00","align":"right","runs":\[{"text":"-2,00","style":{"color":"#ff0000"' <<<"$json" || fail "red result: $json"
 grep -q '"entry":"-2,00"' <<<"$json" || fail "entry: $json"
