@@ -47,6 +47,54 @@ std::optional<std::string> decoded(std::string_view text) {
     return out;
 }
 
+// Every text of the rates, in the order a file keeps them.
+std::vector<std::string*> rateTexts(business::BusinessRegisters& r) {
+    std::vector<std::string*> t{&r.pnlTauxTVA};
+    for (std::string& rate : r.lblTauxTVA)
+        t.push_back(&rate);
+    t.insert(t.end(),
+             {&r.lblTauxTPS, &r.lblTauxTVP, &r.lblQuebTVP, &r.lblTauxEuro, &r.lblRefMoneyEuros,
+              &r.lblRefMoneyFrancs, &r.btnEuroToFranc, &r.btnFrancToEuro});
+    for (std::string& rate : r.lblTauxAE_)
+        t.push_back(&rate);
+    for (std::string& ceiling : r.lblCAMaxAE_)
+        t.push_back(&ceiling);
+    t.insert(t.end(), {&r.lblTauxAE, &r.lblCAMaxAE, &r.lblProfilAE});
+    return t;
+}
+
+// The rates a block was written with, as "[R=…]" keeps them: the installation code, the
+// language letter, then every text, separated by tabs (percent-encoded in the file).
+std::string ratesText(business::BusinessRegisters rates) {
+    std::string out = std::to_string(static_cast<int>(rates.install)) + '\t';
+    if (rates.letter) out += *rates.letter;
+    for (const std::string* t : rateTexts(rates)) {
+        out += '\t';
+        out += *t;
+    }
+    return out;
+}
+
+std::optional<business::BusinessRegisters> ratesFromText(std::string_view text) {
+    std::vector<std::string_view> fields;
+    for (std::size_t at = 0;;) {
+        const std::size_t tab = text.find('\t', at);
+        fields.push_back(text.substr(at, tab == std::string_view::npos ? tab : tab - at));
+        if (tab == std::string_view::npos) break;
+        at = tab + 1;
+    }
+    business::BusinessRegisters rates;
+    std::vector<std::string*> texts = rateTexts(rates);
+    if (fields.size() != texts.size() + 2 || fields[0].size() != 1 || fields[0][0] < '0' ||
+        fields[0][0] > '2' || fields[1].size() > 1)
+        return std::nullopt;
+    rates.install = static_cast<config::InstallCode>(fields[0][0] - '0');
+    rates.letter = fields[1].empty() ? std::nullopt : std::optional<char>(fields[1][0]);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        *texts[i] = std::string(fields[i + 2]);
+    return rates;
+}
+
 // The characters the input line takes; any other typed character did nothing.
 bool typedCharacter(char c) {
     return (c >= '0' && c <= '9') || c == ',' || c == '.' || c == '+' || c == '-' || c == '*' ||
@@ -85,8 +133,14 @@ void appendStep(std::string& out, const Journal& journal, const Step& s) {
                    std::to_string(f.text(f.paragraphCount() - 1).size()) + "]";
             return;
         }
-        case Step::Kind::State:
         case Step::Kind::Rates:
+            // A tape reopened under other rates or in another language writes its blocks
+            // again with the ones they were written with.
+            out += "[R=";
+            appendEncoded(out, ratesText(journal.rates(s)));
+            out += ']';
+            return;
+        case Step::Kind::State:
             return;  // not kept in files: a tape reopened is checked against its lines
     }
 }
@@ -126,7 +180,9 @@ std::string journalText(const Journal& journal) {
     std::string out(kHeader);
     out += std::to_string(journal.start().firstLine) + " ";
     appendEncoded(out, formatKeyOf(journal.start().regs));
-    out += ";";
+    out += ";[R=";
+    appendEncoded(out, ratesText(journal.start().business));  // the rates it began with
+    out += ']';
     for (const Step& s : journal.steps())
         appendStep(out, journal, s);
     return out;
@@ -156,7 +212,15 @@ std::optional<ReadJournal> readJournalText(std::string_view text) {
         }
         const std::string_view inner = token.size() >= 2 ? token.substr(1, token.size() - 2) : "";
         ReadJournal::Item item;
-        if (token.starts_with("[N=") || token.starts_with("[C=") || token.starts_with("[F=")) {
+        if (token.starts_with("[R=")) {
+            const std::optional<std::string> t = decoded(inner.substr(2));
+            if (!t) return std::nullopt;
+            const std::optional<business::BusinessRegisters> rates = ratesFromText(*t);
+            if (!rates) return std::nullopt;
+            item.step.kind = Step::Kind::Rates;
+            item.rates = *rates;
+        } else if (token.starts_with("[N=") || token.starts_with("[C=") ||
+                   token.starts_with("[F=")) {
             const std::optional<std::string> t = decoded(inner.substr(2));
             if (!t) return std::nullopt;
             item.step.kind = token[1] == 'N'   ? Step::Kind::Number

@@ -17,7 +17,8 @@ namespace zumbrel::live {
 // RTF destination that word processors skip. "1 <first line> <NbrDec%09SepDec>;" then the steps in
 // the key language of scripts ("12+3=[TVA+]"), with [N=…] a number brought back, [C=…] a result
 // comment, [F=…] decimals and grouping, [#p.c] lines written by something not replayed
-// (p line breaks, then c bytes), texts percent-encoded.
+// (p line breaks, then c bytes), [R=…] the rates and language the blocks after it were
+// written with (one first for the journal's start), texts percent-encoded.
 std::string journalText(const Journal& journal);
 
 // A journal read back: its steps, texts and where foreign lines end; nothing when the text is
@@ -29,6 +30,7 @@ struct ReadJournal {
         Step step;
         std::string text;                       // Number, Comment, Format
         std::size_t breaks = 0, lastBytes = 0;  // Foreign
+        business::BusinessRegisters rates;      // Rates
     };
     std::vector<Item> items;
 };

@@ -98,8 +98,69 @@ TEST(LiveTape, a_journal_read_back_gives_the_same_steps) {
     std::size_t keys = 0;
     for (const live::Step& s : h.calc.journal().steps())
         keys += s.kind != live::Step::Kind::State ? 1 : 0;
-    ASSERT_EQ(read->items.size(), keys) << text;
-    EXPECT_EQ(read->items[3].text, "42,5");
+    // First the rates the journal began with, then every step.
+    ASSERT_EQ(read->items.size(), keys + 1) << text;
+    EXPECT_EQ(read->items[0].step.kind, live::Step::Kind::Rates);
+    EXPECT_EQ(read->items[0].rates.pnlTauxTVA, "19,6");
+    EXPECT_EQ(read->items[4].text, "42,5");
+}
+
+// A tape saved in Quebec French and reopened in English, or under another VAT rate, writes
+// its blocks again with the language and the rates they were written with.
+TEST(LiveTape, a_reopened_tape_keeps_the_rates_and_language_of_its_blocks) {
+    struct Case {
+        const char* name;
+        char letterSaved;
+        const char* vatSaved;
+        char letterOpened;
+        const char* vatOpened;
+        const char* firstBlockLine;
+    };
+    for (const Case& c :
+         {Case{"Quebec, then English", 'Q', "19,6", 'E', "19,6", "Hors-taxes : 50,00"},
+          Case{"VAT 20, then 19,6", 'F', "20", 'F', "19,6", "HT : 50,00"}}) {
+        HeadlessCalculator saved;
+        saved.calc.business().letter = c.letterSaved;
+        saved.calc.business().pnlTauxTVA = c.vatSaved;
+        calc::runKeys(saved.calc, "10+20=[TVA+]");
+        const std::string journal = live::journalText(saved.calc.journal());
+        HeadlessCalculator opened;
+        opened.calc.business().letter = c.letterOpened;
+        opened.calc.business().pnlTauxTVA = c.vatOpened;
+        opened.tape.load(saved.tape.richText());
+        opened.calc.restartJournal();
+        live::journalOpenedTape(opened.calc, journal);
+        ASSERT_TRUE(opened.calc.correct(fix(1, "30")).done) << c.name;
+        HeadlessCalculator typed;  // what typing 30 + 20 gave where the tape was written
+        typed.calc.business().letter = c.letterSaved;
+        typed.calc.business().pnlTauxTVA = c.vatSaved;
+        calc::runKeys(typed.calc, "30+20=[TVA+]");
+        ASSERT_EQ(opened.tape.lineCount(), typed.tape.lineCount()) << c.name;
+        for (std::size_t i = 0; i < typed.tape.lineCount(); ++i)
+            EXPECT_EQ(opened.tape.line(i), typed.tape.line(i)) << c.name << ", line " << i + 1;
+        EXPECT_EQ(opened.tape.line(6), c.firstBlockLine) << c.name;
+        // The calculator goes on with the rates of the windows.
+        EXPECT_EQ(opened.calc.business().pnlTauxTVA, c.vatOpened) << c.name;
+    }
+}
+
+// Rates that are no rates (a field missing, a letter of two characters) refuse the journal.
+TEST(LiveTape, a_journal_with_damaged_rates_is_refused) {
+    HeadlessCalculator h;
+    calc::runKeys(h.calc, "1+1=");
+    std::string journal = live::journalText(h.calc.journal());
+    ASSERT_TRUE(live::readJournalText(journal));
+    const std::size_t rates = journal.find("[R=0%09F%09");
+    ASSERT_NE(rates, std::string::npos) << journal;
+    std::string twoLetters = journal;
+    twoLetters.replace(rates, 11, "[R=0%09FF%09");
+    EXPECT_FALSE(live::readJournalText(twoLetters));
+    std::string noField = journal;
+    noField.replace(rates, 11, "[R=0%09F");
+    EXPECT_FALSE(live::readJournalText(noField));
+    std::string badInstall = journal;
+    badInstall.replace(rates, 11, "[R=7%09F%09");
+    EXPECT_FALSE(live::readJournalText(badInstall));
 }
 
 // Hostile journals: cut anywhere, bytes changed at random, never a crash, never accepted
