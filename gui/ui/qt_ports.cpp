@@ -6,8 +6,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace zumbrel::gui {
@@ -94,6 +96,13 @@ std::optional<std::string> QtPrompts::inputBox(std::string_view title, std::stri
     dialog.setWindowTitle(qs(title));
     dialog.setLabelText(qs(prompt));
     dialog.setTextValue(qs(defaultText));
+    // Wide enough for its whole title ("AJOUTER COMMENTAIRE DE RÉSULTAT"), which the window
+    // manager would otherwise cut, leaving the line and result questions alike.
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    const int titleRoom = QFontMetrics(titleFont).horizontalAdvance(qs(title)) + 160;
+    // (The dialog's layout sets its size from its fields: the field takes the width.)
+    if (auto* field = dialog.findChild<QLineEdit*>()) field->setMinimumWidth(titleRoom - 40);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue().toStdString();
 }

@@ -91,6 +91,22 @@ TEST_F(Annotate, a_title_typed_in_its_question_is_written_in_bold) {
     EXPECT_EQ(c.charFormat().fontWeight(), QFont::Bold);
 }
 
+// The question's window is wide enough for its whole title, so that the window manager does
+// not cut "AJOUTER COMMENTAIRE DE RÉSULTAT" to look like the line comment's question.
+TEST_F(Annotate, a_questions_window_holds_its_whole_title) {
+    int width = 0, titleWidth = 0;
+    answerNext("InputBox", [&](QDialog* d) {
+        QFont bold = d->font();
+        bold.setBold(true);
+        titleWidth = QFontMetrics(bold).horizontalAdvance(d->windowTitle());
+        width = d->width();
+        d->reject();
+    });
+    trigger(keypad->tapeWindow(), "ToolbtnInsertComResult");
+    EXPECT_GT(titleWidth, 0);
+    EXPECT_GE(width, titleWidth + 100);
+}
+
 TEST_F(Annotate, the_shipped_header_keeps_its_colours_and_alignment) {
     QFile header(app.filePath("Resources/HEADER.RTF"));  // found without regard to case
     ASSERT_TRUE(header.open(QIODevice::WriteOnly));
