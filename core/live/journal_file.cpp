@@ -218,7 +218,8 @@ std::optional<ReadJournal> readJournalText(std::string_view text) {
             const std::optional<business::BusinessRegisters> rates = ratesFromText(*t);
             if (!rates) return std::nullopt;
             item.step.kind = Step::Kind::Rates;
-            item.rates = *rates;
+            item.rates = out.rates.size();
+            out.rates.push_back(*rates);
         } else if (token.starts_with("[N=") || token.starts_with("[C=") ||
                    token.starts_with("[F=")) {
             const std::optional<std::string> t = decoded(inner.substr(2));

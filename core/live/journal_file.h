@@ -30,9 +30,11 @@ struct ReadJournal {
         Step step;
         std::string text;                       // Number, Comment, Format
         std::size_t breaks = 0, lastBytes = 0;  // Foreign
-        business::BusinessRegisters rates;      // Rates
+        std::size_t rates = 0;                  // Rates: its place in `rates` below
     };
     std::vector<Item> items;
+    // The rates of the Rates items, apart: they are large, and items are as many as keys.
+    std::vector<business::BusinessRegisters> rates;
 };
 std::optional<ReadJournal> readJournalText(std::string_view text);
 

@@ -109,7 +109,7 @@ class Opened {
             if (s.kind == Step::Kind::Number || s.kind == Step::Kind::Comment ||
                 s.kind == Step::Kind::Format)
                 s.arg = scratch_.addText(item.text);
-            if (s.kind == Step::Kind::Rates) s.arg = scratch_.addRates(item.rates);
+            if (s.kind == Step::Kind::Rates) s.arg = scratch_.addRates(file.rates[item.rates]);
             replay_->calculator().replayStep(s, scratch_);
             if (replay_->tape().storedLines() > loaded_.paragraphCount()) return false;
         }

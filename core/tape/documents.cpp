@@ -100,7 +100,7 @@ bool Documents::read(const std::string& path) {
     OpenResult opened = openTapeFile(p_.tape, p_.files, path);
     if (opened.ok) {
         openedJournal_ = std::move(opened.journal);
-        readRtf_ = opened.rtf;
+        textFile_ = opened.rtf ? std::string() : path;
         return true;
     }
     p_.prompts.messageBox(p_.tr.text(kOpenTitle), whyNotOpened(opened, path), Icon::Error,
@@ -197,8 +197,7 @@ void Documents::openChosenFile(bool setSaveDisabled, const std::string* path) {
         return;
     }
     if (!read(*chosen)) return;
-    saveName_ = readRtf_ ? *chosen : std::string();
-    textFile_ = readRtf_ ? std::string() : *chosen;
+    saveName_ = textFile_.empty() ? *chosen : std::string();
     lblPathShort_ = GetShortFileName(*chosen);
     caption_ = "Zumbrel - " + lblPathShort_;
     currentFile_ = *chosen;

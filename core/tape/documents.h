@@ -101,7 +101,6 @@ class Documents {
     // A plain-text file opened: Save asks for a name (its own with .rtf proposed) rather than
     // write RTF over the text.
     std::string textFile_;
-    bool readRtf_ = false;  // the file read last was RTF
     // The name the save dialogs propose.
     std::string proposedName() const;
     std::string lblSaveDlg_;

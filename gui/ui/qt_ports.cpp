@@ -98,11 +98,11 @@ std::optional<std::string> QtPrompts::inputBox(std::string_view title, std::stri
     dialog.setTextValue(qs(defaultText));
     // Wide enough for its whole title ("AJOUTER COMMENTAIRE DE RÉSULTAT"), which the window
     // manager would otherwise cut, leaving the line and result questions alike.
+    // The dialog's layout sizes it from its field, so the field takes the width.
     QFont titleFont = dialog.font();
     titleFont.setBold(true);
-    const int titleRoom = QFontMetrics(titleFont).horizontalAdvance(qs(title)) + 160;
-    // (The dialog's layout sets its size from its fields: the field takes the width.)
-    if (auto* field = dialog.findChild<QLineEdit*>()) field->setMinimumWidth(titleRoom - 40);
+    if (auto* field = dialog.findChild<QLineEdit*>())
+        field->setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(qs(title)) + 120);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue().toStdString();
 }

@@ -101,7 +101,7 @@ TEST(LiveTape, a_journal_read_back_gives_the_same_steps) {
     // First the rates the journal began with, then every step.
     ASSERT_EQ(read->items.size(), keys + 1) << text;
     EXPECT_EQ(read->items[0].step.kind, live::Step::Kind::Rates);
-    EXPECT_EQ(read->items[0].rates.pnlTauxTVA, "19,6");
+    EXPECT_EQ(read->rates[read->items[0].rates].pnlTauxTVA, "19,6");
     EXPECT_EQ(read->items[4].text, "42,5");
 }
 
