@@ -60,6 +60,7 @@ std::optional<std::string> ScriptedPrompts::inputBox(std::string_view title,
 std::optional<std::string> ScriptedDialogs::answer(std::string_view kind,
                                                    const FileDialogOptions& options) {
     proposed.push_back(options.fileName);
+    filters.push_back(options.filter);
     std::optional<std::string> chosen;
     if (!script_.empty()) {
         if (script_.front() != "cancel") chosen = script_.front();

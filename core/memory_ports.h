@@ -102,6 +102,7 @@ class ScriptedDialogs final : public FileDialogs {
     std::optional<std::string> saveFile(const FileDialogOptions& options) override;
     std::string folder;
     std::vector<std::string> proposed;  // the name each dialog proposed, in order
+    std::vector<std::string> filters;   // and the kinds of file it listed
 
   private:
     std::optional<std::string> answer(std::string_view kind, const FileDialogOptions& options);

@@ -141,7 +141,7 @@ class FileSystem {
 // What a file dialog starts with.
 struct FileDialogOptions {
     std::string title;
-    std::string filter;     // "Fichier texte enrichi  (*.rtf)"
+    std::string filter;     // "Fichier texte enrichi  (*.rtf)", kinds apart by ";;"
     std::string folder;     // where it opens
     std::string fileName;   // the name it shows
     std::string extension;  // added to a name typed without one ("rtf")

@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kFilterSuffix = "  (*.rtf)";
+constexpr std::string_view kTextFilterSuffix = "  (*.txt)";
 
 // The questions and messages: language-file key and built-in French text.
 constexpr Message kNewTape{"OASD_MF_005", "Avant d'ouvrir un nouveau ruban"};
@@ -23,6 +24,7 @@ constexpr Message kNotFound{"SMSG_MF_009", "Fichier introuvable..."};
 constexpr Message kExists{"SMSG_MF_011", "Le fichier suivant existe déjà :"};
 constexpr Message kReplace{"SMSG_MF_012", "Désirez-vous le remplacer ?"};
 constexpr Message kRichText{"OASD_MF_003", "Fichier texte enrichi"};
+constexpr Message kTextFile{"MSG_TEXT_FILE", "Fichier texte"};
 // What each command did, in the status line (and so to a screen reader).
 constexpr Message kNewTapeDone{"MSG_NEW_TAPE_DONE", "Nouveau ruban"};
 constexpr Message kTapeSaved{"MSG_TAPE_SAVED", "Ruban enregistré :"};
@@ -55,6 +57,13 @@ FileDialogOptions Documents::dialog(std::string_view titleKey, std::string_view 
                                     const std::string& name) const {
     return {text(titleKey, titleFrench), p_.tr.text(kRichText) + std::string(kFilterSuffix),
             startFolder, name, "rtf"};
+}
+
+// A plain-text file opens as a tape too: the open dialog offers both kinds.
+FileDialogOptions Documents::openDialog() const {
+    FileDialogOptions options = dialog("OPEN_O", "Ouvrir...", currentFile_);
+    options.filter += ";;" + p_.tr.text(kTextFile) + std::string(kTextFilterSuffix);
+    return options;
 }
 
 std::string Documents::proposedName() const {
@@ -189,8 +198,8 @@ void Documents::NouveauClick() {
 }
 
 void Documents::openChosenFile(bool setSaveDisabled, const std::string* path) {
-    const auto chosen = path ? std::optional<std::string>(*path)
-                             : p_.dialogs.openFile(dialog("OPEN_O", "Ouvrir...", currentFile_));
+    const auto chosen =
+        path ? std::optional<std::string>(*path) : p_.dialogs.openFile(openDialog());
     if (!chosen) return;
     if (!p_.files.exists(*chosen)) {
         reportMissing(*chosen, path != nullptr);

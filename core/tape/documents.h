@@ -78,6 +78,7 @@ class Documents {
 
     FileDialogOptions dialog(std::string_view titleKey, std::string_view titleFrench,
                              const std::string& name) const;
+    FileDialogOptions openDialog() const;
     bool write(const std::string& path);
     bool read(const std::string& path);
     // The message of a file that exists but was not opened.

@@ -111,6 +111,7 @@ std::optional<std::string> QtFileDialogs::run(const FileDialogOptions& options, 
     QString filter = qs(options.filter);
     // The dialogs match names as they are written: give both cases of the extension.
     filter.replace(QStringLiteral("(*.rtf)"), QStringLiteral("(*.rtf *.RTF)"));
+    filter.replace(QStringLiteral("(*.txt)"), QStringLiteral("(*.txt *.TXT)"));
     QFileDialog dialog(parent_, qs(options.title), qs(options.folder), filter);
     dialog.setObjectName(save ? "SaveDlg" : "OpenDlg");
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

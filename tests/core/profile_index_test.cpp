@@ -124,7 +124,9 @@ TEST(ProfileIndexProperty, reads_of_hostile_files_give_what_a_scan_of_the_lines_
                 const auto got = index.value(section, key);
                 ASSERT_EQ(got.has_value(), want.has_value())
                     << testing::PrintToString(file) << " [" << section << "] " << key;
-                if (want) ASSERT_EQ(std::string(*got), *want) << testing::PrintToString(file);
+                if (want) {
+                    ASSERT_EQ(std::string(*got), *want) << testing::PrintToString(file);
+                }
             }
         }
     }

@@ -198,6 +198,17 @@ TEST_F(TapeFile, header_files_are_rich_or_plain_text) {
     EXPECT_FALSE(LoadStrangeRTF(files, path("none.rtf"), ReadDefaults{}, error));
 }
 
+// The open dialog lists text files too, which open as tapes; Save writes RTF and lists only it.
+TEST_F(TapeFile, the_open_dialog_lists_text_files_and_save_only_rtf) {
+    HeadlessCalculator h;
+    h.files.files["notes.txt"] = "7,00\n";
+    h.answers = {"notes.txt", "cancel"};
+    calc::runKeys(h.calc, "[OPEN]1+1=[SAVE]");
+    ASSERT_EQ(h.dialogs.filters.size(), 2u);
+    EXPECT_EQ(h.dialogs.filters[0], "Fichier texte enrichi  (*.rtf);;Fichier texte  (*.txt)");
+    EXPECT_EQ(h.dialogs.filters[1], "Fichier texte enrichi  (*.rtf)");
+}
+
 // A plain-text tape is saved as RTF only under a name asked for: its own with .rtf proposed.
 TEST_F(TapeFile, a_text_file_opened_proposes_its_name_with_rtf_when_saved) {
     struct Case {
