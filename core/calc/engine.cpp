@@ -113,7 +113,11 @@ void Engine::percentKey() {
 
     const std::string base =
         regs_.lblTamponNum2.empty() ? regs_.lblTamponNum1 : resultFormat(regs_.resultValue);
-    const long double p = finite(number(base) * number(entry_.text()) / 100);
+    const long double rate = number(entry_.text());
+    // The intermediate result is the share, which + and - then add or take away and which
+    // * keeps; after / it is the whole the = key gives (200 / 5 % shows 4 000, not 10).
+    long double p = finite(number(base) * rate / 100);
+    if (regs_.lblTamponSign1 == '/' && rate != 0) p = *percentResult('/', number(base), rate);
     regs_.lblTampon = base;
     regs_.lblResultat = resultFormat(p);
     regs_.lblMemory4 = regs_.lblResultat;
