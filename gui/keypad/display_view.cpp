@@ -28,6 +28,7 @@ DisplayView::DisplayView(QWidget* parent) : QWidget(parent) {
 }
 
 QString DisplayView::spokenText() const {
+    if (!told_.isEmpty()) return told_;
     if (message_.isEmpty()) return heard(number_);
     if (number_.isEmpty()) return heard(message_);
     return heard(message_ + ' ' + number_);
@@ -41,6 +42,7 @@ void DisplayView::present(const QString& number, const QString& message, bool qu
                           bool messageIsNew) {
     const QString before = spokenText();
     const bool messageStays = !messageIsNew && !message.isEmpty() && message == message_;
+    if (number != number_ || message != message_ || messageIsNew) told_.clear();
     if (number != number_) update();
     number_ = number;
     message_ = message;
@@ -61,6 +63,7 @@ void DisplayView::present(const QString& number, const QString& message, bool qu
 void DisplayView::announce(const QString& text) {
     if (text.isEmpty()) return;
     const QString said = heard(text);
+    told_ = said;
     QAccessibleTextInsertEvent inserted(this, 0, said);
     QAccessible::updateAccessibility(&inserted);
     if (onAnnounced) onAnnounced(said);

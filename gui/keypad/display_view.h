@@ -32,8 +32,9 @@ class DisplayView final : public QWidget {
     // A message that stays (not given again) is not said again: only the new number is.
     void present(const QString& number, const QString& message, bool quiet, bool selected,
                  bool messageIsNew = true);
-    // Tells assistive technology a text once, without changing what the display holds: the
-    // spoken text again when the program's voice could not say it, or a reading on demand.
+    // Tells assistive technology a text once, without changing the number or the message
+    // drawn: the spoken text again when the program's voice could not say it, or a reading
+    // on demand. Until the display changes, a reader reading it again hears that text.
     void announce(const QString& text);
     // The same, once the display has the focus (a reader hears only the focused object): at
     // once when it has it, otherwise when it gets it.
@@ -75,6 +76,7 @@ class DisplayView final : public QWidget {
     bool wholeSelected_ = false;
     char ds_ = ',';
     QString pendingAnnouncement_;
+    QString told_;  // the text last announced, while the display shows the same
     QPoint pressedAt_;
 };
 

@@ -110,16 +110,19 @@ TEST_F(Network, the_addresses_window_shows_the_public_address) {
 
 TEST_F(Network, without_a_service_the_commands_say_so_to_the_eye_and_to_the_screen_reader) {
     QStringList heard;
-    keypad->findChild<DisplayView*>("EdtVirt")->onAnnounced = [&heard](const QString& text) {
-        heard.push_back(text);
-    };
+    DisplayView& display = *keypad->findChild<DisplayView*>("EdtVirt");
+    display.onAnnounced = [&heard](const QString& text) { heard.push_back(text); };
     services->base.clear();
     for (const char* command : {"mItemMAJ", "DetectIP", "mItemFAQ"}) {
         heard.clear();
         keypad->findChild<QAction*>(command)->trigger();
         EXPECT_EQ(keypad->statusLine().message().toStdString(), "Service non configuré") << command;
         EXPECT_EQ(heard, QStringList{"Service non configuré"}) << command;
+        // Read again, the display says it too, until the next key changes it.
+        EXPECT_EQ(display.spokenText().toStdString(), "Service non configuré") << command;
     }
+    QTest::keyClick(&display, Qt::Key_7);
+    EXPECT_EQ(display.spokenText().toStdString(), "7");
 }
 
 // HTTPS with a certificate made for this test: refused until the test trusts it.
