@@ -83,6 +83,7 @@ class Calculator {
     StepMark beginStep(OpenLine openLine = OpenLine::Unmarked);
     void recallNumber(const std::string& number);
     void endStep(const StepMark& mark, live::Step step);
+    tape::RichText startingALine(const tape::RichText& fragment, const live::Step& step) const;
     // Lines something not replayed wrote since the mark, journaled as they stand.
     void journalForeignLines(const StepMark& mark);
     void journalKept(const KeptKey& key, const StepMark& mark);

@@ -67,9 +67,34 @@ void Calculator::journalForeignLines(const StepMark& mark) {
     tape::RichText fragment;
     appendParagraphs(fragment, from, 0, from.paragraphCount(), true, mark.openLineBytes);
     Step step{Step::Kind::Foreign};
+    // Its first text begins a line: it ended the line that held text, or it was written on
+    // an empty one.
+    const bool endedAWrittenLine =
+        mark.openLineBytes > 0 && fragment.paragraphCount() > 1 && fragment.text(0).empty();
+    const bool wroteOnAnEmptyLine = mark.openLineBytes == 0 && !fragment.text(0).empty();
+    if (endedAWrittenLine || wroteOnAnEmptyLine) step.code = Step::kStartsALine;
     step.arg = journal_.addFragment(std::move(fragment));
     step.linesAfter = static_cast<std::uint32_t>(ports_.tape.lineCount());
     journal_.push(step);
+}
+
+// Lines that began a tape line of their own still do when a correction changed the line
+// before them: after a deleted first amount, a comment that ended the amount's line no longer
+// leaves an empty line above it; a line that was empty and now holds an operator is ended
+// first.
+tape::RichText Calculator::startingALine(const tape::RichText& fragment, const Step& step) const {
+    if (step.code != Step::kStartsALine) return fragment;
+    const bool openLineEmpty = ports_.tape.line(ports_.tape.storedLines() - 1).empty();
+    const bool beginsWithABreak = fragment.paragraphCount() > 1 && fragment.text(0).empty();
+    tape::RichText moved;
+    if (openLineEmpty && beginsWithABreak) {
+        appendParagraphs(moved, fragment, 1, fragment.paragraphCount() - 1, true);
+    } else if (!openLineEmpty && !beginsWithABreak) {
+        appendParagraphs(moved, fragment, 0, fragment.paragraphCount(), false);
+    } else {
+        return fragment;
+    }
+    return moved;
 }
 
 void Calculator::journalKept(const KeptKey& key, const StepMark& mark) {
@@ -188,7 +213,7 @@ void Calculator::replayStep(const Step& step, const live::Journal& from) {
         }
         case Step::Kind::Foreign: {
             const StepMark mark = beginStep(OpenLine::Marked);
-            ports_.tape.insertRichText(from.fragment(step));
+            ports_.tape.insertRichText(startingALine(from.fragment(step), step));
             ports_.tape.restoreDefaultStyle();
             journalForeignLines(mark);
             return;

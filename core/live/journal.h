@@ -33,7 +33,10 @@ struct Step {
                      // with the rates they were written with
     };
     Kind kind = Kind::Char;
+    // Char, Command, Business, GrandTotal: which key. Foreign: kStartsALine when its lines
+    // begin a tape line of their own (a comment before the next amount).
     std::uint8_t code = 0;
+    static constexpr std::uint8_t kStartsALine = 1;
     // Keys: the tape line (from 0) plus one on which the key wrote the operand it consumed,
     // 0 when it wrote none. Number, Comment, Format: the text's index. Foreign: the fragment's.
     std::uint32_t arg = 0;
