@@ -165,4 +165,10 @@ PasteOutcome Calculator::keep(const KeptKey& key) {
     return outcome;
 }
 
+void Calculator::dropOnDisplay(std::string_view number) {
+    const StepMark mark = beginStep();
+    guarded([&] { kept_.EdtVirtDragDrop(number); });
+    journalRecalledNumber(mark);
+}
+
 }  // namespace zumbrel::calc

@@ -29,6 +29,8 @@ class Calculator {
     void run(Command command);
     // A drop or choice of the memories, list, history, clipboard panel, or paste.
     PasteOutcome keep(const KeptKey& key);
+    // A number dropped on the display, from a memory, a list or another program.
+    void dropOnDisplay(std::string_view number);
     // A business button: VAT, currency, self-employed or golden-number block.
     void businessBlock(business::BusinessKey key);
     business::BusinessRegisters& business() { return business_; }
@@ -83,6 +85,7 @@ class Calculator {
     StepMark beginStep(OpenLine openLine = OpenLine::Unmarked);
     void recallNumber(const std::string& number);
     void endStep(const StepMark& mark, live::Step step);
+    void journalRecalledNumber(const StepMark& mark);
     tape::RichText startingALine(const tape::RichText& fragment, const live::Step& step) const;
     // Lines something not replayed wrote since the mark, journaled as they stand.
     void journalForeignLines(const StepMark& mark);

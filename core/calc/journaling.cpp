@@ -113,8 +113,12 @@ void Calculator::journalKept(const KeptKey& key, const StepMark& mark) {
         default:
             break;
     }
-    // A number brought back is journaled as that number: a replay never depends on what
-    // the memories, the list or the clipboard hold later.
+    journalRecalledNumber(mark);
+}
+
+// A number brought back is journaled as that number: a replay never depends on what the
+// memories, the list or the clipboard hold later.
+void Calculator::journalRecalledNumber(const StepMark& mark) {
     if (kept_.recalls() != mark.recalls) {
         Step step{Step::Kind::Number};
         step.arg = journal_.addText(kept_.lastRecalled());

@@ -264,7 +264,7 @@ NumberListPopup* KeptNumbersPanel::numberList() {
     if (!numberList_) {
         numberList_ = new NumberListPopup(this, "cbbListNbr", 17, QColor(0xF2, 0xC6, 0xF5));
         numberList_->onChosen = [this](int row) {
-            calc_.kept().cbbListNbrChange(static_cast<std::size_t>(row));
+            calc_.keep({calc::KeptKey::Kind::ListItem, static_cast<std::size_t>(row + 1)});
             broughtBack();
         };
     }
@@ -326,7 +326,7 @@ void KeptNumbersPanel::updatePanelHint() {
 void KeptNumbersPanel::attachDisplay(DisplayView& display) {
     display.canDrag = [this] { return calc_.kept().displayCanBeDragged(); };
     display.onNumberDropped = [this](const QString& number) {
-        calc_.kept().EdtVirtDragDrop(number.toStdString());
+        calc_.dropOnDisplay(number.toStdString());
         broughtBack();
     };
     display.setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +14,8 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "core/calc/calculator.h"
 #include "gui/app/composition.h"
@@ -19,6 +23,7 @@
 #include "gui/keypad/display_view.h"
 #include "gui/keypad/kept_numbers_panel.h"
 #include "gui/keypad/number_drag.h"
+#include "gui/tape/document_tape.h"
 #include "gui/tape/tape_view.h"
 #include "gui/tape/tape_window.h"
 #include "gui/ui/number_list_popup.h"
@@ -178,6 +183,35 @@ TEST_F(Kept, every_kept_number_is_drawn_whole_or_said_not_to_fit) {
         QFont caption = cell->font();
         caption.setPixelSize(NumberLabel::kCaptionPixels);
         EXPECT_GE(cell->numberArea().top(), QFontMetrics(caption).ascent()) << c.value;
+    }
+}
+
+// A number chosen from the list or dropped on the display is journaled as that number: a
+// later correction replays it, not the digits typed before it was kept.
+TEST_F(Kept, a_number_from_the_list_or_a_drop_stays_when_a_later_line_is_corrected) {
+    const QTextDocument& tape = *keypad->tapeWindow().tape().document();
+    const auto line = [&tape](int n) { return tape.findBlockByNumber(n).text().trimmed(); };
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"list", [this] { panel().numberList()->onChosen(0); }},
+        {"drop", [this] { drop(&display(), "7"); }},
+    };
+    for (const auto& [way, bringBack7] : ways) {
+        type("7");
+        keypad->findChild<QAction*>("mItemKeepList")->trigger();
+        type("8");
+        keypad->findChild<QAction*>("mItemKeepList")->trigger();
+        QTest::keyClick(keypad.get(), Qt::Key_Escape);
+        const int first = tape.blockCount() - 1;
+        bringBack7();
+        type("+1\r2+3\r");
+        ASSERT_EQ(line(first), "7,00") << way;
+        ASSERT_EQ(line(first + 7), "+ 3,00") << way;
+        keypad->calculator().correct(
+            {live::CorrectionKey::Kind::Fix, static_cast<std::size_t>(first + 8), 0, "4"});
+        EXPECT_EQ(line(first), "7,00") << way;
+        EXPECT_EQ(line(first + 3), "8,00") << way;
+        EXPECT_EQ(line(first + 7), "+ 4,00") << way;
+        EXPECT_EQ(line(first + 9), "6,00") << way;
     }
 }
 
