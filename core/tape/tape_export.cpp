@@ -20,6 +20,17 @@ std::string quoted(std::string_view field) {
     return out + "\"";
 }
 
+// A result line that counts its items begins with the count: "n 3  40,00" shows 40,00.
+std::string_view withoutItemCount(std::string_view text) {
+    text = trimSpaces(text);
+    if (!text.starts_with("n ")) return text;
+    std::size_t end = 2;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+        ++end;
+    if (end == 2 || text.substr(end, 2) != "  ") return text;
+    return text.substr(end + 2);
+}
+
 }  // namespace
 
 std::string_view lineOperator(std::string_view text) {
@@ -32,6 +43,7 @@ std::string_view lineOperator(std::string_view text) {
 std::string lineAmount(std::string_view text, const calc::FormatOptions& opt) {
     const std::size_t colon = text.rfind(':');
     if (colon != std::string_view::npos) text.remove_prefix(colon + 1);
+    text = withoutItemCount(text);
     std::string digits;
     const auto grouping = calc::thousandsSeparator(opt);
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -22,8 +22,8 @@ std::string exportCsv(const Tape& tape, const calc::FormatOptions& opt);
 
 // The operator a tape line begins with ("+ 5,00", "– 3,00"), or nothing.
 std::string_view lineOperator(std::string_view text);
-// The number a line shows, after its operator or its last colon, as "1234.5"; empty when it
-// shows none.
+// The number a line shows, after its operator, its last colon or its item count, as
+// "1234.5"; empty when it shows none.
 std::string lineAmount(std::string_view text, const calc::FormatOptions& opt);
 
 // Where the text goes on a page, in printer pixels: half an inch from the paper's left, top

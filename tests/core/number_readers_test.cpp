@@ -369,6 +369,9 @@ INSTANTIATE_TEST_SUITE_P(
                     LineCase{"% 20,00", "Germ", "Prozent zwanzig"},
                     LineCase{"TVA 19,6 % : 3,92", "Fran", "trois virgule quatre-vingt douze"},
                     LineCase{"-5,00", "Fran", "moins cinq"}, LineCase{"——————————", "Fran", ""},
+                    // A result that counts its items is read without its count.
+                    LineCase{"n 3  1 040,00", "Fran", "mille quarante"},
+                    LineCase{"n 12  -7,00", "Engl", "minus seven"},
                     LineCase{"Loyer de décembre", "Fran", ""}));
 
 }  // namespace

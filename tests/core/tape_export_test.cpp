@@ -112,6 +112,15 @@ TEST(Csv, tax_lines_and_block_totals_are_told_apart) {
     EXPECT_NE(csv.find(",120.00,\"TTC : 120,00\",result,positive"), std::string::npos) << csv;
 }
 
+// Results that count their items keep their amount and their kind: "n 3  40,00" is 40.
+TEST(Csv, a_result_with_its_item_count_is_a_result_of_its_amount) {
+    HeadlessCalculator h;
+    h.calc.settings().countItems = true;
+    calc::runKeys(h.calc, "10+25+5=");
+    const std::string csv = exportCsv(h.tape, h.calc.registers().format());
+    EXPECT_NE(csv.find(",40.00,\"n 3  40,00\",result,positive\r\n"), std::string::npos) << csv;
+}
+
 TEST(Csv, a_new_number_after_a_result_is_an_operand) {
     const std::string csv = csvOf("10+5=16+1=");
     EXPECT_NE(csv.find(",16.00,\"16,00\",operand,positive"), std::string::npos) << csv;
