@@ -78,6 +78,14 @@ void apply(const Choices& c, Holders& h) {
     h.voice.rate = c.rate;
 
     business::BusinessRegisters& b = h.business;
+    // The rate in use follows an edit of its place in the list, as the profile in use does:
+    // 19,6 retyped 20 there makes the keypad's rate 20.
+    for (std::size_t i = 0; i < c.vat.size(); ++i) {
+        if (c.vat[i] != b.lblTauxTVA[i] && b.pnlTauxTVA == b.lblTauxTVA[i]) {
+            b.pnlTauxTVA = c.vat[i];
+            break;
+        }
+    }
     b.lblTauxTVA = c.vat;
     b.lblTauxTPS = c.tps;
     b.lblTauxTVP = c.tvp;

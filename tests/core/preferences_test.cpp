@@ -142,6 +142,25 @@ TEST_F(Window, each_change_goes_to_its_holder_at_once) {
     EXPECT_FALSE(voice.wavKeyOnly);
 }
 
+// Retyped key by key, the rate in use follows its place in the list; the others stay.
+TEST_F(Window, the_vat_rate_in_use_follows_an_edit_of_its_place_in_the_list) {
+    business.pnlTauxTVA = business.lblTauxTVA[2];
+    Choices c = choicesOf(holders);
+    for (const char* typed : {"19,", "19", "1", "", "2", "20"}) {
+        c.vat[2] = typed;
+        apply(c, holders);
+        EXPECT_EQ(business.pnlTauxTVA, typed);
+    }
+    c.vat[1] = "7";
+    apply(c, holders);
+    EXPECT_EQ(business.pnlTauxTVA, "20");
+    // Left empty, the place takes its default on close, and the rate in use with it.
+    c.vat[2].clear();
+    close(c, holders, ',');
+    EXPECT_EQ(business.lblTauxTVA[2], "19,6");
+    EXPECT_EQ(business.pnlTauxTVA, "19,6");
+}
+
 TEST_F(Window, emptied_rates_take_their_defaults_on_close) {
     Choices c = choicesOf(holders);
     for (std::string* f : {&c.vat[0], &c.vat[2], &c.tps, &c.tvp, &c.taxName, &c.euroRate, &c.francs,
