@@ -158,6 +158,7 @@ void BmiWindow::keepSizeForEveryResult(QGridLayout* grid) {
     for (QLabel* l : {lblTableau_, lblWarn_})
         l->setMinimumHeight(QFontMetrics(l->font()).height());
     setFixedSize(grid->sizeHint());
+    edtPoids_->selectAll();  // the window opens on the weight, ready to be typed over
 }
 
 QLineEdit* BmiWindow::addField(const char* name, const QString& text, int maxLength) {
@@ -181,7 +182,9 @@ void BmiWindow::refill(QLineEdit* field) {
         field->selectAll();
         showUnits();
     } else if (t.isEmpty() || (field == edtPoids_ && t.toInt() == 0)) {
+        // Put back selected: the next digit typed replaces it (82 typed after erasing 75).
         field->setText(QStringLiteral("77"));
+        field->selectAll();
     } else if (field == edtPoids_ && t.startsWith('0')) {
         sound_.beep(Beep::Default);
         field->setText(t.mid(1));

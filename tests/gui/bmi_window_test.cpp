@@ -112,6 +112,31 @@ TEST_F(Bmi, refills_empty_fields_and_keeps_a_leading_zero_in_the_centimetres) {
     EXPECT_EQ(text("lblMetre"), "mètres");
 }
 
+// A weight is typed over: the window opens on it selected, and erased digit by digit it is
+// put back selected, so that the digits typed next replace it.
+TEST_F(Bmi, a_weight_is_typed_over_at_opening_and_after_erasing) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QLineEdit* weight = field("edtPoids");
+    ASSERT_EQ(QApplication::focusWidget(), weight);
+    QTest::keyClicks(weight, "82");
+    EXPECT_EQ(value("edtPoids"), "82");
+    QTest::keyClick(weight, Qt::Key_End);
+    QTest::keyClick(weight, Qt::Key_Backspace);
+    QTest::keyClick(weight, Qt::Key_Backspace);
+    EXPECT_EQ(value("edtPoids"), "77");
+    QTest::keyClicks(weight, "64");
+    EXPECT_EQ(value("edtPoids"), "64");
+    field("edtCentimetres")->setFocus();
+    field("edtCentimetres")->deselect();
+    QTest::keyClick(field("edtCentimetres"), Qt::Key_End);
+    QTest::keyClick(field("edtCentimetres"), Qt::Key_Backspace);
+    QTest::keyClick(field("edtCentimetres"), Qt::Key_Backspace);
+    QTest::keyClicks(field("edtCentimetres"), "80");
+    EXPECT_EQ(value("edtCentimetres"), "80");
+}
+
 // Whole kilos only: a decimal point, a letter or a fourth digit is refused with a beep, and the
 // weight stays what it was.
 TEST_F(Bmi, a_refused_character_beeps_and_changes_nothing) {
