@@ -111,6 +111,7 @@ PasteOutcome Calculator::keep(const KeptKey& key) {
     const bool grandTotalShown = regs_.grandTotalShown;
     const int memory = static_cast<int>(key.index) - 1;
     const StepMark mark = beginStep(OpenLine::Marked);  // M+ writes its line
+    const std::size_t linesBefore = ports_.tape.lineCount();
     guarded([&] {
         switch (key.kind) {
             case Kind::DisplayToMemory:
@@ -161,6 +162,8 @@ PasteOutcome Calculator::keep(const KeptKey& key) {
                                  key.kind == Kind::DisplayToPanel;
         if (fromDisplay && shown()) kept_.displayKept();
     });
+    // M+ and G.T. write on the tape: it shows their line, wherever the caret was.
+    if (ports_.tape.lineCount() != linesBefore) ports_.tape.scrollToEnd();
     journalKept(key, mark);
     return outcome;
 }

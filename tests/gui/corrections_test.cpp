@@ -112,6 +112,21 @@ TEST_F(Corrections, keys_typed_after_a_correction_bring_the_caret_back_to_the_en
     QTest::keyClick(editor(), Qt::Key_Escape);
 }
 
+// M+ and G.T. write a line too: the caret comes back to it.
+TEST_F(Corrections, a_memory_or_grand_total_line_after_a_correction_brings_the_caret_back) {
+    for (const char* key : {"mItemMemoryPlus", "mItemGrandTotal"}) {
+        type("12+3+5=");
+        caretTo(1);
+        ASSERT_FALSE(view().textCursor().atEnd());
+        const std::size_t lines = keypad->tapeWindow().tape().lineCount();
+        auto* command = keypad->findChild<QAction*>(key);
+        ASSERT_NE(command, nullptr) << key;
+        command->trigger();
+        EXPECT_GT(keypad->tapeWindow().tape().lineCount(), lines) << key;
+        EXPECT_TRUE(view().textCursor().atEnd()) << key;
+    }
+}
+
 TEST_F(Corrections, enter_in_the_editor_never_reaches_the_calculation_under_way) {
     type("12+3+5");
     doubleClick(1);
