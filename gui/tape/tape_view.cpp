@@ -97,6 +97,13 @@ void TapeView::paintEvent(QPaintEvent* event) {
 }
 
 void TapeView::keyPressEvent(QKeyEvent* event) {
+    // Shift+F10 opens the tape's own menu at the caret, as the Menu key does; left to the
+    // window, it would open the keypad's.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier &&
+        contextMenuPolicy() == Qt::CustomContextMenu) {
+        emit customContextMenuRequested(viewport()->mapTo(this, cursorRect().center()));
+        return;
+    }
     if (onWholeText && (event->matches(QKeySequence::SelectAll) ||
                         event->matches(QKeySequence::MoveToStartOfDocument) ||
                         event->matches(QKeySequence::SelectStartOfDocument)))

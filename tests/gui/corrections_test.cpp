@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTextBlock>
+#include <QTimer>
 
 #include "core/calc/key_script.h"
 #include "gui/tape/correction_commands.h"
@@ -125,6 +126,20 @@ TEST_F(Corrections, a_memory_or_grand_total_line_after_a_correction_brings_the_c
         EXPECT_GT(keypad->tapeWindow().tape().lineCount(), lines) << key;
         EXPECT_TRUE(view().textCursor().atEnd()) << key;
     }
+}
+
+// From the keyboard the tape's own menu opens on the tape: Shift+F10 as the Menu key.
+TEST_F(Corrections, shift_f10_on_the_tape_opens_the_tapes_menu) {
+    type("12+3=");
+    caretTo(1);
+    QMenu* opened = nullptr;
+    QTimer::singleShot(0, [&opened] {
+        opened = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (opened) opened->close();
+    });
+    QTest::keyClick(&view(), Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->objectName(), "ppmQuitEditor");
 }
 
 TEST_F(Corrections, enter_in_the_editor_never_reaches_the_calculation_under_way) {
