@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
+#include <utility>
 
 #include "core/calc/calculator.h"
 #include "core/config/language.h"
@@ -249,6 +250,11 @@ void WindowArranger::apply(const arrange::Change& change) {
             tape_.showMaximized();
         } else {
             tape_.show();
+            // A tape once minimised and given back by the window manager keeps the X hint
+            // "start minimised": shown again, the system would minimise it, and the keypad
+            // with it. For a moment, a minimising is undone.
+            tapeJustShown_ = true;
+            QTimer::singleShot(1000, this, [this] { tapeJustShown_ = false; });
         }
     }
     placing_ = false;
@@ -338,7 +344,9 @@ bool WindowArranger::eventFilter(QObject* watched, QEvent* event) {
 void WindowArranger::tapeStateChanged(Qt::WindowStates before) {
     const Qt::WindowStates now = tape_.windowState();
     placing_ = true;
-    if (now & Qt::WindowMinimized) {
+    if ((now & Qt::WindowMinimized) && std::exchange(tapeJustShown_, false)) {
+        tape_.setWindowState(now & ~Qt::WindowMinimized);
+    } else if (now & Qt::WindowMinimized) {
         // Minimising the tape minimises the calculator: both windows.
         if (!keypad_.isMinimized()) keypad_.showMinimized();
     } else if (before & Qt::WindowMinimized) {

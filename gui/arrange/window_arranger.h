@@ -119,6 +119,7 @@ class WindowArranger final : public QObject {
     QMargins tapeFrame_;  // the tape's frame around its inside, as last seen on screen and normal
     std::optional<arrange::Box> hiddenTapeFrame_;  // where a tape hidden here stands
     bool placing_ = false;                         // a state change made here, not by the user
+    bool tapeJustShown_ = false;                   // by the command that shows it
     QString appFolder_;
     QString userDataFolder_;
     // KeyboardAlphaBlendBool/Value and RibbonAlphaBlendBool/Value, as the settings hold them.

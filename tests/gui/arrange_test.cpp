@@ -175,6 +175,18 @@ TEST_F(Arrange, minimising_the_tape_minimises_the_calculator_and_both_come_back)
     EXPECT_TRUE(eventually([&] { return !tape().isMinimized(); }));
 }
 
+// Shown again by the menu, a tape the system maps minimised (the hint left by an earlier
+// minimising) is given back at once, and the keypad stays.
+TEST_F(Arrange, the_tape_shown_by_the_menu_is_not_minimised_again) {
+    choose(*keypad, "mItemHideRibbon");
+    choose(*keypad, "mItemVisibleRibbon");
+    tape().showMinimized();  // as the window manager does with the stale hint
+    EXPECT_TRUE(eventually([&] { return !tape().isMinimized(); }));
+    EXPECT_FALSE(keypad->isMinimized());
+    tape().showMinimized();  // later, a minimising by the user holds, for both windows
+    EXPECT_TRUE(eventually([&] { return keypad->isMinimized(); }));
+}
+
 TEST_F(Arrange, maximising_the_tape_releases_the_magnet_and_the_placing_commands_beep) {
     choose(*keypad, "mItemMagnet");
     const QRect normal = tape().geometry();
