@@ -106,6 +106,12 @@ void translateKeypad(KeypadWindow& keypad, const WindowTranslator& words,
                 messages.setVariable(std::string(k.key), t_.text(k.key));
         }
     }
+    // Words a reader hears that belong to no control ("en cours" after the VAT rate in use)
+    // are asked of the calculator's translator.
+    for (const config::AccessibleNameKey& k : config::accessibleNameKeys()) {
+        if (k.control.empty())
+            messages.setVariable(std::string(k.key), words.accessibleText(k.key).toStdString());
+    }
     for (const config::LanguageKey& h : config::keypadHintKeys()) {
         if (!h.control.empty()) setHint(keypad, h.control, qs(t_.text(h.key)), words.french());
     }

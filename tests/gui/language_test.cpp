@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -24,6 +25,7 @@
 #include "gui/keypad/status_line.h"
 #include "gui/tape/document_tape.h"
 #include "gui/tape/tape_window.h"
+#include "gui/ui/number_list_popup.h"
 #include "keypad_fixture.h"
 
 namespace zumbrel::gui {
@@ -100,6 +102,24 @@ TEST_F(Languages, screen_reader_names_and_titles_follow_the_language) {
     EXPECT_EQ(name("btn7"), "Sept");
     EXPECT_EQ(name("lblNbrDecPref"), "Nombre de décimales : 2");
     EXPECT_EQ(keypad->tapeWindow().windowTitle(), "Zumbrel – ruban");
+}
+
+// The rate in use is marked in the reader's language, in every language.
+TEST_F(Languages, the_vat_rate_in_use_is_marked_in_the_language) {
+    const std::pair<const char*, QString> languages[] = {
+        {"GERM", "aktuell"}, {"ENGL", "in use"}, {"SPAN", "en uso"}, {"FRAN", "en cours"}};
+    for (const auto& [item, inUse] : languages) {
+        choose(item);
+        auto* panel = keypad->findChild<QWidget*>("pnlTauxTVA");
+        panel->setFocus();
+        QTest::keyClick(panel, Qt::Key_Space);
+        auto* vat = keypad->findChild<NumberListPopup*>("cbbListTVA");
+        ASSERT_TRUE(vat && vat->isVisible()) << item;
+        const QModelIndex current = vat->view()->currentIndex();
+        EXPECT_TRUE(current.data(Qt::AccessibleTextRole).toString().endsWith(" (" + inUse + ")"))
+            << item << " " << current.data(Qt::AccessibleTextRole).toString().toStdString();
+        QTest::keyClick(vat->view(), Qt::Key_Escape);
+    }
 }
 
 TEST_F(Languages, english_translates_both_windows_and_the_messages) {
