@@ -81,8 +81,8 @@ AddingMachineMarks::AddingMachineMarks(QWidget& displayArea, QWidget& commandPan
 
 void AddingMachineMarks::show(const calc::Registers& r, const calc::KeptValues& kept,
                               const std::array<QString, 3>& memoryCaptions) {
-    const std::string format =
-        r.decimalSeparator + r.lblNbrDecPref + r.lblSepDec + memoryCaptions[0].toStdString();
+    const std::string format = r.decimalSeparator + r.lblNbrDecPref + r.lblSepDec +
+                               memoryCaptions[0].toStdString() + withColon({}, {}).toStdString();
     if (kept.lblMemory == memoriesShown_ && r.grandTotal == grandTotalShown_ &&
         format == formatShown_)
         return;
@@ -94,10 +94,10 @@ void AddingMachineMarks::show(const calc::Registers& r, const calc::KeptValues& 
     QStringList held;
     for (std::size_t i = 0; i < kept.lblMemory.size(); ++i) {
         if (!kept.lblMemory[i].empty())
-            held << memoryCaptions[i] + " : " + qs(calc::AddSepToMil(kept.lblMemory[i], spoken));
+            held << withColon(memoryCaptions[i], qs(calc::AddSepToMil(kept.lblMemory[i], spoken)));
     }
     // Named after the mark first ("M : Mémoire 1 : 1 234,5"), never as a memory itself.
-    const QString memories = "M : " + held.join(QStringLiteral(" ; "));
+    const QString memories = withColon("M", held.join(QStringLiteral(" ; ")));
     if (memoryFlag_->accessibleName() != memories) {
         memoryFlag_->setAccessibleName(memories);
         memoryFlag_->setToolTip(memories);
@@ -106,11 +106,12 @@ void AddingMachineMarks::show(const calc::Registers& r, const calc::KeptValues& 
 
     const bool total = calc::grandTotalValue(r) != 0;
     const std::string value = total ? calc::grandTotalText(r) : std::string();
-    const QString text = total ? "G.T. : " + qs(calc::AddSepToMil(value, r.format())) : QString();
+    const QString text =
+        total ? withColon("G.T.", qs(calc::AddSepToMil(value, r.format()))) : QString();
     if (grandTotal_->text() != text) {
         grandTotal_->setText(text);
-        grandTotal_->setAccessibleName(total ? "G.T. : " + qs(calc::AddSepToMil(value, spoken))
-                                             : QString());
+        grandTotal_->setAccessibleName(
+            total ? withColon("G.T.", qs(calc::AddSepToMil(value, spoken))) : QString());
     }
     grandTotal_->setVisible(total);
 }

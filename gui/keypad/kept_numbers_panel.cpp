@@ -16,6 +16,7 @@
 #include "core/calc/number_text.h"
 #include "gui/keypad/display_view.h"
 #include "gui/keypad/number_drag.h"
+#include "gui/ui/accessibility.h"
 #include "gui/ui/number_list_popup.h"
 #include "gui/ui/painted_widgets.h"
 #include "gui/ui/qt_ports.h"
@@ -72,7 +73,7 @@ NumberLabel::NumberLabel(const QString& name, const QString& caption, QWidget* p
 
 void NumberLabel::setCaption(const QString& caption) {
     caption_ = caption;
-    setAccessibleName(number_.isEmpty() ? caption_ : caption_ + " : " + number_);
+    setAccessibleName(number_.isEmpty() ? caption_ : withColon(caption_, number_));
     update();
 }
 
@@ -85,7 +86,7 @@ bool NumberLabel::setNumber(const QString& number) {
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, number.contains('-') ? QColor(255, 0, 0) : kNavy);
     setPalette(pal);
-    setAccessibleName(number.isEmpty() ? caption_ : caption_ + " : " + number);
+    setAccessibleName(number.isEmpty() ? caption_ : withColon(caption_, number));
     return true;
 }
 

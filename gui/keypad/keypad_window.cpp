@@ -75,6 +75,7 @@ KeypadWindow::KeypadWindow(const std::function<void(KeypadWindow&)>& compose, QW
                                                   *translator_)) {
     installAccessibility();
     installKeypadAccessibility();
+    useSpaceBeforeColon(true);  // born French, as the rest of the windows
     presentAsWindow(*this);
     sound_->rate = [state = voiceState_.get()] { return state->rate; };
     setObjectName("Form1");
@@ -299,6 +300,7 @@ void KeypadWindow::chooseLanguage(int lang, bool fromMenu) {
     if (row) {
         // ApplyLanguage: the letter, the voice folder of the language, the menus laid out.
         letter_ = row->letter;
+        useSpaceBeforeColon(row->letter == 'F' || row->letter == 'Q' || row->letter == 'C');
         symbolLang_->setText(QString(QChar(row->letter)));
         voiceState_->languageFolder = std::string(row->folderCode);
         voiceState_->voiceCode = voiceState_->kind == "WMa" ? "M01" : "W01";
@@ -310,6 +312,8 @@ void KeypadWindow::chooseLanguage(int lang, bool fromMenu) {
         const WindowTranslator translate(*files_, appFolder_, code, *row);
         if (fromMenu || row->letter != 'F') translateKeypad(*this, translate, *translator_);
         translateTape(*tape_, translate);
+        tellMenuNamesChanged(*this);
+        tellMenuNamesChanged(*tape_);
     }
     AdjustMenus();
     kept_->updatePanelHint();

@@ -54,8 +54,20 @@ void nameWithValue(QWidget& w, const QString& value) {
     nameWithValue(w, value, accessibleCaption(w));
 }
 
+namespace {
+bool spaceBeforeColon = true;  // the program is born French
+}  // namespace
+
+void useSpaceBeforeColon(bool space) {
+    spaceBeforeColon = space;
+}
+
+QString withColon(const QString& caption, const QString& value) {
+    return caption + (spaceBeforeColon ? QStringLiteral(" : ") : QStringLiteral(": ")) + value;
+}
+
 void nameWithValue(QWidget& w, const QString& value, const QString& caption) {
-    const QString name = value.isEmpty() ? caption : caption + " : " + value;
+    const QString name = value.isEmpty() ? caption : withColon(caption, value);
     if (w.accessibleName() != name) w.setAccessibleName(name);
 }
 
@@ -131,6 +143,18 @@ void installAccessibility() {
         return true;
     }();
     (void)installed;
+}
+
+void tellMenuNamesChanged(QWidget& window) {
+    if (!QAccessible::isActive()) return;
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        const QList<QAction*> actions = menu->actions();
+        for (int i = 0; i < actions.size(); ++i) {
+            QAccessibleEvent changed(menu, QAccessible::NameChanged);
+            changed.setChild(i);
+            QAccessible::updateAccessibility(&changed);
+        }
+    }
 }
 
 }  // namespace zumbrel::gui

@@ -32,6 +32,10 @@ void presentAsWindow(QWidget& window);
 // shows a value (the decimal places, the interim result) can be named "caption : value".
 void setAccessibleCaption(QWidget& w, const QString& caption);
 QString accessibleCaption(const QWidget& w);
+// "caption : value" with the space French typography puts before the colon (French,
+// Québécois, Corsican), "caption: value" in the other languages; chosen with the language.
+void useSpaceBeforeColon(bool space);
+QString withColon(const QString& caption, const QString& value);
 // Names the control "caption : value" (the caption alone while the value is empty).
 void nameWithValue(QWidget& w, const QString& value);
 // The same with a caption of its own (a caption that names a setting: "Taux de TPS et TVH").
@@ -47,6 +51,10 @@ QString nameKeptFor(const QWidget& control);
 // its children: Orca took it for a dead object, never said a menu's name, and named the
 // window again ("Calculatrice Zumbrel") when the focus came back from the popup.
 void setAccessibleParent(QWidget& popup, QObject* parent);
+
+// Tells screen readers that every menu item of the window may bear a new name (the language
+// changed): a reader that met the menus before keeps their old names otherwise.
+void tellMenuNamesChanged(QWidget& window);
 
 // Says the text where the focus is, as text inserted in the focused line or text field,
 // which screen readers read out; false when the focus is on no such field.

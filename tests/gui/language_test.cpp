@@ -96,7 +96,7 @@ TEST_F(Languages, screen_reader_names_and_titles_follow_the_language) {
     EXPECT_EQ(keypad->findChild<QMenu*>("ppmRecent")->accessibleName(),
               QString(keypad->findChild<QAction*>("mItemRecent")->text()).remove('&'));
     EXPECT_NE(keypad->findChild<QMenu*>("ppmRecent")->accessibleName(), "Tapes récentes");
-    EXPECT_EQ(name("lblNbrDecPref"), "Decimal places : 2");
+    EXPECT_EQ(name("lblNbrDecPref"), "Decimal places: 2");  // no space before the colon
     choose("FRAN");
     EXPECT_EQ(keypad->findChild<QMenu*>("ppmLangage")->accessibleName(), "Langage");
     EXPECT_EQ(name("btn7"), "Sept");
@@ -316,7 +316,7 @@ TEST_F(Languages, the_quebec_panels_name_follows_the_renamed_tax) {
     keypad->business().refresh();
     EXPECT_EQ(name().rfind("Taux de TPS et TVH : ", 0), 0u) << name();
     choose("ENGL");
-    EXPECT_EQ(name().rfind("GST and TVH rates : ", 0), 0u) << name();
+    EXPECT_EQ(name().rfind("GST and TVH rates: ", 0), 0u) << name();
     EXPECT_EQ(name().find("TVQ"), std::string::npos) << name();
 }
 

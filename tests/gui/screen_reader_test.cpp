@@ -163,7 +163,7 @@ TEST_F(ScreenReader, the_language_is_named_and_the_panels_settings_are_reached_b
     EXPECT_EQ(control("SymbolLang")->accessibleName(), "Langue : Français");
     choose("ENGL");
     keypad->refresh();
-    EXPECT_EQ(control("SymbolLang")->accessibleName(), "Language : English");
+    EXPECT_EQ(control("SymbolLang")->accessibleName(), "Language: English");
     for (const char* name : {"lblNbrDecPref", "SymbolLang"})
         EXPECT_TRUE(control(name)->focusPolicy() & Qt::TabFocus) << name;
     // Return on the language drops the language menu, on the language in use.
