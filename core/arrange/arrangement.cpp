@@ -105,7 +105,9 @@ Change Arrangement::equalHeights(const Windows& now, const Screens& screens) {
     const bool compact = flags_.keyboardHidden;
     Box tape = now.tape;
     tape.top = now.keypad.top + (compact ? shape_.compactSkinTop : shape_.skinTop);
-    tape.height = std::min(compact ? shape_.compactSkinHeight : shape_.skinHeight, area.height);
+    // As tall as the keypad's skin, the compact keypad's too: its strip is no height for a
+    // tape (a text area of ten pixels).
+    tape.height = std::min(shape_.skinHeight, area.height);
     Change c;
     c.tape = clampInto(tape, area);
     return c;

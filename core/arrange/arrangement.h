@@ -20,11 +20,10 @@ struct KeypadShape {
     int compactWidth = 410;
     int compactHeight = 164;
     Point compactAt{20, 95};  // the compact keypad's place, from the screen's corner
-    // "Equal heights": the tape's top below the keypad's top, and its height, per form.
+    // "Equal heights": the tape's top below the keypad's top, per form, and its height.
     int skinTop = 7;
     int skinHeight = 480;
     int compactSkinTop = 6;
-    int compactSkinHeight = 150;
     // The tape's width when nothing says otherwise (no settings file, or none saved): wide
     // enough for the longest line the program writes, with a 15-digit amount.
     int tapeDesignWidth = 405;

@@ -104,7 +104,6 @@ WindowArranger::WindowArranger(ArrangedWindows windows)
           shape.compactWidth = skin.windowSize().width();
           shape.compactHeight = skin.windowSize().height();
           shape.compactSkinTop = KeypadSkin::kOrigin.y() + 3;
-          shape.compactSkinHeight = skin.pictureSize().height();
           shape.tapeDesignWidth = p_.tapeDesignWidth;
           return shape;
       }()) {

@@ -96,11 +96,13 @@ TEST(EqualHeights, the_tape_is_as_tall_as_the_skin_just_below_the_keypads_top) {
     EXPECT_FALSE(c.keypad);
 }
 
-TEST(EqualHeights, follow_the_compact_keypad_and_stay_on_a_low_screen) {
+// Beside the compact keypad the tape starts at its top and keeps the full keypad's height: the
+// compact strip's would leave no room for the tape's lines.
+TEST(EqualHeights, start_at_the_compact_keypads_top_with_a_usable_height_and_stay_on_a_low_screen) {
     Arrangement a = startedWith(keypadAt(429, 10));
     const Change hidden = a.hideKeyboard({keypadAt(429, 10), kTape}, kWide);
     const Change c = a.equalHeights({*hidden.keypad, kTape}, kWide);
-    EXPECT_EQ(*c.tape, (Box{700, 101, 405, 150}));
+    EXPECT_EQ(*c.tape, (Box{700, 101, 405, 480}));
     Arrangement low = startedWith(keypadAt(0, 0));
     EXPECT_EQ(low.equalHeights({keypadAt(0, 0), kTape}, kTiny).tape->height, 300);
 }
