@@ -349,7 +349,8 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                                             "MSG_LIVE_NOTHING_REDO",
                                                             "MSG_LIVE_NO_LINE",
                                                             "MSG_LIVE_LAST_TWO_AMOUNTS",
-                                                            "MSG_TEXT_FILE"});
+                                                            "MSG_TEXT_FILE",
+                                                            "MSG_NOTHING_OPENS"});
         for (const LanguageKey& h : kHints)
             keypadMessages.push_back({h.key, {}});
         for (std::string_view k : {"OASD_MF_003", "OASD_MF_005", "OASD_MF_006"})

@@ -1,6 +1,5 @@
 #include "gui/arrange/skin_chooser.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include "gui/arrange/skins.h"
 #include "gui/arrange/window_arranger.h"
 #include "gui/ui/artwork.h"
+#include "gui/ui/open_address.h"
 #include "gui/ui/qt_ports.h"
 #include "gui/ui/user_folders.h"
 
@@ -85,9 +85,9 @@ SkinChooser::SkinChooser(QWidget& window, WindowArranger& arranger)
     connect(use, &QPushButton::clicked, this, [this] { useSelected(); });
     connect(list_, &QListWidget::itemActivated, this, [this] { useSelected(); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-    connect(folder, &QPushButton::clicked, this, [] {
+    connect(folder, &QPushButton::clicked, this, [this] {
         QDir().mkpath(userSkinsFolder());
-        QDesktopServices::openUrl(QUrl::fromLocalFile(userSkinsFolder()));
+        openOrTell(QUrl::fromLocalFile(userSkinsFolder()), *this, arranger_.texts());
     });
     fill();
 }

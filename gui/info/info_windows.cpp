@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -26,6 +25,7 @@
 #include "gui/config/translate_windows.h"
 #include "gui/net/network_services.h"
 #include "gui/ui/licence_text.h"
+#include "gui/ui/open_address.h"
 #include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
@@ -224,9 +224,9 @@ void InfoWindows::credits(QWidget* parent, const Translator& texts) {
                    auto* menu = new QMenu(voices);
                    menu->setObjectName("ppmVox");
                    QAction* espeak = menu->addAction(QStringLiteral("espeak-ng"));
-                   QObject::connect(espeak, &QAction::triggered, &dialog, [] {
-                       QDesktopServices::openUrl(
-                           QUrl(QStringLiteral("https://github.com/espeak-ng/espeak-ng")));
+                   QObject::connect(espeak, &QAction::triggered, &dialog, [&dialog, &texts] {
+                       openOrTell(QUrl(QStringLiteral("https://github.com/espeak-ng/espeak-ng")),
+                                  dialog, texts);
                    });
                    voices->setMenu(menu);
                    auto* aboutQt = new QPushButton(

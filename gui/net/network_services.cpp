@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QLabel>
 #include <QMouseEvent>
@@ -18,6 +17,7 @@
 #include "core/config/language.h"
 #include "core/net/replies.h"
 #include "core/version.h"
+#include "gui/ui/open_address.h"
 #include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
@@ -234,7 +234,7 @@ void NetworkServices::showAddresses() {
 
 void NetworkServices::openPage(const QString& path) {
     if (!configured()) return;
-    QDesktopServices::openUrl(QUrl(base + path));
+    openOrTell(QUrl(base + path), window_, tr_);
 }
 
 }  // namespace zumbrel::gui

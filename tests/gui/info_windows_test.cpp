@@ -6,13 +6,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "core/config/settings.h"
+#include "core/memory_ports.h"
 #include "gui/tape/tape_window.h"
+#include "gui/ui/open_address.h"
 #include "keypad_fixture.h"
 
 namespace zumbrel::gui {
@@ -91,6 +94,28 @@ TEST_F(Info, the_voice_notice_follows_about_once_it_has_closed) {
     EXPECT_EQ(about.title, "A propos...");
     EXPECT_EQ(notice.title, "A propos des ressources vocales");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// A desktop with no program for an address says so and shows the address; one with a
+// program opens it and says nothing.
+TEST(OpenAddress, a_desktop_with_no_program_for_it_shows_the_address) {
+    QWidget parent;
+    FrenchTranslator french;
+    const QUrl page(QStringLiteral("https://github.com/espeak-ng/espeak-ng"));
+    QUrl asked;
+    openOrTell(page, parent, french, [&asked](const QUrl& u) {
+        asked = u;
+        return true;
+    });
+    EXPECT_EQ(asked, page);
+    EXPECT_EQ(parent.findChild<QMessageBox*>("NothingOpens"), nullptr);
+    openOrTell(QUrl::fromLocalFile("/tmp/skins folder"), parent, french,
+               [](const QUrl&) { return false; });
+    auto* box = parent.findChild<QMessageBox*>("NothingOpens");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text().toStdString(),
+              "Aucun programme de ce bureau ne peut ouvrir :\n/tmp/skins folder");
+    box->close();
 }
 
 }  // namespace
