@@ -161,6 +161,10 @@ void PreferencesWindow::buildSelfEmployed() {
         ceilingEdits.push_back(rateEdit(
             ceilings, ceilingName.c_str(), text(profiles[i]), kCeiling, choices_.aeCeiling[i],
             [this, i](const std::string& t) { choices_.aeCeiling[i] = t; }));
+        // Both fields of a profile show its letter; a reader hears which of the two it is.
+        rateEdits.back()->setAccessibleName(text(profiles[i]) + ", " + text(kAeRates).trimmed());
+        ceilingEdits.back()->setAccessibleName(text(profiles[i]) + ", " +
+                                               text(kAeCeilings).trimmed());
         restColour(rateEdits.back(), kProfileColours[i]);
         restColour(ceilingEdits.back(), kProfileColours[i]);
     }

@@ -390,6 +390,23 @@ TEST_F(Prefs, every_control_has_a_name_a_reader_can_say) {
     closeWith(w);
 }
 
+// Within a tab no two fields share a name: a reader tells a profile's rate from its ceiling.
+TEST_F(Prefs, no_two_fields_of_a_tab_share_a_name) {
+    PreferencesWindow& w = open();
+    for (int i = 0; i < w.tabs()->count(); ++i) {
+        QStringList names;
+        for (QLineEdit* e : w.tabs()->widget(i)->findChildren<QLineEdit*>()) {
+            if (e->focusPolicy() == Qt::NoFocus || e->accessibleName().isEmpty()) continue;
+            EXPECT_FALSE(names.contains(e->accessibleName()))
+                << "tab " << i << ": " << e->accessibleName().toStdString();
+            names << e->accessibleName();
+        }
+    }
+    EXPECT_EQ(control<QLineEdit>(w, "edtCAMaxAE_B")->accessibleName().toStdString(),
+              "PROFIL B, CA maximum AE");
+    closeWith(w);
+}
+
 // The two previews of the currency keys are read as the keys they show, each its own.
 TEST_F(Prefs, the_currency_key_previews_are_read_by_their_captions) {
     PreferencesWindow& w = open();
