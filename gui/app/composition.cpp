@@ -197,6 +197,7 @@ RecoveryParts recoveryParts(KeypadWindow& keypad) {
                 live::journalOpenedTape(keypad.calculator(), {});
                 keypad.calculator().commands().btnEnabled(true, tape.isEmpty());
                 keypad.documents().apply();
+                keypad.refresh();  // the eraser shows: the tape is in no file
             }};
 }
 

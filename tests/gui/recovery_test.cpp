@@ -56,6 +56,7 @@ TEST_F(Recovery, an_unsaved_tape_is_copied_and_comes_back_with_its_colours) {
     EXPECT_EQ(result.text(), "-2,00");
     EXPECT_EQ(result.begin().fragment().charFormat().foreground().color(), QColor(Qt::red));
     EXPECT_TRUE(tape.isModified());  // in no file yet
+    EXPECT_TRUE(next->tapeWindow().action("ToolBtnGomme")->isVisible());
     // A normal close removes the copy.
     recovery.closeCleanly();
     EXPECT_FALSE(QFile::exists(QString::fromStdString(path())));
