@@ -225,13 +225,17 @@ void HeaderFooterEditor::buildToolbar() {
              format(c);
          }},
     };
-    const QIcon styleIcons[] = {letterIcon("A", true, false, false, QColor(200, 0, 0)),
-                                letterIcon("G", true, false, false, Qt::black),
-                                letterIcon("I", false, true, false, Qt::black),
-                                letterIcon("S", false, false, true, Qt::black)};
     int styleIndex = 0;
     for (const auto& s : styles) {
-        QAction* a = toolbar_->addAction(styleIcons[styleIndex++], text(s.key, s.french));
+        // The colour is a red A; each style shows the first letter of its word in the
+        // language, drawn in that style: G I S in French, B I U in English, F K U in German.
+        const QString caption = text(s.key, s.french);
+        const QString letter = caption.trimmed().left(1).toUpper();
+        const int i = styleIndex++;
+        const QIcon icon = i == 0 ? letterIcon("A", true, false, false, QColor(200, 0, 0))
+                                  : letterIcon(letter, i == 1, i == 2, i == 3, Qt::black);
+        QAction* a = toolbar_->addAction(icon, caption);
+        a->setIconText(i == 0 ? QStringLiteral("A") : letter);
         a->setObjectName(s.name);
         a->setToolTip(a->text());
         if (s.apply) {

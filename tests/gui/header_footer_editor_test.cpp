@@ -129,6 +129,26 @@ TEST_F(Editor, closing_with_changes_asks_and_cancel_keeps_the_window) {
     EXPECT_TRUE(QFile::exists(data.filePath("zumbrel/Footer.rtf")));
 }
 
+// The style buttons show the first letter of their word in the language: G I S in French,
+// B I U in English.
+TEST_F(Editor, the_style_buttons_show_the_languages_letters) {
+    const auto letters = [this](HeaderFooterEditor& e) {
+        QString out;
+        for (const char* name : {"BoldBtn", "ItalicBtn", "UnderlineBtn"})
+            out += tool(e, name)->iconText();
+        return out.toStdString();
+    };
+    EXPECT_EQ(letters(HeaderFooterEditor::open(*keypad)), "GIS");
+    HeaderFooterEditor::open(*keypad).close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed, it goes
+    QDir(app.path()).mkpath("Resources/Language");
+    ASSERT_TRUE(QFile::copy(QString(ZUMBREL_LANGUAGE_DIR) + "/English.lng",
+                            app.filePath("Resources/Language/English.lng")));
+    keypad->findChild<QAction*>("ENGL")->trigger();
+    EXPECT_EQ(letters(HeaderFooterEditor::open(*keypad)), "BIU");
+    HeaderFooterEditor::open(*keypad).close();
+}
+
 TEST_F(Editor, the_bold_button_follows_the_caret) {
     HeaderFooterEditor& e = HeaderFooterEditor::open(*keypad);
     e.openFile(true);
