@@ -328,10 +328,15 @@ QString HeaderFooterEditor::userFolder() {
 }
 
 bool HeaderFooterEditor::askToSave() {
+    // A language file's texts come with their punctuation ("Saving...", "… changes?"); the
+    // built-in French ones without.
+    const auto ending = [](QString t, const QString& end) {
+        return t.endsWith(end.trimmed()) ? t : t + end;
+    };
     const Answer answer = p_.prompts.messageBox(
         text("SAVE_FILE", "Enregistrer").toStdString(),
-        (text("MSG_RTFE_019", "Texte modifié") + "...\r\n\r\n" +
-         text("MSG_RTFE_020", "Souhaitez-vous enregistrer ces modifications") + " ?")
+        (ending(text("MSG_RTFE_019", "Texte modifié"), "...") + "\r\n\r\n" +
+         ending(text("MSG_RTFE_020", "Souhaitez-vous enregistrer ces modifications"), " ?"))
             .toStdString(),
         Icon::Exclamation, Buttons::YesNoCancel);
     if (answer == Answer::Cancel) return false;

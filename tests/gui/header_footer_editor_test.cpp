@@ -149,6 +149,28 @@ TEST_F(Editor, the_style_buttons_show_the_languages_letters) {
     HeaderFooterEditor::open(*keypad).close();
 }
 
+// The close question takes its punctuation once, in French as in a language file's words.
+TEST_F(Editor, the_close_question_is_punctuated_once_in_every_language) {
+    const auto question = [this] {
+        QPointer<HeaderFooterEditor> e = &HeaderFooterEditor::open(*keypad);
+        e->openFile(false);
+        e->editor()->insertPlainText("x");
+        QString said;
+        answer(QMessageBox::Cancel, &said);
+        e->reject();
+        e->editor()->document()->setModified(false);
+        e->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return said.simplified().toStdString();
+    };
+    EXPECT_EQ(question(), "Texte modifié... Souhaitez-vous enregistrer ces modifications ?");
+    QDir(app.path()).mkpath("Resources/Language");
+    ASSERT_TRUE(QFile::copy(QString(ZUMBREL_LANGUAGE_DIR) + "/English.lng",
+                            app.filePath("Resources/Language/English.lng")));
+    keypad->findChild<QAction*>("ENGL")->trigger();
+    EXPECT_EQ(question(), "Saving... Do you want to save the changes?");
+}
+
 TEST_F(Editor, the_bold_button_follows_the_caret) {
     HeaderFooterEditor& e = HeaderFooterEditor::open(*keypad);
     e.openFile(true);
