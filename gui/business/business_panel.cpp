@@ -203,8 +203,11 @@ void BusinessPanel::openProfiles() {
                                                              tr_.text(business::msg::kSE)))
         rows << qs(r);
     rows_->setStringList(rows);
+    // The list opens on the profile in use, as the VAT list on its rate.
+    const std::string& inUse = calc_.business().lblProfilAE;
+    const int current = inUse == "2" ? 1 : inUse == "3" ? 2 : 0;
     list(profileList_, "cbbListProfilAE", &business::BusinessRegisters::chooseProfile, profile_)
-        .open(rows_, profile_);
+        .open(rows_, profile_, current);
 }
 
 void BusinessPanel::refresh() {

@@ -207,6 +207,8 @@ TEST_F(Business, a_profile_chosen_from_the_list_is_the_one_in_use) {
         return list && list->isVisible();
     }));
     EXPECT_EQ(rowsOf(list).first(), "Profil AE  A  (13 %  80000)");
+    EXPECT_EQ(list->view()->currentIndex().row(), 2);  // it opens on the profile in use, C
+    QTest::keyClick(list->view(), Qt::Key_Home);
     QTest::keyClick(list->view(), Qt::Key_Return);
     EXPECT_EQ(panel("pnlAE")->text(), "13 %  80000");
     EXPECT_EQ(business().lblProfilAE, "1");
