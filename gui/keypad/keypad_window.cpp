@@ -40,6 +40,7 @@
 #include "gui/ui/accessibility.h"
 #include "gui/ui/artwork.h"
 #include "gui/ui/cd_edit.h"
+#include "gui/ui/focus_ring.h"
 #include "gui/ui/painted_widgets.h"
 #include "gui/ui/qt_ports.h"
 #include "gui/ui/window_mover.h"
@@ -131,6 +132,14 @@ KeypadWindow::KeypadWindow(const std::function<void(KeypadWindow&)>& compose, QW
                                        [this] { refresh(); },
                                        [this](const QString& text) { status_->showHint(text); }});
     if (compose) compose(*this);
+
+    // The controls that draw no focus of their own show it with a ring.
+    auto* ring = new FocusRing(*this);
+    for (const char* name : {"lblMemory1", "lblMemory2", "lblMemory3", "pnlPP", "lblNbrDecPref",
+                             "SymbolLang", "btnMinimize", "btnQuit"})
+        ring->surround(findChild<QWidget*>(name));
+    for (MenuButton* b : menuButtons_)
+        ring->surround(b);
 
     skinChanged();
     applyFrenchAccessibleNames(*this);

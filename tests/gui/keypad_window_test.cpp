@@ -59,6 +59,29 @@ TEST_F(Windows, clicks_and_typing_write_the_same_tape) {
     EXPECT_EQ(Lines(all.begin() + 6, all.end()), clicked);
 }
 
+// The controls that draw no focus of their own are ringed while they have it; the keys and
+// the display, which draw their own, are not.
+TEST_F(Windows, a_focused_control_without_a_focus_of_its_own_is_ringed) {
+    keypad->activateWindow();
+    QWidget* ring = keypad->findChild<QWidget*>("FocusRing");
+    ASSERT_NE(ring, nullptr);
+    for (const char* name : {"lblMemory2", "pnlPP", "SymbolLang", "btnMinimize", "btnQuit"}) {
+        QWidget* control = keypad->findChild<QWidget*>(name);
+        control->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(control->hasFocus()) << name;
+        EXPECT_TRUE(ring->isVisible()) << name;
+        const QRect around(control->mapTo(keypad.get(), QPoint(0, 0)), control->size());
+        EXPECT_TRUE(ring->geometry().contains(around)) << name;
+        EXPECT_FALSE(ring->geometry().adjusted(6, 6, -6, -6).contains(around)) << name;
+    }
+    for (const char* name : {"EdtVirt", "btn7"}) {
+        keypad->findChild<QWidget*>(name)->setFocus(Qt::TabFocusReason);
+        EXPECT_FALSE(ring->isVisible()) << name;
+    }
+    keypad->menuButtons().front()->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(ring->isVisible());
+}
+
 TEST_F(Windows, the_numeric_keypad_and_its_enter_key_compute_too) {
     QTest::keyClick(keypad.get(), Qt::Key_4, Qt::KeypadModifier);
     QTest::keyClick(keypad.get(), Qt::Key_Asterisk, Qt::KeypadModifier);
