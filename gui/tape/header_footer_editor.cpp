@@ -235,7 +235,7 @@ void HeaderFooterEditor::buildToolbar() {
         const QIcon icon = i == 0 ? letterIcon("A", true, false, false, QColor(200, 0, 0))
                                   : letterIcon(letter, i == 1, i == 2, i == 3, Qt::black);
         QAction* a = toolbar_->addAction(icon, caption);
-        a->setIconText(i == 0 ? QStringLiteral("A") : letter);
+        a->setProperty("zumbrelLetter", i == 0 ? QStringLiteral("A") : letter);
         a->setObjectName(s.name);
         a->setToolTip(a->text());
         if (s.apply) {

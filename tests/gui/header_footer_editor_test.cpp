@@ -135,7 +135,7 @@ TEST_F(Editor, the_style_buttons_show_the_languages_letters) {
     const auto letters = [this](HeaderFooterEditor& e) {
         QString out;
         for (const char* name : {"BoldBtn", "ItalicBtn", "UnderlineBtn"})
-            out += tool(e, name)->iconText();
+            out += tool(e, name)->property("zumbrelLetter").toString();
         return out.toStdString();
     };
     EXPECT_EQ(letters(HeaderFooterEditor::open(*keypad)), "GIS");
