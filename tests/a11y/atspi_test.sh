@@ -51,9 +51,12 @@ if [ -n "${ZUMBREL_WM:-}" ]; then
   command -v "$ZUMBREL_WM" >/dev/null || { echo "missing $ZUMBREL_WM (./test.sh installs it)"; exit 1; }
   "$ZUMBREL_WM" >/dev/null 2>&1 &
   wm_pid=$!
-  # On a loaded machine (two cores, the other tests running) it may take seconds. The
-  # answer is read whole: "xprop | grep -q" under pipefail fails when grep stops reading early.
-  wm_ready() { [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null || true)" == *window* ]]; }
+  # On a loaded machine (two cores, the other tests running) it may take seconds. Ready is
+  # "…(WINDOW): window id # 0x…": before, "no such atom on any window" was taken for ready,
+  # and the test went on with no window manager yet.
+  wm_ready() {
+    [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null || true)" == *"window id #"* ]]
+  }
   for _ in $(seq 1 200); do wm_ready && break; sleep 0.1; done
   wm_ready || { echo "the window manager $ZUMBREL_WM did not start within 20 s"; exit 1; }
 fi
