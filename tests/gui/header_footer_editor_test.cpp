@@ -42,14 +42,19 @@ class Editor : public KeypadFixture {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    // Answers the next question with a button, and returns its text.
+    // Answers the next question with a button, and returns its text: it looks every 20 ms
+    // until the question shows, however slow the machine.
     void answer(QMessageBox::StandardButton button, QString* said = nullptr) {
-        QTimer::singleShot(50, [button, said] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                if (said) *said = box->text();
-                box->button(button)->click();
-            }
+        auto* poll = new QTimer(qApp);
+        poll->setInterval(20);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, button, said] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->button(button)) return;
+            if (said) *said = box->text();
+            poll->deleteLater();
+            box->button(button)->click();
         });
+        poll->start();
         qApp->setProperty("expectedDialog", "MessageBox");
     }
     QAction* tool(HeaderFooterEditor& e, const char* name) {
