@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -139,11 +140,18 @@ void DocumentCommands::exportTape() {
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     QString error;
-    if (!exportTo(dialog.selectedFiles().first(), error))
+    const QString path = dialog.selectedFiles().first();
+    if (!exportTo(path, error)) {
         QMessageBox::warning(
             &p_.window, QStringLiteral("Zumbrel"),
             qs(words.text({"MSG_FILE_NOT_WRITTEN", "Le fichier n'a pas pu être enregistré :"})) +
-                "\n" + dialog.selectedFiles().first() + "\n" + error);
+                "\n" + path + "\n" + error);
+        return;
+    }
+    // Said as Save says its own: in the status line, and so to a screen reader.
+    p_.calculator.ports().status.show(words.text({"MSG_TAPE_EXPORTED", "Ruban exporté :"}) + " " +
+                                      QFileInfo(path).fileName().toStdString());
+    p_.refresh();
 }
 
 bool DocumentCommands::eventFilter(QObject* watched, QEvent* event) {

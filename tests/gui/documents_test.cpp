@@ -59,6 +59,16 @@ TEST_F(Documents, saving_names_the_window_and_the_commands_follow_the_tape) {
     EXPECT_EQ(keypad->tapeWindow().tape().line(3), "15,00");
 }
 
+// An export says where it went, as Save does, in the status line that a reader hears.
+TEST_F(Documents, an_export_is_said_in_the_status_line) {
+    type("12+3\r");
+    const QString path = folder.filePath("compte.csv");
+    answerNext(path);
+    item("mItemExport")->trigger();
+    ASSERT_TRUE(QFile::exists(path));
+    EXPECT_EQ(keypad->calculator().ports().status.text(), "Ruban exporté : compte.csv");
+}
+
 // A saved tape hides the toolbar's eraser (nothing new to erase), but the menus still erase
 // it, after the question.
 TEST_F(Documents, a_saved_tape_can_still_be_erased_from_the_menus) {
