@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include "test_names.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -80,6 +82,29 @@ TEST_F(Windows, a_focused_control_without_a_focus_of_its_own_is_ringed) {
     }
     keypad->menuButtons().front()->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(ring->isVisible());
+}
+
+// Tab and Shift+Tab go round the same controls, the title row included, in opposite orders.
+TEST_F(Windows, tab_and_shift_tab_go_round_the_same_controls) {
+    keypad->activateWindow();
+    const auto round = [this](Qt::Key key) {
+        keypad->findChild<QWidget*>("EdtVirt")->setFocus(Qt::TabFocusReason);
+        QStringList seen;
+        for (int i = 0; i < 200; ++i) {
+            QWidget* f = QApplication::focusWidget();
+            seen << f->objectName();
+            QTest::keyClick(f, key);
+            if (QApplication::focusWidget()->objectName() == "EdtVirt") break;
+        }
+        return seen;
+    };
+    const QStringList forward = round(Qt::Key_Tab);
+    QStringList backward = round(Qt::Key_Backtab);
+    std::reverse(backward.begin() + 1, backward.end());
+    EXPECT_EQ(forward, backward);
+    for (const char* name : {"btnMinimize", "btnQuit", "lblMemory1", "btnNbrGold"})
+        EXPECT_TRUE(forward.contains(name)) << name;
+    EXPECT_TRUE(forward.contains(keypad->menuButtons().front()->objectName()));
 }
 
 TEST_F(Windows, the_numeric_keypad_and_its_enter_key_compute_too) {
