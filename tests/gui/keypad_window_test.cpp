@@ -80,6 +80,11 @@ TEST_F(Windows, a_focused_control_without_a_focus_of_its_own_is_ringed) {
         keypad->findChild<QWidget*>(name)->setFocus(Qt::TabFocusReason);
         EXPECT_FALSE(ring->isVisible()) << name;
     }
+    // The key draws its own: an orange border in the middle of its top edge.
+    QWidget* key = keypad->findChild<QWidget*>("btn7");
+    const QColor top = key->grab().toImage().pixelColor(key->width() / 2, 1);
+    EXPECT_TRUE(top.red() > 150 && top.green() < 140 && top.blue() < 80)
+        << top.name().toStdString();
     keypad->menuButtons().front()->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(ring->isVisible());
 }
