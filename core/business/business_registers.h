@@ -52,6 +52,8 @@ struct BusinessRegisters {
     void chooseVatRate(std::size_t row);
     // A row of the profile list chosen (0 to 2): its rate and ceiling become the ones in use.
     void chooseProfile(std::size_t row);
+    // The row of the profile in use: B and C by their numbers, any other text A.
+    std::size_t profileRow() const { return lblProfilAE == "2" ? 1 : lblProfilAE == "3" ? 2 : 0; }
     // The rows of the profile list: "Profil AE  A  (23 %  32000)" with the given words.
     std::vector<std::string> profileRows(const std::string& profileWord,
                                          const std::string& seWord) const;

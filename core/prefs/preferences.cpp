@@ -62,7 +62,7 @@ Choices choicesOf(const Holders& h) {
     c.euros = b.lblRefMoneyEuros;
     c.aeRate = b.lblTauxAE_;
     c.aeCeiling = b.lblCAMaxAE_;
-    c.profile = b.lblProfilAE == "2" ? 2 : b.lblProfilAE == "3" ? 3 : 1;
+    c.profile = static_cast<int>(b.profileRow()) + 1;
     return c;
 }
 

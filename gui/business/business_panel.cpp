@@ -204,10 +204,8 @@ void BusinessPanel::openProfiles() {
         rows << qs(r);
     rows_->setStringList(rows);
     // The list opens on the profile in use, as the VAT list on its rate.
-    const std::string& inUse = calc_.business().lblProfilAE;
-    const int current = inUse == "2" ? 1 : inUse == "3" ? 2 : 0;
     list(profileList_, "cbbListProfilAE", &business::BusinessRegisters::chooseProfile, profile_)
-        .open(rows_, profile_, current);
+        .open(rows_, profile_, static_cast<int>(calc_.business().profileRow()));
 }
 
 void BusinessPanel::refresh() {

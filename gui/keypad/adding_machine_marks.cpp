@@ -82,7 +82,8 @@ AddingMachineMarks::AddingMachineMarks(QWidget& displayArea, QWidget& commandPan
 void AddingMachineMarks::show(const calc::Registers& r, const calc::KeptValues& kept,
                               const std::array<QString, 3>& memoryCaptions) {
     const std::string format = r.decimalSeparator + r.lblNbrDecPref + r.lblSepDec +
-                               memoryCaptions[0].toStdString() + withColon({}, {}).toStdString();
+                               memoryCaptions[0].toStdString() +
+                               (usesSpaceBeforeColon() ? " " : "");
     if (kept.lblMemory == memoriesShown_ && r.grandTotal == grandTotalShown_ &&
         format == formatShown_)
         return;

@@ -40,7 +40,6 @@
 #include "gui/ui/accessibility.h"
 #include "gui/ui/artwork.h"
 #include "gui/ui/cd_edit.h"
-#include "gui/ui/focus_ring.h"
 #include "gui/ui/painted_widgets.h"
 #include "gui/ui/qt_ports.h"
 #include "gui/ui/window_mover.h"
@@ -133,28 +132,7 @@ KeypadWindow::KeypadWindow(const std::function<void(KeypadWindow&)>& compose, QW
                                        [this](const QString& text) { status_->showHint(text); }});
     if (compose) compose(*this);
 
-    // Tab goes round the window as Shift+Tab does: after the last business key come the menu
-    // titles, the minimise and close buttons, then the display again. Forward, the title row
-    // was never reached.
-    QWidget* previous = findChild<QWidget*>("btnNbrGold");
-    for (MenuButton* b : menuButtons_) {
-        setTabOrder(previous, b);
-        previous = b;
-    }
-    for (const char* name : {"btnMinimize", "btnQuit"}) {
-        QWidget* next = findChild<QWidget*>(name);
-        setTabOrder(previous, next);
-        previous = next;
-    }
-    setTabOrder(previous, edtVirt_);
-
-    // The controls that draw no focus of their own show it with a ring.
-    auto* ring = new FocusRing(*this);
-    for (const char* name : {"lblMemory1", "lblMemory2", "lblMemory3", "pnlPP", "lblNbrDecPref",
-                             "SymbolLang", "btnMinimize", "btnQuit"})
-        ring->surround(findChild<QWidget*>(name));
-    for (MenuButton* b : menuButtons_)
-        ring->surround(b);
+    buildFocusRound();
 
     skinChanged();
     applyFrenchAccessibleNames(*this);

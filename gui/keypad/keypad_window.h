@@ -163,6 +163,7 @@ class KeypadWindow final : public QWidget {
     void openContextMenu();
     void buildKeptNumbers();
     void buildBusinessPanel();
+    void buildFocusRound();
     void switchWindows();
     bool overHintedControl(QWidget* panel, QMouseEvent* event) const;
 

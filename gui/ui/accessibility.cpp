@@ -62,6 +62,10 @@ void useSpaceBeforeColon(bool space) {
     spaceBeforeColon = space;
 }
 
+bool usesSpaceBeforeColon() {
+    return spaceBeforeColon;
+}
+
 QString withColon(const QString& caption, const QString& value) {
     return caption + (spaceBeforeColon ? QStringLiteral(" : ") : QStringLiteral(": ")) + value;
 }

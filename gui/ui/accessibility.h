@@ -35,6 +35,7 @@ QString accessibleCaption(const QWidget& w);
 // "caption : value" with the space French typography puts before the colon (French,
 // Québécois, Corsican), "caption: value" in the other languages; chosen with the language.
 void useSpaceBeforeColon(bool space);
+bool usesSpaceBeforeColon();
 QString withColon(const QString& caption, const QString& value);
 // Names the control "caption : value" (the caption alone while the value is empty).
 void nameWithValue(QWidget& w, const QString& value);

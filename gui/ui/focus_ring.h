@@ -15,7 +15,6 @@ class FocusRing final : public QWidget {
     explicit FocusRing(QWidget& window);
     // A control the ring goes around when it has the focus.
     void surround(QWidget* control);
-    QWidget* surrounded() const { return target_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
