@@ -377,10 +377,12 @@ void KeypadWindow::buildFocusRound() {
     }
     setTabOrder(previous, edtVirt_);
 
-    // The controls that draw no focus of their own show it with a ring.
+    // The controls that draw no focus of their own, or only a faint one (the rate panels, the
+    // list button, the erasers), show it with a ring.
     auto* ring = new FocusRing(*this);
     for (const char* name : {"lblMemory1", "lblMemory2", "lblMemory3", "pnlPP", "lblNbrDecPref",
-                             "SymbolLang", "btnMinimize", "btnQuit"})
+                             "SymbolLang", "btnMinimize", "btnQuit", "pnlTauxTVA", "pnlTauxTPSTVP",
+                             "pnlEuro", "pnlAE", "BMemCombo", "GommeClean", "GommeUndo"})
         ring->surround(findChild<QWidget*>(name));
     for (MenuButton* b : menuButtons_)
         ring->surround(b);

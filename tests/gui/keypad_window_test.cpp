@@ -67,7 +67,8 @@ TEST_F(Windows, a_focused_control_without_a_focus_of_its_own_is_ringed) {
     keypad->activateWindow();
     QWidget* ring = keypad->findChild<QWidget*>("FocusRing");
     ASSERT_NE(ring, nullptr);
-    for (const char* name : {"lblMemory2", "pnlPP", "SymbolLang", "btnMinimize", "btnQuit"}) {
+    for (const char* name : {"lblMemory2", "pnlPP", "SymbolLang", "btnMinimize", "btnQuit",
+                             "pnlTauxTVA", "pnlAE", "BMemCombo"}) {
         QWidget* control = keypad->findChild<QWidget*>(name);
         control->setFocus(Qt::TabFocusReason);
         ASSERT_TRUE(control->hasFocus()) << name;
