@@ -98,6 +98,7 @@ void Engine::operatorKey(char op) {
     regs_.lblPosNeg = false;
     if (entry_.text().empty() && regs_.lblTamponSign2 != '%') return;
     if (!regs_.lblbBegin) return;
+    noteOperandDecimals();
     regs_.lblTamponSign1 = regs_.lblTamponSign1 ? regs_.lblTamponSign2 : op;
     regs_.setLatest(op);
     if (regs_.lblTamponSign1 == 'V') {
@@ -110,6 +111,7 @@ void Engine::operatorKey(char op) {
 void Engine::percentKey() {
     regs_.lblPosNeg = false;
     if (entry_.text().empty() || (!regs_.lblTamponSign1 && !regs_.lblTamponSign2)) return;
+    noteOperandDecimals();
 
     const std::string base =
         regs_.lblTamponNum2.empty() ? regs_.lblTamponNum1 : resultFormat(regs_.resultValue);
@@ -137,6 +139,13 @@ void Engine::percentKey() {
     } else {
         GetOperation();
     }
+}
+
+// An operand typed with more decimals than the setting keeps the chain's results whole until
+// its end, even once the entry that showed them is gone.
+void Engine::noteOperandDecimals() {
+    regs_.chainExtraDecimals =
+        (regs_.chainUnderWay() && regs_.chainExtraDecimals) || regs_.extraDecimals;
 }
 
 void Engine::GetOperation() {

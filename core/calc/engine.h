@@ -42,6 +42,7 @@ class Engine {
     void showInterimResult(bool colourMemory);
     void writeResultLine(const std::string& s);
     void clearChain();
+    void noteOperandDecimals();
 
     std::string resultFormat(long double v) const;
     std::string withSeparators(const std::string& s) const;

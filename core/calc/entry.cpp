@@ -124,6 +124,10 @@ void Entry::NbrAutoDec() {
         const bool enough = resultPlaces(regs_.lblNbrDecPref) >= count;
         regs_.extraDecimals = !enough;
         regs_.shLedVisible = !enough;
+    } else {
+        // The decimals went with the entry that had them (erased, cleared), unless it was
+        // already an operand of the chain under way: its results keep them to the end.
+        regs_.extraDecimals = regs_.chainUnderWay() && regs_.chainExtraDecimals;
     }
 }
 

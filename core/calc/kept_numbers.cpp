@@ -98,6 +98,11 @@ std::vector<std::string> numberListOf(const std::vector<std::string>& items) {
 std::string numberFromHistoryLine(std::string_view line, char ds) {
     const std::size_t mark = line.find_last_of(":=");
     if (mark != std::string_view::npos) line.remove_prefix(mark + 1);
+    // A memory key's line ends with its mark ("12,50 M2+"): the memory's number is no digit
+    // of the amount.
+    const std::size_t lastWord = line.rfind(' ');
+    if (lastWord != std::string_view::npos && line.substr(lastWord + 1).starts_with('M'))
+        line = line.substr(0, lastWord);
     std::string out = signedDigits(line);
     const char grouping = ds == '.' ? ',' : '.';
     out.erase(std::remove(out.begin(), out.end(), grouping), out.end());

@@ -43,6 +43,7 @@ struct Registers {
 
     std::string lblNbrDecEd = "0";  // decimals of the entry
     bool extraDecimals = false;     // results keep all their significant digits
+    bool chainExtraDecimals = false;  // an operand of the chain under way had them
     bool shLedVisible = false;
     bool halted = false;  // refuses to work until Reset
     bool resetPanelVisible = false;
@@ -68,6 +69,9 @@ struct Registers {
         if (latestShowsEquals) return "=";
         return lblTamponSign2 ? std::string(1, lblTamponSign2) : std::string();
     }
+    // An operation waits for its next operand.
+    bool chainUnderWay() const { return lblTamponSign1 != 0 || !lblTamponNum1.empty(); }
+
     void setLatest(char op) {
         lblTamponSign2 = op;
         latestShowsEquals = false;

@@ -63,7 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
                     HistoryCase{"TVA 20 % : 20,00", "20,00"},
                     HistoryCase{"TVA 5,5 % : 5,50", "5,50"},
                     HistoryCase{"La racine carrée de 1.234,00", "1234,00"},
-                    HistoryCase{"est : 3,00", "3,00"}, HistoryCase{"", ""}),
+                    HistoryCase{"est : 3,00", "3,00"}, HistoryCase{"", ""},
+                    // memory keys' lines: the memory's number is not part of the amount
+                    HistoryCase{"12,50 M+", "12,50"}, HistoryCase{"10,00 M2+", "10,00"},
+                    HistoryCase{"1.250,00 M3\u2212", "1250,00"}),
     testing_names::namedBy([](const HistoryCase& c) { return std::string(c.line); }));
 
 struct PasteCase {
