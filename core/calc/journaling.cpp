@@ -17,14 +17,15 @@ void Calculator::restartJournal() {
     start.firstLine = stored - 1;
     start.openLine = ports_.tape.richTextFrom(stored - 1);
     start.historyLines = ports_.history.lineCount();
+    start.countItems = settings_.countItems;
     journal_.restart(std::move(start));
 }
 
 Calculator::StepMark Calculator::beginStep(OpenLine openLine) {
     // Decimals or grouping changed since the last step (the preferences): journaled first, so
     // that a replay writes the lines after it as they were written.
-    if (!journal_.formatIs(regs_)) {
-        std::string key = live::formatKeyOf(regs_);
+    if (!journal_.formatIs(regs_, settings_.countItems)) {
+        std::string key = live::formatKeyOf(regs_, settings_.countItems);
         Step format{Step::Kind::Format};
         format.arg = journal_.addText(key);
         format.linesAfter = static_cast<std::uint32_t>(ports_.tape.lineCount());
@@ -107,9 +108,10 @@ void Calculator::journalKept(const KeptKey& key, const StepMark& mark) {
             return;
         case Kind::MemoryPlus:
         case Kind::MemoryMinus:
-            // The memory's line says what the memory was given: it stays as it stands.
+            // The memory's line says what the memory was given: it stays as it stands. The
+            // entry it leaves whole is journaled after it.
             journalForeignLines(mark);
-            return;
+            break;
         default:
             break;
     }
@@ -195,10 +197,10 @@ void Calculator::replayStep(const Step& step, const live::Journal& from) {
             return;
         }
         case Step::Kind::Format: {
-            const std::string& key = from.text(step);
-            const std::size_t tab = key.find('\t');
-            regs_.lblNbrDecPref = key.substr(0, tab);
-            regs_.lblSepDec = tab == std::string::npos ? std::string() : key.substr(tab + 1);
+            live::LineFormat format = live::readFormatKey(from.text(step));
+            regs_.lblNbrDecPref = std::move(format.nbrDec);
+            regs_.lblSepDec = std::move(format.sepDec);
+            if (format.countItems) settings_.countItems = *format.countItems;
             return;  // journaled by the next step's beginning
         }
         case Step::Kind::Rates: {

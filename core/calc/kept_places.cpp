@@ -37,8 +37,13 @@ bool KeptPlaces::putInEntry(const std::string& value) {
     return true;
 }
 
+// The number kept stands whole in the entry, as a number brought back does: the next digit
+// starts a new one. It counts as brought back, so that the journal keeps it so too.
 void KeptPlaces::displayKept() {
-    if (!regs_.edtSaisie.empty()) entry_.selectAll();
+    if (regs_.edtSaisie.empty()) return;
+    entry_.selectAll();
+    lastRecalled_ = regs_.edtSaisie;
+    ++recalls_;
 }
 
 void KeptPlaces::lblMemoryDragDrop(int memory, std::string_view text) {

@@ -41,8 +41,8 @@ struct Registers {
     long double operand1 = 0;
     long double operand2 = 0;
 
-    std::string lblNbrDecEd = "0";  // decimals of the entry
-    bool extraDecimals = false;     // results keep all their significant digits
+    std::string lblNbrDecEd = "0";    // decimals of the entry
+    bool extraDecimals = false;       // results keep all their significant digits
     bool chainExtraDecimals = false;  // an operand of the chain under way had them
     bool shLedVisible = false;
     bool halted = false;  // refuses to work until Reset

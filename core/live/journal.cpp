@@ -42,7 +42,7 @@ void Journal::restart(JournalStart start) {
     rates_.clear();
     ratesInForce_ = start_.business;
     ratesInForce_.margin = {};
-    format_ = formatKeyOf(start_.regs);
+    format_ = formatKeyOf(start_.regs, start_.countItems);
     ++generation_;
 }
 
@@ -131,8 +131,28 @@ bool Journal::buildsEntry(std::size_t begin, std::size_t end) const {
     return false;
 }
 
-std::string formatKeyOf(const calc::Registers& regs) {
-    return regs.lblNbrDecPref + '\t' + regs.lblSepDec;
+bool Journal::formatIs(const calc::Registers& regs, bool countItems) const {
+    const std::size_t n = regs.lblNbrDecPref.size();
+    const std::size_t s = regs.lblSepDec.size();
+    return format_.size() == n + s + 3 && format_.compare(0, n, regs.lblNbrDecPref) == 0 &&
+           format_[n] == '\t' && format_.compare(n + 1, s, regs.lblSepDec) == 0 &&
+           format_[n + 1 + s] == '\t' && format_.back() == (countItems ? '1' : '0');
+}
+
+std::string formatKeyOf(const calc::Registers& regs, bool countItems) {
+    return regs.lblNbrDecPref + '\t' + regs.lblSepDec + '\t' + (countItems ? '1' : '0');
+}
+
+LineFormat readFormatKey(std::string_view key) {
+    LineFormat f;
+    const std::size_t tab = key.find('\t');
+    f.nbrDec = key.substr(0, tab);
+    if (tab == std::string_view::npos) return f;
+    key.remove_prefix(tab + 1);
+    const std::size_t second = key.find('\t');
+    f.sepDec = key.substr(0, second);
+    if (second != std::string_view::npos) f.countItems = key.substr(second + 1) == "1";
+    return f;
 }
 
 }  // namespace zumbrel::live

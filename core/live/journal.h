@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/business/business_registers.h"
@@ -72,6 +73,7 @@ struct JournalStart {
     // A journal read from a file or rebuilt from a tape's lines wrote no history line here: a
     // correction leaves the history alone.
     bool rewritesHistory = true;
+    bool countItems = false;  // result lines showed their item count ("n 3")
 };
 
 // The tape's journal: every step the calculator was told since the tape was started or
@@ -117,13 +119,9 @@ class Journal {
     // The format last journaled: a change before the next step is journaled with it.
     const std::string& formatKey() const { return format_; }
     void noteFormat(std::string key) { format_ = std::move(key); }
-    // Whether the registers' NbrDec and SepDec are the format last journaled.
-    bool formatIs(const calc::Registers& regs) const {
-        const std::size_t n = regs.lblNbrDecPref.size();
-        return format_.size() == n + 1 + regs.lblSepDec.size() &&
-               format_.compare(0, n, regs.lblNbrDecPref) == 0 && format_[n] == '\t' &&
-               format_.compare(n + 1, std::string::npos, regs.lblSepDec) == 0;
-    }
+    // Whether the registers' NbrDec and SepDec and the item count are the format last
+    // journaled.
+    bool formatIs(const calc::Registers& regs, bool countItems) const;
 
   private:
     JournalStart start_;
@@ -141,7 +139,14 @@ class Journal {
 // aside).
 bool sameRates(const business::BusinessRegisters& a, const business::BusinessRegisters& b);
 
-// The registers' NbrDec and SepDec as a Format step keeps them.
-std::string formatKeyOf(const calc::Registers& regs);
+// How result lines were written: NbrDec, SepDec and whether they showed their item count, as a
+// Format step keeps them ("2\tS\t0").
+std::string formatKeyOf(const calc::Registers& regs, bool countItems);
+struct LineFormat {
+    std::string nbrDec;
+    std::string sepDec;
+    std::optional<bool> countItems;  // journals written before it was kept have none
+};
+LineFormat readFormatKey(std::string_view key);
 
 }  // namespace zumbrel::live

@@ -179,7 +179,7 @@ std::optional<Step> keyStep(std::string_view token) {
 std::string journalText(const Journal& journal) {
     std::string out(kHeader);
     out += std::to_string(journal.start().firstLine) + " ";
-    appendEncoded(out, formatKeyOf(journal.start().regs));
+    appendEncoded(out, formatKeyOf(journal.start().regs, journal.start().countItems));
     out += ";[R=";
     appendEncoded(out, ratesText(journal.start().business));  // the rates it began with
     out += ']';

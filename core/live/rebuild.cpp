@@ -89,13 +89,15 @@ class Opened {
         start_.regs.decimalSeparator = live.decimalSeparator;
         start_.regs.lblNbrDecPref = live.lblNbrDecPref;
         start_.regs.lblSepDec = live.lblSepDec;
+        start_.countItems = calc.settings().countItems;
     }
 
     bool replayFile(const ReadJournal& file) {
         if (file.firstLine != 0) return false;
-        const std::size_t tab = file.format.find('\t');
-        start_.regs.lblNbrDecPref = file.format.substr(0, tab);
-        start_.regs.lblSepDec = file.format.substr(tab + 1);
+        LineFormat format = readFormatKey(file.format);
+        start_.regs.lblNbrDecPref = std::move(format.nbrDec);
+        start_.regs.lblSepDec = std::move(format.sepDec);
+        if (format.countItems) start_.countItems = *format.countItems;
         begin();
         for (const ReadJournal::Item& item : file.items) {
             Step s = item.step;
@@ -122,6 +124,7 @@ class Opened {
         const calc::Registers& live = calc_.registers();
         start_.regs.lblNbrDecPref = live.lblNbrDecPref;
         start_.regs.lblSepDec = live.lblSepDec;
+        start_.countItems = calc_.settings().countItems;
         begin();
         std::size_t i = 0;
         const std::size_t last = loaded_.paragraphCount() - 1;

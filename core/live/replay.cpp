@@ -75,6 +75,7 @@ Replay::Replay(const Journal& journal, const ReplaySetup& setup, std::size_t exp
     c.business().margin = start.margin;
     c.registers() = start.regs;
     c.registers().decimalSeparator = setup.decimalSeparator;
+    c.settings().countItems = start.countItems;
     parts_->tape.setDefaultStyle(setup.tapeStyle);
     parts_->tape.restoreDefaultStyle();
     parts_->tape.load(start.openLine);

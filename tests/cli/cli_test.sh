@@ -186,7 +186,7 @@ grep -q '"corrections":\[{"done":true,"line":2,"message":"Total recalculé : 16,
 ops=$("$cli" '12+3+5=[FIXOP 2=*][INS 1=+3][UNDO][UNDO][REDO]')
 grep -q '^ *41,00$' <<<"$ops" || fail "[FIXOP] [INS] [UNDO] [REDO]: $ops"
 "$cli" --save "$tmp/live.rtf" '12+3+5=' >/dev/null || fail "save a tape with its journal"
-grep -q '{\\\*\\zumbreljournal 1 0 2%09Q;\[R=0%09F%0919,6%09[^]]*\]12+3+5=}' "$tmp/live.rtf" ||
+grep -q '{\\\*\\zumbreljournal 1 0 2%09Q%090;\[R=0%09F%0919,6%09[^]]*\]12+3+5=}' "$tmp/live.rtf" ||
   fail "the journal in the file: $(cat "$tmp/live.rtf")"
 reopened=$("$cli" --load "$tmp/live.rtf" '[FIX 3=10]')
 grep -q '^ *25,00$' <<<"$reopened" || fail "a tape reopened and corrected: $reopened"

@@ -232,3 +232,52 @@ TEST(LiveTape, each_block_is_replayed_with_the_rate_it_was_written_with) {
 
 }  // namespace
 }  // namespace zumbrel
+
+namespace zumbrel {
+namespace {
+
+// Item counts switched on or off after results were written: a correction writes every
+// result line as it stood, with or without its count.
+TEST(LiveTape, result_lines_keep_the_item_count_setting_they_were_written_with) {
+    HeadlessCalculator h;
+    calc::runKeys(h.calc, "10+20=");
+    h.calc.settings().countItems = true;
+    calc::runKeys(h.calc, "1+2=");
+    ASSERT_TRUE(h.calc.correct(fix(2, "30")).done);
+    EXPECT_EQ(h.tape.line(3), "40,00");
+    EXPECT_EQ(h.tape.line(9), "n 2  3,00");
+    EXPECT_TRUE(h.calc.settings().countItems);  // the setting in use stays
+}
+
+// A tape saved without item counts and opened with them switched on (or the other way round)
+// is still corrected with the lines it was written with.
+TEST(LiveTape, a_reopened_tape_keeps_the_item_count_setting_of_its_lines) {
+    for (const bool countedWhenSaved : {false, true}) {
+        HeadlessCalculator saved;
+        saved.calc.settings().countItems = countedWhenSaved;
+        calc::runKeys(saved.calc, "10+20+5=");
+        const std::string journal = live::journalText(saved.calc.journal());
+        HeadlessCalculator opened;
+        opened.calc.settings().countItems = !countedWhenSaved;
+        opened.tape.load(saved.tape.richText());
+        opened.calc.restartJournal();
+        live::journalOpenedTape(opened.calc, journal);
+        ASSERT_TRUE(opened.calc.correct(fix(2, "30")).done) << countedWhenSaved;
+        EXPECT_EQ(opened.tape.line(4), countedWhenSaved ? "n 3  45,00" : "45,00");
+        EXPECT_EQ(opened.calc.settings().countItems, !countedWhenSaved);
+    }
+}
+
+// Journals saved before the item count was kept have two fields: they replay under the setting
+// in use, as they always did.
+TEST(LiveTape, a_format_key_without_item_count_leaves_the_setting_in_use) {
+    const live::LineFormat old = live::readFormatKey("2\tS");
+    EXPECT_EQ(old.nbrDec, "2");
+    EXPECT_EQ(old.sepDec, "S");
+    EXPECT_FALSE(old.countItems.has_value());
+    const live::LineFormat now = live::readFormatKey(live::formatKeyOf(calc::Registers{}, true));
+    EXPECT_EQ(now.countItems, std::optional<bool>(true));
+}
+
+}  // namespace
+}  // namespace zumbrel
