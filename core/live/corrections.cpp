@@ -535,12 +535,18 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
     tape.setTypingBold(typing.bold);
     c.newText = tape.line(std::min(line, tape.lineCount() == 0 ? 0 : tape.lineCount() - 1));
 
-    // The history since the journal's start, when it changed.
-    const std::vector<std::string> redoneHistory = replay.history();
+    // The history since the journal's start, when it changed. After a tape was opened, only
+    // what was typed since: the opened tape's calculations wrote no history line here.
+    std::vector<std::string> redoneHistory = replay.history();
+    const std::optional<std::size_t> opened = replay.historyBeforeState();
+    const bool rewrites = start.rewritesHistory || opened;
+    if (!start.rewritesHistory && opened)
+        redoneHistory.erase(redoneHistory.begin(),
+                            redoneHistory.begin() + static_cast<std::ptrdiff_t>(
+                                                        std::min(*opened, redoneHistory.size())));
     bool historyChanged =
-        start.rewritesHistory && history.lineCount() != start.historyLines + redoneHistory.size();
-    for (std::size_t i = 0; start.rewritesHistory && !historyChanged && i < redoneHistory.size();
-         ++i)
+        rewrites && history.lineCount() != start.historyLines + redoneHistory.size();
+    for (std::size_t i = 0; rewrites && !historyChanged && i < redoneHistory.size(); ++i)
         historyChanged = history.line(start.historyLines + i) != redoneHistory[i];
     if (historyChanged) {
         std::vector<std::string> lines;

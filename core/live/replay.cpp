@@ -63,6 +63,7 @@ struct Replay::Parts {
     AnswerScript answers;
     ScriptedDialogs dialogs{log, answers};
     calc::Calculator calc;
+    std::optional<std::size_t> historyBeforeState;
 };
 
 Replay::Replay(const Journal& journal, const ReplaySetup& setup, std::size_t expectedLines)
@@ -90,6 +91,8 @@ void Replay::run(const std::vector<Step>& steps, std::size_t from, std::size_t t
     for (std::size_t i = from; i < to && i < steps.size(); ++i) {
         parts_->unheard.step = i;
         parts_->calc.replayStep(steps[i], texts);
+        if (steps[i].kind == Step::Kind::State)
+            parts_->historyBeforeState = parts_->history.lineCount();
     }
 }
 
@@ -114,6 +117,10 @@ tape::MemoryTape& Replay::tape() {
 
 std::vector<std::string> Replay::history() const {
     return parts_->history.lines();
+}
+
+std::optional<std::size_t> Replay::historyBeforeState() const {
+    return parts_->historyBeforeState;
 }
 
 }  // namespace zumbrel::live

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 
 #include "core/live/journal.h"
 #include "core/ports.h"
@@ -52,6 +53,9 @@ class Replay {
     tape::MemoryTape& tape();
     // The history lines written since the journal's start.
     std::vector<std::string> history() const;
+    // How many of them the steps before the calculator's own state wrote (an opened tape's
+    // steps, whose lines the history never had); none when no such state was replayed.
+    std::optional<std::size_t> historyBeforeState() const;
 
   private:
     struct Parts;

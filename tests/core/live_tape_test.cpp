@@ -268,6 +268,26 @@ TEST(LiveTape, a_reopened_tape_keeps_the_item_count_setting_of_its_lines) {
     }
 }
 
+// After a tape was opened, a correction of what was typed since rewrites its history lines,
+// so that the history list never offers an amount the tape no longer holds; the opened
+// tape's calculations, which wrote no history here, write none.
+TEST(LiveTape, a_correction_after_a_tape_was_opened_rewrites_the_history_typed_since) {
+    HeadlessCalculator saved;
+    calc::runKeys(saved.calc, "10+20=");
+    HeadlessCalculator opened;
+    opened.tape.load(saved.tape.richText());
+    opened.calc.restartJournal();
+    live::journalOpenedTape(opened.calc, live::journalText(saved.calc.journal()));
+    calc::runKeys(opened.calc, "5000-6250,4=");
+    ASSERT_TRUE(opened.calc.correct(fix(8, "6000")).done);
+    EXPECT_EQ(opened.history.lines(),
+              (std::vector<std::string>{"5'000,00 -", "6'000,00", "= -1'000,00", ""}));
+    // A correction in the opened tape's lines leaves the history alone.
+    ASSERT_TRUE(opened.calc.correct(fix(2, "25")).done);
+    EXPECT_EQ(opened.history.lines(),
+              (std::vector<std::string>{"5'000,00 -", "6'000,00", "= -1'000,00", ""}));
+}
+
 // Journals saved before the item count was kept have two fields: they replay under the setting
 // in use, as they always did.
 TEST(LiveTape, a_format_key_without_item_count_leaves_the_setting_in_use) {
