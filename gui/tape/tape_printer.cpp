@@ -6,15 +6,44 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPalette>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
 namespace zumbrel::gui {
+namespace {
+
+// Page after page, each line on its own page only: a line that begins where a page ends is
+// the next page's, not also drawn (clipped away, but still text in a PDF) at the foot of this
+// one.
+void printPages(QTextDocument& doc, QPrinter& printer, QSizeF page) {
+    QPainter painter(&printer);
+    if (!painter.isActive()) return;
+    const int count = doc.pageCount();
+    const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
+    const int first = range ? std::min(printer.fromPage(), count) : 1;
+    const int last = range && printer.toPage() > 0 ? std::min(printer.toPage(), count) : count;
+    for (int n = first; n <= last; ++n) {
+        if (n > first) printer.newPage();
+        const QRectF view(QPointF(0, (n - 1) * page.height()), page);
+        painter.save();
+        painter.translate(0, -view.top());
+        painter.setClipRect(view);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view.adjusted(0, 0, 0, -0.5);
+        context.palette.setColor(QPalette::Text, Qt::black);
+        doc.documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
+}
+
+}  // namespace
 
 void printTape(const QTextDocument& tape, QPrinter& printer) {
     printer.setDocName(QString());
@@ -30,7 +59,7 @@ void printTape(const QTextDocument& tape, QPrinter& printer) {
     frame.setBorder(0);
     frame.setBackground(Qt::NoBrush);
     copy->rootFrame()->setFrameFormat(frame);
-    copy->print(&printer);
+    printPages(*copy, printer, page.size());
 }
 
 bool exportTapePdf(const QTextDocument& tape, const QString& path, QString& error) {
