@@ -1,6 +1,7 @@
 #include "core/tape/tape_export.h"
 
 #include <cmath>
+#include <optional>
 
 #include "core/calc/decimal.h"
 #include "core/text_util.h"
@@ -102,6 +103,32 @@ bool isMinus(std::string_view op) {
     return op == "–" || op == "-";
 }
 
+std::string negated(const std::string& amount) {
+    if (amount.front() == '-') return amount.substr(1);
+    if (amount.find_first_of("123456789") == std::string::npos) return amount;  // no "-0.00"
+    return "-" + amount;
+}
+
+// A line the memory and grand-total keys wrote: "G.T. 1 234,00" gives the grand total,
+// "12,50 M2+" and "12,50 M−" what a memory was given, signed as it counts in the memory.
+struct KeptLine {
+    const char* kind;
+    std::string_view number;
+    bool subtracted = false;
+};
+
+std::optional<KeptLine> keptLine(std::string_view text) {
+    if (text.starts_with("G.T. ")) return KeptLine{"grand total", text.substr(5)};
+    const std::size_t space = text.rfind(' ');
+    if (space == std::string_view::npos) return std::nullopt;
+    std::string_view mark = text.substr(space + 1);
+    if (!mark.starts_with('M')) return std::nullopt;
+    mark.remove_prefix(1);
+    if (mark.starts_with('2') || mark.starts_with('3')) mark.remove_prefix(1);
+    if (mark != "+" && mark != "\u2212") return std::nullopt;
+    return KeptLine{"memory", text.substr(0, space), mark != "+"};
+}
+
 // The amount as it counts in the calculation: a minus operator before the number makes it
 // negative ("– 250,75", "CA en cours : - 20 000,00"), and a subtracted negative number counts
 // positively ("– -2,00"). A percentage gives its rate ("+ 5,00 %" is 5.00). `carried` is the
@@ -117,9 +144,7 @@ std::string countedAmount(std::string_view text, std::string_view carried,
         trimSpaces(colon == std::string_view::npos ? text : text.substr(colon + 1));
     const std::string_view op = lineOperator(number);
     if (!isMinus(op) && !(op.empty() && isMinus(carried))) return amount;
-    if (amount.front() == '-') return amount.substr(1);
-    if (amount.find_first_of("123456789") == std::string::npos) return amount;  // no "-0.00"
-    return "-" + amount;
+    return negated(amount);
 }
 
 std::string signOf(const std::string& amount) {
@@ -145,6 +170,16 @@ std::string exportCsv(const Tape& tape, const calc::FormatOptions& opt) {
             continue;
         }
         const NumberPart part = numberPart(tape, i);
+        if (const std::optional<KeptLine> kept = keptLine(part.text)) {
+            std::string amount = lineAmount(kept->number, opt);
+            if (kept->subtracted && !amount.empty()) amount = negated(amount);
+            out += "," + amount + "," + quoted(text) + "," + kept->kind + "," + signOf(amount) +
+                   "\r\n";
+            afterRule = false;
+            lastResult.clear();
+            carried = {};
+            continue;
+        }
         const std::string amount = countedAmount(part.text, carried, opt);
         std::string_view op = lineOperator(part.text);
         if (op.empty() && !amount.empty()) op = carried;

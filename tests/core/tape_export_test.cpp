@@ -121,6 +121,15 @@ TEST(Csv, a_result_with_its_item_count_is_a_result_of_its_amount) {
     EXPECT_NE(csv.find(",40.00,\"n 3  40,00\",result,positive\r\n"), std::string::npos) << csv;
 }
 
+// The grand total and what the memories were given keep their amounts and kinds of their own,
+// out of the sums between rules.
+TEST(Csv, grand_total_and_memory_lines_have_their_amount_and_kind) {
+    const std::string csv = csvOf("12,5+3=[GT]7[M2+]2[M-]");
+    EXPECT_NE(csv.find(",15.50,\"G.T. 15,50\",grand total,positive\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",7.00,\"7,00 M2+\",memory,positive\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",-2.00,\"2,00 M\u2212\",memory,negative\r\n"), std::string::npos) << csv;
+}
+
 TEST(Csv, a_new_number_after_a_result_is_an_operand) {
     const std::string csv = csvOf("10+5=16+1=");
     EXPECT_NE(csv.find(",16.00,\"16,00\",operand,positive"), std::string::npos) << csv;
