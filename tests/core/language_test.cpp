@@ -174,6 +174,25 @@ TEST(LanguageFiles, captions_are_never_empty) {
     }
 }
 
+// Spanish opens what it exclaims or asks: "¡División por cero, operación detenida!".
+TEST(LanguageFiles, spanish_exclamations_and_questions_open_with_their_inverted_mark) {
+    LocalFileSystem files;
+    const ProfileFile spanish =
+        ProfileFile::load(files, std::string(ZUMBREL_LANGUAGE_DIR) + "/Spanish.lng");
+    const Translation es(spanish, *languageOfNumber(7), InstallCode::ZMB);
+    int checked = 0;
+    for (std::string_view key : allLanguageKeys()) {
+        const std::string text = es.text(key);
+        for (const auto& [close, open] : {std::pair{"!", "\u00a1"}, std::pair{"?", "\u00bf"}}) {
+            if (!text.ends_with(close)) continue;
+            EXPECT_NE(text.find(open), std::string::npos) << key << ": " << text;
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 10);
+    EXPECT_EQ(es.text("MSG_ERROR_DZ"), "\u00a1División por cero, operación detenida!");
+}
+
 TEST(LanguageFiles, french_holds_the_built_in_texts_quebec_its_own_words) {
     LocalFileSystem files;
     const ProfileFile french =
