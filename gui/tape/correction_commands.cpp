@@ -71,7 +71,12 @@ void splitLine(const QString& line, bool hasOperator, char& op, QString& amount)
         op = operatorOf(t.front());
         t = t.mid(1).trimmed();
     }
-    amount = t;
+    // A comment written on the left of the amount ("Taxi 23,40") is no part of it: the
+    // comment stays as it was written.
+    qsizetype start = t.size();
+    while (start > 0 && !t[start - 1].isLetter())
+        --start;
+    amount = t.mid(start).trimmed();
 }
 
 // An amount as the keys type it: no grouping, no percent sign.

@@ -2,6 +2,8 @@
 // Enter and Escape, the menus, undo and redo, the change bars.
 
 #include <QAction>
+#include <QApplication>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTextBlock>
@@ -69,6 +71,29 @@ TEST_F(Corrections, a_double_click_on_an_amount_opens_the_editor_and_enter_appli
     EXPECT_EQ(view().changedLines(), (std::vector<int>{1, 4}));
     type("7");
     EXPECT_TRUE(view().changedLines().empty());
+}
+
+// On a line with a comment on its left, only the amount is selected: typing replaces it and
+// the comment stays.
+TEST_F(Corrections, a_comment_beside_the_amount_stays_when_the_amount_is_retyped) {
+    qApp->setProperty("expectedDialog", "InputBox");
+    QTimer::singleShot(50, [] {
+        if (auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+            d->setTextValue("Taxi");
+            d->accept();
+        }
+    });
+    keypad->findChild<QAction*>("mItemInsertCommentLine")->trigger();
+    qApp->setProperty("expectedDialog", QVariant());
+    type("23,4+5=");
+    ASSERT_EQ(line(0), "Taxi 23,40");
+    doubleClick(0);
+    ASSERT_TRUE(editor() && editor()->isVisible());
+    EXPECT_EQ(editor()->selectedText(), "23,40");
+    QTest::keyClicks(editor(), "25");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(line(0), "Taxi 25,00");
+    EXPECT_EQ(line(3), "30,00");
 }
 
 TEST_F(Corrections, escape_leaves_everything_as_it_was) {
