@@ -222,6 +222,10 @@ has no closing ]|1+[TVA+
 --bmi takes whole kilos (not 0)|--bmi 0 1 77
 CASES
 printf '1+[tva+]2=\n' | "$cli" >/dev/null 2>&1 && fail "an unknown key on standard input is refused"
+# Control characters echoed in a message (a terminal's escape sequences) are written as \xNN.
+printf '1+[A\033[2JB]\001=' | "$cli" >/dev/null 2>"$tmp/err" && fail "a key with control characters is refused"
+grep -qF 'unknown key [A\x1B[2JB]' "$tmp/err" || fail "control characters escaped: $(od -c "$tmp/err")"
+if grep -q "$(printf '\033')" "$tmp/err"; then fail "an escape character reached the terminal"; fi
 # The last line break of standard input ends the keys; one between keys is Enter.
 [ "$(echo '12+3=' | "$cli")" = "$("$cli" '12+3=')" ] || fail "a final line break is no Enter"
 grep -q '^ *10,00$' <<<"$(printf '5*2\n1+1=\n' | "$cli")" || fail "a line break between keys is Enter"

@@ -166,8 +166,29 @@ bool isCalendarDay(const std::string& date) {
     return day.ok();
 }
 
+// Text echoed from the input goes to a terminal: control characters (escape sequences among
+// them) are written as \xNN, never sent as they are.
+std::string printable(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const bool c1 = c == 0xC2 && i + 1 < text.size() &&
+                        static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+        if (c >= 0x20 && c != 0x7F && !c1) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        const unsigned char shown = c1 ? static_cast<unsigned char>(text[++i]) : c;
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02X", shown);
+        out += hex;
+    }
+    return out;
+}
+
 [[noreturn]] void fail(const std::string& why) {
-    std::fprintf(stderr, "zumbrel-cli: %s\n(see zumbrel-cli --help)\n", why.c_str());
+    std::fprintf(stderr, "zumbrel-cli: %s\n(see zumbrel-cli --help)\n", printable(why).c_str());
     std::exit(2);
 }
 
@@ -314,7 +335,8 @@ void interactive(zumbrel::HeadlessCalculator& h, const Options& o) {
     while (std::getline(std::cin, line)) {
         h.log.clear();
         if (const auto unknown = zumbrel::calc::unknownKey(line)) {
-            std::fprintf(stderr, "zumbrel-cli: %s: the line was not run\n", unknown->c_str());
+            std::fprintf(stderr, "zumbrel-cli: %s: the line was not run\n",
+                         printable(*unknown).c_str());
             std::fputs("> ", stdout);
             std::fflush(stdout);
             continue;
