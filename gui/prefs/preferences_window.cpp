@@ -220,6 +220,8 @@ RateEdit* PreferencesWindow::rateEdit(QGroupBox* box, const char* name, const QS
     edit->setText(qs(value));
     edit->setAccessibleName(label);
     caption->setBuddy(edit);
+    // Every field of the window as wide: their left edges stand in one column.
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16 + 12);
     line->addWidget(caption);
     line->addStretch();
     line->addWidget(edit);

@@ -236,6 +236,22 @@ TEST_F(Prefs, the_focused_rate_is_yellow_and_profiles_keep_their_colours) {
     closeWith(w);
 }
 
+// The fields of a tab stand in one column, whatever the length of their captions.
+TEST_F(Prefs, the_fields_of_a_group_line_up) {
+    keypad->findChild<QAction*>("QUEB")->trigger();  // the Quebec taxes: captions of all lengths
+    PreferencesWindow& w = open(5);
+    for (const char* group : {"gbTauxQuebec"}) {
+        const QList<QLineEdit*> fields = control<QWidget>(w, group)->findChildren<QLineEdit*>();
+        ASSERT_GE(fields.size(), 3) << group;
+        for (QLineEdit* f : fields) {
+            EXPECT_EQ(f->mapTo(&w, QPoint(0, 0)).x(), fields[0]->mapTo(&w, QPoint(0, 0)).x())
+                << f->objectName().toStdString();
+            EXPECT_EQ(f->width(), fields[0]->width()) << f->objectName().toStdString();
+        }
+    }
+    closeWith(w);
+}
+
 TEST_F(Prefs, the_tax_name_takes_three_capital_letters) {
     PreferencesWindow& w = open(5);
     retype(w, "edtQuebTVP", "Tvhq1X");
