@@ -32,6 +32,7 @@ grep -q '"grandTotal":"135"' <<<"$gt" || fail "grandTotal in JSON: $gt"
 gtc=$("$cli" '12+3=[GTC]')
 grep -q '^grand total:' <<<"$gtc" && fail "GTC clears the grand total: $gtc"
 grep -q '^grand total: 15$' <<<"$("$cli" '12+3=')" || fail "grand total in the report"
+grep -q '^memory: 15,00$' <<<"$("$cli" '12+3+')" || fail "the interim result in the report"
 
 margin=$("$cli" --sepdec S '80[COST]100[SELL]')
 grep -q 'Taux de marque (%) : 20,00$' <<<"$margin" || fail "margin block: $margin"
