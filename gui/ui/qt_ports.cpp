@@ -43,7 +43,8 @@ Answer QtPrompts::messageBox(std::string_view title, std::string_view text, Icon
     QMessageBox box(parent_);
     box.setObjectName("MessageBox");
     box.setWindowTitle(qs(title));
-    box.setText(qs(text));
+    // Language files break lines with CR LF: a reader reading the label hears no CR.
+    box.setText(qs(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     spokenQuestion(box);
     switch (icon) {
         case Icon::None:
