@@ -178,10 +178,15 @@ void InfoWindows::about(QWidget* parent, const Translator& texts, bool french) {
     if (!french) {
         line(&dialog, *layout, "lblTranslation",
              qs(texts.text(kTranslation)) + " " + qs(texts.text(kTranslator)));
-        line(&dialog, *layout, "lblTranslatorSite",
-             qs(texts.text(kTranslatorSiteWord)) + " " + qs(texts.text(kTranslatorSite)));
-        line(&dialog, *layout, "lblTranslatorMail",
-             qs(texts.text(kTranslatorMailWord)) + " " + qs(texts.text(kTranslatorMail)));
+        // A translator who gave no site or address has no line for it.
+        const std::pair<const char*, std::pair<Message, Message>> links[] = {
+            {"lblTranslatorSite", {kTranslatorSiteWord, kTranslatorSite}},
+            {"lblTranslatorMail", {kTranslatorMailWord, kTranslatorMail}}};
+        for (const auto& [name, words] : links) {
+            const std::string link = texts.text(words.second);
+            if (!link.empty())
+                line(&dialog, *layout, name, qs(texts.text(words.first)) + " " + qs(link));
+        }
     }
     auto* close = new QPushButton(QStringLiteral("OK"), &dialog);
     close->setObjectName("btnOK");

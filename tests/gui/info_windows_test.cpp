@@ -82,6 +82,10 @@ TEST_F(Info, about_in_english_names_its_translator) {
     EXPECT_EQ(seen.title, "About...");
     EXPECT_TRUE(seen.labels.join("|").contains("lblTranslation=Translation: The Zumbrel team"))
         << seen.labels.join("|").toStdString();
+    // The files give no translator's site or address: no caption stands there alone.
+    EXPECT_FALSE(seen.labels.join("|").contains("lblTranslatorSite="))
+        << seen.labels.join("|").toStdString();
+    EXPECT_FALSE(seen.labels.join("|").contains("lblTranslatorMail="));
 }
 
 TEST_F(Info, the_voice_notice_follows_about_once_it_has_closed) {
