@@ -207,11 +207,12 @@ void InfoWindows::voiceNotice(QWidget* parent, const Translator& texts) {
 }
 
 void InfoWindows::principle(QWidget* parent, const Translator& texts) {
-    // The tutorials are on the maker's web server, when there is one.
+    // The tutorials are on the maker's web server, when there is one: without it the window
+    // shows no button that could only say so behind itself.
     auto* services = parent ? parent->findChild<NetworkServices*>("NetworkServices") : nullptr;
     textWindow(parent, "Info", qs(texts.text(kPrinciple)), QString::fromUtf8(kPrincipleText),
                [&](QDialog& dialog, QVBoxLayout& layout) {
-                   if (!services) return;
+                   if (!services || services->base.isEmpty()) return;
                    auto* tutorials = new QPushButton("  " + qs(texts.text(kPrinciple)), &dialog);
                    tutorials->setObjectName("btnInfo");
                    QObject::connect(tutorials, &QPushButton::clicked, services,

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -123,6 +124,23 @@ TEST_F(Network, without_a_service_the_commands_say_so_to_the_eye_and_to_the_scre
     }
     QTest::keyClick(&display, Qt::Key_7);
     EXPECT_EQ(display.spokenText().toStdString(), "7");
+}
+
+// The principle window's tutorials button stands only where it can open them: without a
+// service its answer would go to the status line behind the window.
+TEST_F(Network, the_principle_window_offers_the_tutorials_only_with_a_service) {
+    for (const bool withService : {true, false}) {
+        services->base = withService ? base("same") : QString();
+        bool button = !withService;
+        QTimer::singleShot(0, [&button] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) return;
+            button = modal->findChild<QPushButton*>("btnInfo") != nullptr;
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        keypad->findChild<QAction*>("mItemPrincipeFonction")->trigger();
+        EXPECT_EQ(button, withService);
+    }
 }
 
 // HTTPS with a certificate made for this test: refused until the test trusts it.
