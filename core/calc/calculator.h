@@ -10,6 +10,7 @@
 #include "core/calc/kept_places.h"
 #include "core/live/corrections.h"
 #include "core/live/journal.h"
+#include "core/live/language_words.h"
 #include "core/tape/annotations.h"
 #include "core/tape/documents.h"
 
@@ -68,6 +69,9 @@ class Calculator {
     Registers& registers() { return regs_; }
     CalcSettings& settings() { return settings_; }
     CommandState& commands() { return commands_; }
+    // The words of each language written in, kept when a language is chosen: corrections
+    // write blocks again in their own language.
+    live::LanguageWords& languageWords() { return languageWords_; }
     Entry& entry() { return entry_; }
 
   private:
@@ -105,6 +109,7 @@ class Calculator {
     tape::Documents documents_;
     tape::Annotations annotations_;
     live::Journal journal_;
+    live::LanguageWords languageWords_;
     live::Corrections corrections_{*this};
 };
 

@@ -461,7 +461,7 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
 
     Replay replay(journal,
                   {calc_.settings(), calc_.business(), calc_.ports().tr, tape.defaultStyle(),
-                   calc_.registers().decimalSeparator},
+                   calc_.registers().decimalSeparator, &calc_.languageWords()},
                   tape.storedLines() - offset);
     replay.run(edited, 0, edited.size(), journal);
     calc::Calculator& fresh = replay.calculator();

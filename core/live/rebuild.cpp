@@ -80,8 +80,12 @@ class Opened {
     Opened(calc::Calculator& calc, const tape::RichText& loaded)
         : calc_(calc),
           loaded_(loaded),
-          setup_{calc.settings(), calc.business(), calc.ports().tr,
-                 calc.ports().tape.defaultStyle(), calc.registers().decimalSeparator} {
+          setup_{calc.settings(),
+                 calc.business(),
+                 calc.ports().tr,
+                 calc.ports().tape.defaultStyle(),
+                 calc.registers().decimalSeparator,
+                 &calc.languageWords()} {
         start_.historyLines = calc.ports().history.lineCount();
         start_.business = calc.business();
         start_.rewritesHistory = false;

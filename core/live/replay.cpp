@@ -12,17 +12,17 @@ namespace {
 // keys were typed stays told.
 class Unheard final : public StatusLine, public SoundOutput, public Prompts {
   public:
-    explicit Unheard(const Translator& tr)
-        : stops_{tr.text(calc::msg::kDivisionByZero), tr.text(calc::msg::kNegativeValue),
-                 tr.text(calc::msg::kOutOfRange), tr.text(calc::msg::kOverflow19)} {}
+    // `tr`: the words the steps are replayed in, which change with the language of each.
+    explicit Unheard(const Translator& tr) : tr_(tr) {}
 
     // The warnings a step gave (a division by zero, a root of a negative value), by step.
     std::vector<std::pair<std::size_t, std::string>> alerts;
     std::size_t step = 0;
 
     void show(std::string_view text) override {
-        for (const std::string& stop : stops_) {
-            if (text == stop) alerts.emplace_back(step, stop);
+        for (const Message& stop : {calc::msg::kDivisionByZero, calc::msg::kNegativeValue,
+                                    calc::msg::kOutOfRange, calc::msg::kOverflow19}) {
+            if (text == tr_.text(stop)) alerts.emplace_back(step, std::string(text));
         }
     }
     std::string text() const override { return {}; }
@@ -39,15 +39,16 @@ class Unheard final : public StatusLine, public SoundOutput, public Prompts {
     }
 
   private:
-    std::string stops_[4];
+    const Translator& tr_;
 };
 
 }  // namespace
 
 struct Replay::Parts {
     Parts(const ReplaySetup& setup)
-        : unheard(setup.tr),
-          tr(setup.tr),
+        : tr(setup.tr),
+          unheard(tr),
+          words(setup.words),
           calc(calc::Ports{tape, history, unheard, unheard, unheard, voice, tr, clipboard, files,
                            dialogs},
                setup.settings) {}
@@ -55,9 +56,10 @@ struct Replay::Parts {
     EventLog log;
     tape::MemoryTape tape;
     MemoryHistory history;
+    live::WordsInForce tr;
     Unheard unheard;
+    const LanguageWords* words;
     SilentVoice voice;
-    const Translator& tr;
     MemoryClipboard clipboard;
     MemoryFileSystem files;
     AnswerScript answers;
@@ -74,6 +76,7 @@ Replay::Replay(const Journal& journal, const ReplaySetup& setup, std::size_t exp
     calc::Calculator& c = parts_->calc;
     c.business() = start.business;
     c.business().margin = start.margin;
+    parts_->tr.follow(setup.words, start.business.letter);
     c.registers() = start.regs;
     c.registers().decimalSeparator = setup.decimalSeparator;
     c.settings().countItems = start.countItems;
@@ -91,6 +94,9 @@ void Replay::run(const std::vector<Step>& steps, std::size_t from, std::size_t t
     for (std::size_t i = from; i < to && i < steps.size(); ++i) {
         parts_->unheard.step = i;
         parts_->calc.replayStep(steps[i], texts);
+        // A block after this one is written in the words of its own language.
+        if (steps[i].kind == Step::Kind::Rates)
+            parts_->tr.follow(parts_->words, parts_->calc.business().letter);
         if (steps[i].kind == Step::Kind::State)
             parts_->historyBeforeState = parts_->history.lineCount();
     }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/live/journal.h"
+#include "core/live/language_words.h"
 #include "core/ports.h"
 #include "core/tape/style.h"
 
@@ -28,6 +29,8 @@ struct ReplaySetup {
     const Translator& tr;
     tape::TextStyle tapeStyle;    // the tape's default style
     char decimalSeparator = ',';  // the system's, whatever the journal began with
+    // The words of the languages the steps were written in; without them, `tr`'s.
+    const LanguageWords* words = nullptr;
 };
 
 // A fresh calculator that runs a journal again from the journal's start: it asks nobody

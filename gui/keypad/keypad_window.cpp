@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
+#include <memory>
 
 #include "core/calc/calculator.h"
 #include "core/calc/kept_numbers.h"
@@ -314,6 +315,8 @@ void KeypadWindow::chooseLanguage(int lang, bool fromMenu) {
         const WindowTranslator translate(*files_, appFolder_, code, *row);
         if (fromMenu || row->letter != 'F') translateKeypad(*this, translate, *translator_);
         translateTape(*tape_, translate);
+        calc_->languageWords().keep(
+            row->letter, std::make_shared<const config::LanguageTranslator>(*translator_));
         tellMenuNamesChanged(*this);
         tellMenuNamesChanged(*tape_);
     }

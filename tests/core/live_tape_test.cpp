@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
 #include "core/calc/key_script.h"
@@ -286,6 +287,29 @@ TEST(LiveTape, a_correction_after_a_tape_was_opened_rewrites_the_history_typed_s
     ASSERT_TRUE(opened.calc.correct(fix(2, "25")).done);
     EXPECT_EQ(opened.history.lines(),
               (std::vector<std::string>{"5'000,00 -", "6'000,00", "= -1'000,00", ""}));
+}
+
+// A block written in one language, then a line corrected after another language was chosen:
+// the block is written again in its own words, not in the language now in use.
+TEST(LiveTape, a_block_keeps_its_words_when_a_line_is_corrected_after_a_language_switch) {
+    HeadlessCalculator h;
+    const auto choose = [&h](char letter, std::vector<std::pair<std::string, std::string>> w) {
+        h.translator.words = std::move(w);
+        h.calc.business().letter = letter;
+        h.calc.languageWords().keep(letter, std::make_shared<FrenchTranslator>(h.translator));
+    };
+    choose('E', {{"APPEND_HT", "excl. VAT"}, {"APPEND_TVA", "VAT"}, {"APPEND_TTC", "incl. VAT"}});
+    calc::runKeys(h.calc, "50[TVA+]");
+    const std::vector<std::string> block = lines(h.tape);
+    ASSERT_NE(block[0].find("excl. VAT"), std::string::npos) << block[0];
+    choose('C', {{"APPEND_HT", "senza IVA"}, {"APPEND_TVA", "IVA"}, {"APPEND_TTC", "cun IVA"}});
+    calc::runKeys(h.calc, "1+2=");
+    const std::size_t two = block.size() + 2;  // "+ 2,00", counted from 1
+    ASSERT_EQ(h.tape.line(two - 1), "+ 2,00");
+    ASSERT_TRUE(h.calc.correct(fix(two, "3")).done);
+    for (std::size_t i = 0; i < block.size(); ++i)
+        EXPECT_EQ(h.tape.line(i), block[i]) << "line " << i + 1;
+    EXPECT_EQ(h.tape.line(two + 1), "4,00");
 }
 
 // Journals saved before the item count was kept have two fields: they replay under the setting

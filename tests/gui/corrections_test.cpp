@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
 
@@ -94,6 +95,30 @@ TEST_F(Corrections, a_comment_beside_the_amount_stays_when_the_amount_is_retyped
     QTest::keyClick(editor(), Qt::Key_Return);
     EXPECT_EQ(line(0), "Taxi 25,00");
     EXPECT_EQ(line(3), "30,00");
+}
+
+// A block written in English keeps its words when a line below it is corrected in Corsican.
+TEST_F(Corrections, a_block_keeps_its_language_when_a_later_line_is_corrected) {
+    QTemporaryDir app;
+    copyLanguageFiles(app);
+    keypad->setLanguageSource(app.path().toStdString(), static_cast<int>(config::InstallCode::ZMB));
+    keypad->findChild<QAction*>("ENGL")->trigger();
+    type("50[TVA+]");
+    const std::string block = line(0);
+    ASSERT_NE(block.find("excl."), std::string::npos) << block;
+    keypad->findChild<QAction*>("CORS")->trigger();
+    type("1+2=");
+    std::size_t two = 0;
+    while (two < 30 && line(two) != "+ 2,00")
+        ++two;
+    ASSERT_LT(two, 30u);
+    live::CorrectionKey key;
+    key.kind = live::CorrectionKey::Kind::Fix;
+    key.line = two + 1;
+    key.text = "3";
+    ASSERT_TRUE(keypad->calculator().correct(key).done);
+    EXPECT_EQ(line(0), block);
+    EXPECT_EQ(line(two + 2), "4,00");
 }
 
 TEST_F(Corrections, escape_leaves_everything_as_it_was) {
