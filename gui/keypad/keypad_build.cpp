@@ -352,12 +352,15 @@ void KeypadWindow::buildKeptNumbers() {
         return qs(translator_->text(calc::msg::kClipboardHolds)) + " " + value;
     };
 
-    // Paste: the edit menu's item, enabled while the clipboard holds text.
+    // Paste: the edit menu's item, shown enabled while the clipboard holds text. Closed, the
+    // menu leaves it enabled: Ctrl+V works with what is copied after the menu was opened.
     QAction* paste = findChild<QAction*>("mItemColler");
     paste->setEnabled(true);
     connect(paste, &QAction::triggered, this, [this] { pasteNumber(); });
-    connect(findChild<QMenu*>("ppmEdit"), &QMenu::aboutToShow, this,
+    QMenu* edit = findChild<QMenu*>("ppmEdit");
+    connect(edit, &QMenu::aboutToShow, this,
             [this, paste] { paste->setEnabled(clipboard_->text().has_value()); });
+    connect(edit, &QMenu::aboutToHide, paste, [paste] { paste->setEnabled(true); });
 }
 
 // The keyboard's way round the keypad, and where it stands.

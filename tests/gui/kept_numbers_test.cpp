@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QListView>
+#include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
@@ -128,6 +129,19 @@ TEST_F(Kept, ctrl_v_pastes_a_number_and_the_clipboard_panel_copies_one) {
     QTest::keyClick(keypad.get(), Qt::Key_Escape);
     QTest::mouseDClick(panel().clipboardPanel(), Qt::LeftButton);
     EXPECT_EQ(display().text(), "7,5");
+}
+
+// The edit menu opened while the clipboard was empty leaves Ctrl+V working for what is copied
+// once it has closed.
+TEST_F(Kept, ctrl_v_pastes_what_was_copied_after_the_edit_menu_was_opened_empty) {
+    QApplication::clipboard()->clear();
+    QMenu* edit = keypad->findChild<QMenu*>("ppmEdit");
+    emit edit->aboutToShow();
+    EXPECT_FALSE(keypad->findChild<QAction*>("mItemColler")->isEnabled());
+    emit edit->aboutToHide();
+    QApplication::clipboard()->setText("12.34");
+    QTest::keyClick(keypad.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(display().text(), "12,34");
 }
 
 TEST_F(Kept, paste_while_the_tape_is_edited_goes_into_the_tape) {
