@@ -373,8 +373,14 @@ bool KeypadWindow::handleKey(QKeyEvent* e) {
     }
     if (isSwallowedKey(*e)) return true;  // the caret never moves inside the entry
     const std::optional<calc::KeyAction> action = calculatorKey(*e);
-    if (action) keyAction(*action);
-    return action.has_value();
+    if (!action) return false;
+    // A number or an operator typed on another control of the keypad brings the focus back to
+    // the display, where the next Return is "=" (on the decimals it opened the preferences).
+    const bool typed = std::holds_alternative<char>(*action) && std::get<char>(*action) != '\r';
+    if (typed && focusWidget() && focusWidget() != edtVirt_)
+        edtVirt_->setFocus(Qt::OtherFocusReason);
+    keyAction(*action);
+    return true;
 }
 
 void KeypadWindow::switchWindows() {

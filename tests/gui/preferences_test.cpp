@@ -112,6 +112,15 @@ TEST_F(Prefs, the_decimal_places_reached_by_tab_open_the_preferences_with_return
     EXPECT_EQ(&w, opened);
     EXPECT_EQ(currentTab(w), "TabSheet1");
     closeWith(w);
+    // Back on the decimals, a calculation typed there ends with Return as "=": the numbers
+    // brought the focus to the display.
+    decimals->setFocus();
+    QTest::keyClicks(decimals, "10+20+5");
+    ASSERT_EQ(keypad->focusWidget(), keypad->findChild<QWidget*>("EdtVirt"));
+    QTest::keyClick(keypad->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(display(), "35,00");
+    const auto* again = keypad->findChild<QDialog*>("Preferences");
+    EXPECT_TRUE(again == nullptr || !again->isVisible());
 }
 
 TEST_F(Prefs, installation_codes_hide_tabs_and_hidden_tabs_shift_nothing) {
