@@ -64,6 +64,8 @@ AnnotationCommands& AnnotationCommands::install(AnnotationParts parts) {
     eraser->setObjectName("ToolBtnGomme");
     eraser->setProperty("zumbrelFrench", eraser->text());
     eraser->setToolTip(eraser->text());
+    // Reached by Tab as the other tools are.
+    if (QWidget* b = tape.toolbar()->widgetForAction(eraser)) b->setFocusPolicy(Qt::TabFocus);
     eraser->setVisible(false);
     // The keypad's menu, the tape's toolbar, and the tape's right-click menu, which holds the
     // items under the keypad's names.

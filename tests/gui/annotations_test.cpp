@@ -14,6 +14,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolBar>
 
 #include "core/config/install_layout.h"
 #include "gui/tape/annotation_commands.h"
@@ -161,6 +162,10 @@ TEST_F(Annotate, the_eraser_shows_once_the_tape_holds_something_and_erases_it) {
     EXPECT_FALSE(eraser->isVisible());
     QTest::keyClicks(keypad.get(), "12+3\r");
     EXPECT_TRUE(eraser->isVisible());
+    // Tab reaches it as it reaches the other tools.
+    QWidget* button = keypad->tapeWindow().toolbar()->widgetForAction(eraser);
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus);
     eraser->trigger();
     EXPECT_TRUE(keypad->tapeWindow().tape().isEmpty());
     EXPECT_FALSE(eraser->isVisible());
