@@ -197,8 +197,15 @@ void PreferencesWindow::buildMiscellaneous() {
            p_.calculator.settings().okBoxGum ? 0 : 1,
            [this](int i) { p_.calculator.settings().okBoxGum = i == 0; });
     QGroupBox* interim = addGroup(page, "gbInterimSaid", text(kInterimSaid));
+    // The example amount is written with the calculator's decimal separator.
+    const auto example = [this](const Message& m) {
+        const QString amount = QStringLiteral("15") + QChar(ds_) + QStringLiteral("00");
+        return text(m)
+            .replace(QStringLiteral("15,00"), amount)
+            .replace(QStringLiteral("15.00"), amount);
+    };
     radios(interim,
-           {{"rbInterimLong", text(kInterimLong)}, {"rbInterimShort", text(kInterimShort)}},
+           {{"rbInterimLong", example(kInterimLong)}, {"rbInterimShort", example(kInterimShort)}},
            p_.calculator.settings().shortInterim ? 1 : 0,
            [this](int i) { p_.calculator.settings().shortInterim = i == 1; });
     QGroupBox* items = addGroup(page, "gbCountItems", text(kCountItems));

@@ -261,6 +261,15 @@ TEST_F(Prefs, the_fields_of_a_group_line_up) {
     closeWith(w);
 }
 
+// The interim choices' example amount has the calculator's decimal separator.
+TEST_F(Prefs, the_interim_example_is_written_with_the_calculators_separator) {
+    keypad->calculator().registers().decimalSeparator = '.';
+    PreferencesWindow& w = open(1);
+    EXPECT_EQ(control<QRadioButton>(w, "rbInterimLong")->text(), "Résultat intermédiaire : 15.00");
+    EXPECT_EQ(control<QRadioButton>(w, "rbInterimShort")->text(), "Sous-total : 15.00");
+    closeWith(w);
+}
+
 TEST_F(Prefs, the_tax_name_takes_three_capital_letters) {
     PreferencesWindow& w = open(5);
     retype(w, "edtQuebTVP", "Tvhq1X");
