@@ -94,9 +94,11 @@ int NumberListPopup::widestRow(const QAbstractItemModel& model) const {
     return widest + 7 + 2 + 2 * frameWidth() + 2 + scrollBar + 4;
 }
 
+// The choice is made before the list closes and the focus goes back: a screen reader hears
+// the control under its new name ("Taux de TVA : 5,5 %"), not the old one.
 void NumberListPopup::choose(int row) {
-    hide();
     if (onChosen && row >= 0) onChosen(row);
+    hide();
 }
 
 void NumberListPopup::hideEvent(QHideEvent* event) {

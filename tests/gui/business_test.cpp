@@ -92,8 +92,14 @@ TEST_F(Business, a_click_on_the_rate_opens_the_six_rates_and_a_choice_becomes_th
         return list && list->isVisible();
     }));
     EXPECT_EQ(rowsOf(list), (QStringList{"2,1 %", "5,5 %", "19,6 %", "4 %", "5 %", "6 %"}));
+    // The focus comes back to the panel under its new name, which a reader says then.
+    QString nameWhenFocused;
+    list->onClosed = [this, &nameWhenFocused] {
+        nameWhenFocused = panel("pnlTauxTVA")->accessibleName();
+    };
     QTest::keyClick(list->view(), Qt::Key_Down);
     QTest::keyClick(list->view(), Qt::Key_Return);
+    EXPECT_EQ(nameWhenFocused, "Taux de TVA : 5,5 %");
     EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(business().pnlTauxTVA, "5,5");
     EXPECT_EQ(panel("pnlTauxTVA")->text(), "5,5 %");
