@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QStandardItemModel>
-#include <QStringListModel>
 #include <QTimer>
 #include <algorithm>
 #include <vector>
@@ -52,7 +51,7 @@ BusinessPanel::BusinessPanel(QWidget* parent, calc::Calculator& calc, const Tran
     : QWidget(parent),
       calc_(calc),
       tr_(tr),
-      rows_(new QStringListModel(this)),
+      rows_(new QStandardItemModel(this)),
       vatRates_(new QStandardItemModel(this)) {
     setObjectName("PanelBusiness");
     setMouseTracking(true);
@@ -174,21 +173,29 @@ RatePanel* BusinessPanel::addPanel(const char* name, QRect where) {
     return p;
 }
 
-void BusinessPanel::openVatRates() {
-    // "5,5 %" in the program's separator; a reader hears which one is in use.
-    const business::BusinessRegisters& b = calc_.business();
-    const QString inUse =
+// The rows of a list of choices; a reader hears which one is in use: "5,5 % (en cours)".
+void BusinessPanel::fillChoices(QStandardItemModel& model, const QStringList& rows,
+                                int inUse) const {
+    const QString mark =
         qs(tr_.text(Message{"A11Y_RATE_IN_USE", config::frenchAccessibleName("A11Y_RATE_IN_USE")}));
-    vatRates_->clear();
+    model.clear();
+    for (int i = 0; i < rows.size(); ++i) {
+        auto* row = new QStandardItem(rows[i]);
+        if (i == inUse) row->setData(rows[i] + " (" + mark + ")", Qt::AccessibleTextRole);
+        model.appendRow(row);
+    }
+}
+
+void BusinessPanel::openVatRates() {
+    // "5,5 %" in the program's separator.
+    const business::BusinessRegisters& b = calc_.business();
+    QStringList rows;
     int current = -1;
     for (std::size_t i = 0; i < b.lblTauxTVA.size(); ++i) {
-        auto* row = new QStandardItem(qs(rateShown(b.lblTauxTVA[i])) + " %");
-        if (b.lblTauxTVA[i] == b.pnlTauxTVA && current < 0) {
-            current = static_cast<int>(i);
-            row->setData(row->text() + " (" + inUse + ")", Qt::AccessibleTextRole);
-        }
-        vatRates_->appendRow(row);
+        rows << qs(rateShown(b.lblTauxTVA[i])) + " %";
+        if (b.lblTauxTVA[i] == b.pnlTauxTVA && current < 0) current = static_cast<int>(i);
     }
+    fillChoices(*vatRates_, rows, current);
     list(vatList_, "cbbListTVA", &business::BusinessRegisters::chooseVatRate, vatRate_)
         .open(vatRates_, vatRate_, std::max(current, 0));
 }
@@ -202,10 +209,11 @@ void BusinessPanel::openProfiles() {
     for (const std::string& r : calc_.business().profileRows(tr_.text(business::msg::kProfile),
                                                              tr_.text(business::msg::kSE)))
         rows << qs(r);
-    rows_->setStringList(rows);
-    // The list opens on the profile in use, as the VAT list on its rate.
+    // The list opens on the profile in use, marked, as the VAT list on its rate.
+    const int current = static_cast<int>(calc_.business().profileRow());
+    fillChoices(*rows_, rows, current);
     list(profileList_, "cbbListProfilAE", &business::BusinessRegisters::chooseProfile, profile_)
-        .open(rows_, profile_, static_cast<int>(calc_.business().profileRow()));
+        .open(rows_, profile_, current);
 }
 
 void BusinessPanel::refresh() {

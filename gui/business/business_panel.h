@@ -15,7 +15,6 @@ struct BusinessRegisters;
 
 class QPushButton;
 class QStandardItemModel;
-class QStringListModel;
 
 namespace zumbrel {
 class Translator;
@@ -58,6 +57,7 @@ class BusinessPanel final : public QWidget {
     QPushButton* addButton(const char* name, const QString& caption, QRect where,
                            business::BusinessKey key);
     RatePanel* addPanel(const char* name, QRect where);
+    void fillChoices(QStandardItemModel& model, const QStringList& rows, int inUse) const;
     void openVatRates();
     std::string rateShown(std::string_view rate) const;  // in the program's separator
     void openProfiles();
@@ -71,7 +71,7 @@ class BusinessPanel final : public QWidget {
     std::optional<business::MarginValues> marginShown_;  // what the margin keys show
     NumberListPopup* vatList_ = nullptr;
     NumberListPopup* profileList_ = nullptr;
-    QStringListModel* rows_;
+    QStandardItemModel* rows_;
     QStandardItemModel* vatRates_;
 };
 

@@ -214,6 +214,11 @@ TEST_F(Business, a_profile_chosen_from_the_list_is_the_one_in_use) {
     }));
     EXPECT_EQ(rowsOf(list).first(), "Profil AE  A  (13 %  80000)");
     EXPECT_EQ(list->view()->currentIndex().row(), 2);  // it opens on the profile in use, C
+    // A reader hears which one is in use, as in the VAT list.
+    const QAbstractItemModel* rows = list->view()->model();
+    EXPECT_TRUE(rows->index(2, 0).data(Qt::AccessibleTextRole).toString().endsWith("(en cours)"))
+        << rows->index(2, 0).data(Qt::AccessibleTextRole).toString().toStdString();
+    EXPECT_FALSE(rows->index(0, 0).data(Qt::AccessibleTextRole).isValid());
     QTest::keyClick(list->view(), Qt::Key_Home);
     QTest::keyClick(list->view(), Qt::Key_Return);
     EXPECT_EQ(panel("pnlAE")->text(), "13 %  80000");
