@@ -126,6 +126,7 @@ const std::vector<AccessibleNameKey> kAccessibleNames = {
     {"A11Y_TAPE_TOTAL", "", "total"},
     {"A11Y_TAPE_ROOT_OF", "", "racine carrée de"},
     {"A11Y_TAPE_ROOT", "", "racine carrée"},
+    {"A11Y_TAPE_MINUS", "", "moins"},
     {"A11Y_LIST_VAT", "cbbListTVAView", "Liste des taux de TVA"},
     {"A11Y_LIST_NUMBERS", "cbbListNbrView", "Liste des nombres mémorisés"},
     {"A11Y_LIST_HISTORY", "cbbListHistorOpeView", "Historique des opérations"},

@@ -4,6 +4,7 @@ namespace zumbrel::tape {
 namespace {
 
 constexpr std::string_view kEmDash = "\xE2\x80\x94";
+constexpr std::string_view kEnDash = "\xE2\x80\x93";   // the subtraction's sign
 constexpr std::string_view kRootMark = "V\xC2\xB2 :";  // "V² :"
 
 std::string_view trimmed(std::string_view s) {
@@ -60,6 +61,9 @@ std::optional<std::string> spokenLine(std::string_view line, std::string_view ab
         return words.root + " : " + std::string(root);
     }
     if (isRule(above) && isNumber(shown)) return words.total + " " + std::string(shown);
+    if (shown == kEnDash) return words.minus;
+    if (shown.substr(0, kEnDash.size() + 1) == std::string(kEnDash) + " ")
+        return words.minus + " " + std::string(shown.substr(kEnDash.size() + 1));
     return std::nullopt;
 }
 

@@ -127,7 +127,8 @@ void TapeView::insertFromMimeData(const QMimeData* source) {
 
 void TapeView::takeAccessibleTexts(const std::function<QString(std::string_view)>& text) {
     setSpokenWords({text("A11Y_TAPE_RULE").toStdString(), text("A11Y_TAPE_TOTAL").toStdString(),
-                    text("A11Y_TAPE_ROOT_OF").toStdString(), text("A11Y_TAPE_ROOT").toStdString()});
+                    text("A11Y_TAPE_ROOT_OF").toStdString(), text("A11Y_TAPE_ROOT").toStdString(),
+                    text("A11Y_TAPE_MINUS").toStdString()});
 }
 
 }  // namespace zumbrel::gui

@@ -86,6 +86,9 @@ TEST_F(ScreenReader, the_tape_reads_rules_totals_and_roots_in_words) {
     choose("ENGL");
     EXPECT_EQ(spokenTape().mid(2, 2), (QStringList{"rule", "total 108,00"}));
     EXPECT_EQ(spokenTape().last(), "square root of 9,00 : 3,00");
+    // A subtraction's sign, an en dash, is said in words.
+    type("50-8\r");
+    EXPECT_TRUE(spokenTape().contains("minus 8,00")) << spokenTape().join(" | ").toStdString();
 }
 
 TEST_F(ScreenReader, the_tapes_caret_and_the_readers_offsets_meet_line_by_line) {
