@@ -236,8 +236,10 @@ bool CorrectionCommands::editLine(int line, bool inserting) {
 
 void CorrectionCommands::closeEditor() {
     if (!editor_ || !editor_->isVisible()) return;
-    editor_->hide();
+    // The focus goes back to the tape first: the editor hidden with it would pass it on to
+    // the next control (the ruler) for a moment, which a screen reader says.
     p_.tape.editor()->setFocus(Qt::OtherFocusReason);
+    editor_->hide();
 }
 
 void CorrectionCommands::apply() {

@@ -138,11 +138,13 @@ void FindBar::close() {
     matches_.clear();
     current_ = -1;
     view_.setExtraSelections({});
-    hide();
-    // Back where Ctrl+F was pressed (the display, the tape).
+    // Back where Ctrl+F was pressed (the display, the tape), before the bar hides: hidden with
+    // the focus, it would pass it on to the next control (the ruler) for a moment, which a
+    // screen reader says.
     QWidget* back = returnTo_ ? returnTo_.data() : &view_;
     back->window()->activateWindow();
     back->setFocus(Qt::OtherFocusReason);
+    hide();
 }
 
 QString FindBar::countText() const {
