@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <tuple>
@@ -110,6 +111,11 @@ PreferencesWindow::PreferencesWindow(const PreferencesParts& parts)
     tabs_->setObjectName("PageControl1");
     tabs_->setAccessibleName(windowTitle());  // the pages' holder, which takes the focus too
     tabs_->setUsesScrollButtons(false);       // every tab in sight
+    // The tab list is named after the tab shown: a reader coming back to it hears that one,
+    // not the first.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int i) {
+        tabs_->tabBar()->setAccessibleName(i >= 0 ? tabs_->tabText(i) : QString());
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     buildDecimals();

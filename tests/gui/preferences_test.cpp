@@ -123,6 +123,16 @@ TEST_F(Prefs, the_decimal_places_reached_by_tab_open_the_preferences_with_return
     EXPECT_TRUE(again == nullptr || !again->isVisible());
 }
 
+// The tab list takes the name of the tab shown, which a reader says when it comes back to it.
+TEST_F(Prefs, the_tab_list_is_named_after_the_tab_shown) {
+    PreferencesWindow& w = open(8);
+    const int shown = w.tabs()->currentIndex();
+    EXPECT_EQ(w.tabs()->tabBar()->accessibleName(), w.tabs()->tabText(shown));
+    w.tabs()->setCurrentIndex(0);
+    EXPECT_EQ(w.tabs()->tabBar()->accessibleName(), w.tabs()->tabText(0));
+    closeWith(w);
+}
+
 TEST_F(Prefs, installation_codes_hide_tabs_and_hidden_tabs_shift_nothing) {
     keypad->setLanguageSource("", static_cast<int>(config::InstallCode::QT));
     PreferencesWindow& w = open(3);
