@@ -98,15 +98,23 @@ std::vector<std::string> numberListOf(const std::vector<std::string>& items) {
 std::string numberFromHistoryLine(std::string_view line, char ds) {
     const std::size_t mark = line.find_last_of(":=");
     if (mark != std::string_view::npos) line.remove_prefix(mark + 1);
-    // A memory key's line ends with its mark ("12,50 M2+"): the memory's number is no digit
-    // of the amount.
-    const std::size_t lastWord = line.rfind(' ');
-    if (lastWord != std::string_view::npos && line.substr(lastWord + 1).starts_with('M'))
-        line = line.substr(0, lastWord);
+    // The memory's number in "12,50 M2+" is no digit of the amount.
+    if (const std::optional<MemoryLine> memory = memoryLine(line)) line = memory->amount;
     std::string out = signedDigits(line);
     const char grouping = ds == '.' ? ',' : '.';
     out.erase(std::remove(out.begin(), out.end(), grouping), out.end());
     return out;
+}
+
+std::optional<MemoryLine> memoryLine(std::string_view line) {
+    const std::size_t space = line.rfind(' ');
+    if (space == std::string_view::npos) return std::nullopt;
+    std::string_view mark = line.substr(space + 1);
+    if (!mark.starts_with('M')) return std::nullopt;
+    mark.remove_prefix(1);
+    if (mark.starts_with('2') || mark.starts_with('3')) mark.remove_prefix(1);
+    if (mark != "+" && mark != "\u2212") return std::nullopt;
+    return MemoryLine{line.substr(0, space), mark != "+"};
 }
 
 PastedNumber readPastedNumber(std::string_view clipboard, char ds) {

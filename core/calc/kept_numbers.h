@@ -29,6 +29,14 @@ std::vector<std::string> numberListOf(const std::vector<std::string>& items);
 // "3,00 -" gives 3,00 (a trailing operator is no sign); "TVA 20 % : 20,00" gives 20,00.
 std::string numberFromHistoryLine(std::string_view line, char ds);
 
+// A line the memory keys write, "12,50 M+", "12,50 M2+" or "12,50 M3−": the amount the memory
+// was given and whether it was taken away from it. Nothing for any other line.
+struct MemoryLine {
+    std::string_view amount;
+    bool subtracted = false;
+};
+std::optional<MemoryLine> memoryLine(std::string_view line);
+
 // The paste command's reading of the clipboard's text.
 struct PastedNumber {
     bool valid = false;  // false: no digit, one separator kind more than once, or too long

@@ -540,10 +540,10 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
     std::vector<std::string> redoneHistory = replay.history();
     const std::optional<std::size_t> opened = replay.historyBeforeState();
     const bool rewrites = start.rewritesHistory || opened;
-    if (!start.rewritesHistory && opened)
-        redoneHistory.erase(redoneHistory.begin(),
-                            redoneHistory.begin() + static_cast<std::ptrdiff_t>(
-                                                        std::min(*opened, redoneHistory.size())));
+    const std::size_t unwritten =
+        start.rewritesHistory ? 0 : std::min(opened.value_or(0), redoneHistory.size());
+    redoneHistory.erase(redoneHistory.begin(),
+                        redoneHistory.begin() + static_cast<std::ptrdiff_t>(unwritten));
     bool historyChanged =
         rewrites && history.lineCount() != start.historyLines + redoneHistory.size();
     for (std::size_t i = 0; rewrites && !historyChanged && i < redoneHistory.size(); ++i)

@@ -62,7 +62,7 @@ std::optional<std::string> spokenLine(std::string_view line, std::string_view ab
     }
     if (isRule(above) && isNumber(shown)) return words.total + " " + std::string(shown);
     if (shown == kEnDash) return words.minus;
-    if (shown.substr(0, kEnDash.size() + 1) == std::string(kEnDash) + " ")
+    if (shown.starts_with(kEnDash) && shown.substr(kEnDash.size()).starts_with(' '))
         return words.minus + " " + std::string(shown.substr(kEnDash.size() + 1));
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/calc/decimal.h"
+#include "core/calc/kept_numbers.h"
 #include "core/text_util.h"
 
 namespace zumbrel::tape {
@@ -119,14 +120,9 @@ struct KeptLine {
 
 std::optional<KeptLine> keptLine(std::string_view text) {
     if (text.starts_with("G.T. ")) return KeptLine{"grand total", text.substr(5)};
-    const std::size_t space = text.rfind(' ');
-    if (space == std::string_view::npos) return std::nullopt;
-    std::string_view mark = text.substr(space + 1);
-    if (!mark.starts_with('M')) return std::nullopt;
-    mark.remove_prefix(1);
-    if (mark.starts_with('2') || mark.starts_with('3')) mark.remove_prefix(1);
-    if (mark != "+" && mark != "\u2212") return std::nullopt;
-    return KeptLine{"memory", text.substr(0, space), mark != "+"};
+    if (const std::optional<calc::MemoryLine> m = calc::memoryLine(text))
+        return KeptLine{"memory", m->amount, m->subtracted};
+    return std::nullopt;
 }
 
 // The amount as it counts in the calculation: a minus operator before the number makes it
