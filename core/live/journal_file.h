@@ -44,4 +44,10 @@ std::optional<ReadJournal> readJournalText(std::string_view text);
 // be corrected. The calculator's own state is not changed: what is typed next goes on from it.
 void journalOpenedTape(calc::Calculator& calc, std::string_view journal);
 
+// After a crash: the tape kept by the recovery, with its journal. When the journal replays to
+// exactly the tape's lines, the calculator goes on from where the replay left it (the
+// operation under way, the memories, the grand total), as if the program had not stopped;
+// true then. Otherwise it is as journalOpenedTape.
+bool resumeRecoveredTape(calc::Calculator& calc, std::string_view journal);
+
 }  // namespace zumbrel::live

@@ -159,6 +159,17 @@ class Opened {
         j.push(state);
     }
 
+    // The replayed journal becomes the calculator's own, and the calculation under way goes
+    // on from where it stood: its pending operation, memories and grand total.
+    void resume() {
+        calc::Calculator& replayed = replay_->calculator();
+        calc_.registers() = replayed.registers();
+        calc_.business().margin = replayed.business().margin;
+        Journal& j = calc_.journal();
+        j.restart(start_);
+        j.takeSteps(std::move(replayed.journal()), 0);
+    }
+
   private:
     void begin() {
         scratch_.restart(start_);
@@ -226,18 +237,33 @@ class Opened {
     std::unique_ptr<Replay> replay_;
 };
 
-}  // namespace
-
-void journalOpenedTape(calc::Calculator& calc, std::string_view text) {
+// Reads the journal of the tape just loaded, or rebuilds one from its lines; `goOn`: when the
+// journal replays to the tape's lines, the calculator goes on from where it left. True then.
+bool readBack(calc::Calculator& calc, std::string_view text, bool goOn) {
     const tape::RichText loaded = calc.ports().tape.richText();
     Opened opened(calc, loaded);
     if (const std::optional<ReadJournal> file = readJournalText(text);
         file && opened.replayFile(*file)) {
+        if (goOn) {
+            opened.resume();
+            return true;
+        }
         opened.adopt();
-        return;
+        return false;
     }
     opened.rebuild();
     opened.adopt();
+    return false;
+}
+
+}  // namespace
+
+void journalOpenedTape(calc::Calculator& calc, std::string_view text) {
+    readBack(calc, text, false);
+}
+
+bool resumeRecoveredTape(calc::Calculator& calc, std::string_view text) {
+    return readBack(calc, text, true);
 }
 
 }  // namespace zumbrel::live

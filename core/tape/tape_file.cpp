@@ -18,7 +18,7 @@ bool saveTapeFile(const Tape& tape, FileSystem& files, std::string_view path, st
     return files.writeAtomically(path, writeRtf(tape.richText(), journal), error);
 }
 
-OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view path) {
+OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view path, LastLine last) {
     OpenResult result;
     const auto failed = [&result](OpenFailure why) {
         result.failure = why;
@@ -43,7 +43,7 @@ OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view pa
     const bool endsInsideALine = !text.runs(text.paragraphCount() - 1).empty();
     tape.loadTaking(std::move(text));
     // A file whose last line has no line break: the next line of the tape starts below it.
-    if (endsInsideALine) tape.addLine("");
+    if (endsInsideALine && last == LastLine::Closed) tape.addLine("");
     result.ok = true;
     return result;
 }

@@ -39,12 +39,18 @@ struct OpenResult {
     bool rtf = false;     // the file was RTF (a text file is not saved over as RTF unasked)
 };
 
+// What becomes of a file's last line when it has no line break.
+enum class LastLine {
+    Closed,    // what is typed next starts a new line below it (a tape opened)
+    StaysOpen  // it is the tape's open line, as it was (a tape restored after a crash)
+};
+
 // Replaces the tape by a file: RTF, or plain text in the tape's default style, right-aligned.
-// What is typed next starts a new line, even when the file's last line has no line break.
 // The typing style and the calculator are not touched. A file that cannot be read, that is
 // larger than kMaxTapeFileBytes, longer than kMaxTapeLines or that is not text, leaves the
 // tape as it was.
-OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view path);
+OpenResult openTapeFile(Tape& tape, const FileSystem& files, std::string_view path,
+                        LastLine last = LastLine::Closed);
 
 // LoadStrangeRTF: a header or footer file, rich text when it begins with an RTF header and
 // plain text otherwise; nothing when it cannot be read.

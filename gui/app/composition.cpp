@@ -191,11 +191,14 @@ void composeFeatures(KeypadWindow& keypad) {
 
 RecoveryParts recoveryParts(KeypadWindow& keypad) {
     DocumentTape& tape = keypad.tapeWindow().tape();
-    return {tape, keypad.prompts(), keypad.translator(), [&keypad, &tape] {
-                // The restored tape's calculations are read back from its lines.
-                keypad.calculator().restartJournal();
-                live::journalOpenedTape(keypad.calculator(), {});
-                keypad.calculator().commands().btnEnabled(true, tape.isEmpty());
+    calc::Calculator& calculator = keypad.calculator();
+    return {tape, keypad.prompts(), keypad.translator(),
+            [&calculator] { return live::journalText(calculator.journal()); },
+            [&keypad, &tape, &calculator](const std::string& journal) {
+                // The restored tape goes on where it stopped, its journal being the tape's.
+                calculator.restartJournal();
+                live::resumeRecoveredTape(calculator, journal);
+                calculator.commands().btnEnabled(true, tape.isEmpty());
                 keypad.documents().apply();
                 keypad.refresh();  // the eraser shows: the tape is in no file
             }};

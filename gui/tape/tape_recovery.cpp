@@ -57,6 +57,7 @@ void TapeRecovery::copyNow() {
         } else {
             // Only the snapshot is taken here; the writing and the disk are the thread's.
             pending_ = tape.richText();
+            pendingJournal_ = parts_.journal ? parts_.journal() : std::string();
             remove_ = false;
         }
     }
@@ -71,6 +72,7 @@ void TapeRecovery::writer() {
         wake_.wait(lock, [this] { return stopping_ || pending_ || remove_; });
         if (!pending_ && !remove_) return;  // stopping, nothing left to do
         std::optional<tape::RichText> text = std::move(pending_);
+        const std::string journal = std::move(pendingJournal_);
         pending_.reset();
         const bool remove = remove_;
         remove_ = false;
@@ -80,7 +82,7 @@ void TapeRecovery::writer() {
         if (text) {
             files.createFolders(folder);
             // A failed copy waits for the next.
-            files.writeAtomically(path_, tape::writeRtf(*text), error);
+            files.writeAtomically(path_, tape::writeRtf(*text, journal), error);
         } else if (remove) {
             std::remove(path_.c_str());
         }
@@ -116,10 +118,17 @@ bool TapeRecovery::offerRestore() {
     const Answer a = parts_.prompts.messageBox("Zumbrel", parts_.texts.text(kRestore),
                                                Icon::Question, Buttons::YesNo);
     DocumentTape& tape = parts_.tape;
-    if (a == Answer::Yes && tape::openTapeFile(tape, files, path_).ok) {
+    if (a != Answer::Yes) {
+        std::remove(path_.c_str());
+        return false;
+    }
+    // The line under way stays open: the calculation goes on on it.
+    const tape::OpenResult opened =
+        tape::openTapeFile(tape, files, path_, tape::LastLine::StaysOpen);
+    if (opened.ok) {
         // The restored tape is in no file yet: it stays unsaved, and keeps its copy.
         tape.setModified(true);
-        if (parts_.restored) parts_.restored();
+        if (parts_.restored) parts_.restored(opened.journal);
         return true;
     }
     std::remove(path_.c_str());

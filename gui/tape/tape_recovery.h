@@ -20,13 +20,15 @@ namespace zumbrel::gui {
 
 class DocumentTape;
 
-// What the recovery watches and asks with: the tape, the question box and its words, and
-// what the windows do once a tape was restored.
+// What the recovery watches and asks with: the tape, the question box and its words, the
+// calculator's journal of the tape (kept with the copy), and what the windows do once a tape
+// was restored, given the journal the copy kept.
 struct RecoveryParts {
     DocumentTape& tape;
     Prompts& prompts;
     const Translator& texts;
-    std::function<void()> restored;
+    std::function<std::string()> journal;
+    std::function<void(const std::string& journal)> restored;
 };
 
 // A tape that is never lost: a moment after every change, an unsaved tape is copied to a
@@ -59,6 +61,7 @@ class TapeRecovery final : public QObject {
     std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<tape::RichText> pending_;  // the tape to write; empty optional: nothing
+    std::string pendingJournal_;             // and its journal
     bool remove_ = false;                    // the copy is to be removed
     bool busy_ = false;
     bool stopping_ = false;

@@ -22,6 +22,12 @@ live::CorrectionKey fix(std::size_t line, std::string text) {
     return key;
 }
 
+// The next start, or a tape opened: `to`'s tape is `from`'s lines, its journal starts there.
+void loadTape(HeadlessCalculator& to, const HeadlessCalculator& from) {
+    to.tape.load(from.tape.richText());
+    to.calc.restartJournal();
+}
+
 std::vector<std::string> lines(const tape::MemoryTape& t) {
     std::vector<std::string> out;
     for (std::size_t i = 0; i < t.lineCount(); ++i)
@@ -128,8 +134,7 @@ TEST(LiveTape, a_reopened_tape_keeps_the_rates_and_language_of_its_blocks) {
         HeadlessCalculator opened;
         opened.calc.business().letter = c.letterOpened;
         opened.calc.business().pnlTauxTVA = c.vatOpened;
-        opened.tape.load(saved.tape.richText());
-        opened.calc.restartJournal();
+        loadTape(opened, saved);
         live::journalOpenedTape(opened.calc, journal);
         ASSERT_TRUE(opened.calc.correct(fix(1, "30")).done) << c.name;
         HeadlessCalculator typed;  // what typing 30 + 20 gave where the tape was written
@@ -260,8 +265,7 @@ TEST(LiveTape, a_reopened_tape_keeps_the_item_count_setting_of_its_lines) {
         const std::string journal = live::journalText(saved.calc.journal());
         HeadlessCalculator opened;
         opened.calc.settings().countItems = !countedWhenSaved;
-        opened.tape.load(saved.tape.richText());
-        opened.calc.restartJournal();
+        loadTape(opened, saved);
         live::journalOpenedTape(opened.calc, journal);
         ASSERT_TRUE(opened.calc.correct(fix(2, "30")).done) << countedWhenSaved;
         EXPECT_EQ(opened.tape.line(4), countedWhenSaved ? "n 3  45,00" : "45,00");
@@ -276,8 +280,7 @@ TEST(LiveTape, a_correction_after_a_tape_was_opened_rewrites_the_history_typed_s
     HeadlessCalculator saved;
     calc::runKeys(saved.calc, "10+20=");
     HeadlessCalculator opened;
-    opened.tape.load(saved.tape.richText());
-    opened.calc.restartJournal();
+    loadTape(opened, saved);
     live::journalOpenedTape(opened.calc, live::journalText(saved.calc.journal()));
     calc::runKeys(opened.calc, "5000-6250,4=");
     ASSERT_TRUE(opened.calc.correct(fix(8, "6000")).done);
@@ -287,6 +290,38 @@ TEST(LiveTape, a_correction_after_a_tape_was_opened_rewrites_the_history_typed_s
     ASSERT_TRUE(opened.calc.correct(fix(2, "25")).done);
     EXPECT_EQ(opened.history.lines(),
               (std::vector<std::string>{"5'000,00 -", "6'000,00", "= -1'000,00", ""}));
+}
+
+// A tape recovered after a crash goes on where it stopped, with the operation under way, and
+// its lines can still be corrected.
+TEST(LiveTape, a_recovered_tape_goes_on_with_the_calculation_under_way) {
+    HeadlessCalculator crashed;
+    calc::runKeys(crashed.calc, "7[M+]10+20+5+");
+    HeadlessCalculator recovered;
+    loadTape(recovered, crashed);
+    EXPECT_TRUE(
+        live::resumeRecoveredTape(recovered.calc, live::journalText(crashed.calc.journal())));
+    calc::runKeys(recovered.calc, "3=");
+    const std::vector<std::string> done = lines(recovered.tape);
+    EXPECT_EQ(std::vector<std::string>(done.begin(), done.begin() + 7),
+              (std::vector<std::string>{"7,00 M+", "10,00", "+ 20,00", "+ 5,00", "+ 3,00",
+                                        "——————————", "38,00"}));
+    ASSERT_TRUE(recovered.calc.correct(fix(2, "11")).done);
+    EXPECT_EQ(recovered.tape.line(6), "39,00");
+    EXPECT_EQ(recovered.tape.line(0), "7,00 M+");
+}
+
+// A recovered journal that does not match its lines: the calculations are read back from the
+// lines, and the calculator stays as it stands.
+TEST(LiveTape, a_recovered_tape_whose_journal_does_not_match_starts_afresh) {
+    HeadlessCalculator crashed;
+    calc::runKeys(crashed.calc, "10+20=5+");
+    HeadlessCalculator recovered;
+    loadTape(recovered, crashed);
+    EXPECT_FALSE(live::resumeRecoveredTape(recovered.calc, "1 0 2%092;12+"));
+    EXPECT_EQ(recovered.calc.registers().lblTamponSign, 0);
+    ASSERT_TRUE(recovered.calc.correct(fix(2, "25")).done);
+    EXPECT_EQ(recovered.tape.line(3), "35,00");
 }
 
 // A block written in one language, then a line corrected after another language was chosen:

@@ -25,6 +25,24 @@ class Recovery : public KeypadFixture {
   protected:
     std::string path() const { return folder.filePath("data/zumbrel/recovery.rtf").toStdString(); }
     void type(const char* keys) { QTest::keyClicks(keypad.get(), keys); }
+    // The next start: a fresh window, the system's separator as the first's.
+    std::unique_ptr<KeypadWindow> nextStart() {
+        auto next = std::make_unique<KeypadWindow>(composeFeatures);
+        next->calculator().registers().decimalSeparator = ',';
+        next->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(next.get()));
+        return next;
+    }
+    // The restore question, once asked, is answered with `button`; its text goes to `text`.
+    static void answer(QMessageBox::StandardButton button, QString* text = nullptr) {
+        QTimer::singleShot(0, [button, text] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                box->setProperty("expected", true);
+                if (text) *text = box->text();
+                box->button(button)->click();
+            }
+        });
+    }
     QTemporaryDir folder;
 };
 
@@ -36,18 +54,10 @@ TEST_F(Recovery, an_unsaved_tape_is_copied_and_comes_back_with_its_colours) {
         ASSERT_TRUE(QFile::exists(QString::fromStdString(path())));
     }
     // The next start: a fresh window finds the copy and, answered Yes, restores it.
-    auto next = std::make_unique<KeypadWindow>(composeFeatures);
-    next->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(next.get()));
+    auto next = nextStart();
     TapeRecovery recovery(recoveryParts(*next), path(), 10);
     QString question;
-    QTimer::singleShot(0, [&question] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            box->setProperty("expected", true);
-            question = box->text();
-            box->button(QMessageBox::Yes)->click();
-        }
-    });
+    answer(QMessageBox::Yes, &question);
     EXPECT_TRUE(recovery.offerRestore());
     EXPECT_TRUE(question.contains("retrouver")) << question.toStdString();
     DocumentTape& tape = next->tapeWindow().tape();
@@ -60,6 +70,25 @@ TEST_F(Recovery, an_unsaved_tape_is_copied_and_comes_back_with_its_colours) {
     // A normal close removes the copy.
     recovery.closeCleanly();
     EXPECT_FALSE(QFile::exists(QString::fromStdString(path())));
+}
+
+// After a crash in the middle of a calculation, the restored tape goes on with it: the
+// amount typed next is added to the pending "5,00 +", not started afresh under it.
+TEST_F(Recovery, a_restored_tape_goes_on_with_the_calculation_under_way) {
+    {
+        TapeRecovery recovery(recoveryParts(*keypad), path(), 10);
+        type("7-9\r5+");
+        recovery.flush();
+    }
+    auto next = nextStart();
+    TapeRecovery recovery(recoveryParts(*next), path(), 10);
+    answer(QMessageBox::Yes);
+    ASSERT_TRUE(recovery.offerRestore());
+    QTest::keyClicks(next.get(), "3\r");
+    QTextDocument* document = next->tapeWindow().tape().document();
+    EXPECT_EQ(document->findBlockByNumber(7).text(), "+ 3,00");
+    EXPECT_EQ(document->findBlockByNumber(9).text(), "8,00");
+    recovery.closeCleanly();
 }
 
 TEST_F(Recovery, a_saved_tape_needs_no_copy) {
@@ -80,12 +109,7 @@ TEST_F(Recovery, declining_the_restore_removes_the_copy) {
     old.write("12,00\n");
     old.close();
     TapeRecovery recovery(recoveryParts(*keypad), path(), 10);
-    QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            box->setProperty("expected", true);
-            box->button(QMessageBox::No)->click();
-        }
-    });
+    answer(QMessageBox::No);
     EXPECT_FALSE(recovery.offerRestore());
     EXPECT_FALSE(QFile::exists(QString::fromStdString(path())));
     EXPECT_TRUE(keypad->tapeWindow().tape().isEmpty());
