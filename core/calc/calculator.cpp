@@ -106,6 +106,18 @@ void Calculator::businessBlock(business::BusinessKey key) {
 
 PasteOutcome Calculator::keep(const KeptKey& key) {
     using Kind = KeptKey::Kind;
+    // M+, M− and G.T. write a line of their own: in the middle of a calculation they first
+    // end it, as "=" would, and take its result; when there is nothing to end it with (an
+    // operator just typed), they are refused rather than cut its lines in two.
+    const bool writesLine = key.kind == Kind::MemoryPlus || key.kind == Kind::MemoryMinus ||
+                            key.kind == Kind::GrandTotal;
+    if (writesLine && regs_.chainUnderWay()) {
+        this->key('\r');
+        if (regs_.chainUnderWay()) {
+            ports_.sound.beep(Beep::Default);
+            return PasteOutcome::Nothing;
+        }
+    }
     PasteOutcome outcome = PasteOutcome::Nothing;
     const auto shown = [&] { return kept_.displayCanBeDragged(); };
     const bool grandTotalShown = regs_.grandTotalShown;

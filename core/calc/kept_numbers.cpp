@@ -55,6 +55,23 @@ std::string signedDigits(std::string_view text, std::size_t limit = std::string:
     return negative ? "-" + out : out;
 }
 
+// One number: between two digits stands nothing, or one separator, space or apostrophe
+// (grouping as "1 234,56", "1'234.56" or "1.234,56" write it), a no-break one included.
+bool holdsOneNumber(std::string_view text) {
+    constexpr std::string_view kJoiners[] = {",", ".", " ", "'", "\u00A0", "\u202F", "\u2009"};
+    std::size_t afterDigit = std::string_view::npos;  // where the text after a digit begins
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!isDigit(text[i])) continue;
+        if (afterDigit != std::string_view::npos && i != afterDigit) {
+            const std::string_view gap = text.substr(afterDigit, i - afterDigit);
+            if (std::find(std::begin(kJoiners), std::end(kJoiners), gap) == std::end(kJoiners))
+                return false;
+        }
+        afterDigit = i + 1;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string normalisedValue(std::string_view text, char ds) {
@@ -127,6 +144,7 @@ PastedNumber readPastedNumber(std::string_view clipboard, char ds) {
         }
         text.push_back(clipboard[i]);
     }
+    if (!holdsOneNumber(text)) return {};
     std::string kept = signedDigits(text, kPasteLimit);
     const bool negative = !kept.empty() && kept.front() == '-';
     if (negative) kept.erase(0, 1);

@@ -39,14 +39,18 @@ std::optional<MemoryLine> memoryLine(std::string_view line);
 
 // The paste command's reading of the clipboard's text.
 struct PastedNumber {
-    bool valid = false;  // false: no digit, one separator kind more than once, or too long
-    std::string text;    // the number, with DS as its separator (valid only)
+    // false: no digit, more than one number, one separator kind more than once, or too long
+    bool valid = false;
+    std::string text;  // the number, with DS as its separator (valid only)
 };
 // The paste filter drops every " %" and keeps only digits and the two separators (and a sign
 // right before the first digit); of what it keeps, the first kPasteLimit characters are read.
 // When both "," and "." occur, the one that occurs last is the decimal separator and the
 // other is dropped ("1.234,56" is 1234,56); a separator standing first gets a "0" before it.
-// A number with more significant digits than the entry takes (kEntryCapacity) is refused.
+// A number with more significant digits than the entry takes (kEntryCapacity) is refused,
+// and so is a text holding several numbers ("3 pieces at 4,99", "1e3", a date): between two
+// digits only one separator, space or apostrophe may stand, else the digits would join into
+// an amount nobody copied.
 inline constexpr std::size_t kPasteLimit = 80;
 PastedNumber readPastedNumber(std::string_view clipboard, char ds);
 

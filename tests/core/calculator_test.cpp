@@ -25,14 +25,16 @@ std::vector<Event> events(const HeadlessCalculator& h, const std::string& kind) 
     return out;
 }
 
-TEST(InputLine, the_equals_character_does_nothing_enter_computes) {
+// "=" typed on the keyboard computes as Enter does: swallowed, it joined the amounts on either
+// side of it ("12,5+7=100*3=" put "+ 7'100,00" on the tape).
+TEST(InputLine, the_equals_character_computes_as_enter_does) {
     HeadlessCalculator h;
-    runKeys(h.calc, "12+3");
-    h.calc.key('=');
-    EXPECT_EQ(h.calc.registers().edtSaisie, "3");
-    EXPECT_EQ(h.tape.lineCount(), 2u);
-    h.calc.key('\r');
-    EXPECT_EQ(h.calc.registers().edtSaisie, "15,00");
+    for (const char c : std::string("12,5+7=100*3="))
+        h.calc.key(c);
+    EXPECT_EQ(tapeLines(h),
+              (std::vector<std::string>{"12,50", "+ 7,00", "——————————", "19,50", "", "", "100,00",
+                                        "* 3,00", "——————————", "300,00", "", ""}));
+    EXPECT_EQ(h.calc.registers().edtSaisie, "300,00");
 }
 
 TEST(InputLine, a_result_stands_selected_and_shown) {

@@ -88,15 +88,24 @@ TEST_P(Paste, reads_one_number_or_refuses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Clipboards, Paste,
-    testing::Values(PasteCase{"Total: 1.234,56 EUR", ',', true, "1234,56"},
-                    PasteCase{"1,234.56", ',', true, "1234,56"},
-                    PasteCase{"1,234.56", '.', true, "1234.56"},
-                    PasteCase{"1.234.567,8", ',', true, "1234567,8"},
-                    PasteCase{"1,5,6", ',', false, ""}, PasteCase{"1.5.6", ',', false, ""},
-                    PasteCase{"abc", ',', false, ""}, PasteCase{"", ',', false, ""},
-                    PasteCase{",5", ',', true, "0,5"}, PasteCase{"-12,5", ',', true, "-12,5"},
-                    PasteCase{"12-5", ',', true, "125"}, PasteCase{"19,6 %", ',', true, "19,6"},
-                    PasteCase{"1 234,5", ',', true, "1234,5"}, PasteCase{"42", '.', true, "42"}),
+    testing::Values(
+        PasteCase{"Total: 1.234,56 EUR", ',', true, "1234,56"},
+        PasteCase{"1,234.56", ',', true, "1234,56"}, PasteCase{"1,234.56", '.', true, "1234.56"},
+        PasteCase{"1.234.567,8", ',', true, "1234567,8"}, PasteCase{"1,5,6", ',', false, ""},
+        PasteCase{"1.5.6", ',', false, ""}, PasteCase{"abc", ',', false, ""},
+        PasteCase{"", ',', false, ""}, PasteCase{",5", ',', true, "0,5"},
+        PasteCase{"-12,5", ',', true, "-12,5"}, PasteCase{"19,6 %", ',', true, "19,6"},
+        PasteCase{"1 234,5", ',', true, "1234,5"}, PasteCase{"42", '.', true, "42"},
+        PasteCase{"1'234.56", ',', true, "1234,56"},
+        PasteCase{"1\u00A0234,56 \u20AC", ',', true, "1234,56"},
+        PasteCase{"1\u202F234,56", ',', true, "1234,56"},
+        PasteCase{"12,50 EUR", ',', true, "12,50"},
+        // several numbers: the digits would join into an amount nobody copied
+        PasteCase{"12-5", ',', false, ""}, PasteCase{"3 St\u00FCck \u00E0 4,99", ',', false, ""},
+        PasteCase{"Art.Nr. 4711 Preis 9,99", ',', false, ""},
+        PasteCase{"3 pi\u00E8ces \u00E0 4,99", ',', false, ""}, PasteCase{"1e3", ',', false, ""},
+        PasteCase{"07/12/2026", ',', false, ""}, PasteCase{"1  234", ',', false, ""},
+        PasteCase{"12,50 (TVA 20 %)", ',', false, ""}),
     testing_names::namedBy([](const PasteCase& c) { return std::string(c.clipboard); }));
 
 TEST(Paste, reads_the_first_eighty_characters_the_filter_keeps) {
