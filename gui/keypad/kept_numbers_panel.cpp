@@ -336,6 +336,7 @@ void KeptNumbersPanel::attachDisplay(DisplayView& display) {
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, run);
         display.addAction(a);
+        return a;
     };
     const auto keep = [this](calc::KeptKey key) {
         return [this, key] {
@@ -349,7 +350,12 @@ void KeptNumbersPanel::attachDisplay(DisplayView& display) {
         item(tr("Garder en mémoire %1").arg(i), memoryItems[i - 1],
              keep({Kind::DisplayToMemory, i}));
     item(tr("Ajouter à la liste des nombres"), "mItemKeepList", keep({Kind::DisplayToList}));
-    item(tr("Copier dans le presse-papier"), "mItemKeepClipboard", keep({Kind::DisplayToPanel}));
+    // Ctrl+C copies the number shown, from anywhere in the keypad's window, as a calculator's
+    // copy does; the tape's window keeps its own for the lines selected.
+    QAction* copy = item(tr("Copier dans le presse-papier"), "mItemKeepClipboard",
+                         keep({Kind::DisplayToPanel}));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WindowShortcut);
     item(tr("Liste des nombres mémorisés…"), "mItemOpenList", [this] { openNumberList(); });
     item(tr("Historique des opérations…"), "mItemOpenHistory", [this] { openHistory(); });
 }

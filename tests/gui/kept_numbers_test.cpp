@@ -131,6 +131,20 @@ TEST_F(Kept, ctrl_v_pastes_a_number_and_the_clipboard_panel_copies_one) {
     EXPECT_EQ(display().text(), "7,5");
 }
 
+// Ctrl+C copies the number shown, as the display's menu item does, from wherever the keypad
+// window's focus is.
+TEST_F(Kept, ctrl_c_copies_the_number_shown) {
+    QApplication::clipboard()->clear();
+    type("1234+3");
+    QTest::keyClick(keypad.get(), Qt::Key_Return);
+    QTest::keyClick(keypad.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "1237,00");
+    // Pasted back, it is the same number.
+    QTest::keyClick(keypad.get(), Qt::Key_Escape);
+    QTest::keyClick(keypad.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(display().text(), "1 237,00");
+}
+
 // The edit menu opened while the clipboard was empty leaves Ctrl+V working for what is copied
 // once it has closed.
 TEST_F(Kept, ctrl_v_pastes_what_was_copied_after_the_edit_menu_was_opened_empty) {
