@@ -192,6 +192,9 @@ void InfoWindows::about(QWidget* parent, const Translator& texts, bool french) {
     close->setObjectName("btnOK");
     layout->addWidget(close, 0, Qt::AlignRight);
     QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
+    // Enter closes the window wherever the focus stands; the voices' button takes Space.
+    voices->setAutoDefault(false);
+    close->setDefault(true);
     bool notice = false;
     // The voice notice follows once About has closed, never from inside it.
     QObject::connect(voices, &QPushButton::clicked, &dialog, [&dialog, &notice] {

@@ -100,6 +100,21 @@ TEST_F(Info, the_voice_notice_follows_about_once_it_has_closed) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+// Enter closes About, even with the focus on its first button (the voices' notice).
+TEST_F(Info, enter_closes_about_without_the_voice_notice) {
+    Seen about, notice;
+    seeAndEscape(about, [&notice](QWidget* modal) {
+        seeAndEscape(notice);
+        auto* voices = modal->findChild<QPushButton*>("btnResSound");
+        voices->setFocus();
+        QTest::keyClick(voices, Qt::Key_Return);
+    });
+    keypad->findChild<QAction*>("mItemAPropos")->trigger();
+    EXPECT_EQ(about.title, "A propos...");
+    EXPECT_EQ(notice.title, "");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
 // A desktop with no program for an address says so and shows the address; one with a
 // program opens it and says nothing.
 TEST(OpenAddress, a_desktop_with_no_program_for_it_shows_the_address) {
