@@ -79,8 +79,9 @@ void TapeView::clearChangedLines() {
     viewport()->update();
 }
 
-// The change bars: a narrow bar in the navy of the tape's comments, in the right margin
-// beside each line a correction rewrote (the amounts are on the right).
+// The change bars: a narrow bar in the navy of the tape's comments, in the left margin beside
+// each line a correction rewrote, as documents mark their changes. Beside the amounts, on the
+// right, it was taken for a second caret.
 void TapeView::paintEvent(QPaintEvent* event) {
     QPlainTextEdit::paintEvent(event);
     if (changed_.empty()) return;
@@ -91,8 +92,7 @@ void TapeView::paintEvent(QPaintEvent* event) {
         if (!block.isValid()) continue;
         const QRectF box = blockBoundingGeometry(block).translated(offset);
         if (box.bottom() < 0 || box.top() > viewport()->height()) continue;
-        const qreal x = viewport()->width() - 2;
-        painter.fillRect(QRectF(x, box.top() + 1, 2, box.height() - 2), QColor(0, 0, 128));
+        painter.fillRect(QRectF(0, box.top() + 1, 3, box.height() - 2), QColor(0, 0, 128));
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -68,8 +69,15 @@ TEST_F(Corrections, a_double_click_on_an_amount_opens_the_editor_and_enter_appli
     EXPECT_EQ(line(4), "21,00");
     EXPECT_EQ(keypad->calculator().ports().status.text(),
               "Total recalculé : 21,00 (avant : 20,00)");
-    // The lines that changed carry a bar until the next key.
+    // The lines that changed carry a bar in the left margin until the next key; the right
+    // edge, beside the amounts, stays clear of anything a caret could be taken for.
     EXPECT_EQ(view().changedLines(), (std::vector<int>{1, 4}));
+    const QImage shot = view().viewport()->grab().toImage();
+    const int changedRow = static_cast<int>(view().lineBox(1).center().y());
+    const int plainRow = static_cast<int>(view().lineBox(0).center().y());
+    EXPECT_EQ(shot.pixelColor(1, changedRow), QColor(0, 0, 128));
+    EXPECT_NE(shot.pixelColor(1, plainRow), QColor(0, 0, 128));
+    EXPECT_NE(shot.pixelColor(shot.width() - 1, changedRow), QColor(0, 0, 128));
     type("7");
     EXPECT_TRUE(view().changedLines().empty());
 }
