@@ -138,7 +138,11 @@ bool sameInEveryLanguage(const QString& text) {
                                       "Corse",     "English", "Deutsch",   "Italiano", "Português",
                                       "Québécois", "Español", "espeak-ng", "kilos",    "M+",
                                       "M−",        "MR",      "MC",        "GT"};
-    return numbersAndSigns.match(text).hasMatch() || names.contains(text) ||
+    // The grand total's mark beside the memories ("G.T. : 15,00") is written as its key, and
+    // as every language file abbreviates it ("Gesamtsumme (G.T.)").
+    const bool grandTotalMark =
+        text.startsWith("G.T.") && numbersAndSigns.match(text.mid(4)).hasMatch();
+    return numbersAndSigns.match(text).hasMatch() || names.contains(text) || grandTotalMark ||
            text.startsWith("Zumbrel ") || text.startsWith("v ") || text.startsWith('/');
 }
 
@@ -183,8 +187,9 @@ class EveryWindow {
 
     Walk walk() {
         Walk out;
-        // Something in the display, a memory, the list and the history: the controls that
-        // show only then (the erasers, the history button) are walked too.
+        // Something in the display, a memory, the list, the history and the grand total: the
+        // controls that show only then (the erasers, the history button, the G.T. mark) are
+        // walked too.
         for (char c : std::string("12+3="))
             keypad->keyAction(c);
         keypad->findChild<QAction*>("mItemKeepM1")->trigger();

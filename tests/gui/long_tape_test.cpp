@@ -209,6 +209,10 @@ TEST_F(LongTapeWindow, select_all_copies_every_line) {
     window().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
     open(kLong);
+    // The tape's window is the active one, as when the user types in it: the keypad's window
+    // has a Ctrl+C of its own (the number shown).
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     view()->setFocus();
     QTest::keyClick(view(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(view(), Qt::Key_C, Qt::ControlModifier);
