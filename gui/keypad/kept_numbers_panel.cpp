@@ -292,8 +292,14 @@ void KeptNumbersPanel::broughtBack() {
         changed();
 }
 
-// BMemCombo takes the numbers dropped on it into the list.
+// BMemCombo takes the numbers dropped on it into the list, and opens the list on a press of
+// either button: its hint says "Clic droit afin de dérouler la liste".
 bool KeptNumbersPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == listButton_ && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        openNumberList();
+        return true;
+    }
     if (watched == listButton_ && event->type() == QEvent::DragEnter) {
         acceptNumberDrag(static_cast<QDragEnterEvent*>(event), listButton_);
         return true;

@@ -97,6 +97,15 @@ TEST_F(Kept, the_list_keeps_each_number_once_in_numeric_order) {
     EXPECT_FALSE(panel().numberList()->isVisible());
 }
 
+// The list button's hint says a right click opens the list: so it does, as the left one.
+TEST_F(Kept, a_right_click_on_the_list_button_opens_the_list) {
+    type("12");
+    keypad->findChild<QAction*>("mItemKeepList")->trigger();
+    QWidget* button = keypad->findChild<QWidget*>("BMemCombo");
+    QTest::mouseClick(button, Qt::RightButton);
+    EXPECT_TRUE(panel().numberList()->isVisible());
+}
+
 TEST_F(Kept, an_empty_list_beeps_and_says_so) {
     panel().openNumberList();
     EXPECT_FALSE(panel().numberList()->isVisible());
