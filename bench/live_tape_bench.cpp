@@ -6,6 +6,7 @@
 
 #include "core/calc/key_script.h"
 #include "core/headless_calculator.h"
+#include "core/live/journal_file.h"
 
 namespace {
 
@@ -52,6 +53,19 @@ void BM_TypeAChainedTape(benchmark::State& state) {
     }
 }
 
+// The journal written as a file keeps it: what the recovery copy takes on the window's thread
+// once the typing pauses, with the tape's own snapshot. Aim: well under a frame (16 ms) for
+// 10^5 lines.
+void BM_JournalTextOfAChainedTape(benchmark::State& state) {
+    HeadlessCalculator h;
+    typeChain(h, static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        const std::string text = zumbrel::live::journalText(h.calc.journal());
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+
+BENCHMARK(BM_JournalTextOfAChainedTape)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypeAChainedTape)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CorrectLineOneOfAChainedTape)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
