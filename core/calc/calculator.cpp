@@ -63,6 +63,10 @@ void Calculator::recallNumber(const std::string& number) {
 }
 
 void Calculator::key(char c) {
+    // The "=" key is the equals key, as on every calculator, and is journaled as Enter:
+    // swallowed, it would join the amounts typed on either side of it into one ("7=100"
+    // giving 7100).
+    if (c == '=') c = '\r';
     const StepMark mark = beginStep();
     guarded([&] { inputLine_.edtSaisieKeyPress(c); });
     endStep(mark, {live::Step::Kind::Char, static_cast<std::uint8_t>(c)});

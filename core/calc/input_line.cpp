@@ -20,9 +20,6 @@ bool isOperator(char c) {
 void InputLine::edtSaisieKeyPress(char c) {
     const char ds = regs_.decimalSeparator;
     if (c == ',' || c == '.') c = ds;
-    // The "=" key is the equals key, as on every calculator: swallowed, it would join the
-    // amounts typed on either side of it into one ("7=100" giving 7100).
-    if (c == '=') c = '\r';
     // A second separator is refused, unless it replaces a selected result.
     if (c == ds && !regs_.entrySelected && entry_.text().find(ds) != std::string::npos) return;
     const bool accepted = c == '\r' || c == '%' || isOperator(c) || isDigit(c) || c == ds;

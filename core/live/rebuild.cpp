@@ -240,17 +240,25 @@ class Opened {
 // Reads the journal of the tape just loaded, or rebuilds one from its lines; `goOn`: when the
 // journal replays to the tape's lines, the calculator goes on from where it left. True then.
 bool readBack(calc::Calculator& calc, std::string_view text, bool goOn) {
-    const tape::RichText loaded = calc.ports().tape.richText();
-    Opened opened(calc, loaded);
-    if (const std::optional<ReadJournal> file = readJournalText(text);
-        file && opened.replayFile(*file)) {
-        if (goOn) {
-            opened.resume();
-            return true;
+    const std::optional<ReadJournal> file = readJournalText(text);
+    {
+        const tape::RichText loaded = calc.ports().tape.richText();
+        Opened opened(calc, loaded);
+        if (file && opened.replayFile(*file)) {
+            if (goOn) {
+                opened.resume();
+                return true;
+            }
+            opened.adopt();
+            return false;
         }
-        opened.adopt();
-        return false;
     }
+    // A calculation that cannot go on: what is typed next starts a line of its own, below
+    // the one left open, as on a tape opened.
+    tape::Tape& tape = calc.ports().tape;
+    if (goOn && !tape.line(tape.lineCount() - 1).empty()) tape.addLine("");
+    const tape::RichText loaded = tape.richText();
+    Opened opened(calc, loaded);
     opened.rebuild();
     opened.adopt();
     return false;

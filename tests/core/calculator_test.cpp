@@ -4,6 +4,7 @@
 
 #include "core/calc/key_script.h"
 #include "core/headless_calculator.h"
+#include "core/live/journal_file.h"
 
 namespace zumbrel {
 namespace {
@@ -35,6 +36,9 @@ TEST(InputLine, the_equals_character_computes_as_enter_does) {
               (std::vector<std::string>{"12,50", "+ 7,00", "——————————", "19,50", "", "", "100,00",
                                         "* 3,00", "——————————", "300,00", "", ""}));
     EXPECT_EQ(h.calc.registers().edtSaisie, "300,00");
+    // Journaled as Enter: a replay (a correction, a tape restored) computes there too.
+    EXPECT_TRUE(live::journalText(h.calc.journal()).ends_with("12,5+7=100*3="))
+        << live::journalText(h.calc.journal());
 }
 
 TEST(InputLine, a_result_stands_selected_and_shown) {

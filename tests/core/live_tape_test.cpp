@@ -320,6 +320,10 @@ TEST(LiveTape, a_recovered_tape_whose_journal_does_not_match_starts_afresh) {
     loadTape(recovered, crashed);
     EXPECT_FALSE(live::resumeRecoveredTape(recovered.calc, "1 0 2%092;12+"));
     EXPECT_EQ(recovered.calc.registers().lblTamponSign, 0);
+    // The line left open ("+ ") is closed: the next amount starts a line of its own.
+    calc::runKeys(recovered.calc, "7-9=");
+    EXPECT_EQ(recovered.tape.line(7), "+ ");
+    EXPECT_EQ(recovered.tape.line(8), "7,00");
     ASSERT_TRUE(recovered.calc.correct(fix(2, "25")).done);
     EXPECT_EQ(recovered.tape.line(3), "35,00");
 }
