@@ -155,6 +155,9 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
     translateTexts({});
     applyFrenchAccessibleNames(*this);
     editModeChanged(false);
+    // The window brought to the front gives the focus to its text, not to the first control
+    // of its Tab chain (the ruler).
+    editor_->setFocus();
 }
 
 TapeWindow::~TapeWindow() = default;

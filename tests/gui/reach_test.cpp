@@ -356,6 +356,17 @@ TEST_F(Announcements, a_message_still_shown_is_not_repeated) {
 namespace zumbrel::gui {
 namespace {
 
+// The tape's window brought to the front by the window manager (a click on its title, a
+// switch of windows) gives the focus to its text, not to the first control of its Tab chain.
+TEST_F(Reach, the_tape_window_activated_focuses_its_text) {
+    ASSERT_TRUE(eventually([&] { return keypad->tapeWindow().isVisible(); }));
+    keypad->tapeWindow().activateWindow();
+    ASSERT_TRUE(eventually([&] { return keypad->tapeWindow().isActiveWindow(); }));
+    EXPECT_EQ(QApplication::focusWidget(), keypad->tapeWindow().editor())
+        << (QApplication::focusWidget() ? qPrintable(QApplication::focusWidget()->objectName())
+                                        : "nothing");
+}
+
 TEST_F(Reach, ctrl_tab_goes_to_the_tape_text_and_back) {
     ASSERT_TRUE(eventually([&] { return keypad->tapeWindow().isVisible(); }));
     keypad->activateWindow();
