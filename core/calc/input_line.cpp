@@ -69,6 +69,9 @@ void InputLine::run(Command command) {
             clean();
             break;
         case Command::Escape:
+            // A message about the number cleared ("Le Nombre d'Or de : 100,00 est :") would
+            // stand beside the 0 as if it were its result.
+            if (!regs_.halted) ports_.status.show("");
             if (!entry_.text().empty()) entry_.set("0");
             sayPendingOperation();
             break;
