@@ -152,11 +152,27 @@ void KeptPlaces::memoryArithmetic(int memory, bool subtract) {
     ports_.tape.addLine(line);
     ports_.tape.restoreDefaultStyle();
     ports_.history.addLine(line);
+    sayMemory(memory);
     displayKept();
 }
 
 void KeptPlaces::memoryClear(int memory) {
-    if (memory >= 0 && memory <= 2) values_.lblMemory[static_cast<std::size_t>(memory)].clear();
+    if (memory < 0 || memory > 2) return;
+    values_.lblMemory[static_cast<std::size_t>(memory)].clear();
+    sayMemory(memory);
+}
+
+// The status line says what the memory now holds ("Mémoire 1 : 250,00"): the memories are
+// small boxes a reader does not hear change, and M+ writes its line where the eye is not.
+void KeptPlaces::sayMemory(int memory) {
+    const std::string& kept = values_.lblMemory[static_cast<std::size_t>(memory)];
+    const long double value =
+        kept.empty() ? 0 : parseNumber(kept, regs_.decimalSeparator).value_or(0);
+    std::string caption = ports_.tr.text(msg::kMemoryHolds);
+    if (const std::size_t at = caption.find("%1"); at != std::string::npos)
+        caption.replace(at, 2, std::to_string(memory + 1));
+    ports_.status.show(caption + " " +
+                       AddSepToMil(GetResultConv(value, regs_.format(), false), regs_.format()));
 }
 
 void KeptPlaces::grandTotalKey(bool again) {

@@ -97,6 +97,8 @@ class KeptPlaces {
   private:
     // A kept value goes into the entry with its sign; refused (a beep) after a percent.
     bool putInEntry(const std::string& value);
+    // The status line says what memory `memory` (0 to 2) now holds.
+    void sayMemory(int memory);
     std::string lastRecalled_;
     std::uint32_t recalls_ = 0;
 

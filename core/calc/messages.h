@@ -34,6 +34,8 @@ inline constexpr Message kEntryFull{"MSG_ENTRY_CAPACITY",
 inline constexpr Message kAfterPercent{"MSG_AFTER_PERCENT",
                                        "Après un pourcentage : un opérateur ou Entrée"};
 inline constexpr Message kPendingOperation{"MSG_PENDING_OPERATION", "Opération en cours :"};
+// After M+, M− and MC: what the memory now holds ("Mémoire 2 : 250,00"); %1 is its number.
+inline constexpr Message kMemoryHolds{"MSG_MEMORY_HOLDS", "Mémoire %1 :"};
 
 inline constexpr Message kClipboardNotValid{"MSG_CLIPBRD_NOT_VALID",
                                             "Le contenu du presse-papier n'est pas valide :"};

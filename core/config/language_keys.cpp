@@ -352,7 +352,8 @@ const std::vector<WindowKeys>& languageKeyLists() {
                                                             "MSG_LIVE_LAST_TWO_AMOUNTS",
                                                             "MSG_TEXT_FILE",
                                                             "MSG_NOTHING_OPENS",
-                                                            "MSG_TAPE_EXPORTED"});
+                                                            "MSG_TAPE_EXPORTED",
+                                                            "MSG_MEMORY_HOLDS"});
         for (const LanguageKey& h : kHints)
             keypadMessages.push_back({h.key, {}});
         for (std::string_view k : {"OASD_MF_003", "OASD_MF_005", "OASD_MF_006"})
