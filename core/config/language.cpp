@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "core/config/install_layout.h"
+#include "core/config/language_keys.h"
 
 namespace zumbrel::config {
 namespace {
@@ -92,6 +93,13 @@ const LanguageRow* languageOfNumber(int lang) {
     return nullptr;
 }
 
+const LanguageRow* languageOfLetter(char letter) {
+    for (const LanguageRow& r : languageTable()) {
+        if (r.letter == letter) return &r;
+    }
+    return nullptr;
+}
+
 std::vector<const LanguageRow*> languageMenuOrder() {
     std::vector<const LanguageRow*> out;
     for (std::string_view item : {"CORS", "GERM", "ENGL", "SPAN", "FRAN", "ITAL", "PORT", "QUEB"}) {
@@ -158,6 +166,29 @@ std::string LanguageTranslator::text(const Message& m) const {
         if (k == m.key) return v;
     }
     return {};  // a language file without the key leaves the text empty
+}
+
+void setMessageVariables(LanguageTranslator& messages, const Translation& t) {
+    for (const WindowKeys& w : languageKeyLists()) {
+        if (w.window != "keypad captions" && w.window != "keypad messages" &&
+            w.window != "tape messages")
+            continue;
+        for (const LanguageKey& k : w.keys)
+            messages.setVariable(std::string(k.key), t.text(k.key));
+    }
+}
+
+std::shared_ptr<const LanguageTranslator> languageMessages(const FileSystem& files,
+                                                           const std::string& appFolder,
+                                                           InstallCode code,
+                                                           const LanguageRow& row) {
+    auto messages = std::make_shared<LanguageTranslator>();
+    messages->setLanguage(code, row.letter);
+    if (!usesFrenchTexts(code, row.letter)) {
+        const ProfileFile file = ProfileFile::load(files, languageFilePath(files, appFolder, row));
+        setMessageVariables(*messages, Translation(file, row, code));
+    }
+    return messages;
 }
 
 }  // namespace zumbrel::config

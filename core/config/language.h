@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,7 @@ struct LanguageRow {
 // In the order they are tested; the menu shows them sorted by caption.
 const std::vector<LanguageRow>& languageTable();
 const LanguageRow* languageOfNumber(int lang);
+const LanguageRow* languageOfLetter(char letter);
 // The items as the menu lists them: CORS, GERM, ENGL, SPAN, FRAN, ITAL, PORT, QUEB.
 std::vector<const LanguageRow*> languageMenuOrder();
 
@@ -79,5 +81,16 @@ class LanguageTranslator final : public Translator {
     std::optional<char> letter_ = 'F';
     std::vector<std::pair<std::string, std::string>> variables_;
 };
+
+// The message variables of a translation: the keypad's captions and messages and the tape's,
+// what the calculator writes and says.
+void setMessageVariables(LanguageTranslator& messages, const Translation& t);
+
+// The messages of a language read from its file, for a tape written in a language not
+// chosen since the program started: its blocks are written again in their own words.
+std::shared_ptr<const LanguageTranslator> languageMessages(const FileSystem& files,
+                                                           const std::string& appFolder,
+                                                           InstallCode code,
+                                                           const LanguageRow& row);
 
 }  // namespace zumbrel::config

@@ -16,7 +16,10 @@ const Translator* LanguageWords::of(std::optional<char> letter) const {
     for (const auto& [l, w] : words_) {
         if (l == letter) return w.get();
     }
-    return nullptr;
+    if (!letter || !load_) return nullptr;
+    // Kept even when there is none: a file is read once.
+    words_.emplace_back(letter, load_(*letter));
+    return words_.back().second.get();
 }
 
 }  // namespace zumbrel::live

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -14,13 +15,20 @@ namespace zumbrel::live {
 // chosen since.
 class LanguageWords {
   public:
+    // Reads the words of a language the program has not used yet (a tape opened that was
+    // written in it); nothing when it cannot.
+    using Loader = std::function<std::shared_ptr<const Translator>(char letter)>;
+    void setLoader(Loader load) { load_ = std::move(load); }
+
     // The words of `letter` as they stand now (a copy that later changes leave alone).
     void keep(std::optional<char> letter, std::shared_ptr<const Translator> words);
-    // Those of `letter`, or nothing when it was never written in.
+    // Those of `letter`: kept, or read the first time they are asked for; nothing when they
+    // are neither.
     const Translator* of(std::optional<char> letter) const;
 
   private:
-    std::vector<std::pair<std::optional<char>, std::shared_ptr<const Translator>>> words_;
+    mutable std::vector<std::pair<std::optional<char>, std::shared_ptr<const Translator>>> words_;
+    Loader load_;
 };
 
 // The translator a replay writes with: the words of the language in force at each step.

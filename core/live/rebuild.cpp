@@ -116,7 +116,7 @@ class Opened {
                 s.kind == Step::Kind::Format)
                 s.arg = scratch_.addText(item.text);
             if (s.kind == Step::Kind::Rates) s.arg = scratch_.addRates(file.rates[item.rates]);
-            replay_->calculator().replayStep(s, scratch_);
+            replay_->runStep(s, scratch_);
             if (replay_->tape().storedLines() > loaded_.paragraphCount()) return false;
         }
         return sameLines(replay_->tape(), loaded_);

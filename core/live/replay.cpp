@@ -93,13 +93,16 @@ void Replay::run(const std::vector<Step>& steps, std::size_t from, std::size_t t
     parts_->log.clear();
     for (std::size_t i = from; i < to && i < steps.size(); ++i) {
         parts_->unheard.step = i;
-        parts_->calc.replayStep(steps[i], texts);
-        // A block after this one is written in the words of its own language.
-        if (steps[i].kind == Step::Kind::Rates)
-            parts_->tr.follow(parts_->words, parts_->calc.business().letter);
-        if (steps[i].kind == Step::Kind::State)
-            parts_->historyBeforeState = parts_->history.lineCount();
+        runStep(steps[i], texts);
     }
+}
+
+void Replay::runStep(const Step& step, const Journal& texts) {
+    parts_->calc.replayStep(step, texts);
+    // A block after this one is written in the words of its own language.
+    if (step.kind == Step::Kind::Rates)
+        parts_->tr.follow(parts_->words, parts_->calc.business().letter);
+    if (step.kind == Step::Kind::State) parts_->historyBeforeState = parts_->history.lineCount();
 }
 
 std::string Replay::firstAlertFrom(std::size_t step) const {

@@ -46,6 +46,8 @@ class Replay {
     // Runs the steps [from, to) of `steps` (the journal's own, or edited ones).
     void run(const std::vector<Step>& steps, std::size_t from, std::size_t to,
              const Journal& texts);
+    // Runs one step, the blocks after a change of language written in its words.
+    void runStep(const Step& step, const Journal& texts);
 
     // The first warning a step from `step` on gave (what typing would have shown), or "".
     std::string firstAlertFrom(std::size_t step) const;

@@ -88,22 +88,17 @@ void setPanelCaptions(QWidget& keypad, const config::Translation& t) {
 void translateKeypad(KeypadWindow& keypad, const WindowTranslator& words,
                      config::LanguageTranslator& messages) {
     const config::Translation& t_ = words.translation();
+    // The captions serve as titles too (the file dialogs are titled like the menu), and the
+    // tape's messages are the calculator's (it asks the title and the comments).
+    config::setMessageVariables(messages, t_);
     for (const config::WindowKeys& w : config::languageKeyLists()) {
-        if (w.window == "keypad captions") {
-            for (const config::LanguageKey& k : w.keys) {
-                const QString text = qs(t_.text(k.key));
-                // Captions serve as titles too (the file dialogs are titled like the menu).
-                messages.setVariable(std::string(k.key), t_.text(k.key));
-                if (k.control == "lblComment")
-                    keypad.statusLine().setMessage(text);
-                else
-                    setCaption(keypad, k.control, text);
-            }
-        } else if (w.window == "keypad messages" || w.window == "tape messages") {
-            // The tape's messages too: the calculator asks the tape's questions (the title,
-            // the comments) and says its messages.
-            for (const config::LanguageKey& k : w.keys)
-                messages.setVariable(std::string(k.key), t_.text(k.key));
+        if (w.window != "keypad captions") continue;
+        for (const config::LanguageKey& k : w.keys) {
+            const QString text = qs(t_.text(k.key));
+            if (k.control == "lblComment")
+                keypad.statusLine().setMessage(text);
+            else
+                setCaption(keypad, k.control, text);
         }
     }
     // Words a reader hears that belong to no control ("en cours" after the VAT rate in use)

@@ -113,6 +113,14 @@ KeypadWindow::KeypadWindow(const std::function<void(KeypadWindow&)>& compose, QW
                     *translator_, *clipboard_, *files_, *dialogs_});
     calc_->registers().decimalSeparator =
         QLocale::system().decimalPoint().at(0).toLatin1() == '.' ? '.' : ',';
+    // A tape opened that was written in a language not chosen since the start: its blocks
+    // are written again in that language's words, read from its file.
+    calc_->languageWords().setLoader([this](char letter) -> std::shared_ptr<const Translator> {
+        const config::LanguageRow* row = config::languageOfLetter(letter);
+        if (!row) return nullptr;
+        return config::languageMessages(*files_, appFolder_,
+                                        static_cast<config::InstallCode>(installCode_), *row);
+    });
     findChild<QPushButton*>("btnDecimalSeparator")
         ->setText(QString(QChar(calc_->registers().decimalSeparator)));
 

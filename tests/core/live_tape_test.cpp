@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <random>
 
@@ -349,6 +350,37 @@ TEST(LiveTape, a_block_keeps_its_words_when_a_line_is_corrected_after_a_language
     for (std::size_t i = 0; i < block.size(); ++i)
         EXPECT_EQ(h.tape.line(i), block[i]) << "line " << i + 1;
     EXPECT_EQ(h.tape.line(two + 1), "4,00");
+}
+
+// A tape written in English, opened by a calculator that has not used English since it
+// started: the words are read from the language's file, the journal replays, and a correction
+// above a block writes the block again, in English, from the corrected result.
+TEST(LiveTape, a_tape_in_a_language_not_chosen_since_the_start_reads_its_words) {
+    const std::vector<std::pair<std::string, std::string>> english = {
+        {"APPEND_HT", "excl. VAT"}, {"APPEND_TVA", "VAT"}, {"APPEND_TTC", "incl. VAT"}};
+    HeadlessCalculator saved;
+    saved.translator.words = english;
+    saved.calc.business().letter = 'E';
+    saved.calc.languageWords().keep('E', std::make_shared<FrenchTranslator>(saved.translator));
+    calc::runKeys(saved.calc, "10+20=[TVA+]");
+    HeadlessCalculator opened;  // French, English never chosen
+    std::map<char, int> loads;
+    opened.calc.languageWords().setLoader([&](char letter) -> std::shared_ptr<const Translator> {
+        ++loads[letter];
+        if (letter != 'E') return nullptr;
+        auto words = std::make_shared<FrenchTranslator>();
+        words->words = english;
+        return words;
+    });
+    loadTape(opened, saved);
+    live::journalOpenedTape(opened.calc, live::journalText(saved.calc.journal()));
+    ASSERT_TRUE(opened.calc.correct(fix(2, "30")).done);
+    const std::string block = opened.tape.line(6);
+    EXPECT_NE(block.find("excl. VAT"), std::string::npos) << block;
+    EXPECT_NE(block.find("40,00"), std::string::npos) << block;
+    for (const auto& [letter, times] : loads)
+        EXPECT_EQ(times, 1) << letter;  // a language's file is read once, then kept
+    EXPECT_EQ(loads['E'], 1);
 }
 
 // Journals saved before the item count was kept have two fields: they replay under the setting

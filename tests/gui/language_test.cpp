@@ -17,6 +17,10 @@
 #include "core/calc/key_script.h"
 #include "core/config/language.h"
 #include "core/config/settings.h"
+#include "core/live/corrections.h"
+#include "core/live/journal_file.h"
+#include "core/local_file_system.h"
+#include "core/tape/tape_file.h"
 #include "core/voice/voice_state.h"
 #include "gui/app/composition.h"
 #include "gui/business/business_panel.h"
@@ -164,6 +168,31 @@ TEST_F(Languages, the_words_written_after_the_switch_are_english) {
     for (const calc::KeyAction& key : calc::parseKeys("9√"))
         keypad->keyAction(key);
     EXPECT_EQ(keypad->statusLine().message(), "The square root of 9,00 is:");
+}
+
+// A tape written in English, saved, and opened by a program that has not used English since it
+// started: its blocks are written again in English words read from English.lng, so the
+// journal holds and a line above a block can be corrected, the block with it.
+TEST_F(Languages, a_tape_in_a_language_not_used_since_the_start_can_be_corrected) {
+    choose("ENGL");
+    for (const calc::KeyAction& key : calc::parseKeys("10+20=[TVA+]"))
+        keypad->keyAction(key);
+    const std::string path = app.filePath("english.rtf").toStdString();
+    LocalFileSystem files;
+    std::string error;
+    ASSERT_TRUE(tape::saveTapeFile(keypad->tapeWindow().tape(), files, path, error,
+                                   live::journalText(keypad->calculator().journal())))
+        << error;
+    KeypadWindow french(composeFeatures);  // the next start, in French
+    french.setLanguageSource(app.path().toStdString(), static_cast<int>(config::InstallCode::ZMB));
+    french.calculator().registers().decimalSeparator = ',';
+    french.calculator().openDocument(path);
+    live::CorrectionKey fix;
+    fix.kind = live::CorrectionKey::Kind::Fix;
+    fix.line = 2;
+    fix.text = "30";
+    ASSERT_TRUE(french.calculator().correct(fix).done);
+    EXPECT_EQ(french.tapeWindow().tape().line(6), "excl. VAT: 40,00");
 }
 
 TEST_F(Languages, the_line_counter_speaks_the_new_language) {
