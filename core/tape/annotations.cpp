@@ -91,6 +91,13 @@ void Annotations::run(AnnotationKey key) {
     }
 }
 
+bool Annotations::waitingOperator(std::string_view openLine) {
+    for (std::string_view op : {"+ ", "- ", "– ", "* ", "/ "}) {
+        if (openLine == op) return true;
+    }
+    return false;
+}
+
 bool Annotations::calculationUnderWay() const {
     return !regs_.lblTamponNum1.empty() || !regs_.lblTamponNum2.empty();
 }
@@ -157,8 +164,11 @@ void Annotations::InsertComLine() {
     }
     tapeFont();
     p_.tape.setTypingColor(kNavy);
-    // The next number is written after it, on its line.
-    if (calculationUnderWay())
+    // The next number is written after it, on its line. In a calculation under way the open
+    // line holds the operator waiting for that number ("+ "): the comment goes after it, so
+    // that the operator keeps its amount ("+ Fattura 7 30,00"), never alone on a line.
+    const bool operatorWaits = waitingOperator(p_.tape.line(p_.tape.lineCount() - 1));
+    if (calculationUnderWay() && !operatorWaits)
         p_.tape.addLine(comment + " ");
     else
         p_.tape.append(comment + " ");

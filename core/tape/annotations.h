@@ -85,6 +85,8 @@ class Annotations {
     void btnCleanEditorClick();
 
   private:
+    // An open line that is only an operator waiting for its amount ("+ ").
+    static bool waitingOperator(std::string_view openLine);
     bool calculationUnderWay() const;
     std::string answer(std::string_view titleKey, std::string_view titleFrench,
                        std::string_view promptKey, std::string_view promptFrench,

@@ -81,7 +81,8 @@ bool isComment(const RichRun& run) {
     return run.style.color == colors::kNavy || run.style.color == colors::kGreen;
 }
 
-// The part of a line that holds its number, without the comment on its left, and its style.
+// The part of a line that holds its number, without the comment on its left ("Taxi 23,40",
+// "+ Fattura 7 30,00" keep "23,40" and "+ 30,00"), and the number's style.
 struct NumberPart {
     std::string text;
     TextStyle style;
@@ -89,13 +90,12 @@ struct NumberPart {
 
 NumberPart numberPart(const Tape& tape, std::size_t i) {
     const std::vector<RichRun> runs = tape.lineRuns(i);
-    std::size_t first = 0;
-    while (first + 1 < runs.size() && isComment(runs[first]))
-        ++first;
     NumberPart part;
-    if (first < runs.size()) part.style = runs[first].style;
-    for (std::size_t r = first; r < runs.size(); ++r)
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        if (r + 1 < runs.size() && isComment(runs[r])) continue;
         part.text += runs[r].text;
+        part.style = runs[r].style;
+    }
     part.text = std::string(trimSpaces(part.text));
     return part;
 }

@@ -144,8 +144,7 @@ TEST(Csv, comments_beside_numbers_leave_the_amount_and_the_operator) {
     EXPECT_EQ(exportCsv(h.tape, h.calc.registers().format()),
               "operator,amount,text,kind,sign\r\n"
               ",12.00,\"12,00\",operand,positive\r\n"
-              "-,,–,operand,\r\n"
-              "-,-3.00,\"Charges 3,00\",operand,negative\r\n"
+              "-,-3.00,\"– Charges 3,00\",operand,negative\r\n"
               ",,——————————,rule,\r\n"
               ",9.00,\"Total 9,00\",result,positive\r\n");
 }
