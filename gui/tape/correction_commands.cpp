@@ -64,19 +64,35 @@ char operatorOf(QChar c) {
 }
 
 // "+ 3,00" as operator and amount ("3,00"); a line without operator is all amount.
-void splitLine(const QString& line, bool hasOperator, char& op, QString& amount) {
+// `comment`: the comment written on the left of the amount ("Taxi", "Fattura 7"), no part of
+// it: the comment stays as it was written. Without one known, what follows the last letter.
+void splitLine(const QString& line, bool hasOperator, const QString& comment, char& op,
+               QString& amount) {
     QString t = line.trimmed();
     op = 0;
     if (hasOperator && !t.isEmpty() && operatorOf(t.front()) != 0) {
         op = operatorOf(t.front());
         t = t.mid(1).trimmed();
     }
-    // A comment written on the left of the amount ("Taxi 23,40") is no part of it: the
-    // comment stays as it was written.
+    if (!comment.isEmpty() && t.startsWith(comment)) {
+        amount = t.mid(comment.size()).trimmed();
+        return;
+    }
     qsizetype start = t.size();
     while (start > 0 && !t[start - 1].isLetter())
         --start;
     amount = t.mid(start).trimmed();
+}
+
+// The comment of a tape line: its line-comment (navy) and result-comment (green) text.
+QString commentOf(const QTextBlock& block) {
+    const QColor navy(0, 0, 128), green(0, 128, 0);
+    QString comment;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QColor c = it.fragment().charFormat().foreground().color();
+        if (c == navy || c == green) comment += it.fragment().text();
+    }
+    return comment.trimmed();
 }
 
 // An amount as the keys type it: no grouping, no percent sign.
@@ -199,6 +215,7 @@ bool CorrectionCommands::editLine(int line, bool inserting) {
     editedLine_ = line;
     inserting_ = inserting;
     shownText_ = inserting ? QStringLiteral("+ ") : block.text().trimmed();
+    comment_ = inserting ? QString() : commentOf(block);
     editor_->setFont(view->font());
     editor_->setText(shownText_);
     // "Corriger la ligne 3", "Zeile 3 korrigieren": the number where the language puts it.
@@ -221,7 +238,7 @@ bool CorrectionCommands::editLine(int line, bool inserting) {
     // The amount is selected: typing replaces it, the operator stays.
     char op = 0;
     QString amount;
-    splitLine(shownText_, true, op, amount);
+    splitLine(shownText_, true, comment_, op, amount);
     const int at = static_cast<int>(shownText_.lastIndexOf(amount));
     if (inserting || amount.isEmpty())
         editor_->selectAll();  // "5" or "+5" alike
@@ -251,8 +268,8 @@ void CorrectionCommands::apply() {
     const bool hasOperator = inserting_ || (!shown.isEmpty() && operatorOf(shown.front()) != 0);
     char oldOp = 0, newOp = 0;
     QString oldAmount, newAmount;
-    splitLine(shownText_, hasOperator, oldOp, oldAmount);
-    splitLine(typed, hasOperator, newOp, newAmount);
+    splitLine(shownText_, hasOperator, comment_, oldOp, oldAmount);
+    splitLine(typed, hasOperator, comment_, newOp, newAmount);
     const bool percent = newAmount.endsWith('%') && !oldAmount.endsWith('%');
     live::CorrectionKey key;
     key.line = static_cast<std::size_t>(line + 1);

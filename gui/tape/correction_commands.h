@@ -64,6 +64,7 @@ class CorrectionCommands final : public QObject {
     int editedLine_ = -1;
     bool inserting_ = false;
     QString shownText_;
+    QString comment_;             // the comment on the left of its amount, kept as it was written
     int menuLine_ = -1;           // the line right-clicked, while the tape's menu is open
     bool justCorrected_ = false;  // the refresh after a correction keeps the change bars
     bool editedByHand_ = false;   // the edit mode changed the tape's text

@@ -85,24 +85,46 @@ TEST_F(Corrections, a_double_click_on_an_amount_opens_the_editor_and_enter_appli
 // On a line with a comment on its left, only the amount is selected: typing replaces it and
 // the comment stays.
 TEST_F(Corrections, a_comment_beside_the_amount_stays_when_the_amount_is_retyped) {
-    qApp->setProperty("expectedDialog", "InputBox");
-    QTimer::singleShot(50, [] {
-        if (auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
-            d->setTextValue("Taxi");
-            d->accept();
-        }
-    });
-    keypad->findChild<QAction*>("mItemInsertCommentLine")->trigger();
-    qApp->setProperty("expectedDialog", QVariant());
-    type("23,4+5=");
-    ASSERT_EQ(line(0), "Taxi 23,40");
-    doubleClick(0);
-    ASSERT_TRUE(editor() && editor()->isVisible());
-    EXPECT_EQ(editor()->selectedText(), "23,40");
-    QTest::keyClicks(editor(), "25");
-    QTest::keyClick(editor(), Qt::Key_Return);
-    EXPECT_EQ(line(0), "Taxi 25,00");
-    EXPECT_EQ(line(3), "30,00");
+    struct Case {
+        const char* comment;
+        const char* before;  // the keys typed before the comment
+        const char* after;
+        int line;
+        const char* written;
+        const char* retyped;
+        int resultLine;
+        const char* result;
+    };
+    // A comment ending in a digit ("Fattura 7") keeps it: only the amount is selected and read.
+    for (const Case& c : {Case{"Taxi", "", "23,4+5=", 0, "Taxi 23,40", "Taxi 25,00", 3, "30,00"},
+                          Case{"Fattura 7", "10+20+", "30=", 2, "+ Fattura 7 30,00",
+                               "+ Fattura 7 35,00", 4, "65,00"}}) {
+        type(c.before);
+        qApp->setProperty("expectedDialog", "InputBox");
+        QTimer::singleShot(50, [&c] {
+            if (auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                d->setTextValue(c.comment);
+                d->accept();
+            }
+        });
+        keypad->findChild<QAction*>("mItemInsertCommentLine")->trigger();
+        qApp->setProperty("expectedDialog", QVariant());
+        type(c.after);
+        // Each case is written below the one before it.
+        int base = static_cast<int>(keypad->tapeWindow().tape().lineCount()) - 1;
+        while (base >= 0 && line(static_cast<std::size_t>(base)) != c.written)
+            --base;
+        base -= c.line;
+        ASSERT_GE(base, 0) << c.written;
+        doubleClick(base + c.line);
+        ASSERT_TRUE(editor() && editor()->isVisible()) << c.comment;
+        const QString amount = QString(c.written).section(' ', -1);
+        EXPECT_EQ(editor()->selectedText(), amount) << c.comment;
+        QTest::keyClicks(editor(), QString(c.retyped).section(' ', -1).section(',', 0, 0));
+        QTest::keyClick(editor(), Qt::Key_Return);
+        EXPECT_EQ(line(base + c.line), c.retyped);
+        EXPECT_EQ(line(base + c.resultLine), c.result) << c.comment;
+    }
 }
 
 // A block written in English keeps its words when a line below it is corrected in Corsican.
