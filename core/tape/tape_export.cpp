@@ -143,6 +143,28 @@ std::string countedAmount(std::string_view text, std::string_view carried,
     return negated(amount);
 }
 
+// The result of the block a tax line stands in: the first line after the next rule.
+std::string blockResult(const Tape& tape, std::size_t i, const calc::FormatOptions& opt) {
+    for (std::size_t j = i + 1; j < tape.lineCount(); ++j) {
+        if (trimSpaces(tape.line(j)) != kRule) continue;
+        for (std::size_t k = j + 1; k < tape.lineCount(); ++k) {
+            const std::string line = tape.line(k);
+            if (!trimSpaces(line).empty()) return lineAmount(trimSpaces(line), opt);
+        }
+        break;
+    }
+    return {};
+}
+
+// A tax line counts as it goes into the block's result: added on the way from a price
+// before tax, taken off on the way back ("TTC : 120,00", "TVA : 19,67", "HT : 100,33"), so
+// that the block's rows sum to its result.
+std::string countedTax(std::string amount, const std::string& blockAmount,
+                       const std::string& result) {
+    if (amount.empty() || blockAmount.empty() || result.empty()) return amount;
+    return std::stold(result) < std::stold(blockAmount) ? negated(amount) : amount;
+}
+
 std::string signOf(const std::string& amount) {
     if (amount.empty()) return {};
     return amount.front() == '-' ? "negative" : "positive";
@@ -155,6 +177,7 @@ std::string exportCsv(const Tape& tape, const calc::FormatOptions& opt) {
     bool afterRule = false;
     std::string lastResult;    // the latest result while only blank lines follow it
     std::string_view carried;  // an operator alone on its line, for the number below it
+    std::string blockAmount;   // the first amount since the last result (a block's price)
     for (std::size_t i = 0; i < tape.lineCount(); ++i) {
         const std::string line = tape.line(i);
         const std::string_view text = trimSpaces(line);
@@ -176,7 +199,7 @@ std::string exportCsv(const Tape& tape, const calc::FormatOptions& opt) {
             carried = {};
             continue;
         }
-        const std::string amount = countedAmount(part.text, carried, opt);
+        std::string amount = countedAmount(part.text, carried, opt);
         std::string_view op = lineOperator(part.text);
         if (op.empty() && !amount.empty()) op = carried;
         carried = op == part.text ? op : std::string_view();
@@ -185,6 +208,7 @@ std::string exportCsv(const Tape& tape, const calc::FormatOptions& opt) {
             kind = "operand";  // its number follows on the next line
         } else if (part.style.color == kTaxLine) {
             kind = "tax line";
+            amount = countedTax(amount, blockAmount, blockResult(tape, i, opt));
         } else if (amount.empty()) {
             kind = part.style.bold ? "title" : "comment";
         } else if (afterRule) {
@@ -198,6 +222,8 @@ std::string exportCsv(const Tape& tape, const calc::FormatOptions& opt) {
         out += std::string(isMinus(op) ? "-" : op) + "," + amount + "," + quoted(text) + "," +
                kind + "," + signOf(amount) + "\r\n";
         lastResult = kind == "result" ? amount : std::string();
+        if ((kind == "operand" || kind == "interim") && blockAmount.empty()) blockAmount = amount;
+        if (kind == "result") blockAmount.clear();
         afterRule = false;
     }
     return out;

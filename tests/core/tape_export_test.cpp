@@ -112,6 +112,43 @@ TEST(Csv, tax_lines_and_block_totals_are_told_apart) {
     EXPECT_NE(csv.find(",120.00,\"TTC : 120,00\",result,positive"), std::string::npos) << csv;
 }
 
+// A tax block's rows sum to its result: the tax is added on the way from a price before tax
+// and taken off on the way back, the Quebec block's two taxes alike.
+TEST(Csv, a_tax_blocks_rows_sum_to_its_result) {
+    struct Case {
+        const char* keys;
+        const char* letter;
+    };
+    for (const Case& c : {Case{"100[TVA+]", "F"}, Case{"120[TVA-]", "F"}, Case{"10+20=[TVA-]", "F"},
+                          Case{"100[TVA-]", "Q"}, Case{"100[TVA+]", "Q"}}) {
+        HeadlessCalculator h;
+        h.calc.business().letter = c.letter[0];
+        calc::runKeys(h.calc, c.keys);
+        const std::string csv = exportCsv(h.tape, h.calc.registers().format());
+        long double sum = 0;
+        int results = 0;
+        for (std::size_t at = csv.find("\r\n") + 2; at < csv.size();) {
+            const std::size_t end = csv.find("\r\n", at);
+            const std::string row = csv.substr(at, end - at);
+            at = end + 2;
+            const std::size_t comma = row.find(',');
+            const std::string amount = row.substr(comma + 1, row.find(',', comma + 1) - comma - 1);
+            if (amount.empty()) continue;
+            if (row.find(",result,") != std::string::npos) {
+                // Each block's rows, from the result before it (carried in as its price).
+                EXPECT_NEAR(static_cast<double>(sum - std::stold(amount)), 0.0, 1e-9)
+                    << c.keys << "\n"
+                    << csv;
+                sum = 0;
+                ++results;
+                continue;
+            }
+            sum += std::stold(amount);
+        }
+        EXPECT_GE(results, 1) << c.keys;
+    }
+}
+
 // Results that count their items keep their amount and their kind: "n 3  40,00" is 40.
 TEST(Csv, a_result_with_its_item_count_is_a_result_of_its_amount) {
     HeadlessCalculator h;
