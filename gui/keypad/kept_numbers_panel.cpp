@@ -37,6 +37,13 @@ class HistoryModel final : public QAbstractListModel {
         // A reader hears "6 000,00", never the grouping apostrophe read digit by digit.
         return qs(role == Qt::AccessibleTextRole ? calc::spokenGrouping(line, ds_) : line);
     }
+    // The blank lines between calculations only part them: the arrow keys pass over them and
+    // a reader never stops on a row with nothing to say.
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        if (!index.isValid() || history_.line(static_cast<std::size_t>(index.row())).empty())
+            return Qt::NoItemFlags;
+        return QAbstractListModel::flags(index);
+    }
     void setDecimalSeparator(char ds) { ds_ = ds; }
     // The history grew or was cleared: views read it again.
     void reload() {

@@ -126,6 +126,22 @@ TEST_F(Kept, a_history_line_chosen_from_the_keyboard_becomes_the_entry) {
     EXPECT_EQ(display().text(), "15,00");
 }
 
+// The blank line between two calculations is passed over by the arrow keys.
+TEST_F(Kept, the_history_list_passes_over_its_blank_lines) {
+    type("12+3");
+    QTest::keyClick(keypad.get(), Qt::Key_Return);
+    type("4+5");
+    QTest::keyClick(keypad.get(), Qt::Key_Return);
+    panel().openHistory();
+    QListView* view = panel().historyList()->view();
+    ASSERT_TRUE(view->model()->data(view->model()->index(3, 0)).toString().isEmpty());
+    view->setCurrentIndex(view->model()->index(2, 0));  // "= 15,00"
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(view->currentIndex().row(), 4);  // "4,00 +", not the blank line
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(display().text(), "4,00");
+}
+
 TEST_F(Kept, ctrl_v_pastes_a_number_and_the_clipboard_panel_copies_one) {
     QApplication::clipboard()->setText("Total: 1.234,56 EUR");
     QTest::keyClick(keypad.get(), Qt::Key_V, Qt::ControlModifier);
