@@ -304,6 +304,9 @@ void CorrectionCommands::run(const live::CorrectionKey& key) {
     p_.tape.tape().finishReading();
     settleHandEdits();
     justCorrected_ = true;
+    // The lines rewritten may scroll the tape: it stays where the user was looking.
+    QScrollBar* scroll = p_.tape.editor()->verticalScrollBar();
+    const int scrolledTo = scroll->value();
     p_.key(key);
     const auto& outcomes = p_.calculator.corrections().outcomes();
     if (outcomes.empty()) return;
@@ -313,6 +316,7 @@ void CorrectionCommands::run(const live::CorrectionKey& key) {
         for (const std::size_t l : outcome.correction.changedLines)
             blocks.push_back(static_cast<int>(l));
         p_.tape.editor()->markChangedLines(std::move(blocks));
+        scroll->setValue(scrolledTo);
         QTextCursor caret(p_.tape.editor()->document()->findBlockByNumber(
             static_cast<int>(std::min(outcome.correction.line, p_.tape.tape().storedLines() - 1))));
         p_.tape.editor()->setTextCursor(caret);

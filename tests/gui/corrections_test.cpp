@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
@@ -80,6 +81,29 @@ TEST_F(Corrections, a_double_click_on_an_amount_opens_the_editor_and_enter_appli
     EXPECT_NE(shot.pixelColor(shot.width() - 1, changedRow), QColor(0, 0, 128));
     type("7");
     EXPECT_TRUE(view().changedLines().empty());
+}
+
+// A correction in the middle of a long tape leaves the tape where the user was looking: the
+// line corrected does not jump to the top, the next double-click lands where aimed.
+TEST_F(Corrections, a_correction_keeps_the_tape_where_it_was_scrolled) {
+    std::string keys = "1";
+    for (int i = 0; i < 80; ++i)
+        keys += "+1";
+    type((keys + "=").c_str());
+    QScrollBar* scroll = view().verticalScrollBar();
+    ASSERT_GT(scroll->maximum(), 0);
+    // Line 41 in the middle of the view.
+    scroll->setValue(0);
+    view().setTextCursor(QTextCursor(view().document()->findBlockByNumber(40)));
+    view().centerCursor();
+    const int before = scroll->value();
+    ASSERT_GT(before, 0);
+    doubleClick(40);
+    ASSERT_TRUE(editor() && editor()->isVisible());
+    QTest::keyClicks(editor(), "2");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    ASSERT_EQ(line(40), "+ 2,00");
+    EXPECT_EQ(scroll->value(), before);
 }
 
 // On a line with a comment on its left, only the amount is selected: typing replaces it and
