@@ -46,8 +46,8 @@ void journalOpenedTape(calc::Calculator& calc, std::string_view journal);
 
 // After a crash: the tape kept by the recovery, with its journal. When the journal replays to
 // exactly the tape's lines, the calculator goes on from where the replay left it (the
-// operation under way, the memories, the grand total), as if the program had not stopped;
-// true then. Otherwise it is as journalOpenedTape.
+// operation under way, the grand total), as if the program had not stopped; true then. The
+// memories are not in a journal. Otherwise it is as journalOpenedTape.
 bool resumeRecoveredTape(calc::Calculator& calc, std::string_view journal);
 
 }  // namespace zumbrel::live

@@ -160,7 +160,7 @@ class Opened {
     }
 
     // The replayed journal becomes the calculator's own, and the calculation under way goes
-    // on from where it stood: its pending operation, memories and grand total.
+    // on from where it stood: its pending operation and the grand total.
     void resume() {
         calc::Calculator& replayed = replay_->calculator();
         calc_.registers() = replayed.registers();
