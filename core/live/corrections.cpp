@@ -511,17 +511,33 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
     // are replaced; the running total of a calculation still under way otherwise.
     const std::vector<std::size_t> newResults = resultSteps(redone, first);
     const std::vector<std::size_t> oldResults = resultSteps(journal.steps(), first);
-    std::optional<std::size_t> changedResult;
+    // Said: the last calculation's result whose amount changed; a grand-total line only when
+    // no calculation's result did (the block the user corrected is what the user wants to
+    // hear about); the last result written again when no amount changed.
+    const auto after = [&](std::size_t r) {
+        return resultText(redone, newResults[r], 0, [&](std::size_t l) { return now.line(l); });
+    };
+    const auto before = [&](std::size_t r) {
+        return r < oldResults.size()
+                   ? resultText(journal.steps(), oldResults[r], offset,
+                                [&](std::size_t l) { return tape.line(l + offset); })
+                   : std::string();
+    };
+    std::optional<std::size_t> rewritten, changedResult, changedGrandTotal;
     for (std::size_t r = 0; r < newResults.size(); ++r) {
         const auto [begin, end] = linesOf(redone, newResults[r]);
-        if (begin < newCount - tail && end > same) changedResult = r;
+        if (begin >= newCount - tail || end <= same) continue;
+        rewritten = r;
+        if (after(r) == before(r)) continue;
+        (redone[newResults[r]].kind == Step::Kind::GrandTotal ? changedGrandTotal : changedResult) =
+            r;
     }
-    if (changedResult) {
-        c.totalAfter = resultText(redone, newResults[*changedResult], 0,
-                                  [&](std::size_t l) { return now.line(l); });
-        if (*changedResult < oldResults.size())
-            c.totalBefore = resultText(journal.steps(), oldResults[*changedResult], offset,
-                                       [&](std::size_t l) { return tape.line(l + offset); });
+    const std::optional<std::size_t> said = changedResult       ? changedResult
+                                            : changedGrandTotal ? changedGrandTotal
+                                                                : rewritten;
+    if (said) {
+        c.totalAfter = after(*said);
+        c.totalBefore = before(*said);
     }
     if (c.totalAfter.empty()) {
         c.totalBefore = interim(calc_.registers());
