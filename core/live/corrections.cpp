@@ -523,14 +523,15 @@ CorrectionOutcome Corrections::apply(std::size_t first, std::size_t count,
                                 [&](std::size_t l) { return tape.line(l + offset); })
                    : std::string();
     };
+    // From the last result back: the first calculation's result found changed ends the search.
     std::optional<std::size_t> rewritten, changedResult, changedGrandTotal;
-    for (std::size_t r = 0; r < newResults.size(); ++r) {
+    for (std::size_t r = newResults.size(); r-- > 0 && !changedResult;) {
         const auto [begin, end] = linesOf(redone, newResults[r]);
         if (begin >= newCount - tail || end <= same) continue;
-        rewritten = r;
-        if (after(r) == before(r)) continue;
-        (redone[newResults[r]].kind == Step::Kind::GrandTotal ? changedGrandTotal : changedResult) =
-            r;
+        if (!rewritten) rewritten = r;
+        const bool grandTotal = redone[newResults[r]].kind == Step::Kind::GrandTotal;
+        if ((grandTotal && changedGrandTotal) || after(r) == before(r)) continue;
+        (grandTotal ? changedGrandTotal : changedResult) = r;
     }
     const std::optional<std::size_t> said = changedResult       ? changedResult
                                             : changedGrandTotal ? changedGrandTotal

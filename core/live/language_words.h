@@ -41,6 +41,8 @@ class WordsInForce final : public Translator {
         current_ = words ? words : &inUse_;
     }
     std::string text(const Message& m) const override { return current_->text(m); }
+    // The words in force now: the same object until the language changes.
+    const Translator& current() const { return *current_; }
 
   private:
     const Translator& inUse_;

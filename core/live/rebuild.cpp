@@ -256,7 +256,7 @@ bool readBack(calc::Calculator& calc, std::string_view text, bool goOn) {
     // A calculation that cannot go on: what is typed next starts a line of its own, below
     // the one left open, as on a tape opened.
     tape::Tape& tape = calc.ports().tape;
-    if (goOn && !tape.line(tape.lineCount() - 1).empty()) tape.addLine("");
+    if (goOn && tape.lineCount() > 0 && !tape.line(tape.lineCount() - 1).empty()) tape.addLine("");
     const tape::RichText loaded = tape.richText();
     Opened opened(calc, loaded);
     opened.rebuild();

@@ -13,16 +13,25 @@ namespace {
 class Unheard final : public StatusLine, public SoundOutput, public Prompts {
   public:
     // `tr`: the words the steps are replayed in, which change with the language of each.
-    explicit Unheard(const Translator& tr) : tr_(tr) {}
+    explicit Unheard(const WordsInForce& tr) : tr_(tr) {}
 
     // The warnings a step gave (a division by zero, a root of a negative value), by step.
     std::vector<std::pair<std::size_t, std::string>> alerts;
     std::size_t step = 0;
 
+    // Called at nearly every key: the warnings' texts are looked up again only when the
+    // language of the steps changes, and an emptied status line is no warning.
     void show(std::string_view text) override {
-        for (const Message& stop : {calc::msg::kDivisionByZero, calc::msg::kNegativeValue,
-                                    calc::msg::kOutOfRange, calc::msg::kOverflow19}) {
-            if (text == tr_.text(stop)) alerts.emplace_back(step, std::string(text));
+        if (text.empty()) return;
+        if (&tr_.current() != stopsOf_) {
+            stopsOf_ = &tr_.current();
+            const Message stops[] = {calc::msg::kDivisionByZero, calc::msg::kNegativeValue,
+                                     calc::msg::kOutOfRange, calc::msg::kOverflow19};
+            for (std::size_t i = 0; i < std::size(stops); ++i)
+                stops_[i] = stopsOf_->text(stops[i]);
+        }
+        for (const std::string& stop : stops_) {
+            if (text == stop) alerts.emplace_back(step, stop);
         }
     }
     std::string text() const override { return {}; }
@@ -39,7 +48,9 @@ class Unheard final : public StatusLine, public SoundOutput, public Prompts {
     }
 
   private:
-    const Translator& tr_;
+    const WordsInForce& tr_;
+    const Translator* stopsOf_ = nullptr;  // the words `stops_` were read in
+    std::string stops_[4];
 };
 
 }  // namespace

@@ -172,6 +172,14 @@ std::string signOf(const std::string& amount) {
 
 }  // namespace
 
+std::string lineComment(const Tape& tape, std::size_t line) {
+    std::string comment;
+    for (const RichRun& run : tape.lineRuns(line)) {
+        if (isComment(run)) comment += run.text;
+    }
+    return std::string(trimSpaces(comment));
+}
+
 std::string exportCsv(const Tape& tape, const calc::FormatOptions& opt) {
     std::string out = "operator,amount,text,kind,sign\r\n";
     bool afterRule = false;

@@ -20,6 +20,10 @@ namespace zumbrel::tape {
 // `opt` says how the tape writes its numbers.
 std::string exportCsv(const Tape& tape, const calc::FormatOptions& opt);
 
+// The comment written on the left of a line's number, in the navy of line comments or the
+// green of result comments ("Taxi", "Fattura 7"), trimmed; empty when there is none.
+std::string lineComment(const Tape& tape, std::size_t line);
+
 // The operator a tape line begins with ("+ 5,00", "– 3,00"), or nothing.
 std::string_view lineOperator(std::string_view text);
 // The number a line shows, after its operator, its last colon or its item count, as

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "core/calc/calculator.h"
+#include "core/tape/tape_export.h"
 #include "gui/tape/document_tape.h"
 #include "gui/tape/tape_view.h"
 #include "gui/tape/tape_window.h"
@@ -82,17 +83,6 @@ void splitLine(const QString& line, bool hasOperator, const QString& comment, ch
     while (start > 0 && !t[start - 1].isLetter())
         --start;
     amount = t.mid(start).trimmed();
-}
-
-// The comment of a tape line: its line-comment (navy) and result-comment (green) text.
-QString commentOf(const QTextBlock& block) {
-    const QColor navy(0, 0, 128), green(0, 128, 0);
-    QString comment;
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QColor c = it.fragment().charFormat().foreground().color();
-        if (c == navy || c == green) comment += it.fragment().text();
-    }
-    return comment.trimmed();
 }
 
 // An amount as the keys type it: no grouping, no percent sign.
@@ -215,7 +205,7 @@ bool CorrectionCommands::editLine(int line, bool inserting) {
     editedLine_ = line;
     inserting_ = inserting;
     shownText_ = inserting ? QStringLiteral("+ ") : block.text().trimmed();
-    comment_ = inserting ? QString() : commentOf(block);
+    comment_ = inserting ? QString() : qs(tape::lineComment(tape, static_cast<std::size_t>(line)));
     editor_->setFont(view->font());
     editor_->setText(shownText_);
     // "Corriger la ligne 3", "Zeile 3 korrigieren": the number where the language puts it.
