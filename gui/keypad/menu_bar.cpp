@@ -10,6 +10,7 @@
 #include "core/config/language.h"
 #include "gui/ui/accessibility.h"
 #include "gui/ui/fonts.h"
+#include "gui/ui/keyboard_menus.h"
 #include "gui/ui/qt_ports.h"
 
 namespace zumbrel::gui {
@@ -53,13 +54,7 @@ void MenuButton::nameSubmenus() {
 void MenuButton::drop(bool fromKeyboard) {
     nameSubmenus();  // the recent tapes' submenu may be new
     menu_->popup(mapToGlobal(QPoint(3, 20)));
-    if (!fromKeyboard) return;
-    for (QAction* a : menu_->actions()) {
-        if (a->isEnabled() && a->isVisible() && !a->isSeparator()) {
-            menu_->setActiveAction(a);
-            break;
-        }
-    }
+    if (fromKeyboard) selectFirstItem(*menu_);
 }
 
 void MenuButton::mousePressEvent(QMouseEvent* e) {

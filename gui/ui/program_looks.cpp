@@ -7,6 +7,7 @@
 
 #include "gui/ui/artwork.h"
 #include "gui/ui/fonts.h"
+#include "gui/ui/keyboard_menus.h"
 
 namespace zumbrel::gui {
 namespace {
@@ -47,6 +48,7 @@ void installProgramLooks() {
     useTheFamilyTheDefaultFontStandsFor();
     // The style the user or the platform chose stays the one that draws.
     QApplication::setStyle(new ProgramStyle(QStyleFactory::create(QApplication::style()->name())));
+    selectFirstItemOfKeyboardMenus();
 }
 
 }  // namespace zumbrel::gui

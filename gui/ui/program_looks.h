@@ -3,7 +3,8 @@
 namespace zumbrel::gui {
 
 // What the program sets up before its first window: the fonts' twins, the default font's own
-// family, and the application's style. Tests and benchmarks that build the windows do the same
+// family, the application's style, and menus opened from the keyboard that start on their
+// first item. Tests and benchmarks that build the windows do the same
 // first.
 void installProgramLooks();
 

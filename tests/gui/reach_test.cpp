@@ -190,6 +190,28 @@ TEST_F(Reach, shift_f10_opens_the_context_menu) {
     menu->close();
 }
 
+// A menu opened from the keyboard starts on its first item, which a screen reader names and
+// Enter takes; one opened with the mouse starts on none.
+TEST_F(Reach, a_menu_opened_from_the_keyboard_starts_on_its_first_item) {
+    keypad->findChild<QWidget*>("btn7")->setFocus();
+    QTest::keyClick(keypad.get(), Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = keypad->findChild<QMenu*>("ppmAutresCalculs");
+    ASSERT_TRUE(eventually([&] { return menu->isVisible(); }));
+    ASSERT_TRUE(eventually([&] { return menu->activeAction() != nullptr; }));
+    QAction* first = nullptr;
+    for (QAction* a : menu->actions()) {
+        if (!first && a->isEnabled() && a->isVisible() && !a->isSeparator()) first = a;
+    }
+    EXPECT_EQ(menu->activeAction(), first);
+    menu->close();
+    QTest::mouseClick(keypad->findChild<QWidget*>("btn7"), Qt::LeftButton);
+    menu->popup(QPoint(10, 10));
+    ASSERT_TRUE(eventually([&] { return menu->isVisible(); }));
+    QTest::qWait(20);
+    EXPECT_EQ(menu->activeAction(), nullptr);
+    menu->close();
+}
+
 // What a screen reader reads in the focused display: the message, then the number.
 TEST_F(Reach, the_display_is_the_text_a_screen_reader_reads) {
     keypad->activateWindow();
