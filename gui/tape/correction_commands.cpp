@@ -66,9 +66,12 @@ char operatorOf(QChar c) {
 
 // "+ 3,00" as operator and amount ("3,00"); a line without operator is all amount.
 // `comment`: the comment written on the left of the amount ("Taxi", "Fattura 7"), no part of
-// it: the comment stays as it was written. Without one known, what follows the last letter.
+// it: the comment stays as it was written. Without one known, a tape line's amount is what
+// follows its last letter; what the user typed is all amount, letters too, so that "3x7" is
+// refused whole rather than read as 7.
+enum class Source { TapeLine, Typed };
 void splitLine(const QString& line, bool hasOperator, const QString& comment, char& op,
-               QString& amount) {
+               QString& amount, Source source = Source::TapeLine) {
     QString t = line.trimmed();
     op = 0;
     if (hasOperator && !t.isEmpty() && operatorOf(t.front()) != 0) {
@@ -79,10 +82,21 @@ void splitLine(const QString& line, bool hasOperator, const QString& comment, ch
         amount = t.mid(comment.size()).trimmed();
         return;
     }
+    if (source == Source::Typed) {
+        amount = t;
+        return;
+    }
     qsizetype start = t.size();
     while (start > 0 && !t[start - 1].isLetter())
         --start;
     amount = t.mid(start).trimmed();
+}
+
+// What stands between a line's operator and its amount: its comment, kept as written.
+QString commentPart(const QString& line, bool hasOperator, const QString& amount) {
+    QString t = line.trimmed();
+    if (hasOperator && !t.isEmpty() && operatorOf(t.front()) != 0) t = t.mid(1).trimmed();
+    return t.left(t.size() - amount.size()).trimmed();
 }
 
 // An amount as the keys type it: no grouping, no percent sign.
@@ -229,6 +243,7 @@ bool CorrectionCommands::editLine(int line, bool inserting) {
     char op = 0;
     QString amount;
     splitLine(shownText_, true, comment_, op, amount);
+    commentShown_ = commentPart(shownText_, true, amount);
     const int at = static_cast<int>(shownText_.lastIndexOf(amount));
     if (inserting || amount.isEmpty())
         editor_->selectAll();  // "5" or "+5" alike
@@ -259,15 +274,16 @@ void CorrectionCommands::apply() {
     char oldOp = 0, newOp = 0;
     QString oldAmount, newAmount;
     splitLine(shownText_, hasOperator, comment_, oldOp, oldAmount);
-    splitLine(typed, hasOperator, comment_, newOp, newAmount);
+    splitLine(typed, hasOperator, commentShown_, newOp, newAmount, Source::Typed);
     const bool percent = newAmount.endsWith('%') && !oldAmount.endsWith('%');
     live::CorrectionKey key;
     key.line = static_cast<std::size_t>(line + 1);
     if (inserting_) {
+        if (plainAmount(newAmount).isEmpty()) return;  // nothing typed: nothing inserted
         key.kind = Kind::Insert;
         key.op = newOp ? newOp : '+';
         key.text = plainAmount(newAmount).toStdString();
-        run(key);
+        run(key, &typed);
         return;
     }
     const bool operatorChanged = hasOperator && newOp && newOp != oldOp;
@@ -281,7 +297,7 @@ void CorrectionCommands::apply() {
         key.kind = Kind::FixOperator;
     else if (amountChanged)
         key.kind = Kind::Fix;
-    if (operatorChanged || amountChanged) run(key);
+    if ((operatorChanged || amountChanged) && !run(key, &typed)) return;
     if (percent) {
         key.kind = Kind::FixOperator;
         key.op = '%';
@@ -289,7 +305,21 @@ void CorrectionCommands::apply() {
     }
 }
 
-void CorrectionCommands::run(const live::CorrectionKey& key) {
+// The editor again on its line, holding what was typed, its amount selected.
+void CorrectionCommands::reopenEditor(int line, bool inserting, const QString& typed) {
+    if (!editLine(line, inserting)) return;
+    char op = 0;
+    QString amount;
+    splitLine(typed, true, commentShown_, op, amount, Source::Typed);
+    editor_->setText(typed);
+    if (amount.isEmpty())
+        editor_->end(false);
+    else
+        editor_->setSelection(static_cast<int>(typed.lastIndexOf(amount)),
+                              static_cast<int>(amount.size()));
+}
+
+bool CorrectionCommands::run(const live::CorrectionKey& key, const QString* typed) {
     closeEditor();  // a correction from a menu never leaves an editor over a line it changed
     p_.tape.tape().finishReading();
     settleHandEdits();
@@ -297,9 +327,9 @@ void CorrectionCommands::run(const live::CorrectionKey& key) {
     // The lines rewritten may scroll the tape: it stays where the user was looking.
     QScrollBar* scroll = p_.tape.editor()->verticalScrollBar();
     const int scrolledTo = scroll->value();
-    p_.key(key);
+    p_.tape.changeHere([&] { p_.key(key); });
     const auto& outcomes = p_.calculator.corrections().outcomes();
-    if (outcomes.empty()) return;
+    if (outcomes.empty()) return false;
     const live::CorrectionOutcome& outcome = outcomes.back();
     if (outcome.done) {
         std::vector<int> blocks;
@@ -310,8 +340,11 @@ void CorrectionCommands::run(const live::CorrectionKey& key) {
         QTextCursor caret(p_.tape.editor()->document()->findBlockByNumber(
             static_cast<int>(std::min(outcome.correction.line, p_.tape.tape().storedLines() - 1))));
         p_.tape.editor()->setTextCursor(caret);
+    } else if (typed) {
+        reopenEditor(static_cast<int>(key.line) - 1, key.kind == Kind::Insert, *typed);
     }
     announceInFocusedText(qs(outcome.message(p_.tr)));
+    return outcome.done;
 }
 
 void CorrectionCommands::refreshed() {

@@ -54,7 +54,10 @@ class CorrectionCommands final : public QObject {
     explicit CorrectionCommands(CorrectionParts parts);
     void apply();
     void closeEditor();
-    void run(const live::CorrectionKey& key);
+    // Runs a correction; true when it was made. `typed`: what the editor held, given back to
+    // it when the correction is refused, so that the user mends it rather than types it again.
+    bool run(const live::CorrectionKey& key, const QString* typed = nullptr);
+    void reopenEditor(int line, bool inserting, const QString& typed);
     void refuse(const Message& why);
     void settleHandEdits();
     QString text(const Message& m) const;
@@ -65,6 +68,7 @@ class CorrectionCommands final : public QObject {
     bool inserting_ = false;
     QString shownText_;
     QString comment_;             // the comment on the left of its amount, kept as it was written
+    QString commentShown_;        // what the editor shows between the operator and the amount
     int menuLine_ = -1;           // the line right-clicked, while the tape's menu is open
     bool justCorrected_ = false;  // the refresh after a correction keeps the change bars
     bool editedByHand_ = false;   // the edit mode changed the tape's text

@@ -374,8 +374,15 @@ void TapeWindow::btnClicMagicClick() {
 }
 
 void TapeWindow::OutCursor() {
-    if (tape_->editMode() || menuOpen_ || !windowsShown_) return;
+    if (tape_->editMode() || menuOpen_ || !windowsShown_ || changingHere_) return;
     if (isActiveWindow() && onFocusBackToKeypad) onFocusBackToKeypad();
+}
+
+void TapeWindow::changeHere(const std::function<void()>& change) {
+    const bool before = changingHere_;
+    changingHere_ = true;
+    change();
+    changingHere_ = before;
 }
 
 void TapeWindow::layoutChildren() {

@@ -56,6 +56,9 @@ class TapeWindow final : public QWidget {
     void setDocumentCaption(const QString& caption);
     // Gives the focus back to the keypad (OutCursor), when edit mode and the menu allow it.
     void OutCursor();
+    // Runs a change the user makes in the tape itself (a correction typed on a line): the tape
+    // keeps the focus, so that the keyboard goes on to the next line.
+    void changeHere(const std::function<void()>& change);
     void prepareContextMenu();
 
     // What the keypad window does for the tape window.
@@ -110,6 +113,7 @@ class TapeWindow final : public QWidget {
     QString documentCaption_;
     QString titleText_ = QStringLiteral("Zumbrel – ruban");
     bool menuOpen_ = false;
+    bool changingHere_ = false;
     Texts texts_;
     QWidget* findBar_ = nullptr;
 };

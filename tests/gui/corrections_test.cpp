@@ -204,6 +204,81 @@ TEST_F(Corrections, f2_edits_the_line_at_the_caret_and_the_operator_can_change) 
     EXPECT_FALSE(keypadItem("mItemUndoCorrection")->isEnabled());
 }
 
+// What is typed in the editor is the amount, whole: a letter among the digits is refused, never
+// read as the digits after it, and the editor stays open with the typing, to be mended.
+TEST_F(Corrections, an_amount_typed_with_a_letter_is_refused_and_stays_in_the_editor) {
+    struct Case {
+        const char* typed;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"+ 3x7", "Ce montant n'est pas un nombre : 3x7"},
+        {"+ 1o5", "Ce montant n'est pas un nombre : 1o5"},
+        {"+ 37,2a", "Ce montant n'est pas un nombre : 37,2a"},
+        {"+ 37,2,0", "Ce montant n'est pas un nombre : 37,2,0"},
+    };
+    type("125,5+37,2+1040=");
+    for (const Case& c : cases) {
+        doubleClick(1);
+        ASSERT_TRUE(editorOpens()) << c.typed;
+        editor()->setText(c.typed);
+        QTest::keyClick(editor(), Qt::Key_Return);
+        EXPECT_EQ(line(1), "+ 37,20") << c.typed;
+        EXPECT_EQ(line(4), "1 202,70") << c.typed;
+        EXPECT_EQ(keypad->calculator().ports().status.text(), c.message);
+        ASSERT_TRUE(editorOpens()) << c.typed;
+        EXPECT_EQ(editor()->text(), c.typed);
+        EXPECT_EQ(editor()->selectedText(), QString(c.typed).mid(2));
+        QTest::keyClick(editor(), Qt::Key_Escape);
+    }
+    // Mended in the editor, it is taken.
+    doubleClick(1);
+    ASSERT_TRUE(editorOpens());
+    editor()->setText("+ 3x7");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    ASSERT_TRUE(editorOpens());
+    QTest::keyClicks(editor(), "37");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(line(1), "+ 37,00");
+    EXPECT_EQ(line(4), "1 202,50");
+}
+
+// Enter on an insertion with no amount typed inserts nothing and says nothing is wrong.
+TEST_F(Corrections, an_empty_insertion_inserts_nothing) {
+    type("12+3=");
+    const std::size_t lines = keypad->tapeWindow().tape().lineCount();
+    caretTo(1);
+    tapeItem("mItemInsertAfterLine")->trigger();
+    ASSERT_TRUE(editorOpens());
+    EXPECT_EQ(editor()->text(), "+ ");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_EQ(keypad->tapeWindow().tape().lineCount(), lines);
+    EXPECT_EQ(keypad->calculator().ports().status.text(), "");
+}
+
+// From the keyboard in the tape, line after line: after each correction the focus stays on the
+// tape, at the corrected line, so that Down and F2 take the next one.
+TEST_F(Corrections, after_a_correction_typed_in_the_tape_the_focus_stays_on_its_line) {
+    type("12+3+5+7=");
+    keypad->tapeWindow().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&keypad->tapeWindow()));
+    view().setFocus();
+    caretTo(1);
+    for (const char* amount : {"4", "6"}) {
+        QTest::keyClick(&view(), Qt::Key_F2);
+        ASSERT_TRUE(editorOpens()) << amount;
+        QTest::keyClicks(editor(), amount);
+        QTest::keyClick(editor(), Qt::Key_Return);
+        QTest::qWait(50);
+        EXPECT_TRUE(keypad->tapeWindow().isActiveWindow()) << amount;
+        EXPECT_EQ(QApplication::focusWidget(), &view()) << amount;
+        QTest::keyClick(&view(), Qt::Key_Down);
+    }
+    EXPECT_EQ(line(1), "+ 4,00");
+    EXPECT_EQ(line(2), "+ 6,00");
+}
+
 // After a correction the caret stands on the corrected line; the next keys bring it back to
 // what they write, so that F2 from the keypad takes the last amount typed.
 TEST_F(Corrections, keys_typed_after_a_correction_bring_the_caret_back_to_the_end) {
