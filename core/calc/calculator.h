@@ -92,7 +92,8 @@ class Calculator {
     void journalRecalledNumber(const StepMark& mark);
     tape::RichText startingALine(const tape::RichText& fragment, const live::Step& step) const;
     // Lines something not replayed wrote since the mark, journaled as they stand.
-    void journalForeignLines(const StepMark& mark);
+    // `code`: Step::kInHistory when the lines went to the history too.
+    void journalForeignLines(const StepMark& mark, std::uint8_t code = 0);
     void journalKept(const KeptKey& key, const StepMark& mark);
     void journalAnnotation(tape::AnnotationKey key, const StepMark& mark,
                            const std::string& commentBefore);

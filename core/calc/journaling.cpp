@@ -56,7 +56,7 @@ void Calculator::endStep(const StepMark& mark, Step step) {
     journal_.push(step);
 }
 
-void Calculator::journalForeignLines(const StepMark& mark) {
+void Calculator::journalForeignLines(const StepMark& mark, std::uint8_t code) {
     const std::size_t stored = ports_.tape.storedLines();
     if (stored - 1 == mark.openLine && ports_.tape.line(mark.openLine).size() == mark.openLineBytes)
         return;                        // nothing written
@@ -67,13 +67,13 @@ void Calculator::journalForeignLines(const StepMark& mark) {
     const tape::RichText from = ports_.tape.richTextFrom(mark.openLine);
     tape::RichText fragment;
     appendParagraphs(fragment, from, 0, from.paragraphCount(), true, mark.openLineBytes);
-    Step step{Step::Kind::Foreign};
+    Step step{Step::Kind::Foreign, code};
     // Its first text begins a line: it ended the line that held text, or it was written on
     // an empty one.
     const bool endedAWrittenLine =
         mark.openLineBytes > 0 && fragment.paragraphCount() > 1 && fragment.text(0).empty();
     const bool wroteOnAnEmptyLine = mark.openLineBytes == 0 && !fragment.text(0).empty();
-    if (endedAWrittenLine || wroteOnAnEmptyLine) step.code = Step::kStartsALine;
+    if (endedAWrittenLine || wroteOnAnEmptyLine) step.code |= Step::kStartsALine;
     step.arg = journal_.addFragment(std::move(fragment));
     step.linesAfter = static_cast<std::uint32_t>(ports_.tape.lineCount());
     journal_.push(step);
@@ -84,7 +84,7 @@ void Calculator::journalForeignLines(const StepMark& mark) {
 // leaves an empty line above it; a line that was empty and now holds an operator is ended
 // first.
 tape::RichText Calculator::startingALine(const tape::RichText& fragment, const Step& step) const {
-    if (step.code != Step::kStartsALine) return fragment;
+    if ((step.code & Step::kStartsALine) == 0) return fragment;
     const bool openLineEmpty = ports_.tape.line(ports_.tape.storedLines() - 1).empty();
     const bool beginsWithABreak = fragment.paragraphCount() > 1 && fragment.text(0).empty();
     tape::RichText moved;
@@ -108,9 +108,9 @@ void Calculator::journalKept(const KeptKey& key, const StepMark& mark) {
             return;
         case Kind::MemoryPlus:
         case Kind::MemoryMinus:
-            // The memory's line says what the memory was given: it stays as it stands. The
-            // entry it leaves whole is journaled after it.
-            journalForeignLines(mark);
+            // The memory's line says what the memory was given: it stays as it stands, on the
+            // tape and in the history. The entry it leaves whole is journaled after it.
+            journalForeignLines(mark, Step::kInHistory);
             break;
         default:
             break;
@@ -219,9 +219,14 @@ void Calculator::replayStep(const Step& step, const live::Journal& from) {
         }
         case Step::Kind::Foreign: {
             const StepMark mark = beginStep(OpenLine::Marked);
-            ports_.tape.insertRichText(startingALine(from.fragment(step), step));
+            const tape::RichText& fragment = from.fragment(step);
+            ports_.tape.insertRichText(startingALine(fragment, step));
             ports_.tape.restoreDefaultStyle();
-            journalForeignLines(mark);
+            const auto inHistory = static_cast<std::uint8_t>(step.code & Step::kInHistory);
+            for (std::size_t p = 0; inHistory && p < fragment.paragraphCount(); ++p) {
+                if (!fragment.text(p).empty()) ports_.history.addLine(fragment.text(p));
+            }
+            journalForeignLines(mark, inHistory);
             return;
         }
     }

@@ -35,9 +35,11 @@ struct Step {
     };
     Kind kind = Kind::Char;
     // Char, Command, Business, GrandTotal: which key. Foreign: kStartsALine when its lines
-    // begin a tape line of their own (a comment before the next amount).
+    // begin a tape line of their own (a comment before the next amount); kInHistory when its
+    // lines were written to the history too (M+, M−).
     std::uint8_t code = 0;
     static constexpr std::uint8_t kStartsALine = 1;
+    static constexpr std::uint8_t kInHistory = 2;
     // Keys: the tape line (from 0) plus one on which the key wrote the operand it consumed,
     // 0 when it wrote none. Number, Comment, Format: the text's index. Foreign: the fragment's.
     std::uint32_t arg = 0;
