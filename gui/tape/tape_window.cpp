@@ -466,6 +466,18 @@ bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Closing the tape closes the program.
+// Brought to the front, the window gives the focus to its text unless a control of its own
+// holds it: a find bar that hid while another window was in front had left it to the ruler,
+// where the arrows move the ruler and F2 takes another line.
+void TapeWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        QWidget* focused = focusWidget();
+        if (!focused || focused == ruler_ || !focused->isVisible())
+            editor_->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    QWidget::changeEvent(event);
+}
+
 void TapeWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (onCloseRequested) onCloseRequested();

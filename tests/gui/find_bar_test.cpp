@@ -78,6 +78,12 @@ TEST_F(Find, enter_stays_in_the_bar_and_escape_goes_back_where_the_user_was) {
     EXPECT_EQ(keypad->calculator().registers().edtSaisie, "5");  // still typing "7 + 5"
     QTest::keyClick(bar.field(), Qt::Key_Escape);
     EXPECT_TRUE(eventually([&] { return QApplication::focusWidget() == before; }));
+    // Back in the tape's window later, the focus is on the tape's text, where F2 and the
+    // arrows act: the bar, hidden, had left it to the ruler.
+    keypad->tapeWindow().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&keypad->tapeWindow()));
+    EXPECT_TRUE(
+        eventually([&] { return QApplication::focusWidget() == keypad->tapeWindow().editor(); }));
 }
 
 // The voice made faster from the tape window is told there: the focus stays in the find
