@@ -199,6 +199,9 @@ void KeypadWindow::pasteNumber() {
 void KeypadWindow::hint(QWidget* control, const QString& text) {
     control->setProperty("zumbrelHint", text);
     control->setProperty("zumbrelHintFrench", text);
+    // What the status line shows under the mouse, a screen reader gives as the description;
+    // a key whose hint is its name is not described again.
+    if (text != control->accessibleName()) control->setAccessibleDescription(text);
     control->setMouseTracking(true);
     control->installEventFilter(this);
 }

@@ -51,6 +51,24 @@ class ScreenReader : public TranslatedKeypadFixture {
     }
 };
 
+// From the first start, in French: every control whose hint the status line shows under the
+// mouse gives the same hint to a screen reader as its description. Before, they had none
+// until another language had been chosen and French chosen again.
+TEST_F(ScreenReader, every_hinted_control_describes_itself_from_the_start) {
+    int hinted = 0;
+    for (QWidget* w : keypad->findChildren<QWidget*>()) {
+        const QString hint = w->property("zumbrelHint").toString();
+        // A key whose hint is its name ("Sept") is not described again.
+        if (!hint.isEmpty() && hint == w->accessibleName())
+            EXPECT_NE(w->accessibleDescription(), hint) << w->objectName().toStdString();
+        if (hint.isEmpty() || !w->isVisible() || hint == w->accessibleName()) continue;
+        ++hinted;
+        EXPECT_EQ(w->accessibleDescription().toStdString(), hint.toStdString())
+            << w->objectName().toStdString();
+    }
+    EXPECT_GT(hinted, 20);
+}
+
 TEST_F(ScreenReader, a_question_box_describes_itself_with_its_question_on_one_line) {
     type("1+1\r");
     QString title, description, label;
