@@ -1,5 +1,7 @@
 #include "gui/tape/correction_commands.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -227,10 +229,20 @@ bool CorrectionCommands::editLine(int line, bool inserting) {
     const QString number = QString::number(line + 1);
     name = name.contains("%1") ? name.arg(number) : name + " " + number;
     editor_->setAccessibleName(name);
-    const QRectF box = view->lineBox(line);
+    QRectF box = view->lineBox(line);
     const int height = std::max(static_cast<int>(box.height()) + 6, editor_->sizeHint().height());
+    const int room = view->viewport()->height();
+    if (inserting) {
+        // The insertion's editor goes under its line: the tape scrolls until it shows there.
+        QScrollBar* scroll = view->verticalScrollBar();
+        while (box.bottom() + height > room && scroll->value() < scroll->maximum()) {
+            scroll->setValue(scroll->value() + 1);
+            box = view->lineBox(line);
+        }
+    }
     const int top = inserting ? static_cast<int>(box.bottom()) : static_cast<int>(box.top()) - 3;
-    editor_->setGeometry(view->viewport()->width() / 3, std::max(0, top),
+    editor_->setGeometry(view->viewport()->width() / 3,
+                         std::clamp(top, 0, std::max(0, room - height)),
                          view->viewport()->width() * 2 / 3 - 2, height);
     editor_->show();
     editor_->raise();

@@ -243,6 +243,27 @@ TEST_F(Corrections, an_amount_typed_with_a_letter_is_refused_and_stays_in_the_ed
     EXPECT_EQ(line(4), "1 202,50");
 }
 
+// An amount inserted after the last line in sight: the tape scrolls so that its editor shows
+// under the line, never out of sight below the tape.
+TEST_F(Corrections, the_insertion_editor_after_the_last_line_in_sight_shows_under_it) {
+    type("1");
+    for (int i = 0; i < 60; ++i)
+        type("+1");
+    type("=");
+    view().verticalScrollBar()->setValue(0);
+    int line = 0;
+    while (view().lineBox(line + 1).bottom() <= view().viewport()->height())
+        ++line;  // the last line wholly in sight
+    caretTo(line);
+    view().verticalScrollBar()->setValue(0);
+    tapeItem("mItemInsertAfterLine")->trigger();
+    ASSERT_TRUE(editorOpens());
+    const QRect shown = editor()->geometry();
+    EXPECT_LE(shown.bottom(), view().viewport()->height());
+    EXPECT_GE(shown.top(), static_cast<int>(view().lineBox(line).bottom()) - 1);
+    QTest::keyClick(editor(), Qt::Key_Escape);
+}
+
 // Enter on an insertion with no amount typed inserts nothing and says nothing is wrong.
 TEST_F(Corrections, an_empty_insertion_inserts_nothing) {
     type("12+3=");
