@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QListView>
 #include <QMouseEvent>
@@ -304,6 +305,13 @@ void KeptNumbersPanel::broughtBack() {
 bool KeptNumbersPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == listButton_ && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        openNumberList();
+        return true;
+    }
+    // Shift+F10 or the Menu key on it, as a right click.
+    if (watched == listButton_ && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        event->accept();
         openNumberList();
         return true;
     }

@@ -1,6 +1,7 @@
 #include "gui/keypad/keypad_window.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -411,6 +412,13 @@ void KeypadWindow::switchWindows() {
 void KeypadWindow::openContextMenu() {
     QWidget* focused = QApplication::focusWidget();
     if (menuKeys_.dropMenuOf(focused) || popupWidgetMenu(focused)) return;
+    // A control with a menu of its own opens it, as on a right click (the list button its list).
+    if (focused && focused != this) {
+        QContextMenuEvent own(QContextMenuEvent::Keyboard, QPoint(0, focused->height()));
+        own.ignore();
+        QApplication::sendEvent(focused, &own);
+        if (own.isAccepted()) return;
+    }
     if (auto* name = findChild<QLabel*>("imgNameHead"))
         findChild<QMenu*>("ppmAutresCalculs")->popup(name->mapToGlobal(QPoint(0, name->height())));
 }

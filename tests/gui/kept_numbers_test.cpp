@@ -106,6 +106,17 @@ TEST_F(Kept, a_right_click_on_the_list_button_opens_the_list) {
     EXPECT_TRUE(panel().numberList()->isVisible());
 }
 
+// From the keyboard, its context menu key does the same; before, it opened the menu of other
+// calculations.
+TEST_F(Kept, shift_f10_on_the_list_button_opens_the_list) {
+    type("12");
+    keypad->findChild<QAction*>("mItemKeepList")->trigger();
+    keypad->findChild<QWidget*>("BMemCombo")->setFocus();
+    QTest::keyClick(keypad.get(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(eventually([&] { return panel().numberList()->isVisible(); }));
+    EXPECT_FALSE(keypad->findChild<QMenu*>("ppmAutresCalculs")->isVisible());
+}
+
 TEST_F(Kept, an_empty_list_beeps_and_says_so) {
     panel().openNumberList();
     EXPECT_FALSE(panel().numberList()->isVisible());
