@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextDocumentLayout>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -17,7 +18,10 @@ namespace zumbrel::gui {
 namespace {
 
 // A plain text layout lays a line out with the document's text option; the line's own
-// alignment is put back once it is laid out, before anything draws it or hits it.
+// alignment is put back once it is laid out, before anything draws it or hits it. Lines are
+// laid out over the widest line's width when one is wider than the view: the amounts of long
+// and short lines then stay in one column on the right, and the view scrolls sideways to the
+// beginnings of the long ones.
 class AlignedLineLayout final : public QPlainTextDocumentLayout {
   public:
     using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
@@ -29,19 +33,33 @@ class AlignedLineLayout final : public QPlainTextDocumentLayout {
     }
 
   private:
-    static void alignAsFormatted(const QTextBlock& block) {
+    void alignAsFormatted(const QTextBlock& block) const {
         QTextLayout* layout = block.layout();
         if (!layout || layout->lineCount() == 0) return;
         Qt::Alignment wanted = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-        // A line wider than the view starts at its left edge and scrolls sideways; aligned
-        // to the right it would lose its beginning.
-        const QTextLine first = layout->lineAt(0);
-        if (first.naturalTextWidth() > first.width()) wanted = Qt::AlignLeft;
         if (wanted == 0) wanted = Qt::AlignLeft;
         QTextOption option = layout->textOption();
-        if (option.alignment() == wanted) return;
-        option.setAlignment(wanted);
-        layout->setTextOption(option);
+        if (option.alignment() != wanted) {
+            option.setAlignment(wanted);
+            layout->setTextOption(option);
+        }
+        if (layout->lineCount() == 1) widen(*layout);
+    }
+
+    // The text is as wide as the view or as its widest line laid out so far.
+    void widen(QTextLayout& layout) const {
+        const qreal width = documentSize().width() - 2 * document()->documentMargin();
+        const QTextLine line = layout.lineAt(0);
+        if (width <= line.width()) return;
+        const QPointF at = line.position();
+        layout.beginLayout();
+        QTextLine wide = layout.createLine();
+        wide.setLeadingIncluded(true);
+        wide.setLineWidth(width);
+        wide.setPosition(at);
+        layout.endLayout();
+        // Lines drawn before this one was laid out stood over a narrower width.
+        emit const_cast<AlignedLineLayout*>(this)->update();
     }
 };
 
@@ -52,6 +70,14 @@ TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
     auto* doc = new QTextDocument(this);
     doc->setDocumentLayout(new AlignedLineLayout(doc));
     setDocument(doc);
+    // Wider than the view, the tape shows its right side, where the amounts are, until the
+    // user scrolls to the left; a user who did stays there.
+    QScrollBar* sideways = horizontalScrollBar();
+    connect(sideways, &QScrollBar::rangeChanged, this, [this, sideways](int, int maximum) {
+        if (showsRightSide_) sideways->setValue(maximum);
+    });
+    connect(sideways, &QScrollBar::valueChanged, this,
+            [this, sideways](int value) { showsRightSide_ = value == sideways->maximum(); });
     // Qt makes a widget's interface as soon as the widget tells of a change, even with no
     // screen reader: the plain view's was made while the base was built, before the
     // program's interfaces were installed. The tape's own takes its place.

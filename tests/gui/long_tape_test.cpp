@@ -242,8 +242,6 @@ TEST_F(LongTapeWindow, each_line_keeps_its_alignment_in_the_view) {
     text.newParagraph(Align::Left);
     text.append("note", TextStyle{});
     text.newParagraph(Align::Right);
-    text.append(std::string(200, 'x'), TextStyle{});  // wider than the view
-    text.newParagraph(Align::Right);
     tape.load(text);
     view()->verticalScrollBar()->setValue(0);
     view()->viewport()->repaint();
@@ -252,7 +250,40 @@ TEST_F(LongTapeWindow, each_line_keeps_its_alignment_in_the_view) {
     EXPECT_NEAR(titleLeft + titleRight, width, 12);      // centred
     EXPECT_GE(drawnSpan(view(), 1).second, width - 12);  // right
     EXPECT_LE(drawnSpan(view(), 2).first, 12);           // left
-    EXPECT_LE(drawnSpan(view(), 3).first, 12);           // too wide: starts on the left
+}
+
+// A line wider than the view (a long label in a narrowed window): the amounts of every line
+// stay in one column, in sight on the right; the view scrolls sideways to the long line's
+// beginning. Before, the long line began on the left and lost its amount past the edge.
+TEST_F(LongTapeWindow, a_line_wider_than_the_view_keeps_the_amounts_in_one_column) {
+    window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+    RichText text;
+    text.setAlign(Align::Right);
+    text.append("12,50", TextStyle{});
+    text.newParagraph(Align::Right);
+    text.append(std::string(200, 'x') + " 8,00", TextStyle{});
+    text.newParagraph(Align::Right);
+    text.append("+ 3,00", TextStyle{});
+    text.newParagraph(Align::Right);
+    window().tape().load(text);
+    view()->verticalScrollBar()->setValue(0);
+    QScrollBar* sideways = view()->horizontalScrollBar();
+    ASSERT_TRUE(eventually([&] { return sideways->maximum() > 0; }));
+    view()->viewport()->repaint();
+    const int width = view()->viewport()->width();
+    EXPECT_EQ(sideways->value(), sideways->maximum());
+    const int right = drawnSpan(view(), 0).second;
+    EXPECT_LE(right, width);
+    EXPECT_GE(right, width - 12);
+    EXPECT_NEAR(drawnSpan(view(), 1).second, right, 1);
+    EXPECT_NEAR(drawnSpan(view(), 2).second, right, 1);
+    sideways->setValue(0);
+    view()->viewport()->repaint();
+    EXPECT_LE(drawnSpan(view(), 1).first, 12);  // its beginning, scrolled to
+    // The user's own scroll stays when the tape grows.
+    window().tape().addLine("+ 1,00");
+    EXPECT_EQ(sideways->value(), 0);
 }
 
 TEST_F(LongTapeWindow, formatted_text_pasted_in_edit_mode_keeps_its_colour) {
