@@ -397,7 +397,9 @@ void KeptNumbersPanel::openHistory() {
     if (history_.lineCount() == 0) return;
     historyModel_->setDecimalSeparator(calc_.registers().decimalSeparator);
     historyModel_->reload();
-    historyList()->open(historyModel_, historyButton_);
+    // On the latest line, where the last result is: reached from the oldest, a long history
+    // took as many presses of Down as it has lines.
+    historyList()->open(historyModel_, historyButton_, choosableRow(*historyModel_, -1));
 }
 
 }  // namespace zumbrel::gui

@@ -39,6 +39,15 @@ class StripedRows final : public QStyledItemDelegate {
 
 }  // namespace
 
+int choosableRow(const QAbstractItemModel& model, int direction) {
+    const int rows = model.rowCount();
+    for (int i = 0; i < rows; ++i) {
+        const int row = direction < 0 ? rows - 1 - i : i;
+        if (model.flags(model.index(row, 0)) & Qt::ItemIsEnabled) return row;
+    }
+    return -1;
+}
+
 NumberListPopup::NumberListPopup(QWidget* parent, const char* name, int rows, QColor stripe)
     : QFrame(parent, Qt::Popup), view_(new QListView(this)), rows_(rows) {
     setObjectName(name);
@@ -111,6 +120,13 @@ bool NumberListPopup::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
             choose(view_->currentIndex().row());
+            return true;
+        }
+        // Home and End reach the first and the last row that can be chosen: the list's own
+        // stopped on a blank row, and did nothing.
+        if (key == Qt::Key_Home || key == Qt::Key_End) {
+            const int row = choosableRow(*view_->model(), key == Qt::Key_End ? -1 : 1);
+            if (row >= 0) view_->setCurrentIndex(view_->model()->index(row, 0));
             return true;
         }
     }

@@ -8,6 +8,10 @@ class QListView;
 
 namespace zumbrel::gui {
 
+// The first row of `model` that can be chosen (`direction` 1), or the last one (-1); -1 when
+// none can.
+int choosableRow(const QAbstractItemModel& model, int direction);
+
 // cbbListNbr and cbbListHistorOpe: a drop-down list of kept numbers or history lines, a
 // fixed number of rows high, striped, the chosen row on yellow. Enter or a click chooses;
 // Escape or a click outside closes. The model is read lazily, so a history of 10^5 lines

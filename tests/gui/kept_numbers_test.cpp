@@ -137,6 +137,25 @@ TEST_F(Kept, a_history_line_chosen_from_the_keyboard_becomes_the_entry) {
     EXPECT_EQ(display().text(), "15,00");
 }
 
+// The history opens on its latest line; Home and End reach its first and last lines, past the
+// blank line that ends it.
+TEST_F(Kept, the_history_opens_on_its_latest_line_and_home_and_end_reach_both_ends) {
+    type("12+3");
+    QTest::keyClick(keypad.get(), Qt::Key_Return);
+    type("4+5");
+    QTest::keyClick(keypad.get(), Qt::Key_Return);
+    panel().openHistory();
+    QListView* view = panel().historyList()->view();
+    ASSERT_EQ(view->model()->rowCount(), 8);
+    EXPECT_EQ(view->currentIndex().row(), 6);  // "= 9,00"
+    QTest::keyClick(view, Qt::Key_Home);
+    EXPECT_EQ(view->currentIndex().row(), 0);
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(view->currentIndex().row(), 6);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(display().text(), "9,00");
+}
+
 // The blank line between two calculations is passed over by the arrow keys.
 TEST_F(Kept, the_history_list_passes_over_its_blank_lines) {
     type("12+3");
