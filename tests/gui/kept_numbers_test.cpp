@@ -39,6 +39,16 @@ class Kept : public KeypadFixture {
     DisplayView& display() { return *keypad->findChild<DisplayView*>("EdtVirt"); }
     calc::KeptValues& kept() { return keypad->calculator().kept().values(); }
     void type(const char* keys) { QTest::keyClicks(keypad.get(), keys); }
+    // The history of "12 + 3 =" and "4 + 5 =", open: eight lines, each calculation ended by
+    // a blank one.
+    QListView* historyOfTwoCalculations() {
+        for (const char* keys : {"12+3", "4+5"}) {
+            type(keys);
+            QTest::keyClick(keypad.get(), Qt::Key_Return);
+        }
+        panel().openHistory();
+        return panel().historyList()->view();
+    }
 
     // A drop of `number` on `target`, as if dragged from one of our controls (or, with
     // ours = false, from another program, which carries plain text only).
@@ -140,12 +150,7 @@ TEST_F(Kept, a_history_line_chosen_from_the_keyboard_becomes_the_entry) {
 // The history opens on its latest line; Home and End reach its first and last lines, past the
 // blank line that ends it.
 TEST_F(Kept, the_history_opens_on_its_latest_line_and_home_and_end_reach_both_ends) {
-    type("12+3");
-    QTest::keyClick(keypad.get(), Qt::Key_Return);
-    type("4+5");
-    QTest::keyClick(keypad.get(), Qt::Key_Return);
-    panel().openHistory();
-    QListView* view = panel().historyList()->view();
+    QListView* view = historyOfTwoCalculations();
     ASSERT_EQ(view->model()->rowCount(), 8);
     EXPECT_EQ(view->currentIndex().row(), 6);  // "= 9,00"
     QTest::keyClick(view, Qt::Key_Home);
@@ -158,12 +163,7 @@ TEST_F(Kept, the_history_opens_on_its_latest_line_and_home_and_end_reach_both_en
 
 // The blank line between two calculations is passed over by the arrow keys.
 TEST_F(Kept, the_history_list_passes_over_its_blank_lines) {
-    type("12+3");
-    QTest::keyClick(keypad.get(), Qt::Key_Return);
-    type("4+5");
-    QTest::keyClick(keypad.get(), Qt::Key_Return);
-    panel().openHistory();
-    QListView* view = panel().historyList()->view();
+    QListView* view = historyOfTwoCalculations();
     ASSERT_TRUE(view->model()->data(view->model()->index(3, 0)).toString().isEmpty());
     view->setCurrentIndex(view->model()->index(2, 0));  // "= 15,00"
     QTest::keyClick(view, Qt::Key_Down);
