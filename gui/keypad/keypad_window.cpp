@@ -224,6 +224,16 @@ void KeypadWindow::buttonAction(const calc::KeyAction& action) {
     keyAction(action);
 }
 
+// A message that a key of the keypad caused ("La liste des nombres mémorisés est vide" from
+// the list button) is said where a screen reader hears it: the display takes the focus, as it
+// does for a button that computes. A text field keeps it: it is told there.
+void KeypadWindow::bringMessageToTheDisplay() {
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused || focused == edtVirt_ || focused->window() != this || !isActiveWindow()) return;
+    if (focused->testAttribute(Qt::WA_InputMethodEnabled)) return;
+    edtVirt_->setFocus(Qt::OtherFocusReason);
+}
+
 void KeypadWindow::refresh() {
     const calc::Registers& r = calc_->registers();
     edtSaisie_->setText(QString::fromStdString(r.edtSaisie));
@@ -237,6 +247,7 @@ void KeypadWindow::refresh() {
     edtVirt_->present(QString::fromStdString(r.EdtVirt), message,
                       resultReadAloud_ && message.isEmpty(), r.entrySelected || !message.isEmpty(),
                       messageIsNew);
+    if (messageIsNew && !message.isEmpty()) bringMessageToTheDisplay();
     gommeClean_->setVisible(!r.EdtVirt.empty());
     gommeUndo_->setVisible(!r.EdtVirt.empty());
     shLed_->setVisible(r.shLedVisible);

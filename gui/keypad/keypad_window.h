@@ -160,6 +160,7 @@ class KeypadWindow final : public QWidget {
     void hint(QWidget* control, const QString& text);
     void showVoicePicture();
     void focusBackFromTape();
+    void bringMessageToTheDisplay();
     void openContextMenu();
     void buildKeptNumbers();
     void buildBusinessPanel();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAccessible>
 #include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -220,6 +221,9 @@ bool CorrectionCommands::editLine(int line, bool inserting) {
     }
     editedLine_ = line;
     inserting_ = inserting;
+    // Opened from the keypad (F2 there, its edit menu), the correction gives the focus back to
+    // the keypad; opened in the tape, it stays on the tape's line.
+    fromKeypad_ = !p_.tape.isActiveWindow();
     shownText_ = inserting ? QStringLiteral("+ ") : block.text().trimmed();
     comment_ = inserting ? QString() : qs(tape::lineComment(tape, static_cast<std::size_t>(line)));
     editor_->setFont(view->font());
@@ -319,7 +323,10 @@ void CorrectionCommands::apply() {
 
 // The editor again on its line, holding what was typed, its amount selected.
 void CorrectionCommands::reopenEditor(int line, bool inserting, const QString& typed) {
-    if (!editLine(line, inserting)) return;
+    const bool fromKeypad = fromKeypad_;
+    const bool opened = editLine(line, inserting);
+    fromKeypad_ = fromKeypad;
+    if (!opened) return;
     char op = 0;
     QString amount;
     splitLine(typed, true, commentShown_, op, amount, Source::Typed);
@@ -339,7 +346,15 @@ bool CorrectionCommands::run(const live::CorrectionKey& key, const QString* type
     // The lines rewritten may scroll the tape: it stays where the user was looking.
     QScrollBar* scroll = p_.tape.editor()->verticalScrollBar();
     const int scrolledTo = scroll->value();
-    p_.tape.changeHere([&] { p_.key(key); });
+    // Begun in the tape, the correction leaves the focus on its line, where Down and F2 take
+    // the next one. With a screen reader listening, the display takes it and says the new
+    // total: a reader says nothing of what the tape's text is told. Begun on the keypad, it
+    // gives the keypad back.
+    const bool here = !(fromKeypad_ && typed) && !QAccessible::isActive();
+    if (here)
+        p_.tape.changeHere([&] { p_.key(key); });
+    else
+        p_.key(key);
     const auto& outcomes = p_.calculator.corrections().outcomes();
     if (outcomes.empty()) return false;
     const live::CorrectionOutcome& outcome = outcomes.back();

@@ -72,6 +72,7 @@ class CorrectionCommands final : public QObject {
     int menuLine_ = -1;           // the line right-clicked, while the tape's menu is open
     bool justCorrected_ = false;  // the refresh after a correction keeps the change bars
     bool editedByHand_ = false;   // the edit mode changed the tape's text
+    bool fromKeypad_ = false;     // the editor was opened from the keypad's window
 };
 
 }  // namespace zumbrel::gui

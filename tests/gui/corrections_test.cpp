@@ -300,6 +300,20 @@ TEST_F(Corrections, after_a_correction_typed_in_the_tape_the_focus_stays_on_its_
     EXPECT_EQ(line(2), "+ 6,00");
 }
 
+// F2 pressed on the keypad corrects the last amount typed and gives the keypad back, where
+// the typing goes on.
+TEST_F(Corrections, a_correction_begun_on_the_keypad_gives_the_keypad_back) {
+    type("12+3+5=");
+    keypad->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(keypad.get()));
+    QTest::keyClick(keypad.get(), Qt::Key_F2);
+    ASSERT_TRUE(editorOpens());
+    QTest::keyClicks(editor(), "4");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(line(2), "+ 4,00");
+    EXPECT_TRUE(eventually([&] { return keypad->isActiveWindow(); }));
+}
+
 // After a correction the caret stands on the corrected line; the next keys bring it back to
 // what they write, so that F2 from the keypad takes the last amount typed.
 TEST_F(Corrections, keys_typed_after_a_correction_bring_the_caret_back_to_the_end) {

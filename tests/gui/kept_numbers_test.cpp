@@ -133,6 +133,19 @@ TEST_F(Kept, an_empty_list_beeps_and_says_so) {
     EXPECT_EQ(display().message(), "La liste des nombres mémorisés est vide");
 }
 
+// From the keyboard, on the list button: the display, which a screen reader hears, takes the
+// focus with the message; left on the button, the message was never heard.
+TEST_F(Kept, an_empty_list_opened_from_the_keyboard_is_said_on_the_display) {
+    keypad->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(keypad.get()));
+    QWidget* button = keypad->findChild<QWidget*>("BMemCombo");
+    button->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(button->hasFocus());
+    QTest::keyClick(button, Qt::Key_Space);
+    EXPECT_TRUE(display().hasFocus());
+    EXPECT_TRUE(display().spokenText().startsWith("La liste des nombres mémorisés est vide"));
+}
+
 TEST_F(Kept, a_history_line_chosen_from_the_keyboard_becomes_the_entry) {
     EXPECT_FALSE(keypad->findChild<QWidget*>("imgHistoryOpe")->isVisible());
     type("12+3");
