@@ -70,14 +70,11 @@ TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
     auto* doc = new QTextDocument(this);
     doc->setDocumentLayout(new AlignedLineLayout(doc));
     setDocument(doc);
-    // Wider than the view, the tape shows its right side, where the amounts are, until the
-    // user scrolls to the left; a user who did stays there.
+    // Wider than the view, the tape shows its right side, where the amounts are; the user
+    // scrolls sideways to the beginnings of long lines.
     QScrollBar* sideways = horizontalScrollBar();
-    connect(sideways, &QScrollBar::rangeChanged, this, [this, sideways](int, int maximum) {
-        if (showsRightSide_) sideways->setValue(maximum);
-    });
-    connect(sideways, &QScrollBar::valueChanged, this,
-            [this, sideways](int value) { showsRightSide_ = value == sideways->maximum(); });
+    connect(sideways, &QScrollBar::rangeChanged, this,
+            [sideways](int, int maximum) { sideways->setValue(maximum); });
     // Qt makes a widget's interface as soon as the widget tells of a change, even with no
     // screen reader: the plain view's was made while the base was built, before the
     // program's interfaces were installed. The tape's own takes its place.

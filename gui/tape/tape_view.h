@@ -53,7 +53,6 @@ class TapeView final : public QPlainTextEdit, public TakesAccessibleTexts {
     int wordsVersion_ = 0;
     char ds_ = ',';
     std::vector<int> changed_;
-    bool showsRightSide_ = true;  // the sideways scroll follows the right edge
 };
 
 }  // namespace zumbrel::gui

@@ -110,7 +110,7 @@ TapeWindow::TapeWindow(QWidget* owner, SoundOutput& sound)
             editor_->setTextCursor(end);
         }
         editor_->verticalScrollBar()->setValue(editor_->verticalScrollBar()->maximum());
-        showEndOfWideLine();
+        showRightSide();
     };
     tape_->onLoaded = [this] {
         editor_->verticalScrollBar()->setValue(editor_->verticalScrollBar()->maximum());
@@ -414,16 +414,11 @@ int TapeWindow::designWidth() const {
 
 // A last line wider than the view is shown from its end, where its amount stands; otherwise
 // the view shows the lines from their left edge.
-void TapeWindow::showEndOfWideLine() {
-    QTextBlock block = editor_->document()->lastBlock();
-    for (int i = 0; i < 4 && block.isValid() && block.text().isEmpty(); ++i)
-        block = block.previous();
-    if (!block.isValid()) return;
-    const QFont font =
-        block.begin().atEnd() ? editor_->font() : block.begin().fragment().charFormat().font();
-    const int wide = QFontMetrics(font).horizontalAdvance(block.text());
+// The amounts stand on the right: what the keys wrote shows there, even after the user
+// scrolled sideways to the beginning of a long line.
+void TapeWindow::showRightSide() {
     QScrollBar* bar = editor_->horizontalScrollBar();
-    bar->setValue(wide > editor_->viewport()->width() ? bar->maximum() : bar->minimum());
+    bar->setValue(bar->maximum());
 }
 
 // Outside edit mode typing belongs to the calculator.

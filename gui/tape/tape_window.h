@@ -98,7 +98,7 @@ class TapeWindow final : public QWidget {
     void editModeChanged(bool on);
     void EditorChange();
     void layoutChildren();
-    void showEndOfWideLine();
+    void showRightSide();
     void fitCounterText();
     static constexpr qreal kSmallestCounterPoints = 6;
 
