@@ -144,7 +144,7 @@ std::string CorrectionOutcome::message(const Translator& tr) const {
     std::string m = tr.text(msg::kRecalculated) + " " + correction.totalAfter;
     if (!correction.totalBefore.empty())
         m += " (" + tr.text(msg::kBefore) + " " + correction.totalBefore + ")";
-    if (!correction.warning.empty()) m += ". " + correction.warning;
+    if (correction.warning) m += ". " + tr.text(*correction.warning);
     return m;
 }
 

@@ -62,7 +62,8 @@ struct Correction {
     std::string newText;
     std::string totalBefore;
     std::string totalAfter;
-    std::string warning;  // what the recalculation met: a division by zero, a negative root
+    // What the recalculation met: a division by zero, a negative root, an overflow.
+    std::optional<Message> warning;
     // The lines rewritten: [firstChanged, firstChanged + changedCount) of the new tape.
     std::size_t firstChanged = 0;
     std::size_t changedCount = 0;

@@ -15,31 +15,23 @@ class Unheard final : public StatusLine, public SoundOutput, public Prompts {
     // `tr`: the words the steps are replayed in, which change with the language of each.
     explicit Unheard(const WordsInForce& tr) : tr_(tr) {}
 
-    // The warnings a step gave (a division by zero, a root of a negative value), by step.
-    std::vector<std::pair<std::size_t, std::string>> alerts;
+    // The warnings a step gave (a division by zero, a root of a negative value, a result of
+    // more than 19 digits), by step. Kept as messages: they are said in the language of the
+    // interface, not in that of the steps.
+    std::vector<std::pair<std::size_t, Message>> alerts;
     std::size_t step = 0;
 
-    // Called at nearly every key: the warnings' texts are looked up again only when the
-    // language of the steps changes, and an emptied status line is no warning.
-    void show(std::string_view text) override {
-        if (text.empty()) return;
-        if (&tr_.current() != stopsOf_) {
-            stopsOf_ = &tr_.current();
-            const Message stops[] = {calc::msg::kDivisionByZero, calc::msg::kNegativeValue,
-                                     calc::msg::kOutOfRange, calc::msg::kOverflow19};
-            for (std::size_t i = 0; i < std::size(stops); ++i)
-                stops_[i] = stopsOf_->text(stops[i]);
-        }
-        for (const std::string& stop : stops_) {
-            if (text == stop) alerts.emplace_back(step, stop);
-        }
-    }
+    void show(std::string_view text) override { noteWarning(text); }
     std::string text() const override { return {}; }
     void playSync(std::string_view) override {}
     void playAsync(std::string_view) override {}
     void beep(Beep) override {}
+    // The question whether to write the waiting result comment is answered yes: a comment
+    // the user confirmed stays on the tape (answered no, it was lost at each correction).
+    // Any other question is answered no; a question is no warning.
     Answer messageBox(std::string_view, std::string_view text, Icon, Buttons) override {
-        alerts.emplace_back(step, std::string(text));
+        if (text.starts_with(tr_.current().text(calc::msg::kAddResultComment))) return Answer::Yes;
+        noteWarning(text);
         return Answer::No;
     }
     std::optional<std::string> inputBox(std::string_view, std::string_view,
@@ -48,9 +40,28 @@ class Unheard final : public StatusLine, public SoundOutput, public Prompts {
     }
 
   private:
+    static constexpr Message kStops[] = {calc::msg::kDivisionByZero, calc::msg::kNegativeValue,
+                                         calc::msg::kOutOfRange, calc::msg::kOverflow19};
+
+    // Called at nearly every key: the warnings' texts are looked up again only when the
+    // language of the steps changes, and an emptied status line is no warning.
+    void noteWarning(std::string_view text) {
+        if (text.empty()) return;
+        if (&tr_.current() != stopsOf_) {
+            stopsOf_ = &tr_.current();
+            for (std::size_t i = 0; i < std::size(kStops); ++i)
+                stops_[i] = stopsOf_->text(kStops[i]);
+        }
+        // The negative root's box adds a full stop to its message.
+        const std::string_view bare = text.ends_with('.') ? text.substr(0, text.size() - 1) : text;
+        for (std::size_t i = 0; i < std::size(kStops); ++i) {
+            if (text == stops_[i] || bare == stops_[i]) alerts.emplace_back(step, kStops[i]);
+        }
+    }
+
     const WordsInForce& tr_;
     const Translator* stopsOf_ = nullptr;  // the words `stops_` were read in
-    std::string stops_[4];
+    std::string stops_[std::size(kStops)];
 };
 
 }  // namespace
@@ -116,11 +127,11 @@ void Replay::runStep(const Step& step, const Journal& texts) {
     if (step.kind == Step::Kind::State) parts_->historyBeforeState = parts_->history.lineCount();
 }
 
-std::string Replay::firstAlertFrom(std::size_t step) const {
-    for (const auto& [at, text] : parts_->unheard.alerts) {
-        if (at >= step) return text;
+std::optional<Message> Replay::firstAlertFrom(std::size_t step) const {
+    for (const auto& [at, message] : parts_->unheard.alerts) {
+        if (at >= step) return message;
     }
-    return {};
+    return std::nullopt;
 }
 
 calc::Calculator& Replay::calculator() {

@@ -49,8 +49,8 @@ class Replay {
     // Runs one step, the blocks after a change of language written in its words.
     void runStep(const Step& step, const Journal& texts);
 
-    // The first warning a step from `step` on gave (what typing would have shown), or "".
-    std::string firstAlertFrom(std::size_t step) const;
+    // The first warning a step from `step` on gave (what typing would have shown), if any.
+    std::optional<Message> firstAlertFrom(std::size_t step) const;
 
     calc::Calculator& calculator();
     // The lines written, the journal's first line being line 0 here.

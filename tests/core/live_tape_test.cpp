@@ -383,6 +383,24 @@ TEST(LiveTape, a_tape_in_a_language_not_chosen_since_the_start_reads_its_words) 
     EXPECT_EQ(loads['E'], 1);
 }
 
+// A warning the recalculation meets again (a result of more than 19 digits) is said in the
+// language of the interface, as the total is, whatever language the keys were typed in.
+TEST(LiveTape, a_warning_met_again_is_said_in_the_language_in_use) {
+    HeadlessCalculator h;  // typed in French, whose words are kept for the replays
+    h.calc.languageWords().keep('F', std::make_shared<FrenchTranslator>(h.translator));
+    calc::runKeys(h.calc, "123456789012345678+1=");
+    h.calc.business().letter = 'E';  // English chosen
+    h.translator.words = {{"MSG_LIVE_RECALCULATED", "Total recalculated:"},
+                          {"MSG_LIVE_BEFORE", "before:"},
+                          {"SMSG_MF_003", "Wrong result: more than 19 digits!"}};
+    const live::CorrectionOutcome out = h.calc.correct(fix(2, "3"));
+    ASSERT_TRUE(out.done);
+    const std::string said = out.message(h.translator);
+    EXPECT_NE(said.find("Total recalculated:"), std::string::npos) << said;
+    EXPECT_NE(said.find(". Wrong result: more than 19 digits!"), std::string::npos) << said;
+    EXPECT_EQ(said.find("faussé"), std::string::npos) << said;
+}
+
 // Journals saved before the item count was kept have two fields: they replay under the setting
 // in use, as they always did.
 TEST(LiveTape, a_format_key_without_item_count_leaves_the_setting_in_use) {
