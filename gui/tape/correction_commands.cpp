@@ -280,10 +280,11 @@ void CorrectionCommands::closeEditor() {
     editor_->hide();
 }
 
+// The editor stays open while its correction runs: refused, it keeps the typing and the focus,
+// with nothing said of the tape in between.
 void CorrectionCommands::apply() {
     const QString typed = editor_->text();
     const int line = editedLine_;
-    closeEditor();
     const std::string original = p_.tape.tape().line(static_cast<std::size_t>(line));
     const QString shown = qs(original).trimmed();
     const bool hasOperator = inserting_ || (!shown.isEmpty() && operatorOf(shown.front()) != 0);
@@ -295,7 +296,10 @@ void CorrectionCommands::apply() {
     live::CorrectionKey key;
     key.line = static_cast<std::size_t>(line + 1);
     if (inserting_) {
-        if (plainAmount(newAmount).isEmpty()) return;  // nothing typed: nothing inserted
+        if (plainAmount(newAmount).isEmpty()) {  // nothing typed: nothing inserted
+            closeEditor();
+            return;
+        }
         key.kind = Kind::Insert;
         key.op = newOp ? newOp : '+';
         key.text = plainAmount(newAmount).toStdString();
@@ -313,6 +317,7 @@ void CorrectionCommands::apply() {
         key.kind = Kind::FixOperator;
     else if (amountChanged)
         key.kind = Kind::Fix;
+    if (!operatorChanged && !amountChanged && !percent) closeEditor();  // nothing changed
     if ((operatorChanged || amountChanged) && !run(key, &typed)) return;
     if (percent) {
         key.kind = Kind::FixOperator;
@@ -321,12 +326,8 @@ void CorrectionCommands::apply() {
     }
 }
 
-// The editor again on its line, holding what was typed, its amount selected.
-void CorrectionCommands::reopenEditor(int line, bool inserting, const QString& typed) {
-    const bool fromKeypad = fromKeypad_;
-    const bool opened = editLine(line, inserting);
-    fromKeypad_ = fromKeypad;
-    if (!opened) return;
+// The amount of what was typed, selected: typing mends it.
+void CorrectionCommands::selectTypedAmount(const QString& typed) {
     char op = 0;
     QString amount;
     splitLine(typed, true, commentShown_, op, amount, Source::Typed);
@@ -336,29 +337,24 @@ void CorrectionCommands::reopenEditor(int line, bool inserting, const QString& t
     else
         editor_->setSelection(static_cast<int>(typed.lastIndexOf(amount)),
                               static_cast<int>(amount.size()));
+    editor_->setFocus(Qt::OtherFocusReason);
 }
 
 bool CorrectionCommands::run(const live::CorrectionKey& key, const QString* typed) {
-    closeEditor();  // a correction from a menu never leaves an editor over a line it changed
+    // A correction from a menu never leaves an editor over a line it changed.
+    if (!typed) closeEditor();
     p_.tape.tape().finishReading();
     settleHandEdits();
     justCorrected_ = true;
     // The lines rewritten may scroll the tape: it stays where the user was looking.
     QScrollBar* scroll = p_.tape.editor()->verticalScrollBar();
     const int scrolledTo = scroll->value();
-    // Begun in the tape, the correction leaves the focus on its line, where Down and F2 take
-    // the next one. With a screen reader listening, the display takes it and says the new
-    // total: a reader says nothing of what the tape's text is told. Begun on the keypad, it
-    // gives the keypad back.
-    const bool here = !(fromKeypad_ && typed) && !QAccessible::isActive();
-    if (here)
-        p_.tape.changeHere([&] { p_.key(key); });
-    else
-        p_.key(key);
+    p_.tape.changeHere([&] { p_.key(key); });
     const auto& outcomes = p_.calculator.corrections().outcomes();
     if (outcomes.empty()) return false;
     const live::CorrectionOutcome& outcome = outcomes.back();
     if (outcome.done) {
+        closeEditor();
         std::vector<int> blocks;
         for (const std::size_t l : outcome.correction.changedLines)
             blocks.push_back(static_cast<int>(l));
@@ -367,8 +363,13 @@ bool CorrectionCommands::run(const live::CorrectionKey& key, const QString* type
         QTextCursor caret(p_.tape.editor()->document()->findBlockByNumber(
             static_cast<int>(std::min(outcome.correction.line, p_.tape.tape().storedLines() - 1))));
         p_.tape.editor()->setTextCursor(caret);
-    } else if (typed) {
-        reopenEditor(static_cast<int>(key.line) - 1, key.kind == Kind::Insert, *typed);
+        // Begun in the tape, the correction leaves the focus on its line, where Down and F2
+        // take the next one. With a screen reader listening, the display takes it and says
+        // the new total: a reader says nothing of what the tape's text is told. Begun on the
+        // keypad, it gives the keypad back.
+        if ((fromKeypad_ && typed) || QAccessible::isActive()) p_.tape.OutCursor();
+    } else if (typed && editor_ && editor_->isVisible()) {
+        selectTypedAmount(*typed);
     }
     announceInFocusedText(qs(outcome.message(p_.tr)));
     return outcome.done;

@@ -57,7 +57,7 @@ class CorrectionCommands final : public QObject {
     // Runs a correction; true when it was made. `typed`: what the editor held, given back to
     // it when the correction is refused, so that the user mends it rather than types it again.
     bool run(const live::CorrectionKey& key, const QString* typed = nullptr);
-    void reopenEditor(int line, bool inserting, const QString& typed);
+    void selectTypedAmount(const QString& typed);
     void refuse(const Message& why);
     void settleHandEdits();
     QString text(const Message& m) const;

@@ -218,11 +218,19 @@ TEST_F(Corrections, an_amount_typed_with_a_letter_is_refused_and_stays_in_the_ed
         {"+ 37,2,0", "Ce montant n'est pas un nombre : 37,2,0"},
     };
     type("125,5+37,2+1040=");
+    keypad->tapeWindow().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&keypad->tapeWindow()));
     for (const Case& c : cases) {
         doubleClick(1);
         ASSERT_TRUE(editorOpens()) << c.typed;
         editor()->setText(c.typed);
+        // The focus never leaves the editor: a reader hears the message, not the tape.
+        int focusMoves = 0;
+        const auto watch =
+            QObject::connect(qApp, &QApplication::focusChanged, [&] { ++focusMoves; });
         QTest::keyClick(editor(), Qt::Key_Return);
+        QObject::disconnect(watch);
+        EXPECT_EQ(focusMoves, 0) << c.typed;
         EXPECT_EQ(line(1), "+ 37,20") << c.typed;
         EXPECT_EQ(line(4), "1 202,70") << c.typed;
         EXPECT_EQ(keypad->calculator().ports().status.text(), c.message);
