@@ -1,9 +1,11 @@
 #include "gui/keypad/adding_machine_marks.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QStringList>
+#include <optional>
 
 #include "core/calc/grand_total.h"
 #include "core/calc/kept_places.h"
@@ -75,6 +77,26 @@ void addAddingMachineKeys(QWidget& panel) {
     }
 }
 
+namespace {
+
+// A long grand total gets a smaller font; too long even so, it ends in "…", and its hint and
+// its name for a screen reader hold it whole. Cut off, it looked like a whole number.
+void showWhole(QLabel& label, const QString& text) {
+    QFont font = label.property("zumbrelBaseFont").value<QFont>();
+    if (!label.property("zumbrelBaseFont").isValid()) {
+        font = label.font();
+        label.setProperty("zumbrelBaseFont", font);
+    }
+    const std::optional<QFont> fitting = fontToFit(font, text, label.width(), 7);
+    label.setFont(fitting.value_or(font));
+    const QString shown =
+        fitting ? text : QFontMetrics(font).elidedText(text, Qt::ElideRight, label.width());
+    label.setText(shown);
+    label.setToolTip(shown == text ? QString() : text);
+}
+
+}  // namespace
+
 AddingMachineMarks::AddingMachineMarks(QWidget& displayArea, QWidget& commandPanel)
     : memoryFlag_(mark(new MemoryFlag(&displayArea), "lblMemoryFlag", {12, 38, 18, 20}, true)),
       grandTotal_(mark(new QLabel(&commandPanel), "lblGrandTotal", {14, 236, 160, 20}, false)) {}
@@ -110,7 +132,7 @@ void AddingMachineMarks::show(const calc::Registers& r, const calc::KeptValues& 
     const QString text =
         total ? withColon("G.T.", qs(calc::AddSepToMil(value, r.format()))) : QString();
     if (grandTotal_->text() != text) {
-        grandTotal_->setText(text);
+        showWhole(*grandTotal_, text);
         grandTotal_->setAccessibleName(
             total ? withColon("G.T.", qs(calc::AddSepToMil(value, spoken))) : QString());
     }

@@ -111,6 +111,19 @@ TEST_F(AddingMachine, the_command_panel_shows_the_grand_total_while_it_is_not_ze
     EXPECT_FALSE(total->isVisible());
 }
 
+// A grand total too long for the panel is drawn smaller, or ends in "…"; never cut off so that
+// it looks like another number. The hint and the reader's name hold it whole.
+TEST_F(AddingMachine, a_long_grand_total_shows_whole_or_marked_as_cut) {
+    auto* total = keypad->findChild<QLabel*>("lblGrandTotal");
+    type("123456789012345+1=");
+    ASSERT_TRUE(total->isVisible());
+    EXPECT_LE(QFontMetrics(total->font()).horizontalAdvance(total->text()), total->width());
+    const bool whole = total->text().endsWith("346,00");
+    EXPECT_TRUE(whole || total->text().endsWith(QChar(0x2026))) << total->text().toStdString();
+    if (!whole) EXPECT_TRUE(total->toolTip().endsWith("346,00"));
+    EXPECT_TRUE(total->accessibleName().endsWith("346,00"));
+}
+
 TEST_F(AddingMachine, the_margin_keys_show_what_waits_and_write_the_block) {
     auto* cost = keypad->findChild<QPushButton*>("btnCost");
     auto* sale = keypad->findChild<QPushButton*>("btnSale");
