@@ -69,7 +69,10 @@ void NumberListPopup::open(QAbstractItemModel* model, QWidget* anchor, int curre
     view_->setModel(model);
     // Named for a screen reader ("Liste des taux de TVA"), in the interface language.
     const QString name = nameKeptFor(*view_);
-    if (!name.isEmpty()) view_->setAccessibleName(name);
+    if (!name.isEmpty()) {
+        view_->setAccessibleName(name);
+        setAccessibleName(name);  // the popup that holds it, which a reader meets first
+    }
     const int rowHeight = view_->fontMetrics().height() + 4;
     const int shown = std::min(rows_, std::max(1, model->rowCount()));
     resize(std::max({anchor->width(), 160, widestRow(*model)}), shown * rowHeight + 4);

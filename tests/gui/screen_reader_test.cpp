@@ -153,6 +153,7 @@ TEST_F(ScreenReader, the_lists_are_named_and_the_rate_in_use_is_marked) {
     auto* vat = keypad->findChild<NumberListPopup*>("cbbListTVA");
     ASSERT_TRUE(eventually([&] { return vat->isVisible(); }));
     EXPECT_EQ(vat->view()->accessibleName(), "Liste des taux de TVA");
+    EXPECT_EQ(vat->accessibleName(), "Liste des taux de TVA");  // the popup that holds it
     EXPECT_EQ(rowsOf(vat), (QStringList{"2,1 %", "5,5 %", "19,6 %", "4 %", "5 %", "6 %"}));
     EXPECT_EQ(rowsOf(vat, Qt::AccessibleTextRole)[1], "5,5 % (en cours)");
     EXPECT_EQ(rowsOf(vat, Qt::AccessibleTextRole)[2], "");
