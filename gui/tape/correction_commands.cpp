@@ -345,11 +345,12 @@ bool CorrectionCommands::run(const live::CorrectionKey& key, const QString* type
     if (!typed) closeEditor();
     p_.tape.tape().finishReading();
     settleHandEdits();
-    justCorrected_ = true;
     // The lines rewritten may scroll the tape: it stays where the user was looking.
     QScrollBar* scroll = p_.tape.editor()->verticalScrollBar();
     const int scrolledTo = scroll->value();
+    running_ = true;
     p_.tape.changeHere([&] { p_.key(key); });
+    running_ = false;
     const auto& outcomes = p_.calculator.corrections().outcomes();
     if (outcomes.empty()) return false;
     const live::CorrectionOutcome& outcome = outcomes.back();
@@ -377,9 +378,9 @@ bool CorrectionCommands::run(const live::CorrectionKey& key, const QString* type
 
 void CorrectionCommands::refreshed() {
     settleHandEdits();
-    if (justCorrected_) {
-        justCorrected_ = false;
-    } else {
+    // The refresh of the correction itself keeps the change bars and the editor it runs from
+    // (hidden with the focus, the editor gave it to the ruler); the next key takes them away.
+    if (!running_) {
         p_.tape.editor()->clearChangedLines();
         // A key typed on the keypad meanwhile: the editor goes, changing nothing.
         if (editor_ && editor_->isVisible()) editor_->hide();

@@ -67,12 +67,12 @@ class CorrectionCommands final : public QObject {
     int editedLine_ = -1;
     bool inserting_ = false;
     QString shownText_;
-    QString comment_;             // the comment on the left of its amount, kept as it was written
-    QString commentShown_;        // what the editor shows between the operator and the amount
-    int menuLine_ = -1;           // the line right-clicked, while the tape's menu is open
-    bool justCorrected_ = false;  // the refresh after a correction keeps the change bars
-    bool editedByHand_ = false;   // the edit mode changed the tape's text
-    bool fromKeypad_ = false;     // the editor was opened from the keypad's window
+    QString comment_;            // the comment on the left of its amount, kept as it was written
+    QString commentShown_;       // what the editor shows between the operator and the amount
+    int menuLine_ = -1;          // the line right-clicked, while the tape's menu is open
+    bool running_ = false;       // a correction runs: its own refresh keeps bars and editor
+    bool editedByHand_ = false;  // the edit mode changed the tape's text
+    bool fromKeypad_ = false;    // the editor was opened from the keypad's window
 };
 
 }  // namespace zumbrel::gui
