@@ -1,5 +1,6 @@
 #include "core/calc/grand_total.h"
 
+#include <optional>
 #include <string>
 
 #include "core/business/exact.h"
@@ -18,9 +19,15 @@ void addToGrandTotal(Registers& regs, std::string_view resultText) {
     const auto before =
         business::parseExact(regs.grandTotal.empty() ? std::string("0") : regs.grandTotal);
     const auto sum = result && before ? business::add(*before, *result) : std::nullopt;
-    // A total beyond what the entry can hold back keeps the last one that was.
     if (!sum) return;
-    const std::string text = business::formatShortest(*sum, regs.decimalSeparator);
+    std::string text = business::formatShortest(*sum, regs.decimalSeparator);
+    // More digits than the entry takes: rounded to them, as every result is (a result added
+    // silently changed nothing). A whole part beyond them keeps the last total that was.
+    if (significantDigits(text) > kEntryCapacity) {
+        const std::optional<long double> value = parseNumber(text, regs.decimalSeparator);
+        if (!value) return;
+        text = formatGeneral(*value, static_cast<int>(kEntryCapacity), regs.decimalSeparator);
+    }
     if (significantDigits(text) <= kEntryCapacity) regs.grandTotal = text;
 }
 
