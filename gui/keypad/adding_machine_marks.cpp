@@ -79,14 +79,13 @@ void addAddingMachineKeys(QWidget& panel) {
 
 namespace {
 
-// A long grand total gets a smaller font; too long even so, it ends in "…", and its hint and
-// its name for a screen reader hold it whole. Cut off, it looked like a whole number.
+// A long grand total gets a smaller font than its own (`kBaseFont`); too long even so, it ends
+// in "…", and its hint and its name for a screen reader hold it whole. Cut off, it looked like
+// a whole number.
+constexpr char kBaseFont[] = "zumbrelBaseFont";
+
 void showWhole(QLabel& label, const QString& text) {
-    QFont font = label.property("zumbrelBaseFont").value<QFont>();
-    if (!label.property("zumbrelBaseFont").isValid()) {
-        font = label.font();
-        label.setProperty("zumbrelBaseFont", font);
-    }
+    const QFont font = label.property(kBaseFont).value<QFont>();
     const std::optional<QFont> fitting = fontToFit(font, text, label.width(), 7);
     label.setFont(fitting.value_or(font));
     const QString shown =
@@ -99,7 +98,9 @@ void showWhole(QLabel& label, const QString& text) {
 
 AddingMachineMarks::AddingMachineMarks(QWidget& displayArea, QWidget& commandPanel)
     : memoryFlag_(mark(new MemoryFlag(&displayArea), "lblMemoryFlag", {12, 38, 18, 20}, true)),
-      grandTotal_(mark(new QLabel(&commandPanel), "lblGrandTotal", {14, 236, 160, 20}, false)) {}
+      grandTotal_(mark(new QLabel(&commandPanel), "lblGrandTotal", {14, 236, 160, 20}, false)) {
+    grandTotal_->setProperty(kBaseFont, grandTotal_->font());
+}
 
 void AddingMachineMarks::show(const calc::Registers& r, const calc::KeptValues& kept,
                               const std::array<QString, 3>& memoryCaptions) {
